@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the dependencies, builds everything and runs every test: once in a
+# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# --quick skips the sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs=$(nproc)
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMTZ4_WERROR=ON >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+if [ "${1:-}" != "--quick" ]; then
+    cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMTZ4_SANITIZE=ON \
+          -DMTZ4_WERROR=ON >/dev/null
+    cmake --build build-sanitize
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+fi

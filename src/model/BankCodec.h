@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+namespace mtz4 {
+
+// BankLines slots 0..3 to BankSize/BankText 0..49.
+void DecodeBanks(DataSet& ds);
+// Fits BankSize to the 1000-channel limit (the first bank crossing it is cut
+// to the remainder, later banks emptied), runs ShowBanks, builds BankLines.
+void EncodeBanks(DataSet& ds);
+// BankText to the size boxes; BankSize 0..49 from the box texts; total label.
+void ShowBanks(DataSet& ds);
+// Size boxes to BankSize 0..49, element 50 (unassigned) and the total label.
+void ReadBankTexts(DataSet& ds);
+
+// Memory entry of channel 0 of bank b: the sum of BankSize 0..b-1.
+int BankStart(const DataSet& ds, int bank);
+
+} // namespace mtz4

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "model/BankControls.h"
+#include "model/Limits.h"
+#include "model/SettingsRecord.h"
+
+#include <QString>
+#include <array>
+
+namespace mtz4 {
+
+// One complete data set of the receiver: the memory image lines, the tables
+// decoded from them, and the state of the controls that hold settings, bank
+// sizes and group membership. The program holds exactly one at a time; it is
+// large, so keep it on the heap.
+struct DataSet {
+    // Memory entries 0..1299 (see Limits.h for the ranges and columns).
+    std::array<std::array<double, MemColumns>, EntryCount> MemData{};
+    std::array<std::array<QString, MemColumns>, EntryCount> MemText;
+    std::array<bool, EntryCount> MemEnable{};
+
+    // Band VFO records 0..13.
+    std::array<std::array<double, VfoColumns>, BandCount> VfoData{};
+    std::array<std::array<QString, VfoColumns>, BandCount> VfoText;
+
+    // Banks: elements 0..49 the bank sizes, element 50 the unassigned channels.
+    std::array<int, BankCount + 1> BankSize{};
+    std::array<QString, BankCount + 1> BankText;
+    // GroupFlag[r][b]: bank b belongs to group row r (row 0 always clear).
+    std::array<std::array<bool, BankCount>, GroupRows> GroupFlag{};
+
+    // Image lines, hex text as exchanged with the receiver and kept in files.
+    QString SetLine1;                  // 0000-001F
+    QString SetLine2;                  // 0020-003F
+    QString GroupLine;                 // 0080-00DF
+    std::array<QString, 7> BankLines;  // 0100-017F, slots 0..3 used
+    std::array<QString, 6> EnableLines; // 0200-029F (+ slot 5)
+
+    // Selected receiver model (0..3), as last taken from the model buttons.
+    int ModelIndex = 0;
+
+    // Controls that hold data of their own.
+    SettingsRecord settings;
+    BankControls bank;
+
+    // True when the data differ from what was last loaded, saved or created.
+    bool DataChanged = false;
+    // Full path of the clone file last loaded or saved; empty when none.
+    QString CurrentFile;
+};
+
+// The initial state: every entry and band empty, no groups, the initial
+// GroupLine, banks 0..9 of 100 channels and 40 empty banks.
+void InitTables(DataSet& ds);
+
+} // namespace mtz4

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace mtz4 {
+
+// Every message box and question of the program goes through this interface:
+// message boxes in the desktop program, standard error in the command-line
+// tool, a scripted double in the tests. Link and file code only ever talk to
+// a Prompter.
+enum class PromptIcon { None, Information, Exclamation, Critical };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+struct Prompt {
+    QString text;
+    QString title;
+    PromptIcon icon = PromptIcon::None;
+    PromptButtons buttons = PromptButtons::Ok;
+    PromptAnswer defaultAnswer = PromptAnswer::Ok;
+};
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows the prompt and returns the user's answer (Ok for a plain message).
+    virtual PromptAnswer ask(const Prompt& prompt) = 0;
+
+    // A failure message: title "ERROR", error icon, OK button.
+    void error(const QString& text) {
+        ask({text, QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok,
+             PromptAnswer::Ok});
+    }
+    // The success message "Successed!!" with the title "Success".
+    void success() {
+        ask({QStringLiteral("Successed!!"), QStringLiteral("Success"), PromptIcon::Information,
+             PromptButtons::Ok, PromptAnswer::Ok});
+    }
+};
+
+} // namespace mtz4

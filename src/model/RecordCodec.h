@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+#include <QString>
+
+namespace mtz4 {
+
+// The 32-byte record of a memory entry or band VFO.
+//
+// The decoders take a text whose data start at character 3 (a receiver reply
+// tail "\r\n" + 64 digits + "\r\n", or a stored line with "\r\n" put in front).
+// They return false for an empty record: "FFFFFFFF" leaves the row untouched,
+// a frequency of 0 empties the whole row (note included).
+bool DecodeMem(DataSet& ds, const QString& text, int entry);
+bool DecodeVFO(DataSet& ds, const QString& text, int band);
+
+// The encoders apply the option-byte rule of the model selected by
+// ds.settings.opbModel; the tables keep the code as it was.
+// EncodeMem gives 64 hex digits, EncodeVFO 30 (bytes 0..14).
+QString EncodeMem(const DataSet& ds, int entry);
+QString EncodeVFO(const DataSet& ds, int band);
+
+// Name <-> 12 hex digits (6 bytes, one character code each, 00 after the end).
+QString EncodeName(const QString& name);
+QString DecodeName(const QString& digits);
+
+// Frequency fields: MHz <-> 8 hex digits, little-endian Hz.
+QString FrequencyToHex(double mhz);
+double HexToFrequency(const QString& digits);
+
+// Display texts of the coded fields, shared by the decoders, the edit dialog
+// and the CSV import.
+QString ModeText(int code);     // "FM", "AM", "WFM"
+QString StepText(int code);     // StepList entry
+QString OptionText(int code);   // "OFF", "Train", "Tone", "Rev.", "Scr", "None" otherwise
+QString CarrierText(int code);  // "300Hz".."3000Hz", "JR" for 28
+QString ToneText(int code);     // ToneList entry
+QString ShiftDirText(int code); // "Shift+", "Shift-", "OFF" otherwise
+
+} // namespace mtz4

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+#include <QString>
+
+namespace mtz4 {
+
+// SetLine1/SetLine2 to the settings record. Installs the model defaults when
+// SetLine1 does not start with the marker "A5", and repairs out-of-range option
+// bytes in the lines. Returns true when one of the controls whose change marks
+// the data as changed got a new value; DataChanged is then set as well.
+bool DecodeSettings(DataSet& ds);
+// The settings record to new SetLine1 (64 digits) and SetLine2 (46 digits).
+void EncodeSettings(DataSet& ds);
+
+// The default lines of the model selected by the given opbModel index.
+QString DefaultSetLine1(int opbModel);
+QString DefaultSetLine2(int opbModel);
+
+// The line with byte k replaced by the two digits; the length is kept.
+QString PutByte(const QString& line, const QString& digits, int k);
+
+} // namespace mtz4

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/Prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace mtz4::test {
+
+// A Prompter for tests: records every prompt and answers from a script.
+// Plain messages (OK button only) are answered Ok without consuming the script;
+// questions take the next scripted answer, or their default answer when the
+// script is empty.
+class ScriptedPrompter : public Prompter {
+public:
+    PromptAnswer ask(const Prompt& prompt) override;
+
+    void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
+
+    QList<Prompt> prompts;           // everything asked, in order
+    QStringList texts() const;       // the texts of `prompts`
+    void clear() { prompts.clear(); answers_.clear(); }
+
+private:
+    QList<PromptAnswer> answers_;
+};
+
+} // namespace mtz4::test
