@@ -17,4 +17,8 @@ void ReadBankTexts(DataSet& ds);
 // Memory entry of channel 0 of bank b: the sum of BankSize 0..b-1.
 int BankStart(const DataSet& ds, int bank);
 
+// The bank size a size box text stands for: its leading number, rounded to a
+// whole number and limited to the range of the receiver's 16-bit size word.
+int SizeBoxValue(const QString& text);
+
 } // namespace mtz4

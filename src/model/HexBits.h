@@ -11,4 +11,20 @@ QString BinToHex(const QString& bits);
 // other input, the empty text and lower-case letters included, gives "0000".
 QString HexToBin(const QString& digit);
 
+// Reading hex digits of image lines and records. Both cases are accepted; a
+// character that is not a hex digit, and a digit beyond the end of the text,
+// counts as 0, so a short or damaged line reads as if padded with zero bits.
+int HexDigitValue(QChar c);
+// The byte whose two digits start at the 0-based character position pos.
+int HexByteAt(const QString& text, qsizetype pos);
+
+// The low 8 bits of value as two upper-case hex digits.
+QString HexByte(qint64 value);
+
+// The first digitCount digits of a bitmap line as bit text ("0"/"1", most
+// significant bit of each digit first), missing digits giving "0000".
+QString BitsOfLine(const QString& line, int digitCount);
+// Bit text (a multiple of four characters) back to upper-case hex digits.
+QString HexOfBits(const QString& bits);
+
 } // namespace mtz4
