@@ -1,0 +1,111 @@
+#include "link/Exchange.h"
+
+#include "link/ReplyClock.h"
+#include "link/SerialPort.h"
+
+namespace mtz4 {
+
+namespace {
+
+constexpr QByteArrayView CrLf("\r\n");
+
+// Marks an exchange as running for as long as it lives.
+class BusyFlag {
+public:
+    explicit BusyFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyFlag() { flag_ = false; }
+    BusyFlag(const BusyFlag&) = delete;
+    BusyFlag& operator=(const BusyFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+bool isDataReply(const QString& reply) {
+    return reply.size() == Exchange::DataReplyLength && reply.startsWith(QLatin1String("\r\n")) &&
+           reply.endsWith(QLatin1String("\r\n"));
+}
+
+QString blockDigits(const QString& reply) {
+    return reply.mid(2, 64);
+}
+
+Exchange::Exchange(SerialPort& port, ReplyClock& clock, std::function<QString()> devicePath)
+    : port_(port), clock_(clock), devicePath_(std::move(devicePath)) {}
+
+QString Exchange::sendData(const QString& command) {
+    if (busy_)
+        return ReplyPortError;
+    BusyFlag busy(busy_);
+    const bool ok = exchange(
+        command, [this] { return reply_.count() > DataReplyLength - 1 && reply_.endsWithCrLf(); });
+    if (!ok)
+        return ReplyPortError;
+    if (reply_.count() < DataReplyLength)
+        return ReplyTooShort;
+    const QByteArray tail = reply_.last(DataReplyLength);
+    if (!tail.startsWith(CrLf) || !tail.endsWith(CrLf))
+        return ReplyGarbled;
+    return QString::fromLatin1(tail);
+}
+
+AckCode Exchange::sendAck(const QString& command) {
+    if (busy_)
+        return AckCode::AckPortError;
+    BusyFlag busy(busy_);
+    const qint64 needed = command.size() + 1 + AckOverhead;
+    const bool ok =
+        exchange(command, [&] { return reply_.count() >= needed && reply_.endsWithCrLf(); });
+    if (!ok)
+        return AckCode::AckPortError;
+    if (reply_.count() < needed)
+        return AckCode::AckShort;
+    const QByteArray tail = reply_.last(AckOverhead);
+    if (tail == "\r\nOK\r\n")
+        return AckCode::AckOk;
+    if (tail == "\r\nRE\r\n")
+        return AckCode::AckRefused;
+    return AckCode::AckBad;
+}
+
+bool Exchange::exchange(const QString& command, const std::function<bool()>& complete) {
+    reply_.clear();
+    lastPortError_.clear();
+    if (!port_.isOpen() && !port_.open(devicePath_())) {
+        lastPortError_ = port_.errorText();
+        return false;
+    }
+    if (!port_.discardInput()) {
+        portFailed();
+        return false;
+    }
+    if (!port_.write(command.toLatin1() + '\r')) {
+        portFailed();
+        return false;
+    }
+    clock_.start(ReplyTimeoutMs);
+    QByteArray arrived;
+    while (clock_.isActive()) {
+        clock_.waitForActivity(port_);
+        arrived.clear();
+        if (port_.hasFailed() || !port_.readAvailable(arrived)) {
+            clock_.stop();
+            portFailed();
+            return false;
+        }
+        reply_.append(arrived);
+        if (complete())
+            clock_.stop();
+    }
+    return true;
+}
+
+void Exchange::portFailed() {
+    lastPortError_ = port_.errorText();
+    reply_.clear();
+    port_.close();
+}
+
+} // namespace mtz4

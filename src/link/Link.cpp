@@ -1,0 +1,52 @@
+#include "link/Link.h"
+
+#include "link/EventLoopClock.h"
+#include "link/PortDevice.h"
+#include "link/SystemSerialPort.h"
+
+namespace mtz4 {
+
+Link::Link(Prompter& prompter)
+    : Link(prompter, std::make_unique<SystemSerialPort>(), std::make_unique<EventLoopClock>()) {}
+
+Link::Link(Prompter& prompter, std::unique_ptr<SerialPort> port, std::unique_ptr<ReplyClock> clock)
+    : prompter_(prompter), port_(std::move(port)), clock_(std::move(clock)),
+      exchange_(*port_, *clock_, [this] { return devicePath(); }) {}
+
+Link::~Link() = default;
+
+bool Link::setPortNumber(int number) {
+    if (!isValidPortNumber(number))
+        return false;
+    close();
+    portNumber_ = number;
+    devicePath_.clear();
+    return true;
+}
+
+void Link::setDevicePath(const QString& path) {
+    close();
+    devicePath_ = path;
+}
+
+QString Link::devicePath() const {
+    return devicePath_.isEmpty() ? devicePathForPort(portNumber_) : devicePath_;
+}
+
+bool Link::isOpen() const {
+    return port_->isOpen();
+}
+
+void Link::close() {
+    port_->close();
+}
+
+QString Link::SendQZData(const QString& command) {
+    return exchange_.sendData(command);
+}
+
+AckCode Link::SendQZAck(const QString& command) {
+    return exchange_.sendAck(command);
+}
+
+} // namespace mtz4

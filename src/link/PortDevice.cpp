@@ -1,0 +1,32 @@
+#include "link/PortDevice.h"
+
+#include <QFileInfo>
+#include <QtGlobal>
+
+namespace mtz4 {
+
+bool isValidPortNumber(int number) {
+    return number >= FirstPortNumber && number <= LastPortNumber;
+}
+
+QString portOverrideVariable(int number) {
+    return QStringLiteral("MTZ4_COM%1").arg(number);
+}
+
+QString devicePathForPort(int number) {
+    if (!isValidPortNumber(number))
+        return {};
+    const QString overridden = qEnvironmentVariable(portOverrideVariable(number).toLatin1());
+    if (!overridden.isEmpty())
+        return overridden;
+#ifdef Q_OS_WIN
+    return QStringLiteral("COM%1").arg(number);
+#else
+    const QString usb = QStringLiteral("/dev/ttyUSB%1").arg(number - 1);
+    if (QFileInfo::exists(usb))
+        return usb;
+    return QStringLiteral("/dev/ttyS%1").arg(number - 1);
+#endif
+}
+
+} // namespace mtz4

@@ -1,0 +1,7 @@
+#include "link/SerialPort.h"
+
+namespace mtz4 {
+
+SerialPort::~SerialPort() = default;
+
+} // namespace mtz4
