@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Receiver.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace mtz4::sim {
+
+// Faults the simulator can put on the line, to try the client's time-out and
+// retry handling. Commands are counted from 1 in the order received.
+struct FaultPlan {
+    // Answer nothing at all after this many commands (0: silent from the start).
+    std::optional<std::uint64_t> silentAfter;
+    std::uint64_t dropEvery = 0;   // every K-th command is lost: not carried out, no answer
+    std::uint64_t garbleEvery = 0; // every K-th reply has the CR LF before its body replaced
+    std::uint64_t delayMs = 0;     // every reply starts this much after the command's CR
+};
+
+enum class CommandFate {
+    Answer,  // carry it out and send the reply
+    Garble,  // carry it out and send a garbled reply
+    Drop,    // lost on the way in: neither carried out nor answered
+    Silence, // the receiver has gone silent: neither carried out nor answered
+};
+
+// What happens to command number n (1-based). Silence wins over the rest,
+// then a drop, then garbling.
+CommandFate fateOf(const FaultPlan& plan, std::uint64_t n);
+
+// Replaces the CR LF that opens the reply body with "??", so that a data
+// block no longer starts with CR LF and an acknowledgement is neither "OK"
+// nor "RE". A reply without a body loses the CR of its echo instead.
+void garble(Reply& reply);
+
+} // namespace mtz4::sim

@@ -1,0 +1,241 @@
+#include "Simulator.h"
+
+#include "CloneFile.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <poll.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace mtz4::sim {
+
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+constexpr int StopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+timespec toTimespec(Nanos ns) {
+    if (ns < 0)
+        ns = 0;
+    return {static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
+}
+
+} // namespace
+
+Nanos monotonicNow() {
+    timespec ts{};
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<Nanos>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+Simulator::Simulator(const SimOptions& options)
+    : options_(options), receiver_(options.model, image_), scheduler_(options.pace) {
+    receiver_.setCloneMode(options.cloneMode);
+    receiver_.onFinish = [this] {
+        std::string error;
+        if (!writeDumps(error))
+            std::fprintf(stderr, "mtz4sim: %s\n", error.c_str());
+        note("clone mode ended");
+    };
+}
+
+void Simulator::note(const std::string& message) const {
+    if (!options_.quiet)
+        std::fprintf(stderr, "mtz4sim: %s\n", message.c_str());
+}
+
+bool Simulator::start(std::string& error) {
+    if (!options_.image.empty() && !loadCloneFile(options_.image, image_, error))
+        return false;
+    if (options_.startBank)
+        image_.setByte(Addr::StartBank, static_cast<std::uint8_t>(*options_.startBank));
+    if (!options_.log.empty() && !log_.open(options_.log, error))
+        return false;
+    if (!port_.open(error))
+        return false;
+    if (!options_.link.empty() && !port_.makeLink(options_.link, error))
+        return false;
+    // Wake-ups for the paced output should come when asked for, not up to
+    // the default 50 us later.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    return true;
+}
+
+void Simulator::handleCommand(const std::string& command, Nanos arrival) {
+    ++commands_;
+    log_.write(command);
+    const CommandFate fate = fateOf(options_.faults, commands_);
+    if (fate == CommandFate::Drop || fate == CommandFate::Silence)
+        return;
+    const bool wasInCloneMode = receiver_.cloneMode();
+    Reply reply = receiver_.handle(command);
+    if (!wasInCloneMode && receiver_.cloneMode())
+        note("clone mode entered");
+    if (fate == CommandFate::Garble)
+        garble(reply);
+    const Nanos start = arrival + static_cast<Nanos>(options_.faults.delayMs) * 1000000;
+    if (!scheduler_.queue(reply.bytes(), start))
+        note("reply discarded: too much output is waiting unread");
+}
+
+bool Simulator::readInput() {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(port_.masterFd(), buffer, sizeof buffer);
+        if (n > 0) {
+            const Nanos arrival = monotonicNow();
+            for (const std::string& command :
+                 assembler_.feed(std::string_view(buffer, static_cast<std::size_t>(n))))
+                handleCommand(command, arrival);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // EAGAIN: all read. EIO: no client has the device open (cannot last
+        // while the simulator holds it open itself, but is no failure either).
+        return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EIO);
+    }
+}
+
+bool Simulator::run(std::string& error) {
+    sigset_t stopSet, waitMask;
+    sigemptyset(&stopSet);
+    for (int s : StopSignals)
+        sigaddset(&stopSet, s);
+    // The stop signals are blocked except while waiting in ppoll, so one that
+    // arrives between two waits is never missed.
+    sigprocmask(SIG_BLOCK, &stopSet, &waitMask);
+    for (int s : StopSignals)
+        sigdelset(&waitMask, s);
+    struct sigaction action {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    for (int s : StopSignals)
+        sigaction(s, &action, nullptr);
+
+    const int fd = port_.masterFd();
+    const ReplyScheduler::Sink sink = [fd](const char* data, std::size_t size) -> long {
+        const ssize_t n = ::write(fd, data, size);
+        if (n >= 0)
+            return static_cast<long>(n);
+        return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? 0 : -1;
+    };
+
+    while (stopSignal == 0) {
+        ReplyScheduler::PumpResult pumped = scheduler_.pump(monotonicNow(), sink);
+        if (pumped == ReplyScheduler::PumpResult::LineFull) {
+            // Nobody has read the device's input for thousands of bytes: the
+            // client has gone. Its unread bytes are lost, as on a real line.
+            port_.discardClientInput();
+            ++lineFlushes_;
+            pumped = scheduler_.pump(monotonicNow(), sink);
+        }
+        if (pumped == ReplyScheduler::PumpResult::LineFailed) {
+            error = "writing to " + port_.devicePath() + " failed: " + std::strerror(errno);
+            return false;
+        }
+
+        pollfd pfd{fd, POLLIN, 0};
+        timespec timeout{};
+        const timespec* wait = nullptr;
+        if (pumped == ReplyScheduler::PumpResult::LineFull) {
+            pfd.events |= POLLOUT;
+            timeout = toTimespec(10000000);
+            wait = &timeout;
+        } else if (const auto due = scheduler_.nextDue()) {
+            timeout = toTimespec(*due - monotonicNow());
+            wait = &timeout;
+        }
+        const int ready = ::ppoll(&pfd, 1, wait, &waitMask);
+        if (ready < 0) {
+            if (errno == EINTR)
+                continue;
+            error = std::string("waiting for the line failed: ") + std::strerror(errno);
+            return false;
+        }
+        if (ready > 0 && (pfd.revents & (POLLIN | POLLHUP | POLLERR))) {
+            if (!readInput()) {
+                error = "reading from " + port_.devicePath() + " failed: " + std::strerror(errno);
+                return false;
+            }
+            if (pfd.revents & (POLLHUP | POLLERR)) {
+                // No client holds the device: wait a little instead of
+                // spinning on the hang-up.
+                const timespec pause = toTimespec(10000000);
+                ::ppoll(nullptr, 0, &pause, &waitMask);
+            }
+        }
+    }
+    note(std::string("stopped by ") + (stopSignal == SIGINT    ? "SIGINT"
+                                       : stopSignal == SIGTERM ? "SIGTERM"
+                                                               : "SIGHUP"));
+    return true;
+}
+
+bool Simulator::writeDumps(std::string& error) const {
+    if (!options_.dump.empty() && !saveCloneFile(options_.dump, image_, error))
+        return false;
+    if (!options_.dumpRaw.empty() && !saveRawImage(options_.dumpRaw, image_, error))
+        return false;
+    return true;
+}
+
+bool Simulator::writeStats(std::string& error) const {
+    if (options_.stats.empty())
+        return true;
+    const PacingStats& s = scheduler_.stats();
+    const double meanLateUs =
+        s.pacedWrites ? static_cast<double>(s.totalLate) / 1000.0 / s.pacedWrites : 0.0;
+    char text[1024];
+    std::snprintf(text, sizeof text,
+                  "{\n"
+                  "  \"model\": \"%s\",\n"
+                  "  \"commands\": %llu,\n"
+                  "  \"replies\": %llu,\n"
+                  "  \"bytes_sent\": %llu,\n"
+                  "  \"paced\": %s,\n"
+                  "  \"paced_bytes\": %llu,\n"
+                  "  \"paced_time_s\": %.6f,\n"
+                  "  \"max_late_us\": %.1f,\n"
+                  "  \"mean_late_us\": %.1f,\n"
+                  "  \"unread_output_flushes\": %llu\n"
+                  "}\n",
+                  options_.model.c_str(), static_cast<unsigned long long>(commands_),
+                  static_cast<unsigned long long>(s.replies),
+                  static_cast<unsigned long long>(s.bytesSent), options_.pace ? "true" : "false",
+                  static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds(),
+                  static_cast<double>(s.maxLate) / 1000.0, meanLateUs,
+                  static_cast<unsigned long long>(lineFlushes_));
+    std::ofstream out(options_.stats, std::ios::trunc);
+    out << text;
+    if (!out.flush()) {
+        error = "cannot write the statistics " + options_.stats + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+bool Simulator::finish(std::string& error) {
+    const PacingStats& s = scheduler_.stats();
+    note(std::to_string(commands_) + " commands, " + std::to_string(s.bytesSent) + " bytes sent");
+    if (options_.pace && !options_.quiet)
+        std::fprintf(stderr, "paced bytes: %llu, paced time: %.6f s\n",
+                     static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds());
+    std::string dumpError, statsError;
+    const bool dumped = writeDumps(dumpError);
+    const bool statted = writeStats(statsError);
+    error = !dumped ? dumpError : statsError;
+    return dumped && statted;
+}
+
+} // namespace mtz4::sim

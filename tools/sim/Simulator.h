@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CommandLog.h"
+#include "LineAssembler.h"
+#include "MemoryImage.h"
+#include "PtyPort.h"
+#include "Receiver.h"
+#include "ReplyScheduler.h"
+#include "SimOptions.h"
+
+#include <cstdint>
+#include <string>
+
+namespace mtz4::sim {
+
+// The running simulator: a receiver on a pseudo-terminal, with the command
+// log, the fault plan, the pacing and the dumps of its options.
+class Simulator {
+public:
+    explicit Simulator(const SimOptions& options);
+
+    // Loads the image, opens the pseudo-terminal, makes the link and opens the
+    // log. False with a message in error on failure.
+    bool start(std::string& error);
+    const std::string& devicePath() const { return port_.devicePath(); }
+
+    // Serves the line until SIGINT, SIGTERM or SIGHUP arrives. False with a
+    // message in error when the line fails.
+    bool run(std::string& error);
+
+    // Writes the dumps and the statistics asked for and reports the totals
+    // on standard error. False with a message in error when a file could not
+    // be written.
+    bool finish(std::string& error);
+
+    std::uint64_t commandCount() const { return commands_; }
+    const PacingStats& stats() const { return scheduler_.stats(); }
+
+private:
+    void handleCommand(const std::string& command, Nanos arrival);
+    bool readInput();
+    bool writeDumps(std::string& error) const;
+    bool writeStats(std::string& error) const;
+    void note(const std::string& message) const;
+
+    SimOptions options_;
+    MemoryImage image_;
+    Receiver receiver_;
+    PtyPort port_;
+    CommandLog log_;
+    LineAssembler assembler_;
+    ReplyScheduler scheduler_;
+    std::uint64_t commands_ = 0;
+    std::uint64_t lineFlushes_ = 0; // times unread output was thrown away
+};
+
+// The monotonic clock in nanoseconds.
+Nanos monotonicNow();
+
+} // namespace mtz4::sim
