@@ -1,0 +1,80 @@
+#include "app/ComPortDialog.h"
+
+#include "link/Link.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+namespace {
+
+constexpr int ButtonRows = 4; // four columns of four ports
+} // namespace
+
+QString dlgCOM::portCaption(int number) {
+    return QStringLiteral("COM %1").arg(number, 2, 10, QLatin1Char(' '));
+}
+
+dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
+    setObjectName(QStringLiteral("dlgCOM"));
+    setWindowTitle(QStringLiteral("COM Port Setup"));
+    setModal(true);
+
+    auto* group = new QButtonGroup(this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    for (int i = 0; i < PortCount; ++i) {
+        auto* button = new QRadioButton(portCaption(i + 1), this);
+        button->setObjectName(QStringLiteral("opbCom%1").arg(i));
+        group->addButton(button, i);
+        grid->addWidget(button, i % ButtonRows, i / ButtonRows);
+        opbCom_[i] = button;
+    }
+
+    OKButton_ = new QPushButton(QStringLiteral("OK"), this);
+    OKButton_->setObjectName(QStringLiteral("OKButton"));
+    OKButton_->setDefault(true);
+    connect(OKButton_, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void dlgCOM::showEvent(QShowEvent* event) {
+    // A window restored by the system must keep the user's choice.
+    if (!event->spontaneous())
+        selectCurrentPort();
+    QDialog::showEvent(event);
+}
+
+void dlgCOM::selectCurrentPort() {
+    const int index = link_.portNumber() - 1;
+    if (index >= 0 && index < PortCount)
+        opbCom_[index]->setChecked(true);
+}
+
+void dlgCOM::OKButton_Click() {
+    if (link_.isOpen())
+        link_.close();
+    for (int i = 0; i < PortCount; ++i) {
+        if (opbCom_[i]->isChecked()) {
+            link_.setPortNumber(i + 1);
+            break;
+        }
+    }
+    accept();
+}
+
+} // namespace mtz4
