@@ -6,8 +6,10 @@ namespace mtz4 {
 
 // BankLines slots 0..3 to BankSize/BankText 0..49.
 void DecodeBanks(DataSet& ds);
-// Fits BankSize to the 1000-channel limit (the first bank crossing it is cut
-// to the remainder, later banks emptied), runs ShowBanks, builds BankLines.
+// Fits the bank sizes to the 1000-channel limit (the first bank crossing it is
+// cut to the remainder, later banks emptied, a negative size becomes 0), runs
+// ShowBanks, builds BankLines. The sizes are taken from BankText, the texts the
+// size boxes show, so that BankSize and BankText agree with what is written.
 void EncodeBanks(DataSet& ds);
 // BankText to the size boxes; BankSize 0..49 from the box texts; total label.
 void ShowBanks(DataSet& ds);

@@ -22,10 +22,15 @@ QString EncodeMem(const DataSet& ds, int entry);
 QString EncodeVFO(const DataSet& ds, int band);
 
 // Name <-> 12 hex digits (6 bytes, one character code each, 00 after the end).
+// The encoder uses at most the first 6 characters and writes a character
+// outside codes 32..126 as 20 (a space, as the decoder would read it anyway).
 QString EncodeName(const QString& name);
 QString DecodeName(const QString& digits);
 
-// Frequency fields: MHz <-> 8 hex digits, little-endian Hz.
+// Frequency fields: MHz <-> 8 hex digits, little-endian Hz. Encoding rounds to
+// whole hertz (halves to even) and keeps the low 32 bits; decoding reads the
+// value as signed 32 bits and goes through its six-decimal text, so that
+// -1..-99999 Hz (FFFFFFFF among them) read as 0.
 QString FrequencyToHex(double mhz);
 double HexToFrequency(const QString& digits);
 

@@ -12,13 +12,16 @@ namespace mtz4 {
 // the data as changed got a new value; DataChanged is then set as well.
 bool DecodeSettings(DataSet& ds);
 // The settings record to new SetLine1 (64 digits) and SetLine2 (46 digits).
+// Every byte is two upper-case hex digits; a value outside 0..255 (an option
+// group with no selection, say) is written as its low 8 bits.
 void EncodeSettings(DataSet& ds);
 
 // The default lines of the model selected by the given opbModel index.
 QString DefaultSetLine1(int opbModel);
 QString DefaultSetLine2(int opbModel);
 
-// The line with byte k replaced by the two digits; the length is kept.
+// The line with byte k replaced by the two digits; the length is kept (digits
+// that would fall beyond the end of a short line are left out).
 QString PutByte(const QString& line, const QString& digits, int k);
 
 } // namespace mtz4
