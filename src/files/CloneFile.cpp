@@ -1,0 +1,202 @@
+#include "files/CloneFile.h"
+
+#include "model/BankCodec.h"
+#include "model/EnableCodec.h"
+#include "model/EntryOps.h"
+#include "model/GroupCodec.h"
+#include "model/RecordCodec.h"
+#include "model/SettingsCodec.h"
+#include "reference/ReferenceTables.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+
+namespace mtz4 {
+
+namespace {
+
+// Line numbers of the clone file.
+constexpr int SetLine1Line = 1;
+constexpr int SetLine2Line = 2;
+constexpr int FirstVfoLine = 3;
+constexpr int FirstEntryLine = 17;
+constexpr int FirstEnableLine = 1317;
+constexpr int FirstBandNoteLine = 1323;
+constexpr int FirstEntryNoteLine = 1337;
+constexpr int FirstBankLine = 2637;
+constexpr int GroupLineLine = 2641;
+constexpr int TrailerLine = 2642;
+
+constexpr int EnableLineCount = 6;
+constexpr int BankLineCount = 4;
+
+void appendLine(QByteArray& out, const QString& line) {
+    out += line.toLatin1();
+    out += "\r\n";
+}
+
+// A note is one line of the file: a line break inside it would shift every
+// later line, so it is written as a space.
+void appendNote(QByteArray& out, const QString& note) {
+    QByteArray bytes = note.toLatin1();
+    bytes.replace('\r', ' ').replace('\n', ' ');
+    out += bytes;
+    out += "\r\n";
+}
+
+// Splits the text into lines at CR LF (a bare LF is accepted as well).
+QList<QByteArray> splitLines(const QByteArray& text, int wanted) {
+    QList<QByteArray> lines;
+    lines.reserve(wanted);
+    qsizetype start = 0;
+    while (start < text.size() && lines.size() < wanted) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0) {
+            // The last line may lack its line end.
+            lines.append(text.mid(start));
+            break;
+        }
+        qsizetype len = end - start;
+        if (len > 0 && text.at(end - 1) == '\r')
+            --len;
+        lines.append(text.mid(start, len));
+        start = end + 1;
+    }
+    return lines;
+}
+
+QString record(const QByteArray& line) {
+    return QStringLiteral("\r\n") + QString::fromLatin1(line);
+}
+
+} // namespace
+
+QString CloneFileMessage(CloneFileStatus status) {
+    switch (status) {
+    case CloneFileStatus::Ok:
+        return {};
+    case CloneFileStatus::DataError:
+        return QStringLiteral("Data Error");
+    case CloneFileStatus::FileOpenError:
+        break;
+    }
+    return QStringLiteral("File Open Error");
+}
+
+QByteArray CloneFileText(DataSet& ds) {
+    const ReferenceTables& ref = Ref();
+    QByteArray out;
+    out.reserve(200000);
+
+    appendLine(out, ref.CloneHeader);
+    EncodeSettings(ds);
+    appendLine(out, ds.SetLine1);
+    appendLine(out, ds.SetLine2);
+    for (int b = 0; b < BandCount; ++b)
+        appendLine(out, EncodeVFO(ds, b));
+    for (int e = 0; e < EntryCount; ++e)
+        appendLine(out, EncodeMem(ds, e));
+    EncodeEnable(ds);
+    for (int i = 0; i < EnableLineCount; ++i)
+        appendLine(out, ds.EnableLines[i]);
+    for (int b = 0; b < BandCount; ++b)
+        appendNote(out, ds.VfoText[b][Col::Note]);
+    for (int e = 0; e < EntryCount; ++e)
+        appendNote(out, ds.MemText[e][Col::Note]);
+    EncodeBanks(ds);
+    for (int i = 0; i < BankLineCount; ++i)
+        appendLine(out, ds.BankLines[i]);
+    ReadGroupChecks(ds);
+    EncodeGroups(ds);
+    appendLine(out, ds.GroupLine);
+    appendLine(out, ref.CloneTrailer);
+    return out;
+}
+
+CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
+    const QList<QByteArray> lines = splitLines(text, CloneFileLineCount);
+    if (lines.size() < CloneFileLineCount)
+        return CloneFileStatus::FileOpenError;
+    const ReferenceTables& ref = Ref();
+    if (QString::fromLatin1(lines[0]) != ref.CloneHeader ||
+        QString::fromLatin1(lines[TrailerLine]) != ref.CloneTrailer)
+        return CloneFileStatus::DataError;
+
+    ds.SetLine1 = QString::fromLatin1(lines[SetLine1Line]);
+    ds.SetLine2 = QString::fromLatin1(lines[SetLine2Line]);
+    DecodeSettings(ds);
+
+    for (int b = 0; b < BandCount; ++b) {
+        DecodeVFO(ds, record(lines[FirstVfoLine + b]), b);
+        ds.VfoText[b][Col::Note] = QString::fromLatin1(lines[FirstBandNoteLine + b]);
+    }
+    for (int e = 0; e < EntryCount; ++e) {
+        DecodeMem(ds, record(lines[FirstEntryLine + e]), e);
+        ds.MemText[e][Col::Note] = QString::fromLatin1(lines[FirstEntryNoteLine + e]);
+    }
+    for (int i = 0; i < EnableLineCount; ++i)
+        ds.EnableLines[i] = QString::fromLatin1(lines[FirstEnableLine + i]);
+    DecodeEnable(ds);
+
+    for (int i = 0; i < BankLineCount; ++i)
+        ds.BankLines[i] = QString::fromLatin1(lines[FirstBankLine + i]);
+    DecodeBanks(ds);
+    ShowBanks(ds);
+
+    ds.GroupLine = QString::fromLatin1(lines[GroupLineLine]);
+    DecodeGroups(ds);
+    ShowGroups(ds);
+
+    ClearDisabledEntries(ds);
+    return CloneFileStatus::Ok;
+}
+
+CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path) {
+    const QByteArray text = CloneFileText(ds);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return CloneFileStatus::FileOpenError;
+    if (file.write(text) != text.size() || !file.commit())
+        return CloneFileStatus::FileOpenError;
+    ds.CurrentFile = path;
+    ds.DataChanged = false;
+    return CloneFileStatus::Ok;
+}
+
+CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return CloneFileStatus::FileOpenError;
+    const QByteArray text = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return CloneFileStatus::FileOpenError;
+    file.close();
+    const CloneFileStatus status = ParseCloneFileText(ds, text);
+    if (status == CloneFileStatus::Ok) {
+        ds.CurrentFile = path;
+        ds.DataChanged = false;
+    }
+    return status;
+}
+
+bool SaveCloneFile(DataSet& ds, const QString& path, Prompter& prompter) {
+    const CloneFileStatus status = SaveCloneFile(ds, path);
+    if (status != CloneFileStatus::Ok)
+        prompter.error(CloneFileMessage(status));
+    return status == CloneFileStatus::Ok;
+}
+
+bool LoadCloneFile(DataSet& ds, const QString& path, Prompter& prompter) {
+    const CloneFileStatus status = ReadCloneFile(ds, path);
+    if (status != CloneFileStatus::Ok)
+        prompter.error(CloneFileMessage(status));
+    return status == CloneFileStatus::Ok;
+}
+
+QString FileCaption(const QString& path) {
+    return QFileInfo(path).fileName() + QStringLiteral(" - ") + Ref().AppTitle;
+}
+
+} // namespace mtz4

@@ -1,0 +1,70 @@
+#include "files/IniFile.h"
+
+#include "model/NumericText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace mtz4 {
+
+namespace {
+
+const QString IniName = QStringLiteral("MT-Z4.ini");
+
+QString iniPath(const QString& dir) {
+    return QDir(dir).filePath(IniName);
+}
+
+// The port number in the file, or 0 when there is none.
+int portInFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QString line = QString::fromLatin1(file.readLine(64)).trimmed();
+    if (line.isEmpty())
+        return 0;
+    const qint64 value = RoundHalfEven(NumericValue(line));
+    return value >= FirstPort && value <= LastPort ? int(value) : 0;
+}
+
+bool writePort(const QString& dir, int port) {
+    if (dir.isEmpty() || !QDir().mkpath(dir))
+        return false;
+    QSaveFile file(iniPath(dir));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray line = QByteArray::number(port) + "\r\n";
+    return file.write(line) == line.size() && file.commit();
+}
+
+} // namespace
+
+int ReadIniPort(const IniLocation& where) {
+    for (const QString& dir : {where.userDir, where.programDir}) {
+        if (dir.isEmpty() || !QFile::exists(iniPath(dir)))
+            continue;
+        const int port = portInFile(iniPath(dir));
+        return port != 0 ? port : FirstPort;
+    }
+    return FirstPort;
+}
+
+bool WriteIniPort(const IniLocation& where, int port) {
+    if (writePort(where.programDir, port)) {
+        // The program's own copy is current now; a per-user copy would hide it.
+        if (!where.userDir.isEmpty())
+            QFile::remove(iniPath(where.userDir));
+        return true;
+    }
+    return writePort(where.userDir, port);
+}
+
+IniLocation DefaultIniLocation() {
+    return {QCoreApplication::applicationDirPath(),
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)};
+}
+
+} // namespace mtz4

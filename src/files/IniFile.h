@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace mtz4 {
+
+// The serial port number kept between runs in "MT-Z4.ini": one line holding
+// the port number as a decimal integer, ending in CR LF.
+//
+// The file lives beside the program. Where the program's directory cannot be
+// written (an installed program), it lives in the per-user configuration
+// directory instead; a file found there is read first.
+struct IniLocation {
+    QString programDir; // the directory of the executable
+    QString userDir;    // the per-user configuration directory
+};
+
+inline constexpr int FirstPort = 1;
+inline constexpr int LastPort = 16;
+
+// The stored port number, 1..16; 1 when there is no file or it holds no
+// number in that range.
+int ReadIniPort(const IniLocation& where);
+
+// Writes the port number. Returns false when neither place can be written.
+bool WriteIniPort(const IniLocation& where, int port);
+
+// The two places for this program: the executable's directory and the
+// application's per-user configuration directory.
+IniLocation DefaultIniLocation();
+
+} // namespace mtz4

@@ -1,0 +1,294 @@
+#include "files/CloneFile.h"
+#include "model/RecordCodec.h"
+#include "reference/FactoryData.h"
+#include "reference/ReferenceTables.h"
+#include "support/RandomData.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+using namespace mtz4;
+
+namespace {
+
+std::unique_ptr<DataSet> factory(int model = 0) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, model);
+    return ds;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QList<QByteArray> lines(const QByteArray& text) {
+    QList<QByteArray> result = text.split('\n');
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
+    for (QByteArray& l : result)
+        l.chop(1); // the CR
+    return result;
+}
+
+// Every entry enabled with data, so that its note is kept on loading.
+void enableAllEntries(DataSet& ds) {
+    for (int e = 0; e < EntryCount; ++e) {
+        DecodeMem(
+            ds,
+            QStringLiteral("\r\n4086A40800060000000000000000000000000000000000000000000000000000"),
+            e);
+        ds.MemEnable[e] = true;
+    }
+}
+
+void compareData(const DataSet& a, const DataSet& b) {
+    for (int e = 0; e < EntryCount; ++e) {
+        QCOMPARE(a.MemEnable[e], b.MemEnable[e]);
+        for (int c = 0; c < MemColumns; ++c) {
+            QCOMPARE(a.MemData[e][c], b.MemData[e][c]);
+            QCOMPARE(a.MemText[e][c], b.MemText[e][c]);
+        }
+    }
+    for (int band = 0; band < BandCount; ++band) {
+        for (int c = 0; c < VfoColumns; ++c) {
+            QCOMPARE(a.VfoData[band][c], b.VfoData[band][c]);
+            QCOMPARE(a.VfoText[band][c], b.VfoText[band][c]);
+        }
+    }
+    for (int bank = 0; bank < BankCount; ++bank) {
+        QCOMPARE(a.BankSize[bank], b.BankSize[bank]);
+        QCOMPARE(a.BankText[bank], b.BankText[bank]);
+    }
+    QCOMPARE(a.bank, b.bank);
+    QCOMPARE(a.GroupFlag, b.GroupFlag);
+    QVERIFY(a.settings == b.settings);
+}
+
+} // namespace
+
+class CloneFileTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void layoutOfAFactoryFile() {
+        auto ds = factory();
+        const QList<QByteArray> l = lines(CloneFileText(*ds));
+        QCOMPARE(l.size(), CloneFileLineCount);
+        QCOMPARE(l[0], QByteArray("Orlenk  MT-Z4  Clone  File Start"));
+        QCOMPARE(l[2642], QByteArray("Orlenk  MT-Z4  Clone  File   End"));
+        QCOMPARE(l[1].size(), 64);
+        QCOMPARE(l[2].size(), 46);
+        QCOMPARE(l[3].size(), 30);   // VFO band 0
+        QCOMPARE(l[17].size(), 64);  // entry 0
+        QCOMPARE(l[1322].size(), 5); // enable slot 5
+        QCOMPARE(l[2637],
+                 QByteArray("6400640064006400640064006400640064006400000000000000000000000000"));
+        QCOMPARE(l[2640], QByteArray("000000006400640064001400"));
+        QCOMPARE(l[2641].size(), 176);
+        QVERIFY(CloneFileText(*ds).endsWith("File   End\r\n"));
+    }
+
+    void saveThenLoadReproducesEveryTable_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<quint32>("seed");
+        for (int model = 0; model < ModelCount; ++model)
+            for (quint32 seed : {1u, 2u})
+                QTest::addRow("model %d seed %u", model, seed) << model << seed;
+    }
+    void saveThenLoadReproducesEveryTable() {
+        QFETCH(int, model);
+        QFETCH(quint32, seed);
+        QRandomGenerator rng(seed * 7919 + model);
+        auto original = std::make_unique<DataSet>();
+        test::FillRandomDataSet(*original, rng, model);
+        original->DataChanged = true;
+
+        const QString file = path(QStringLiteral("round.MZ4"));
+        QCOMPARE(SaveCloneFile(*original, file), CloneFileStatus::Ok);
+        QCOMPARE(original->CurrentFile, file);
+        QVERIFY(!original->DataChanged);
+
+        auto loaded = factory(model);
+        loaded->DataChanged = true;
+        QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
+        QCOMPARE(loaded->CurrentFile, file);
+        QVERIFY(!loaded->DataChanged);
+        compareData(*original, *loaded);
+
+        // And saving what was loaded writes the same bytes again.
+        const QString again = path(QStringLiteral("again.MZ4"));
+        QCOMPARE(SaveCloneFile(*loaded, again), CloneFileStatus::Ok);
+        QCOMPARE(readAll(again), readAll(file));
+    }
+
+    void everyNoteByteSurvivesLoadThenSave() {
+        auto ds = factory();
+        enableAllEntries(*ds);
+        QList<QByteArray> l = lines(CloneFileText(*ds));
+        // Every byte but CR and LF, spread over the note lines, plus the
+        // awkward cases: commas, quotes, leading blanks, an empty note.
+        QByteArray all;
+        for (int c = 1; c < 256; ++c)
+            if (c != '\r' && c != '\n')
+                all += char(c);
+        for (int i = 0; i < 9; ++i)
+            l[1323 + i] = all.mid(i * 30, 30);
+        l[1337] = "  leading, \"quoted\", commas,";
+        l[1338] = "";
+        l[2636] = "\xE4\xF6\xFC \x80\x9F\xFF";
+        QByteArray text = l.join("\r\n") + "\r\n";
+        const QString file = path(QStringLiteral("notes.MZ4"));
+        QVERIFY(writeAll(file, text));
+
+        auto loaded = factory();
+        QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
+        const QString saved = path(QStringLiteral("notes-saved.MZ4"));
+        QCOMPARE(SaveCloneFile(*loaded, saved), CloneFileStatus::Ok);
+        const QList<QByteArray> out = lines(readAll(saved));
+        for (int i = 1323; i <= 2636; ++i)
+            QCOMPARE(out[i], l[i]);
+    }
+
+    void lineBreaksInANoteCannotShiftTheFile() {
+        auto ds = factory();
+        ds->MemText[5][Col::Note] = QStringLiteral("two\r\nlines");
+        const QList<QByteArray> l = lines(CloneFileText(*ds));
+        QCOMPARE(l.size(), CloneFileLineCount);
+        QCOMPARE(l[1337 + 5], QByteArray("two  lines"));
+    }
+
+    void refusedFilesLeaveTheDataUnchanged_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("status");
+        auto ds = factory();
+        const QByteArray good = CloneFileText(*ds);
+        QByteArray header = good;
+        header.replace("Orlenk  MT-Z4", "Orlenk MT-Z4");
+        QByteArray trailer = good;
+        trailer.replace("File   End", "File  End");
+        QList<QByteArray> l = lines(good);
+        const QByteArray cut = l.mid(0, 2642).join("\r\n") + "\r\n";
+        QTest::newRow("header one space short") << header << int(CloneFileStatus::DataError);
+        QTest::newRow("trailer one space short") << trailer << int(CloneFileStatus::DataError);
+        QTest::newRow("cut before the trailer") << cut << int(CloneFileStatus::FileOpenError);
+        QTest::newRow("empty file") << QByteArray() << int(CloneFileStatus::FileOpenError);
+    }
+    void refusedFilesLeaveTheDataUnchanged() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, status);
+        const QString file = path(QStringLiteral("bad.MZ4"));
+        QVERIFY(writeAll(file, text));
+
+        QRandomGenerator rng(99);
+        auto ds = std::make_unique<DataSet>();
+        test::FillRandomDataSet(*ds, rng, 0);
+        ds->DataChanged = true;
+        ds->CurrentFile = QStringLiteral("previous.MZ4");
+        auto before = std::make_unique<DataSet>(*ds);
+
+        test::ScriptedPrompter prompter;
+        QVERIFY(!LoadCloneFile(*ds, file, prompter));
+        QCOMPARE(prompter.texts(), QStringList{CloneFileMessage(CloneFileStatus(status))});
+        QCOMPARE(prompter.prompts[0].title, QStringLiteral("ERROR"));
+        compareData(*before, *ds);
+        QCOMPARE(ds->CurrentFile, QStringLiteral("previous.MZ4"));
+        QVERIFY(ds->DataChanged);
+    }
+
+    void missingFileIsAFileOpenError() {
+        auto ds = factory();
+        test::ScriptedPrompter prompter;
+        QVERIFY(!LoadCloneFile(*ds, path(QStringLiteral("nothing-here.MZ4")), prompter));
+        QCOMPARE(prompter.texts(), QStringList{QStringLiteral("File Open Error")});
+        QVERIFY(!LoadCloneFile(*ds, dir.path(), prompter)); // a directory
+        QCOMPARE(prompter.texts().size(), 2);
+    }
+
+    void extraLinesAfterTheTrailerAndBareLineFeedsAreAccepted() {
+        auto ds = factory();
+        enableAllEntries(*ds);
+        ds->MemText[0][Col::Note] = QStringLiteral("kept");
+        QByteArray text = CloneFileText(*ds) + "some trailing junk\r\nmore\r\n";
+        const QString file = path(QStringLiteral("extra.MZ4"));
+        QVERIFY(writeAll(file, text));
+        auto loaded = factory();
+        QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
+        QCOMPARE(loaded->MemText[0][Col::Note], QStringLiteral("kept"));
+
+        text.replace("\r\n", "\n");
+        QVERIFY(writeAll(file, text));
+        auto unix = factory();
+        QCOMPARE(ReadCloneFile(*unix, file), CloneFileStatus::Ok);
+        QCOMPARE(unix->MemText[0][Col::Note], QStringLiteral("kept"));
+    }
+
+    void disabledEntriesLoadEmpty() {
+        auto ds = factory();
+        DecodeMem(*ds,
+                  QStringLiteral(
+                      "\r\n4086A4080000000000000000000000000000000000000000000000414243000000"),
+                  3);
+        ds->MemText[3][Col::Note] = QStringLiteral("note");
+        ds->MemEnable[3] = false; // data but disabled
+        const QString file = path(QStringLiteral("disabled.MZ4"));
+        QCOMPARE(SaveCloneFile(*ds, file), CloneFileStatus::Ok);
+        auto loaded = factory();
+        QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
+        QCOMPARE(loaded->MemData[3][Col::Freq], 0.0);
+        QVERIFY(loaded->MemText[3][Col::Note].isEmpty());
+        QVERIFY(loaded->MemText[3][Col::Name].isEmpty());
+    }
+
+    void failedSaveKeepsTheOldFileAndTheState() {
+        const QString file = path(QStringLiteral("keep.MZ4"));
+        QVERIFY(writeAll(file, "the previous file"));
+        auto ds = factory();
+        ds->DataChanged = true;
+        ds->CurrentFile = QStringLiteral("other.MZ4");
+
+        // Let every write beyond a few bytes fail, as on a full disk.
+        struct rlimit old {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        struct rlimit small = old;
+        small.rlim_cur = 1000;
+        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        test::ScriptedPrompter prompter;
+        const bool saved = SaveCloneFile(*ds, file, prompter);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!saved);
+        QCOMPARE(prompter.texts(), QStringList{QStringLiteral("File Open Error")});
+        QCOMPARE(readAll(file), QByteArray("the previous file"));
+        QCOMPARE(ds->CurrentFile, QStringLiteral("other.MZ4"));
+        QVERIFY(ds->DataChanged);
+
+        // A place that cannot hold a file at all.
+        QCOMPARE(SaveCloneFile(*ds, file + QStringLiteral("/inside.MZ4")),
+                 CloneFileStatus::FileOpenError);
+    }
+
+    void captionNamesTheFileFirst() {
+        QCOMPARE(FileCaption(QStringLiteral("/some/dir/My Radio.MZ4")),
+                 QStringLiteral("My Radio.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CloneFileTest)
+#include "CloneFile_test.moc"

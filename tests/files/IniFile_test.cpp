@@ -1,0 +1,85 @@
+#include "files/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace mtz4;
+
+class IniFileTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root;
+    IniLocation where() const {
+        return {root.filePath(QStringLiteral("program")), root.filePath(QStringLiteral("user"))};
+    }
+    void put(const QString& dir, const QByteArray& content) {
+        QDir().mkpath(dir);
+        QFile f(QDir(dir).filePath(QStringLiteral("MT-Z4.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QByteArray content(const QString& dir) {
+        QFile f(QDir(dir).filePath(QStringLiteral("MT-Z4.ini")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+private slots:
+    void cleanup() {
+        QDir(where().programDir).removeRecursively();
+        QDir(where().userDir).removeRecursively();
+    }
+
+    void portNumbers_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("port");
+        QTest::newRow("14") << QByteArray("14\r\n") << 14;
+        QTest::newRow("15 is kept") << QByteArray("15\r\n") << 15;
+        QTest::newRow("16 is kept") << QByteArray("16\r\n") << 16;
+        QTest::newRow("17") << QByteArray("17\r\n") << 1;
+        QTest::newRow("0") << QByteArray("0\r\n") << 1;
+        QTest::newRow("negative") << QByteArray("-3\r\n") << 1;
+        QTest::newRow("no number") << QByteArray("COM3\r\n") << 1;
+        QTest::newRow("empty") << QByteArray() << 1;
+        QTest::newRow("blanks and no line end") << QByteArray("  7") << 7;
+    }
+    void portNumbers() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, port);
+        put(where().programDir, content);
+        QCOMPARE(ReadIniPort(where()), port);
+    }
+
+    void noFileGivesPortOne() { QCOMPARE(ReadIniPort(where()), 1); }
+
+    void writeGoesBesideTheProgramAsOneLine() {
+        QDir().mkpath(where().programDir);
+        QVERIFY(WriteIniPort(where(), 16));
+        QCOMPARE(content(where().programDir), QByteArray("16\r\n"));
+        QCOMPARE(ReadIniPort(where()), 16);
+    }
+
+    void perUserCopyIsReadFirstAndRetiredByAProgramDirWrite() {
+        put(where().programDir, "3\r\n");
+        put(where().userDir, "9\r\n");
+        QCOMPARE(ReadIniPort(where()), 9);
+        QVERIFY(WriteIniPort(where(), 4));
+        QCOMPARE(content(where().userDir), QByteArray("<missing>"));
+        QCOMPARE(ReadIniPort(where()), 4);
+    }
+
+    void unwritableProgramDirFallsBackToTheUserDir() {
+        // A program "directory" that is a file can never be written, even by root.
+        QFile blocker(root.filePath(QStringLiteral("program")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QVERIFY(WriteIniPort(where(), 12));
+        QCOMPARE(content(where().userDir), QByteArray("12\r\n"));
+        QCOMPARE(ReadIniPort(where()), 12);
+        QFile::remove(root.filePath(QStringLiteral("program")));
+    }
+};
+
+QTEST_GUILESS_MAIN(IniFileTest)
+#include "IniFile_test.moc"
