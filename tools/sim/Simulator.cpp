@@ -65,6 +65,7 @@ bool Simulator::start(std::string& error) {
         return false;
     if (!options_.link.empty() && !port_.makeLink(options_.link, error))
         return false;
+    catchStopSignals();
     // Wake-ups for the paced output should come when asked for, not up to
     // the default 50 us later.
     ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
@@ -107,22 +108,24 @@ bool Simulator::readInput() {
     }
 }
 
-bool Simulator::run(std::string& error) {
-    sigset_t stopSet, waitMask;
+void Simulator::catchStopSignals() {
+    sigset_t stopSet;
     sigemptyset(&stopSet);
     for (int s : StopSignals)
         sigaddset(&stopSet, s);
-    // The stop signals are blocked except while waiting in ppoll, so one that
-    // arrives between two waits is never missed.
-    sigprocmask(SIG_BLOCK, &stopSet, &waitMask);
+    // The stop signals stay blocked except while waiting in ppoll, so one
+    // that arrives between two waits is never missed.
+    sigprocmask(SIG_BLOCK, &stopSet, &waitMask_);
     for (int s : StopSignals)
-        sigdelset(&waitMask, s);
+        sigdelset(&waitMask_, s);
     struct sigaction action {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     for (int s : StopSignals)
         sigaction(s, &action, nullptr);
+}
 
+bool Simulator::run(std::string& error) {
     const int fd = port_.masterFd();
     const ReplyScheduler::Sink sink = [fd](const char* data, std::size_t size) -> long {
         const ssize_t n = ::write(fd, data, size);
@@ -156,7 +159,7 @@ bool Simulator::run(std::string& error) {
             timeout = toTimespec(*due - monotonicNow());
             wait = &timeout;
         }
-        const int ready = ::ppoll(&pfd, 1, wait, &waitMask);
+        const int ready = ::ppoll(&pfd, 1, wait, &waitMask_);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;
@@ -172,7 +175,7 @@ bool Simulator::run(std::string& error) {
                 // No client holds the device: wait a little instead of
                 // spinning on the hang-up.
                 const timespec pause = toTimespec(10000000);
-                ::ppoll(nullptr, 0, &pause, &waitMask);
+                ::ppoll(nullptr, 0, &pause, &waitMask_);
             }
         }
     }

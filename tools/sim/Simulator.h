@@ -8,6 +8,7 @@
 #include "ReplyScheduler.h"
 #include "SimOptions.h"
 
+#include <csignal>
 #include <cstdint>
 #include <string>
 
@@ -19,8 +20,9 @@ class Simulator {
 public:
     explicit Simulator(const SimOptions& options);
 
-    // Loads the image, opens the pseudo-terminal, makes the link and opens the
-    // log. False with a message in error on failure.
+    // Loads the image, opens the pseudo-terminal, makes the link, opens the
+    // log, and from then on holds SIGINT, SIGTERM and SIGHUP for run(). False
+    // with a message in error on failure.
     bool start(std::string& error);
     const std::string& devicePath() const { return port_.devicePath(); }
 
@@ -37,6 +39,7 @@ public:
     const PacingStats& stats() const { return scheduler_.stats(); }
 
 private:
+    void catchStopSignals();
     void handleCommand(const std::string& command, Nanos arrival);
     bool readInput();
     bool writeDumps(std::string& error) const;
@@ -52,6 +55,7 @@ private:
     ReplyScheduler scheduler_;
     std::uint64_t commands_ = 0;
     std::uint64_t lineFlushes_ = 0; // times unread output was thrown away
+    sigset_t waitMask_{};           // signal mask while waiting for the line
 };
 
 // The monotonic clock in nanoseconds.

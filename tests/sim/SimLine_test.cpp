@@ -1,0 +1,254 @@
+// The simulator's line side without a line: reply pacing on a fake clock,
+// command assembly, fault injection and the command line.
+
+#include "Faults.h"
+#include "LineAssembler.h"
+#include "ReplyScheduler.h"
+#include "SimOptions.h"
+
+#include <QtTest>
+#include <string>
+#include <vector>
+
+using namespace mtz4::sim;
+
+namespace {
+
+// A sink that records when each byte was taken.
+struct RecordingSink {
+    std::string taken;
+    std::vector<Nanos> takenAt;
+    Nanos now = 0;
+    std::size_t room = SIZE_MAX; // bytes the line takes before it is full
+    bool failed = false;
+
+    ReplyScheduler::Sink sink() {
+        return [this](const char* data, std::size_t size) -> long {
+            if (failed)
+                return -1;
+            const std::size_t n = std::min(size, room);
+            room -= n;
+            taken.append(data, n);
+            takenAt.insert(takenAt.end(), n, now);
+            return static_cast<long>(n);
+        };
+    }
+};
+
+// Pumps at every due time until the queue is empty.
+void runOnTime(ReplyScheduler& scheduler, RecordingSink& line) {
+    while (const auto due = scheduler.nextDue()) {
+        line.now = *due;
+        QCOMPARE(scheduler.pump(line.now, line.sink()), ReplyScheduler::PumpResult::Done);
+    }
+}
+
+} // namespace
+
+class SimLineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineTimeIsTenBitsAt38400() {
+        QCOMPARE(lineTime(1), Nanos(260416));
+        QCOMPARE(lineTime(3), Nanos(781250));
+        QCOMPARE(lineTime(38400), Nanos(10) * 1000000000);
+    }
+
+    void unpacedRepliesGoOutWholeAtTheirStart() {
+        ReplyScheduler scheduler(false);
+        RecordingSink line;
+        QVERIFY(scheduler.queue("first", 1000));
+        QVERIFY(scheduler.queue("second", 500)); // never before the reply ahead of it
+        QCOMPARE(scheduler.nextDue().value(), Nanos(1000));
+        QCOMPARE(scheduler.pump(999, line.sink()), ReplyScheduler::PumpResult::Done);
+        QVERIFY(line.taken.empty());
+        QCOMPARE(scheduler.pump(1000, line.sink()), ReplyScheduler::PumpResult::Done);
+        QCOMPARE(line.taken, std::string("firstsecond"));
+        QVERIFY(scheduler.idle());
+        QCOMPARE(scheduler.stats().pacedBytes, 0u);
+        QCOMPARE(scheduler.stats().replies, 2u);
+    }
+
+    void pacedBytesLeaveOnAnAbsoluteSchedule() {
+        ReplyScheduler scheduler(true, 4);
+        RecordingSink line;
+        const Nanos t0 = 5000000;
+        const std::string reply(76, 'x');
+        QVERIFY(scheduler.queue(reply, t0));
+        runOnTime(scheduler, line);
+        QCOMPARE(line.taken, reply);
+        // Each chunk of four leaves when its last byte is due; the last byte
+        // leaves 76 character times after the start, not a moment later.
+        for (std::size_t k = 0; k < reply.size(); ++k) {
+            const std::size_t chunkEnd = std::min<std::size_t>((k / 4 + 1) * 4, reply.size());
+            QCOMPARE(line.takenAt[k], t0 + lineTime(chunkEnd));
+        }
+        QCOMPARE(line.takenAt.back(), t0 + lineTime(76));
+        QCOMPARE(scheduler.stats().pacedBytes, 76u);
+        QCOMPARE(scheduler.stats().maxLate, Nanos(0));
+        QVERIFY(qAbs(scheduler.stats().pacedSeconds() - 76 * 10.0 / 38400) < 1e-6);
+    }
+
+    void aLateWakeUpDoesNotDelayLaterBytes() {
+        ReplyScheduler scheduler(true, 4);
+        RecordingSink line;
+        QVERIFY(scheduler.queue(std::string(76, 'x'), 0));
+        line.now = lineTime(40) + 300000; // woke 0.3 ms late
+        QCOMPARE(scheduler.pump(line.now, line.sink()), ReplyScheduler::PumpResult::Done);
+        QCOMPARE(line.taken.size(), std::size_t(41)); // everything due by then
+        QCOMPARE(scheduler.stats().maxLate, Nanos(300000) - (lineTime(41) - lineTime(40)));
+        QCOMPARE(scheduler.nextDue().value(), lineTime(45));
+        runOnTime(scheduler, line);
+        QCOMPARE(line.takenAt.back(), lineTime(76));
+    }
+
+    void repliesQueueBehindEachOtherOnTheLine() {
+        ReplyScheduler scheduler(true, 4);
+        RecordingSink line;
+        QVERIFY(scheduler.queue(std::string(12, 'a'), 0));
+        QVERIFY(scheduler.queue(std::string(8, 'b'), lineTime(2))); // line busy until 12
+        QVERIFY(scheduler.queue(std::string(4, 'c'), lineTime(100)));
+        runOnTime(scheduler, line);
+        QCOMPARE(line.takenAt[11], lineTime(12));
+        QCOMPARE(line.takenAt[19], lineTime(20));
+        QCOMPARE(line.takenAt[23], lineTime(100) + lineTime(4));
+        QCOMPARE(scheduler.stats().replies, 3u);
+    }
+
+    void aFullLineKeepsTheRestAndAFailedOneIsReported() {
+        ReplyScheduler scheduler(false);
+        RecordingSink line;
+        line.room = 3;
+        QVERIFY(scheduler.queue("abcdef", 0));
+        QCOMPARE(scheduler.pump(0, line.sink()), ReplyScheduler::PumpResult::LineFull);
+        line.room = SIZE_MAX;
+        QCOMPARE(scheduler.pump(0, line.sink()), ReplyScheduler::PumpResult::Done);
+        QCOMPARE(line.taken, std::string("abcdef"));
+
+        QVERIFY(scheduler.queue("x", 0));
+        line.failed = true;
+        QCOMPARE(scheduler.pump(0, line.sink()), ReplyScheduler::PumpResult::LineFailed);
+
+        QVERIFY(!scheduler.queue(std::string(ReplyScheduler::maxQueued, 'y'), 0));
+    }
+
+    void commandsAreCutAtEachCr() {
+        LineAssembler assembler;
+        QVERIFY(assembler.feed("QZ~F000").empty());
+        auto commands = assembler.feed("22R\rQZ~IM\r\n\r\rQZ~FIN");
+        QCOMPARE(commands, (std::vector<std::string>{"QZ~F00022R", "QZ~IM"}));
+        commands = assembler.feed("ISH\r");
+        QCOMPARE(commands, (std::vector<std::string>{"QZ~FINISH"}));
+
+        // A line without end is dropped whole, and the next one is read.
+        std::string babble(LineAssembler::maxLength + 10, '0');
+        QVERIFY(assembler.feed(babble).empty());
+        commands = assembler.feed("tail\rQZ~IM\r");
+        QCOMPARE(commands, (std::vector<std::string>{"QZ~IM"}));
+        QCOMPARE(assembler.discardedLines(), std::size_t(1));
+    }
+
+    void faultsFallOnTheCountedCommands() {
+        FaultPlan plan;
+        QCOMPARE(fateOf(plan, 1), CommandFate::Answer);
+        plan.dropEvery = 3;
+        plan.garbleEvery = 2;
+        QCOMPARE(fateOf(plan, 1), CommandFate::Answer);
+        QCOMPARE(fateOf(plan, 2), CommandFate::Garble);
+        QCOMPARE(fateOf(plan, 3), CommandFate::Drop);
+        QCOMPARE(fateOf(plan, 6), CommandFate::Drop);
+        plan.silentAfter = 4;
+        QCOMPARE(fateOf(plan, 4), CommandFate::Garble);
+        QCOMPARE(fateOf(plan, 5), CommandFate::Silence);
+        QCOMPARE(fateOf(plan, 6), CommandFate::Silence);
+        plan.silentAfter = 0;
+        QCOMPARE(fateOf(plan, 1), CommandFate::Silence);
+    }
+
+    void garbledRepliesFailTheFramingChecks() {
+        Reply data{ReplyKind::Data, "QZ~F00022R\r", "\r\n" + std::string(64, '0') + "\r\n"};
+        garble(data);
+        const std::string bytes = data.bytes();
+        QCOMPARE(bytes.size(), std::size_t(79));
+        QVERIFY(bytes.substr(bytes.size() - 68, 2) != "\r\n");
+        QVERIFY(bytes.substr(bytes.size() - 2) == "\r\n");
+
+        Reply ack{ReplyKind::Ok, "QZ~IM\r", "\r\nOK\r\n"};
+        garble(ack);
+        QCOMPARE(ack.bytes(), std::string("QZ~IM\r??OK\r\n"));
+
+        Reply echo{ReplyKind::EchoOnly, "QZ~IM\r", ""};
+        garble(echo);
+        QCOMPARE(echo.bytes(), std::string("QZ~IM?"));
+    }
+
+    void everyOptionIsParsedAndDocumented() {
+        const std::vector<std::vector<std::string>> valid = {{"--model", "MT-Z40T"},
+                                                             {"--image", "a.MZ4"},
+                                                             {"--dump", "b.MZ4"},
+                                                             {"--dump-raw", "c.bin"},
+                                                             {"--link", "/tmp/l"},
+                                                             {"--log", "d.log"},
+                                                             {"--stats", "e.json"},
+                                                             {"--clone-mode"},
+                                                             {"--start-bank", "42"},
+                                                             {"--silent-after", "0"},
+                                                             {"--drop-every", "5"},
+                                                             {"--garble-every", "7"},
+                                                             {"--delay-ms", "450"},
+                                                             {"--pace"},
+                                                             {"--quiet"},
+                                                             {"--help"}};
+        const std::string usage = usageText();
+        SimOptions all;
+        std::vector<std::string> args;
+        for (const auto& option : valid) {
+            QVERIFY2(usage.find(option[0] + (option.size() > 1 ? " " : "")) != std::string::npos,
+                     option[0].c_str());
+            args.insert(args.end(), option.begin(), option.end());
+        }
+        std::string error;
+        QVERIFY2(parseOptions(args, all, error), error.c_str());
+        QCOMPARE(all.model, std::string("MT-Z40T"));
+        QCOMPARE(all.startBank.value(), 42u);
+        QCOMPARE(all.faults.silentAfter.value(), 0u);
+        QCOMPARE(all.faults.dropEvery, 5u);
+        QCOMPARE(all.faults.garbleEvery, 7u);
+        QCOMPARE(all.faults.delayMs, 450u);
+        QVERIFY(all.cloneMode && all.pace && all.quiet && all.help);
+        QCOMPARE(all.stats, std::string("e.json"));
+
+        SimOptions inlineForm;
+        QVERIFY(parseOptions({"--model=MT-Z40E", "--delay-ms=10"}, inlineForm, error));
+        QCOMPARE(inlineForm.model, std::string("MT-Z40E"));
+        QCOMPARE(inlineForm.faults.delayMs, 10u);
+        QVERIFY(!inlineForm.faults.silentAfter);
+    }
+
+    void badCommandLinesAreRefused_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown option") << QStringList{"--speed"} << "unknown option";
+        QTest::newRow("unknown model") << QStringList{"--model", "MT-K2 T"} << "unknown model";
+        QTest::newRow("missing value") << QStringList{"--log"} << "needs a value";
+        QTest::newRow("start bank too big") << QStringList{"--start-bank", "256"} << "0 to 255";
+        QTest::newRow("not a number") << QStringList{"--delay-ms", "5ms"} << "whole number";
+        QTest::newRow("drop every 0") << QStringList{"--drop-every", "0"} << "at least 1";
+        QTest::newRow("value on a flag") << QStringList{"--pace=yes"} << "takes no value";
+    }
+    void badCommandLinesAreRefused() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        std::vector<std::string> argv;
+        for (const QString& a : args)
+            argv.push_back(a.toStdString());
+        SimOptions options;
+        std::string error;
+        QVERIFY(!parseOptions(argv, options, error));
+        QVERIFY2(error.find(message.toStdString()) != std::string::npos, error.c_str());
+    }
+};
+
+QTEST_APPLESS_MAIN(SimLineTest)
+#include "SimLine_test.moc"
