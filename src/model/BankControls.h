@@ -11,9 +11,9 @@ namespace mtz4 {
 // 550 group check boxes and the total label. The bank page binds to it; the
 // bank and group codecs, the row labels and the channel-total check read it.
 struct BankControls {
-    std::array<QString, BankCount> txtBank;   // text of each size box, as typed
-    std::array<int, GroupBoxCount> chkGrp{};  // chkGrp(50r + b): 1 = checked; row 0 never shown
-    QString lblAll = QStringLiteral("1000");  // caption of the total label
+    std::array<QString, BankCount> txtBank;  // text of each size box, as typed
+    std::array<int, GroupBoxCount> chkGrp{}; // chkGrp(50r + b): 1 = checked; row 0 never shown
+    QString lblAll = QStringLiteral("1000"); // caption of the total label
 
     bool operator==(const BankControls&) const = default;
 };

@@ -30,10 +30,10 @@ struct DataSet {
     std::array<std::array<bool, BankCount>, GroupRows> GroupFlag{};
 
     // Image lines, hex text as exchanged with the receiver and kept in files.
-    QString SetLine1;                  // 0000-001F
-    QString SetLine2;                  // 0020-003F
-    QString GroupLine;                 // 0080-00DF
-    std::array<QString, 7> BankLines;  // 0100-017F, slots 0..3 used
+    QString SetLine1;                   // 0000-001F
+    QString SetLine2;                   // 0020-003F
+    QString GroupLine;                  // 0080-00DF
+    std::array<QString, 7> BankLines;   // 0100-017F, slots 0..3 used
     std::array<QString, 6> EnableLines; // 0200-029F (+ slot 5)
 
     // Selected receiver model (0..3), as last taken from the model buttons.

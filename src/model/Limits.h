@@ -3,7 +3,7 @@
 // Sizes of the receiver memory image and of the tables decoded from it.
 namespace mtz4 {
 
-inline constexpr int EntryCount = 1300;  // memory entries 0..1299
+inline constexpr int EntryCount = 1300;   // memory entries 0..1299
 inline constexpr int ChannelCount = 1000; // entries 0..999 are the memory channels
 inline constexpr int FirstProgramScanEntry = 1000;
 inline constexpr int FirstSearchPassEntry = 1100;
@@ -14,7 +14,7 @@ inline constexpr int VfoColumns = 11;
 inline constexpr int BankCount = 50;
 inline constexpr int GroupRows = 11; // row 0 is never shown, rows 1..10 are GRP1..GRP9, GRP-B
 inline constexpr int GroupBoxCount = GroupRows * BankCount; // chkGrp 0..549
-inline constexpr int ModelCount = 4; // MT-Z4J, MT-Z40E, MT-Z40T, MT-Z40K
+inline constexpr int ModelCount = 4;                        // MT-Z4J, MT-Z40E, MT-Z40T, MT-Z40K
 
 // Column numbers shared by MemData/MemText and VfoData/VfoText.
 namespace Col {

@@ -41,13 +41,13 @@ struct SettingsRecord {
     int optAfTone = 0;     // "AF Tone": 0 "Low", 1 "High"
 
     // "Settings 2": pick lists (initial selections as filled at start-up)
-    int cbbScan = 0;                              // ScanTimerList
-    int cbbTimePr = 0;                            // ScanTimerList
-    int cbbChargeTime = 11;                       // ChargeTimeList ("12 hrs.")
-    int cbbSetMode = 0;                           // SetModeTimeList
-    int cbbWildKey = 0;                           // WildKeyList
+    int cbbScan = 0;                               // ScanTimerList
+    int cbbTimePr = 0;                             // ScanTimerList
+    int cbbChargeTime = 11;                        // ChargeTimeList ("12 hrs.")
+    int cbbSetMode = 0;                            // SetModeTimeList
+    int cbbWildKey = 0;                            // WildKeyList
     std::array<int, 4> cbbRemocon{-1, -1, -1, -1}; // RemoconKeyList, "Remote Controller A".."D"
-    int cbbTimeSp = 0;                            // TimeSpList
+    int cbbTimeSp = 0;                             // TimeSpList
 
     // "Settings 2": check boxes
     int chkATT = 0;      // "Attenuator"

@@ -16,9 +16,9 @@ struct ReferenceTables {
     QString CloneTrailer; // last line of a clone file
     QString AppTitle;     // main window caption
 
-    std::array<QString, 20> StepList;   // step codes 0..17, slots 18 and 19 empty
-    std::array<QString, 39> ToneList;   // CTCSS tones, code 0..38
-    std::array<QString, 5> OptionList;  // option codes 0..4
+    std::array<QString, 20> StepList;  // step codes 0..17, slots 18 and 19 empty
+    std::array<QString, 39> ToneList;  // CTCSS tones, code 0..38
+    std::array<QString, 5> OptionList; // option codes 0..4
 
     std::array<QString, 26> ScanTimerList;   // cbbScan, cbbTimePr
     std::array<QString, 24> ChargeTimeList;  // cbbChargeTime

@@ -17,9 +17,12 @@ public:
 
     void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
 
-    QList<Prompt> prompts;           // everything asked, in order
-    QStringList texts() const;       // the texts of `prompts`
-    void clear() { prompts.clear(); answers_.clear(); }
+    QList<Prompt> prompts;     // everything asked, in order
+    QStringList texts() const; // the texts of `prompts`
+    void clear() {
+        prompts.clear();
+        answers_.clear();
+    }
 
 private:
     QList<PromptAnswer> answers_;
