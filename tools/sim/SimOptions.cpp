@@ -130,9 +130,17 @@ Simulates an MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K receiver on a pseudo-terminal.
 
 Prints the device path of the pseudo-terminal as the first line of standard
 output; point the clone program's port at it (e.g. MTZ4_COM1=/dev/pts/N, or
-make a fixed path with --link). Runs until interrupted (SIGINT or SIGTERM),
-then writes the dumps asked for and exits. Clients may open and close the
-device as often as they like.
+make a fixed path with --link). Runs until interrupted (SIGINT, SIGTERM or
+SIGHUP), then writes the dumps asked for and exits. Clients may open and close
+the device as often as they like.
+
+Every reply starts with the echo of the command and its CR. Outside clone mode
+only the identification ("QZ~" + model name) is answered; "QZ~F0FD01W00" right
+after the receiver's own identification enters clone mode. In clone mode it
+answers reads and writes by address ("QZ~F"), writes and reads of memory
+entries by list and channel ("QZ~BC", banks laid out by the bank table at
+0100h), "QZ~IM" (erases every memory entry) and "QZ~FINISH" (leaves clone
+mode); anything else is answered "RE".
 
 Receiver:
   --model MODEL        receiver model: MT-Z4J (default), MT-Z40E, MT-Z40T or
@@ -162,6 +170,7 @@ Faults (commands are counted from 1 in the order received):
   --silent-after N     answer the first N commands, then nothing at all (0: never
                        answer)
   --drop-every K       every K-th command is lost: not carried out, not answered
+                       (it is still logged)
   --garble-every K     every K-th command is carried out, but the CR LF before
                        its data or acknowledgement is replaced by "??"
   --delay-ms MS        start every reply MS milliseconds after the command's CR

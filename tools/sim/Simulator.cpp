@@ -41,10 +41,10 @@ Nanos monotonicNow() {
 Simulator::Simulator(const SimOptions& options)
     : options_(options), receiver_(options.model, image_), scheduler_(options.pace) {
     receiver_.setCloneMode(options.cloneMode);
+    // The dumps are written once the reply to "QZ~FINISH" is out, so that
+    // writing them does not hold the reply up.
     receiver_.onFinish = [this] {
-        std::string error;
-        if (!writeDumps(error))
-            std::fprintf(stderr, "mtz4sim: %s\n", error.c_str());
+        dumpPending_ = true;
         note("clone mode ended");
     };
 }
@@ -146,6 +146,13 @@ bool Simulator::run(std::string& error) {
         if (pumped == ReplyScheduler::PumpResult::LineFailed) {
             error = "writing to " + port_.devicePath() + " failed: " + std::strerror(errno);
             return false;
+        }
+
+        if (dumpPending_ && scheduler_.idle()) {
+            dumpPending_ = false;
+            std::string dumpError;
+            if (!writeDumps(dumpError))
+                std::fprintf(stderr, "mtz4sim: %s\n", dumpError.c_str());
         }
 
         pollfd pfd{fd, POLLIN, 0};

@@ -56,6 +56,7 @@ private:
     std::uint64_t commands_ = 0;
     std::uint64_t lineFlushes_ = 0; // times unread output was thrown away
     sigset_t waitMask_{};           // signal mask while waiting for the line
+    bool dumpPending_ = false;      // "QZ~FINISH" came; dump once its reply is out
 };
 
 // The monotonic clock in nanoseconds.
