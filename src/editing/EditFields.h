@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace mtz4 {
+
+// The values of the edit dialog's controls, as OK stores them. A code of -1
+// means "no button or item selected".
+struct EditFields {
+    QString freq;
+    int mode = -1;
+    int step = -1;
+    int option = -1;
+    int secret = -1;
+    int carrier = -1;
+    int tone = -1;
+    int shiftDir = -1;
+    QString shift;
+    QString note;
+    QString name;
+    bool skip = false;
+    bool enable = true;
+};
+
+} // namespace mtz4
