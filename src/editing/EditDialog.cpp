@@ -1,38 +1,523 @@
 #include "editing/EditDialog.h"
 
 #include "editing/EditFields.h"
+#include "editing/FrequencyChecks.h"
+#include "editing/GridCellText.h"
+#include "editing/GridLayout.h"
+#include "editing/InputFilters.h"
+#include "editing/ListPosition.h"
+#include "editing/StoreEditFields.h"
+#include "model/RecordCodec.h"
+#include "reference/ReferenceTables.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace mtz4 {
+
+namespace {
+
+constexpr int FreqMaxLength = 11;
+constexpr int ShiftMaxLength = 9;
+constexpr int NoteMaxLength = 30;
+constexpr int NameMaxLength = 6;
+
+constexpr int StepButtons = 18;
+constexpr int Step10KHz = 3;
+constexpr int Step12_5KHz = 4;
+constexpr int Step20KHz = 6;
+constexpr int Step1KHz = 16;
+constexpr int Step9KHz = 17;
+constexpr int OptionNone = 0;
+constexpr int OptionTrain = 1;
+constexpr int OptionSecret = 4;
+constexpr int DefaultTone = 8; // "88.5Hz"
+constexpr int CarrierItems = 29;
+constexpr int SecretItems = 29;
+// Models 2 and 3 have bands 0..7 only.
+constexpr int ShortBandCount = 8;
+
+template <std::size_t N> void ClearGroup(const std::array<QRadioButton*, N>& group) {
+    // Auto-exclusive buttons cannot all be cleared while exclusive.
+    for (QRadioButton* b : group)
+        b->setAutoExclusive(false);
+    for (QRadioButton* b : group)
+        b->setChecked(false);
+    for (QRadioButton* b : group)
+        b->setAutoExclusive(true);
+}
+
+// Selects button `code`; a code without a button leaves none selected.
+template <std::size_t N> void SelectInGroup(const std::array<QRadioButton*, N>& group, int code) {
+    ClearGroup(group);
+    if (code >= 0 && code < int(N))
+        group[code]->setChecked(true);
+}
+
+template <std::size_t N> int SelectedInGroup(const std::array<QRadioButton*, N>& group) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (group[i]->isChecked())
+            return int(i);
+    }
+    return -1;
+}
+
+template <std::size_t N> void EnableGroup(const std::array<QRadioButton*, N>& group, bool on) {
+    for (QRadioButton* b : group)
+        b->setEnabled(on);
+}
+
+// Selects list item `code`, or nothing when the list has no such item.
+void SelectItem(QComboBox* list, int code) {
+    list->setCurrentIndex(code >= 0 && code < list->count() ? code : -1);
+}
+
+int Code(double value) {
+    return int(value);
+}
+
+bool HasEightBands(int model) {
+    return model == Model::MTZ40T || model == Model::MTZ40K;
+}
+
+template <typename W> W* Named(W* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString IndexedName(const char* base, std::size_t i) {
+    return QString::fromLatin1(base) + QString::number(i);
+}
+
+} // namespace
 
 dlgModify::dlgModify(DataSet& ds, Prompter& prompter, QWidget* parent)
     : QDialog(parent), ds_(ds), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgModify"));
+    setWindowTitle(QStringLiteral("Modify Memory"));
+    setModal(true);
+    buildControls();
 }
 
-bool dlgModify::MSFlexGrid1_DblClick(int, const QString&) {
-    return false;
+void dlgModify::buildControls() {
+    InitReferenceTables();
+    const auto& ref = Ref();
+
+    lblMode = Named(new QLabel(this), QStringLiteral("lblMode"));
+    lblCH = Named(new QLabel(this), QStringLiteral("lblCH"));
+    auto* place = new QHBoxLayout;
+    place->addWidget(lblMode);
+    place->addWidget(lblCH);
+    place->addStretch();
+
+    Label1 = Named(new QLabel(QStringLiteral("Frequency"), this), QStringLiteral("Label1"));
+    txtFreq = Named(new QLineEdit(this), QStringLiteral("txtFreq"));
+    txtFreq->setMaxLength(FreqMaxLength);
+    Label2 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label2"));
+    lblMHz = Named(new QLabel(this), QStringLiteral("lblMHz"));
+    auto* freqRow = new QHBoxLayout;
+    freqRow->addWidget(Label1);
+    freqRow->addWidget(txtFreq);
+    freqRow->addWidget(Label2);
+    freqRow->addWidget(lblMHz);
+    freqRow->addStretch();
+
+    Frame1 =
+        Named(new QGroupBox(QStringLiteral("Modulation Mode"), this), QStringLiteral("Frame1"));
+    auto* waveLayout = new QHBoxLayout(Frame1);
+    const std::array<QString, 3> waves{QStringLiteral("FM"), QStringLiteral("AM"),
+                                       QStringLiteral("WFM")};
+    for (std::size_t i = 0; i < opbWave.size(); ++i) {
+        opbWave[i] = Named(new QRadioButton(waves[i], Frame1), IndexedName("opbWave", i));
+        waveLayout->addWidget(opbWave[i]);
+    }
+
+    Frame2 = Named(new QGroupBox(QStringLiteral("Tuning Step"), this), QStringLiteral("Frame2"));
+    auto* stepLayout = new QGridLayout(Frame2);
+    for (std::size_t i = 0; i < opbStep.size(); ++i) {
+        opbStep[i] = Named(new QRadioButton(ref.StepList[i], Frame2), IndexedName("opbStep", i));
+        stepLayout->addWidget(opbStep[i], int(i) / 6, int(i) % 6);
+    }
+
+    Frame3 = Named(new QGroupBox(QStringLiteral("Option"), this), QStringLiteral("Frame3"));
+    auto* optionLayout = new QGridLayout(Frame3);
+    const std::array<QString, 5> options{QStringLiteral("None"), QStringLiteral("Train"),
+                                         QStringLiteral("Tone"), QStringLiteral("Reverse"),
+                                         QStringLiteral("Secret")};
+    for (std::size_t i = 0; i < opbTone.size(); ++i) {
+        opbTone[i] = Named(new QRadioButton(options[i], Frame3), IndexedName("opbTone", i));
+        optionLayout->addWidget(opbTone[i], 0, int(i));
+    }
+    cbbTxTone = Named(new QComboBox(Frame3), QStringLiteral("cbbTxTone"));
+    for (const QString& tone : ref.ToneList)
+        cbbTxTone->addItem(tone);
+    cbbTxTone->setCurrentIndex(0);
+    cbbAir = Named(new QComboBox(Frame3), QStringLiteral("cbbAir"));
+    for (int i = 0; i < CarrierItems; ++i)
+        cbbAir->addItem(CarrierText(i));
+    cbbSec = Named(new QComboBox(Frame3), QStringLiteral("cbbSec"));
+    for (int i = 0; i < SecretItems; ++i)
+        cbbSec->addItem(QString::number(i));
+    optionLayout->addWidget(cbbTxTone, 1, 2);
+    optionLayout->addWidget(cbbAir, 1, 1);
+    optionLayout->addWidget(cbbSec, 1, 4);
+
+    Frame4 = Named(new QGroupBox(QStringLiteral("Shift"), this), QStringLiteral("Frame4"));
+    auto* shiftLayout = new QHBoxLayout(Frame4);
+    const std::array<QString, 3> shifts{QStringLiteral("OFF"), QStringLiteral("+"),
+                                        QStringLiteral("-")};
+    for (std::size_t i = 0; i < opbSift.size(); ++i) {
+        opbSift[i] = Named(new QRadioButton(shifts[i], Frame4), IndexedName("opbSift", i));
+        shiftLayout->addWidget(opbSift[i]);
+    }
+    Label6 = Named(new QLabel(QStringLiteral("Offset Frequency"), this), QStringLiteral("Label6"));
+    txtShift = Named(new QLineEdit(this), QStringLiteral("txtShift"));
+    txtShift->setMaxLength(ShiftMaxLength);
+    Label7 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label7"));
+    auto* offsetRow = new QHBoxLayout;
+    offsetRow->addWidget(Label6);
+    offsetRow->addWidget(txtShift);
+    offsetRow->addWidget(Label7);
+    offsetRow->addStretch();
+
+    chkSkip = Named(new QCheckBox(QStringLiteral("Skip"), this), QStringLiteral("chkSkip"));
+    chkEnable = Named(new QCheckBox(QStringLiteral("Enable"), this), QStringLiteral("chkEnable"));
+    chkHold = Named(new QCheckBox(QStringLiteral("Hold"), this), QStringLiteral("chkHold"));
+    auto* flagRow = new QHBoxLayout;
+    flagRow->addWidget(chkSkip);
+    flagRow->addWidget(chkEnable);
+    flagRow->addWidget(chkHold);
+    flagRow->addStretch();
+
+    Label3 = Named(new QLabel(QStringLiteral("Note"), this), QStringLiteral("Label3"));
+    txtNote = Named(new QLineEdit(this), QStringLiteral("txtNote"));
+    txtNote->setMaxLength(NoteMaxLength);
+    Label4 = Named(new QLabel(QStringLiteral("NAME"), this), QStringLiteral("Label4"));
+    txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
+    txtName->setMaxLength(NameMaxLength);
+    auto* textRow = new QHBoxLayout;
+    textRow->addWidget(Label3);
+    textRow->addWidget(txtNote, 1);
+    textRow->addWidget(Label4);
+    textRow->addWidget(txtName);
+
+    OKButton = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKButton"));
+    CancelButton =
+        Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelButton"));
+    OKButton->setDefault(true);
+    // Clicking a button leaves the focus in the box being edited: OK runs the
+    // frequency and offset checks itself, and Cancel needs none.
+    OKButton->setFocusPolicy(Qt::TabFocus);
+    CancelButton->setFocusPolicy(Qt::TabFocus);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(OKButton);
+    buttonRow->addWidget(CancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(place);
+    layout->addLayout(freqRow);
+    layout->addWidget(Frame1);
+    layout->addWidget(Frame2);
+    layout->addWidget(Frame3);
+    layout->addWidget(Frame4);
+    layout->addLayout(offsetRow);
+    layout->addLayout(flagRow);
+    layout->addLayout(textRow);
+    layout->addLayout(buttonRow);
+
+    // Input filters: keys and pasted text.
+    auto* numericKeys = new NumericKeyFilter(this);
+    auto* numericText = new NumericTextValidator(this);
+    for (QLineEdit* box : {txtFreq, txtShift}) {
+        box->installEventFilter(numericKeys);
+        box->installEventFilter(this); // focus-out checks
+        box->setValidator(numericText);
+    }
+    txtName->setValidator(new CharacterRangeValidator(32, 126, this));
+    txtNote->setValidator(new CharacterRangeValidator(32, 255, this));
+
+    connect(OKButton, &QPushButton::clicked, this, &dlgModify::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &dlgModify::CancelButton_Click);
 }
-bool dlgModify::MSFlexGrid2_DblClick(int) {
-    return false;
+
+bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
+    if (row < 1 || row > EntryCount)
+        return false; // the header row opens nothing
+    const int e = row - 1;
+
+    setWindowTitle(QStringLiteral("Modify Memory"));
+    EditIndex = row;
+    const ListPosition position = MemoryListPosition(row, rowLabel);
+    lblMode->setText(position.list);
+    lblCH->setText(position.position);
+
+    EditingMemory = true;
+    if (ds_.settings.opbModel >= 0 && ds_.settings.opbModel < ModelCount)
+        ds_.ModelIndex = ds_.settings.opbModel;
+    const int model = ds_.ModelIndex;
+
+    lblMHz->clear();
+    chkEnable->hide();
+    chkSkip->show();
+    chkHold->show();
+    txtName->show();
+    Label4->show();
+    EnableGroup(opbWave, true);
+    EnableGroup(opbStep, true);
+    EnableGroup(opbTone, true);
+
+    // Only the option of the selected model can be chosen.
+    const bool train = model == Model::MTZ4J;
+    const bool secret = model == Model::MTZ40E;
+    opbTone[OptionTrain]->setEnabled(train);
+    cbbAir->setEnabled(train);
+    if (!train)
+        cbbAir->setCurrentIndex(-1);
+    opbTone[OptionSecret]->setEnabled(secret);
+    cbbSec->setEnabled(secret);
+    if (!secret)
+        cbbSec->setCurrentIndex(-1);
+
+    const auto& data = ds_.MemData[e];
+    const auto& text = ds_.MemText[e];
+    if (data[Col::Freq] != 0.0 && !text[Col::Freq].isEmpty()) {
+        txtFreq->setText(text[Col::Freq]);
+        txtNote->setText(text[Col::Note]);
+        txtName->setText(text[Col::Name]);
+        SelectInGroup(opbWave, Code(data[Col::Mode]));
+        SelectInGroup(opbStep, Code(data[Col::Step]));
+        SelectInGroup(opbTone, Code(data[Col::Option]));
+        chkSkip->setChecked(data[Col::Skip] == 1.0);
+        if (cbbSec->isEnabled())
+            SelectItem(cbbSec, Code(data[Col::Secret]));
+        if (cbbAir->isEnabled())
+            SelectItem(cbbAir, Code(data[Col::Carrier]));
+        SelectItem(cbbTxTone, Code(data[Col::Tone]));
+        SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
+        txtShift->setText(text[Col::Shift]);
+        chkEnable->setChecked(ds_.MemEnable[e]);
+    } else if (!chkHold->isChecked()) {
+        ResetDialog();
+    }
+
+    return exec() == QDialog::Accepted;
 }
-void dlgModify::ResetDialog() {}
+
+bool dlgModify::MSFlexGrid2_DblClick(int row) {
+    if (row < 1 || row > BandCount)
+        return false;
+    EditIndex = row;
+    EditingMemory = false;
+    if (ds_.settings.opbModel >= 0 && ds_.settings.opbModel < ModelCount)
+        ds_.ModelIndex = ds_.settings.opbModel;
+    const int model = ds_.ModelIndex;
+    const int b = row - 1;
+    if (HasEightBands(model) && b >= ShortBandCount)
+        return false; // a band the model does not have
+
+    setWindowTitle(QStringLiteral("Modify VFO"));
+    lblMode->setText(QStringLiteral("VFO"));
+    chkEnable->hide();
+    chkSkip->hide();
+    chkHold->hide();
+    txtName->hide();
+    Label4->hide();
+
+    lblCH->setText(QStringLiteral("Band ") + QString::number(b));
+    txtFreq->setText(VfoCellText(ds_, b, GridCol::Frequency, ds_.settings.opbModel));
+    const int tableModel = model >= 0 && model < ModelCount ? model : 0;
+    lblMHz->setText(Ref().BandLabel[tableModel][b]);
+
+    const auto& data = ds_.VfoData[b];
+    const auto& text = ds_.VfoText[b];
+
+    EnableGroup(opbWave, true);
+    SelectInGroup(opbWave, Code(data[Col::Mode]));
+
+    // Steps the band offers.
+    const int storedStep = Code(data[Col::Step]);
+    const auto onlyStep = [&](int step) {
+        EnableGroup(opbStep, false);
+        opbStep[step]->setEnabled(true);
+        SelectInGroup(opbStep, step);
+    };
+    const auto commonSteps = [&] {
+        EnableGroup(opbStep, true);
+        opbStep[Step1KHz]->setEnabled(false);
+        opbStep[Step9KHz]->setEnabled(false);
+        ClearGroup(opbStep);
+    };
+    if (b == 0) {
+        onlyStep(Step1KHz);
+    } else if (b == 1 && !HasEightBands(model)) {
+        onlyStep(Step9KHz);
+    } else if (b == 1) {
+        commonSteps();
+        // The shift buttons still show the previous edit here: with "OFF"
+        // selected there, "10KHz" is preselected instead of the stored step.
+        const int step = opbSift[0]->isChecked() ? Step10KHz : storedStep;
+        SelectInGroup(opbStep, step == Step1KHz || step == Step9KHz ? Step10KHz : step);
+    } else {
+        commonSteps();
+        SelectInGroup(opbStep,
+                      storedStep == Step1KHz || storedStep == Step9KHz ? Step12_5KHz : storedStep);
+    }
+
+    // Options the model offers; an option it lacks opens as "None".
+    EnableGroup(opbTone, true);
+    ClearGroup(opbTone);
+    if (model != Model::MTZ40E)
+        opbTone[OptionSecret]->setEnabled(false);
+    if (model != Model::MTZ4J)
+        opbTone[OptionTrain]->setEnabled(false);
+    SelectInGroup(opbTone, Code(data[Col::Option]));
+    const int option = SelectedInGroup(opbTone);
+    if (option >= 0 && !opbTone[option]->isEnabled())
+        SelectInGroup(opbTone, OptionNone);
+
+    cbbSec->setEnabled(model == Model::MTZ40E);
+    SelectItem(cbbSec, cbbSec->isEnabled() ? Code(data[Col::Secret]) : -1);
+    cbbAir->setEnabled(model == Model::MTZ4J);
+    SelectItem(cbbAir, cbbAir->isEnabled() ? Code(data[Col::Carrier]) : -1);
+    SelectItem(cbbTxTone, Code(data[Col::Tone]));
+
+    SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
+    txtShift->setText(text[Col::Shift]);
+    txtNote->setText(text[Col::Note]);
+    txtName->setText(text[Col::Name]);
+
+    return exec() == QDialog::Accepted;
+}
+
+void dlgModify::ResetDialog() {
+    txtFreq->setText(QStringLiteral("145.000000"));
+    SelectInGroup(opbWave, 0);
+    SelectInGroup(opbStep, Step20KHz);
+    SelectInGroup(opbTone, OptionNone);
+    cbbTxTone->setCurrentIndex(DefaultTone);
+    SelectInGroup(opbSift, 0);
+    txtShift->setText(QStringLiteral("0.600000"));
+    chkEnable->setChecked(true);
+    txtNote->clear();
+    txtName->clear();
+    chkSkip->setChecked(false);
+    if (cbbAir->isEnabled())
+        cbbAir->setCurrentIndex(DefaultCarrierCode);
+    if (cbbSec->isEnabled())
+        cbbSec->setCurrentIndex(DefaultSecretCode);
+}
+
 void dlgModify::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    txtFreq->setFocus(Qt::OtherFocusReason);
+    txtFreq->selectAll();
 }
+
 bool dlgModify::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == txtFreq || watched == txtShift)) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Leaving the window (another window, a message box, a popup) is not
+        // leaving the box.
+        const bool leftTheBox =
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leftTheBox && !checking_ && isVisible()) {
+            checking_ = true;
+            if (watched == txtFreq)
+                txtFreq_LostFocus();
+            else
+                txtShift_LostFocus();
+            checking_ = false;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }
-void dlgModify::OKButton_Click() {}
-void dlgModify::CancelButton_Click() {}
-void dlgModify::buildControls() {}
+
+bool dlgModify::editIndexValid() const {
+    return EditingMemory ? EditIndex >= 1 && EditIndex <= EntryCount
+                         : EditIndex >= 1 && EditIndex <= BandCount;
+}
+
 bool dlgModify::txtFreq_LostFocus() {
-    return true;
+    if (!editIndexValid())
+        return false;
+    const int index = EditIndex - 1;
+    const FieldCheck check = EditingMemory ? CheckMemoryFrequency(ds_, index, txtFreq->text())
+                                           : CheckVfoFrequency(ds_, index, txtFreq->text());
+    if (check.message)
+        prompter_.ask(*check.message);
+    txtFreq->setText(check.text);
+    return check.accepted;
 }
+
 bool dlgModify::txtShift_LostFocus() {
-    return true;
+    if (!editIndexValid())
+        return false;
+    const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, txtShift->text());
+    txtShift->setText(check.text);
+    return check.accepted;
 }
+
 EditFields dlgModify::collectFields() const {
-    return {};
+    EditFields f;
+    f.freq = txtFreq->text();
+    f.mode = SelectedInGroup(opbWave);
+    f.step = SelectedInGroup(opbStep);
+    f.option = SelectedInGroup(opbTone);
+    f.secret = cbbSec->currentIndex();
+    f.carrier = cbbAir->currentIndex();
+    f.tone = cbbTxTone->currentIndex();
+    f.shiftDir = SelectedInGroup(opbSift);
+    f.shift = txtShift->text();
+    f.note = txtNote->text();
+    f.name = txtName->text();
+    f.skip = chkSkip->isChecked();
+    f.enable = chkEnable->isChecked();
+    return f;
+}
+
+void dlgModify::OKButton_Click() {
+    if (!editIndexValid()) {
+        reject();
+        return;
+    }
+    // The same checks as on leaving the boxes: Enter stores without leaving
+    // them, and a refused value must not reach the tables.
+    checking_ = true;
+    const bool freqAccepted = txtFreq_LostFocus();
+    const bool shiftAccepted = freqAccepted && txtShift_LostFocus();
+    checking_ = false;
+    if (!freqAccepted || !shiftAccepted) {
+        QWidget* box = freqAccepted ? txtShift : txtFreq;
+        box->setFocus(Qt::OtherFocusReason);
+        static_cast<QLineEdit*>(box)->selectAll();
+        return;
+    }
+
+    const EditFields fields = collectFields();
+    const int index = EditIndex - 1;
+    if (EditingMemory) {
+        StoreMemoryEntry(ds_, index, fields);
+        emit memoryStored(index);
+    } else {
+        StoreVfoBand(ds_, index, fields);
+        emit vfoStored(index);
+    }
+    accept();
+}
+
+void dlgModify::CancelButton_Click() {
+    reject();
 }
 
 } // namespace mtz4

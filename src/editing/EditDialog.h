@@ -92,6 +92,7 @@ private slots:
 
 private:
     void buildControls();
+    bool editIndexValid() const;
     bool txtFreq_LostFocus();
     bool txtShift_LostFocus();
     EditFields collectFields() const;

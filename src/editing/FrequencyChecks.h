@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/DataSet.h"
+#include "model/Prompter.h"
+
+#include <QString>
+#include <optional>
+
+namespace mtz4 {
+
+// Outcome of checking the text of the frequency or offset box. `text` is what
+// the box shows afterwards: the value reformatted when accepted, the stored
+// value when refused. `message` is the message box to show for a refusal
+// that has one (range violations are corrected silently).
+struct FieldCheck {
+    bool accepted = false;
+    QString text;
+    std::optional<Prompt> message;
+};
+
+// The message boxes of the frequency checks.
+Prompt CellularPhonePrompt();
+Prompt SearchPassDuplicatePrompt();
+
+// False when another enabled Search Pass entry (1100..1199, other than
+// `entry`) holds exactly the frequency `mhz`.
+bool SearchPassUnique(const DataSet& ds, double mhz, int entry);
+
+// The frequency typed for memory entry `entry`, under model ds.ModelIndex:
+// 0.1 .. 1299.995 MHz, outside the cellular ranges on model 2, unique among
+// the enabled Search Pass entries for a Search Pass entry. A refused text is
+// replaced by the entry's stored frequency text, or "145.000000" for an
+// entry without a frequency.
+FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed);
+
+// The frequency typed for VFO band `band`: inside the band's limits for model
+// ds.ModelIndex and, for band 6 of model 2, outside the cellular ranges. A
+// refused text is replaced by the band's stored frequency text.
+FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed);
+
+// The offset typed for a memory entry (`memory` true) or VFO band: 0 up to
+// but not including 100 MHz. A refused text is replaced by the stored offset.
+// The result is always shown as "#0.000000".
+FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString& typed);
+
+// The text restored for a refused memory frequency.
+QString StoredMemoryFrequencyText(const DataSet& ds, int entry);
+
+} // namespace mtz4
