@@ -1,0 +1,75 @@
+#include "app/AboutBox.h"
+
+#include "reference/ReferenceTables.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About ") + Ref().AppTitle);
+    setModal(true);
+
+    auto* icon = new QLabel(this);
+    const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon, nullptr, this).pixmap(iconSize));
+    icon->setAlignment(Qt::AlignTop);
+
+    lblTitle_ = new QLabel(Ref().AppTitle, this);
+    lblTitle_->setObjectName(QStringLiteral("lblTitle"));
+    QFont titleFont = lblTitle_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    lblTitle_->setFont(titleFont);
+
+    lblVersion_ =
+        new QLabel(QStringLiteral("mtz4clone version %1").arg(QLatin1String(ProgramVersion)), this);
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+
+    auto* description = new QLabel(
+        QStringLiteral("Clone utility for the MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n\n"
+                       "Reads the receiver's memory over a serial cable, edits the 1000 memory\n"
+                       "channels in 50 banks, the Program Scan, Search Pass and Priority lists,\n"
+                       "the band VFO records, the scan groups and the set-mode settings, writes\n"
+                       "them back, and keeps them in clone files (.MZ4)."),
+        this);
+    description->setObjectName(QStringLiteral("lblDescription"));
+
+    auto* qtVersion =
+        new QLabel(QStringLiteral("Built with Qt %1.").arg(QLatin1String(QT_VERSION_STR)), this);
+    qtVersion->setEnabled(false);
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblTitle_);
+    text->addWidget(lblVersion_);
+    text->addSpacing(8);
+    text->addWidget(description);
+    text->addWidget(qtVersion);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addSpacing(12);
+    top->addLayout(text);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace mtz4

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "files/IniFile.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+
+namespace mtz4 {
+
+struct DataSet;
+class CloneFileDialogs;
+class Link;
+class MemoryGrid;
+class Prompter;
+class VfoGrid;
+class dlgCOM;
+class dlgModify;
+class frmAbout;
+
+// The main window: menu bar, toolbar, the four pages "Settings 1" (with the
+// VFO grid), "Settings 2", "Memory" (with the memory grid) and "Bank", and
+// the status bar. It owns the file commands (New, Open, Save, Save As), the
+// question about unsaved changes, and what is kept when the program ends:
+// the port number in the INI file and the window placement.
+//
+// The data set, the link, the prompter and the file dialogs belong to the
+// caller and must outlive the window.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Pages of TabStrip1, by index.
+    enum Page { Settings1Page = 0, Settings2Page = 1, MemoryPage = 2, BankPage = 3 };
+    // The hidden list cbbBank: "Bank 0".."Bank 49", "Program Scan",
+    // "Seach Pass", "Priority", "All".
+    static constexpr int BankListCount = 54;
+    static constexpr int BankListAll = 53;
+
+    frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& fileDialogs,
+            IniLocation ini, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The initialisation when the window loads: texts, size, grids, the port
+    // number from the INI file, default settings and VFO records, bank list,
+    // row labels, caption, first page, then the clone file named on the
+    // command line (when not empty). Ends with nothing to save.
+    void Form_Load(const QString& commandFile);
+
+    // File > New: asks about unsaved changes, then puts the factory data of
+    // the selected model in place and redraws. Returns 1 when the user
+    // cancelled (or the save he asked for did not happen) and nothing
+    // changed, 0 when the new data set is in place.
+    int NewDataSet();
+    // File > Open. Returns true when a file was loaded.
+    bool mnuFileOpen_Click();
+    // File > Save: to the current file without a dialog, else as Save As.
+    // Returns true when the data were saved.
+    bool mnuFileSave_Click();
+    // File > Save As: always asks for the file. Returns true when saved.
+    bool mnuFileSaveAs_Click();
+    // Loads a clone file without a dialog and redraws; messages go through
+    // the prompter. Returns true on success.
+    bool LoadCloneFile(const QString& path);
+
+    // Page switching: the bank total must be 1000 to leave the Bank page.
+    void TabStrip1_Click();
+    // Edit > Modify: edits the current row of the VFO grid (Settings 1) or
+    // of the memory grid (Memory).
+    void mnuEditUndo_Click();
+    // The toolbar button with the given key ("新規作成", "開く", "上書き保存", "ﾍﾙﾌﾟ").
+    void tbToolBar_ButtonClick(const QString& key);
+    void mnuViewToolbar_Click();
+    void mnuStatusBar_Click();
+    // Tool > COM Port Setup: the COM port dialog with the current port selected.
+    void mnuToolsOptions_Click();
+    // Help > About and the Help button: the about box, modally.
+    void mnuHelpAbout_Click();
+
+    // Redraws both grids from the data set (after a load, a clone read, New).
+    void RefreshGrids();
+
+    QTabWidget* TabStrip1() const { return TabStrip1_; }
+    QComboBox* cbbBank() const { return cbbBank_; }
+    QToolBar* tbToolBar() const { return tbToolBar_; }
+    // Status bar panels: text, date, time.
+    QLabel* statusPanel(int index) const;
+    MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }
+    VfoGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
+    dlgModify* modifyDialog() const { return dlgModify_; }
+    frmAbout* aboutBox() const { return frmAbout_; }
+    dlgCOM* comPortDialog() const { return dlgCOM_; }
+
+protected:
+    // The close request: asks about unsaved changes; when the close goes on,
+    // writes the INI file and the window placement.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildPages();
+    void buildStatusBar();
+    void updateClock();
+
+    // "Save changes to settings?" before New, Open and closing. Returns true
+    // when the command may go on: nothing changed, No, or Yes and the save
+    // succeeded.
+    bool askToSaveChanges();
+    void Form_Unload();
+    void enterMemoryPage();
+    void showCurrentFileCaption();
+
+    DataSet& ds_;
+    Link& link_;
+    Prompter& prompter_;
+    CloneFileDialogs& fileDialogs_;
+    IniLocation ini_;
+
+    QTabWidget* TabStrip1_ = nullptr;
+    bool tabStripFlag_ = false;
+    QComboBox* cbbBank_ = nullptr;
+    QToolBar* tbToolBar_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    QTimer* clockTimer_ = nullptr;
+
+    MemoryGrid* MSFlexGrid1_ = nullptr;
+    VfoGrid* MSFlexGrid2_ = nullptr;
+    dlgModify* dlgModify_ = nullptr;
+    frmAbout* frmAbout_ = nullptr;
+    dlgCOM* dlgCOM_ = nullptr;
+
+    QAction* mnuEditUndo_ = nullptr;
+    QAction* mnuViewToolbar_ = nullptr;
+    QAction* mnuStatusBar_ = nullptr;
+};
+
+} // namespace mtz4

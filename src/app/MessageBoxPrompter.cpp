@@ -1,0 +1,90 @@
+#include "app/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+namespace mtz4 {
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon) {
+    switch (icon) {
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Exclamation:
+        return QMessageBox::Warning;
+    case PromptIcon::Critical:
+        return QMessageBox::Critical;
+    case PromptIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(PromptButtons buttons) {
+    switch (buttons) {
+    case PromptButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case PromptButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case PromptButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton boxButton(PromptAnswer answer) {
+    switch (answer) {
+    case PromptAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case PromptAnswer::Yes:
+        return QMessageBox::Yes;
+    case PromptAnswer::No:
+        return QMessageBox::No;
+    case PromptAnswer::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+// The answer when the box is closed without a button.
+PromptAnswer escapeAnswer(PromptButtons buttons) {
+    switch (buttons) {
+    case PromptButtons::OkCancel:
+    case PromptButtons::YesNoCancel:
+        return PromptAnswer::Cancel;
+    case PromptButtons::YesNo:
+        return PromptAnswer::No;
+    case PromptButtons::Ok:
+        break;
+    }
+    return PromptAnswer::Ok;
+}
+
+} // namespace
+
+PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
+    QMessageBox box(boxIcon(prompt.icon), prompt.title, prompt.text, boxButtons(prompt.buttons),
+                    parent_);
+    const QMessageBox::StandardButtons buttons = boxButtons(prompt.buttons);
+    if (buttons.testFlag(boxButton(prompt.defaultAnswer)))
+        box.setDefaultButton(boxButton(prompt.defaultAnswer));
+    box.setEscapeButton(boxButton(escapeAnswer(prompt.buttons)));
+
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Cancel:
+        return PromptAnswer::Cancel;
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    default:
+        break;
+    }
+    return escapeAnswer(prompt.buttons);
+}
+
+} // namespace mtz4

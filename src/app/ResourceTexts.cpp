@@ -1,0 +1,125 @@
+#include "app/ResourceTexts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QTabWidget>
+#include <QVariant>
+#include <QWidget>
+
+namespace mtz4 {
+
+namespace {
+
+struct NumberedText {
+    int number;
+    const char* english;
+    const char* japanese; // UTF-8
+};
+
+// Menu captions (1000..1016, 1100, 1201..1207) and toolbar tool tips (1017..1021).
+constexpr NumberedText Texts[] = {
+    {1000, "File(&F)", "ﾌｧｲﾙ(&F)"},
+    {1001, "New(&N)", "新規作成(&N)"},
+    {1002, "Open(&O)...", "開く(&O)..."},
+    {1003, "Save(&S)", "上書き保存(&S)"},
+    {1004, "Save As(&A)...", "名前を付けて保存(&A)..."},
+    {1005, "Print Setup(&U)...", "ﾍﾟｰｼﾞ設定(&U)..."},
+    {1007, "Exit(&X)...", "終了(&X)"},
+    {1008, "Edit(&E)", "編集(&E)"},
+    {1009, "Modify(&M)", "変更(&M)"},
+    {1010, "View(&V)", "表示(&V)"},
+    {1011, "Tool Bar(&T)", "ﾂｰﾙ ﾊﾞｰ(&T)"},
+    {1012, "Tool(&T)", "ﾂｰﾙ(&T)"},
+    {1013, "COM Port Setup(&C)", "COM ポートセットアップ(&C)"},
+    {1014, "Help(&H)", "ﾍﾙﾌﾟ(&H)"},
+    {1016, "About(&A)", "ﾊﾞｰｼﾞｮﾝ情報(&A)"},
+    {1017, "New", "新規作成"},
+    {1018, "Open", "開く"},
+    {1019, "Save", "上書き保存"},
+    {1021, "Help", "ﾍﾙﾌﾟ"},
+    {1100, "Status Bar(&S)", "ｽﾃｰﾀｽﾊﾞｰ(&S)"},
+    {1201, "Import(&I)...", "ｲﾝﾎﾟｰﾄ(&I)..."},
+    {1202, "Export(&E)...", "ｴｸｽﾎﾟｰﾄ(&E)..."},
+    {1203, "Read(&R)", "読み出し(&R)"},
+    {1204, "Write(&W)", "書き込み(&W)"},
+    {1205, "Settings(&S)", "設定(&S)"},
+    {1206, "Memory(&M)", "メモリー(&M)"},
+    {1207, "ALL(&A)", "すべて(&A)"},
+};
+
+// The text for a caption that may be a text number; empty when it is not one.
+QString textFor(const QString& caption, TextLanguage language) {
+    bool isNumber = false;
+    const int number = caption.trimmed().toInt(&isNumber);
+    return isNumber ? ResourceText(number, language) : QString();
+}
+
+QString textFor(const QVariant& tag, TextLanguage language) {
+    return tag.isValid() ? textFor(tag.toString(), language) : QString();
+}
+
+void applyToAction(QAction* action, TextLanguage language) {
+    // The tool tip is read before the text changes: an action without a tool
+    // tip of its own reports its text as tool tip.
+    const QString tip = textFor(action->toolTip(), language);
+    const QString text = textFor(action->text(), language);
+    if (!text.isEmpty())
+        action->setText(text);
+    if (!tip.isEmpty())
+        action->setToolTip(tip);
+}
+
+void applyToTabs(QTabWidget* tabs, TextLanguage language) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        const QString text = textFor(tabs->tabText(i), language);
+        if (!text.isEmpty())
+            tabs->setTabText(i, text);
+        const QString tip = textFor(tabs->tabToolTip(i), language);
+        if (!tip.isEmpty())
+            tabs->setTabToolTip(i, tip);
+    }
+}
+
+void applyToWidget(QWidget* widget, TextLanguage language) {
+    const QString caption = textFor(widget->property("tag"), language);
+    if (!caption.isEmpty()) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(caption);
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            button->setText(caption);
+    }
+    const QString tip = textFor(widget->toolTip(), language);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
+}
+
+} // namespace
+
+QString ResourceText(int number, TextLanguage language) {
+    for (const NumberedText& t : Texts) {
+        if (t.number == number)
+            return QString::fromUtf8(language == TextLanguage::Japanese ? t.japanese : t.english);
+    }
+    return {};
+}
+
+TextLanguage SystemTextLanguage() {
+    return QLocale::system().language() == QLocale::Japanese ? TextLanguage::Japanese
+                                                             : TextLanguage::English;
+}
+
+void ApplyResourceTexts(QWidget* window, TextLanguage language) {
+    const QString title = textFor(window->property("tag"), language);
+    if (!title.isEmpty())
+        window->setWindowTitle(title);
+    for (QAction* action : window->findChildren<QAction*>())
+        applyToAction(action, language);
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+        applyToTabs(tabs, language);
+    for (QWidget* widget : window->findChildren<QWidget*>())
+        applyToWidget(widget, language);
+}
+
+} // namespace mtz4

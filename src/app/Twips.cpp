@@ -1,0 +1,25 @@
+#include "app/Twips.h"
+
+#include <QWidget>
+#include <cmath>
+
+namespace mtz4 {
+
+namespace {
+constexpr int StandardDpi = 96;
+}
+
+double TwipsPerPixel(const QWidget* widget) {
+    const int dpi = widget ? widget->logicalDpiX() : StandardDpi;
+    return double(TwipsPerInch) / (dpi > 0 ? dpi : StandardDpi);
+}
+
+int TwipsToPixels(double twips, const QWidget* widget) {
+    return int(std::lround(twips / TwipsPerPixel(widget)));
+}
+
+double PixelsToTwips(int pixels, const QWidget* widget) {
+    return pixels * TwipsPerPixel(widget);
+}
+
+} // namespace mtz4

@@ -1,0 +1,32 @@
+#include "app/WindowPlacement.h"
+
+#include <QSettings>
+
+namespace mtz4 {
+
+namespace {
+// Significant digits of a single-precision number.
+constexpr int SingleDigits = 7;
+} // namespace
+
+std::unique_ptr<QSettings> OpenPlacementStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(PlacementOrganisation),
+                                       QString::fromLatin1(PlacementApplication));
+}
+
+QString SingleText(double value) {
+    return QString::number(double(float(value)), 'g', SingleDigits);
+}
+
+void WritePlacement(QSettings& store, const QRectF& twips) {
+    store.beginGroup(QStringLiteral("Settings"));
+    store.setValue(QStringLiteral("MainLeft"), SingleText(twips.left()));
+    store.setValue(QStringLiteral("MainTop"), SingleText(twips.top()));
+    store.setValue(QStringLiteral("MainWidth"), SingleText(twips.width()));
+    store.setValue(QStringLiteral("MainHeight"), SingleText(twips.height()));
+    store.endGroup();
+    store.sync();
+}
+
+} // namespace mtz4

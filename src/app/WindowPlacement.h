@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace mtz4 {
+
+// Where the main window's placement is written when the program ends: the
+// per-user settings of organisation "mtz4-clone", application "mtz4clone"
+// (on Linux ~/.config/mtz4-clone/mtz4clone.conf), section "Settings". The
+// window title contains a "/" and so cannot name the store itself.
+inline constexpr char PlacementOrganisation[] = "mtz4-clone";
+inline constexpr char PlacementApplication[] = "mtz4clone";
+
+std::unique_ptr<QSettings> OpenPlacementStore();
+
+// Writes "MainLeft", "MainTop", "MainWidth" and "MainHeight" in section
+// "Settings": the window's outer rectangle in twips, each as the decimal text
+// of a single-precision number. The program never reads them back.
+void WritePlacement(QSettings& store, const QRectF& twips);
+
+// The decimal text of a value as a single-precision number ("1500", "1234.5").
+QString SingleText(double value);
+
+} // namespace mtz4
