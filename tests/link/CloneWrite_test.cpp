@@ -1,0 +1,329 @@
+// Clone write procedures and commands against a scripted receiver on fake time.
+#include "link/CloneView.h"
+#include "link/CloneWrite.h"
+#include "link/Commands.h"
+#include "link/WriteCommands.h"
+#include "model/BankCodec.h"
+#include "model/DataSet.h"
+#include "model/GroupCodec.h"
+#include "model/RecordCodec.h"
+#include "model/RowLabels.h"
+#include "model/SettingsCodec.h"
+#include "reference/FactoryData.h"
+#include "support/FakeLink.h"
+#include "support/FakeReceiver.h"
+#include "support/RandomData.h"
+#include "support/RecordingCloneView.h"
+
+#include <QTest>
+#include <memory>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+namespace {
+
+using Command = LinkResult (*)(Link&, DataSet&, CloneView&);
+
+const QString Success = QStringLiteral("Successed!!");
+const QString WriteFailed = QStringLiteral("Write Failed...");
+const QString Probe = QStringLiteral("QZ~F00022R");
+
+std::unique_ptr<DataSet> randomDataSet(quint32 seed) {
+    QRandomGenerator rng(seed);
+    auto ds = std::make_unique<DataSet>();
+    FillRandomDataSet(*ds, rng, Model::MTZ4J);
+    return ds;
+}
+
+void setBankSizes(DataSet& ds, const QList<int>& sizes) {
+    for (int b = 0; b < BankCount; ++b)
+        ds.bank.txtBank[b] = QString::number(b < sizes.size() ? sizes[b] : 0);
+    ReadBankTexts(ds);
+    for (int b = 0; b < BankCount; ++b)
+        ds.BankText[b] = ds.bank.txtBank[b];
+}
+
+// The "QZ~BC" writes of the entries, from 1299 down to 0, with each memory
+// channel's bank and channel worked out from the bank sizes.
+QStringList entryWrites(const DataSet& ds) {
+    QStringList codes;
+    for (int b = 0; b < BankCount; ++b)
+        for (int c = 0; c < ds.BankSize[b]; ++c)
+            codes << QStringLiteral("%1%2").arg(b, 2, 10, QChar('0')).arg(c, 3, 10, QChar('0'));
+    for (int list = 50; list <= 52; ++list)
+        for (int c = 0; c < 100; ++c)
+            codes << QStringLiteral("%1%2").arg(list).arg(c, 3, 10, QChar('0'));
+    QStringList writes;
+    for (int n = EntryCount - 1; n >= 0; --n) {
+        const QString record = EncodeMem(ds, n);
+        if (!record.startsWith(QStringLiteral("00000000")))
+            writes << QStringLiteral("QZ~BC") + codes[n] + QLatin1Char('W') + record;
+    }
+    return writes;
+}
+
+QStringList clearStep() {
+    QStringList writes;
+    for (int k = 0; k < 4; ++k)
+        writes << writeCommand(0x180 + 0x20 * k, QString(64, QLatin1Char('0')));
+    return writes;
+}
+
+auto startsWith(const QString& prefix) {
+    return [p = prefix.toLatin1()](const QByteArray& command) { return command.startsWith(p); };
+}
+
+} // namespace
+
+class CloneWriteTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writeAllSendsTheCompleteSequence();
+    void bankChannelCodes();
+    void entriesBeyondTheLastBankAreReportedNotSent();
+    void memoryWriteErasesOnceAndReadsBackFromTheStartBank();
+    void writeBankSendsNoEraseAndNoFinish();
+    void channelTotalIsCheckedByEveryCommandButWriteGroup_data();
+    void channelTotalIsCheckedByEveryCommandButWriteGroup();
+    void stopInsideTheEntryLoop_data();
+    void stopInsideTheEntryLoop();
+    void failedFinishAfterACompleteWrite();
+    void settingsWriteStopShowsOnlyWriteFailed();
+};
+
+void CloneWriteTest::writeAllSendsTheCompleteSequence() {
+    auto ds = randomDataSet(3);
+    FakeLink f;
+    FakeReceiver receiver(f.port());
+    receiver.cloneMode = false;
+    receiver.blocks[0x22] = "0D" + QByteArray(62, '0');
+    RecordingCloneView view;
+    view.tab = CloneTab::Bank;
+
+    auto encoded = std::make_unique<DataSet>(*ds);
+    EncodeSettings(*encoded);
+    ReadGroupChecks(*encoded);
+    EncodeGroups(*encoded);
+    EncodeBanks(*encoded);
+
+    QCOMPARE(mnuWrAll_Click(f.link(), *ds, view), LinkResult::Success);
+    QCOMPARE(f.prompter.texts(), QStringList{Success});
+
+    QStringList want{Probe,
+                     Probe,
+                     Probe,
+                     QStringLiteral("QZ~MT-Z4J"),
+                     QStringLiteral("QZ~F0FD01W00"),
+                     Probe,
+                     QStringLiteral("QZ~F00000W") + encoded->SetLine1,
+                     QStringLiteral("QZ~F00020W") + encoded->SetLine2};
+    for (int b = 0; b < BandCount; ++b)
+        want << writeCommand(0x300 + 0x20 * b, EncodeVFO(*encoded, b));
+    want << Probe << Probe;
+    for (int d = 0; d < 4; ++d)
+        want << writeCommand(0x100 + 0x20 * d, encoded->BankLines[d]);
+    want << QStringLiteral("QZ~IM") << QStringLiteral("QZ~F00080W") + encoded->GroupLine.left(64)
+         << QStringLiteral("QZ~F000A0W") + encoded->GroupLine.mid(64, 64)
+         << QStringLiteral("QZ~F000C0W") + encoded->GroupLine.mid(128);
+    const QStringList entries = entryWrites(*encoded);
+    QVERIFY(entries.size() > 500 && entries.size() < 900); // about half the entries are empty
+    want << entries << clearStep() << QStringLiteral("QZ~BC13000R") << QStringLiteral("QZ~FINISH");
+    QCOMPARE(f.port().commands(), want);
+    QCOMPARE(f.port().written.last(), QByteArray("QZ~FINISH\r"));
+    QCOMPARE(encoded->GroupLine.size(), 176);
+
+    QVERIFY(!ds->DataChanged);
+    QCOMPARE(view.tab, CloneTab::Memory);
+    QVERIFY(view.allButtonsEnabled());
+    QVERIFY(!view.progressVisible);
+    QCOMPARE(view.progressMaximum, EntryCount - 1);
+    // 0 on showing, then one value per entry: skipped entries count as done.
+    QCOMPARE(view.progressValues.size(), 1 + EntryCount);
+    QCOMPARE(view.progressValues.last(), EntryCount - 1);
+}
+
+void CloneWriteTest::bankChannelCodes() {
+    DataSet ds;
+    MakeFactoryDataSet(ds, Model::MTZ4J);
+    QStringList labels = BuildRowLabels(ds.bank);
+    QCOMPARE(BankChannelCode(labels, 0), QStringLiteral("00000"));
+    QCOMPARE(BankChannelCode(labels, 999), QStringLiteral("09099"));
+    QCOMPARE(BankChannelCode(labels, 1000), QStringLiteral("50000"));
+    QCOMPARE(BankChannelCode(labels, 1003), QStringLiteral("50003"));
+    QCOMPARE(BankChannelCode(labels, 1199), QStringLiteral("51099"));
+    QCOMPARE(BankChannelCode(labels, 1200), QStringLiteral("52000"));
+    QCOMPARE(BankChannelCode(labels, 1299), QStringLiteral("52099"));
+
+    setBankSizes(ds, {10, 0, 5});
+    labels = BuildRowLabels(ds.bank);
+    QCOMPARE(BankChannelCode(labels, 9), QStringLiteral("00009"));
+    QCOMPARE(BankChannelCode(labels, 10), QStringLiteral("02000"));
+    QCOMPARE(BankChannelCode(labels, 14), QStringLiteral("02004"));
+    QCOMPARE(BankChannelCode(labels, 15), QString()); // beyond the last bank
+}
+
+void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent() {
+    QRandomGenerator rng(8);
+    DataSet ds;
+    MakeFactoryDataSet(ds, Model::MTZ4J);
+    setBankSizes(ds, {10, 0, 5});
+    QString records[EntryCount];
+    for (int n : {10, 20, 30}) {
+        records[n] = RandomMemRecord(rng, Model::MTZ4J);
+        DecodeMem(ds, QStringLiteral("\r\n") + records[n], n);
+        ds.MemEnable[n] = true;
+    }
+    FakeLink f;
+    FakeReceiver receiver(f.port()); // already in clone mode: no channel total check
+    RecordingCloneView view;
+
+    QCOMPARE(cmbTxData_Click(f.link(), ds, view), LinkResult::Success);
+    const QStringList written = f.port().commands().filter(QStringLiteral("QZ~BC"));
+    QCOMPARE(written, (QStringList{QStringLiteral("QZ~BC02000W") + EncodeMem(ds, 10),
+                                   QStringLiteral("QZ~BC000R")}));
+    QCOMPARE(f.prompter.prompts.size(), 2);
+    QCOMPARE(f.prompter.prompts[0].icon, PromptIcon::Exclamation);
+    QVERIFY2(f.prompter.prompts[0].text.contains(QStringLiteral("2 memory entries")) &&
+                 f.prompter.prompts[0].text.contains(QStringLiteral("rows 21 to 31")),
+             qPrintable(f.prompter.prompts[0].text));
+    QCOMPARE(f.prompter.prompts[1].text, Success);
+}
+
+void CloneWriteTest::memoryWriteErasesOnceAndReadsBackFromTheStartBank() {
+    auto ds = randomDataSet(5);
+    FakeLink f;
+    FakeReceiver receiver(f.port()); // in clone mode before the program started
+    RecordingCloneView view;
+
+    QCOMPARE(cmbTxData_Click(f.link(), *ds, view), LinkResult::Success);
+    const QStringList commands = f.port().commands();
+    QCOMPARE(commands.count(QStringLiteral("QZ~IM")), 1);
+    const int erase = commands.indexOf(QStringLiteral("QZ~IM"));
+    QVERIFY(commands[erase - 1].startsWith(QStringLiteral("QZ~F00160W")));
+    QVERIFY(commands[erase + 1].startsWith(QStringLiteral("QZ~F00080W")));
+    QCOMPARE(commands.mid(commands.size() - 2),
+             (QStringList{QStringLiteral("QZ~BC000R"), QStringLiteral("QZ~FINISH")}));
+    QVERIFY(!commands.contains(QStringLiteral("QZ~MT-Z4J")));
+    QCOMPARE(f.prompter.texts(), QStringList{Success});
+}
+
+void CloneWriteTest::writeBankSendsNoEraseAndNoFinish() {
+    auto ds = randomDataSet(6);
+    FakeLink f;
+    FakeReceiver receiver(f.port());
+    RecordingCloneView view;
+
+    QCOMPARE(cmbWriteBank_Click(f.link(), *ds, view), LinkResult::Success);
+    QStringList want{Probe};
+    for (int d = 0; d < 4; ++d)
+        want << writeCommand(0x100 + 0x20 * d, ds->BankLines[d]);
+    want << clearStep();
+    QCOMPARE(f.port().commands(), want);
+    QCOMPARE(f.prompter.texts(), QStringList{Success});
+    QCOMPARE(view.rowLabels, BuildRowLabels(ds->bank));
+    QVERIFY(view.log.contains(QStringLiteral("memory list")));
+    QVERIFY(view.allButtonsEnabled());
+}
+
+void CloneWriteTest::channelTotalIsCheckedByEveryCommandButWriteGroup_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<bool>("goesThrough");
+    QTest::newRow("Write") << 0 << false;
+    QTest::newRow("Write Settings") << 1 << false;
+    QTest::newRow("Write Bank") << 2 << false;
+    QTest::newRow("Write ALL") << 3 << false;
+    QTest::newRow("Write Group") << 4 << true;
+}
+
+void CloneWriteTest::channelTotalIsCheckedByEveryCommandButWriteGroup() {
+    QFETCH(int, command);
+    QFETCH(bool, goesThrough);
+    const Command commands[] = {cmbTxData_Click, cmbTxData1_Click, cmbWriteBank_Click,
+                                mnuWrAll_Click, cmdWriteGroup_Click};
+    DataSet ds;
+    MakeFactoryDataSet(ds, Model::MTZ4J);
+    setBankSizes(ds, {100, 100, 100, 100, 100, 100, 100, 100, 100, 80});
+    QCOMPARE(ds.bank.lblAll, QStringLiteral("980"));
+    FakeLink f;
+    FakeReceiver receiver(f.port());
+    receiver.cloneMode = false;
+    RecordingCloneView view;
+
+    const LinkResult result = commands[command](f.link(), ds, view);
+    QVERIFY(view.allButtonsEnabled());
+    if (goesThrough) {
+        QCOMPARE(result, LinkResult::Success);
+        QCOMPARE(f.prompter.texts(), QStringList{Success});
+        QCOMPARE(f.port().commands().filter(QStringLiteral("QZ~F000")).size(), 3 + 1 + 3);
+        return;
+    }
+    QCOMPARE(result, LinkResult::Failure);
+    QCOMPARE(f.prompter.texts(),
+             (QStringList{QStringLiteral("Total CH must be 1000"), WriteFailed}));
+    QCOMPARE(f.port().commands(), QStringList(3, Probe));
+}
+
+void CloneWriteTest::stopInsideTheEntryLoop_data() {
+    QTest::addColumn<bool>("portFails");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("port failure") << true << "COM Port Error";
+    QTest::newRow("no answer") << false << "Communication Error";
+}
+
+void CloneWriteTest::stopInsideTheEntryLoop() {
+    QFETCH(bool, portFails);
+    QFETCH(QString, message);
+    auto ds = randomDataSet(7);
+    auto encoded = std::make_unique<DataSet>(*ds);
+    EncodeBanks(*encoded);
+    const QStringList entries = entryWrites(*encoded);
+    const QString failing = entries[entries.size() / 2];
+    FakeLink f;
+    FakeReceiver receiver(f.port());
+    (portFails ? receiver.portFailsFor : receiver.silentFor) = startsWith(failing);
+    RecordingCloneView view;
+
+    QCOMPARE(cmbTxData_Click(f.link(), *ds, view), LinkResult::Failure);
+    QCOMPARE(f.prompter.texts(), (QStringList{message, WriteFailed}));
+    const QStringList sent = f.port().commands().filter(QStringLiteral("QZ~BC"));
+    // The entries above the failing one once each, then the failing one's attempts.
+    const int attempts = portFails ? 1 : 10;
+    QCOMPARE(sent.mid(0, entries.size() / 2), entries.mid(0, entries.size() / 2));
+    QCOMPARE(sent.mid(entries.size() / 2), QStringList(attempts, failing));
+    QVERIFY(!f.port().commands().contains(clearStep().first()));
+    QVERIFY(!f.port().commands().contains(QStringLiteral("QZ~FINISH")));
+    QVERIFY(!view.progressVisible);
+    QVERIFY(view.allButtonsEnabled());
+}
+
+void CloneWriteTest::failedFinishAfterACompleteWrite() {
+    for (const auto& [command, message] :
+         {std::pair{Command(cmbTxData_Click), WriteFailed},
+          std::pair{Command(mnuWrAll_Click), QStringLiteral("Communication Error")}}) {
+        auto ds = randomDataSet(9);
+        FakeLink f;
+        FakeReceiver receiver(f.port());
+        receiver.silentFor = startsWith(QStringLiteral("QZ~FINISH"));
+        RecordingCloneView view;
+        QCOMPARE(command(f.link(), *ds, view), LinkResult::Failure);
+        QCOMPARE(f.prompter.texts(), QStringList{message});
+        QCOMPARE(f.port().commands().count(QStringLiteral("QZ~FINISH")), 10);
+    }
+}
+
+void CloneWriteTest::settingsWriteStopShowsOnlyWriteFailed() {
+    auto ds = randomDataSet(10);
+    FakeLink f;
+    FakeReceiver receiver(f.port());
+    receiver.silentFor = startsWith(QStringLiteral("QZ~F00020W"));
+    RecordingCloneView view;
+    QCOMPARE(cmbTxData1_Click(f.link(), *ds, view), LinkResult::Failure);
+    QCOMPARE(f.prompter.texts(), QStringList{WriteFailed});
+    QCOMPARE(f.port().commands().last().left(10), QStringLiteral("QZ~F00020W"));
+    QVERIFY(view.allButtonsEnabled());
+}
+
+QTEST_GUILESS_MAIN(CloneWriteTest)
+#include "CloneWrite_test.moc"
