@@ -1,0 +1,89 @@
+#pragma once
+
+// Data sets and dialog driving shared by the editing tests.
+#include "editing/EditDialog.h"
+#include "model/DataSet.h"
+#include "model/NumericText.h"
+#include "model/RecordCodec.h"
+#include "reference/FactoryData.h"
+
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace mtz4::test {
+
+// A data set as after start-up with `model` selected.
+inline std::unique_ptr<DataSet> factoryDataSet(int model) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, model);
+    return ds;
+}
+
+struct EntryValues {
+    double mhz = 145.0;
+    int mode = 0;
+    int step = 6;
+    int option = 0;
+    int secret = 11;
+    int carrier = 28;
+    int tone = 8;
+    int shiftDir = 0;
+    double shift = 0.6;
+    QString note;
+    QString name;
+    int skip = 0;
+    bool enabled = true;
+};
+
+// Writes an entry as the decoders would leave it (numbers and texts).
+inline void setEntry(DataSet& ds, int e, const EntryValues& v) {
+    auto& d = ds.MemData[e];
+    auto& t = ds.MemText[e];
+    d[Col::Freq] = v.mhz;
+    t[Col::Freq] = FormatMHz(v.mhz);
+    d[Col::Mode] = v.mode;
+    t[Col::Mode] = ModeText(v.mode);
+    d[Col::Step] = v.step;
+    t[Col::Step] = StepText(v.step);
+    d[Col::Option] = v.option;
+    t[Col::Option] = OptionText(v.option);
+    d[Col::Secret] = v.secret;
+    t[Col::Secret] = QString::number(v.secret);
+    d[Col::Carrier] = v.carrier;
+    t[Col::Carrier] = CarrierText(v.carrier);
+    d[Col::Tone] = v.tone;
+    t[Col::Tone] = ToneText(v.tone);
+    d[Col::ShiftDir] = v.shiftDir;
+    t[Col::ShiftDir] = ShiftDirText(v.shiftDir);
+    d[Col::Shift] = v.shift;
+    t[Col::Shift] = FormatMHz(v.shift);
+    t[Col::Note] = v.note;
+    t[Col::Name] = v.name;
+    d[Col::Skip] = v.skip;
+    ds.MemEnable[e] = v.enabled;
+}
+
+// Runs `user` once the dialog is up and active (as a modal exec() shows it),
+// then cancels the dialog if `user` left it open, so that a failed check
+// inside `user` cannot hang the test.
+inline void whenShown(dlgModify& dialog, std::function<void()> user) {
+    QTimer::singleShot(0, &dialog, [&dialog, user] {
+        if (QTest::qWaitForWindowActive(&dialog))
+            user();
+        else
+            QTest::qFail("dialog not active", __FILE__, __LINE__);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+}
+
+// Types `text` into `box` as a user would: focus, select all, type.
+inline void typeInto(QWidget* box, const QString& text) {
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace mtz4::test
