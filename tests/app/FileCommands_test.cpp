@@ -1,0 +1,367 @@
+// The file commands and closing: Open, Save, Save As, New, the question
+// about unsaved changes, and what closing leaves behind (INI file, window
+// placement).
+#include "ShellTestSupport.h"
+
+#include "app/Twips.h"
+#include "app/WindowPlacement.h"
+#include "link/Link.h"
+#include "reference/ReferenceTables.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { OpenPlacementStore()->clear(); }
+
+    void saveWithCurrentFileWritesWithoutDialog();
+    void saveWithoutFileAsksForOne();
+    void saveAsAlwaysAsks();
+    void failedSaveKeepsStateAndReports();
+    void openLoadsTheChosenFile();
+    void openRefusesAForeignFile();
+    void newPutsTheFactoryDataInPlace();
+    void questionBeforeOpenNewAndClose_data();
+    void questionBeforeOpenNewAndClose();
+    void closingWritesIniAndPlacement();
+    void closingMinimisedWritesNoPlacement();
+};
+
+namespace {
+
+enum class Command { Open, New, Close };
+enum class Scenario { Unchanged, Cancel, No, YesSaved, YesDialogCancelled, YesSaveFailed };
+
+// Marks the data as changed by an edit of entry 0.
+void editEntry(DataSet& ds) {
+    ds.MemData[0][Col::Freq] = 145.5;
+    ds.MemText[0][Col::Freq] = QStringLiteral("145.500000");
+    ds.MemEnable[0] = true;
+    ds.DataChanged = true;
+}
+
+QAction* action(QWidget& w, const char* name) {
+    return w.findChild<QAction*>(QLatin1String(name));
+}
+
+QByteArray fileContent(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Frequency of entry 0 in the clone file at path.
+double SavedFrequency(const QString& path) {
+    auto ds = std::make_unique<DataSet>();
+    InitTables(*ds);
+    if (ReadCloneFile(*ds, path) != CloneFileStatus::Ok)
+        return -1;
+    return ds->MemData[0][Col::Freq];
+}
+
+} // namespace
+
+void FileCommandsTest::saveWithCurrentFileWritesWithoutDialog() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(path, 118.1));
+    Shell shell({QStringLiteral("mtz4clone"), path});
+    editEntry(shell.ds());
+
+    action(shell.window(), "mnuFileSave")->trigger();
+    QCOMPARE(shell.dialogs.saveCalls, 0);
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QVERIFY(!shell.ds().DataChanged);
+    QCOMPARE(SavedFrequency(path), 145.5);
+    QCOMPARE(shell.window().windowTitle(),
+             QStringLiteral("radio.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
+}
+
+void FileCommandsTest::saveWithoutFileAsksForOne() {
+    Shell shell;
+    editEntry(shell.ds());
+    frmMain& w = shell.window();
+
+    // A cancelled dialog: nothing is written, nothing is said.
+    QVERIFY(!w.mnuFileSave_Click());
+    QCOMPARE(shell.dialogs.saveCalls, 1);
+    QVERIFY(shell.ds().DataChanged);
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QCOMPARE(w.windowTitle(), Ref().AppTitle);
+
+    const QString path = shell.path(QStringLiteral("new.MZ4"));
+    shell.dialogs.savePaths = {path};
+    QVERIFY(w.mnuFileSave_Click());
+    QCOMPARE(shell.dialogs.saveCalls, 2);
+    QCOMPARE(shell.ds().CurrentFile, path);
+    QVERIFY(!shell.ds().DataChanged);
+    QCOMPARE(w.windowTitle(), FileCaption(path));
+    QVERIFY(fileContent(path).startsWith("Orlenk  MT-Z4  Clone  File Start\r\n"));
+
+    // The toolbar's Save button saves to the current file at once.
+    editEntry(shell.ds());
+    w.tbToolBar_ButtonClick(QStringLiteral("上書き保存"));
+    QCOMPARE(shell.dialogs.saveCalls, 2);
+    QVERIFY(!shell.ds().DataChanged);
+}
+
+void FileCommandsTest::saveAsAlwaysAsks() {
+    Shell shell;
+    const QString first = shell.path(QStringLiteral("first.MZ4"));
+    const QString second = shell.path(QStringLiteral("second.MZ4"));
+    shell.dialogs.savePaths = {first, QString(), second};
+    frmMain& w = shell.window();
+
+    action(w, "mnuFileSaveAs")->trigger();
+    QCOMPARE(shell.ds().CurrentFile, first);
+    action(w, "mnuFileSaveAs")->trigger(); // cancelled
+    QCOMPARE(shell.ds().CurrentFile, first);
+    action(w, "mnuFileSaveAs")->trigger();
+    QCOMPARE(shell.dialogs.saveCalls, 3);
+    QCOMPARE(shell.ds().CurrentFile, second);
+    QCOMPARE(w.windowTitle(), QStringLiteral("second.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
+    QVERIFY(QFile::exists(first) && QFile::exists(second));
+}
+
+void FileCommandsTest::failedSaveKeepsStateAndReports() {
+    Shell shell;
+    editEntry(shell.ds());
+    shell.dialogs.savePaths = {shell.path(QStringLiteral("missing/dir/x.MZ4"))};
+    QVERIFY(!shell.window().mnuFileSaveAs_Click());
+    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("File Open Error")});
+    QCOMPARE(shell.prompter.prompts.at(0).title, QStringLiteral("ERROR"));
+    QVERIFY(shell.ds().CurrentFile.isEmpty());
+    QVERIFY(shell.ds().DataChanged);
+    QCOMPARE(shell.window().windowTitle(), Ref().AppTitle);
+}
+
+void FileCommandsTest::openLoadsTheChosenFile() {
+    Shell shell;
+    const QString path = shell.path(QStringLiteral("air.MZ4"));
+    QVERIFY(WriteCloneFile(path, 118.1));
+    frmMain& w = shell.window();
+
+    w.tbToolBar_ButtonClick(QStringLiteral("開く")); // cancelled dialog
+    QCOMPARE(shell.dialogs.openCalls, 1);
+    QVERIFY(shell.ds().CurrentFile.isEmpty());
+
+    shell.dialogs.openPaths = {path};
+    action(w, "mnuFileOpen")->trigger();
+    QCOMPARE(shell.dialogs.openCalls, 2);
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QCOMPARE(shell.ds().CurrentFile, path);
+    QCOMPARE(shell.ds().MemText[0][Col::Freq], QStringLiteral("118.100000"));
+    QVERIFY(!shell.ds().DataChanged);
+    QCOMPARE(w.windowTitle(), QStringLiteral("air.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
+}
+
+void FileCommandsTest::openRefusesAForeignFile() {
+    Shell shell;
+    const QString good = shell.path(QStringLiteral("good.MZ4"));
+    QVERIFY(WriteCloneFile(good, 118.1));
+    QVERIFY(shell.window().LoadCloneFile(good));
+
+    const QString bad = shell.path(QStringLiteral("bad.MZ4"));
+    QByteArray text = fileContent(good);
+    text.replace("Orlenk  MT-Z4  Clone  File Start", "Orlenk MT-Z4  Clone  File Start");
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    shell.dialogs.openPaths = {bad};
+    QVERIFY(!shell.window().mnuFileOpen_Click());
+    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Data Error")});
+    QCOMPARE(shell.ds().CurrentFile, good);
+    QCOMPARE(shell.window().windowTitle(), FileCaption(good));
+    QCOMPARE(shell.ds().MemText[0][Col::Freq], QStringLiteral("118.100000"));
+}
+
+void FileCommandsTest::newPutsTheFactoryDataInPlace() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(path, 118.1));
+    Shell shell({QStringLiteral("mtz4clone"), path});
+    DataSet& ds = shell.ds();
+    ds.bank.txtBank[0] = QStringLiteral("60");
+    ds.bank.txtBank[10] = QStringLiteral("40");
+    shell.window().cbbBank()->setCurrentIndex(3);
+
+    action(shell.window(), "mnuFileNew")->trigger(); // unchanged data: no question
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QVERIFY(!ds.MemEnable[0]);
+    QVERIFY(ds.MemText[0][Col::Freq].isEmpty());
+    QCOMPARE(ds.bank.txtBank[0], QStringLiteral("100"));
+    QCOMPARE(ds.bank.txtBank[10], QStringLiteral("0"));
+    QCOMPARE(ds.bank.lblAll, QStringLiteral("1000"));
+    QVERIFY(ds.CurrentFile.isEmpty());
+    QVERIFY(!ds.DataChanged);
+    QCOMPARE(shell.window().windowTitle(), Ref().AppTitle);
+    QCOMPARE(shell.window().cbbBank()->currentText(), QStringLiteral("All"));
+}
+
+void FileCommandsTest::questionBeforeOpenNewAndClose_data() {
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<Scenario>("scenario");
+    QTest::addColumn<bool>("goesOn");
+    const QList<QPair<const char*, Command>> commands = {
+        {"open", Command::Open}, {"new", Command::New}, {"close", Command::Close}};
+    const QList<std::tuple<const char*, Scenario, bool>> scenarios = {
+        {"unchanged", Scenario::Unchanged, true},
+        {"cancel", Scenario::Cancel, false},
+        {"no", Scenario::No, true},
+        {"yes, saved", Scenario::YesSaved, true},
+        // Going on here would throw away the changes the user asked to keep.
+        {"yes, save dialog cancelled", Scenario::YesDialogCancelled, false},
+        {"yes, save failed", Scenario::YesSaveFailed, false},
+    };
+    for (const auto& [commandName, command] : commands) {
+        for (const auto& [scenarioName, scenario, goesOn] : scenarios)
+            QTest::addRow("%s, %s", commandName, scenarioName) << command << scenario << goesOn;
+    }
+}
+
+void FileCommandsTest::questionBeforeOpenNewAndClose() {
+    QFETCH(Command, command);
+    QFETCH(Scenario, scenario);
+    QFETCH(bool, goesOn);
+
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString target = shell.path(QStringLiteral("target.MZ4"));
+    QVERIFY(WriteCloneFile(target, 440.0));
+    shell.dialogs.openPaths = {target};
+    const QString savePath = shell.path(QStringLiteral("saved.MZ4"));
+
+    if (scenario != Scenario::Unchanged)
+        editEntry(shell.ds());
+    switch (scenario) {
+    case Scenario::Unchanged:
+        break;
+    case Scenario::Cancel:
+        shell.prompter.script({PromptAnswer::Cancel});
+        break;
+    case Scenario::No:
+        shell.prompter.script({PromptAnswer::No});
+        break;
+    case Scenario::YesSaved:
+        shell.prompter.script({PromptAnswer::Yes});
+        shell.dialogs.savePaths = {savePath};
+        break;
+    case Scenario::YesDialogCancelled:
+        shell.prompter.script({PromptAnswer::Yes});
+        break;
+    case Scenario::YesSaveFailed:
+        shell.prompter.script({PromptAnswer::Yes});
+        shell.dialogs.savePaths = {shell.path(QStringLiteral("missing/saved.MZ4"))};
+        break;
+    }
+
+    bool closed = false;
+    switch (command) {
+    case Command::Open:
+        action(w, "mnuFileOpen")->trigger();
+        break;
+    case Command::New:
+        QCOMPARE(w.NewDataSet(), goesOn ? 0 : 1);
+        break;
+    case Command::Close:
+        action(w, "mnuFileExit")->trigger();
+        closed = !w.isVisible();
+        break;
+    }
+
+    // The question, when there was something to save.
+    if (scenario == Scenario::Unchanged) {
+        QVERIFY(shell.prompter.prompts.isEmpty());
+    } else {
+        QVERIFY(!shell.prompter.prompts.isEmpty());
+        const Prompt& question = shell.prompter.prompts.at(0);
+        QCOMPARE(question.text, QStringLiteral("Save changes to settings?"));
+        QCOMPARE(question.title, QStringLiteral("Save Changes"));
+        QCOMPARE(question.icon, PromptIcon::Information);
+        QCOMPARE(question.buttons, PromptButtons::YesNoCancel);
+    }
+    const bool askedToSave = scenario == Scenario::YesSaved ||
+                             scenario == Scenario::YesDialogCancelled ||
+                             scenario == Scenario::YesSaveFailed;
+    QCOMPARE(shell.dialogs.saveCalls, askedToSave ? 1 : 0);
+    QCOMPARE(QFile::exists(savePath), scenario == Scenario::YesSaved);
+    if (scenario == Scenario::YesSaveFailed)
+        QCOMPARE(shell.prompter.texts().last(), QStringLiteral("File Open Error"));
+
+    // Whether the command went on.
+    switch (command) {
+    case Command::Open:
+        QCOMPARE(shell.dialogs.openCalls, goesOn ? 1 : 0);
+        QCOMPARE(shell.ds().CurrentFile, goesOn ? target : QString());
+        break;
+    case Command::New:
+        QCOMPARE(shell.ds().MemEnable[0], !goesOn && scenario != Scenario::Unchanged);
+        break;
+    case Command::Close:
+        QCOMPARE(closed, goesOn);
+        QCOMPARE(QFile::exists(QDir(shell.ini.programDir).filePath(QStringLiteral("MT-Z4.ini"))),
+                 goesOn);
+        break;
+    }
+    if (!goesOn) {
+        // Nothing was thrown away: the edit is still there, still unsaved.
+        QVERIFY(shell.ds().DataChanged);
+        QCOMPARE(shell.ds().MemText[0][Col::Freq], QStringLiteral("145.500000"));
+    }
+}
+
+void FileCommandsTest::closingWritesIniAndPlacement() {
+    Shell shell({QStringLiteral("mtz4clone")}, "5\r\n");
+    frmMain& w = shell.window();
+    shell.program->link().setPortNumber(15);
+    w.setGeometry(30, 45, 600, 500);
+    const QRect frame = w.frameGeometry();
+
+    QVERIFY(w.close());
+    QCOMPARE(fileContent(QDir(shell.ini.programDir).filePath(QStringLiteral("MT-Z4.ini"))),
+             QByteArray("15\r\n"));
+
+    auto store = OpenPlacementStore();
+    store->beginGroup(QStringLiteral("Settings"));
+    QCOMPARE(store->value(QStringLiteral("MainLeft")).toString(),
+             SingleText(PixelsToTwips(frame.left(), &w)));
+    QCOMPARE(store->value(QStringLiteral("MainTop")).toString(),
+             SingleText(PixelsToTwips(frame.top(), &w)));
+    QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(),
+             SingleText(PixelsToTwips(frame.width(), &w)));
+    QCOMPARE(store->value(QStringLiteral("MainHeight")).toString(),
+             SingleText(PixelsToTwips(frame.height(), &w)));
+    // 15 twips per pixel on a 96 dpi screen: decimal text of whole numbers.
+    if (TwipsPerPixel(&w) == 15.0)
+        QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(),
+                 QString::number(frame.width() * 15));
+    QCOMPARE(SingleText(1234.5), QStringLiteral("1234.5"));
+    QCOMPARE(SingleText(0.1), QStringLiteral("0.1"));
+}
+
+void FileCommandsTest::closingMinimisedWritesNoPlacement() {
+    Shell shell({QStringLiteral("mtz4clone")}, "2\r\n");
+    frmMain& w = shell.window();
+    w.setWindowState(Qt::WindowMinimized);
+    QVERIFY(w.isMinimized());
+    QVERIFY(w.close());
+    QCOMPARE(fileContent(QDir(shell.ini.programDir).filePath(QStringLiteral("MT-Z4.ini"))),
+             QByteArray("2\r\n"));
+    auto store = OpenPlacementStore();
+    QVERIFY(store->childGroups().isEmpty());
+    QVERIFY(!store->contains(QStringLiteral("Settings/MainLeft")));
+}
+
+QTEST_MAIN(FileCommandsTest)
+#include "FileCommands_test.moc"

@@ -1,0 +1,305 @@
+// The main window: menu and toolbar texts, the view switches, the page guard,
+// the COM port command and the about box.
+#include "ShellTestSupport.h"
+
+#include "app/AboutBox.h"
+#include "app/ComPortDialog.h"
+#include "app/ResourceTexts.h"
+#include "app/Twips.h"
+#include "link/Link.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void menuTextsInEnglish();
+    void japaneseTextsFollowTheTable();
+    void printSetupAndCloneCommandsAreDisabled();
+    void toolbarButtonsAndTips();
+    void viewSwitches();
+    void statusBarPanels();
+    void windowSize();
+    void pageGuardShowsTheMessageOnce();
+    void modifyIsEnabledOnSettings1AndMemoryOnly();
+    void comPortDialogShowsTheCurrentPort();
+    void helpButtonOpensTheAboutBox();
+};
+
+namespace {
+
+QAction* action(QWidget& w, const char* name) {
+    QAction* a = w.findChild<QAction*>(QLatin1String(name));
+    if (!a)
+        qWarning("no action %s", name);
+    return a;
+}
+
+QAction* toolButton(frmMain& w, const QString& key) {
+    for (QAction* a : w.tbToolBar()->actions()) {
+        if (a->data().toString() == key)
+            return a;
+    }
+    return nullptr;
+}
+
+// Runs `check` on the modal window once it is up, then closes it.
+void onModal(std::function<void(QWidget*)> check) {
+    QTimer::singleShot(0, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        check(modal);
+        if (modal)
+            modal->close();
+    });
+}
+
+} // namespace
+
+void MainWindowTest::menuTextsInEnglish() {
+    if (SystemTextLanguage() == TextLanguage::Japanese)
+        QSKIP("the system language is Japanese");
+    Shell shell;
+    frmMain& w = shell.window();
+    const QList<QPair<const char*, const char*>> expected = {
+        {"mnuFile", "File(&F)"},
+        {"mnuFileNew", "New(&N)"},
+        {"mnuFileOpen", "Open(&O)..."},
+        {"mnuFileSave", "Save(&S)"},
+        {"mnuFileSaveAs", "Save As(&A)..."},
+        {"mnuImport", "Import(&I)..."},
+        {"mnuExport", "Export(&E)..."},
+        {"mnuFilePageSetup", "Print Setup(&U)..."},
+        {"mnuFileExit", "Exit(&X)..."},
+        {"mnuEdit", "Edit(&E)"},
+        {"mnuEditUndo", "Modify(&M)"},
+        {"mnuView", "View(&V)"},
+        {"mnuViewToolbar", "Tool Bar(&T)"},
+        {"mnuStatusBar", "Status Bar(&S)"},
+        {"mnuTools", "Tool(&T)"},
+        {"mnuRe", "Read(&R)"},
+        {"mnuReSet", "Settings(&S)"},
+        {"mnuReMem", "Memory(&M)"},
+        {"mnuReAll", "ALL(&A)"},
+        {"mnuWr", "Write(&W)"},
+        {"mnuWrAll", "ALL(&A)"},
+        {"mnuToolsOptions", "COM Port Setup(&C)"},
+        {"mnuHelp", "Help(&H)"},
+        {"mnuHelpAbout", "About(&A)"},
+    };
+    for (const auto& [name, text] : expected) {
+        QAction* a = action(w, name);
+        QVERIFY2(a, name);
+        QCOMPARE(a->text(), QString::fromUtf8(text));
+    }
+    QCOMPARE(action(w, "mnuFileNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    // The menu bar carries the five menus in order.
+    QStringList titles;
+    for (QAction* a : w.menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Tool(&T)", "Help(&H)"}));
+}
+
+void MainWindowTest::japaneseTextsFollowTheTable() {
+    QCOMPARE(ResourceText(1002, TextLanguage::Japanese), QStringLiteral("開く(&O)..."));
+    QCOMPARE(ResourceText(1011, TextLanguage::Japanese), QStringLiteral("ﾂｰﾙ ﾊﾞｰ(&T)"));
+    QCOMPARE(ResourceText(1021, TextLanguage::English), QStringLiteral("Help"));
+    QVERIFY(ResourceText(1006, TextLanguage::English).isEmpty());
+
+    // Captions and tips that hold a text number are replaced; others stay.
+    QWidget window;
+    window.setProperty("tag", QStringLiteral("1014"));
+    QMenu menu(QStringLiteral("1000"), &window);
+    QAction* item = menu.addAction(QStringLiteral("1001"));
+    QAction* plain = menu.addAction(QStringLiteral("Settings 1"));
+    QAction* tipped = menu.addAction(QStringLiteral("x"));
+    tipped->setToolTip(QStringLiteral("1018"));
+    QLabel label(&window);
+    label.setProperty("tag", 1204);
+    ApplyResourceTexts(&window, TextLanguage::Japanese);
+    QCOMPARE(window.windowTitle(), QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    QCOMPARE(menu.title(), QStringLiteral("ﾌｧｲﾙ(&F)"));
+    QCOMPARE(item->text(), QStringLiteral("新規作成(&N)"));
+    QCOMPARE(plain->text(), QStringLiteral("Settings 1"));
+    QCOMPARE(tipped->toolTip(), QStringLiteral("開く"));
+    QCOMPARE(tipped->text(), QStringLiteral("x"));
+    QCOMPARE(label.text(), QStringLiteral("書き込み(&W)"));
+}
+
+void MainWindowTest::printSetupAndCloneCommandsAreDisabled() {
+    Shell shell;
+    frmMain& w = shell.window();
+    for (const char* name : {"mnuFilePageSetup", "mnuReSet", "mnuReMem", "mnuReAll", "mnuWrSet",
+                             "mnuWrMem", "mnuWrAll"}) {
+        QVERIFY2(!action(w, name)->isEnabled(), name);
+    }
+    action(w, "mnuFilePageSetup")->trigger(); // a disabled action runs nothing
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void MainWindowTest::toolbarButtonsAndTips() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QStringList keys;
+    for (QAction* a : w.tbToolBar()->actions())
+        keys << (a->isSeparator() ? QStringLiteral("|") : a->data().toString());
+    QCOMPARE(keys, (QStringList{"新規作成", "開く", "上書き保存", "|", "ﾍﾙﾌﾟ"}));
+    if (SystemTextLanguage() == TextLanguage::English) {
+        QCOMPARE(toolButton(w, QStringLiteral("新規作成"))->toolTip(), QStringLiteral("New"));
+        QCOMPARE(toolButton(w, QStringLiteral("開く"))->toolTip(), QStringLiteral("Open"));
+        QCOMPARE(toolButton(w, QStringLiteral("上書き保存"))->toolTip(), QStringLiteral("Save"));
+        QCOMPARE(toolButton(w, QStringLiteral("ﾍﾙﾌﾟ"))->toolTip(), QStringLiteral("Help"));
+    }
+    for (QAction* a : w.tbToolBar()->actions())
+        QVERIFY(a->isSeparator() || !a->icon().isNull());
+}
+
+void MainWindowTest::viewSwitches() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QAction* toolbar = action(w, "mnuViewToolbar");
+    QAction* status = action(w, "mnuStatusBar");
+    QVERIFY(toolbar->isChecked() && status->isChecked());
+    QVERIFY(w.tbToolBar()->isVisible() && w.statusBar()->isVisible());
+
+    toolbar->trigger();
+    QVERIFY(!toolbar->isChecked());
+    QVERIFY(!w.tbToolBar()->isVisible());
+    QVERIFY(w.statusBar()->isVisible());
+    toolbar->trigger();
+    QVERIFY(toolbar->isChecked());
+    QVERIFY(w.tbToolBar()->isVisible());
+
+    status->trigger();
+    QVERIFY(!status->isChecked());
+    QVERIFY(!w.statusBar()->isVisible());
+    QVERIFY(w.tbToolBar()->isVisible());
+    status->trigger();
+    QVERIFY(w.statusBar()->isVisible());
+}
+
+void MainWindowTest::statusBarPanels() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QVERIFY(w.statusPanel(0)->text().isEmpty());
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QString tomorrow =
+        QLocale::system().toString(QDate::currentDate().addDays(1), QLocale::ShortFormat);
+    QVERIFY(w.statusPanel(1)->text() == today || w.statusPanel(1)->text() == tomorrow);
+    QVERIFY(!w.statusPanel(2)->text().isEmpty());
+    QVERIFY(w.statusPanel(3) == nullptr);
+}
+
+void MainWindowTest::windowSize() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const int pixels = TwipsToPixels(10000, &w);
+    QCOMPARE(w.size(), QSize(pixels, pixels));
+    QCOMPARE(TwipsToPixels(1500, nullptr), 100); // 15 twips per pixel at 96 dpi
+}
+
+void MainWindowTest::pageGuardShowsTheMessageOnce() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QTabWidget* tabs = w.TabStrip1();
+
+    tabs->setCurrentIndex(frmMain::MemoryPage);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::MemoryPage));
+    QVERIFY(shell.prompter.prompts.isEmpty());
+
+    shell.ds().bank.lblAll = QStringLiteral("999");
+    tabs->setCurrentIndex(frmMain::Settings2Page);
+    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Total CH must be 1000")});
+    const Prompt& p = shell.prompter.prompts.at(0);
+    QCOMPARE(p.title, QStringLiteral("ERROR"));
+    QCOMPARE(p.icon, PromptIcon::Critical);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::BankPage));
+    QVERIFY(tabs->widget(frmMain::BankPage)->isEnabled());
+    QVERIFY(!tabs->widget(frmMain::MemoryPage)->isEnabled());
+
+    // Each further attempt is refused with one message.
+    tabs->setCurrentIndex(frmMain::Settings1Page);
+    QCOMPARE(shell.prompter.prompts.size(), 2);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::BankPage));
+
+    // With the total back at 1000 the pages switch again.
+    shell.ds().bank.lblAll = QStringLiteral("1000");
+    tabs->setCurrentIndex(frmMain::Settings1Page);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::Settings1Page));
+    QCOMPARE(shell.prompter.prompts.size(), 2);
+}
+
+void MainWindowTest::modifyIsEnabledOnSettings1AndMemoryOnly() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QAction* modify = action(w, "mnuEditUndo");
+    const bool expected[] = {true, false, true, false};
+    for (int page = 0; page < 4; ++page) {
+        w.TabStrip1()->setCurrentIndex(page);
+        QCOMPARE(modify->isEnabled(), expected[page]);
+        for (int other = 0; other < 4; ++other)
+            QCOMPARE(w.TabStrip1()->widget(other)->isEnabled(), other == page);
+    }
+}
+
+void MainWindowTest::comPortDialogShowsTheCurrentPort() {
+    Shell shell;
+    frmMain& w = shell.window();
+    shell.program->link().setPortNumber(3);
+    bool seen = false;
+    onModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<dlgCOM*>(modal);
+        QVERIFY(dialog);
+        QVERIFY(dialog->opbCom(2)->isChecked());
+        QCOMPARE(dialog->opbCom(2)->text(), QStringLiteral("COM  3"));
+        // Choose COM 16 and confirm.
+        dialog->opbCom(15)->setChecked(true);
+        dialog->OKButton()->click();
+        seen = true;
+    });
+    action(w, "mnuToolsOptions")->trigger();
+    QVERIFY(seen);
+    QCOMPARE(shell.program->link().portNumber(), 16);
+}
+
+void MainWindowTest::helpButtonOpensTheAboutBox() {
+    Shell shell;
+    frmMain& w = shell.window();
+    for (QAction* trigger : {toolButton(w, QStringLiteral("ﾍﾙﾌﾟ")), action(w, "mnuHelpAbout")}) {
+        bool seen = false;
+        onModal([&](QWidget* modal) {
+            auto* about = qobject_cast<frmAbout*>(modal);
+            QVERIFY(about);
+            QVERIFY(about->isModal());
+            QCOMPARE(about->lblTitle()->text(), QStringLiteral("Orlenk MT-Z4/Z40 Clone Utility"));
+            QVERIFY(about->lblVersion()->text().contains(QLatin1String(ProgramVersion)));
+            seen = true;
+        });
+        trigger->trigger();
+        QVERIFY(seen);
+    }
+    QVERIFY(!shell.ds().DataChanged);
+    QVERIFY(shell.prompter.prompts.isEmpty());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindow_test.moc"

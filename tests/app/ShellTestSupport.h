@@ -1,0 +1,88 @@
+#pragma once
+
+// Shared by the shell tests: scripted file dialogs, a started program on a
+// temporary INI location, and clone files made by the program's own writer.
+
+#include "app/CloneFileDialogs.h"
+#include "app/MainWindow.h"
+#include "app/Startup.h"
+#include "files/CloneFile.h"
+#include "model/DataSet.h"
+#include "reference/FactoryData.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace mtz4::test {
+
+// File dialogs answering from a script: each call takes the next path, an
+// empty path (or an empty script) being a cancelled dialog.
+class ScriptedFileDialogs : public CloneFileDialogs {
+public:
+    QString chooseFileToOpen(QWidget*, const QString&) override {
+        ++openCalls;
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+    QString chooseFileToSave(QWidget*, const QString&) override {
+        ++saveCalls;
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+
+    QStringList openPaths;
+    QStringList savePaths;
+    int openCalls = 0;
+    int saveCalls = 0;
+};
+
+// Writes the INI file as a previous run would have.
+inline void WriteIniFile(const QString& dir, const QByteArray& content) {
+    QDir().mkpath(dir);
+    QFile file(QDir(dir).filePath(QStringLiteral("MT-Z4.ini")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+// A clone file of the factory data with entry 0 set to `mhz` (and enabled).
+inline bool WriteCloneFile(const QString& path, double mhz = 145.5) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, 0);
+    ds->MemData[0][Col::Freq] = mhz;
+    ds->MemEnable[0] = true;
+    return SaveCloneFile(*ds, path) == CloneFileStatus::Ok;
+}
+
+// The program started as by the user, with a scripted prompter and file
+// dialogs and the INI file in a temporary directory; no splash window.
+class Shell {
+public:
+    explicit Shell(const QStringList& arguments = {QStringLiteral("mtz4clone")},
+                   const QByteArray& iniContent = {}) {
+        ini.programDir = dir.filePath(QStringLiteral("program"));
+        ini.userDir = dir.filePath(QStringLiteral("user"));
+        QDir().mkpath(ini.programDir);
+        if (!iniContent.isNull())
+            WriteIniFile(ini.programDir, iniContent);
+        StartupOptions options;
+        options.prompter = &prompter;
+        options.fileDialogs = &dialogs;
+        options.ini = ini;
+        options.showSplash = false;
+        program = std::make_unique<Program>(arguments, options);
+    }
+
+    frmMain& window() { return program->mainWindow(); }
+    DataSet& ds() { return program->dataSet(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    IniLocation ini;
+    ScriptedPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace mtz4::test
