@@ -7,6 +7,9 @@
 #include "model/RecordCodec.h"
 #include "reference/FactoryData.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -79,11 +82,32 @@ inline void whenShown(dlgModify& dialog, std::function<void()> user) {
     });
 }
 
+// Clicks a radio button or check box on its indicator, as a user does (a
+// click on the empty space right of its caption does nothing).
+inline void click(QAbstractButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(6, button->height() / 2));
+}
+
+// Types `text` key by key; characters beyond ASCII come as keys of a
+// keyboard layout that has them.
+inline void typeKeys(QWidget* box, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, char(c.unicode()));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &release);
+    }
+}
+
 // Types `text` into `box` as a user would: focus, select all, type.
 inline void typeInto(QWidget* box, const QString& text) {
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, text);
+    typeKeys(box, text);
 }
 
 } // namespace mtz4::test
