@@ -186,7 +186,7 @@ void frmMain::buildToolBar() {
     for (const Button& b : buttons)
         addButton(b);
     tbToolBar_->addSeparator();
-    addButton({KeyHelp, QStyle::SP_DialogHelpButton, 1021});
+    addButton({KeyHelp, QStyle::SP_MessageBoxQuestion, 1021});
 }
 
 void frmMain::buildPages() {

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Takes the README's screenshot: starts the built program under a virtual X
+# server with docs/sample.MZ4, switches to the Memory page and saves the
+# window as docs/screenshot-memory.png. Builds the program first when
+# build/src/mtz4clone is missing; BUILD_DIR names another build directory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+# What taking the picture needs besides the build dependencies.
+packages=(xdotool imagemagick x11-utils)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo_cmd=()
+    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+import_cmd=/usr/bin/import # ImageMagick's, not a stand-in elsewhere on the path
+
+build_dir=${BUILD_DIR:-build}
+program="$build_dir/src/mtz4clone"
+if [ ! -x "$program" ]; then
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$build_dir" --target mtz4clone
+fi
+
+output=docs/screenshot-memory.png
+work=$(mktemp -d)
+display_number=${SCREENSHOT_DISPLAY:-97}
+export DISPLAY=":$display_number"
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb "$DISPLAY" -screen 0 1024x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+# The program keeps its INI file and settings in a scratch home, not the user's.
+HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
+    "$program" "$PWD/docs/sample.MZ4" >"$work/program.log" 2>&1 &
+program_pid=$!
+
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name "sample.MZ4 - " 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    echo "the program's window did not appear" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi
+
+# The first page has the focus; Ctrl+Tab moves on page by page:
+# Settings 1 -> Settings 2 -> Memory.
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+sleep 0.5
+xdotool key --window "$window" ctrl+Tab
+sleep 0.3
+xdotool key --window "$window" ctrl+Tab
+sleep 1
+
+mkdir -p docs
+"$import_cmd" -window "$window" "$output"
+echo "wrote $output"
