@@ -6,17 +6,22 @@
 #include "app/ComPortDialog.h"
 #include "app/ResourceTexts.h"
 #include "app/Twips.h"
+#include "editing/EditDialog.h"
+#include "editing/MemoryGrid.h"
+#include "editing/VfoGrid.h"
 #include "link/Link.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -41,6 +46,7 @@ private slots:
     void windowSize();
     void pageGuardShowsTheMessageOnce();
     void modifyIsEnabledOnSettings1AndMemoryOnly();
+    void modifyAndGridsOpenTheEditDialog();
     void comPortDialogShowsTheCurrentPort();
     void helpButtonOpensTheAboutBox();
 };
@@ -259,6 +265,66 @@ void MainWindowTest::modifyIsEnabledOnSettings1AndMemoryOnly() {
         for (int other = 0; other < 4; ++other)
             QCOMPARE(w.TabStrip1()->widget(other)->isEnabled(), other == page);
     }
+}
+
+void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString path = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(path, 118.1));
+    QVERIFY(w.LoadCloneFile(path));
+
+    // Memory page: Modify edits the memory grid's current row; OK stores the
+    // entry and the grid is redrawn.
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.MSFlexGrid1()->setCurrentRow(1);
+    QAbstractItemModel* memoryModel = w.MSFlexGrid1()->model();
+    QSignalSpy reset(memoryModel, &QAbstractItemModel::modelReset);
+    QSignalSpy changed(memoryModel, &QAbstractItemModel::dataChanged);
+    QSignalSpy layout(memoryModel, &QAbstractItemModel::layoutChanged);
+    bool seen = false;
+    onModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<dlgModify*>(modal);
+        QVERIFY(dialog);
+        QVERIFY(dialog->EditingMemory);
+        QCOMPARE(dialog->EditIndex, 1);
+        QCOMPARE(dialog->txtFreq->text(), QStringLiteral("118.100000"));
+        dialog->txtFreq->setText(QStringLiteral("145.000000"));
+        dialog->OKButton->click();
+        seen = true;
+    });
+    action(w, "mnuEditUndo")->trigger();
+    QVERIFY(seen);
+    QCOMPARE(shell.ds().MemText[0][Col::Freq], QStringLiteral("145.000000"));
+    QVERIFY(shell.ds().DataChanged);
+    QVERIFY(reset.count() + changed.count() + layout.count() > 0);
+
+    // A double-click (edit request) on a grid row opens the same dialog.
+    seen = false;
+    onModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<dlgModify*>(modal);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->EditIndex, 3);
+        dialog->CancelButton->click();
+        seen = true;
+    });
+    emit w.MSFlexGrid1()->editRequested(3);
+    QVERIFY(seen);
+
+    // Settings 1: Modify edits the VFO grid's current band.
+    w.TabStrip1()->setCurrentIndex(frmMain::Settings1Page);
+    w.MSFlexGrid2()->selectAllCells();
+    seen = false;
+    onModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<dlgModify*>(modal);
+        QVERIFY(dialog);
+        QVERIFY(!dialog->EditingMemory);
+        QCOMPARE(dialog->EditIndex, 1);
+        dialog->CancelButton->click();
+        seen = true;
+    });
+    action(w, "mnuEditUndo")->trigger();
+    QVERIFY(seen);
 }
 
 void MainWindowTest::comPortDialogShowsTheCurrentPort() {
