@@ -8,6 +8,12 @@
 
 namespace mtz4 {
 
+namespace {
+
+constexpr int GridPointSize = 8;
+
+} // namespace
+
 std::array<QString, GridColumns> GridHeaderTexts() {
     // Column titles are the texts between the bars; the text after ";" would
     // be row labels, which the grids set themselves.
@@ -38,19 +44,27 @@ int TwipsToPixels(int twips, int dpi) {
 
 QFont NoteColumnFont() {
     const QString gothic = QStringLiteral("ＭＳ ゴシック");
-    if (QFontDatabase::hasFamily(gothic))
-        return QFont(gothic);
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::hasFamily(gothic)
+                     ? QFont(gothic)
+                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(GridPointSize);
+    return font;
 }
 
 void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths) {
     const int dpi = view.logicalDpiX();
+    // The widths are laid out for text of 8 points.
+    QFont font = view.font();
+    font.setPointSize(GridPointSize);
+    view.setFont(font);
     view.setEditTriggers(QAbstractItemView::NoEditTriggers);
     view.setWordWrap(false);
     view.setCornerButtonEnabled(false);
 
     QHeaderView* rows = view.verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view.fontMetrics().height() + 4);
+    rows->setHighlightSections(false);
     rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rows->setFixedWidth(TwipsToPixels(widths[GridCol::Label], dpi));
 

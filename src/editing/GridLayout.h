@@ -57,7 +57,7 @@ QFont NoteColumnFont();
 // Lays out a grid view whose vertical header is grid column 0 and whose
 // view column c is grid column c + 1: column widths from `widths` (twips,
 // scaled to the view's screen; width 0 hides the column), fixed row heights,
-// no cell editing, no word wrap.
+// text of 8 points, no cell editing, no word wrap.
 void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths);
 
 } // namespace mtz4

@@ -94,6 +94,13 @@ void MemoryGridTest::headersAndWidths() {
         QCOMPARE(grid.columnWidth(c - 1), TwipsToPixels(MemoryGridWidths[c], dpi));
     }
     QCOMPARE(TwipsToPixels(1035, 96), 69);
+
+    // Only the Note column gets its own font.
+    const QModelIndex note = grid.model()->index(0, GridCol::Note - 1);
+    QVERIFY(!note.data(Qt::FontRole).isValid());
+    grid.ChangeFont();
+    QCOMPARE(note.data(Qt::FontRole).value<QFont>(), NoteColumnFont());
+    QVERIFY(!grid.model()->index(0, GridCol::Name - 1).data(Qt::FontRole).isValid());
     QCOMPARE(TwipsToPixels(1035, 192), 138);
 }
 
