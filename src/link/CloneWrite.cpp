@@ -184,6 +184,17 @@ LinkResult SendClearStep(Link& link) {
 }
 
 LinkResult SendReadBack(Link& link) {
+    // A program that found the receiver already in clone mode never learnt
+    // the start bank, and "QZ~BC" + "000R" without it is no command the
+    // receiver knows: fetch it from 0022h first.
+    if (link.StartBankCode.isEmpty()) {
+        const DataLoop probe = readBlock(link, CloneModeProbeAddress, Reporting::Silently);
+        if (!probe.ok()) {
+            link.prompter().error(ComPortErrorMessage);
+            return LinkResult::Failure;
+        }
+        link.StartBankCode = startBankCodeFromByte(probe.digits().left(2));
+    }
     if (!readReply(link, readBackCommand(link.StartBankCode), Reporting::Silently).ok()) {
         link.prompter().error(ComPortErrorMessage);
         return LinkResult::Failure;

@@ -48,8 +48,9 @@ LinkResult WriteMemory(Link& link, DataSet& ds, CloneView& view);
 LinkResult SendClearStep(Link& link);
 
 // The read-back that ends a memory write: "QZ~BC" + StartBankCode + "000R",
-// answered by a data block that is not used. Either kind of stop shows
-// "COM Port Error".
+// answered by a data block that is not used. When StartBankCode is empty
+// (the receiver was in clone mode before this program first talked to it)
+// it is first read from 0022h. Either kind of stop shows "COM Port Error".
 LinkResult SendReadBack(Link& link);
 
 // The five digits that address entry n in a "QZ~BC" command: for the memory

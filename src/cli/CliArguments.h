@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mtz4::cli {
+
+// What the command line asks for.
+enum class Subcommand { None, Read, Write, New };
+// Which part of the receiver a read or write covers.
+enum class Scope { All, Settings, Memory };
+
+struct CliArguments {
+    Subcommand subcommand = Subcommand::None;
+    bool help = false;  // --help: show the help of the subcommand (or the tool)
+    bool quiet = false; // --quiet: no progress and no success message
+    QString device;     // --device PATH
+    int port = 0;       // --port N (1..16), 0 when not given
+    int model = -1;     // --model MODEL, as a model index 0..3
+    Scope scope = Scope::All;
+    QString base;   // read: --base IN.MZ4
+    QString output; // read, new: -o OUT.MZ4
+    QString input;  // write: IN.MZ4
+};
+
+// Parses the arguments after the program name. Options take their value as
+// the next argument or after "=". Returns false with a message in `error`
+// for anything the subcommand does not take or lacks.
+bool parseArguments(const QStringList& args, CliArguments& parsed, QString& error);
+
+// The model index of a model name ("MT-Z4J" 0 .. "MT-Z40K" 3, any case), or
+// -1 for no model.
+int modelIndexOf(const QString& name);
+
+// The text of --help for a subcommand (None: the tool as a whole).
+QString usageText(Subcommand subcommand);
+
+} // namespace mtz4::cli

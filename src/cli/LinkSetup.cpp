@@ -1,0 +1,26 @@
+#include "cli/LinkSetup.h"
+
+#include "cli/CliArguments.h"
+#include "cli/StderrPrompter.h"
+#include "cli/Subcommands.h"
+#include "link/Link.h"
+
+namespace mtz4::cli {
+
+void configurePort(Link& link, const CliArguments& args) {
+    if (args.port != 0)
+        link.setPortNumber(args.port);
+    else
+        link.setDevicePath(args.device);
+}
+
+int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter) {
+    if (result == LinkResult::Success)
+        return ExitSuccess;
+    const QString why = link.lastPortError();
+    if (!why.isEmpty())
+        prompter.note(QStringLiteral("port: ") + why);
+    return ExitFailure;
+}
+
+} // namespace mtz4::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "link/CloneMode.h"
+
+namespace mtz4 {
+class Link;
+}
+
+namespace mtz4::cli {
+
+struct CliArguments;
+class StderrPrompter;
+
+// Points the link at --device or --port.
+void configurePort(Link& link, const CliArguments& args);
+
+// The exit status of a clone command's result. On a failure with a port
+// problem behind it, says what the system reported (no such device, no
+// permission, ...), which the receiver's own messages do not tell.
+int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter);
+
+} // namespace mtz4::cli

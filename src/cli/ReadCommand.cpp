@@ -1,0 +1,51 @@
+// mtz4ctl read: clone read into a clone file.
+#include "cli/CliArguments.h"
+#include "cli/LinkSetup.h"
+#include "cli/ProgressDisplay.h"
+#include "cli/StderrPrompter.h"
+#include "cli/Subcommands.h"
+#include "files/CloneFile.h"
+#include "link/Link.h"
+#include "link/ReadCommands.h"
+#include "model/DataSet.h"
+#include "reference/FactoryData.h"
+
+#include <memory>
+
+namespace mtz4::cli {
+
+int runRead(const CliArguments& args, StderrPrompter& prompter) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, args.model);
+    if (!args.base.isEmpty() && !LoadCloneFile(*ds, args.base, prompter))
+        return ExitFailure;
+    // The clone file does not record the model: the command line names it.
+    ds->settings.opbModel = args.model;
+    ds->ModelIndex = args.model;
+
+    Link link(prompter);
+    configurePort(link, args);
+    ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
+    prompter.beforeMessage = [&view] { view.endLine(); };
+
+    LinkResult result = LinkResult::Failure;
+    switch (args.scope) {
+    case Scope::Settings:
+        result = cmbRxData1_Click(link, *ds, view);
+        break;
+    case Scope::Memory:
+        result = cmbRxData_Click(link, *ds, view);
+        break;
+    case Scope::All:
+        result = mnuReAll_Click(link, *ds, view);
+        break;
+    }
+    const int status = finishLinkCommand(link, result, prompter);
+    // A stopped read is not saved, so that a partial read is never taken for
+    // a good one.
+    if (status != ExitSuccess)
+        return status;
+    return SaveCloneFile(*ds, args.output, prompter) ? ExitSuccess : ExitFailure;
+}
+
+} // namespace mtz4::cli

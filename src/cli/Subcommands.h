@@ -1,0 +1,19 @@
+#pragma once
+
+namespace mtz4::cli {
+
+struct CliArguments;
+class StderrPrompter;
+
+// Exit statuses of the tool.
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1; // the receiver, the port or a file failed
+inline constexpr int ExitUsage = 2;   // bad command line
+
+// The subcommands. Each reports through the prompter and returns the exit
+// status. They need a QCoreApplication: the link waits in its event loop.
+int runRead(const CliArguments& args, StderrPrompter& prompter);
+int runWrite(const CliArguments& args, StderrPrompter& prompter);
+int runNew(const CliArguments& args, StderrPrompter& prompter);
+
+} // namespace mtz4::cli

@@ -1,0 +1,40 @@
+// mtz4ctl, the command-line tool: clone read, clone write and new clone files.
+#include "cli/CliArguments.h"
+#include "cli/StderrPrompter.h"
+#include "cli/Subcommands.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+using namespace mtz4::cli;
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    CliArguments parsed;
+    QString error;
+    if (!parseArguments(args, parsed, error)) {
+        std::fprintf(stderr, "mtz4ctl: %s\n%s", error.toLocal8Bit().constData(),
+                     "Try \"mtz4ctl --help\" or \"mtz4ctl SUBCOMMAND --help\".\n");
+        return ExitUsage;
+    }
+    if (parsed.help) {
+        std::fputs(usageText(parsed.subcommand).toLocal8Bit().constData(), stdout);
+        return ExitSuccess;
+    }
+
+    StderrPrompter prompter(parsed.quiet);
+    switch (parsed.subcommand) {
+    case Subcommand::Read:
+        return runRead(parsed, prompter);
+    case Subcommand::Write:
+        return runWrite(parsed, prompter);
+    case Subcommand::New:
+        return runNew(parsed, prompter);
+    case Subcommand::None:
+        break;
+    }
+    return ExitUsage;
+}

@@ -1,0 +1,187 @@
+// mtz4ctl end to end: the tool against mtz4sim on a pseudo-terminal.
+#include "files/CloneFile.h"
+#include "model/DataSet.h"
+#include "reference/FactoryData.h"
+#include "support/RandomData.h"
+#include "support/SimRunner.h"
+#include "support/WriteSequence.h"
+
+#include <QFile>
+#include <QTest>
+#include <memory>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+namespace {
+
+// Entries from here on have no enable bit in the receiver.
+constexpr int EntriesWithEnableBits = 1280;
+
+// A clone file with every list in use: random entries, notes, VFO records,
+// bank sizes, groups and settings.
+std::unique_ptr<DataSet> writeRichFile(const QString& path) {
+    QRandomGenerator rng(1234);
+    auto ds = std::make_unique<DataSet>();
+    FillRandomDataSet(*ds, rng, Model::MTZ4J);
+    ds->settings.optLamp = 1;
+    ds->settings.chkBeep = 1;
+    ds->settings.cbbScan = 3;
+    if (SaveCloneFile(*ds, path) != CloneFileStatus::Ok)
+        return nullptr;
+    // What the tool works on: the file as loaded.
+    auto loaded = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*loaded, Model::MTZ4J);
+    ReadCloneFile(*loaded, path);
+    return loaded;
+}
+
+std::unique_ptr<DataSet> load(const QString& path) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    return ReadCloneFile(*ds, path) == CloneFileStatus::Ok ? std::move(ds) : nullptr;
+}
+
+QStringList deviceArgs(const SimRunner& sim) {
+    return {QStringLiteral("--device"), sim.device(), QStringLiteral("--model"),
+            QStringLiteral("MT-Z4J")};
+}
+
+} // namespace
+
+class Mtz4ctlTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writeSendsTheCompleteSequenceAndReadsBack();
+    void wrongModelIsARegionErrorAndLeavesNoFile();
+    void receiverFallingSilentFailsTheReadWithoutAFile();
+    void newWritesTheFactoryData();
+    void commandLine();
+};
+
+void Mtz4ctlTest::writeSendsTheCompleteSequenceAndReadsBack() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--start-bank"), QStringLiteral("7")}));
+    const QString rich = sim.path(QStringLiteral("rich.MZ4"));
+    const auto source = writeRichFile(rich);
+    QVERIFY(source);
+
+    const CtlRun write = runCtl(QStringList{QStringLiteral("write")} + deviceArgs(sim) << rich);
+    QVERIFY2(write.exitCode == 0, qPrintable(write.errors));
+    QCOMPARE(write.errors, QStringLiteral("mtz4ctl: Successed!!\n"));
+    const QStringList want = writeAllSequence(*source, QStringLiteral("07"));
+    const QStringList got = sim.commands();
+    QCOMPARE(got.size(), want.size());
+    QCOMPARE(got, want);
+
+    const QString back = sim.path(QStringLiteral("back.MZ4"));
+    const CtlRun read = runCtl(QStringList{QStringLiteral("read")} + deviceArgs(sim)
+                               << QStringLiteral("-o") << back);
+    QVERIFY2(read.exitCode == 0, qPrintable(read.errors));
+    const auto got2 = load(back);
+    QVERIFY(got2);
+    // The receiver holds everything but the PC-only notes.
+    for (int n = 0; n < EntriesWithEnableBits; ++n) {
+        QCOMPARE(got2->MemEnable[n], source->MemEnable[n]);
+        QCOMPARE(got2->MemData[n], source->MemData[n]);
+        QCOMPARE(got2->MemText[n][Col::Name], source->MemText[n][Col::Name]);
+        QCOMPARE(got2->MemText[n][Col::Freq], source->MemText[n][Col::Freq]);
+    }
+    QCOMPARE(got2->VfoData, source->VfoData);
+    QCOMPARE(got2->BankSize, source->BankSize);
+    QCOMPARE(got2->GroupFlag, source->GroupFlag);
+    QCOMPARE(got2->settings, source->settings);
+    QVERIFY(sim.stop());
+}
+
+void Mtz4ctlTest::wrongModelIsARegionErrorAndLeavesNoFile() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--model"), QStringLiteral("MT-Z40E")}));
+    const QString out = sim.path(QStringLiteral("out.MZ4"));
+    const CtlRun read = runCtl(QStringList{QStringLiteral("read")} + deviceArgs(sim)
+                               << QStringLiteral("-o") << out);
+    QCOMPARE(read.exitCode, 1);
+    QCOMPARE(read.errors, QStringLiteral("mtz4ctl: ERROR: Region Error\n"));
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(sim.commands().last(), QStringLiteral("QZ~MT-Z4J"));
+}
+
+void Mtz4ctlTest::receiverFallingSilentFailsTheReadWithoutAFile() {
+    SimRunner sim;
+    // In clone mode: the probe, 5 enable blocks, the probe again, 4 bank and
+    // 3 group blocks, then 20 entries.
+    QVERIFY(sim.start(
+        {QStringLiteral("--clone-mode"), QStringLiteral("--silent-after"), QStringLiteral("34")}));
+    const QString out = sim.path(QStringLiteral("out.MZ4"));
+    const CtlRun read =
+        runCtl(QStringList{QStringLiteral("read"), QStringLiteral("--memory")} + deviceArgs(sim)
+               << QStringLiteral("-o") << out);
+    QCOMPARE(read.exitCode, 1);
+    QCOMPARE(
+        read.errors,
+        QStringLiteral("mtz4ctl: ERROR: Communication Error\nmtz4ctl: ERROR: Read Failed...\n"));
+    QVERIFY(!QFile::exists(out));
+    QCOMPARE(sim.commands().count(QStringLiteral("QZ~F00C80R")), 10); // entry 20
+}
+
+void Mtz4ctlTest::newWritesTheFactoryData() {
+    SimRunner files; // for its directory only
+    const QString out = files.path(QStringLiteral("new.MZ4"));
+    const CtlRun run = runCtl(
+        {QStringLiteral("new"), QStringLiteral("--model=MT-Z40T"), QStringLiteral("-o"), out});
+    QCOMPARE(run.exitCode, 0);
+    auto factory = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*factory, Model::MTZ40T);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), CloneFileText(*factory));
+}
+
+void Mtz4ctlTest::commandLine() {
+    const CtlRun help = runCtl({QStringLiteral("--help")});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.output.contains(QStringLiteral("read")));
+    const CtlRun readHelp = runCtl({QStringLiteral("read"), QStringLiteral("--help")});
+    QCOMPARE(readHelp.exitCode, 0);
+    QVERIFY(readHelp.output.contains(QStringLiteral("--base IN.MZ4")));
+
+    const QList<QStringList> bad{
+        {},
+        {QStringLiteral("erase")},
+        {QStringLiteral("read"), QStringLiteral("--model"), QStringLiteral("MT-Z4J"),
+         QStringLiteral("-o"), QStringLiteral("x.MZ4")}, // no device
+        {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("17"),
+         QStringLiteral("--model"), QStringLiteral("MT-Z4J"), QStringLiteral("-o"),
+         QStringLiteral("x.MZ4")},
+        {QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("1"),
+         QStringLiteral("--model"), QStringLiteral("MT-K2"), QStringLiteral("x.MZ4")},
+        {QStringLiteral("write"), QStringLiteral("--port"), QStringLiteral("1"),
+         QStringLiteral("--model"), QStringLiteral("MT-Z4J"), QStringLiteral("--settings"),
+         QStringLiteral("--memory"), QStringLiteral("x.MZ4")},
+        {QStringLiteral("new"), QStringLiteral("--model"), QStringLiteral("MT-Z4J"),
+         QStringLiteral("--device"), QStringLiteral("/dev/null"), QStringLiteral("-o"),
+         QStringLiteral("x.MZ4")},
+    };
+    for (const QStringList& args : bad) {
+        const CtlRun run = runCtl(args);
+        QVERIFY2(run.exitCode == 2, qPrintable(args.join(QLatin1Char(' '))));
+        QVERIFY(run.errors.startsWith(QStringLiteral("mtz4ctl: ")));
+    }
+
+    // A file that is no clone file.
+    SimRunner files;
+    const QString junk = files.path(QStringLiteral("junk.MZ4"));
+    QFile file(junk);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(3000, '\n'));
+    file.close();
+    const CtlRun write =
+        runCtl({QStringLiteral("write"), QStringLiteral("--device"), QStringLiteral("/nonexistent"),
+                QStringLiteral("--model"), QStringLiteral("MT-Z4J"), junk});
+    QCOMPARE(write.exitCode, 1);
+    QCOMPARE(write.errors, QStringLiteral("mtz4ctl: ERROR: Data Error\n"));
+}
+
+QTEST_GUILESS_MAIN(Mtz4ctlTest)
+#include "Mtz4ctl_test.moc"

@@ -1,0 +1,138 @@
+// The link and the clone read against mtz4sim on its pseudo-terminal, in
+// real time, through the system serial port.
+#include "files/CloneFile.h"
+#include "link/CloneMode.h"
+#include "link/CloneView.h"
+#include "link/Commands.h"
+#include "link/Link.h"
+#include "link/ReadCommands.h"
+#include "link/Retry.h"
+#include "model/DataSet.h"
+#include "model/RecordCodec.h"
+#include "reference/FactoryData.h"
+#include "support/RandomData.h"
+#include "support/ScriptedPrompter.h"
+#include "support/SimRunner.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <memory>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+namespace {
+
+const QString Probe = QStringLiteral("QZ~F00022R");
+
+std::unique_ptr<DataSet> factory() {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    return ds;
+}
+
+} // namespace
+
+class SimLinkTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void completeDataReplyWithEcho();
+    void silentReceiverTimesOutEveryAttempt();
+    void refusedIdentification();
+    void receiverInCloneModeGetsNoIdentification();
+    void receiverFallingSilentMidReadKeepsTheEarlierEntries();
+};
+
+void SimLinkTest::completeDataReplyWithEcho() {
+    SimRunner sim;
+    QVERIFY(sim.start(
+        {QStringLiteral("--clone-mode"), QStringLiteral("--start-bank"), QStringLiteral("42")}));
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const QString reply = link.SendQZData(Probe);
+    QVERIFY2(isDataReply(reply), qPrintable(reply));
+    QCOMPARE(blockDigits(reply).left(2), QStringLiteral("2A"));
+    QVERIFY(elapsed.elapsed() < 400); // the wait ends with the reply, not the time-out
+}
+
+void SimLinkTest::silentReceiverTimesOutEveryAttempt() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--silent-after"), QStringLiteral("0")}));
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    QElapsedTimer elapsed;
+    elapsed.start();
+    const DataLoop probe = retryData(link, Probe, ProbeAttempts);
+    const qint64 ms = elapsed.elapsed();
+    QCOMPARE(probe.end, LoopEnd::RetriesExhausted);
+    QCOMPARE(probe.reply, ReplyTooShort);
+    QVERIFY2(ms >= 3 * 490 && ms < 3 * 500 + 600, qPrintable(QString::number(ms)));
+    QCOMPARE(sim.commands(), QStringList(3, Probe));
+}
+
+void SimLinkTest::refusedIdentification() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--model"), QStringLiteral("MT-Z40T")}));
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    auto ds = factory();
+    QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Read), LinkResult::RegionError);
+    QCOMPARE(sim.commands(), (QStringList{Probe, Probe, Probe, QStringLiteral("QZ~MT-Z4J")}));
+}
+
+void SimLinkTest::receiverInCloneModeGetsNoIdentification() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--clone-mode")}));
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    auto ds = factory();
+    QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Write), LinkResult::Success);
+    QCOMPARE(sim.commands(), QStringList{Probe});
+    QCOMPARE(link.StartBankCode, QString());
+}
+
+void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
+    SimRunner sim;
+    const QString image = sim.path(QStringLiteral("image.MZ4"));
+    QRandomGenerator rng(77);
+    auto source = factory();
+    for (int n = 0; n < EntryCount; ++n) {
+        DecodeMem(*source, QStringLiteral("\r\n") + RandomMemRecord(rng, Model::MTZ4J), n);
+        source->MemEnable[n] = true;
+    }
+    QCOMPARE(SaveCloneFile(*source, image), CloneFileStatus::Ok);
+    // The probe, 5 enable blocks, the probe, 4 bank and 3 group blocks, 20 entries.
+    QVERIFY(sim.start({QStringLiteral("--clone-mode"), QStringLiteral("--image"), image,
+                       QStringLiteral("--silent-after"), QStringLiteral("34")}));
+
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    auto ds = factory();
+    const QString oldRecord = RandomMemRecord(rng, Model::MTZ4J);
+    for (int n = 0; n < EntryCount; ++n) {
+        DecodeMem(*ds, QStringLiteral("\r\n") + oldRecord, n);
+        ds->MemEnable[n] = true;
+    }
+    const auto old = std::make_unique<DataSet>(*ds);
+    CloneView view;
+
+    QCOMPARE(cmbRxData_Click(link, *ds, view), LinkResult::Failure);
+    QCOMPARE(prompter.texts(), (QStringList{QStringLiteral("Communication Error"),
+                                            QStringLiteral("Read Failed...")}));
+    for (int n = 0; n < 20; ++n)
+        QCOMPARE(ds->MemData[n], source->MemData[n]);
+    for (int n = 20; n < 1280; ++n)
+        QCOMPARE(ds->MemData[n], old->MemData[n]);
+    QVERIFY(ds->DataChanged);
+}
+
+QTEST_GUILESS_MAIN(SimLinkTest)
+#include "SimLink_test.moc"
