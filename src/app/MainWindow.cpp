@@ -52,11 +52,10 @@ const QString KeySave = QStringLiteral("上書き保存");
 const QString KeyHelp = QStringLiteral("ﾍﾙﾌﾟ");
 
 // A menu whose caption is the text number; ApplyResourceTexts puts the text in.
-QMenu* addMenu(QWidget* owner, QMenuBar* bar, const char* name, int number) {
+QMenu* addMenu(QMenuBar* bar, const char* name, int number) {
     QMenu* menu = bar->addMenu(QString::number(number));
     menu->setObjectName(QLatin1String(name));
     menu->menuAction()->setObjectName(QLatin1String(name));
-    Q_UNUSED(owner);
     return menu;
 }
 
@@ -103,7 +102,7 @@ frmMain::~frmMain() = default;
 void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    QMenu* file = addMenu(this, bar, "mnuFile", 1000);
+    QMenu* file = addMenu(bar, "mnuFile", 1000);
     QAction* fileNew = addItem(file, "mnuFileNew", 1001);
     fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(fileNew, &QAction::triggered, this, [this] { NewDataSet(); });
@@ -123,11 +122,11 @@ void frmMain::buildMenus() {
     addItem(file, "mnuFilePageSetup", 1005)->setEnabled(false);
     connect(addItem(file, "mnuFileExit", 1007), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = addMenu(this, bar, "mnuEdit", 1008);
+    QMenu* edit = addMenu(bar, "mnuEdit", 1008);
     mnuEditUndo_ = addItem(edit, "mnuEditUndo", 1009);
     connect(mnuEditUndo_, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
 
-    QMenu* view = addMenu(this, bar, "mnuView", 1010);
+    QMenu* view = addMenu(bar, "mnuView", 1010);
     mnuViewToolbar_ = addItem(view, "mnuViewToolbar", 1011);
     mnuViewToolbar_->setCheckable(true);
     mnuViewToolbar_->setChecked(true);
@@ -137,7 +136,7 @@ void frmMain::buildMenus() {
     mnuStatusBar_->setChecked(true);
     connect(mnuStatusBar_, &QAction::triggered, this, &frmMain::mnuStatusBar_Click);
 
-    QMenu* tools = addMenu(this, bar, "mnuTools", 1012);
+    QMenu* tools = addMenu(bar, "mnuTools", 1012);
     // The clone read and write commands are wired with the clone procedures;
     // until then their items are shown but cannot be chosen.
     QMenu* read = addSubmenu(tools, "mnuRe", 1203);
@@ -151,7 +150,7 @@ void frmMain::buildMenus() {
     connect(addItem(tools, "mnuToolsOptions", 1013), &QAction::triggered, this,
             &frmMain::mnuToolsOptions_Click);
 
-    QMenu* help = addMenu(this, bar, "mnuHelp", 1014);
+    QMenu* help = addMenu(bar, "mnuHelp", 1014);
     connect(addItem(help, "mnuHelpAbout", 1016), &QAction::triggered, this,
             &frmMain::mnuHelpAbout_Click);
 }
