@@ -18,9 +18,13 @@ public:
     void stop() override;
     bool isActive() const override;
     void waitForActivity(SerialPort& port) override;
+    // Lets the line time of the missing bytes at 38400 bit/s pass (whole
+    // milliseconds, rounded down) before looking at the port again.
+    void waitForMoreInput(SerialPort& port, qint64 missingBytes) override;
 
 private:
     QTimer timer_;
+    QTimer lineTime_;
 };
 
 } // namespace mtz4

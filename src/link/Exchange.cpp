@@ -39,8 +39,11 @@ QString Exchange::sendData(const QString& command) {
     if (busy_)
         return ReplyPortError;
     BusyFlag busy(busy_);
-    const bool ok = exchange(
-        command, [this] { return reply_.count() > DataReplyLength - 1 && reply_.endsWithCrLf(); });
+    // The receiver echoes the command and its CR before the block.
+    const qint64 expected = command.size() + 1 + DataReplyLength;
+    const bool ok = exchange(command, expected, [this] {
+        return reply_.count() > DataReplyLength - 1 && reply_.endsWithCrLf();
+    });
     if (!ok)
         return ReplyPortError;
     if (reply_.count() < DataReplyLength)
@@ -56,8 +59,8 @@ AckCode Exchange::sendAck(const QString& command) {
         return AckCode::AckPortError;
     BusyFlag busy(busy_);
     const qint64 needed = command.size() + 1 + AckOverhead;
-    const bool ok =
-        exchange(command, [&] { return reply_.count() >= needed && reply_.endsWithCrLf(); });
+    const bool ok = exchange(command, needed,
+                             [&] { return reply_.count() >= needed && reply_.endsWithCrLf(); });
     if (!ok)
         return AckCode::AckPortError;
     if (reply_.count() < needed)
@@ -70,7 +73,8 @@ AckCode Exchange::sendAck(const QString& command) {
     return AckCode::AckBad;
 }
 
-bool Exchange::exchange(const QString& command, const std::function<bool()>& complete) {
+bool Exchange::exchange(const QString& command, qint64 expectedLength,
+                        const std::function<bool()>& complete) {
     reply_.clear();
     lastPortError_.clear();
     if (!port_.isOpen() && !port_.open(devicePath_())) {
@@ -88,7 +92,12 @@ bool Exchange::exchange(const QString& command, const std::function<bool()>& com
     clock_.start(ReplyTimeoutMs);
     QByteArray arrived;
     while (clock_.isActive()) {
-        clock_.waitForActivity(port_);
+        // Once the reply has begun, the rest of it takes its time on the line.
+        const qint64 missing = expectedLength - reply_.count();
+        if (reply_.count() > 0 && missing > 0)
+            clock_.waitForMoreInput(port_, missing);
+        else
+            clock_.waitForActivity(port_);
         arrived.clear();
         if (port_.hasFailed() || !port_.readAvailable(arrived)) {
             clock_.stop();

@@ -69,8 +69,11 @@ public:
 
 private:
     // Steps 1 to 4; false on a port failure. `complete` tells, from the
-    // characters so far, whether the reply is complete.
-    bool exchange(const QString& command, const std::function<bool()>& complete);
+    // characters so far, whether the reply is complete; `expectedLength` is
+    // the length of a whole reply, echo included, which paces the wait (see
+    // ReplyClock::waitForMoreInput) but decides nothing.
+    bool exchange(const QString& command, qint64 expectedLength,
+                  const std::function<bool()>& complete);
     void portFailed();
 
     SerialPort& port_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace mtz4 {
 
 class SerialPort;
@@ -27,6 +29,16 @@ public:
     // when any of these already holds. Meanwhile the program stays alive
     // (window events are processed) without using the processor.
     virtual void waitForActivity(SerialPort& port) = 0;
+    // Like waitForActivity(), when part of a reply has arrived and at least
+    // `missingBytes` more are due: those bytes cannot come sooner than the
+    // line carries them, so a clock may let that time pass before it looks
+    // at the port again (events are still processed; the timer's run-out and
+    // a port failure still end the wait at once). This spares a wake-up for
+    // every few bytes of a reply. By default the same as waitForActivity().
+    virtual void waitForMoreInput(SerialPort& port, qint64 missingBytes) {
+        (void)missingBytes;
+        waitForActivity(port);
+    }
 };
 
 } // namespace mtz4

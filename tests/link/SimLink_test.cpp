@@ -38,6 +38,7 @@ class SimLinkTest : public QObject {
 
 private slots:
     void completeDataReplyWithEcho();
+    void pacedRepliesAreTakenAsTheirLastByteArrives();
     void silentReceiverTimesOutEveryAttempt();
     void refusedIdentification();
     void receiverInCloneModeGetsNoIdentification();
@@ -57,6 +58,26 @@ void SimLinkTest::completeDataReplyWithEcho() {
     QVERIFY2(isDataReply(reply), qPrintable(reply));
     QCOMPARE(blockDigits(reply).left(2), QStringLiteral("2A"));
     QVERIFY(elapsed.elapsed() < 400); // the wait ends with the reply, not the time-out
+}
+
+void SimLinkTest::pacedRepliesAreTakenAsTheirLastByteArrives() {
+    SimRunner sim;
+    QVERIFY(sim.start({QStringLiteral("--clone-mode"), QStringLiteral("--pace")}));
+    ScriptedPrompter prompter;
+    Link link(prompter);
+    link.setDevicePath(sim.device());
+    QVERIFY(isDataReply(link.SendQZData(Probe))); // opens the port
+
+    // Echo and CR, then CR LF, 64 digits, CR LF: 79 characters of 10 bits.
+    constexpr int Exchanges = 20;
+    constexpr double LineMs = 79 * 10 * 1000.0 / 38400;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    for (int i = 0; i < Exchanges; ++i)
+        QVERIFY(isDataReply(link.SendQZData(Probe)));
+    const double perExchange = double(elapsed.nsecsElapsed()) / 1e6 / Exchanges;
+    QVERIFY2(perExchange >= LineMs * 0.98 && perExchange < LineMs * 1.25,
+             qPrintable(QString::number(perExchange)));
 }
 
 void SimLinkTest::silentReceiverTimesOutEveryAttempt() {
