@@ -73,6 +73,8 @@ sleep 0.5
 xdotool key --window "$window" ctrl+Tab
 sleep 0.3
 xdotool key --window "$window" ctrl+Tab
+# The window opens at its fixed start size; widen it so every column shows.
+xdotool windowsize --sync "$window" 900 667 2>/dev/null || xdotool windowsize "$window" 900 667
 sleep 1
 
 mkdir -p docs

@@ -1,9 +1,11 @@
 #include "editing/GridLayout.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStringList>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 
 namespace mtz4 {
@@ -11,6 +13,20 @@ namespace mtz4 {
 namespace {
 
 constexpr int GridPointSize = 8;
+
+// The widest text each grid column normally shows. The twips widths were laid
+// out for one particular system font; with another font a column is widened
+// just enough that these texts and the header are not cut short.
+const std::array<const char*, GridColumns> WidestCellTexts{
+    "",       "1299.995000", "WFM",    "12.5KHz",   "Train", "*",
+    "3000Hz", "250.3Hz",     "Shift+", "99.999999", "",      "WWWWWW"};
+constexpr int CellPadding = 10; // pixels around a cell's text
+
+int fittedWidth(int twipsWidth, int dpi, const QFontMetrics& cell, const QFontMetrics& header,
+                const QString& sample, const QString& title) {
+    const int fit = std::max(cell.horizontalAdvance(sample), header.horizontalAdvance(title));
+    return std::max(TwipsToPixels(twipsWidth, dpi), fit + CellPadding);
+}
 
 } // namespace
 
@@ -51,7 +67,8 @@ QFont NoteColumnFont() {
     return font;
 }
 
-void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths) {
+void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths,
+                     const QString& widestRowLabel) {
     const int dpi = view.logicalDpiX();
     // The widths are laid out for text of 8 points.
     QFont font = view.font();
@@ -66,9 +83,12 @@ void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& width
     rows->setDefaultSectionSize(view.fontMetrics().height() + 4);
     rows->setHighlightSections(false);
     rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    rows->setFixedWidth(TwipsToPixels(widths[GridCol::Label], dpi));
+    const QFontMetrics cellMetrics(font);
+    rows->setFixedWidth(fittedWidth(widths[GridCol::Label], dpi, cellMetrics, rows->fontMetrics(),
+                                    widestRowLabel, QString()));
 
     QHeaderView* columns = view.horizontalHeader();
+    const std::array<QString, GridColumns> titles = GridHeaderTexts();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setHighlightSections(false);
     for (int c = 1; c < GridColumns; ++c) {
@@ -76,7 +96,9 @@ void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& width
             view.setColumnHidden(c - 1, true);
         } else {
             view.setColumnHidden(c - 1, false);
-            view.setColumnWidth(c - 1, TwipsToPixels(widths[c], dpi));
+            view.setColumnWidth(c - 1,
+                                fittedWidth(widths[c], dpi, cellMetrics, columns->fontMetrics(),
+                                            QString::fromLatin1(WidestCellTexts[c]), titles[c]));
         }
     }
 }

@@ -54,10 +54,13 @@ int TwipsToPixels(int twips, int dpi);
 // installed, else the system's fixed-pitch font.
 QFont NoteColumnFont();
 
-// Lays out a grid view whose vertical header is grid column 0 and whose
+// Lays out a grid view whose vertical header is grid column 0 (wide enough
+// for `widestRowLabel`) and whose
 // view column c is grid column c + 1: column widths from `widths` (twips,
-// scaled to the view's screen; width 0 hides the column), fixed row heights,
+// scaled to the view's screen, widened where the font needs it so that the
+// usual texts are not cut short; width 0 hides the column), fixed row heights,
 // text of 8 points, no cell editing, no word wrap.
-void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths);
+void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths,
+                     const QString& widestRowLabel);
 
 } // namespace mtz4

@@ -16,7 +16,7 @@ MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent) : QTableView(parent), ds_(d
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    ApplyGridLayout(*this, MemoryGridWidths);
+    ApplyGridLayout(*this, MemoryGridWidths, QStringLiteral("00-000"));
     BuildRowLabels();
 }
 

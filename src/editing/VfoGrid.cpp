@@ -14,7 +14,7 @@ VfoGrid::VfoGrid(DataSet& ds, QWidget* parent) : QTableView(parent), ds_(ds) {
     setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    ApplyGridLayout(*this, VfoGridWidths);
+    ApplyGridLayout(*this, VfoGridWidths, QStringLiteral("13"));
 }
 
 void VfoGrid::UpdateVFOData() {

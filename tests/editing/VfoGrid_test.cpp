@@ -39,10 +39,12 @@ void VfoGridTest::layout() {
     QCOMPARE(grid.model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Scr"));
 
     const int dpi = grid.logicalDpiX();
-    QCOMPARE(grid.verticalHeader()->width(), TwipsToPixels(500, dpi));
+    QVERIFY(grid.verticalHeader()->width() >= TwipsToPixels(500, dpi));
     QVERIFY(grid.isColumnHidden(GridCol::Skip - 1));
     QVERIFY(grid.isColumnHidden(GridCol::Name - 1));
-    QCOMPARE(grid.columnWidth(GridCol::Frequency - 1), TwipsToPixels(1035, dpi));
+    QVERIFY(grid.columnWidth(GridCol::Frequency - 1) >= TwipsToPixels(1035, dpi));
+    QVERIFY(grid.columnWidth(GridCol::Frequency - 1) >
+            QFontMetrics(grid.font()).horizontalAdvance(QStringLiteral("1299.995000")));
     QCOMPARE(grid.columnWidth(GridCol::Note - 1), TwipsToPixels(1055, dpi));
 }
 
