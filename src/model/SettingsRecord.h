@@ -18,7 +18,8 @@ namespace mtz4 {
 // - slider: position; kept as read even outside the slider's range.
 struct SettingsRecord {
     // "Settings 1"
-    int opbModel = 0; // 0 "MT-Z4J", 1 "MT-Z40E", 2 "MT-Z40T", 3 "MT-Z40K", 4/5 never offered
+    int opbModel = 0; // 0 "MT-Z4J", 1 "MT-Z40E", 2 "MT-Z40T", 3 "MT-Z40K"; 4 "MT-K2 T" and
+                      // 5 "MT-K2 E" exist but are never offered
     int Slider1 = 0;  // "AF volume level" 0..30 (label lblVol)
     int Slider2 = 0;  // "Squelch level" 0..9 (label lblSql)
 
@@ -41,13 +42,13 @@ struct SettingsRecord {
     int optAfTone = 0;     // "AF Tone": 0 "Low", 1 "High"
 
     // "Settings 2": pick lists (initial selections as filled at start-up)
-    int cbbScan = 0;                               // ScanTimerList
-    int cbbTimePr = 0;                             // ScanTimerList
-    int cbbChargeTime = 11;                        // ChargeTimeList ("12 hrs.")
-    int cbbSetMode = 0;                            // SetModeTimeList
-    int cbbWildKey = 0;                            // WildKeyList
+    int cbbScan = 0;                               // "Scan": ScanTimerList
+    int cbbTimePr = 0;                             // "Time Pr": ScanTimerList
+    int cbbChargeTime = 11;                        // "Charge Time": ChargeTimeList ("12 hrs.")
+    int cbbSetMode = 0;                            // "Set Mode": SetModeTimeList
+    int cbbWildKey = 0;                            // "Wild Key": WildKeyList
     std::array<int, 4> cbbRemocon{-1, -1, -1, -1}; // RemoconKeyList, "Remote Controller A".."D"
-    int cbbTimeSp = 0;                             // TimeSpList
+    int cbbTimeSp = 0;                             // "Time Sp": TimeSpList
 
     // "Settings 2": check boxes
     int chkATT = 0;      // "Attenuator"
