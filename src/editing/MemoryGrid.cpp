@@ -1,22 +1,20 @@
 #include "editing/MemoryGrid.h"
 
-#include "editing/GridLayout.h"
 #include "editing/MemoryTableModel.h"
 #include "model/EntryOps.h"
 #include "model/RowLabels.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace mtz4 {
 
-MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent) : QTableView(parent), ds_(ds) {
+MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent)
+    : GridView(new MemoryTableModel(ds), MemoryGridWidths, QStringLiteral("00-000"), parent),
+      ds_(ds) {
+    model_ = static_cast<MemoryTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid1"));
-    model_ = new MemoryTableModel(ds_, this);
-    setModel(model_);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    ApplyGridLayout(*this, MemoryGridWidths, QStringLiteral("00-000"));
     BuildRowLabels();
 }
 
@@ -30,20 +28,6 @@ int MemoryGrid::UpDateMemData() {
     model_->refresh();
     selectCurrentRowWhole();
     return 0;
-}
-
-void MemoryGrid::ChangeFont() {
-    model_->setNoteFont(NoteColumnFont());
-}
-
-void MemoryGrid::setModelHeader(int model) {
-    model_->setModelHeader(ModelColumnHeader(model));
-    model_->refresh();
-}
-
-int MemoryGrid::currentRow() const {
-    const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() + 1 : 0;
 }
 
 void MemoryGrid::setCurrentRow(int row) {
@@ -65,20 +49,9 @@ void MemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     selectCurrentRowWhole();
 }
 
-void MemoryGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    QTableView::mouseDoubleClickEvent(event);
-    if (index.isValid() && event->button() == Qt::LeftButton)
-        emit editRequested(index.row() + 1);
-}
-
 void MemoryGrid::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier && currentRow() > 0) {
-        emit editRequested(currentRow());
-        return;
-    }
-    QTableView::keyPressEvent(event);
+    GridView::keyPressEvent(event);
+    // Moving with the keys keeps the selection one whole row too.
     selectCurrentRowWhole();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "editing/GridView.h"
 #include "model/DataSet.h"
-
-#include <QTableView>
 
 namespace mtz4 {
 
@@ -15,7 +14,7 @@ class MemoryTableModel;
 // painted; a refresh is one change notification for the whole table.
 //
 // A selection is always exactly one whole row: the current row.
-class MemoryGrid : public QTableView {
+class MemoryGrid : public GridView {
     Q_OBJECT
 public:
     explicit MemoryGrid(DataSet& ds, QWidget* parent = nullptr);
@@ -25,13 +24,6 @@ public:
     // Empties every disabled entry, redraws all rows and keeps the current
     // row as the current, selected row. Returns 0.
     int UpDateMemData();
-    // Sets the font of the Note column.
-    void ChangeFont();
-    // Header of grid column 6 for `model`: "Carrier", "Scr" or "-"; redraws.
-    void setModelHeader(int model);
-
-    // Current grid row 1..1300 (entry + 1), 0 when there is none.
-    int currentRow() const;
     // Makes grid row `row` (1..1300) current, selects it whole and scrolls to it.
     void setCurrentRow(int row);
     // Label of grid row `row` (1..1300): "03-017", "0A", "S5", "Pr12".
@@ -39,13 +31,8 @@ public:
 
     MemoryTableModel* tableModel() const { return model_; }
 
-signals:
-    // The user asked to edit grid row `row` (1..1300): double-click or Enter.
-    void editRequested(int row);
-
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

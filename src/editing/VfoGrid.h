@@ -1,8 +1,7 @@
 #pragma once
 
+#include "editing/GridView.h"
 #include "model/DataSet.h"
-
-#include <QTableView>
 
 namespace mtz4 {
 
@@ -12,7 +11,7 @@ class VfoTableModel;
 // (grid row b + 1 shows band b, rows 1..14), the band numbers 0..13 in the
 // vertical header and the columns of the memory grid, with "Skip" and "Name"
 // hidden. The texts depend on the selected model.
-class VfoGrid : public QTableView {
+class VfoGrid : public GridView {
     Q_OBJECT
 public:
     explicit VfoGrid(DataSet& ds, QWidget* parent = nullptr);
@@ -20,25 +19,10 @@ public:
     // Redraws every band from VfoText with the texts of the selected model.
     // The tables are not changed.
     void UpdateVFOData();
-    // Sets the font of the Note column.
-    void ChangeFont();
-    // Header of grid column 6 for `model`: "Carrier", "Scr" or "-"; redraws.
-    void setModelHeader(int model);
-
-    // Current grid row 1..14 (band + 1), 0 when there is none.
-    int currentRow() const;
     // Row 1, column 1 current; the selection runs to the last row and column.
     void selectAllCells();
 
     VfoTableModel* tableModel() const { return model_; }
-
-signals:
-    // The user asked to edit grid row `row` (1..14): double-click or Enter.
-    void editRequested(int row);
-
-protected:
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     DataSet& ds_;

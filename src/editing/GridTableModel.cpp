@@ -1,0 +1,63 @@
+#include "editing/GridTableModel.h"
+
+#include "editing/GridLayout.h"
+#include "model/Limits.h"
+
+namespace mtz4 {
+
+GridTableModel::GridTableModel(int rows, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), modelHeader_(ModelColumnHeader(Model::MTZ4J)) {}
+
+int GridTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int GridTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : GridColumns - 1;
+}
+
+QVariant GridTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const int column = index.column() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(index.row(), column);
+    case Qt::FontRole:
+        if (column == GridCol::Note && hasNoteFont_)
+            return noteFont_;
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (orientation == Qt::Vertical)
+        return rowLabel(section);
+    const int column = section + 1;
+    if (column == GridCol::Model)
+        return modelHeader_;
+    static const auto titles = GridHeaderTexts();
+    return column >= 1 && column < GridColumns ? titles[column] : QString();
+}
+
+void GridTableModel::setModelHeader(const QString& header) {
+    modelHeader_ = header;
+    emit headerDataChanged(Qt::Horizontal, GridCol::Model - 1, GridCol::Model - 1);
+}
+
+void GridTableModel::setNoteFont(const QFont& font) {
+    noteFont_ = font;
+    hasNoteFont_ = true;
+    emit dataChanged(index(0, GridCol::Note - 1), index(rows_ - 1, GridCol::Note - 1),
+                     {Qt::FontRole});
+}
+
+void GridTableModel::refresh() {
+    emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+}
+
+} // namespace mtz4
