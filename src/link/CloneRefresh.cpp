@@ -18,4 +18,17 @@ void RefreshMemoryList(DataSet& ds, CloneView& view) {
     view.memoryListRefreshed();
 }
 
+void LeaveMemoryAndBankPages(CloneView& view) {
+    const CloneTab tab = view.currentTab();
+    if (tab == CloneTab::Memory || tab == CloneTab::Bank)
+        view.selectTab(CloneTab::Settings1);
+}
+
+void ShowMemoryListPage(DataSet& ds, CloneView& view) {
+    RebuildRowLabels(ds, view);
+    RefreshMemoryList(ds, view);
+    if (view.currentTab() != CloneTab::Memory)
+        view.selectTab(CloneTab::Memory);
+}
+
 } // namespace mtz4

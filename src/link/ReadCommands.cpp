@@ -73,18 +73,13 @@ LinkResult mnuReSet_Click(Link& link, DataSet& ds, CloneView& view) {
 }
 
 LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view) {
-    const CloneTab tab = view.currentTab();
-    if (tab == CloneTab::Memory || tab == CloneTab::Bank)
-        view.selectTab(CloneTab::Settings1);
+    LeaveMemoryAndBankPages(view);
 
     const LinkResult settings = ReadSettings(link, ds, view);
     if (settings != LinkResult::Success)
         return reported(link, settings);
 
-    RebuildRowLabels(ds, view);
-    RefreshMemoryList(ds, view);
-    if (view.currentTab() != CloneTab::Memory)
-        view.selectTab(CloneTab::Memory);
+    ShowMemoryListPage(ds, view);
 
     const LinkResult memory = ReadMemory(link, ds, view);
     // Every failure of the memory read reads "Read Failed...", a refused

@@ -69,25 +69,18 @@ LinkResult mnuWrMem_Click(Link& link, DataSet& ds, CloneView& view) {
 }
 
 LinkResult mnuWrSet_Click(Link& link, DataSet& ds, CloneView& view) {
-    const CloneTab tab = view.currentTab();
-    if (tab == CloneTab::Memory || tab == CloneTab::Bank)
-        view.selectTab(CloneTab::Settings1);
+    LeaveMemoryAndBankPages(view);
     return cmbTxData1_Click(link, ds, view);
 }
 
 LinkResult mnuWrAll_Click(Link& link, DataSet& ds, CloneView& view) {
-    const CloneTab tab = view.currentTab();
-    if (tab == CloneTab::Memory || tab == CloneTab::Bank)
-        view.selectTab(CloneTab::Settings1);
+    LeaveMemoryAndBankPages(view);
 
     const LinkResult settings = WriteSettings(link, ds, view);
     if (settings != LinkResult::Success)
         return reported(link, settings);
 
-    RebuildRowLabels(ds, view);
-    RefreshMemoryList(ds, view);
-    if (view.currentTab() != CloneTab::Memory)
-        view.selectTab(CloneTab::Memory);
+    ShowMemoryListPage(ds, view);
 
     if (WriteMemory(link, ds, view) != LinkResult::Success)
         return reported(link, LinkResult::Failure); // "Write Failed...", also for a refusal
