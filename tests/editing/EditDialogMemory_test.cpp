@@ -39,26 +39,7 @@ private slots:
 
 namespace {
 
-struct Fixture {
-    explicit Fixture(int model = 0) : ds(factoryDataSet(model)), dialog(*ds, prompter) {}
-    std::unique_ptr<DataSet> ds;
-    ScriptedPrompter prompter;
-    dlgModify dialog;
-
-    // Opens grid row `row` with its default label, runs `user` on the shown dialog.
-    bool open(int row, std::function<void()> user, const QString& label = {}) {
-        whenShown(dialog, std::move(user));
-        return dialog.MSFlexGrid1_DblClick(row, label);
-    }
-};
-
-int checkedIndex(const auto& group) {
-    for (std::size_t i = 0; i < group.size(); ++i) {
-        if (group[i]->isChecked())
-            return int(i);
-    }
-    return -1;
-}
+using Fixture = DialogFixture;
 
 // Types `text` into `box` and leaves it with Tab.
 void enterAndLeave(QLineEdit* box, const QString& text) {

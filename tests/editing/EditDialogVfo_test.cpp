@@ -32,25 +32,7 @@ private slots:
 
 namespace {
 
-struct Fixture {
-    explicit Fixture(int model = 0) : ds(factoryDataSet(model)), dialog(*ds, prompter) {}
-    std::unique_ptr<DataSet> ds;
-    ScriptedPrompter prompter;
-    dlgModify dialog;
-
-    bool open(int row, std::function<void()> user) {
-        whenShown(dialog, std::move(user));
-        return dialog.MSFlexGrid2_DblClick(row);
-    }
-};
-
-int checkedIndex(const auto& group) {
-    for (std::size_t i = 0; i < group.size(); ++i) {
-        if (group[i]->isChecked())
-            return int(i);
-    }
-    return -1;
-}
+using Fixture = DialogFixture;
 
 QList<int> enabledSteps(const dlgModify& d) {
     QList<int> result;
@@ -83,7 +65,7 @@ void setOption(DataSet& ds, int band, int option) {
 void EditDialogVfoTest::captionsAndHiddenControls() {
     Fixture f;
     dlgModify& d = f.dialog;
-    const bool stored = f.open(7, [&] {
+    const bool stored = f.openBand(7, [&] {
         QCOMPARE(d.windowTitle(), QStringLiteral("Modify VFO"));
         QCOMPARE(d.lblMode->text(), QStringLiteral("VFO"));
         QCOMPARE(d.lblCH->text(), QStringLiteral("Band 6"));
@@ -118,7 +100,7 @@ void EditDialogVfoTest::bandZeroOffersOnlyOneKilohertz() {
     for (int model : {0, 1, 2, 3}) {
         Fixture f(model);
         setStep(*f.ds, 0, 3);
-        f.open(1, [&] {
+        f.openBand(1, [&] {
             QCOMPARE(enabledSteps(f.dialog), QList<int>{16});
             QCOMPARE(checkedIndex(f.dialog.opbStep), 16);
         });
@@ -128,7 +110,7 @@ void EditDialogVfoTest::bandZeroOffersOnlyOneKilohertz() {
 void EditDialogVfoTest::bandOnePerModel() {
     for (int model : {0, 1}) {
         Fixture f(model);
-        f.open(2, [&] {
+        f.openBand(2, [&] {
             QCOMPARE(enabledSteps(f.dialog), QList<int>{17});
             QCOMPARE(checkedIndex(f.dialog.opbStep), 17);
         });
@@ -139,16 +121,16 @@ void EditDialogVfoTest::bandOnePerModel() {
         setStep(*f.ds, 1, 7);
         // The shift buttons as a previous edit left them decide the preselection.
         d.opbSift[1]->setChecked(true);
-        f.open(2, [&] {
+        f.openBand(2, [&] {
             QCOMPARE(enabledSteps(d), range(0, 15));
             QCOMPARE(checkedIndex(d.opbStep), 7);
         });
         d.opbSift[0]->setChecked(true);
-        f.open(2, [&] { QCOMPARE(checkedIndex(d.opbStep), 3); });
+        f.openBand(2, [&] { QCOMPARE(checkedIndex(d.opbStep), 3); });
 
         setStep(*f.ds, 1, 16);
         d.opbSift[2]->setChecked(true);
-        f.open(2, [&] {
+        f.openBand(2, [&] {
             QCOMPARE(checkedIndex(d.opbStep), 3);
             QVERIFY(!d.opbStep[16]->isChecked() && !d.opbStep[17]->isChecked());
         });
@@ -161,17 +143,17 @@ void EditDialogVfoTest::stepsOfBandsTwoToThirteen() {
     setStep(*f.ds, 5, 17);
     setStep(*f.ds, 13, 16);
     setStep(*f.ds, 2, 15);
-    const bool stored = f.open(6, [&] {
+    const bool stored = f.openBand(6, [&] {
         QCOMPARE(enabledSteps(d), range(0, 15));
         QCOMPARE(d.opbStep[checkedIndex(d.opbStep)]->text(), QStringLiteral("12.5KHz"));
     });
     QVERIFY(!stored);
     QCOMPARE(f.ds->VfoData[5][Col::Step], 17.0); // unchanged until OK
-    f.open(14, [&] { QCOMPARE(checkedIndex(d.opbStep), 4); });
-    f.open(3, [&] { QCOMPARE(checkedIndex(d.opbStep), 15); });
+    f.openBand(14, [&] { QCOMPARE(checkedIndex(d.opbStep), 4); });
+    f.openBand(3, [&] { QCOMPARE(checkedIndex(d.opbStep), 15); });
 
     // OK stores the step shown.
-    f.open(6, [&] { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
+    f.openBand(6, [&] { QTest::mouseClick(d.OKButton, Qt::LeftButton); });
     QCOMPARE(f.ds->VfoData[5][Col::Step], 4.0);
     QCOMPARE(f.ds->VfoText[5][Col::Step], QStringLiteral("12.5KHz"));
 }
@@ -183,13 +165,14 @@ void EditDialogVfoTest::bandsTheModelLacksOpenNothing() {
             QVERIFY(!f.dialog.MSFlexGrid2_DblClick(row));
             QVERIFY(!f.dialog.isVisible());
         }
-        f.open(8, [&] {
+        f.openBand(8, [&] {
             QCOMPARE(f.dialog.lblCH->text(), QStringLiteral("Band 7"));
             QCOMPARE(f.dialog.lblMHz->text(), QStringLiteral("(960.000-1299.995MHz)"));
         });
     }
     Fixture f(1);
-    f.open(14, [&] { QCOMPARE(f.dialog.lblMHz->text(), QStringLiteral("(960.000-1299.995MHz)")); });
+    f.openBand(14,
+               [&] { QCOMPARE(f.dialog.lblMHz->text(), QStringLiteral("(960.000-1299.995MHz)")); });
 }
 
 void EditDialogVfoTest::optionsTheModelLacksOpenAsNone() {
@@ -198,7 +181,7 @@ void EditDialogVfoTest::optionsTheModelLacksOpenAsNone() {
         dlgModify& d = f.dialog;
         setOption(*f.ds, 3, 1); // Train
         f.ds->VfoData[3][Col::Secret] = 5;
-        f.open(4, [&] {
+        f.openBand(4, [&] {
             QCOMPARE(checkedIndex(d.opbTone), 0);
             QVERIFY(!d.opbTone[1]->isEnabled());
             QVERIFY(d.opbTone[4]->isEnabled());
@@ -208,12 +191,12 @@ void EditDialogVfoTest::optionsTheModelLacksOpenAsNone() {
             QCOMPARE(d.cbbAir->currentIndex(), -1);
         });
         setOption(*f.ds, 3, 4); // Scr is offered by model 1
-        f.open(4, [&] { QCOMPARE(checkedIndex(d.opbTone), 4); });
+        f.openBand(4, [&] { QCOMPARE(checkedIndex(d.opbTone), 4); });
     }
     {
         Fixture f(0);
         setOption(*f.ds, 3, 4); // Scr
-        f.open(4, [&] {
+        f.openBand(4, [&] {
             QCOMPARE(checkedIndex(f.dialog.opbTone), 0);
             QVERIFY(!f.dialog.opbTone[4]->isEnabled());
         });
@@ -221,7 +204,7 @@ void EditDialogVfoTest::optionsTheModelLacksOpenAsNone() {
     {
         Fixture f(2);
         setOption(*f.ds, 3, 1);
-        f.open(4, [&] {
+        f.openBand(4, [&] {
             QCOMPARE(checkedIndex(f.dialog.opbTone), 0);
             QVERIFY(!f.dialog.opbTone[1]->isEnabled() && !f.dialog.opbTone[4]->isEnabled());
             QVERIFY(!f.dialog.cbbAir->isEnabled() && !f.dialog.cbbSec->isEnabled());
@@ -238,7 +221,7 @@ void EditDialogVfoTest::frequencyChecksOfABand() {
         return d.txtFreq->text();
     };
     const QString band6 = f.ds->VfoText[6][Col::Freq];
-    f.open(7, [&] { // band 6: 400.000-959.995
+    f.openBand(7, [&] { // band 6: 400.000-959.995
         QCOMPARE(leaveWith(QStringLiteral("399.995")), band6);
         QCOMPARE(leaveWith(QStringLiteral("960")), band6);
         QVERIFY(f.prompter.prompts.isEmpty());
@@ -250,14 +233,14 @@ void EditDialogVfoTest::frequencyChecksOfABand() {
     });
     // Only band 6 holds the cellular ranges.
     Fixture other(2);
-    other.open(6, [&] { // band 5: 216.000-399.995
+    other.openBand(6, [&] { // band 5: 216.000-399.995
         typeInto(other.dialog.txtFreq, QStringLiteral("399.995"));
         QTest::keyClick(other.dialog.txtFreq, Qt::Key_Tab);
         QCOMPARE(other.dialog.txtFreq->text(), QStringLiteral("399.995000"));
     });
     // Model 0 uses its own limits: 0.53 is band 0, 0.531 band 1.
     Fixture z4(0);
-    z4.open(1, [&] {
+    z4.openBand(1, [&] {
         typeInto(z4.dialog.txtFreq, QStringLiteral("0.53"));
         QTest::keyClick(z4.dialog.txtFreq, Qt::Key_Tab);
         QCOMPARE(z4.dialog.txtFreq->text(), QStringLiteral("0.530000"));
@@ -272,7 +255,7 @@ void EditDialogVfoTest::okStoresTheBand() {
     dlgModify& d = f.dialog;
     QSignalSpy stored(&d, &dlgModify::vfoStored);
     const auto memoryBefore = f.ds->MemText;
-    const bool ok = f.open(11, [&] { // band 10: 430.000-469.995
+    const bool ok = f.openBand(11, [&] { // band 10: 430.000-469.995
         typeInto(d.txtFreq, QStringLiteral("439.5"));
         QTest::keyClick(d.txtFreq, Qt::Key_Tab);
         click(d.opbWave[0]);
@@ -305,7 +288,7 @@ void EditDialogVfoTest::okStoresTheBand() {
 
     // Enter with a frequency outside the band stores nothing.
     stored.clear();
-    f.open(11, [&] {
+    f.openBand(11, [&] {
         typeInto(d.txtFreq, QStringLiteral("470"));
         QTest::keyClick(d.txtFreq, Qt::Key_Return);
         QVERIFY(d.isVisible());

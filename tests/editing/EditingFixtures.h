@@ -6,6 +6,7 @@
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "reference/FactoryData.h"
+#include "support/ScriptedPrompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -109,5 +110,33 @@ inline void typeInto(QWidget* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     typeKeys(box, text);
 }
+
+// Index of the checked button of an option group, -1 when none is.
+inline int checkedIndex(const auto& group) {
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        if (group[i]->isChecked())
+            return int(i);
+    }
+    return -1;
+}
+
+// A factory data set of `model` with the edit dialog on it. open() shows the
+// dialog for a memory grid row, openBand() for a VFO grid row; `user` runs on
+// the shown dialog.
+struct DialogFixture {
+    explicit DialogFixture(int model = 0) : ds(factoryDataSet(model)), dialog(*ds, prompter) {}
+    std::unique_ptr<DataSet> ds;
+    ScriptedPrompter prompter;
+    dlgModify dialog;
+
+    bool open(int row, std::function<void()> user, const QString& label = {}) {
+        whenShown(dialog, std::move(user));
+        return dialog.MSFlexGrid1_DblClick(row, label);
+    }
+    bool openBand(int row, std::function<void()> user) {
+        whenShown(dialog, std::move(user));
+        return dialog.MSFlexGrid2_DblClick(row);
+    }
+};
 
 } // namespace mtz4::test
