@@ -5,21 +5,8 @@
 # build/src/mtz4clone is missing; BUILD_DIR names another build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-
-# What taking the picture needs besides the build dependencies.
-packages=(xdotool imagemagick x11-utils)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+# Besides the build dependencies, taking the picture needs these.
+scripts/install-deps.sh xdotool imagemagick x11-utils
 import_cmd=/usr/bin/import # ImageMagick's, not a stand-in elsewhere on the path
 
 build_dir=${BUILD_DIR:-build}
