@@ -212,52 +212,53 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
     return complete(a, scopes, error);
 }
 
+// The options that name the receiver, shared by read and write.
+const QString ReceiverOptionsHelp =
+    QStringLiteral("  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
+                   "  --port N          COM port N (1..16) instead: the device named by the\n"
+                   "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
+                   "                    when it exists, else /dev/ttyS<n-1>\n"
+                   "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n");
+
 QString usageText(Subcommand subcommand) {
     switch (subcommand) {
     case Subcommand::Read:
-        return QStringLiteral(
-            "Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
-            "                    [--settings | --memory | --all] [--base IN.MZ4] -o OUT.MZ4\n"
-            "Clone read: copies the receiver's memory into a clone file.\n"
-            "\n"
-            "  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
-            "  --port N          COM port N (1..16) instead: the device named by the\n"
-            "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-            "                    when it exists, else /dev/ttyS<n-1>\n"
-            "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-            "  --settings        read the settings and the band VFO records only\n"
-            "  --memory          read the memory only: enables, banks, groups, entries\n"
-            "  --all             read the settings, then the memory (the default)\n"
-            "  --base IN.MZ4     read into this clone file's data (its notes are kept)\n"
-            "                    instead of the factory data of MODEL\n"
-            "  -o, --output OUT.MZ4  the clone file to write\n"
-            "  -q, --quiet       no progress display and no success message\n"
-            "\n"
-            "OUT.MZ4 is written only after a complete read: a failed read leaves no file\n"
-            "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
-            "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
+        return QStringLiteral("Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
+                              "                    [--settings | --memory | --all] [--base IN.MZ4] "
+                              "-o OUT.MZ4\n"
+                              "Clone read: copies the receiver's memory into a clone file.\n"
+                              "\n") +
+               ReceiverOptionsHelp +
+               QStringLiteral(
+                   "  --settings        read the settings and the band VFO records only\n"
+                   "  --memory          read the memory only: enables, banks, groups, entries\n"
+                   "  --all             read the settings, then the memory (the default)\n"
+                   "  --base IN.MZ4     read into this clone file's data (its notes are kept)\n"
+                   "                    instead of the factory data of MODEL\n"
+                   "  -o, --output OUT.MZ4  the clone file to write\n"
+                   "  -q, --quiet       no progress display and no success message\n"
+                   "\n"
+                   "OUT.MZ4 is written only after a complete read: a failed read leaves no file\n"
+                   "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
+                   "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
     case Subcommand::Write:
-        return QStringLiteral(
-            "Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
-            "                     [--settings | --memory | --all] IN.MZ4\n"
-            "Clone write: copies a clone file into the receiver.\n"
-            "\n"
-            "  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
-            "  --port N          COM port N (1..16) instead: the device named by the\n"
-            "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-            "                    when it exists, else /dev/ttyS<n-1>\n"
-            "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-            "  --settings        write the settings and the band VFO records only; the\n"
-            "                    receiver stays in clone mode\n"
-            "  --memory          write the memory (banks, groups, entries), then end\n"
-            "                    clone mode (\"QZ~FINISH\")\n"
-            "  --all             write the settings, then the memory, then end clone mode\n"
-            "                    (the default)\n"
-            "  -q, --quiet       no progress display and no success message\n"
-            "\n"
-            "The bank sizes must add up to 1000 channels unless the receiver is already\n"
-            "in clone mode.\n"
-            "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
+        return QStringLiteral("Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
+                              "                     [--settings | --memory | --all] IN.MZ4\n"
+                              "Clone write: copies a clone file into the receiver.\n"
+                              "\n") +
+               ReceiverOptionsHelp +
+               QStringLiteral(
+                   "  --settings        write the settings and the band VFO records only; the\n"
+                   "                    receiver stays in clone mode\n"
+                   "  --memory          write the memory (banks, groups, entries), then end\n"
+                   "                    clone mode (\"QZ~FINISH\")\n"
+                   "  --all             write the settings, then the memory, then end clone mode\n"
+                   "                    (the default)\n"
+                   "  -q, --quiet       no progress display and no success message\n"
+                   "\n"
+                   "The bank sizes must add up to 1000 channels unless the receiver is already\n"
+                   "in clone mode.\n"
+                   "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
     case Subcommand::New:
         return QStringLiteral(
             "Usage: mtz4ctl new --model MODEL -o OUT.MZ4\n"
