@@ -17,21 +17,6 @@ namespace mtz4 {
 
 namespace {
 
-// Line numbers of the clone file.
-constexpr int SetLine1Line = 1;
-constexpr int SetLine2Line = 2;
-constexpr int FirstVfoLine = 3;
-constexpr int FirstEntryLine = 17;
-constexpr int FirstEnableLine = 1317;
-constexpr int FirstBandNoteLine = 1323;
-constexpr int FirstEntryNoteLine = 1337;
-constexpr int FirstBankLine = 2637;
-constexpr int GroupLineLine = 2641;
-constexpr int TrailerLine = 2642;
-
-constexpr int EnableLineCount = 6;
-constexpr int BankLineCount = 4;
-
 void appendLine(QByteArray& out, const QString& line) {
     out += line.toLatin1();
     out += "\r\n";
@@ -99,14 +84,14 @@ QByteArray CloneFileText(DataSet& ds) {
     for (int e = 0; e < EntryCount; ++e)
         appendLine(out, EncodeMem(ds, e));
     EncodeEnable(ds);
-    for (int i = 0; i < EnableLineCount; ++i)
+    for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         appendLine(out, ds.EnableLines[i]);
     for (int b = 0; b < BandCount; ++b)
         appendNote(out, ds.VfoText[b][Col::Note]);
     for (int e = 0; e < EntryCount; ++e)
         appendNote(out, ds.MemText[e][Col::Note]);
     EncodeBanks(ds);
-    for (int i = 0; i < BankLineCount; ++i)
+    for (int i = 0; i < CloneFileLine::BankCount; ++i)
         appendLine(out, ds.BankLines[i]);
     ReadGroupChecks(ds);
     EncodeGroups(ds);
@@ -121,31 +106,31 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
         return CloneFileStatus::FileOpenError;
     const ReferenceTables& ref = Ref();
     if (QString::fromLatin1(lines[0]) != ref.CloneHeader ||
-        QString::fromLatin1(lines[TrailerLine]) != ref.CloneTrailer)
+        QString::fromLatin1(lines[CloneFileLine::Trailer]) != ref.CloneTrailer)
         return CloneFileStatus::DataError;
 
-    ds.SetLine1 = QString::fromLatin1(lines[SetLine1Line]);
-    ds.SetLine2 = QString::fromLatin1(lines[SetLine2Line]);
+    ds.SetLine1 = QString::fromLatin1(lines[CloneFileLine::SetLine1]);
+    ds.SetLine2 = QString::fromLatin1(lines[CloneFileLine::SetLine2]);
     DecodeSettings(ds);
 
     for (int b = 0; b < BandCount; ++b) {
-        DecodeVFO(ds, record(lines[FirstVfoLine + b]), b);
-        ds.VfoText[b][Col::Note] = QString::fromLatin1(lines[FirstBandNoteLine + b]);
+        DecodeVFO(ds, record(lines[CloneFileLine::FirstVfo + b]), b);
+        ds.VfoText[b][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstBandNote + b]);
     }
     for (int e = 0; e < EntryCount; ++e) {
-        DecodeMem(ds, record(lines[FirstEntryLine + e]), e);
-        ds.MemText[e][Col::Note] = QString::fromLatin1(lines[FirstEntryNoteLine + e]);
+        DecodeMem(ds, record(lines[CloneFileLine::FirstEntry + e]), e);
+        ds.MemText[e][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstEntryNote + e]);
     }
-    for (int i = 0; i < EnableLineCount; ++i)
-        ds.EnableLines[i] = QString::fromLatin1(lines[FirstEnableLine + i]);
+    for (int i = 0; i < CloneFileLine::EnableCount; ++i)
+        ds.EnableLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstEnable + i]);
     DecodeEnable(ds);
 
-    for (int i = 0; i < BankLineCount; ++i)
-        ds.BankLines[i] = QString::fromLatin1(lines[FirstBankLine + i]);
+    for (int i = 0; i < CloneFileLine::BankCount; ++i)
+        ds.BankLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstBank + i]);
     DecodeBanks(ds);
     ShowBanks(ds);
 
-    ds.GroupLine = QString::fromLatin1(lines[GroupLineLine]);
+    ds.GroupLine = QString::fromLatin1(lines[CloneFileLine::Group]);
     DecodeGroups(ds);
     ShowGroups(ds);
 

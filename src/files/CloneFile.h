@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/CloneFileLayout.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 
@@ -12,7 +13,7 @@ namespace mtz4 {
 // CR LF, between the header and trailer lines. The note lines are written and
 // read as ISO-8859-1, so every byte of a note survives a load and a save.
 
-inline constexpr int CloneFileLineCount = 2643;
+inline constexpr int CloneFileLineCount = CloneFileLine::Count;
 
 enum class CloneFileStatus {
     Ok,

@@ -13,19 +13,6 @@ namespace mtz4::sim {
 
 namespace {
 
-// Line numbers (0-based) of the parts of a clone file.
-constexpr int SetLine1Line = 1;
-constexpr int SetLine2Line = 2;
-constexpr int FirstVfoLine = 3;
-constexpr int FirstEntryLine = 17;
-constexpr int FirstEnableLine = 1317;
-constexpr int EnableLineCount = 6;
-constexpr int FirstNoteLine = 1323; // 14 band notes, then 1300 entry notes
-constexpr int FirstBankLine = 2637;
-constexpr int BankLineCount = 4;
-constexpr int GroupLineNumber = 2641;
-constexpr int TrailerLine = 2642;
-
 constexpr std::size_t EnableDigits = EntryCount / 4; // one bit per entry: 325 digits
 constexpr std::size_t EnableSlotDigits = 64;
 constexpr std::size_t BankSlotDigits = 64;
@@ -101,13 +88,13 @@ bool applyCloneText(std::string_view text, MemoryImage& image, std::string& erro
                 " lines; it must have " + std::to_string(CloneFileLines);
         return false;
     }
-    if (lines[TrailerLine] != CloneTrailer) {
-        error = "not a clone file: " + lineName(TrailerLine) + " is not \"" +
+    if (lines[CloneFileLine::Trailer] != CloneTrailer) {
+        error = "not a clone file: " + lineName(CloneFileLine::Trailer) + " is not \"" +
                 std::string(CloneTrailer) + "\"";
         return false;
     }
-    for (int i = 1; i < TrailerLine; ++i) {
-        const bool note = i >= FirstNoteLine && i < FirstBankLine;
+    for (int i = 1; i < CloneFileLine::Trailer; ++i) {
+        const bool note = i >= CloneFileLine::FirstBandNote && i < CloneFileLine::FirstBank;
         if (!note && !isHexText(lines[i])) {
             error = lineName(i) + " of the clone file is not hex text";
             return false;
@@ -115,26 +102,27 @@ bool applyCloneText(std::string_view text, MemoryImage& image, std::string& erro
     }
 
     MemoryImage loaded = image;
-    storeDigits(loaded, Addr::Settings, lines[SetLine1Line], 2 * RecordSize);
-    storeDigits(loaded, Addr::Settings + RecordSize, lines[SetLine2Line], 2 * RecordSize);
+    storeDigits(loaded, Addr::Settings, lines[CloneFileLine::SetLine1], 2 * RecordSize);
+    storeDigits(loaded, Addr::Settings + RecordSize, lines[CloneFileLine::SetLine2],
+                2 * RecordSize);
     for (int band = 0; band < BandCount; ++band)
-        storeDigits(loaded, MemoryImage::vfoAddress(band), lines[FirstVfoLine + band],
+        storeDigits(loaded, MemoryImage::vfoAddress(band), lines[CloneFileLine::FirstVfo + band],
                     2 * VfoRecordSize);
     for (int entry = 0; entry < EntryCount; ++entry)
-        storeDigits(loaded, MemoryImage::entryAddress(entry), lines[FirstEntryLine + entry],
-                    2 * RecordSize);
+        storeDigits(loaded, MemoryImage::entryAddress(entry),
+                    lines[CloneFileLine::FirstEntry + entry], 2 * RecordSize);
 
     // The enable bitmap, the bank table and the group bitmap are each spread
     // over lines that are read one after the other.
     std::string enable;
-    for (int i = 0; i < EnableLineCount; ++i)
-        enable += lines[FirstEnableLine + i];
+    for (int i = 0; i < CloneFileLine::EnableCount; ++i)
+        enable += lines[CloneFileLine::FirstEnable + i];
     storeDigits(loaded, Addr::EnableBitmap, enable, EnableDigits);
     std::string banks;
-    for (int i = 0; i < BankLineCount; ++i)
-        banks += lines[FirstBankLine + i];
+    for (int i = 0; i < CloneFileLine::BankCount; ++i)
+        banks += lines[CloneFileLine::FirstBank + i];
     storeDigits(loaded, Addr::BankTable, banks, 2 * BankTableArea);
-    storeDigits(loaded, Addr::GroupBitmap, lines[GroupLineNumber], 2 * GroupBitmapArea);
+    storeDigits(loaded, Addr::GroupBitmap, lines[CloneFileLine::Group], 2 * GroupBitmapArea);
 
     image = loaded;
     return true;
@@ -167,12 +155,12 @@ std::string cloneText(const MemoryImage& image) {
         lines.push_back(hexAt(image, MemoryImage::entryAddress(entry), RecordSize));
     const std::string enable =
         hexAt(image, Addr::EnableBitmap, (EnableDigits + 1) / 2).substr(0, EnableDigits);
-    for (int i = 0; i < EnableLineCount; ++i)
+    for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         lines.push_back(enable.substr(i * EnableSlotDigits, EnableSlotDigits));
-    for (int i = FirstNoteLine; i < FirstBankLine; ++i)
+    for (int i = CloneFileLine::FirstBandNote; i < CloneFileLine::FirstBank; ++i)
         lines.emplace_back();
     const std::string banks = hexAt(image, Addr::BankTable, BankTableSize);
-    for (int i = 0; i < BankLineCount; ++i)
+    for (int i = 0; i < CloneFileLine::BankCount; ++i)
         lines.push_back(banks.substr(i * BankSlotDigits, BankSlotDigits));
     lines.push_back(hexAt(image, Addr::GroupBitmap, GroupBitmapSize));
     lines.emplace_back(CloneTrailer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MemoryImage.h"
+#include "files/CloneFileLayout.h"
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@ namespace mtz4::sim {
 // table and the group bitmap.
 inline constexpr std::string_view CloneHeader = "Orlenk  MT-Z4  Clone  File Start";
 inline constexpr std::string_view CloneTrailer = "Orlenk  MT-Z4  Clone  File   End";
-inline constexpr int CloneFileLines = 2643;
+inline constexpr int CloneFileLines = CloneFileLine::Count;
 
 // Puts the contents of a clone file into the image. Each hex line goes to
 // its place (a line shorter than its area leaves the rest of the area as it
