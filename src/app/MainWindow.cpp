@@ -255,7 +255,10 @@ void frmMain::updateClock() {
 
 void frmMain::Form_Load(const QString& commandFile) {
     ApplyResourceTexts(this, SystemTextLanguage());
-    resize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this));
+    // 10000 x 10000 twips is the outer size, frame included, as the placement
+    // written at exit measures it; the frame is fitted once it is known.
+    startSize_ = QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this));
+    resize(startSize_);
 
     // The grids' headers follow the selected model.
     MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
@@ -406,8 +409,12 @@ void frmMain::TabStrip1_Click() {
 }
 
 void frmMain::enterMemoryPage() {
+    // Coming back to the Memory page keeps the entry the user was on; only
+    // the start-up puts row 1 current.
+    const int row = MSFlexGrid1_->currentRow();
     MSFlexGrid1_->BuildRowLabels();
     MSFlexGrid1_->ChangeFont();
+    MSFlexGrid1_->setCurrentRow(row);
     MSFlexGrid1_->UpDateMemData();
 }
 
@@ -453,6 +460,33 @@ void frmMain::mnuToolsOptions_Click() {
 
 void frmMain::mnuHelpAbout_Click() {
     frmAbout_->exec();
+}
+
+bool frmMain::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+        fitFrameToStartSize();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void frmMain::fitFrameToStartSize() {
+    // A window manager adds its frame only after the window is shown; until
+    // then the frame and the inner area are the same size.
+    if (frameFitted_ || startSize_.isEmpty() || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isNull())
+        return;
+    frameFitted_ = true;
+    resize(startSize_ - frame);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include "files/IniFile.h"
 
 #include <QMainWindow>
+#include <QSize>
 
 class QAction;
 class QComboBox;
@@ -99,6 +100,7 @@ protected:
     // The close request: asks about unsaved changes; when the close goes on,
     // writes the INI file and the window placement.
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -113,6 +115,9 @@ private:
     bool askToSaveChanges();
     void Form_Unload();
     void enterMemoryPage();
+    // Once a window manager has framed the window, makes the frame, not the
+    // inner area, the start size.
+    void fitFrameToStartSize();
     void showCurrentFileCaption();
 
     DataSet& ds_;
@@ -120,6 +125,9 @@ private:
     Prompter& prompter_;
     CloneFileDialogs& fileDialogs_;
     IniLocation ini_;
+
+    QSize startSize_;
+    bool frameFitted_ = false;
 
     QTabWidget* TabStrip1_ = nullptr;
     bool tabStripFlag_ = false;

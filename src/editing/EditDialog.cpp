@@ -7,6 +7,7 @@
 #include "editing/InputFilters.h"
 #include "editing/ListPosition.h"
 #include "editing/StoreEditFields.h"
+#include "editing/TypingLimit.h"
 #include "model/RecordCodec.h"
 #include "reference/ReferenceTables.h"
 
@@ -122,7 +123,7 @@ void dlgModify::buildControls() {
 
     Label1 = Named(new QLabel(QStringLiteral("Frequency"), this), QStringLiteral("Label1"));
     txtFreq = Named(new QLineEdit(this), QStringLiteral("txtFreq"));
-    txtFreq->setMaxLength(FreqMaxLength);
+    SetTypingLimit(txtFreq, FreqMaxLength);
     Label2 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label2"));
     lblMHz = Named(new QLabel(this), QStringLiteral("lblMHz"));
     auto* freqRow = new QHBoxLayout;
@@ -182,7 +183,7 @@ void dlgModify::buildControls() {
     }
     Label6 = Named(new QLabel(QStringLiteral("Offset Frequency"), this), QStringLiteral("Label6"));
     txtShift = Named(new QLineEdit(this), QStringLiteral("txtShift"));
-    txtShift->setMaxLength(ShiftMaxLength);
+    SetTypingLimit(txtShift, ShiftMaxLength);
     Label7 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label7"));
     auto* offsetRow = new QHBoxLayout;
     offsetRow->addWidget(Label6);
@@ -201,10 +202,10 @@ void dlgModify::buildControls() {
 
     Label3 = Named(new QLabel(QStringLiteral("Note"), this), QStringLiteral("Label3"));
     txtNote = Named(new QLineEdit(this), QStringLiteral("txtNote"));
-    txtNote->setMaxLength(NoteMaxLength);
+    SetTypingLimit(txtNote, NoteMaxLength);
     Label4 = Named(new QLabel(QStringLiteral("NAME"), this), QStringLiteral("Label4"));
     txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
-    txtName->setMaxLength(NameMaxLength);
+    SetTypingLimit(txtName, NameMaxLength);
     auto* textRow = new QHBoxLayout;
     textRow->addWidget(Label3);
     textRow->addWidget(txtNote, 1);
@@ -292,9 +293,9 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     const auto& data = ds_.MemData[e];
     const auto& text = ds_.MemText[e];
     if (data[Col::Freq] != 0.0 && !text[Col::Freq].isEmpty()) {
-        txtFreq->setText(text[Col::Freq]);
-        txtNote->setText(text[Col::Note]);
-        txtName->setText(text[Col::Name]);
+        PutText(txtFreq, text[Col::Freq]);
+        PutText(txtNote, text[Col::Note]);
+        PutText(txtName, text[Col::Name]);
         SelectInGroup(opbWave, Code(data[Col::Mode]));
         SelectInGroup(opbStep, Code(data[Col::Step]));
         SelectInGroup(opbTone, Code(data[Col::Option]));
@@ -305,7 +306,7 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
             SelectItem(cbbAir, Code(data[Col::Carrier]));
         SelectItem(cbbTxTone, Code(data[Col::Tone]));
         SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
-        txtShift->setText(text[Col::Shift]);
+        PutText(txtShift, text[Col::Shift]);
         chkEnable->setChecked(ds_.MemEnable[e]);
     } else if (!chkHold->isChecked()) {
         ResetDialog();
@@ -335,7 +336,7 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     Label4->hide();
 
     lblCH->setText(QStringLiteral("Band ") + QString::number(b));
-    txtFreq->setText(VfoCellText(ds_, b, GridCol::Frequency, ds_.settings.opbModel));
+    PutText(txtFreq, VfoCellText(ds_, b, GridCol::Frequency, ds_.settings.opbModel));
     const int tableModel = model >= 0 && model < ModelCount ? model : 0;
     lblMHz->setText(Ref().BandLabel[tableModel][b]);
 
@@ -393,24 +394,24 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     SelectItem(cbbTxTone, Code(data[Col::Tone]));
 
     SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
-    txtShift->setText(text[Col::Shift]);
-    txtNote->setText(text[Col::Note]);
-    txtName->setText(text[Col::Name]);
+    PutText(txtShift, text[Col::Shift]);
+    PutText(txtNote, text[Col::Note]);
+    PutText(txtName, text[Col::Name]);
 
     return exec() == QDialog::Accepted;
 }
 
 void dlgModify::ResetDialog() {
-    txtFreq->setText(QStringLiteral("145.000000"));
+    PutText(txtFreq, QStringLiteral("145.000000"));
     SelectInGroup(opbWave, 0);
     SelectInGroup(opbStep, Step20KHz);
     SelectInGroup(opbTone, OptionNone);
     cbbTxTone->setCurrentIndex(DefaultTone);
     SelectInGroup(opbSift, 0);
-    txtShift->setText(QStringLiteral("0.600000"));
+    PutText(txtShift, QStringLiteral("0.600000"));
     chkEnable->setChecked(true);
-    txtNote->clear();
-    txtName->clear();
+    PutText(txtNote, {});
+    PutText(txtName, {});
     chkSkip->setChecked(false);
     if (cbbAir->isEnabled())
         cbbAir->setCurrentIndex(DefaultCarrierCode);
@@ -456,7 +457,7 @@ bool dlgModify::txtFreq_LostFocus() {
                                            : CheckVfoFrequency(ds_, index, txtFreq->text());
     if (check.message)
         prompter_.ask(*check.message);
-    txtFreq->setText(check.text);
+    PutText(txtFreq, check.text);
     return check.accepted;
 }
 
@@ -464,7 +465,7 @@ bool dlgModify::txtShift_LostFocus() {
     if (!editIndexValid())
         return false;
     const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, txtShift->text());
-    txtShift->setText(check.text);
+    PutText(txtShift, check.text);
     return check.accepted;
 }
 
@@ -492,10 +493,17 @@ void dlgModify::OKButton_Click() {
         return;
     }
     // The same checks as on leaving the boxes: Enter stores without leaving
-    // them, and a refused value must not reach the tables.
+    // them, and a refused value must not reach the tables. A value that is
+    // the stored one is kept as it stands, even when it would fail a check
+    // (a cellular frequency read from the receiver, an offset of 100 MHz or
+    // more): only what the user typed is refused.
+    const int index = EditIndex - 1;
     checking_ = true;
-    const bool freqAccepted = txtFreq_LostFocus();
-    const bool shiftAccepted = freqAccepted && txtShift_LostFocus();
+    const bool freqAccepted =
+        IsStoredFrequency(ds_, EditingMemory, index, txtFreq->text()) || txtFreq_LostFocus();
+    const bool shiftAccepted =
+        freqAccepted &&
+        (IsStoredOffset(ds_, EditingMemory, index, txtShift->text()) || txtShift_LostFocus());
     checking_ = false;
     if (!freqAccepted || !shiftAccepted) {
         QWidget* box = freqAccepted ? txtShift : txtFreq;
@@ -505,7 +513,6 @@ void dlgModify::OKButton_Click() {
     }
 
     const EditFields fields = collectFields();
-    const int index = EditIndex - 1;
     if (EditingMemory) {
         StoreMemoryEntry(ds_, index, fields);
         emit memoryStored(index);

@@ -23,7 +23,9 @@ struct EditFields;
 // edit are still there at the next ("Hold" relies on this).
 //
 // The frequency and offset are checked when their box loses the focus and
-// again when OK is pressed; OK stores nothing while either is refused.
+// again when OK is pressed; OK stores nothing while a value the user typed is
+// refused, and keeps a stored value as it stands. Texts are limited in
+// length for typing only: a longer stored note or offset is kept whole.
 class dlgModify : public QDialog {
     Q_OBJECT
 public:

@@ -50,6 +50,19 @@ QString StoredMemoryFrequencyText(const DataSet& ds, int entry) {
     return hasFrequency ? ds.MemText[entry][Col::Freq] : QStringLiteral("145.000000");
 }
 
+bool IsStoredFrequency(const DataSet& ds, bool memory, int index, const QString& text) {
+    if (!memory)
+        return text == ds.VfoText[index][Col::Freq];
+    const bool hasFrequency =
+        ds.MemData[index][Col::Freq] != 0.0 && !ds.MemText[index][Col::Freq].isEmpty();
+    return hasFrequency && text == ds.MemText[index][Col::Freq];
+}
+
+bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& text) {
+    const QString& stored = memory ? ds.MemText[index][Col::Shift] : ds.VfoText[index][Col::Shift];
+    return !stored.isEmpty() && text == stored;
+}
+
 FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed) {
     const double f = NumericValue(typed);
     const QString restored = StoredMemoryFrequencyText(ds, entry);

@@ -43,6 +43,13 @@ FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed);
 // The result is always shown as "#0.000000".
 FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString& typed);
 
+// True when `text` is the frequency stored for the memory entry (`memory`
+// true; an entry without a frequency has none) or VFO band `index`, or the
+// offset stored for it. OK keeps a stored value as it stands even when it
+// fails a check, so that an entry or band read that way can still be edited.
+bool IsStoredFrequency(const DataSet& ds, bool memory, int index, const QString& text);
+bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& text);
+
 // The text restored for a refused memory frequency.
 QString StoredMemoryFrequencyText(const DataSet& ds, int entry);
 

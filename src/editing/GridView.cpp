@@ -17,6 +17,14 @@ GridView::GridView(GridTableModel* model, const std::array<int, GridColumns>& wi
 
 void GridView::ChangeFont() {
     model_->setNoteFont(NoteColumnFont());
+    // Row 1 becomes the current row, selected from the first column to the
+    // last, so that Modify has an entry to open from the start.
+    if (model_->rowCount() == 0)
+        return;
+    const QModelIndex first = model_->index(0, 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(first, model_->index(0, model_->columnCount() - 1)),
+                             QItemSelectionModel::ClearAndSelect);
 }
 
 void GridView::setModelHeader(int model) {

@@ -15,7 +15,8 @@ class GridTableModel;
 class GridView : public QTableView {
     Q_OBJECT
 public:
-    // Sets the font of the Note column.
+    // Sets the font of the Note column and makes row 1, all columns, the
+    // current selection.
     void ChangeFont();
     // Header of grid column 6 for `model`: "Carrier", "Scr" or "-"; redraws.
     void setModelHeader(int model);

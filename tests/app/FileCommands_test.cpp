@@ -5,14 +5,21 @@
 
 #include "app/Twips.h"
 #include "app/WindowPlacement.h"
+#include "editing/EditDialog.h"
+#include "editing/MemoryGrid.h"
+#include "editing/VfoGrid.h"
 #include "link/Link.h"
 #include "reference/ReferenceTables.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -35,6 +42,8 @@ private slots:
     void questionBeforeOpenNewAndClose();
     void closingWritesIniAndPlacement();
     void closingMinimisedWritesNoPlacement();
+    void startSizeIsWhatClosingWrites();
+    void longNotesSurviveTheEditDialog();
 };
 
 namespace {
@@ -361,6 +370,63 @@ void FileCommandsTest::closingMinimisedWritesNoPlacement() {
     auto store = OpenPlacementStore();
     QVERIFY(store->childGroups().isEmpty());
     QVERIFY(!store->contains(QStringLiteral("Settings/MainLeft")));
+}
+
+// The window opens at 10000 x 10000 twips, measured as the placement written
+// at exit measures it, so that a start and a close leave the same size.
+void FileCommandsTest::startSizeIsWhatClosingWrites() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.close());
+    auto store = OpenPlacementStore();
+    store->beginGroup(QStringLiteral("Settings"));
+    // 10000 twips in whole pixels: 667 at 96 dpi, written as 10005.
+    const QString side = SingleText(PixelsToTwips(TwipsToPixels(10000, &w), &w));
+    QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(), side);
+    QCOMPARE(store->value(QStringLiteral("MainHeight")).toString(), side);
+}
+
+// Notes longer than the note box's typing limit, on a memory entry and a VFO
+// band, come through opening the dialog, OK and Save byte for byte.
+void FileCommandsTest::longNotesSurviveTheEditDialog() {
+    const QByteArray memoryNote = "Repeater output, club net Tuesdays \xe9 8pm";
+    const QByteArray bandNote = "Air band VFO: tower, ground and ATIS here";
+    QCOMPARE(memoryNote.size(), 40);
+    QCOMPARE(bandNote.size(), 41);
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString path = shell.path(QStringLiteral("notes.MZ4"));
+    {
+        auto ds = std::make_unique<DataSet>();
+        MakeFactoryDataSet(*ds, 0);
+        ds->MemData[0][Col::Freq] = 145.5;
+        ds->MemEnable[0] = true;
+        ds->MemText[0][Col::Note] = QString::fromLatin1(memoryNote);
+        ds->VfoText[3][Col::Note] = QString::fromLatin1(bandNote);
+        QVERIFY(SaveCloneFile(*ds, path) == CloneFileStatus::Ok);
+    }
+    QVERIFY(w.LoadCloneFile(path));
+
+    // OK on the entry and on the band, touching nothing.
+    const auto confirmWhenShown = [] {
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<dlgModify*>(QApplication::activeModalWidget()))
+                dialog->OKButton->click();
+        });
+    };
+    confirmWhenShown();
+    emit w.MSFlexGrid1()->editRequested(1);
+    QVERIFY(shell.ds().DataChanged); // OK, not Cancel
+    shell.ds().DataChanged = false;
+    confirmWhenShown();
+    emit w.MSFlexGrid2()->editRequested(4);
+    QVERIFY(shell.ds().DataChanged);
+
+    QVERIFY(w.mnuFileSave_Click());
+    const QList<QByteArray> lines = fileContent(path).split('\n');
+    QVERIFY(lines.contains(memoryNote + '\r'));
+    QVERIFY(lines.contains(bandNote + '\r'));
 }
 
 QTEST_MAIN(FileCommandsTest)

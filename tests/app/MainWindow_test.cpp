@@ -47,6 +47,7 @@ private slots:
     void pageGuardShowsTheMessageOnce();
     void modifyIsEnabledOnSettings1AndMemoryOnly();
     void modifyAndGridsOpenTheEditDialog();
+    void rowOneIsCurrentAfterStartUp();
     void comPortDialogShowsTheCurrentPort();
     void helpButtonOpensTheAboutBox();
 };
@@ -219,8 +220,9 @@ void MainWindowTest::windowSize() {
     Shell shell;
     frmMain& w = shell.window();
     const int pixels = TwipsToPixels(10000, &w);
-    QCOMPARE(w.size(), QSize(pixels, pixels));
-    QCOMPARE(TwipsToPixels(1500, nullptr), 100); // 15 twips per pixel at 96 dpi
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.frameGeometry().size(), QSize(pixels, pixels)); // the frame included
+    QCOMPARE(TwipsToPixels(1500, nullptr), 100);               // 15 twips per pixel at 96 dpi
 }
 
 void MainWindowTest::pageGuardShowsTheMessageOnce() {
@@ -313,7 +315,6 @@ void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
 
     // Settings 1: Modify edits the VFO grid's current band.
     w.TabStrip1()->setCurrentIndex(frmMain::Settings1Page);
-    w.MSFlexGrid2()->selectAllCells();
     seen = false;
     onModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<dlgModify*>(modal);
@@ -325,6 +326,42 @@ void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
     });
     action(w, "mnuEditUndo")->trigger();
     QVERIFY(seen);
+}
+
+// Modify right after start-up opens band 0 on "Settings 1" and entry 00-000
+// on "Memory"; coming back to the Memory page keeps the row the user was on.
+void MainWindowTest::rowOneIsCurrentAfterStartUp() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const auto modifyOpens = [&](bool memory, const QString& position) {
+        bool seen = false;
+        onModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<dlgModify*>(modal);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->EditingMemory, memory);
+            QCOMPARE(dialog->EditIndex, 1);
+            QCOMPARE(dialog->lblCH->text(), position);
+            dialog->CancelButton->click();
+            seen = true;
+        });
+        action(w, "mnuEditUndo")->trigger();
+        QVERIFY(seen);
+    };
+    for (GridView* grid :
+         {static_cast<GridView*>(w.MSFlexGrid1()), static_cast<GridView*>(w.MSFlexGrid2())}) {
+        const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), grid->model()->columnCount());
+        for (const QModelIndex& cell : selected)
+            QCOMPARE(cell.row(), 0);
+    }
+    modifyOpens(false, QStringLiteral("Band 0"));
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    modifyOpens(true, QStringLiteral("000Ch"));
+
+    w.MSFlexGrid1()->setCurrentRow(42);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    QCOMPARE(w.MSFlexGrid1()->currentRow(), 42);
 }
 
 void MainWindowTest::comPortDialogShowsTheCurrentPort() {

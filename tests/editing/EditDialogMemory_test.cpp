@@ -4,6 +4,7 @@
 #include "EditingFixtures.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "model/NumericText.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ private slots:
     void cancelStoresNothing();
     void clearingSkipRemovesTheMarker();
     void okRepeatsTheChecks();
+    void storedValuesAreKeptWhole();
 };
 
 namespace {
@@ -502,6 +504,70 @@ void EditDialogMemoryTest::okRepeatsTheChecks() {
     QCOMPARE(stored.size(), 1);
     QCOMPARE(f.ds->MemText[0][Col::Freq], QStringLiteral("440.100000"));
     QCOMPARE(f.ds->MemData[0][Col::Freq], 440.1);
+}
+
+// What the dialog opens with and the user does not touch is stored as it
+// was: a note longer than the typing limit, an offset of 100 MHz or more, and
+// a stored frequency that a check would refuse if it were typed.
+void EditDialogMemoryTest::storedValuesAreKeptWhole() {
+    const QString longNote = QStringLiteral("Forty characters of note, kept whole \u00e9!!");
+    QCOMPARE(longNote.size(), 40);
+    struct Case {
+        const char* what;
+        int model;
+        int entry;
+        double mhz;
+        double shift;
+    };
+    const Case cases[] = {
+        {"cellular frequency read from an MT-Z40T", 2, 0, 849.995, 0.6},
+        {"Search Pass frequency that another entry already has", 0, 1105, 162.55, 0.6},
+        {"offset of 100 MHz or more", 0, 0, 145.5, 123.456789},
+    };
+    for (const Case& c : cases) {
+        Fixture f(c.model);
+        EntryValues v = sample();
+        v.mhz = c.mhz;
+        v.shift = c.shift;
+        v.note = longNote;
+        setEntry(*f.ds, c.entry, v);
+        setEntry(*f.ds, 1150, v); // the same Search Pass frequency, enabled
+        dlgModify& d = f.dialog;
+        const bool ok = f.open(c.entry + 1, [&] {
+            QCOMPARE(d.txtShift->text(), FormatMHz(c.shift));
+            QCOMPARE(d.txtNote->text(), longNote);
+            d.chkSkip->setChecked(false);
+            QTest::keyClick(d.txtFreq, Qt::Key_Return);
+        });
+        QVERIFY2(ok, c.what);
+        QVERIFY2(f.prompter.prompts.isEmpty(), c.what);
+        const auto& t = f.ds->MemText[c.entry];
+        QCOMPARE(t[Col::Freq], FormatMHz(c.mhz));
+        QCOMPARE(t[Col::Shift], FormatMHz(c.shift));
+        QCOMPARE(t[Col::Note], longNote);
+        QCOMPARE(f.ds->MemData[c.entry][Col::Skip], 0.0);
+    }
+
+    // Typing is limited all the same: a long note can be shortened but not
+    // lengthened, and once within 30 characters it stays within them.
+    Fixture f;
+    EntryValues v = sample();
+    v.note = longNote;
+    setEntry(*f.ds, 0, v);
+    dlgModify& d = f.dialog;
+    f.open(1, [&] {
+        d.txtNote->setFocus();
+        d.txtNote->end(false);
+        QTest::keyClick(d.txtNote, Qt::Key_X);
+        QCOMPARE(d.txtNote->text(), longNote);
+        for (int i = 0; i < 15; ++i)
+            QTest::keyClick(d.txtNote, Qt::Key_Backspace);
+        QTest::keyClicks(d.txtNote, QStringLiteral("0123456789"));
+        QCOMPARE(d.txtNote->text(), longNote.left(25) + QStringLiteral("01234"));
+        d.txtShift->clear();
+        QTest::keyClicks(d.txtShift, QStringLiteral("123.4567890"));
+        QCOMPARE(d.txtShift->text(), QStringLiteral("123.45678"));
+    });
 }
 
 QTEST_MAIN(EditDialogMemoryTest)

@@ -28,6 +28,7 @@ private slots:
     void optionsTheModelLacksOpenAsNone();
     void frequencyChecksOfABand();
     void okStoresTheBand();
+    void okKeepsStoredValuesThatFailTheChecks();
 };
 
 namespace {
@@ -295,6 +296,28 @@ void EditDialogVfoTest::okStoresTheBand() {
         QCOMPARE(d.txtFreq->text(), QStringLiteral("439.500000"));
     });
     QCOMPARE(stored.size(), 0);
+}
+
+// A band read with a frequency outside its limits and an offset of 100 MHz
+// or more can still be edited: OK keeps both as they stand.
+void EditDialogVfoTest::okKeepsStoredValuesThatFailTheChecks() {
+    Fixture f(0);
+    auto& n = f.ds->VfoData[5];
+    auto& t = f.ds->VfoText[5];
+    n[Col::Freq] = 100.0;
+    t[Col::Freq] = QStringLiteral("100.000000");
+    n[Col::Shift] = 150.25;
+    t[Col::Shift] = QStringLiteral("150.250000");
+    dlgModify& d = f.dialog;
+    const bool ok = f.openBand(6, [&] {
+        QCOMPARE(d.txtShift->text(), QStringLiteral("150.250000"));
+        click(d.opbWave[2]);
+        QTest::keyClick(d.txtFreq, Qt::Key_Return);
+    });
+    QVERIFY(ok);
+    QCOMPARE(t[Col::Freq], QStringLiteral("100.000000"));
+    QCOMPARE(t[Col::Shift], QStringLiteral("150.250000"));
+    QCOMPARE(t[Col::Mode], QStringLiteral("WFM"));
 }
 
 QTEST_MAIN(EditDialogVfoTest)

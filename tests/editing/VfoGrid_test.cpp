@@ -16,7 +16,7 @@ private slots:
     void layout();
     void textsOfModelsZeroAndOne();
     void eightBandModelsShowDashes();
-    void selectAllCellsAndEditRequest();
+    void changeFontSelectsRowOneAndEditRequest();
 };
 
 namespace {
@@ -96,17 +96,17 @@ void VfoGridTest::eightBandModelsShowDashes() {
     }
 }
 
-void VfoGridTest::selectAllCellsAndEditRequest() {
+void VfoGridTest::changeFontSelectsRowOneAndEditRequest() {
     auto ds = factoryDataSet(0);
     VfoGrid grid(*ds);
     grid.resize(900, 500);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
 
-    grid.selectAllCells();
+    grid.ChangeFont();
     QCOMPARE(grid.currentRow(), 1);
     QCOMPARE(grid.currentIndex().column(), 0);
-    QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 14 * 11);
+    QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 11);
 
     QSignalSpy edit(&grid, &VfoGrid::editRequested);
     const QPoint band5 = grid.visualRect(grid.model()->index(5, 0)).center();
