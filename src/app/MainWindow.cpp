@@ -6,6 +6,7 @@
 #include "app/ResourceTexts.h"
 #include "app/Twips.h"
 #include "app/WindowPlacement.h"
+#include "editing/DataEditor.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
 #include "editing/VfoGrid.h"
@@ -79,6 +80,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     : QMainWindow(parent), ds_(ds), link_(link), prompter_(prompter), fileDialogs_(fileDialogs),
       ini_(std::move(ini)) {
     setObjectName(QStringLiteral("frmMain"));
+    editor_ = new DataEditor(ds_, this);
     buildMenus();
     buildToolBar();
     buildPages();
@@ -87,7 +89,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     dlgCOM_ = new dlgCOM(link_, this);
 
     // The edit dialog is created once and hidden between uses.
-    dlgModify_ = new dlgModify(ds_, prompter_, this);
+    dlgModify_ = new dlgModify(*editor_, prompter_, this);
     connect(MSFlexGrid1_, &MemoryGrid::editRequested, this, [this](int row) {
         dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
     });

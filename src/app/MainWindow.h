@@ -16,6 +16,7 @@ namespace mtz4 {
 
 struct DataSet;
 class CloneFileDialogs;
+class DataEditor;
 class Link;
 class MemoryGrid;
 class Prompter;
@@ -85,6 +86,8 @@ public:
     // Redraws both grids from the data set (after a load, a clone read, New).
     void RefreshGrids();
 
+    // Every change the window makes to the data set goes through it.
+    DataEditor* editor() const { return editor_; }
     QTabWidget* TabStrip1() const { return TabStrip1_; }
     QComboBox* cbbBank() const { return cbbBank_; }
     QToolBar* tbToolBar() const { return tbToolBar_; }
@@ -126,6 +129,7 @@ private:
     CloneFileDialogs& fileDialogs_;
     IniLocation ini_;
 
+    DataEditor* editor_ = nullptr;
     QSize startSize_;
     bool frameFitted_ = false;
 

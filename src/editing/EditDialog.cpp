@@ -102,8 +102,8 @@ QString IndexedName(const char* base, std::size_t i) {
 
 } // namespace
 
-dlgModify::dlgModify(DataSet& ds, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), ds_(ds), prompter_(prompter) {
+dlgModify::dlgModify(DataEditor& editor, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), editor_(editor), ds_(editor.data()), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgModify"));
     setWindowTitle(QStringLiteral("Modify Memory"));
     setModal(true);
@@ -259,6 +259,7 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
 
     setWindowTitle(QStringLiteral("Modify Memory"));
     EditIndex = row;
+    rowLabel_ = rowLabel;
     const ListPosition position = MemoryListPosition(row, rowLabel);
     lblMode->setText(position.list);
     lblCH->setText(position.position);
@@ -514,10 +515,12 @@ void dlgModify::OKButton_Click() {
 
     const EditFields fields = collectFields();
     if (EditingMemory) {
-        StoreMemoryEntry(ds_, index, fields);
+        editor_.apply(QStringLiteral("Modify ") + rowLabel_, DataPart::Memory,
+                      [&](DataSet& ds) { StoreMemoryEntry(ds, index, fields); });
         emit memoryStored(index);
     } else {
-        StoreVfoBand(ds_, index, fields);
+        editor_.apply(QStringLiteral("Modify Band ") + QString::number(index), DataPart::Vfo,
+                      [&](DataSet& ds) { StoreVfoBand(ds, index, fields); });
         emit vfoStored(index);
     }
     accept();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/DataEditor.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 
@@ -29,7 +30,9 @@ struct EditFields;
 class dlgModify : public QDialog {
     Q_OBJECT
 public:
-    dlgModify(DataSet& ds, Prompter& prompter, QWidget* parent = nullptr);
+    // OK stores through `editor`, as the step "Modify" and the row label
+    // ("Modify 03-017") or "Modify Band" and the band number.
+    dlgModify(DataEditor& editor, Prompter& prompter, QWidget* parent = nullptr);
 
     // Prepares the dialog for memory grid row `row` (1..1300) whose label is
     // `rowLabel` and shows it modally. True when OK stored the entry (then
@@ -99,8 +102,10 @@ private:
     bool txtShift_LostFocus();
     EditFields collectFields() const;
 
+    DataEditor& editor_;
     DataSet& ds_;
     Prompter& prompter_;
+    QString rowLabel_;      // of the memory entry being edited
     bool checking_ = false; // a focus-out check is running (its message box takes the focus)
 };
 

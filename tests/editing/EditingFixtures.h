@@ -124,8 +124,10 @@ inline int checkedIndex(const auto& group) {
 // dialog for a memory grid row, openBand() for a VFO grid row; `user` runs on
 // the shown dialog.
 struct DialogFixture {
-    explicit DialogFixture(int model = 0) : ds(factoryDataSet(model)), dialog(*ds, prompter) {}
+    explicit DialogFixture(int model = 0)
+        : ds(factoryDataSet(model)), editor(*ds), dialog(editor, prompter) {}
     std::unique_ptr<DataSet> ds;
+    DataEditor editor;
     ScriptedPrompter prompter;
     dlgModify dialog;
 

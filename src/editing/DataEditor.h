@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+#include <QFlags>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+namespace mtz4 {
+
+// The parts of the data set a change touched; the views showing them redraw.
+enum class DataPart : unsigned {
+    Memory = 0x01,   // MemData, MemText, MemEnable
+    Vfo = 0x02,      // VfoData, VfoText
+    Banks = 0x04,    // bank sizes and the size boxes (and so the row labels)
+    Groups = 0x08,   // group membership and the group boxes
+    Settings = 0x10, // the settings record and lines
+    Model = 0x20,    // the selected model (grid headers, model-only groups)
+    Everything = 0x3F,
+};
+Q_DECLARE_FLAGS(DataParts, DataPart)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DataParts)
+
+// The one way the window changes the data set: every edit, list operation,
+// import, read, load and New runs as a named step through apply(), which
+// announces it before and reports it after. The views redraw from changed();
+// undo, backups and compare hook in at the same two signals.
+class DataEditor : public QObject {
+    Q_OBJECT
+public:
+    explicit DataEditor(DataSet& ds, QObject* parent = nullptr);
+
+    DataSet& data() { return ds_; }
+    const DataSet& data() const { return ds_; }
+
+    // Runs `change` as the step `name` touching `parts`.
+    void apply(const QString& name, DataParts parts, const std::function<void(DataSet&)>& change);
+    // The same for a change that may not happen: `change` returns false when
+    // it left the data set as it was (a refused file, say), and then no
+    // change is reported. Returns what `change` returned.
+    bool tryApply(const QString& name, DataParts parts,
+                  const std::function<bool(DataSet&)>& change);
+
+signals:
+    void aboutToChange(const QString& name, mtz4::DataParts parts);
+    void changed(const QString& name, mtz4::DataParts parts);
+
+private:
+    DataSet& ds_;
+};
+
+} // namespace mtz4
