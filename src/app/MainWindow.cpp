@@ -4,11 +4,13 @@
 #include "app/CloneFileDialogs.h"
 #include "app/ComPortDialog.h"
 #include "app/ResourceTexts.h"
-#include "app/Twips.h"
 #include "app/WindowPlacement.h"
+#include "editing/BankPage.h"
 #include "editing/DataEditor.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "editing/MemoryPage.h"
+#include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
 #include "link/Link.h"
@@ -95,8 +97,8 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     });
     connect(MSFlexGrid2_, &VfoGrid::editRequested, this,
             [this](int row) { dlgModify_->MSFlexGrid2_DblClick(row); });
-    connect(dlgModify_, &dlgModify::memoryStored, MSFlexGrid1_, &MemoryGrid::UpDateMemData);
-    connect(dlgModify_, &dlgModify::vfoStored, MSFlexGrid2_, &VfoGrid::UpdateVFOData);
+    connect(editor_, &DataEditor::changed, this,
+            [this](const QString&, DataParts parts) { showChangedParts(parts); });
 }
 
 frmMain::~frmMain() = default;
@@ -208,15 +210,13 @@ void frmMain::buildPages() {
     MSFlexGrid2_->setObjectName(QStringLiteral("MSFlexGrid2"));
     frames[Settings1Page]->layout()->addWidget(MSFlexGrid2_);
 
-    MSFlexGrid1_ = new MemoryGrid(ds_, frames[MemoryPage]);
-    MSFlexGrid1_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    frames[MemoryPage]->layout()->addWidget(MSFlexGrid1_);
+    memoryPage_ = new mtz4::MemoryPage(*editor_, prompter_, frames[MemoryPage]);
+    frames[MemoryPage]->layout()->addWidget(memoryPage_);
+    MSFlexGrid1_ = memoryPage_->MSFlexGrid1;
+    cbbBank_ = memoryPage_->cbbBank;
 
-    // The list selector of the memory list: filled at load, set to "All",
-    // never shown.
-    cbbBank_ = new QComboBox(frames[MemoryPage]);
-    cbbBank_->setObjectName(QStringLiteral("cbbBank"));
-    cbbBank_->hide();
+    bankPage_ = new mtz4::BankPage(*editor_, prompter_, frames[BankPage]);
+    frames[BankPage]->layout()->addWidget(bankPage_);
 
     setCentralWidget(TabStrip1_);
     connect(TabStrip1_, &QTabWidget::currentChanged, this, [this] { TabStrip1_Click(); });
@@ -283,6 +283,7 @@ void frmMain::Form_Load(const QString& commandFile) {
         ds_.bank.txtBank[b] = ds_.BankText[b];
         cbbBank_->addItem(QStringLiteral("Bank %1").arg(b));
     }
+    bankPage_->showBanks();
     cbbBank_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"),
                         QStringLiteral("Priority"), QStringLiteral("All")});
     cbbBank_->setCurrentIndex(BankListAll);
@@ -304,11 +305,12 @@ void frmMain::Form_Load(const QString& commandFile) {
         ds_.ModelIndex = model;
 }
 
-void frmMain::RefreshGrids() {
-    MSFlexGrid2_->UpdateVFOData();
-    MSFlexGrid1_->BuildRowLabels();
-    MSFlexGrid1_->setCurrentRow(1);
-    MSFlexGrid1_->UpDateMemData();
+void frmMain::showChangedParts(DataParts parts) {
+    // The memory page and the bank page follow the editor themselves.
+    if (parts & DataPart::Model)
+        MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
+    if (parts & (DataPart::Vfo | DataPart::Model))
+        MSFlexGrid2_->UpdateVFOData();
 }
 
 void frmMain::showCurrentFileCaption() {
@@ -338,14 +340,36 @@ bool frmMain::askToSaveChanges() {
 int frmMain::NewDataSet() {
     if (!askToSaveChanges())
         return 1;
-    ApplyFactoryData(ds_);
-    MSFlexGrid2_->UpdateVFOData();
-    cbbBank_->setCurrentIndex(BankListAll);
-    MSFlexGrid1_->BuildRowLabels();
-    MSFlexGrid1_->UpDateMemData();
-    setWindowTitle(Ref().AppTitle);
-    ds_.DataChanged = false;
+    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel);
     return 0;
+}
+
+void frmMain::putFactoryData(const QString& step, int model) {
+    editor_->apply(step, DataPart::Everything, [model](DataSet& ds) {
+        ds.settings.opbModel = model;
+        ApplyFactoryData(ds);
+        if (model >= 0 && model < ModelCount)
+            ds.ModelIndex = model;
+    });
+    cbbBank_->setCurrentIndex(BankListAll);
+    setWindowTitle(Ref().AppTitle);
+}
+
+void frmMain::showModelSelection(int /*model*/) {
+    // The model options arrive with the settings pages.
+}
+
+void frmMain::opbModel_Click(int model) {
+    // Choosing a model counts as a change, so that the question before the
+    // reset is always asked.
+    editor_->apply(QStringLiteral("Model"), {}, [](DataSet& ds) { ds.DataChanged = true; });
+    if (model == ds_.ModelIndex)
+        return;
+    if (!askToSaveChanges()) {
+        showModelSelection(ds_.ModelIndex);
+        return;
+    }
+    putFactoryData(QStringLiteral("Model ") + ModelName(model), model);
 }
 
 bool frmMain::mnuFileOpen_Click() {
@@ -360,9 +384,12 @@ bool frmMain::mnuFileOpen_Click() {
 }
 
 bool frmMain::LoadCloneFile(const QString& path) {
-    if (!mtz4::LoadCloneFile(ds_, path, prompter_))
+    const bool loaded =
+        editor_->tryApply(QStringLiteral("Open"), DataPart::Everything,
+                          [&](DataSet& ds) { return mtz4::LoadCloneFile(ds, path, prompter_); });
+    if (!loaded)
         return false;
-    RefreshGrids();
+    MSFlexGrid1_->setCurrentRow(1);
     showCurrentFileCaption();
     return true;
 }
@@ -387,6 +414,9 @@ bool frmMain::mnuFileSaveAs_Click() {
 }
 
 void frmMain::TabStrip1_Click() {
+    // A size being typed into a bank box counts before the total is checked,
+    // as it would when the box lost the focus to the tab strip.
+    bankPage_->takeOverFocusedBox();
     int chosen = TabStrip1_->currentIndex();
     bool totalOk = false;
     const int total = ds_.bank.lblAll.trimmed().toInt(&totalOk);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/DataEditor.h"
 #include "files/IniFile.h"
 
 #include <QMainWindow>
@@ -16,7 +17,9 @@ namespace mtz4 {
 
 struct DataSet;
 class CloneFileDialogs;
+class BankPage;
 class DataEditor;
+class MemoryPage;
 class Link;
 class MemoryGrid;
 class Prompter;
@@ -83,8 +86,10 @@ public:
     // Help > About and the Help button: the about box, modally.
     void mnuHelpAbout_Click();
 
-    // Redraws both grids from the data set (after a load, a clone read, New).
-    void RefreshGrids();
+    // The user selected model option `model` (0..3): after the question
+    // about unsaved changes, the factory data of that model; Cancel keeps the
+    // previous model and its data.
+    void opbModel_Click(int model);
 
     // Every change the window makes to the data set goes through it.
     DataEditor* editor() const { return editor_; }
@@ -94,6 +99,8 @@ public:
     // Status bar panels: text, date, time.
     QLabel* statusPanel(int index) const;
     MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }
+    mtz4::MemoryPage* memoryPage() const { return memoryPage_; }
+    mtz4::BankPage* bankPage() const { return bankPage_; }
     VfoGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
     dlgModify* modifyDialog() const { return dlgModify_; }
     frmAbout* aboutBox() const { return frmAbout_; }
@@ -118,6 +125,13 @@ private:
     bool askToSaveChanges();
     void Form_Unload();
     void enterMemoryPage();
+    // Redraws what shows the given parts, beyond the pages that follow the
+    // editor themselves.
+    void showChangedParts(DataParts parts);
+    // The factory data of `model` in place, as the editor step `step`.
+    void putFactoryData(const QString& step, int model);
+    // Selects model option `model` on the page without it counting as a choice.
+    void showModelSelection(int model);
     // Once a window manager has framed the window, makes the frame, not the
     // inner area, the start size.
     void fitFrameToStartSize();
@@ -140,6 +154,8 @@ private:
     QLabel* statusPanels_[3] = {};
     QTimer* clockTimer_ = nullptr;
 
+    mtz4::MemoryPage* memoryPage_ = nullptr;
+    mtz4::BankPage* bankPage_ = nullptr;
     MemoryGrid* MSFlexGrid1_ = nullptr;
     VfoGrid* MSFlexGrid2_ = nullptr;
     dlgModify* dlgModify_ = nullptr;

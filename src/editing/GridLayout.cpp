@@ -1,5 +1,7 @@
 #include "editing/GridLayout.h"
 
+#include "editing/Twips.h"
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -50,12 +52,6 @@ QString ModelColumnHeader(int model) {
     default:
         return QStringLiteral("-");
     }
-}
-
-int TwipsToPixels(int twips, int dpi) {
-    if (dpi <= 0)
-        dpi = 96;
-    return int(std::lround(double(twips) * dpi / 1440.0));
 }
 
 QFont NoteColumnFont() {

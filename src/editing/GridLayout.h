@@ -47,9 +47,6 @@ std::array<QString, GridColumns> GridHeaderTexts();
 // Header of grid column 6: "Carrier" for model 0, "Scr" for model 1, "-" otherwise.
 QString ModelColumnHeader(int model);
 
-// Twips to pixels: 15 twips per pixel at 96 dots per inch, scaled with `dpi`.
-int TwipsToPixels(int twips, int dpi);
-
 // The font of the Note column: the Japanese gothic system font where it is
 // installed, else the system's fixed-pitch font.
 QFont NoteColumnFont();

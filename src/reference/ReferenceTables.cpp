@@ -142,6 +142,12 @@ void InitReferenceTables() {
     (void)Ref();
 }
 
+QString ModelName(int model) {
+    static const std::array<const char*, 6> names{"MT-Z4J",  "MT-Z40E", "MT-Z40T",
+                                                  "MT-Z40K", "MT-K2 T", "MT-K2 E"};
+    return model >= 0 && model < int(names.size()) ? QString::fromLatin1(names[model]) : QString();
+}
+
 bool CellularAllowed(double mhz) {
     const auto& limits = Ref().BandLimit[Model::MTZ40T];
     for (int slot = 8; slot <= 9; ++slot)

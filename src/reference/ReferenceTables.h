@@ -42,6 +42,11 @@ void InitReferenceTables();
 // The process-wide tables.
 const ReferenceTables& Ref();
 
+// The caption of model option `model`: 0 "MT-Z4J", 1 "MT-Z40E", 2 "MT-Z40T",
+// 3 "MT-Z40K", and the two options never offered, 4 "MT-K2 T" and
+// 5 "MT-K2 E"; empty text for any other index.
+QString ModelName(int model);
+
 // False inside the two cellular-telephone ranges that model 2 must refuse
 // (824..849.995 MHz and 869..894.995 MHz, inclusive), True elsewhere.
 bool CellularAllowed(double mhz);

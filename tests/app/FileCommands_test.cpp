@@ -3,10 +3,10 @@
 // placement).
 #include "ShellTestSupport.h"
 
-#include "app/Twips.h"
 #include "app/WindowPlacement.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "link/Link.h"
 #include "reference/ReferenceTables.h"

@@ -5,9 +5,9 @@
 #include "app/AboutBox.h"
 #include "app/ComPortDialog.h"
 #include "app/ResourceTexts.h"
-#include "app/Twips.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "link/Link.h"
 

@@ -4,6 +4,7 @@
 #include "editing/GridLayout.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryTableModel.h"
+#include "editing/Twips.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,6 +1,7 @@
 // The VFO grid: texts per model, hidden columns, selection and the edit request.
 #include "EditingFixtures.h"
 #include "editing/GridLayout.h"
+#include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 
 #include <QHeaderView>

@@ -12,6 +12,8 @@ inline constexpr int TwipsPerInch = 1440;
 double TwipsPerPixel(const QWidget* widget);
 
 int TwipsToPixels(double twips, const QWidget* widget);
+// The same for a screen of `dpi` dots per inch (96 when not known).
+int TwipsToPixels(int twips, int dpi);
 double PixelsToTwips(int pixels, const QWidget* widget);
 
 } // namespace mtz4

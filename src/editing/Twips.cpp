@@ -1,4 +1,4 @@
-#include "app/Twips.h"
+#include "editing/Twips.h"
 
 #include <QWidget>
 #include <cmath>
@@ -16,6 +16,10 @@ double TwipsPerPixel(const QWidget* widget) {
 
 int TwipsToPixels(double twips, const QWidget* widget) {
     return int(std::lround(twips / TwipsPerPixel(widget)));
+}
+
+int TwipsToPixels(int twips, int dpi) {
+    return int(std::lround(double(twips) * (dpi > 0 ? dpi : StandardDpi) / TwipsPerInch));
 }
 
 double PixelsToTwips(int pixels, const QWidget* widget) {

@@ -1,0 +1,122 @@
+#include "editing/MemoryPage.h"
+
+#include "editing/DataEditor.h"
+#include "editing/MemoryGrid.h"
+#include "model/EntryOps.h"
+#include "model/Prompter.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+namespace {
+
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), editor_(editor), prompter_(prompter) {
+    setObjectName(QStringLiteral("MemoryPage"));
+    MSFlexGrid1 = new MemoryGrid(editor.data(), this);
+
+    // The list selector: filled when the window loads, set to "All", never shown.
+    cbbBank = new QComboBox(this);
+    cbbBank->setObjectName(QStringLiteral("cbbBank"));
+    cbbBank->hide();
+
+    cmbRxData = Button(QStringLiteral("Read"), "cmbRxData", this);
+    cmbTxData = Button(QStringLiteral("Write"), "cmbTxData", this);
+    // The clone commands of these two come with the window's clone wiring.
+    cmbRxData->setEnabled(false);
+    cmbTxData->setEnabled(false);
+    cmbClear = Button(QStringLiteral("Clear"), "cmbClear", this);
+    cmbClAll = Button(QStringLiteral("Clear All"), "cmbClAll", this);
+    Command5 = Button(QStringLiteral("Up"), "Command5", this);
+    Command4 = Button(QStringLiteral("Down"), "Command4", this);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->hide();
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmbRxData, cmbTxData, cmbClear, cmbClAll, Command5, Command4})
+        buttons->addWidget(b);
+    buttons->addWidget(ProgressBar1, 1);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0); // the page frame has its own
+    layout->addWidget(MSFlexGrid1, 1);
+    layout->addLayout(buttons);
+
+    connect(cmbClear, &QPushButton::clicked, this, &MemoryPage::cmbClear_Click);
+    connect(cmbClAll, &QPushButton::clicked, this, &MemoryPage::cmbClAll_Click);
+    connect(Command5, &QPushButton::clicked, this, &MemoryPage::Command5_Click);
+    connect(Command4, &QPushButton::clicked, this, &MemoryPage::Command4_Click);
+
+    connect(&editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
+        if (parts & DataPart::Model)
+            MSFlexGrid1->setModelHeader(editor_.data().settings.opbModel);
+        if (parts & DataPart::Banks)
+            MSFlexGrid1->BuildRowLabels();
+        if (parts & (DataPart::Memory | DataPart::Banks | DataPart::Model))
+            MSFlexGrid1->UpDateMemData();
+    });
+}
+
+bool MemoryPage::confirmClear(const QString& question) {
+    const PromptAnswer answer =
+        prompter_.ask({QStringLiteral("Clear cannot be undone.\r\n") + question,
+                       QStringLiteral("CLEAR OK"), PromptIcon::Exclamation, PromptButtons::OkCancel,
+                       PromptAnswer::Cancel});
+    return answer == PromptAnswer::Ok;
+}
+
+void MemoryPage::cmbClear_Click() {
+    if (!confirmClear(QStringLiteral("Are you sure that you want to do the clear?")))
+        return;
+    const int row = MSFlexGrid1->currentRow();
+    if (row < 1)
+        return;
+    editor_.apply(QStringLiteral("Clear ") + MSFlexGrid1->rowLabel(row), DataPart::Memory,
+                  [row](DataSet& ds) {
+                      ds.DataChanged = true;
+                      ClearEntry(ds, row - 1);
+                  });
+}
+
+void MemoryPage::cmbClAll_Click() {
+    if (!confirmClear(QStringLiteral("Are you sure that you want to clear all memory?")))
+        return;
+    editor_.apply(QStringLiteral("Clear All"), DataPart::Memory, [](DataSet& ds) {
+        ds.DataChanged = true;
+        for (int e = 0; e < EntryCount; ++e)
+            ClearEntry(ds, e);
+    });
+}
+
+void MemoryPage::Command5_Click() {
+    const int row = MSFlexGrid1->currentRow();
+    MSFlexGrid1->setCurrentRow(row > 1 ? row - 1 : 1);
+}
+
+void MemoryPage::Command4_Click() {
+    const int row = MSFlexGrid1->currentRow();
+    if (row >= EntryCount) {
+        // On the last row the grid scrolls to show the last rows whole.
+        MSFlexGrid1->setCurrentRow(EntryCount);
+        MSFlexGrid1->scrollToBottom();
+        return;
+    }
+    MSFlexGrid1->setCurrentRow(row + 1);
+}
+
+} // namespace mtz4

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QProgressBar;
+class QPushButton;
+
+namespace mtz4 {
+
+class DataEditor;
+class MemoryGrid;
+class Prompter;
+
+// The "Memory" page: the memory grid, the hidden list selector, the clone
+// buttons "Read" and "Write", the list operations "Clear", "Clear All",
+// "Up" and "Down", and the progress bar of a memory read or write. The grid
+// redraws itself whenever the editor reports a change of the entries, the
+// bank sizes (row labels) or the model.
+class MemoryPage : public QWidget {
+    Q_OBJECT
+public:
+    MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent = nullptr);
+
+    // "Clear": empties the entry of the current row, after a question.
+    void cmbClear_Click();
+    // "Clear All": empties every entry, after a question.
+    void cmbClAll_Click();
+    // "Up" and "Down": the current row moves by one and stays in view.
+    void Command5_Click();
+    void Command4_Click();
+
+    MemoryGrid* MSFlexGrid1 = nullptr;
+    QComboBox* cbbBank = nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
+    QPushButton* cmbRxData = nullptr;
+    QPushButton* cmbTxData = nullptr;
+    QPushButton* cmbClear = nullptr;
+    QPushButton* cmbClAll = nullptr;
+    QPushButton* Command5 = nullptr; // "Up"
+    QPushButton* Command4 = nullptr; // "Down"
+    QProgressBar* ProgressBar1 = nullptr;
+
+private:
+    bool confirmClear(const QString& question);
+
+    DataEditor& editor_;
+    Prompter& prompter_;
+};
+
+} // namespace mtz4
