@@ -20,6 +20,10 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Write;
     if (word == QLatin1String("new"))
         return Subcommand::New;
+    if (word == QLatin1String("export"))
+        return Subcommand::Export;
+    if (word == QLatin1String("import"))
+        return Subcommand::Import;
     return Subcommand::None;
 }
 
@@ -84,15 +88,54 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::Write:
         return link.contains(option);
     case Subcommand::New:
+    case Subcommand::Import:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
+    case Subcommand::Export:
     case Subcommand::None:
         return false;
     }
     return false;
 }
 
+// Where the next argument that is no option goes; null when the subcommand
+// takes no more of them.
+QString* nextPositional(CliArguments& a) {
+    switch (a.subcommand) {
+    case Subcommand::Write:
+        return a.input.isEmpty() ? &a.input : nullptr;
+    case Subcommand::Export:
+    case Subcommand::Import:
+        if (a.input.isEmpty())
+            return &a.input;
+        return a.csv.isEmpty() ? &a.csv : nullptr;
+    case Subcommand::Read:
+    case Subcommand::New:
+    case Subcommand::None:
+        break;
+    }
+    return nullptr;
+}
+
+// The checks of the file commands, which need no receiver and take the
+// model as an option.
+bool completeFileCommand(const CliArguments& a, QString& error) {
+    if (a.subcommand == Subcommand::Export) {
+        if (a.input.isEmpty() || a.csv.isEmpty())
+            error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
+                                   "are required");
+    } else if (a.input.isEmpty() || a.csv.isEmpty()) {
+        error = QStringLiteral("the clone file (BASE.MZ4) and the CSV file to import (IN.csv) are "
+                               "required");
+    } else if (a.output.isEmpty()) {
+        error = QStringLiteral("-o OUT.MZ4 is required");
+    }
+    return error.isEmpty();
+}
+
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
+    if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import)
+        return completeFileCommand(a, error);
     if (a.model < 0) {
         error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
         return false;
@@ -151,11 +194,12 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
         const QString arg = reader.take();
         const bool isOption = arg.startsWith(QLatin1Char('-')) && arg.size() > 1;
         if (!isOption) {
-            if (a.subcommand != Subcommand::Write || !a.input.isEmpty()) {
+            QString* slot = nextPositional(a);
+            if (!slot) {
                 error = QStringLiteral("unexpected argument \"%1\"").arg(arg);
                 return false;
             }
-            a.input = arg;
+            *slot = arg;
             continue;
         }
         if (!takes(a.subcommand, arg)) {
@@ -268,6 +312,34 @@ QString usageText(Subcommand subcommand) {
             "  -o, --output OUT.MZ4  the clone file to write\n"
             "\n"
             "Exit status: 0 success, 1 the file could not be written, 2 bad command line.\n");
+    case Subcommand::Export:
+        return QStringLiteral(
+            "Usage: mtz4ctl export [--model MODEL] IN.MZ4 OUT.csv\n"
+            "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
+            "CSV file, for editing in a spreadsheet (the settings are not part of it).\n"
+            "\n"
+            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
+            "                    or MT-Z40K; its factory VFO records stand for bands the\n"
+            "                    clone file leaves unused\n"
+            "\n"
+            "An existing OUT.csv is replaced only once the new one is complete.\n"
+            "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+    case Subcommand::Import:
+        return QStringLiteral(
+            "Usage: mtz4ctl import [--model MODEL] BASE.MZ4 IN.csv -o OUT.MZ4\n"
+            "Merges a CSV file into a clone file's data and writes the result as a new\n"
+            "clone file.\n"
+            "\n"
+            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
+            "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
+            "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
+            "  -o, --output OUT.MZ4  the clone file to write\n"
+            "\n"
+            "Every valid line of IN.csv replaces its band, entry, bank size or group box;\n"
+            "what IN.csv does not supply keeps the value of BASE.MZ4, and lines that break\n"
+            "the rules are passed over. Notes and names come out in upper case. OUT.MZ4 is\n"
+            "written only after a complete import.\n"
+            "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::None:
         break;
     }
@@ -279,6 +351,8 @@ QString usageText(Subcommand subcommand) {
         "  read    copy the receiver's memory into a clone file (.MZ4)\n"
         "  write   copy a clone file into the receiver\n"
         "  new     write the factory data of a model as a clone file\n"
+        "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
+        "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
         "\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
         "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"

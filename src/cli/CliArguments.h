@@ -6,7 +6,7 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New };
+enum class Subcommand { None, Read, Write, New, Export, Import };
 // Which part of the receiver a read or write covers.
 enum class Scope { All, Settings, Memory };
 
@@ -19,8 +19,9 @@ struct CliArguments {
     int model = -1;     // --model MODEL, as a model index 0..3
     Scope scope = Scope::All;
     QString base;   // read: --base IN.MZ4
-    QString output; // read, new: -o OUT.MZ4
-    QString input;  // write: IN.MZ4
+    QString output; // read, new, import: -o OUT.MZ4
+    QString input;  // write, export: IN.MZ4; import: BASE.MZ4
+    QString csv;    // export: OUT.csv; import: IN.csv
 };
 
 // Parses the arguments after the program name. Options take their value as

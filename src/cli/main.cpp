@@ -1,4 +1,5 @@
-// mtz4ctl, the command-line tool: clone read, clone write and new clone files.
+// mtz4ctl, the command-line tool: clone read, clone write, new clone files and
+// CSV export and import.
 #include "cli/CliArguments.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
@@ -33,6 +34,10 @@ int main(int argc, char* argv[]) {
         return runWrite(parsed, prompter);
     case Subcommand::New:
         return runNew(parsed, prompter);
+    case Subcommand::Export:
+        return runExport(parsed, prompter);
+    case Subcommand::Import:
+        return runImport(parsed, prompter);
     case Subcommand::None:
         break;
     }

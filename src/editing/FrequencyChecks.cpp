@@ -1,5 +1,6 @@
 #include "editing/FrequencyChecks.h"
 
+#include "model/Limits.h"
 #include "model/NumericText.h"
 #include "reference/ReferenceTables.h"
 
@@ -7,9 +8,6 @@ namespace mtz4 {
 
 namespace {
 
-constexpr double LowestFrequency = 0.1;
-constexpr double HighestFrequency = 1299.995;
-constexpr double OffsetLimit = 100.0;
 // The band of models 2 and 3 that contains the cellular ranges.
 constexpr int CellularBand = 6;
 

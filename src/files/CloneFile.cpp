@@ -1,5 +1,7 @@
 #include "files/CloneFile.h"
 
+#include "files/FileBytes.h"
+
 #include "model/BankCodec.h"
 #include "model/EnableCodec.h"
 #include "model/EntryOps.h"
@@ -8,10 +10,8 @@
 #include "model/SettingsCodec.h"
 #include "reference/ReferenceTables.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace mtz4 {
 
@@ -139,11 +139,7 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
 }
 
 CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path) {
-    const QByteArray text = CloneFileText(ds);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return CloneFileStatus::FileOpenError;
-    if (file.write(text) != text.size() || !file.commit())
+    if (!SaveFileBytes(path, CloneFileText(ds)))
         return CloneFileStatus::FileOpenError;
     ds.CurrentFile = path;
     ds.DataChanged = false;
@@ -151,14 +147,10 @@ CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path) {
 }
 
 CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> text = ReadFileBytes(path);
+    if (!text)
         return CloneFileStatus::FileOpenError;
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return CloneFileStatus::FileOpenError;
-    file.close();
-    const CloneFileStatus status = ParseCloneFileText(ds, text);
+    const CloneFileStatus status = ParseCloneFileText(ds, *text);
     if (status == CloneFileStatus::Ok) {
         ds.CurrentFile = path;
         ds.DataChanged = false;

@@ -16,6 +16,12 @@ inline constexpr int GroupRows = 11; // row 0 is never shown, rows 1..10 are GRP
 inline constexpr int GroupBoxCount = GroupRows * BankCount; // chkGrp 0..549
 inline constexpr int ModelCount = 4;                        // MT-Z4J, MT-Z40E, MT-Z40T, MT-Z40K
 
+// Frequencies an entry may hold, in MHz (both limits included), and the
+// limit that offsets stay below.
+inline constexpr double LowestFrequency = 0.1;
+inline constexpr double HighestFrequency = 1299.995;
+inline constexpr double OffsetLimit = 100.0;
+
 // Column numbers shared by MemData/MemText and VfoData/VfoText.
 namespace Col {
 enum : int {

@@ -27,9 +27,7 @@ constexpr int RecordDataStart = 2; // the decoders' text carries two characters 
 constexpr int LastMode = 2;
 constexpr int LastStep = 18;
 constexpr int LastTone = 38;
-constexpr int LastCode = 28; // secret and carrier codes
-constexpr int SecretRepair = 11;
-constexpr int CarrierJR = 28;
+constexpr int LastCarrierCode = CarrierJRCode;
 constexpr int OptionTrain = 1;
 constexpr int OptionSecret = 4;
 
@@ -110,11 +108,11 @@ RecordState DecodeCommonFields(const QString& text, std::array<double, N>& data,
     data[Col::Option] = option;
     texts[Col::Option] = OptionText(option);
 
-    const int secret = clamped(ByteSecret, LastCode, SecretRepair);
+    const int secret = clamped(ByteSecret, LastSecretCode, SecretRepairCode);
     data[Col::Secret] = secret;
     texts[Col::Secret] = QString::number(secret);
 
-    const int carrier = clamped(ByteCarrier, LastCode, 0);
+    const int carrier = clamped(ByteCarrier, LastCarrierCode, 0);
     data[Col::Carrier] = carrier;
     texts[Col::Carrier] = CarrierText(carrier);
 
@@ -205,7 +203,7 @@ QString OptionText(int code) {
 }
 
 QString CarrierText(int code) {
-    if (code == CarrierJR)
+    if (code == CarrierJRCode)
         return QStringLiteral("JR");
     return QString::number((code + 3) * 100) + QLatin1String("Hz");
 }

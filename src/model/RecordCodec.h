@@ -6,6 +6,12 @@
 
 namespace mtz4 {
 
+// Secret codes run 0..28; the decoder repairs a larger one to 11. Carrier
+// codes 0..27 stand for 300..3000 Hz, 28 for "JR".
+inline constexpr int LastSecretCode = 28;
+inline constexpr int SecretRepairCode = 11;
+inline constexpr int CarrierJRCode = 28;
+
 // The 32-byte record of a memory entry or band VFO.
 //
 // The decoders take a text whose data start at character 3 (a receiver reply

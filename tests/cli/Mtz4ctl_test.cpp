@@ -57,6 +57,7 @@ private slots:
     void wrongModelIsARegionErrorAndLeavesNoFile();
     void receiverFallingSilentFailsTheReadWithoutAFile();
     void newWritesTheFactoryData();
+    void csvExportThenImportRoundTrips();
     void commandLine();
 };
 
@@ -136,6 +137,59 @@ void Mtz4ctlTest::newWritesTheFactoryData() {
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), CloneFileText(*factory));
+}
+
+void Mtz4ctlTest::csvExportThenImportRoundTrips() {
+    SimRunner files; // for its directory only
+    const QString rich = files.path(QStringLiteral("rich.MZ4"));
+    const auto source = writeRichFile(rich);
+    QVERIFY(source);
+    const QString csv = files.path(QStringLiteral("rich.csv"));
+    const CtlRun exported = runCtl({QStringLiteral("export"), rich, csv});
+    QCOMPARE(exported.exitCode, 0);
+    QCOMPARE(exported.errors, QString());
+
+    const QString base = files.path(QStringLiteral("base.MZ4"));
+    QCOMPARE(runCtl({QStringLiteral("new"), QStringLiteral("--model=MT-Z4J"), QStringLiteral("-o"),
+                     base})
+                 .exitCode,
+             0);
+    const QString back = files.path(QStringLiteral("back.MZ4"));
+    const CtlRun imported =
+        runCtl({QStringLiteral("import"), base, csv, QStringLiteral("-o"), back});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.errors, QString());
+    const auto got = load(back);
+    QVERIFY(got);
+    // Priority entries from 1210 on are not taken from the file.
+    for (int n = 0; n < 1210; ++n) {
+        QCOMPARE(got->MemEnable[n], source->MemEnable[n]);
+        QCOMPARE(got->MemData[n], source->MemData[n]);
+        for (int c = Col::Freq; c <= Col::Name; ++c) {
+            const QString& want = source->MemText[n][c];
+            QCOMPARE(got->MemText[n][c].compare(want, Qt::CaseInsensitive), 0);
+        }
+        QCOMPARE(got->MemText[n][Col::Name], source->MemText[n][Col::Name].toUpper());
+    }
+    QCOMPARE(got->VfoData, source->VfoData);
+    QCOMPARE(got->BankSize, source->BankSize);
+    QCOMPARE(got->GroupFlag, source->GroupFlag);
+
+    // A CSV file that is not there: no clone file is written.
+    const QString none = files.path(QStringLiteral("none.MZ4"));
+    const CtlRun missing =
+        runCtl({QStringLiteral("import"), base, files.path(QStringLiteral("missing.csv")),
+                QStringLiteral("-o"), none});
+    QCOMPARE(missing.exitCode, 1);
+    QCOMPARE(missing.errors, QStringLiteral("mtz4ctl: ERROR: File Open Error\n"));
+    QVERIFY(!QFile::exists(none));
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("export"), rich},
+          QStringList{QStringLiteral("import"), base, csv},
+          QStringList{QStringLiteral("export"), rich, csv, QStringLiteral("-o"), back}}) {
+        const CtlRun run = runCtl(args);
+        QVERIFY2(run.exitCode == 2, qPrintable(args.join(QLatin1Char(' '))));
+    }
 }
 
 void Mtz4ctlTest::commandLine() {

@@ -4,34 +4,21 @@
 #include "reference/ReferenceTables.h"
 #include "support/RandomData.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace mtz4;
 
 namespace {
 
-std::unique_ptr<DataSet> factory(int model = 0) {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, model);
-    return ds;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+using test::FactoryDataSet;
+using test::ReadFile;
+using test::WriteFile;
 
 QList<QByteArray> lines(const QByteArray& text) {
     QList<QByteArray> result = text.split('\n');
@@ -86,7 +73,7 @@ class CloneFileTest : public QObject {
 
 private slots:
     void layoutOfAFactoryFile() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         const QList<QByteArray> l = lines(CloneFileText(*ds));
         QCOMPARE(l.size(), CloneFileLineCount);
         QCOMPARE(l[0], QByteArray("Orlenk  MT-Z4  Clone  File Start"));
@@ -123,7 +110,7 @@ private slots:
         QCOMPARE(original->CurrentFile, file);
         QVERIFY(!original->DataChanged);
 
-        auto loaded = factory(model);
+        auto loaded = FactoryDataSet(model);
         loaded->DataChanged = true;
         QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
         QCOMPARE(loaded->CurrentFile, file);
@@ -133,11 +120,11 @@ private slots:
         // And saving what was loaded writes the same bytes again.
         const QString again = path(QStringLiteral("again.MZ4"));
         QCOMPARE(SaveCloneFile(*loaded, again), CloneFileStatus::Ok);
-        QCOMPARE(readAll(again), readAll(file));
+        QCOMPARE(ReadFile(again), ReadFile(file));
     }
 
     void everyNoteByteSurvivesLoadThenSave() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         enableAllEntries(*ds);
         QList<QByteArray> l = lines(CloneFileText(*ds));
         // Every byte but CR and LF, spread over the note lines, plus the
@@ -153,19 +140,19 @@ private slots:
         l[2636] = "\xE4\xF6\xFC \x80\x9F\xFF";
         QByteArray text = l.join("\r\n") + "\r\n";
         const QString file = path(QStringLiteral("notes.MZ4"));
-        QVERIFY(writeAll(file, text));
+        QVERIFY(WriteFile(file, text));
 
-        auto loaded = factory();
+        auto loaded = FactoryDataSet();
         QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
         const QString saved = path(QStringLiteral("notes-saved.MZ4"));
         QCOMPARE(SaveCloneFile(*loaded, saved), CloneFileStatus::Ok);
-        const QList<QByteArray> out = lines(readAll(saved));
+        const QList<QByteArray> out = lines(ReadFile(saved));
         for (int i = 1323; i <= 2636; ++i)
             QCOMPARE(out[i], l[i]);
     }
 
     void lineBreaksInANoteCannotShiftTheFile() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         ds->MemText[5][Col::Note] = QStringLiteral("two\r\nlines");
         const QList<QByteArray> l = lines(CloneFileText(*ds));
         QCOMPARE(l.size(), CloneFileLineCount);
@@ -175,7 +162,7 @@ private slots:
     void refusedFilesLeaveTheDataUnchanged_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("status");
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         const QByteArray good = CloneFileText(*ds);
         QByteArray header = good;
         header.replace("Orlenk  MT-Z4", "Orlenk MT-Z4");
@@ -192,7 +179,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, status);
         const QString file = path(QStringLiteral("bad.MZ4"));
-        QVERIFY(writeAll(file, text));
+        QVERIFY(WriteFile(file, text));
 
         QRandomGenerator rng(99);
         auto ds = std::make_unique<DataSet>();
@@ -211,7 +198,7 @@ private slots:
     }
 
     void missingFileIsAFileOpenError() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         test::ScriptedPrompter prompter;
         QVERIFY(!LoadCloneFile(*ds, path(QStringLiteral("nothing-here.MZ4")), prompter));
         QCOMPARE(prompter.texts(), QStringList{QStringLiteral("File Open Error")});
@@ -220,25 +207,25 @@ private slots:
     }
 
     void extraLinesAfterTheTrailerAndBareLineFeedsAreAccepted() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         enableAllEntries(*ds);
         ds->MemText[0][Col::Note] = QStringLiteral("kept");
         QByteArray text = CloneFileText(*ds) + "some trailing junk\r\nmore\r\n";
         const QString file = path(QStringLiteral("extra.MZ4"));
-        QVERIFY(writeAll(file, text));
-        auto loaded = factory();
+        QVERIFY(WriteFile(file, text));
+        auto loaded = FactoryDataSet();
         QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
         QCOMPARE(loaded->MemText[0][Col::Note], QStringLiteral("kept"));
 
         text.replace("\r\n", "\n");
-        QVERIFY(writeAll(file, text));
-        auto unix = factory();
+        QVERIFY(WriteFile(file, text));
+        auto unix = FactoryDataSet();
         QCOMPARE(ReadCloneFile(*unix, file), CloneFileStatus::Ok);
         QCOMPARE(unix->MemText[0][Col::Note], QStringLiteral("kept"));
     }
 
     void disabledEntriesLoadEmpty() {
-        auto ds = factory();
+        auto ds = FactoryDataSet();
         DecodeMem(*ds,
                   QStringLiteral(
                       "\r\n4086A4080000000000000000000000000000000000000000000000414243000000"),
@@ -247,7 +234,7 @@ private slots:
         ds->MemEnable[3] = false; // data but disabled
         const QString file = path(QStringLiteral("disabled.MZ4"));
         QCOMPARE(SaveCloneFile(*ds, file), CloneFileStatus::Ok);
-        auto loaded = factory();
+        auto loaded = FactoryDataSet();
         QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
         QCOMPARE(loaded->MemData[3][Col::Freq], 0.0);
         QVERIFY(loaded->MemText[3][Col::Note].isEmpty());
@@ -256,26 +243,19 @@ private slots:
 
     void failedSaveKeepsTheOldFileAndTheState() {
         const QString file = path(QStringLiteral("keep.MZ4"));
-        QVERIFY(writeAll(file, "the previous file"));
-        auto ds = factory();
+        QVERIFY(WriteFile(file, "the previous file"));
+        auto ds = FactoryDataSet();
         ds->DataChanged = true;
         ds->CurrentFile = QStringLiteral("other.MZ4");
 
         // Let every write beyond a few bytes fail, as on a full disk.
-        struct rlimit old {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        struct rlimit small = old;
-        small.rlim_cur = 1000;
-        auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         test::ScriptedPrompter prompter;
-        const bool saved = SaveCloneFile(*ds, file, prompter);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        const bool saved =
+            test::WithFileSizeLimit(1000, [&] { return SaveCloneFile(*ds, file, prompter); });
 
         QVERIFY(!saved);
         QCOMPARE(prompter.texts(), QStringList{QStringLiteral("File Open Error")});
-        QCOMPARE(readAll(file), QByteArray("the previous file"));
+        QCOMPARE(ReadFile(file), QByteArray("the previous file"));
         QCOMPARE(ds->CurrentFile, QStringLiteral("other.MZ4"));
         QVERIFY(ds->DataChanged);
 

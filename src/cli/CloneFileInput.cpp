@@ -1,0 +1,18 @@
+#include "cli/CloneFileInput.h"
+
+#include "files/CloneFile.h"
+#include "reference/FactoryData.h"
+
+namespace mtz4::cli {
+
+std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, Prompter& prompter) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, model);
+    if (!LoadCloneFile(*ds, path, prompter))
+        return nullptr;
+    ds->settings.opbModel = model;
+    ds->ModelIndex = model;
+    return ds;
+}
+
+} // namespace mtz4::cli

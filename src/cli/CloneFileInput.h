@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/DataSet.h"
+#include "model/Prompter.h"
+
+#include <memory>
+
+namespace mtz4::cli {
+
+// The data set of the clone file at path, for the receiver model the command
+// line names (the clone file does not record it): the model's factory data,
+// then the file loaded over it. Null when the file could not be loaded; the
+// prompter has said why.
+std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, Prompter& prompter);
+
+} // namespace mtz4::cli

@@ -1,0 +1,98 @@
+#include "files/CloneFile.h"
+#include "files/CsvFields.h"
+#include "files/CsvFile.h"
+#include "files/CsvWords.h"
+#include "files/FileBytes.h"
+#include "reference/ReferenceTables.h"
+
+#include <QStringList>
+
+namespace mtz4 {
+
+namespace {
+
+class CsvWriter {
+public:
+    // One line: the fields quoted, then the unquoted ones as they are.
+    void line(const QStringList& fields, const QStringList& unquoted = {}) {
+        QStringList out;
+        out.reserve(fields.size() + unquoted.size());
+        for (const QString& field : fields)
+            out.append(QuotedCsvField(field));
+        out.append(unquoted);
+        text_ += out.join(QLatin1Char(',')).toLatin1();
+        text_ += "\r\n";
+    }
+
+    QByteArray text() const { return text_; }
+
+private:
+    QByteArray text_;
+};
+
+template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& texts) {
+    QStringList out;
+    for (int c = 0; c <= Col::Name; ++c)
+        out.append(texts[c]);
+    return out;
+}
+
+void writeEntry(CsvWriter& out, const DataSet& ds, const QString& section, int entry,
+                const QString& channel) {
+    const QString skip =
+        ds.MemData[entry][Col::Skip] != 0.0 ? CsvWord::TrueFlag : CsvWord::FalseFlag;
+    const QString enable = ds.MemEnable[entry] ? CsvWord::TrueFlag : CsvWord::FalseFlag;
+    out.line(QStringList{CsvWord::Model, section, channel} << firstTexts(ds.MemText[entry]) << skip,
+             {enable});
+}
+
+} // namespace
+
+QString CsvFileMessage(CsvFileStatus status) {
+    return status == CsvFileStatus::Ok ? QString()
+                                       : CloneFileMessage(CloneFileStatus::FileOpenError);
+}
+
+QByteArray CsvFileText(const DataSet& ds) {
+    CsvWriter out;
+    out.line({QStringLiteral("MODEL"), QStringLiteral("BANK"), QStringLiteral("CHANNEL"),
+              QStringLiteral("FREQUENCY"), QStringLiteral("MODE"), QStringLiteral("STEP"),
+              QStringLiteral("OPTION"), QStringLiteral("SECRET"), QStringLiteral("TRAIN"),
+              QStringLiteral("TONE"), QStringLiteral("SHIFT"), QStringLiteral("SHIFT FREQUENCY"),
+              QStringLiteral("NOTES"), QStringLiteral("NAME"), QStringLiteral("SKIP"),
+              QStringLiteral("ENABLE")});
+
+    for (int b = 0; b < BandCount; ++b)
+        out.line(QStringList{CsvWord::Model, CsvWord::Vfo, QString::number(b)}
+                 << firstTexts(ds.VfoText[b]) << CsvWord::FalseFlag << CsvWord::TrueFlag);
+
+    for (int e = 0; e < FirstProgramScanEntry; ++e)
+        writeEntry(out, ds, CsvWord::Memory, e, QString::number(e));
+    for (int e = FirstProgramScanEntry; e < FirstSearchPassEntry; ++e)
+        writeEntry(out, ds, CsvWord::ProgramScan, e,
+                   Ref().ProgramScanLabel[e - FirstProgramScanEntry]);
+    for (int e = FirstSearchPassEntry; e < FirstPriorityEntry; ++e)
+        writeEntry(out, ds, CsvWord::SearchPass, e, QString::number(e - FirstSearchPassEntry));
+    for (int e = FirstPriorityEntry; e < EntryCount; ++e)
+        writeEntry(out, ds, CsvWord::Priority, e, QString::number(e - FirstPriorityEntry));
+
+    for (int b = 0; b < BankCount; ++b)
+        out.line({CsvWord::Model, CsvWord::BankAmount, QString::number(b), ds.bank.txtBank[b]});
+    for (int i = 0; i < GroupBoxCount; ++i)
+        out.line({CsvWord::Model, CsvWord::Group, QString::number(i)},
+                 {QString::number(ds.bank.chkGrp[i])});
+    return out.text();
+}
+
+CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path) {
+    return SaveFileBytes(path, CsvFileText(ds)) ? CsvFileStatus::Ok : CsvFileStatus::FileOpenError;
+}
+
+bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter) {
+    const CsvFileStatus status = ExportCsvFile(ds, path);
+    if (status != CsvFileStatus::Ok)
+        prompter.error(CsvFileMessage(status));
+    return status == CsvFileStatus::Ok;
+}
+
+} // namespace mtz4

@@ -1,0 +1,118 @@
+#include "files/CsvFields.h"
+
+namespace mtz4 {
+
+namespace {
+
+constexpr QChar Quote = QLatin1Char('"');
+constexpr QChar Comma = QLatin1Char(',');
+
+bool isLineEnd(QChar c) {
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+// Walks the text one field at a time.
+class FieldScanner {
+public:
+    explicit FieldScanner(const QString& text) : text_(text) {}
+
+    bool atEnd() const { return pos_ >= text_.size(); }
+    bool atLineEnd() const { return atEnd() || isLineEnd(text_[pos_]); }
+
+    // Steps over the line end at the current position (CR LF counts as one).
+    void skipLineEnd() {
+        if (atEnd())
+            return;
+        const QChar c = text_[pos_++];
+        if (c == QLatin1Char('\r') && !atEnd() && text_[pos_] == QLatin1Char('\n'))
+            ++pos_;
+    }
+
+    // Reads one field and the comma after it, if any. Stops before a line end.
+    QString field() {
+        while (!atLineEnd() && isBlank(text_[pos_]))
+            ++pos_;
+        QString value;
+        if (!atLineEnd() && text_[pos_] == Quote) {
+            ++pos_;
+            value = quotedRest();
+        } else {
+            while (!atLineEnd() && text_[pos_] != Comma)
+                value += text_[pos_++];
+        }
+        if (!atLineEnd() && text_[pos_] == Comma) {
+            ++pos_;
+            trailingComma_ = true;
+        } else {
+            trailingComma_ = false;
+        }
+        return value;
+    }
+
+    // True when the field just read ended with a comma: another field follows
+    // on the same line, possibly an empty one.
+    bool trailingComma() const { return trailingComma_; }
+
+private:
+    // The rest of a quoted field after its opening quote, up to the closing
+    // quote (which is consumed, together with any blanks after it).
+    QString quotedRest() {
+        QString value;
+        while (!atLineEnd()) {
+            const QChar c = text_[pos_++];
+            if (c != Quote) {
+                value += c;
+                continue;
+            }
+            if (!atEnd() && text_[pos_] == Quote) { // a doubled quote
+                value += Quote;
+                ++pos_;
+                continue;
+            }
+            qsizetype after = pos_;
+            while (after < text_.size() && isBlank(text_[after]))
+                ++after;
+            if (after >= text_.size() || isLineEnd(text_[after]) || text_[after] == Comma) {
+                pos_ = after; // the closing quote
+                return value;
+            }
+            value += Quote; // a lone quote inside the text
+        }
+        return value;
+    }
+
+    const QString& text_;
+    qsizetype pos_ = 0;
+    bool trailingComma_ = false;
+};
+
+} // namespace
+
+QList<QStringList> SplitCsvLines(const QString& text) {
+    QList<QStringList> lines;
+    FieldScanner scanner(text);
+    while (!scanner.atEnd()) {
+        QStringList fields;
+        if (!scanner.atLineEnd()) {
+            do
+                fields.append(scanner.field());
+            while (scanner.trailingComma());
+        }
+        scanner.skipLineEnd();
+        lines.append(fields);
+    }
+    return lines;
+}
+
+QString QuotedCsvField(const QString& text) {
+    QString field = text;
+    field.replace(Quote, QStringLiteral("\"\""));
+    field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return Quote + field + Quote;
+}
+
+} // namespace mtz4

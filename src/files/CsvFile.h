@@ -1,0 +1,89 @@
+#pragma once
+
+#include "model/DataSet.h"
+#include "model/Prompter.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace mtz4 {
+
+// The CSV file: the band VFO records, the 1300 memory entries, the bank sizes
+// and the group boxes as comma-separated text lines ending in CR LF, for
+// editing in a spreadsheet. The settings are not part of it. The file is
+// ISO-8859-1, as the notes of the clone file are; on import a UTF-8
+// byte-order mark at its start is skipped.
+//
+// Lines: a header of 16 column words, then per line "MT-Z4", the section word
+// and the CHANNEL field:
+//   "VFO"           bands 0..13: the 11 texts of the band, "#FALSE#", "#TRUE#"
+//   "MEMORY"        entries 0..999: the 11 texts of the entry, SKIP, ENABLE
+//   "PROGRAM SCAN"  entries 1000..1099 labelled P0A .. P49B, as above
+//   "SEARCH PASS"   entries 1100..1199 numbered 0..99, as above
+//   "PRIORITY"      entries 1200..1299 numbered 0..99, as above
+//   "BANK AMOUNT"   banks 0..49: the text of the bank's size box
+//   "GROUP"         boxes 0..549: the box's value as a number (0 or 1)
+// The 11 texts are the display texts of columns 0..10 (frequency, mode, step,
+// option, secret code, carrier, tone, shift, offset, note, name). SKIP is
+// "#TRUE#" or "#FALSE#" in quotes, ENABLE the same without quotes; every other
+// field is quoted, quotes inside a text doubled.
+
+enum class CsvFileStatus {
+    Ok,
+    FileOpenError, // the file could not be opened, read or written, or a bank
+                   // or group line holds a number field that is not a number
+};
+
+// The message the user sees for a failed status: "File Open Error".
+QString CsvFileMessage(CsvFileStatus status);
+
+// The file's text for the data set.
+QByteArray CsvFileText(const DataSet& ds);
+
+// Writes the data set to path as a CSV file. The old file is replaced only
+// once the new one is complete, so a failed export leaves it intact. The data
+// set is not changed: CurrentFile stays (a later Save never writes clone
+// format over the CSV file) and so does DataChanged (the CSV file lacks the
+// settings, so it does not count as saving the data). The window may name
+// the CSV file in its caption (FileCaption); the data set does not record it.
+CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path);
+
+// Merges a CSV file's text into the data set. Each valid line overwrites its
+// band, entry, bank size box or group box; whatever the text does not supply
+// with a valid line keeps its value. Lines that break the rules are passed
+// over; a record never continues on the next line. A bank or group line whose
+// number fields are not numbers stops the import with FileOpenError, keeping
+// the lines applied before it. Notes and names are taken in upper case (as
+// far as ISO-8859-1 has it); SKIP and ENABLE are set when they read #TRUE#,
+// quoted or not.
+//
+// What an imported line can put into the data always encodes into a sound
+// record: frequencies outside 0.1 .. 1299.995 MHz and offsets outside
+// 0 .. 99.999999 MHz pass the line over, names keep their first 6 characters
+// (a space for each one outside codes 32..126), secret codes outside 0..28
+// become 11, bank sizes outside 0..1000 are passed over, and the hidden group
+// row 0 (boxes 0..49) stays clear.
+//
+// At the end, also when the import stops early, the data side of the refresh
+// is done here: disabled entries are emptied (as every refresh of the memory
+// list does), BankSize (with the unassigned count) and the total label lblAll
+// follow the size boxes, and GroupFlag follows the group boxes. DataChanged
+// becomes true when a line was applied (the merged data are in no file yet)
+// and stays as it was otherwise. CurrentFile is not touched.
+//
+// Left to the window after a successful import: clear CurrentFile, set the
+// caption to the application title alone, redraw the VFO grid, rebuild the
+// memory grid's row labels, select row 1 and redraw the memory grid, and show
+// the bank page's boxes and total from ds.bank.
+CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text);
+
+// Reads the file at path and merges it as ImportCsvText does. A file that
+// cannot be opened or read changes nothing.
+CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path);
+
+// The same two, reporting a failure through the prompter ("File Open Error",
+// title "ERROR"). They return true on success.
+bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter);
+bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter);
+
+} // namespace mtz4
