@@ -7,6 +7,7 @@ namespace mtz4 {
 
 namespace {
 const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4)");
+const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
 
 QString chosenPath(QFileDialog& dialog) {
@@ -17,23 +18,26 @@ QString chosenPath(QFileDialog& dialog) {
 }
 } // namespace
 
-QString CloneFileFilter() {
-    return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
+QString FileFilter(FileKind kind) {
+    return (kind == FileKind::Csv ? CsvFilesFilter : CloneFilesFilter) + QStringLiteral(";;") +
+           AllFilesFilter;
 }
 
-QString SystemCloneFileDialogs::chooseFileToOpen(QWidget* parent, const QString& directory) {
-    QFileDialog dialog(parent, QString(), directory, CloneFileFilter());
+QString SystemCloneFileDialogs::chooseFileToOpen(QWidget* parent, const QString& directory,
+                                                 FileKind kind) {
+    QFileDialog dialog(parent, QString(), directory, FileFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenPath(dialog);
 }
 
-QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString& suggestion) {
-    QFileDialog dialog(parent, QString(), suggestion, CloneFileFilter());
+QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString& suggestion,
+                                                 FileKind kind) {
+    QFileDialog dialog(parent, QString(), suggestion, FileFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // A name typed without an extension gets the clone file's.
-    dialog.setDefaultSuffix(QStringLiteral("MZ4"));
+    // A name typed without an extension gets the kind's.
+    dialog.setDefaultSuffix(kind == FileKind::Csv ? QStringLiteral("csv") : QStringLiteral("MZ4"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     return chosenPath(dialog);
 }

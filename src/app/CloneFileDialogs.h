@@ -6,27 +6,31 @@ class QWidget;
 
 namespace mtz4 {
 
-// The file dialogs of the Open, Save and Save As commands. Each returns the
-// chosen path, or an empty string when the user cancelled. Behind an
-// interface so that tests can script the user's choice.
+// What a file dialog offers: clone files (Open, Save, Save As) or CSV files
+// (Import, Export).
+enum class FileKind { Clone, Csv };
+
+// The file dialogs of the file commands. Each returns the chosen path, or an
+// empty string when the user cancelled. Behind an interface so that tests
+// can script the user's choice.
 class CloneFileDialogs {
 public:
     virtual ~CloneFileDialogs() = default;
     // An existing file to open. `directory` is where the dialog starts.
-    virtual QString chooseFileToOpen(QWidget* parent, const QString& directory) = 0;
+    virtual QString chooseFileToOpen(QWidget* parent, const QString& directory, FileKind kind) = 0;
     // A file to save to; asks before an existing file is replaced.
     // `suggestion` is the path the dialog starts with.
-    virtual QString chooseFileToSave(QWidget* parent, const QString& suggestion) = 0;
+    virtual QString chooseFileToSave(QWidget* parent, const QString& suggestion, FileKind kind) = 0;
 };
 
-// The type filter of both dialogs: clone files, or all files.
-QString CloneFileFilter();
+// The type filter of the dialogs: files of the kind, or all files.
+QString FileFilter(FileKind kind);
 
 // The toolkit's file dialogs.
 class SystemCloneFileDialogs : public CloneFileDialogs {
 public:
-    QString chooseFileToOpen(QWidget* parent, const QString& directory) override;
-    QString chooseFileToSave(QWidget* parent, const QString& suggestion) override;
+    QString chooseFileToOpen(QWidget* parent, const QString& directory, FileKind kind) override;
+    QString chooseFileToSave(QWidget* parent, const QString& suggestion, FileKind kind) override;
 };
 
 } // namespace mtz4

@@ -13,6 +13,7 @@
 #include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
+#include "files/CsvFile.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
@@ -117,10 +118,10 @@ void frmMain::buildMenus() {
     connect(addItem(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
             [this] { mnuFileSaveAs_Click(); });
     file->addSeparator();
-    // CSV import and export come with their own commands; until then the
-    // items are shown but cannot be chosen.
-    addItem(file, "mnuImport", 1201)->setEnabled(false);
-    addItem(file, "mnuExport", 1202)->setEnabled(false);
+    connect(addItem(file, "mnuImport", 1201), &QAction::triggered, this,
+            [this] { mnuImport_Click(); });
+    connect(addItem(file, "mnuExport", 1202), &QAction::triggered, this,
+            [this] { mnuExport_Click(); });
     file->addSeparator();
     // The program offers no printing: the item is there but never enabled.
     addItem(file, "mnuFilePageSetup", 1005)->setEnabled(false);
@@ -377,7 +378,7 @@ bool frmMain::mnuFileOpen_Click() {
         return false;
     const QString directory =
         ds_.CurrentFile.isEmpty() ? QString() : QFileInfo(ds_.CurrentFile).absolutePath();
-    const QString path = fileDialogs_.chooseFileToOpen(this, directory);
+    const QString path = fileDialogs_.chooseFileToOpen(this, directory, FileKind::Clone);
     if (path.isEmpty())
         return false;
     return LoadCloneFile(path);
@@ -404,12 +405,43 @@ bool frmMain::mnuFileSave_Click() {
 }
 
 bool frmMain::mnuFileSaveAs_Click() {
-    const QString path = fileDialogs_.chooseFileToSave(this, ds_.CurrentFile);
+    const QString path = fileDialogs_.chooseFileToSave(this, ds_.CurrentFile, FileKind::Clone);
     if (path.isEmpty())
         return false;
     if (!SaveCloneFile(ds_, path, prompter_))
         return false;
     showCurrentFileCaption();
+    return true;
+}
+
+bool frmMain::mnuExport_Click() {
+    const QString path = fileDialogs_.chooseFileToSave(this, QString(), FileKind::Csv);
+    if (path.isEmpty())
+        return false;
+    if (!ExportCsvFile(ds_, path, prompter_))
+        return false;
+    // The caption names the CSV file; the clone file stays the current file,
+    // so that Save never writes clone format over the CSV file.
+    setWindowTitle(FileCaption(path));
+    return true;
+}
+
+bool frmMain::mnuImport_Click() {
+    const QString path = fileDialogs_.chooseFileToOpen(this, QString(), FileKind::Csv);
+    if (path.isEmpty())
+        return false;
+    // A file that stops early keeps the lines applied before the failure, and
+    // the views show them.
+    bool complete = false;
+    editor_->apply(QStringLiteral("Import"), DataPart::Everything, [&](DataSet& ds) {
+        complete = ImportCsvFile(ds, path, prompter_);
+        if (complete)
+            ds.CurrentFile.clear();
+    });
+    if (!complete)
+        return false;
+    MSFlexGrid1_->setCurrentRow(1);
+    setWindowTitle(Ref().AppTitle);
     return true;
 }
 

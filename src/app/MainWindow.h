@@ -68,6 +68,11 @@ public:
     bool mnuFileSave_Click();
     // File > Save As: always asks for the file. Returns true when saved.
     bool mnuFileSaveAs_Click();
+    // File > Export: the data set to a CSV file. True when written.
+    bool mnuExport_Click();
+    // File > Import: a CSV file merged into the data set. True when the whole
+    // file was read (a file that stops early keeps the lines applied so far).
+    bool mnuImport_Click();
     // Loads a clone file without a dialog and redraws; messages go through
     // the prompter. Returns true on success.
     bool LoadCloneFile(const QString& path);

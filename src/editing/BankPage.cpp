@@ -46,8 +46,8 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     auto* sizes = new QGridLayout;
     sizes->setHorizontalSpacing(6);
     sizes->setVerticalSpacing(2);
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")),
-                                                   this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     for (int k = 0; k < SizeColumns; ++k) {
         auto* heading = new QLabel(QString::number(BanksPerColumn * k), this);
         heading->setAlignment(Qt::AlignCenter);

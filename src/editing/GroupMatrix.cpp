@@ -61,10 +61,10 @@ GroupMatrix::GroupMatrix(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < GroupBoxCount; ++i) {
         chkGrp[i] = new QCheckBox(this);
         chkGrp[i]->setObjectName(QStringLiteral("chkGrp%1").arg(i));
-        chkGrp[i]->setToolTip(i < BankCount ? QString()
-                                            : QStringLiteral("%1, bank %2")
-                                                  .arg(RowCaption(i / BankCount))
-                                                  .arg(i % BankCount));
+        chkGrp[i]->setToolTip(
+            i < BankCount
+                ? QString()
+                : QStringLiteral("%1, bank %2").arg(RowCaption(i / BankCount)).arg(i % BankCount));
         chkGrp[i]->setVisible(i >= BankCount);
     }
     placeControls();
@@ -100,8 +100,9 @@ void GroupMatrix::placeControls() {
     }
     for (int r = 1; r < GroupRows; ++r) {
         // A caption wider than its place starts further left, never under the boxes.
-        const int width = qMax(px(RowCaptionWidth),
-                               lblGroup[r]->fontMetrics().horizontalAdvance(lblGroup[r]->text()) + 2);
+        const int width =
+            qMax(px(RowCaptionWidth),
+                 lblGroup[r]->fontMetrics().horizontalAdvance(lblGroup[r]->text()) + 2);
         const int left = qMax(0, qMin(px(RowCaptionLeft), px(BoxLeft) - width));
         lblGroup[r]->setGeometry(left, px(RowCaptionTop + RowPitch * r - CaptionTop), width,
                                  rowHeight);

@@ -73,10 +73,9 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
 }
 
 bool MemoryPage::confirmClear(const QString& question) {
-    const PromptAnswer answer =
-        prompter_.ask({QStringLiteral("Clear cannot be undone.\r\n") + question,
-                       QStringLiteral("CLEAR OK"), PromptIcon::Exclamation, PromptButtons::OkCancel,
-                       PromptAnswer::Cancel});
+    const PromptAnswer answer = prompter_.ask(
+        {QStringLiteral("Clear cannot be undone.\r\n") + question, QStringLiteral("CLEAR OK"),
+         PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel});
     return answer == PromptAnswer::Ok;
 }
 

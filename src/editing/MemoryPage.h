@@ -31,7 +31,8 @@ public:
     void Command4_Click();
 
     MemoryGrid* MSFlexGrid1 = nullptr;
-    QComboBox* cbbBank = nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
+    QComboBox* cbbBank =
+        nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
     QPushButton* cmbRxData = nullptr;
     QPushButton* cmbTxData = nullptr;
     QPushButton* cmbClear = nullptr;

@@ -19,8 +19,8 @@ BankSizeOutcome TakeOverBankSize(DataSet& ds, int bank, const QString& typed) {
         int total = 0;
         for (int b = 0; b < BankCount; ++b)
             total += b == bank ? value : SizeBoxValue(ds.bank.txtBank[b]);
-        outcome = total <= ChannelCount ? BankSizeOutcome::Accepted
-                                        : BankSizeOutcome::TotalTooLarge;
+        outcome =
+            total <= ChannelCount ? BankSizeOutcome::Accepted : BankSizeOutcome::TotalTooLarge;
     }
 
     if (outcome == BankSizeOutcome::Accepted) {

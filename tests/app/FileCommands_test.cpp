@@ -4,10 +4,12 @@
 #include "ShellTestSupport.h"
 
 #include "app/WindowPlacement.h"
+#include "editing/BankPage.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
 #include "editing/Twips.h"
 #include "editing/VfoGrid.h"
+#include "files/CsvFile.h"
 #include "link/Link.h"
 #include "reference/ReferenceTables.h"
 
@@ -44,6 +46,7 @@ private slots:
     void closingMinimisedWritesNoPlacement();
     void startSizeIsWhatClosingWrites();
     void longNotesSurviveTheEditDialog();
+    void csvExportAndImportThroughTheMenu();
 };
 
 namespace {
@@ -427,6 +430,49 @@ void FileCommandsTest::longNotesSurviveTheEditDialog() {
     const QList<QByteArray> lines = fileContent(path).split('\n');
     QVERIFY(lines.contains(memoryNote + '\r'));
     QVERIFY(lines.contains(bandNote + '\r'));
+}
+
+// Export names the CSV file in the caption but keeps the clone file current;
+// Import merges the file back, redraws the pages and leaves no current file.
+void FileCommandsTest::csvExportAndImportThroughTheMenu() {
+    Shell shell;
+    frmMain& w = shell.window();
+    DataSet& ds = shell.ds();
+    const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(clonePath, 118.1));
+    QVERIFY(w.LoadCloneFile(clonePath));
+    ds.MemText[0][Col::Note] = QStringLiteral("tower");
+    ds.bank.txtBank[0] = ds.BankText[0] = QStringLiteral("90");
+    ds.bank.txtBank[1] = ds.BankText[1] = QStringLiteral("110");
+
+    const QString csvPath = shell.path(QStringLiteral("list.csv"));
+    shell.dialogs.savePaths << csvPath;
+    action(w, "mnuExport")->trigger();
+    QVERIFY(QFile::exists(csvPath));
+    QCOMPARE(w.windowTitle(), FileCaption(csvPath));
+    QCOMPARE(ds.CurrentFile, clonePath);
+
+    // Changed since: entry 0 emptied, bank sizes back to 100.
+    ds.MemEnable[0] = false;
+    w.MSFlexGrid1()->UpDateMemData();
+    ds.bank.txtBank[0] = ds.BankText[0] = QStringLiteral("100");
+    ds.bank.txtBank[1] = ds.BankText[1] = QStringLiteral("100");
+    w.MSFlexGrid1()->setCurrentRow(40);
+
+    shell.dialogs.openPaths << csvPath;
+    action(w, "mnuImport")->trigger();
+    QVERIFY(shell.prompter.prompts.isEmpty());
+    QCOMPARE(shell.dialogs.kinds, (QList<FileKind>{FileKind::Csv, FileKind::Csv}));
+    QVERIFY(ds.MemEnable[0]);
+    QCOMPARE(ds.MemText[0][Col::Freq], QStringLiteral("118.100000"));
+    QCOMPARE(ds.MemText[0][Col::Note], QStringLiteral("TOWER"));
+    QCOMPARE(w.bankPage()->txtBank[1]->text(), QStringLiteral("110"));
+    QCOMPARE(ds.bank.lblAll, QStringLiteral("1000"));
+    QCOMPARE(w.MSFlexGrid1()->currentRow(), 1);
+    QCOMPARE(w.MSFlexGrid1()->rowLabel(100), QStringLiteral("01-009"));
+    QVERIFY(ds.CurrentFile.isEmpty());
+    QCOMPARE(w.windowTitle(), Ref().AppTitle);
+    QVERIFY(ds.DataChanged); // the merged data are in no file yet
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -23,12 +23,14 @@ namespace mtz4::test {
 // empty path (or an empty script) being a cancelled dialog.
 class ScriptedFileDialogs : public CloneFileDialogs {
 public:
-    QString chooseFileToOpen(QWidget*, const QString&) override {
+    QString chooseFileToOpen(QWidget*, const QString&, FileKind kind) override {
         ++openCalls;
+        kinds << kind;
         return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
     }
-    QString chooseFileToSave(QWidget*, const QString&) override {
+    QString chooseFileToSave(QWidget*, const QString&, FileKind kind) override {
         ++saveCalls;
+        kinds << kind;
         return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
     }
 
@@ -36,6 +38,7 @@ public:
     QStringList savePaths;
     int openCalls = 0;
     int saveCalls = 0;
+    QList<FileKind> kinds; // of every dialog shown, in order
 };
 
 // Writes the INI file as a previous run would have.

@@ -50,11 +50,11 @@ void BankPageTest::takingOverASize() {
         bool message;
     };
     const Case cases[] = {
-        {10, "1", "0", "0", "1000", true},         // the total would exceed 1000
-        {0, "50", "50", "50", "950", false},       // a total below 1000 is allowed here
-        {3, "1500", "100", "100", "1000", false},  // above 1000: put back silently
-        {0, "0050", "0050", "50", "950", false},   // taken as 50, shown as typed
-        {0, "", "", "0", "900", false},            // an empty box is 0
+        {10, "1", "0", "0", "1000", true},        // the total would exceed 1000
+        {0, "50", "50", "50", "950", false},      // a total below 1000 is allowed here
+        {3, "1500", "100", "100", "1000", false}, // above 1000: put back silently
+        {0, "0050", "0050", "50", "950", false},  // taken as 50, shown as typed
+        {0, "", "", "0", "900", false},           // an empty box is 0
     };
     for (const Case& c : cases) {
         PageFixture f;

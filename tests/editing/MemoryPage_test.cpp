@@ -117,13 +117,13 @@ void MemoryPageTest::upAndDown() {
     scroll->setValue(0);
     f.page.Command4->click();
     QCOMPARE(grid->currentRow(), 601);
-    QVERIFY(grid->viewport()->rect().contains(
-        grid->visualRect(grid->model()->index(600, 0)).center()));
+    QVERIFY(
+        grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(600, 0)).center()));
     scroll->setValue(scroll->maximum());
     f.page.Command5->click();
     QCOMPARE(grid->currentRow(), 600);
-    QVERIFY(grid->viewport()->rect().contains(
-        grid->visualRect(grid->model()->index(599, 0)).center()));
+    QVERIFY(
+        grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(599, 0)).center()));
 
     // On the last row Down stays and shows the last rows.
     grid->setCurrentRow(EntryCount);
