@@ -41,12 +41,22 @@ void Link::close() {
     port_->close();
 }
 
+void Link::cancel() {
+    cancelled_ = true;
+    prompter_.setMuted(true);
+}
+
+void Link::resume() {
+    cancelled_ = false;
+    prompter_.setMuted(false);
+}
+
 QString Link::SendQZData(const QString& command) {
-    return exchange_.sendData(command);
+    return cancelled_ ? ReplyPortError : exchange_.sendData(command);
 }
 
 AckCode Link::SendQZAck(const QString& command) {
-    return exchange_.sendAck(command);
+    return cancelled_ ? AckCode::AckPortError : exchange_.sendAck(command);
 }
 
 } // namespace mtz4

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/Exchange.h"
+#include "link/LinkPrompter.h"
 #include "link/PortDevice.h"
 
 #include <QString>
@@ -55,8 +56,18 @@ public:
     // Why the last port failure happened, for the command-line tool.
     QString lastPortError() const { return exchange_.lastPortError(); }
 
-    // Messages of the link procedures go here.
-    Prompter& prompter() const { return prompter_; }
+    // Messages of the link procedures go here: on to the program's prompter,
+    // or nowhere once a read has been cancelled.
+    LinkPrompter& prompter() const { return prompter_; }
+
+    // Stops the clone command that is running after the exchange in
+    // progress: from now on every exchange fails at once, as a port that
+    // failed would, without touching the port, and no message is shown.
+    // The command thus ends as if it had failed at that point. resume()
+    // makes the link usable again.
+    void cancel();
+    void resume();
+    bool cancelled() const { return cancelled_; }
 
     // Two decimal digits: the bank number read at 0022h when this program
     // last brought the receiver into clone mode; empty until then. The final
@@ -64,7 +75,8 @@ public:
     QString StartBankCode;
 
 private:
-    Prompter& prompter_;
+    mutable LinkPrompter prompter_;
+    bool cancelled_ = false;
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<ReplyClock> clock_;
     int portNumber_ = FirstPortNumber;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/Prompter.h"
+
+#include <QStringList>
+
+namespace mtz4 {
+
+// The prompter the link procedures talk to: it passes every message on to
+// the program's prompter and keeps the texts shown since the last
+// clearShown(), so that the window can say afterwards what ended a clone
+// command. While muted (a cancelled read) nothing is shown and every
+// question gets its default answer.
+class LinkPrompter : public Prompter {
+public:
+    explicit LinkPrompter(Prompter& target) : target_(target) {}
+
+    PromptAnswer ask(const Prompt& prompt) override {
+        if (muted_)
+            return prompt.defaultAnswer;
+        shown_ << prompt.text;
+        return target_.ask(prompt);
+    }
+
+    void setMuted(bool muted) { muted_ = muted; }
+    bool muted() const { return muted_; }
+    const QStringList& shown() const { return shown_; }
+    void clearShown() { shown_.clear(); }
+
+private:
+    Prompter& target_;
+    bool muted_ = false;
+    QStringList shown_;
+};
+
+} // namespace mtz4
