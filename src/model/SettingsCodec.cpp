@@ -194,6 +194,14 @@ QString EncodeLine(const std::vector<ByteRule>& rules, SettingsRecord& s) {
 
 } // namespace
 
+bool MarksDataChanged(const SettingsRecord& s, const int& field) {
+    auto& record = const_cast<SettingsRecord&>(s); // the accessors only pick a field
+    for (Field marking : ChangeMarkingFields())
+        if (&marking(record) == &field)
+            return true;
+    return false;
+}
+
 QString DefaultSetLine1(int opbModel) {
     if (opbModel == Model::MTZ4J)
         return QStringLiteral("A5000000000100000000000100000000010200010C0401010208000100141403");

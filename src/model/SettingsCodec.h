@@ -16,6 +16,10 @@ bool DecodeSettings(DataSet& ds);
 // group with no selection, say) is written as its low 8 bits.
 void EncodeSettings(DataSet& ds);
 
+// True when `field`, a field of `s`, belongs to a control whose change marks
+// the data as changed (a user's change or one that DecodeSettings makes).
+bool MarksDataChanged(const SettingsRecord& s, const int& field);
+
 // The default lines of the model selected by the given opbModel index.
 QString DefaultSetLine1(int opbModel);
 QString DefaultSetLine2(int opbModel);

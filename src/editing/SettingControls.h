@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/SettingsRecord.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace mtz4 {
+
+// The kinds of settings control.
+enum class SettingKind {
+    Options,      // a group of option buttons; the value is the selected button
+    CheckOptions, // a pair of check boxes used as options (a control that is never shown)
+    Check,        // one check box: 0 clear, 1 checked
+    PickList,     // a pick list; the value is the selected item
+    Slider,       // a slider 0..maximum with a number label beside it
+};
+
+// Which page a settings control lives on.
+enum class SettingsPage { One, Two };
+
+// One control of the two settings pages: what it shows, which field of the
+// settings record it holds, and whether a user's change marks the data as
+// changed. The pages build and bind their controls from this description.
+struct SettingControl {
+    SettingsPage page = SettingsPage::Two;
+    QString name{};    // the control's name (object name; buttons get 0, 1, ... added)
+    QString caption{}; // group caption, check box caption or pick list caption
+    SettingKind kind = SettingKind::Check;
+    QStringList choices{};                    // option captions or pick list items
+    int& (*field)(SettingsRecord&) = nullptr; // the record field the control holds
+    bool marksChange = false;                 // a user's change sets DataChanged (from the codec)
+    bool offered = true;                      // false: created but never shown
+    bool firstModelOnly = false;              // shown for the MT-Z4J only
+    int maximum = 0;                          // Slider: the highest position
+    QString numberLabel{};                    // Slider: the name of the number label
+};
+
+// Every settings control of both pages, page "Settings 1" first, in the
+// order the pages show them. The model selector is not among them: it does
+// not hold a setting of its own.
+const std::vector<SettingControl>& SettingControls();
+
+// The description of the control named `name`, or nullptr.
+const SettingControl* FindSettingControl(const QString& name);
+
+// The value of the control's field in `s`.
+int SettingValue(const SettingControl& control, const SettingsRecord& s);
+
+} // namespace mtz4

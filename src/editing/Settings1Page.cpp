@@ -1,0 +1,113 @@
+#include "editing/Settings1Page.h"
+
+#include "editing/SettingBinding.h"
+#include "editing/SettingsButtons.h"
+#include "editing/VfoGrid.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+namespace {
+
+const char* const ModelCaptions[Settings1Page::ModelOptions] = {"MT-Z4J",  "MT-Z40E", "MT-Z40T",
+                                                                "MT-Z40K", "MT-K2 T", "MT-K2 E"};
+// Options 0..3 make the first row; the rest, never shown, the second.
+constexpr int OfferedModels = 4;
+
+} // namespace
+
+Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
+    setObjectName(QStringLiteral("Settings1Page"));
+    bindings_ = std::make_unique<SettingBindings>(SettingsPage::One, editor_, this);
+
+    auto* model = new QGroupBox(QStringLiteral("Model"), this);
+    model->setObjectName(QStringLiteral("opbModelGroup"));
+    auto* modelLayout = new QGridLayout(model);
+    modelLayout->setContentsMargins(6, 2, 6, 4);
+    modelLayout->setHorizontalSpacing(8);
+    modelLayout->setVerticalSpacing(2);
+    modelGroup_ = new QButtonGroup(this);
+    for (int i = 0; i < ModelOptions; ++i) {
+        opbModel_[i] = new QRadioButton(QLatin1String(ModelCaptions[i]), model);
+        opbModel_[i]->setObjectName(QStringLiteral("opbModel%1").arg(i));
+        modelGroup_->addButton(opbModel_[i], i);
+        modelLayout->addWidget(opbModel_[i], i / OfferedModels, i % OfferedModels);
+        if (i >= OfferedModels)
+            opbModel_[i]->hide();
+    }
+    modelLayout->setColumnStretch(OfferedModels, 1);
+    connect(modelGroup_, &QButtonGroup::idClicked, this, &Settings1Page::modelChosen);
+
+    QWidget* squelch = bindings_->find(QStringLiteral("Slider2"))->widget();
+    QWidget* volume = bindings_->find(QStringLiteral("Slider1"))->widget();
+    // "Lo Volume" belongs to the volume group, though it is never shown.
+    volume->layout()->addWidget(bindings_->find(QStringLiteral("chkLoVolume"))->widget());
+
+    auto* levels = new QHBoxLayout;
+    levels->addWidget(squelch, 1);
+    levels->addWidget(volume, 1);
+
+    MSFlexGrid2_ = new VfoGrid(editor_.data(), this);
+
+    const SettingsButtons buttons = MakeSettingsButtons(1, this);
+    cmbRxData1_ = buttons.read;
+    cmbTxData1_ = buttons.write;
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(model);
+    page->addLayout(levels);
+    page->addWidget(MSFlexGrid2_, 1);
+    page->addLayout(buttons.row);
+
+    connect(&editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
+        if (parts & (DataPart::Settings | DataPart::Model))
+            showSettings();
+    });
+    showSettings();
+}
+
+Settings1Page::~Settings1Page() = default;
+
+void Settings1Page::showSettings() {
+    showModel(editor_.data().settings.opbModel);
+    bindings_->show(editor_.data().settings);
+}
+
+void Settings1Page::showModel(int index) {
+    // An exclusive group cannot be left with no option selected.
+    modelGroup_->setExclusive(false);
+    for (int i = 0; i < ModelOptions; ++i)
+        opbModel_[i]->setChecked(i == index);
+    modelGroup_->setExclusive(true);
+}
+
+QRadioButton* Settings1Page::opbModel(int index) const {
+    return index >= 0 && index < ModelOptions ? opbModel_[index] : nullptr;
+}
+
+QSlider* Settings1Page::Slider1() const {
+    return findChild<QSlider*>(QStringLiteral("Slider1"));
+}
+
+QSlider* Settings1Page::Slider2() const {
+    return findChild<QSlider*>(QStringLiteral("Slider2"));
+}
+
+QLabel* Settings1Page::lblVol() const {
+    return findChild<QLabel*>(QStringLiteral("lblVol"));
+}
+
+QLabel* Settings1Page::lblSql() const {
+    return findChild<QLabel*>(QStringLiteral("lblSql"));
+}
+
+} // namespace mtz4
