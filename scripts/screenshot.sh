@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot: starts the built program under a virtual X
-# server with docs/sample.MZ4, switches to the Memory page and saves the
-# window as docs/screenshot-memory.png. Builds the program first when
-# build/src/mtz4clone is missing; BUILD_DIR names another build directory.
+# Takes the README's screenshots: starts the built program under a virtual X
+# server with docs/sample.MZ4 and saves the window on each page as
+# docs/screenshot-settings1.png, -settings2.png, -memory.png and -bank.png
+# (the Memory page widened so that every column shows). Builds the program
+# first when build/src/mtz4clone is missing; BUILD_DIR names another build
+# directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Besides the build dependencies, taking the picture needs these.
@@ -16,7 +18,6 @@ if [ ! -x "$program" ]; then
     cmake --build "$build_dir" --target mtz4clone
 fi
 
-output=docs/screenshot-memory.png
 work=$(mktemp -d)
 display_number=${SCREENSHOT_DISPLAY:-97}
 export DISPLAY=":$display_number"
@@ -53,17 +54,21 @@ if [ -z "$window" ]; then
     exit 1
 fi
 
-# The first page has the focus; Ctrl+Tab moves on page by page:
-# Settings 1 -> Settings 2 -> Memory.
+# The first page has the focus; Ctrl+Tab moves on page by page.
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 0.5
-xdotool key --window "$window" ctrl+Tab
-sleep 0.3
-xdotool key --window "$window" ctrl+Tab
-# The window opens at its fixed start size; widen it so every column shows.
-xdotool windowsize --sync "$window" 900 667 2>/dev/null || xdotool windowsize "$window" 900 667
-sleep 1
-
 mkdir -p docs
-"$import_cmd" -window "$window" "$output"
-echo "wrote $output"
+for page in settings1 settings2 memory bank; do
+    if [ "$page" = memory ]; then
+        # The window opens at its fixed start size; widen it so every column shows.
+        xdotool windowsize --sync "$window" 900 667 2>/dev/null || xdotool windowsize "$window" 900 667
+    fi
+    sleep 1
+    "$import_cmd" -window "$window" "docs/screenshot-$page.png"
+    echo "wrote docs/screenshot-$page.png"
+    if [ "$page" = memory ]; then
+        xdotool windowsize --sync "$window" 667 667 2>/dev/null || xdotool windowsize "$window" 667 667
+    fi
+    xdotool key --window "$window" ctrl+Tab
+    sleep 0.3
+done

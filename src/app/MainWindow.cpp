@@ -10,6 +10,8 @@
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
+#include "editing/Settings1Page.h"
+#include "editing/Settings2Page.h"
 #include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
@@ -207,9 +209,13 @@ void frmMain::buildPages() {
         TabStrip1_->addTab(frames[i], captions[i]);
     }
 
-    MSFlexGrid2_ = new VfoGrid(ds_, frames[Settings1Page]);
-    MSFlexGrid2_->setObjectName(QStringLiteral("MSFlexGrid2"));
-    frames[Settings1Page]->layout()->addWidget(MSFlexGrid2_);
+    settings1Page_ = new mtz4::Settings1Page(*editor_, frames[Settings1Page]);
+    frames[Settings1Page]->layout()->addWidget(settings1Page_);
+    MSFlexGrid2_ = settings1Page_->MSFlexGrid2();
+    connect(settings1Page_, &mtz4::Settings1Page::modelChosen, this, &frmMain::opbModel_Click);
+
+    settings2Page_ = new mtz4::Settings2Page(*editor_, frames[Settings2Page]);
+    frames[Settings2Page]->layout()->addWidget(settings2Page_);
 
     memoryPage_ = new mtz4::MemoryPage(*editor_, prompter_, frames[MemoryPage]);
     frames[MemoryPage]->layout()->addWidget(memoryPage_);
@@ -272,6 +278,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     ds_.SetLine1 = DefaultSetLine1(ds_.settings.opbModel);
     ds_.SetLine2 = DefaultSetLine2(ds_.settings.opbModel);
     DecodeSettings(ds_);
+    settings1Page_->showSettings();
+    settings2Page_->showSettings();
 
     MSFlexGrid2_->ChangeFont();
     MSFlexGrid1_->ChangeFont();
@@ -356,8 +364,8 @@ void frmMain::putFactoryData(const QString& step, int model) {
     setWindowTitle(Ref().AppTitle);
 }
 
-void frmMain::showModelSelection(int /*model*/) {
-    // The model options arrive with the settings pages.
+void frmMain::showModelSelection(int model) {
+    settings1Page_->showModel(model);
 }
 
 void frmMain::opbModel_Click(int model) {

@@ -20,6 +20,8 @@ class CloneFileDialogs;
 class BankPage;
 class DataEditor;
 class MemoryPage;
+class Settings1Page;
+class Settings2Page;
 class Link;
 class MemoryGrid;
 class Prompter;
@@ -104,6 +106,8 @@ public:
     // Status bar panels: text, date, time.
     QLabel* statusPanel(int index) const;
     MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }
+    mtz4::Settings1Page* settings1Page() const { return settings1Page_; }
+    mtz4::Settings2Page* settings2Page() const { return settings2Page_; }
     mtz4::MemoryPage* memoryPage() const { return memoryPage_; }
     mtz4::BankPage* bankPage() const { return bankPage_; }
     VfoGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
@@ -159,6 +163,8 @@ private:
     QLabel* statusPanels_[3] = {};
     QTimer* clockTimer_ = nullptr;
 
+    mtz4::Settings1Page* settings1Page_ = nullptr;
+    mtz4::Settings2Page* settings2Page_ = nullptr;
     mtz4::MemoryPage* memoryPage_ = nullptr;
     mtz4::BankPage* bankPage_ = nullptr;
     MemoryGrid* MSFlexGrid1_ = nullptr;

@@ -7,6 +7,8 @@
 #include "app/ResourceTexts.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "editing/Settings1Page.h"
+#include "editing/Settings2Page.h"
 #include "editing/Twips.h"
 #include "editing/VfoGrid.h"
 #include "link/Link.h"
@@ -48,6 +50,7 @@ private slots:
     void modifyIsEnabledOnSettings1AndMemoryOnly();
     void modifyAndGridsOpenTheEditDialog();
     void rowOneIsCurrentAfterStartUp();
+    void modelChange();
     void comPortDialogShowsTheCurrentPort();
     void helpButtonOpensTheAboutBox();
 };
@@ -362,6 +365,60 @@ void MainWindowTest::rowOneIsCurrentAfterStartUp() {
     w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
     w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 42);
+}
+
+// Choosing a model always asks about saving; No resets to the model's
+// factory data, Cancel keeps the model and the data; the MT-Z4J groups and
+// the header of grid column 6 follow the model.
+void MainWindowTest::modelChange() {
+    struct Case {
+        PromptAnswer answer;
+        int chosen;
+        int modelAfter;
+    };
+    for (const Case& c : {Case{PromptAnswer::No, 1, 1}, Case{PromptAnswer::Cancel, 1, 0},
+                          Case{PromptAnswer::Yes, 2, 2}}) {
+        Shell shell;
+        frmMain& w = shell.window();
+        DataSet& ds = shell.ds();
+        const QString path = shell.path(QStringLiteral("radio.MZ4"));
+        QVERIFY(WriteCloneFile(path, 118.1));
+        QVERIFY(w.LoadCloneFile(path));
+        QVERIFY(!ds.DataChanged);
+
+        shell.prompter.script({c.answer});
+        w.settings1Page()->opbModel(c.chosen)->click();
+        QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Save changes to settings?")});
+        QCOMPARE(ds.ModelIndex, c.modelAfter);
+        QVERIFY(w.settings1Page()->opbModel(c.modelAfter)->isChecked());
+        const bool reset = c.answer != PromptAnswer::Cancel;
+        QCOMPARE(ds.MemEnable[0], !reset);
+        QCOMPARE(ds.DataChanged, !reset);
+        QCOMPARE(ds.CurrentFile.isEmpty(), reset);
+        const bool z4j = c.modelAfter == 0;
+        QCOMPARE(w.settings2Page()
+                     ->findChild<QWidget*>(QStringLiteral("optRecRateGroup"))
+                     ->isVisibleTo(w.settings2Page()),
+                 z4j);
+        const QString header = w.MSFlexGrid1()->model()->headerData(5, Qt::Horizontal).toString();
+        QCOMPARE(header, QStringList({"Carrier", "Scr", "-"}).at(c.modelAfter));
+        QCOMPARE(w.MSFlexGrid2()->model()->headerData(5, Qt::Horizontal).toString(), header);
+        if (c.modelAfter == 1)
+            QCOMPARE(ds.VfoText[1][Col::Freq], QStringLiteral("0.522000"));
+    }
+
+    // Back to MT-Z4J from MT-Z40T: the groups and "Carrier" come back.
+    Shell shell;
+    frmMain& w = shell.window();
+    shell.prompter.script({PromptAnswer::No, PromptAnswer::No});
+    w.settings1Page()->opbModel(2)->click();
+    w.settings1Page()->opbModel(0)->click();
+    QCOMPARE(shell.ds().ModelIndex, 0);
+    QVERIFY(w.settings2Page()
+                ->findChild<QWidget*>(QStringLiteral("opbBugGroup"))
+                ->isVisibleTo(w.settings2Page()));
+    QCOMPARE(w.MSFlexGrid1()->model()->headerData(5, Qt::Horizontal).toString(),
+             QStringLiteral("Carrier"));
 }
 
 void MainWindowTest::comPortDialogShowsTheCurrentPort() {

@@ -5,6 +5,7 @@
 #include "editing/SettingControls.h"
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
+#include "files/CloneFile.h"
 #include "model/SettingsCodec.h"
 
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QTemporaryDir>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -134,11 +136,12 @@ void SettingsPagesTest::everyControlSurvivesTheCodec() {
         chosen[c->name] = value;
     }
 
-    EncodeSettings(*pages.ds);
+    // Saved and loaded again as a clone file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("settings.MZ4"));
+    QCOMPARE(SaveCloneFile(*pages.ds, path), CloneFileStatus::Ok);
     auto decoded = factoryDataSet(0);
-    decoded->SetLine1 = pages.ds->SetLine1;
-    decoded->SetLine2 = pages.ds->SetLine2;
-    DecodeSettings(*decoded);
+    QCOMPARE(ReadCloneFile(*decoded, path), CloneFileStatus::Ok);
     Pages fresh(std::move(decoded));
     fresh.one.showSettings();
     fresh.two.showSettings();
