@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -207,6 +208,8 @@ void FileCommandsTest::newPutsTheFactoryDataInPlace() {
     ds.bank.txtBank[0] = QStringLiteral("60");
     ds.bank.txtBank[10] = QStringLiteral("40");
     shell.window().cbbBank()->setCurrentIndex(3);
+    ds.bank.chkGrp[60] = 1;
+    shell.window().bankPage()->showGroups();
 
     action(shell.window(), "mnuFileNew")->trigger(); // unchanged data: no question
     QVERIFY(shell.prompter.prompts.isEmpty());
@@ -219,6 +222,11 @@ void FileCommandsTest::newPutsTheFactoryDataInPlace() {
     QVERIFY(!ds.DataChanged);
     QCOMPARE(shell.window().windowTitle(), Ref().AppTitle);
     QCOMPARE(shell.window().cbbBank()->currentText(), QStringLiteral("All"));
+    // The pages show the new data.
+    QCOMPARE(shell.window().bankPage()->txtBank[0]->text(), QStringLiteral("100"));
+    QCOMPARE(shell.window().bankPage()->txtBank[10]->text(), QStringLiteral("0"));
+    QVERIFY(!shell.window().bankPage()->chkGrp[60]->isChecked());
+    QCOMPARE(shell.window().MSFlexGrid1()->rowLabel(1000), QStringLiteral("09-099"));
 }
 
 void FileCommandsTest::questionBeforeOpenNewAndClose_data() {

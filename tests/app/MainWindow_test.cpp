@@ -5,6 +5,7 @@
 #include "app/AboutBox.h"
 #include "app/ComPortDialog.h"
 #include "app/ResourceTexts.h"
+#include "editing/BankPage.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
 #include "editing/Settings1Page.h"
@@ -47,6 +48,7 @@ private slots:
     void statusBarPanels();
     void windowSize();
     void pageGuardShowsTheMessageOnce();
+    void sizeTypedBeforeAPageChangeCounts();
     void modifyIsEnabledOnSettings1AndMemoryOnly();
     void modifyAndGridsOpenTheEditDialog();
     void rowOneIsCurrentAfterStartUp();
@@ -257,6 +259,24 @@ void MainWindowTest::pageGuardShowsTheMessageOnce() {
     tabs->setCurrentIndex(frmMain::Settings1Page);
     QCOMPARE(tabs->currentIndex(), int(frmMain::Settings1Page));
     QCOMPARE(shell.prompter.prompts.size(), 2);
+}
+
+// A size typed into a bank box and not yet taken over counts when the user
+// clicks another tab: the total is then 950 and the Bank page stays.
+void MainWindowTest::sizeTypedBeforeAPageChangeCounts() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    QLineEdit* box = w.bankPage()->txtBank[0];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("50"));
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Total CH must be 1000")});
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::BankPage));
+    QCOMPARE(shell.ds().bank.lblAll, QStringLiteral("950"));
+    QVERIFY(shell.ds().DataChanged);
 }
 
 void MainWindowTest::modifyIsEnabledOnSettings1AndMemoryOnly() {
