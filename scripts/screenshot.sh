@@ -2,7 +2,9 @@
 # Takes the README's screenshots: starts the built program under a virtual X
 # server with docs/sample.MZ4 and saves the window on each page as
 # docs/screenshot-settings1.png, -settings2.png, -memory.png and -bank.png
-# (the Memory page widened so that every column shows). Builds the program
+# (the Memory page widened so that every column shows), then starts Tool >
+# Read > ALL against the receiver simulator and saves the window during the
+# read as docs/screenshot-reading.png. Builds the programs
 # first when build/src/mtz4clone is missing; BUILD_DIR names another build
 # directory.
 set -euo pipefail
@@ -13,9 +15,10 @@ import_cmd=/usr/bin/import # ImageMagick's, not a stand-in elsewhere on the path
 
 build_dir=${BUILD_DIR:-build}
 program="$build_dir/src/mtz4clone"
-if [ ! -x "$program" ]; then
+simulator="$build_dir/tools/sim/mtz4sim"
+if [ ! -x "$program" ] || [ ! -x "$simulator" ]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir" --target mtz4clone
+    cmake --build "$build_dir" --target mtz4clone mtz4sim
 fi
 
 work=$(mktemp -d)
@@ -23,8 +26,10 @@ display_number=${SCREENSHOT_DISPLAY:-97}
 export DISPLAY=":$display_number"
 xvfb_pid=""
 program_pid=""
+simulator_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$simulator_pid" ] && kill "$simulator_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -37,8 +42,17 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+# A receiver holding the sample data, at the real line rate, on COM 1.
+"$simulator" --image docs/sample.MZ4 --pace --quiet --link "$work/receiver" \
+    >"$work/simulator.log" 2>&1 &
+simulator_pid=$!
+for _ in $(seq 50); do
+    [ -e "$work/receiver" ] && break
+    sleep 0.1
+done
+
 # The program keeps its INI file and settings in a scratch home, not the user's.
-HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
+MTZ4_COM1="$work/receiver" HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
     "$program" "$PWD/docs/sample.MZ4" >"$work/program.log" 2>&1 &
 program_pid=$!
 
@@ -72,3 +86,15 @@ for page in settings1 settings2 memory bank; do
     xdotool key --window "$window" ctrl+Tab
     sleep 0.3
 done
+
+# Tool > Read > ALL by its keys; the memory entries take about half a minute.
+xdotool key --window "$window" alt+t
+sleep 0.4
+xdotool key --window "$window" r
+sleep 0.4
+xdotool key --window "$window" a
+sleep 10
+"$import_cmd" -window "$window" docs/screenshot-reading.png
+echo "wrote docs/screenshot-reading.png"
+xdotool key --window "$window" Escape
+sleep 1

@@ -4,6 +4,7 @@
 #include "app/CloneFileDialogs.h"
 #include "app/ComPortDialog.h"
 #include "app/ResourceTexts.h"
+#include "app/WindowCloneView.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
 #include "editing/DataEditor.h"
@@ -17,6 +18,8 @@
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
 #include "link/Link.h"
+#include "link/ReadCommands.h"
+#include "link/WriteCommands.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/SettingsCodec.h"
@@ -33,7 +36,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -41,6 +46,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <map>
 
 namespace mtz4 {
 
@@ -95,11 +101,16 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
 
     // The edit dialog is created once and hidden between uses.
     dlgModify_ = new dlgModify(*editor_, prompter_, this);
+    // No entry is edited while a clone command runs.
     connect(MSFlexGrid1_, &MemoryGrid::editRequested, this, [this](int row) {
-        dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
+        if (!transferRunning_)
+            dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
     });
-    connect(MSFlexGrid2_, &VfoGrid::editRequested, this,
-            [this](int row) { dlgModify_->MSFlexGrid2_DblClick(row); });
+    connect(MSFlexGrid2_, &VfoGrid::editRequested, this, [this](int row) {
+        if (!transferRunning_)
+            dlgModify_->MSFlexGrid2_DblClick(row);
+    });
+    connectCloneButtons();
     connect(editor_, &DataEditor::changed, this,
             [this](const QString&, DataParts parts) { showChangedParts(parts); });
 }
@@ -110,20 +121,24 @@ void frmMain::buildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* file = addMenu(bar, "mnuFile", 1000);
-    QAction* fileNew = addItem(file, "mnuFileNew", 1001);
-    fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(fileNew, &QAction::triggered, this, [this] { NewDataSet(); });
-    connect(addItem(file, "mnuFileOpen", 1002), &QAction::triggered, this,
-            [this] { mnuFileOpen_Click(); });
-    connect(addItem(file, "mnuFileSave", 1003), &QAction::triggered, this,
-            [this] { mnuFileSave_Click(); });
-    connect(addItem(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
-            [this] { mnuFileSaveAs_Click(); });
+    // Commands that touch the data or the port; none of them may start while
+    // a clone command runs.
+    const auto dataCommand = [this](QMenu* menu, const char* name, int number,
+                                    std::function<void()> run) {
+        QAction* action = addItem(menu, name, number);
+        connect(action, &QAction::triggered, this, std::move(run));
+        dataActions_ << action;
+        return action;
+    };
+    dataCommand(file, "mnuFileNew", 1001, [this] {
+        NewDataSet();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    dataCommand(file, "mnuFileOpen", 1002, [this] { mnuFileOpen_Click(); });
+    dataCommand(file, "mnuFileSave", 1003, [this] { mnuFileSave_Click(); });
+    dataCommand(file, "mnuFileSaveAs", 1004, [this] { mnuFileSaveAs_Click(); });
     file->addSeparator();
-    connect(addItem(file, "mnuImport", 1201), &QAction::triggered, this,
-            [this] { mnuImport_Click(); });
-    connect(addItem(file, "mnuExport", 1202), &QAction::triggered, this,
-            [this] { mnuExport_Click(); });
+    dataCommand(file, "mnuImport", 1201, [this] { mnuImport_Click(); });
+    dataCommand(file, "mnuExport", 1202, [this] { mnuExport_Click(); });
     file->addSeparator();
     // The program offers no printing: the item is there but never enabled.
     addItem(file, "mnuFilePageSetup", 1005)->setEnabled(false);
@@ -144,22 +159,19 @@ void frmMain::buildMenus() {
     connect(mnuStatusBar_, &QAction::triggered, this, &frmMain::mnuStatusBar_Click);
 
     QMenu* tools = addMenu(bar, "mnuTools", 1012);
-    // The clone read and write commands are wired with the clone procedures;
-    // until then their items are shown but cannot be chosen.
     QMenu* read = addSubmenu(tools, "mnuRe", 1203);
-    addItem(read, "mnuReSet", 1205)->setEnabled(false);
-    addItem(read, "mnuReMem", 1206)->setEnabled(false);
-    addItem(read, "mnuReAll", 1207)->setEnabled(false);
+    dataCommand(read, "mnuReSet", 1205, [this] { runClone(CloneCommand::ReadSettingsMenu); });
+    dataCommand(read, "mnuReMem", 1206, [this] { runClone(CloneCommand::ReadMemoryMenu); });
+    dataCommand(read, "mnuReAll", 1207, [this] { runClone(CloneCommand::ReadAll); });
     QMenu* write = addSubmenu(tools, "mnuWr", 1204);
-    addItem(write, "mnuWrSet", 1205)->setEnabled(false);
-    addItem(write, "mnuWrMem", 1206)->setEnabled(false);
-    addItem(write, "mnuWrAll", 1207)->setEnabled(false);
-    connect(addItem(tools, "mnuToolsOptions", 1013), &QAction::triggered, this,
-            &frmMain::mnuToolsOptions_Click);
+    dataCommand(write, "mnuWrSet", 1205, [this] { runClone(CloneCommand::WriteSettingsMenu); });
+    dataCommand(write, "mnuWrMem", 1206, [this] { runClone(CloneCommand::WriteMemoryMenu); });
+    dataCommand(write, "mnuWrAll", 1207, [this] { runClone(CloneCommand::WriteAll); });
+    dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
-    connect(addItem(help, "mnuHelpAbout", 1016), &QAction::triggered, this,
-            &frmMain::mnuHelpAbout_Click);
+    // A modal box during a transfer would hold up its wait; it waits too.
+    dataCommand(help, "mnuHelpAbout", 1016, [this] { mnuHelpAbout_Click(); });
 }
 
 void frmMain::buildToolBar() {
@@ -188,6 +200,7 @@ void frmMain::buildToolBar() {
         action->setToolTip(QString::number(b.tipNumber));
         const QString key = b.key;
         connect(action, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        dataActions_ << action;
     };
     for (const Button& b : buttons)
         addButton(b);
@@ -227,6 +240,105 @@ void frmMain::buildPages() {
 
     setCentralWidget(TabStrip1_);
     connect(TabStrip1_, &QTabWidget::currentChanged, this, [this] { TabStrip1_Click(); });
+}
+
+void frmMain::connectCloneButtons() {
+    cloneView_ = std::make_unique<WindowCloneView>(WindowCloneView::Parts{
+        TabStrip1_, settings1Page_, settings2Page_, memoryPage_, bankPage_, statusPanels_[0]});
+    const auto button = [this](QPushButton* b, CloneCommand command) {
+        connect(b, &QPushButton::clicked, this, [this, command] { runClone(command); });
+    };
+    button(memoryPage_->cmbRxData, CloneCommand::ReadMemory);
+    button(memoryPage_->cmbTxData, CloneCommand::WriteMemory);
+    button(settings1Page_->cmbRxData1(), CloneCommand::ReadSettings);
+    button(settings1Page_->cmbTxData1(), CloneCommand::WriteSettings);
+    button(settings2Page_->cmbRxData2(), CloneCommand::ReadSettings);
+    button(settings2Page_->cmbTxData2(), CloneCommand::WriteSettings);
+    button(bankPage_->cmbReadBank, CloneCommand::ReadBank);
+    button(bankPage_->cmbWriteBank, CloneCommand::WriteBank);
+    button(bankPage_->cmdReadGroup, CloneCommand::ReadGroup);
+    button(bankPage_->cmdWriteGroup, CloneCommand::WriteGroup);
+
+    // A read stops with the Cancel button beside the progress bar, or Esc.
+    connect(memoryPage_->cmbCancel, &QPushButton::clicked, this, &frmMain::cancelRead);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &frmMain::cancelRead);
+}
+
+LinkResult frmMain::runClone(CloneCommand command) {
+    struct Run {
+        const char* name;
+        bool reading;
+        DataParts parts;
+        LinkResult (*procedure)(Link&, DataSet&, CloneView&);
+    };
+    // What each command touches: a read replaces data, a write only what
+    // the encoders rebuild (bank sizes fitted to 1000, groups from the boxes).
+    const DataParts read = DataPart::Memory | DataPart::Banks | DataPart::Groups;
+    const DataParts settings = DataPart::Settings | DataPart::Vfo;
+    const DataParts written = DataPart::Banks | DataPart::Groups;
+    static const std::map<CloneCommand, Run> runs = {
+        {CloneCommand::ReadAll, {"Read ALL", true, read | settings, &mnuReAll_Click}},
+        {CloneCommand::ReadMemoryMenu, {"Read Memory", true, read, &mnuReMem_Click}},
+        {CloneCommand::ReadSettingsMenu, {"Read Settings", true, settings, &mnuReSet_Click}},
+        {CloneCommand::ReadMemory, {"Read Memory", true, read, &cmbRxData_Click}},
+        {CloneCommand::ReadSettings, {"Read Settings", true, settings, &cmbRxData1_Click}},
+        {CloneCommand::ReadBank, {"Read Bank", true, written, &cmbReadBank_Click}},
+        {CloneCommand::ReadGroup, {"Read Group", true, DataPart::Groups, &cmdReadGroup_Click}},
+        {CloneCommand::WriteAll, {"Write ALL", false, written | settings, &mnuWrAll_Click}},
+        {CloneCommand::WriteMemoryMenu, {"Write Memory", false, written, &mnuWrMem_Click}},
+        {CloneCommand::WriteSettingsMenu,
+         {"Write Settings", false, DataPart::Settings, &mnuWrSet_Click}},
+        {CloneCommand::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click}},
+        {CloneCommand::WriteSettings,
+         {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
+        {CloneCommand::WriteBank, {"Write Bank", false, written, &cmbWriteBank_Click}},
+        {CloneCommand::WriteGroup, {"Write Group", false, DataPart::Groups, &cmdWriteGroup_Click}},
+    };
+    // One clone command at a time: a second one would interleave with the
+    // first on the line.
+    if (transferRunning_)
+        return LinkResult::Failure;
+    const Run& run = runs.at(command);
+    const QString name = QString::fromLatin1(run.name);
+
+    setTransferRunning(true, run.reading);
+    cloneView_->begin(name, run.reading);
+    link_.prompter().clearShown();
+    LinkResult result = LinkResult::Failure;
+    editor_->apply(name, run.parts,
+                   [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); });
+    const bool cancelled = link_.cancelled();
+    link_.resume();
+    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown());
+    setTransferRunning(false, run.reading);
+
+    if (closePending_)
+        QTimer::singleShot(0, this, &QWidget::close);
+    return result;
+}
+
+void frmMain::cancelRead() {
+    if (transferRunning_ && transferReading_)
+        link_.cancel();
+}
+
+void frmMain::setTransferRunning(bool running, bool reading) {
+    transferRunning_ = running;
+    transferReading_ = running && reading;
+    for (QAction* action : dataActions_)
+        action->setEnabled(!running);
+    mnuEditUndo_->setEnabled(!running && (TabStrip1_->currentIndex() == Settings1Page ||
+                                          TabStrip1_->currentIndex() == MemoryPage));
+    settings1Page_->setEditingEnabled(!running);
+    settings2Page_->setEnabled(!running);
+    bankPage_->setEnabled(!running);
+    for (QPushButton* b : {memoryPage_->cmbRxData, memoryPage_->cmbTxData, memoryPage_->cmbClear,
+                           memoryPage_->cmbClAll, bankPage_->cmbReadBank, bankPage_->cmbWriteBank,
+                           bankPage_->cmdReadGroup, bankPage_->cmdWriteGroup,
+                           settings2Page_->cmbRxData2(), settings2Page_->cmbTxData2()})
+        b->setEnabled(!running);
 }
 
 void frmMain::buildStatusBar() {
@@ -475,7 +587,8 @@ void frmMain::TabStrip1_Click() {
 
     for (int i = 0; i < TabStrip1_->count(); ++i)
         TabStrip1_->widget(i)->setEnabled(i == chosen);
-    mnuEditUndo_->setEnabled(chosen == Settings1Page || chosen == MemoryPage);
+    mnuEditUndo_->setEnabled(!transferRunning_ &&
+                             (chosen == Settings1Page || chosen == MemoryPage));
     if (chosen == MemoryPage)
         enterMemoryPage();
 }
@@ -562,6 +675,25 @@ void frmMain::fitFrameToStartSize() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (transferRunning_) {
+        // Nothing is left half done: a read stops after the block in
+        // progress, a write goes on to its end; the window closes then.
+        event->ignore();
+        if (closePending_)
+            return;
+        closePending_ = true;
+        if (transferReading_) {
+            link_.cancel();
+        } else {
+            const QString notice = QStringLiteral(
+                "The write to the receiver goes on; the program closes when it has ended.");
+            statusPanels_[0]->setText(notice);
+            prompter_.notify({notice, Ref().AppTitle, PromptIcon::Information, PromptButtons::Ok,
+                              PromptAnswer::Ok});
+        }
+        return;
+    }
+    closePending_ = false;
     if (!askToSaveChanges()) {
         event->ignore();
         return;

@@ -2,9 +2,12 @@
 
 #include "editing/DataEditor.h"
 #include "files/IniFile.h"
+#include "link/CloneMode.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QSize>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -26,6 +29,7 @@ class Link;
 class MemoryGrid;
 class Prompter;
 class VfoGrid;
+class WindowCloneView;
 class dlgCOM;
 class dlgModify;
 class frmAbout;
@@ -41,6 +45,24 @@ class frmAbout;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
+    // The clone commands of the buttons and the Read and Write menus.
+    enum class CloneCommand {
+        ReadAll,
+        ReadMemoryMenu,
+        ReadSettingsMenu,
+        ReadMemory,   // "Read" on the Memory page
+        ReadSettings, // "Read Settings" on either settings page
+        ReadBank,
+        ReadGroup,
+        WriteAll,
+        WriteMemoryMenu,
+        WriteSettingsMenu,
+        WriteMemory,
+        WriteSettings,
+        WriteBank,
+        WriteGroup,
+    };
+
     // Pages of TabStrip1, by index.
     enum Page { Settings1Page = 0, Settings2Page = 1, MemoryPage = 2, BankPage = 3 };
     // The hidden list cbbBank: "Bank 0".."Bank 49", "Program Scan",
@@ -93,6 +115,14 @@ public:
     // Help > About and the Help button: the about box, modally.
     void mnuHelpAbout_Click();
 
+    // Runs a clone command as one step of the editor, with every other
+    // command disabled until it has ended; a second command while one runs
+    // is refused. Returns the command's outcome.
+    LinkResult runClone(CloneCommand command);
+    // Stops a running read after the exchange in progress (Cancel, Esc).
+    void cancelRead();
+    bool transferRunning() const { return transferRunning_; }
+
     // The user selected model option `model` (0..3): after the question
     // about unsaved changes, the factory data of that model; Cancel keeps the
     // previous model and its data.
@@ -126,6 +156,8 @@ private:
     void buildToolBar();
     void buildPages();
     void buildStatusBar();
+    void connectCloneButtons();
+    void setTransferRunning(bool running, bool reading);
     void updateClock();
 
     // "Save changes to settings?" before New, Open and closing. Returns true
@@ -153,6 +185,11 @@ private:
     IniLocation ini_;
 
     DataEditor* editor_ = nullptr;
+    std::unique_ptr<WindowCloneView> cloneView_;
+    QList<QAction*> dataActions_; // disabled while a clone command runs
+    bool transferRunning_ = false;
+    bool transferReading_ = false;
+    bool closePending_ = false; // the user closed the window during a transfer
     QSize startSize_;
     bool frameFitted_ = false;
 

@@ -87,4 +87,12 @@ PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     return escapeAnswer(prompt.buttons);
 }
 
+void MessageBoxPrompter::notify(const Prompt& prompt) {
+    auto* box =
+        new QMessageBox(boxIcon(prompt.icon), prompt.title, prompt.text, QMessageBox::Ok, parent_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 } // namespace mtz4

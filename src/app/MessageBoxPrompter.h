@@ -19,6 +19,8 @@ public:
     // Closing the box by its frame or Escape answers Cancel where there is a
     // Cancel button, No for a Yes/No question, Ok for a plain message.
     PromptAnswer ask(const Prompt& prompt) override;
+    // A message box that stays open while the program goes on.
+    void notify(const Prompt& prompt) override;
 
 private:
     QPointer<QWidget> parent_;

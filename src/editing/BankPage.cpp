@@ -29,8 +29,6 @@ constexpr int SizeColumns = BankCount / BanksPerColumn;
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    // The clone commands of these buttons come with the window's clone wiring.
-    button->setEnabled(false);
     return button;
 }
 

@@ -35,9 +35,6 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
 
     cmbRxData = Button(QStringLiteral("Read"), "cmbRxData", this);
     cmbTxData = Button(QStringLiteral("Write"), "cmbTxData", this);
-    // The clone commands of these two come with the window's clone wiring.
-    cmbRxData->setEnabled(false);
-    cmbTxData->setEnabled(false);
     cmbClear = Button(QStringLiteral("Clear"), "cmbClear", this);
     cmbClAll = Button(QStringLiteral("Clear All"), "cmbClAll", this);
     Command5 = Button(QStringLiteral("Up"), "Command5", this);
@@ -45,16 +42,23 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->hide();
+    cmbCancel = Button(QStringLiteral("Cancel"), "cmbCancel", this);
+    cmbCancel->setToolTip(QStringLiteral("Stops the read after the block in progress (Esc)"));
+    cmbCancel->hide();
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmbRxData, cmbTxData, cmbClear, cmbClAll, Command5, Command4})
         buttons->addWidget(b);
-    buttons->addWidget(ProgressBar1, 1);
     buttons->addStretch();
+    // The progress row takes no room while it is hidden.
+    auto* progress = new QHBoxLayout;
+    progress->addWidget(ProgressBar1, 1);
+    progress->addWidget(cmbCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0); // the page frame has its own
     layout->addWidget(MSFlexGrid1, 1);
+    layout->addLayout(progress);
     layout->addLayout(buttons);
 
     connect(cmbClear, &QPushButton::clicked, this, &MemoryPage::cmbClear_Click);

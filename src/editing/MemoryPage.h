@@ -40,6 +40,8 @@ public:
     QPushButton* Command5 = nullptr; // "Up"
     QPushButton* Command4 = nullptr; // "Down"
     QProgressBar* ProgressBar1 = nullptr;
+    // Beside the progress bar while a read runs: stops it (as Esc does).
+    QPushButton* cmbCancel = nullptr;
 
 private:
     bool confirmClear(const QString& question);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -76,6 +77,14 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
 }
 
 Settings1Page::~Settings1Page() = default;
+
+void Settings1Page::setEditingEnabled(bool enabled) {
+    findChild<QGroupBox*>(QStringLiteral("opbModelGroup"))->setEnabled(enabled);
+    Slider1()->setEnabled(enabled);
+    Slider2()->setEnabled(enabled);
+    cmbRxData1_->setEnabled(enabled);
+    cmbTxData1_->setEnabled(enabled);
+}
 
 void Settings1Page::showSettings() {
     showModel(editor_.data().settings.opbModel);

@@ -37,6 +37,11 @@ public:
     // Puts the settings record's values (model, sliders) into the controls;
     // not a change of the data.
     void showSettings();
+    // Enables or disables what changes the data or starts a clone command
+    // (the model options, the sliders, the buttons), leaving the VFO grid
+    // readable.
+    void setEditingEnabled(bool enabled);
+
     // Selects model option `index` (none for an index without an option)
     // without emitting modelChosen().
     void showModel(int index);
@@ -47,7 +52,7 @@ public:
     QLabel* lblVol() const;
     QLabel* lblSql() const;
     VfoGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
-    // The clone commands are not connected yet: both buttons start disabled.
+    // The buttons of the settings read and write; the window runs them.
     QPushButton* cmbRxData1() const { return cmbRxData1_; }
     QPushButton* cmbTxData1() const { return cmbTxData1_; }
 

@@ -31,7 +31,7 @@ public:
     // "Bug Type" for model 0 (MT-Z4J), hides them for every other model.
     void showModelGroups(int model);
 
-    // The clone commands are not connected yet: both buttons start disabled.
+    // The buttons of the settings read and write; the window runs them.
     QPushButton* cmbRxData2() const { return cmbRxData2_; }
     QPushButton* cmbTxData2() const { return cmbTxData2_; }
     QScrollArea* scrollArea() const { return scrollArea_; }

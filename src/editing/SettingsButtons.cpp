@@ -11,8 +11,6 @@ SettingsButtons MakeSettingsButtons(int page, QWidget* parent) {
     buttons.read->setObjectName(QStringLiteral("cmbRxData%1").arg(page));
     buttons.write = new QPushButton(QStringLiteral("Write Settings"), parent);
     buttons.write->setObjectName(QStringLiteral("cmbTxData%1").arg(page));
-    buttons.read->setEnabled(false);
-    buttons.write->setEnabled(false);
     buttons.row = new QHBoxLayout;
     buttons.row->addStretch();
     buttons.row->addWidget(buttons.read);

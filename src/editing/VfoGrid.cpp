@@ -16,4 +16,11 @@ void VfoGrid::UpdateVFOData() {
     model_->refresh();
 }
 
+void VfoGrid::selectWholeGrid() {
+    const QModelIndex first = model_->index(0, 0);
+    const QModelIndex last = model_->index(BandCount - 1, model_->columnCount() - 1);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+}
+
 } // namespace mtz4

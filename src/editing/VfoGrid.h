@@ -19,6 +19,9 @@ public:
     // Redraws every band from VfoText with the texts of the selected model.
     // The tables are not changed.
     void UpdateVFOData();
+    // Row 1, column 1 current; the selection runs to the last row and column
+    // (after a settings read).
+    void selectWholeGrid();
 
     VfoTableModel* tableModel() const { return model_; }
 

@@ -25,6 +25,9 @@ public:
     virtual ~Prompter() = default;
     // Shows the prompt and returns the user's answer (Ok for a plain message).
     virtual PromptAnswer ask(const Prompt& prompt) = 0;
+    // Shows a plain message without waiting for the user to close it, where
+    // the program goes on meanwhile (a clone command running).
+    virtual void notify(const Prompt& prompt) { ask(prompt); }
 
     // A failure message: title "ERROR", error icon, OK button.
     void error(const QString& text) {
