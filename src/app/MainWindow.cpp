@@ -14,6 +14,7 @@
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "editing/Twips.h"
+#include "editing/UndoHistory.h"
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
@@ -92,6 +93,8 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
       ini_(std::move(ini)) {
     setObjectName(QStringLiteral("frmMain"));
     editor_ = new DataEditor(ds_, this);
+    history_ = new UndoHistory(*editor_, this);
+    connect(history_, &UndoHistory::stateChanged, this, &frmMain::updateUndoActions);
     buildMenus();
     buildToolBar();
     buildPages();
@@ -111,6 +114,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
             dlgModify_->MSFlexGrid2_DblClick(row);
     });
     connectCloneButtons();
+    updateUndoActions();
     connect(editor_, &DataEditor::changed, this,
             [this](const QString&, DataParts parts) { showChangedParts(parts); });
 }
@@ -145,6 +149,17 @@ void frmMain::buildMenus() {
     connect(addItem(file, "mnuFileExit", 1007), &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = addMenu(bar, "mnuEdit", 1008);
+    // Undo and redo name the step they take back or make again.
+    mnuUndo_ = edit->addAction(QString());
+    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo_->setShortcut(QKeySequence::Undo);
+    connect(mnuUndo_, &QAction::triggered, this, [this] { history_->undo(); });
+    mnuRedo_ = edit->addAction(QString());
+    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
+    mnuRedo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(mnuRedo_, &QAction::triggered, this, [this] { history_->redo(); });
+    edit->addSeparator();
     mnuEditUndo_ = addItem(edit, "mnuEditUndo", 1009);
     connect(mnuEditUndo_, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
 
@@ -307,8 +322,9 @@ LinkResult frmMain::runClone(CloneCommand command) {
     cloneView_->begin(name, run.reading);
     link_.prompter().clearShown();
     LinkResult result = LinkResult::Failure;
-    editor_->apply(name, run.parts,
-                   [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); });
+    editor_->apply(
+        name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); },
+        run.reading ? StepKind::Replace : StepKind::Transfer);
     const bool cancelled = link_.cancelled();
     link_.resume();
     cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown());
@@ -317,6 +333,18 @@ LinkResult frmMain::runClone(CloneCommand command) {
     if (closePending_)
         QTimer::singleShot(0, this, &QWidget::close);
     return result;
+}
+
+void frmMain::updateUndoActions() {
+    const TextLanguage language = SystemTextLanguage();
+    const auto caption = [language](int number, const QString& step) {
+        const QString text = ResourceText(number, language);
+        return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
+    };
+    mnuUndo_->setText(caption(2001, history_->undoText()));
+    mnuRedo_->setText(caption(2002, history_->redoText()));
+    mnuUndo_->setEnabled(!transferRunning_ && history_->canUndo());
+    mnuRedo_->setEnabled(!transferRunning_ && history_->canRedo());
 }
 
 void frmMain::cancelRead() {
@@ -329,6 +357,7 @@ void frmMain::setTransferRunning(bool running, bool reading) {
     transferReading_ = running && reading;
     for (QAction* action : dataActions_)
         action->setEnabled(!running);
+    updateUndoActions();
     mnuEditUndo_->setEnabled(!running && (TabStrip1_->currentIndex() == Settings1Page ||
                                           TabStrip1_->currentIndex() == MemoryPage));
     settings1Page_->setEditingEnabled(!running);
@@ -461,17 +490,20 @@ bool frmMain::askToSaveChanges() {
 int frmMain::NewDataSet() {
     if (!askToSaveChanges())
         return 1;
-    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel);
+    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel, StepKind::Replace);
     return 0;
 }
 
-void frmMain::putFactoryData(const QString& step, int model) {
-    editor_->apply(step, DataPart::Everything, [model](DataSet& ds) {
-        ds.settings.opbModel = model;
-        ApplyFactoryData(ds);
-        if (model >= 0 && model < ModelCount)
-            ds.ModelIndex = model;
-    });
+void frmMain::putFactoryData(const QString& step, int model, StepKind kind) {
+    editor_->apply(
+        step, DataPart::Everything,
+        [model](DataSet& ds) {
+            ds.settings.opbModel = model;
+            ApplyFactoryData(ds);
+            if (model >= 0 && model < ModelCount)
+                ds.ModelIndex = model;
+        },
+        kind);
     cbbBank_->setCurrentIndex(BankListAll);
     setWindowTitle(Ref().AppTitle);
 }
@@ -490,7 +522,7 @@ void frmMain::opbModel_Click(int model) {
         showModelSelection(ds_.ModelIndex);
         return;
     }
-    putFactoryData(QStringLiteral("Model ") + ModelName(model), model);
+    putFactoryData(QStringLiteral("Model ") + ModelName(model), model, StepKind::Edit);
 }
 
 bool frmMain::mnuFileOpen_Click() {
@@ -505,9 +537,9 @@ bool frmMain::mnuFileOpen_Click() {
 }
 
 bool frmMain::LoadCloneFile(const QString& path) {
-    const bool loaded =
-        editor_->tryApply(QStringLiteral("Open"), DataPart::Everything,
-                          [&](DataSet& ds) { return mtz4::LoadCloneFile(ds, path, prompter_); });
+    const bool loaded = editor_->tryApply(
+        QStringLiteral("Open"), DataPart::Everything,
+        [&](DataSet& ds) { return mtz4::LoadCloneFile(ds, path, prompter_); }, StepKind::Replace);
     if (!loaded)
         return false;
     MSFlexGrid1_->setCurrentRow(1);
@@ -520,6 +552,7 @@ bool frmMain::mnuFileSave_Click() {
         return mnuFileSaveAs_Click();
     if (!SaveCloneFile(ds_, ds_.CurrentFile, prompter_))
         return false;
+    editor_->markSaved();
     showCurrentFileCaption();
     return true;
 }
@@ -530,6 +563,7 @@ bool frmMain::mnuFileSaveAs_Click() {
         return false;
     if (!SaveCloneFile(ds_, path, prompter_))
         return false;
+    editor_->markSaved();
     showCurrentFileCaption();
     return true;
 }

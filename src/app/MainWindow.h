@@ -29,6 +29,7 @@ class Link;
 class MemoryGrid;
 class Prompter;
 class VfoGrid;
+class UndoHistory;
 class WindowCloneView;
 class dlgCOM;
 class dlgModify;
@@ -130,6 +131,7 @@ public:
 
     // Every change the window makes to the data set goes through it.
     DataEditor* editor() const { return editor_; }
+    UndoHistory* history() const { return history_; }
     QTabWidget* TabStrip1() const { return TabStrip1_; }
     QComboBox* cbbBank() const { return cbbBank_; }
     QToolBar* tbToolBar() const { return tbToolBar_; }
@@ -170,7 +172,9 @@ private:
     // editor themselves.
     void showChangedParts(DataParts parts);
     // The factory data of `model` in place, as the editor step `step`.
-    void putFactoryData(const QString& step, int model);
+    void putFactoryData(const QString& step, int model, StepKind kind);
+    // Undo and Redo name their step and are enabled when there is one.
+    void updateUndoActions();
     // Selects model option `model` on the page without it counting as a choice.
     void showModelSelection(int model);
     // Once a window manager has framed the window, makes the frame, not the
@@ -185,6 +189,7 @@ private:
     IniLocation ini_;
 
     DataEditor* editor_ = nullptr;
+    UndoHistory* history_ = nullptr;
     std::unique_ptr<WindowCloneView> cloneView_;
     QList<QAction*> dataActions_; // disabled while a clone command runs
     bool transferRunning_ = false;
@@ -210,6 +215,8 @@ private:
     frmAbout* frmAbout_ = nullptr;
     dlgCOM* dlgCOM_ = nullptr;
 
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
     QAction* mnuEditUndo_ = nullptr;
     QAction* mnuViewToolbar_ = nullptr;
     QAction* mnuStatusBar_ = nullptr;

@@ -18,7 +18,8 @@ struct NumberedText {
     const char* japanese; // UTF-8
 };
 
-// Menu captions (1000..1016, 1100, 1201..1207) and toolbar tool tips (1017..1021).
+// Menu captions (1000..1016, 1100, 1201..1207), toolbar tool tips (1017..1021)
+// and the captions of our own editing commands (2001..).
 constexpr NumberedText Texts[] = {
     {1000, "File(&F)", "ﾌｧｲﾙ(&F)"},
     {1001, "New(&N)", "新規作成(&N)"},
@@ -47,6 +48,19 @@ constexpr NumberedText Texts[] = {
     {1205, "Settings(&S)", "設定(&S)"},
     {1206, "Memory(&M)", "メモリー(&M)"},
     {1207, "ALL(&A)", "すべて(&A)"},
+    // The editing commands beyond the original menus (2001..).
+    {2001, "Undo", "元に戻す"},
+    {2002, "Redo", "やり直し"},
+    {2003, "Cut(&T)", "切り取り(&T)"},
+    {2004, "Copy(&C)", "コピー(&C)"},
+    {2005, "Paste(&P)", "貼り付け(&P)"},
+    {2006, "Insert Empty Entry(&I)", "空きエントリーを挿入(&I)"},
+    {2007, "Delete Entry(&D)", "エントリーを削除(&D)"},
+    {2008, "Find(&F)...", "検索(&F)..."},
+    {2009, "Go To(&G)...", "移動(&G)..."},
+    {2010, "Hide Empty Entries(&H)", "空きエントリーを隠す(&H)"},
+    {2011, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
+    {2012, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

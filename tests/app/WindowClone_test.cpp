@@ -139,7 +139,9 @@ void WindowCloneTest::failurePaths() {
     const Case cases[] = {
         {"no device", {}, "mnuReAll", {"Read Failed..."}},
         {"wrong model", {"--model", "MT-Z40E"}, "mnuReMem", {"Region Error"}},
-        {"silent mid-read", {"--silent-after", "40"}, "mnuReMem",
+        {"silent mid-read",
+         {"--silent-after", "40"},
+         "mnuReMem",
          {"Communication Error", "Read Failed..."}},
         {"bank total not 1000", {}, "mnuWrAll", {"Total CH must be 1000", "Write Failed..."}},
     };
@@ -183,8 +185,8 @@ void WindowCloneTest::cancelledReadAndCommandsDuringATransfer() {
         if (cancelledAt >= 0 || bar->isHidden() || bar->value() < 100)
             return;
         // Nothing else can start meanwhile.
-        for (const char* name : {"mnuReAll", "mnuWrAll", "mnuFileOpen", "mnuFileNew",
-                                 "mnuImport", "mnuEditUndo", "mnuToolsOptions"})
+        for (const char* name : {"mnuReAll", "mnuWrAll", "mnuFileOpen", "mnuFileNew", "mnuImport",
+                                 "mnuEditUndo", "mnuToolsOptions"})
             QVERIFY2(!action(w, name)->isEnabled(), name);
         QVERIFY(!w.memoryPage()->cmbClear->isEnabled());
         QVERIFY(!w.bankPage()->isEnabledTo(w.bankPage()->parentWidget()));
