@@ -24,11 +24,10 @@ struct DataDelta::Rest {
     BankControls bank;
 
     explicit Rest(const DataSet& ds)
-        : VfoData(ds.VfoData), VfoText(ds.VfoText), BankSize(ds.BankSize),
-          BankText(ds.BankText), GroupFlag(ds.GroupFlag), SetLine1(ds.SetLine1),
-          SetLine2(ds.SetLine2), GroupLine(ds.GroupLine), BankLines(ds.BankLines),
-          EnableLines(ds.EnableLines), ModelIndex(ds.ModelIndex), settings(ds.settings),
-          bank(ds.bank) {}
+        : VfoData(ds.VfoData), VfoText(ds.VfoText), BankSize(ds.BankSize), BankText(ds.BankText),
+          GroupFlag(ds.GroupFlag), SetLine1(ds.SetLine1), SetLine2(ds.SetLine2),
+          GroupLine(ds.GroupLine), BankLines(ds.BankLines), EnableLines(ds.EnableLines),
+          ModelIndex(ds.ModelIndex), settings(ds.settings), bank(ds.bank) {}
 
     void putInto(DataSet& ds) const {
         ds.VfoData = VfoData;

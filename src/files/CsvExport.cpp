@@ -1,6 +1,7 @@
 #include "files/CloneFile.h"
 #include "files/CsvFields.h"
 #include "files/CsvFile.h"
+#include "files/CsvRecord.h"
 #include "files/CsvWords.h"
 #include "files/FileBytes.h"
 #include "reference/ReferenceTables.h"
@@ -37,13 +38,10 @@ template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& te
     return out;
 }
 
-void writeEntry(CsvWriter& out, const DataSet& ds, const QString& section, int entry,
-                const QString& channel) {
-    const QString skip =
-        ds.MemData[entry][Col::Skip] != 0.0 ? CsvWord::TrueFlag : CsvWord::FalseFlag;
-    const QString enable = ds.MemEnable[entry] ? CsvWord::TrueFlag : CsvWord::FalseFlag;
-    out.line(QStringList{CsvWord::Model, section, channel} << firstTexts(ds.MemText[entry]) << skip,
-             {enable});
+// An entry's line: every field quoted but ENABLE, a truth value.
+void writeEntry(CsvWriter& out, const DataSet& ds, int entry) {
+    const QStringList fields = CsvEntryFields(ds, entry);
+    out.line(fields.mid(0, fields.size() - 1), {fields.last()});
 }
 
 } // namespace
@@ -66,15 +64,8 @@ QByteArray CsvFileText(const DataSet& ds) {
         out.line(QStringList{CsvWord::Model, CsvWord::Vfo, QString::number(b)}
                  << firstTexts(ds.VfoText[b]) << CsvWord::FalseFlag << CsvWord::TrueFlag);
 
-    for (int e = 0; e < FirstProgramScanEntry; ++e)
-        writeEntry(out, ds, CsvWord::Memory, e, QString::number(e));
-    for (int e = FirstProgramScanEntry; e < FirstSearchPassEntry; ++e)
-        writeEntry(out, ds, CsvWord::ProgramScan, e,
-                   Ref().ProgramScanLabel[e - FirstProgramScanEntry]);
-    for (int e = FirstSearchPassEntry; e < FirstPriorityEntry; ++e)
-        writeEntry(out, ds, CsvWord::SearchPass, e, QString::number(e - FirstSearchPassEntry));
-    for (int e = FirstPriorityEntry; e < EntryCount; ++e)
-        writeEntry(out, ds, CsvWord::Priority, e, QString::number(e - FirstPriorityEntry));
+    for (int e = 0; e < EntryCount; ++e)
+        writeEntry(out, ds, e);
 
     for (int b = 0; b < BankCount; ++b)
         out.line({CsvWord::Model, CsvWord::BankAmount, QString::number(b), ds.bank.txtBank[b]});

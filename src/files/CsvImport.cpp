@@ -1,6 +1,7 @@
 #include "files/CsvEntryIndex.h"
 #include "files/CsvFields.h"
 #include "files/CsvFile.h"
+#include "files/CsvRecord.h"
 #include "files/CsvWords.h"
 #include "files/FileBytes.h"
 #include "model/BankCodec.h"
@@ -17,150 +18,7 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int RecordTexts = Col::Name + 1;    // the texts of columns 0..10
-constexpr int RecordFields = RecordTexts + 2; // then SKIP and ENABLE
-constexpr int StepCount = 18;                 // StepList 0..17 (18 and 19 are empty)
-constexpr int DefaultTone = 8;                // "88.5Hz", for a tone text not in the list
-constexpr int FirstCarrierHundreds = 3;       // carrier code 0 is 300 Hz
-constexpr int NameLength = 6;
 constexpr int HighestGroupRowZeroBox = BankCount - 1; // boxes 0..49: row 0, never shown
-
-// Upper case within the file's code page: a character whose upper case lies
-// outside ISO-8859-1 (such as the micro sign or y with diaeresis) stays as it
-// is, so the note still saves into the clone file unchanged.
-QString upperCase(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        const QChar upper = c.toUpper();
-        if (upper.unicode() <= 0xFF)
-            c = upper;
-    }
-    return out;
-}
-
-// A name the record can hold: the first 6 characters, each one outside
-// codes 32..126 written as a space.
-QString recordName(const QString& text) {
-    QString name = text.left(NameLength);
-    for (QChar& c : name) {
-        if (c.unicode() < 32 || c.unicode() > 126)
-            c = QLatin1Char(' ');
-    }
-    return name;
-}
-
-// The index of the list text equal to `upper` compared in upper case, or -1.
-template <std::size_t N>
-int indexOf(const std::array<QString, N>& list, int count, const QString& upper) {
-    for (int i = 0; i < count; ++i) {
-        if (upperCase(list[i]) == upper)
-            return i;
-    }
-    return -1;
-}
-
-int modeCode(const QString& upper) {
-    for (int code = 0; code <= 2; ++code) {
-        if (ModeText(code) == upper)
-            return code;
-    }
-    return -1;
-}
-
-int carrierCode(const QString& upper) {
-    if (upper == QLatin1String("JR"))
-        return CarrierJRCode;
-    const qint64 hertz = RoundHalfEven(NumericValue(upper));
-    const qint64 code = RoundHalfEven(double(hertz) / 100.0 - FirstCarrierHundreds);
-    return code < 0 || code >= CarrierJRCode ? CarrierJRCode : int(code);
-}
-
-int toneCode(const QString& upper) {
-    const double value = NumericValue(upper);
-    const auto& tones = Ref().ToneList;
-    for (int i = 0; i < int(tones.size()); ++i) {
-        if (NumericValue(tones[i]) == value)
-            return i;
-    }
-    return DefaultTone;
-}
-
-int shiftDirection(const QString& upper) {
-    if (upper == QLatin1String("SHIFT+") || upper == QLatin1String("+SHIFT"))
-        return 1;
-    if (upper == QLatin1String("SHIFT-") || upper == QLatin1String("-SHIFT"))
-        return 2;
-    return 0;
-}
-
-int secretCode(const QString& upper) {
-    const qint64 code = RoundHalfEven(NumericValue(upper));
-    return code < 0 || code > LastSecretCode ? SecretRepairCode : int(code);
-}
-
-// The numbers and texts of one band or entry line.
-struct Record {
-    std::array<double, MemColumns> data{};
-    std::array<QString, RecordTexts> text;
-    bool enable = false;
-};
-
-// Builds the record from the 11 texts (in upper case), SKIP and ENABLE;
-// nothing when the line must be passed over.
-std::optional<Record> toRecord(const QStringList& f) {
-    Record r;
-    const double freq = NumericValue(f[Col::Freq]);
-    if (freq < LowestFrequency || freq > HighestFrequency)
-        return std::nullopt; // an empty line (0) or one the record cannot hold
-    const int mode = modeCode(f[Col::Mode]);
-    const int step = indexOf(Ref().StepList, StepCount, f[Col::Step]);
-    const double shift = NumericValue(f[Col::Shift]);
-    if (mode < 0 || step < 0 || shift < 0.0 || shift >= OffsetLimit)
-        return std::nullopt;
-    const int option =
-        qMax(0, indexOf(Ref().OptionList, int(Ref().OptionList.size()), f[Col::Option]));
-    const int secret = secretCode(f[Col::Secret]);
-    const int carrier = carrierCode(f[Col::Carrier]);
-    const int tone = toneCode(f[Col::Tone]);
-    const int shiftDir = shiftDirection(f[Col::ShiftDir]);
-
-    const auto put = [&r](int column, double value, const QString& text) {
-        r.data[column] = value;
-        r.text[column] = text;
-    };
-    put(Col::Freq, freq, FormatMHz(freq));
-    put(Col::Mode, mode, ModeText(mode));
-    put(Col::Step, step, StepText(step));
-    put(Col::Option, option, OptionText(option));
-    put(Col::Secret, secret, QString::number(secret));
-    put(Col::Carrier, carrier, CarrierText(carrier));
-    put(Col::Tone, tone, ToneText(tone));
-    put(Col::ShiftDir, shiftDir, ShiftDirText(shiftDir));
-    put(Col::Shift, shift, FormatMHz(shift));
-    r.text[Col::Note] = f[Col::Note];
-    r.text[Col::Name] = recordName(f[Col::Name]);
-    r.data[Col::Skip] = f[RecordTexts] == CsvWord::TrueFlag ? 1.0 : 0.0;
-    // Spreadsheets write the flag back quoted or not; either way it counts.
-    r.enable = f[RecordTexts + 1] == CsvWord::TrueFlag;
-    return r;
-}
-
-void storeEntry(DataSet& ds, int entry, const Record& r) {
-    for (int c = 0; c < MemColumns; ++c)
-        ds.MemData[entry][c] = r.data[c];
-    for (int c = 0; c < RecordTexts; ++c)
-        ds.MemText[entry][c] = r.text[c];
-    if (r.data[Col::Skip] != 0.0)
-        ds.MemText[entry][Col::Skip] = QStringLiteral("*");
-    ds.MemEnable[entry] = r.enable;
-}
-
-void storeBand(DataSet& ds, int band, const Record& r) {
-    for (int c = 0; c < VfoColumns; ++c) {
-        ds.VfoData[band][c] = r.data[c];
-        ds.VfoText[band][c] = r.text[c];
-    }
-}
 
 // A band or entry number given as a number in 0..last; -1 otherwise (a field
 // without a leading number names nothing, rather than band or entry 0).
@@ -238,7 +96,7 @@ public:
             // and what is left of a line that was not usable.
             if (fields[next_++] != CsvWord::Model || next_ >= fields.size())
                 continue;
-            const Section section = sectionOf(upperCase(fields[next_++]));
+            const Section section = sectionOf(CsvUpperCase(fields[next_++]));
             if (section == Section::BankAmount || section == Section::Group) {
                 if (!numberPair(section))
                     return false;
@@ -257,23 +115,21 @@ private:
     void record(Section section) {
         if (!has(1))
             return;
-        const QString channel = upperCase((*fields_)[next_++]);
+        const QString channel = CsvUpperCase((*fields_)[next_++]);
         if (channel.isEmpty())
             return;
         const int target = targetOf(section, channel);
-        if (target < 0 || !has(RecordFields))
+        if (target < 0 || !has(CsvRecordFields))
             return;
-        QStringList values = fields_->mid(next_, RecordFields);
-        next_ += RecordFields;
-        for (int c = 0; c < RecordTexts; ++c)
-            values[c] = upperCase(values[c]);
-        const std::optional<Record> r = toRecord(values);
+        const QStringList values = fields_->mid(next_, CsvRecordFields);
+        next_ += CsvRecordFields;
+        const std::optional<CsvRecord> r = ParseCsvRecord(values, CsvTexts::UpperCase);
         if (!r)
             return;
         if (section == Section::Vfo)
-            storeBand(ds_, target, *r);
+            StoreCsvBand(ds_, target, *r);
         else
-            storeEntry(ds_, target, *r);
+            StoreCsvEntry(ds_, target, *r);
         ++applied_;
     }
 

@@ -1,0 +1,195 @@
+#include "files/CsvRecord.h"
+
+#include "files/CsvWords.h"
+#include "model/NumericText.h"
+#include "model/RecordCodec.h"
+#include "reference/ReferenceTables.h"
+
+namespace mtz4 {
+
+namespace {
+
+constexpr int StepCount = 18;                 // StepList 0..17 (18 and 19 are empty)
+constexpr int DefaultTone = 8;                // "88.5Hz", for a tone text not in the list
+constexpr int FirstCarrierHundreds = 3;       // carrier code 0 is 300 Hz
+constexpr int NameLength = 6;
+
+// Upper case within the file's code page: a character whose upper case lies
+// outside ISO-8859-1 (such as the micro sign or y with diaeresis) stays as it
+// is, so the note still saves into the clone file unchanged.
+QString upperCaseLatin1(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const QChar upper = c.toUpper();
+        if (upper.unicode() <= 0xFF)
+            c = upper;
+    }
+    return out;
+}
+
+// A name the record can hold: the first 6 characters, each one outside
+// codes 32..126 written as a space.
+QString recordName(const QString& text) {
+    QString name = text.left(NameLength);
+    for (QChar& c : name) {
+        if (c.unicode() < 32 || c.unicode() > 126)
+            c = QLatin1Char(' ');
+    }
+    return name;
+}
+
+// The index of the list text equal to `upper` compared in upper case, or -1.
+template <std::size_t N>
+int indexOf(const std::array<QString, N>& list, int count, const QString& upper) {
+    for (int i = 0; i < count; ++i) {
+        if (upperCaseLatin1(list[i]) == upper)
+            return i;
+    }
+    return -1;
+}
+
+int modeCode(const QString& upper) {
+    for (int code = 0; code <= 2; ++code) {
+        if (ModeText(code) == upper)
+            return code;
+    }
+    return -1;
+}
+
+int carrierCode(const QString& upper) {
+    if (upper == QLatin1String("JR"))
+        return CarrierJRCode;
+    const qint64 hertz = RoundHalfEven(NumericValue(upper));
+    const qint64 code = RoundHalfEven(double(hertz) / 100.0 - FirstCarrierHundreds);
+    return code < 0 || code >= CarrierJRCode ? CarrierJRCode : int(code);
+}
+
+int toneCode(const QString& upper) {
+    const double value = NumericValue(upper);
+    const auto& tones = Ref().ToneList;
+    for (int i = 0; i < int(tones.size()); ++i) {
+        if (NumericValue(tones[i]) == value)
+            return i;
+    }
+    return DefaultTone;
+}
+
+int shiftDirection(const QString& upper) {
+    if (upper == QLatin1String("SHIFT+") || upper == QLatin1String("+SHIFT"))
+        return 1;
+    if (upper == QLatin1String("SHIFT-") || upper == QLatin1String("-SHIFT"))
+        return 2;
+    return 0;
+}
+
+int secretCode(const QString& upper) {
+    const qint64 code = RoundHalfEven(NumericValue(upper));
+    return code < 0 || code > LastSecretCode ? SecretRepairCode : int(code);
+}
+
+} // namespace
+
+QString CsvUpperCase(const QString& text) {
+    return upperCaseLatin1(text);
+}
+
+std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts,
+                                        QString* whyNot) {
+    const auto refuse = [whyNot](const char* reason) -> std::optional<CsvRecord> {
+        if (whyNot)
+            *whyNot = QString::fromLatin1(reason);
+        return std::nullopt;
+    };
+    if (fields.size() < CsvRecordFields)
+        return refuse("too few fields");
+    QStringList f = fields;
+    for (int c = 0; c < CsvRecordTexts; ++c) {
+        if (texts == CsvTexts::UpperCase || (c != Col::Note && c != Col::Name))
+            f[c] = upperCaseLatin1(f[c]);
+    }
+
+    CsvRecord r;
+    const double freq = NumericValue(f[Col::Freq]);
+    if (freq == 0.0)
+        return refuse("no frequency");
+    if (freq < LowestFrequency || freq > HighestFrequency)
+        return refuse("a frequency outside 0.1 .. 1299.995 MHz");
+    const int mode = modeCode(f[Col::Mode]);
+    if (mode < 0)
+        return refuse("an unknown mode");
+    const int step = indexOf(Ref().StepList, StepCount, f[Col::Step]);
+    if (step < 0)
+        return refuse("an unknown step");
+    const double shift = NumericValue(f[Col::Shift]);
+    if (shift < 0.0 || shift >= OffsetLimit)
+        return refuse("an offset outside 0 .. 99.999999 MHz");
+    const int option =
+        qMax(0, indexOf(Ref().OptionList, int(Ref().OptionList.size()), f[Col::Option]));
+    const int secret = secretCode(f[Col::Secret]);
+    const int carrier = carrierCode(f[Col::Carrier]);
+    const int tone = toneCode(f[Col::Tone]);
+    const int shiftDir = shiftDirection(f[Col::ShiftDir]);
+
+    const auto put = [&r](int column, double value, const QString& text) {
+        r.data[column] = value;
+        r.text[column] = text;
+    };
+    put(Col::Freq, freq, FormatMHz(freq));
+    put(Col::Mode, mode, ModeText(mode));
+    put(Col::Step, step, StepText(step));
+    put(Col::Option, option, OptionText(option));
+    put(Col::Secret, secret, QString::number(secret));
+    put(Col::Carrier, carrier, CarrierText(carrier));
+    put(Col::Tone, tone, ToneText(tone));
+    put(Col::ShiftDir, shiftDir, ShiftDirText(shiftDir));
+    put(Col::Shift, shift, FormatMHz(shift));
+    r.text[Col::Note] = f[Col::Note];
+    r.text[Col::Name] = recordName(f[Col::Name]);
+    r.data[Col::Skip] = f[CsvRecordTexts] == CsvWord::TrueFlag ? 1.0 : 0.0;
+    // Spreadsheets write the flag back quoted or not; either way it counts.
+    r.enable = f[CsvRecordTexts + 1] == CsvWord::TrueFlag;
+    return r;
+}
+
+void StoreCsvEntry(DataSet& ds, int entry, const CsvRecord& r) {
+    for (int c = 0; c < MemColumns; ++c)
+        ds.MemData[entry][c] = r.data[c];
+    for (int c = 0; c < CsvRecordTexts; ++c)
+        ds.MemText[entry][c] = r.text[c];
+    if (r.data[Col::Skip] != 0.0)
+        ds.MemText[entry][Col::Skip] = QStringLiteral("*");
+    ds.MemEnable[entry] = r.enable;
+}
+
+void StoreCsvBand(DataSet& ds, int band, const CsvRecord& r) {
+    for (int c = 0; c < VfoColumns; ++c) {
+        ds.VfoData[band][c] = r.data[c];
+        ds.VfoText[band][c] = r.text[c];
+    }
+}
+
+QStringList CsvEntryFields(const DataSet& ds, int entry) {
+    QString section;
+    QString channel;
+    if (entry < FirstProgramScanEntry) {
+        section = CsvWord::Memory;
+        channel = QString::number(entry);
+    } else if (entry < FirstSearchPassEntry) {
+        section = CsvWord::ProgramScan;
+        channel = Ref().ProgramScanLabel[entry - FirstProgramScanEntry];
+    } else if (entry < FirstPriorityEntry) {
+        section = CsvWord::SearchPass;
+        channel = QString::number(entry - FirstSearchPassEntry);
+    } else {
+        section = CsvWord::Priority;
+        channel = QString::number(entry - FirstPriorityEntry);
+    }
+    QStringList fields{CsvWord::Model, section, channel};
+    for (int c = 0; c < CsvRecordTexts; ++c)
+        fields << ds.MemText[entry][c];
+    fields << (ds.MemData[entry][Col::Skip] != 0.0 ? CsvWord::TrueFlag : CsvWord::FalseFlag)
+           << (ds.MemEnable[entry] ? CsvWord::TrueFlag : CsvWord::FalseFlag);
+    return fields;
+}
+
+} // namespace mtz4
