@@ -9,6 +9,7 @@
 #include "editing/BankPage.h"
 #include "editing/DataEditor.h"
 #include "editing/EditDialog.h"
+#include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
 #include "editing/Settings1Page.h"
@@ -163,6 +164,47 @@ void frmMain::buildMenus() {
     mnuEditUndo_ = addItem(edit, "mnuEditUndo", 1009);
     connect(mnuEditUndo_, &QAction::triggered, this, &frmMain::mnuEditUndo_Click);
 
+    // The memory list's own commands: on the Memory page only.
+    const auto memoryCommand = [this](QMenu* menu, const char* name, int number,
+                                      const QList<QKeySequence>& keys, auto run) {
+        QAction* action = menu ? addItem(menu, name, number) : new QAction(this);
+        if (!menu) {
+            action->setObjectName(QLatin1String(name));
+            addAction(action);
+        }
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, run] {
+            if (memoryCommandsEnabled())
+                run(*memoryPage_->commands);
+        });
+        memoryActions_ << action;
+        return action;
+    };
+    edit->addSeparator();
+    memoryCommand(edit, "mnuCut", 2003, {QKeySequence::Cut}, [](MemoryCommands& c) { c.cut(); });
+    memoryCommand(edit, "mnuCopy", 2004, {QKeySequence::Copy}, [](MemoryCommands& c) { c.copy(); });
+    memoryCommand(edit, "mnuPaste", 2005, {QKeySequence::Paste},
+                  [](MemoryCommands& c) { c.paste(); });
+    edit->addSeparator();
+    memoryCommand(edit, "mnuInsertEntry", 2006, {QKeySequence(Qt::Key_Insert)},
+                  [](MemoryCommands& c) { c.insertEmptyEntry(); });
+    memoryCommand(edit, "mnuDeleteEntry", 2007, {QKeySequence(Qt::Key_Delete)},
+                  [](MemoryCommands& c) { c.deleteEntry(); });
+    edit->addSeparator();
+    memoryCommand(edit, "mnuFind", 2008, {QKeySequence(Qt::CTRL | Qt::Key_F)},
+                  [](MemoryCommands& c) { c.openFind(); });
+    memoryCommand(nullptr, "mnuFindNext", 0, {QKeySequence(Qt::Key_F3)},
+                  [](MemoryCommands& c) { c.findNext(); });
+    memoryCommand(nullptr, "mnuFindPrevious", 0, {QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+                  [](MemoryCommands& c) { c.findPrevious(); });
+    memoryCommand(edit, "mnuGoTo", 2009, {QKeySequence(Qt::CTRL | Qt::Key_G)},
+                  [](MemoryCommands& c) { c.askGoTo(); });
+    edit->addSeparator();
+    memoryCommand(edit, "mnuSortFrequency", 2011, {},
+                  [](MemoryCommands& c) { c.sortBank(SortKey::Frequency); });
+    memoryCommand(edit, "mnuSortName", 2012, {},
+                  [](MemoryCommands& c) { c.sortBank(SortKey::Name); });
+
     QMenu* view = addMenu(bar, "mnuView", 1010);
     mnuViewToolbar_ = addItem(view, "mnuViewToolbar", 1011);
     mnuViewToolbar_->setCheckable(true);
@@ -172,6 +214,13 @@ void frmMain::buildMenus() {
     mnuStatusBar_->setCheckable(true);
     mnuStatusBar_->setChecked(true);
     connect(mnuStatusBar_, &QAction::triggered, this, &frmMain::mnuStatusBar_Click);
+    view->addSeparator();
+    mnuHideEmpty_ = addItem(view, "mnuHideEmpty", 2010);
+    mnuHideEmpty_->setCheckable(true);
+    connect(mnuHideEmpty_, &QAction::toggled, this, [this](bool hide) {
+        MSFlexGrid1_->setHideEmpty(hide);
+        WriteHideEmptyEntries(hide);
+    });
 
     QMenu* tools = addMenu(bar, "mnuTools", 1012);
     QMenu* read = addSubmenu(tools, "mnuRe", 1203);
@@ -335,6 +384,15 @@ LinkResult frmMain::runClone(CloneCommand command) {
     return result;
 }
 
+bool frmMain::memoryCommandsEnabled() const {
+    return !transferRunning_ && TabStrip1_->currentIndex() == MemoryPage;
+}
+
+void frmMain::updateMemoryActions() {
+    for (QAction* action : memoryActions_)
+        action->setEnabled(memoryCommandsEnabled());
+}
+
 void frmMain::updateUndoActions() {
     const TextLanguage language = SystemTextLanguage();
     const auto caption = [language](int number, const QString& step) {
@@ -360,6 +418,7 @@ void frmMain::setTransferRunning(bool running, bool reading) {
     updateUndoActions();
     mnuEditUndo_->setEnabled(!running && (TabStrip1_->currentIndex() == Settings1Page ||
                                           TabStrip1_->currentIndex() == MemoryPage));
+    updateMemoryActions();
     settings1Page_->setEditingEnabled(!running);
     settings2Page_->setEnabled(!running);
     bankPage_->setEnabled(!running);
@@ -442,6 +501,7 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid1_->BuildRowLabels();
     MSFlexGrid1_->ChangeFont();
     MSFlexGrid1_->UpDateMemData();
+    mnuHideEmpty_->setChecked(ReadHideEmptyEntries());
 
     setWindowTitle(Ref().AppTitle);
     TabStrip1_Click();
@@ -623,6 +683,7 @@ void frmMain::TabStrip1_Click() {
         TabStrip1_->widget(i)->setEnabled(i == chosen);
     mnuEditUndo_->setEnabled(!transferRunning_ &&
                              (chosen == Settings1Page || chosen == MemoryPage));
+    updateMemoryActions();
     if (chosen == MemoryPage)
         enterMemoryPage();
 }

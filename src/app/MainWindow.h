@@ -175,6 +175,9 @@ private:
     void putFactoryData(const QString& step, int model, StepKind kind);
     // Undo and Redo name their step and are enabled when there is one.
     void updateUndoActions();
+    // The memory list's commands work on the Memory page, outside transfers.
+    bool memoryCommandsEnabled() const;
+    void updateMemoryActions();
     // Selects model option `model` on the page without it counting as a choice.
     void showModelSelection(int model);
     // Once a window manager has framed the window, makes the frame, not the
@@ -215,6 +218,8 @@ private:
     frmAbout* frmAbout_ = nullptr;
     dlgCOM* dlgCOM_ = nullptr;
 
+    QList<QAction*> memoryActions_;
+    QAction* mnuHideEmpty_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
     QAction* mnuEditUndo_ = nullptr;

@@ -15,6 +15,18 @@ std::unique_ptr<QSettings> OpenPlacementStore() {
                                        QString::fromLatin1(PlacementApplication));
 }
 
+namespace {
+const QString HideEmptyKey = QStringLiteral("View/HideEmptyEntries");
+} // namespace
+
+bool ReadHideEmptyEntries() {
+    return OpenPlacementStore()->value(HideEmptyKey, false).toBool();
+}
+
+void WriteHideEmptyEntries(bool hide) {
+    OpenPlacementStore()->setValue(HideEmptyKey, hide);
+}
+
 QString SingleText(double value) {
     return QString::number(double(float(value)), 'g', SingleDigits);
 }

@@ -22,6 +22,11 @@ std::unique_ptr<QSettings> OpenPlacementStore();
 // of a single-precision number. The program never reads them back.
 void WritePlacement(QSettings& store, const QRectF& twips);
 
+// View > Hide Empty Entries, remembered between runs (section "View" of the
+// same store).
+bool ReadHideEmptyEntries();
+void WriteHideEmptyEntries(bool hide);
+
 // The decimal text of a value as a single-precision number ("1500", "1234.5").
 QString SingleText(double value);
 

@@ -4,7 +4,9 @@
 #include "model/EntryOps.h"
 #include "model/RowLabels.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace mtz4 {
 
@@ -14,7 +16,7 @@ MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent)
     model_ = static_cast<MemoryTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     BuildRowLabels();
 }
 
@@ -26,8 +28,44 @@ int MemoryGrid::UpDateMemData() {
     // A disabled entry carries no data: it shows as an empty row.
     ClearDisabledEntries(ds_);
     model_->refresh();
+    applyHiddenRows();
     selectCurrentRowWhole();
     return 0;
+}
+
+void MemoryGrid::setHideEmpty(bool hide) {
+    hideEmpty_ = hide;
+    applyHiddenRows();
+    if (const QModelIndex current = currentIndex(); current.isValid())
+        scrollTo(current);
+}
+
+void MemoryGrid::applyHiddenRows() {
+    setUpdatesEnabled(false);
+    for (int e = 0; e < EntryCount; ++e) {
+        const bool hidden = hideEmpty_ && !ds_.MemEnable[e];
+        if (isRowHidden(e) != hidden)
+            setRowHidden(e, hidden);
+    }
+    setUpdatesEnabled(true);
+}
+
+QStringList MemoryGrid::rowLabels() const {
+    QStringList labels;
+    labels.reserve(EntryCount);
+    for (int r = 0; r < EntryCount; ++r)
+        labels << model_->rowLabel(r);
+    return labels;
+}
+
+QList<int> MemoryGrid::selectedEntries() const {
+    QList<int> entries;
+    for (const QModelIndex& row : selectionModel()->selectedRows())
+        entries << row.row();
+    std::sort(entries.begin(), entries.end());
+    if (entries.isEmpty() && currentIndex().isValid())
+        entries << currentIndex().row();
+    return entries;
 }
 
 void MemoryGrid::setCurrentRow(int row) {
@@ -43,16 +81,25 @@ QString MemoryGrid::rowLabel(int row) const {
     return model_->rowLabel(row - 1);
 }
 
+namespace {
+bool Extends(Qt::KeyboardModifiers modifiers) {
+    return modifiers & (Qt::ControlModifier | Qt::ShiftModifier);
+}
+} // namespace
+
 void MemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
-    // Whatever the mouse did, the selection ends as the whole current row.
-    selectCurrentRowWhole();
+    // Whatever the mouse did, the selection ends as the whole current row,
+    // unless Ctrl or Shift adds rows to it; the selection is never empty.
+    if (!Extends(event->modifiers()) || !selectionModel()->hasSelection())
+        selectCurrentRowWhole();
 }
 
 void MemoryGrid::keyPressEvent(QKeyEvent* event) {
     GridView::keyPressEvent(event);
     // Moving with the keys keeps the selection one whole row too.
-    selectCurrentRowWhole();
+    if (!Extends(event->modifiers()))
+        selectCurrentRowWhole();
 }
 
 void MemoryGrid::selectCurrentRowWhole() {

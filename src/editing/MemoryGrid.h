@@ -13,7 +13,8 @@ class MemoryTableModel;
 // columns 1..11). The cells are read from the data set whenever they are
 // painted; a refresh is one change notification for the whole table.
 //
-// A selection is always exactly one whole row: the current row.
+// A click or a drag selects exactly one whole row: the current row. With
+// Ctrl or Shift held, rows can be added to the selection (for copying).
 class MemoryGrid : public GridView {
     Q_OBJECT
 public:
@@ -28,6 +29,15 @@ public:
     void setCurrentRow(int row);
     // Label of grid row `row` (1..1300): "03-017", "0A", "S5", "Pr12".
     QString rowLabel(int row) const;
+    // The labels of all rows, row r + 1 at index r.
+    QStringList rowLabels() const;
+    // The entries of the selected rows (entry = row - 1), in ascending order;
+    // the current row's entry when none is selected.
+    QList<int> selectedEntries() const;
+    // Hides the rows of disabled entries, or shows every row again. Kept
+    // across refreshes.
+    void setHideEmpty(bool hide);
+    bool hideEmpty() const { return hideEmpty_; }
 
     MemoryTableModel* tableModel() const { return model_; }
 
@@ -37,9 +47,11 @@ protected:
 
 private:
     void selectCurrentRowWhole();
+    void applyHiddenRows();
 
     DataSet& ds_;
     MemoryTableModel* model_ = nullptr;
+    bool hideEmpty_ = false;
 };
 
 } // namespace mtz4

@@ -1,6 +1,8 @@
 #include "editing/MemoryPage.h"
 
 #include "editing/DataEditor.h"
+#include "editing/FindBar.h"
+#include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "model/EntryOps.h"
 #include "model/Prompter.h"
@@ -27,6 +29,8 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     : QWidget(parent), editor_(editor), prompter_(prompter) {
     setObjectName(QStringLiteral("MemoryPage"));
     MSFlexGrid1 = new MemoryGrid(editor.data(), this);
+    findBar = new FindBar(this);
+    commands = new MemoryCommands(editor, prompter, *MSFlexGrid1, *findBar, this);
 
     // The list selector: filled when the window loads, set to "All", never shown.
     cbbBank = new QComboBox(this);
@@ -58,6 +62,7 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0); // the page frame has its own
     layout->addWidget(MSFlexGrid1, 1);
+    layout->addWidget(findBar);
     layout->addLayout(progress);
     layout->addLayout(buttons);
 

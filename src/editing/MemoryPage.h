@@ -9,6 +9,8 @@ class QPushButton;
 namespace mtz4 {
 
 class DataEditor;
+class FindBar;
+class MemoryCommands;
 class MemoryGrid;
 class Prompter;
 
@@ -31,6 +33,9 @@ public:
     void Command4_Click();
 
     MemoryGrid* MSFlexGrid1 = nullptr;
+    FindBar* findBar = nullptr;
+    // Copy, cut, paste, insert, delete, sort, find and go to.
+    MemoryCommands* commands = nullptr;
     QComboBox* cbbBank =
         nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
     QPushButton* cmbRxData = nullptr;

@@ -9,9 +9,9 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int StepCount = 18;                 // StepList 0..17 (18 and 19 are empty)
-constexpr int DefaultTone = 8;                // "88.5Hz", for a tone text not in the list
-constexpr int FirstCarrierHundreds = 3;       // carrier code 0 is 300 Hz
+constexpr int StepCount = 18;           // StepList 0..17 (18 and 19 are empty)
+constexpr int DefaultTone = 8;          // "88.5Hz", for a tone text not in the list
+constexpr int FirstCarrierHundreds = 3; // carrier code 0 is 300 Hz
 constexpr int NameLength = 6;
 
 // Upper case within the file's code page: a character whose upper case lies

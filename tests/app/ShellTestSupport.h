@@ -6,6 +6,7 @@
 #include "app/CloneFileDialogs.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
+#include "app/WindowPlacement.h"
 #include "files/CloneFile.h"
 #include "model/DataSet.h"
 #include "reference/FactoryData.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -69,6 +71,8 @@ public:
         QDir().mkpath(ini.programDir);
         if (!iniContent.isNull())
             WriteIniFile(ini.programDir, iniContent);
+        // Nothing remembered from an earlier run (View > Hide Empty Entries).
+        OpenPlacementStore()->remove(QStringLiteral("View"));
         StartupOptions options;
         options.prompter = &prompter;
         options.fileDialogs = &dialogs;

@@ -1,0 +1,222 @@
+#include "editing/MemoryCommands.h"
+
+#include "editing/DataEditor.h"
+#include "editing/EntryClipboard.h"
+#include "editing/FindBar.h"
+#include "editing/MemoryGrid.h"
+#include "model/EntryFind.h"
+#include "model/EntryOps.h"
+#include "model/Prompter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QInputDialog>
+
+namespace mtz4 {
+
+namespace {
+
+constexpr int ReportedSkips = 10; // the paste report names at most this many rows
+
+// A short name for a set of entries in a step's name: the label of the only
+// one, or how many there are.
+QString EntriesName(const MemoryGrid& grid, const QList<int>& entries) {
+    return entries.size() == 1 ? grid.rowLabel(entries.first() + 1)
+                               : QStringLiteral("%1 Entries").arg(entries.size());
+}
+
+// The name of the list an entry is in, for step names.
+QString ListName(const MemoryGrid& grid, int entry) {
+    if (entry >= FirstPriorityEntry)
+        return QStringLiteral("Priority");
+    if (entry >= FirstSearchPassEntry)
+        return QStringLiteral("Search Pass");
+    if (entry >= FirstProgramScanEntry)
+        return QStringLiteral("Program Scan");
+    return QStringLiteral("Bank ") + grid.rowLabel(entry + 1).left(2);
+}
+
+} // namespace
+
+MemoryCommands::MemoryCommands(DataEditor& editor, Prompter& prompter, MemoryGrid& grid,
+                               FindBar& findBar, QObject* parent)
+    : QObject(parent), editor_(editor), prompter_(prompter), grid_(grid), findBar_(findBar) {
+    connect(&findBar_, &FindBar::findNext, this, &MemoryCommands::findNext);
+    connect(&findBar_, &FindBar::findPrevious, this, &MemoryCommands::findPrevious);
+}
+
+int MemoryCommands::currentEntry() const {
+    return grid_.currentRow() - 1;
+}
+
+void MemoryCommands::tell(const QString& text, const QString& title) {
+    prompter_.ask({text, title, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+}
+
+void MemoryCommands::copy() {
+    const QList<int> entries = grid_.selectedEntries();
+    if (!entries.isEmpty())
+        QApplication::clipboard()->setText(EntriesAsText(editor_.data(), entries));
+}
+
+void MemoryCommands::cut() {
+    const QList<int> entries = grid_.selectedEntries();
+    if (entries.isEmpty())
+        return;
+    copy();
+    editor_.apply(QStringLiteral("Cut ") + EntriesName(grid_, entries), DataPart::Memory,
+                  [&entries](DataSet& ds) {
+                      for (int e : entries)
+                          ClearEntry(ds, e);
+                      ds.DataChanged = true;
+                  });
+}
+
+void MemoryCommands::paste() {
+    pasteText(QApplication::clipboard()->text());
+}
+
+void MemoryCommands::pasteText(const QString& text) {
+    const int first = currentEntry();
+    if (first < 0)
+        return;
+    const PastePlan plan = PlanPaste(editor_.data(), text, first);
+    if (plan.overwritesInUse > 0) {
+        const PromptAnswer answer = prompter_.ask(
+            {QStringLiteral("The paste replaces %1 entries in use.\r\nDo you want to go on?")
+                 .arg(plan.overwritesInUse),
+             QStringLiteral("Paste"), PromptIcon::Exclamation, PromptButtons::OkCancel,
+             PromptAnswer::Cancel});
+        if (answer != PromptAnswer::Ok)
+            return;
+    }
+    if (!plan.rows.isEmpty()) {
+        editor_.apply(QStringLiteral("Paste ") + grid_.rowLabel(first + 1), DataPart::Memory,
+                      [&plan](DataSet& ds) {
+                          ApplyPaste(ds, plan);
+                          ds.DataChanged = true;
+                      });
+    }
+    if (!plan.skipped.isEmpty()) {
+        QStringList lines = plan.skipped.mid(0, ReportedSkips);
+        if (plan.skipped.size() > ReportedSkips)
+            lines << QStringLiteral("and %1 more").arg(plan.skipped.size() - ReportedSkips);
+        prompter_.ask({QStringLiteral("%1 rows pasted, %2 skipped:\r\n")
+                               .arg(plan.rows.size())
+                               .arg(plan.skipped.size()) +
+                           lines.join(QStringLiteral("\r\n")),
+                       QStringLiteral("Paste"), PromptIcon::Information, PromptButtons::Ok,
+                       PromptAnswer::Ok});
+    }
+}
+
+void MemoryCommands::insertEmptyEntry() {
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    MoveOutcome outcome = MoveOutcome::NoList;
+    editor_.tryApply(QStringLiteral("Insert ") + grid_.rowLabel(entry + 1), DataPart::Memory,
+                     [&](DataSet& ds) {
+                         outcome = InsertEmptyEntry(ds, entry);
+                         if (outcome == MoveOutcome::Done)
+                             ds.DataChanged = true;
+                         return outcome == MoveOutcome::Done;
+                     });
+    if (outcome == MoveOutcome::LastInUse)
+        tell(QStringLiteral("The last entry of this list is in use: there is no room to insert "
+                            "an empty entry."),
+             QStringLiteral("Insert Empty Entry"));
+    else if (outcome == MoveOutcome::NoList)
+        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Insert Empty Entry"));
+}
+
+void MemoryCommands::deleteEntry() {
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    const QString label = grid_.rowLabel(entry + 1);
+    const PromptAnswer answer =
+        prompter_.ask({QStringLiteral("Delete entry %1?\r\nThe entries after it in its list move "
+                                      "up by one.")
+                           .arg(label),
+                       QStringLiteral("Delete Entry"), PromptIcon::Exclamation,
+                       PromptButtons::OkCancel, PromptAnswer::Cancel});
+    if (answer != PromptAnswer::Ok)
+        return;
+    MoveOutcome outcome = MoveOutcome::NoList;
+    editor_.tryApply(QStringLiteral("Delete ") + label, DataPart::Memory, [&](DataSet& ds) {
+        outcome = DeleteEntry(ds, entry);
+        if (outcome == MoveOutcome::Done)
+            ds.DataChanged = true;
+        return outcome == MoveOutcome::Done;
+    });
+    if (outcome == MoveOutcome::NoList)
+        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Delete Entry"));
+}
+
+void MemoryCommands::sortBank(SortKey key) {
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    const QString name = QStringLiteral("Sort %1 by %2")
+                             .arg(ListName(grid_, entry), key == SortKey::Name
+                                                              ? QStringLiteral("Name")
+                                                              : QStringLiteral("Frequency"));
+    MoveOutcome outcome = MoveOutcome::NoList;
+    editor_.tryApply(name, DataPart::Memory, [&](DataSet& ds) {
+        outcome = SortList(ds, entry, key);
+        if (outcome == MoveOutcome::Done)
+            ds.DataChanged = true;
+        return outcome == MoveOutcome::Done;
+    });
+    if (outcome == MoveOutcome::NoList)
+        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Sort"));
+}
+
+bool MemoryCommands::goTo(const QString& label) {
+    const int entry = EntryOfRowLabel(grid_.rowLabels(), label);
+    if (entry < 0) {
+        tell(QStringLiteral("There is no row labelled \"%1\".").arg(label.trimmed()),
+             QStringLiteral("Go To"));
+        return false;
+    }
+    if (grid_.isRowHidden(entry))
+        grid_.setHideEmpty(false);
+    grid_.setCurrentRow(entry + 1);
+    return true;
+}
+
+void MemoryCommands::askGoTo() {
+    bool ok = false;
+    const QString label = QInputDialog::getText(
+        grid_.window(), QStringLiteral("Go To"),
+        QStringLiteral("Row label (for example 03-012, 12A, S5 or Pr3):"), QLineEdit::Normal,
+        QString(), &ok);
+    if (ok && !label.trimmed().isEmpty())
+        goTo(label);
+}
+
+void MemoryCommands::openFind() {
+    findBar_.open();
+}
+
+void MemoryCommands::findNext() {
+    find(true);
+}
+
+void MemoryCommands::findPrevious() {
+    find(false);
+}
+
+void MemoryCommands::find(bool forward) {
+    if (findBar_.text().isEmpty()) {
+        findBar_.open();
+        return;
+    }
+    const int entry = FindEntry(editor_.data(), findBar_.text(), currentEntry(), forward);
+    findBar_.showFound(entry >= 0);
+    if (entry >= 0)
+        grid_.setCurrentRow(entry + 1);
+}
+
+} // namespace mtz4
