@@ -87,6 +87,24 @@ for page in settings1 settings2 memory bank; do
     sleep 0.3
 done
 
+# The Edit and View menus, opened over the Memory page (the menus are windows
+# of their own, so the picture is taken of the screen and cut to the window).
+# The page loop above ended on "Settings 1": back two pages to "Memory".
+xdotool key --window "$window" ctrl+shift+Tab
+sleep 0.3
+xdotool key --window "$window" ctrl+shift+Tab
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$window")"
+for menu in edit view; do
+    xdotool key --window "$window" "alt+${menu:0:1}"
+    sleep 0.8
+    "$import_cmd" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
+        "docs/screenshot-$menu-menu.png"
+    echo "wrote docs/screenshot-$menu-menu.png"
+    xdotool key --window "$window" Escape
+    sleep 0.3
+done
+
 # Tool > Read > ALL by its keys; the memory entries take about half a minute.
 xdotool key --window "$window" alt+t
 sleep 0.4
