@@ -2,7 +2,7 @@
 // settings codec and back, the change flag, values the controls cannot show,
 // the model selector and the MT-Z4J-only groups.
 #include "EditingFixtures.h"
-#include "editing/SettingControls.h"
+#include "reference/SettingControls.h"
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "files/CloneFile.h"

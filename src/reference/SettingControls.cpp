@@ -1,4 +1,4 @@
-#include "editing/SettingControls.h"
+#include "reference/SettingControls.h"
 
 #include "model/SettingsCodec.h"
 #include "reference/ReferenceTables.h"
