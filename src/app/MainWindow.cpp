@@ -1,8 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/BackupsDialog.h"
 #include "app/CloneFileDialogs.h"
 #include "app/ComPortDialog.h"
+#include "app/CompareDialog.h"
+#include "app/RecentFiles.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
 #include "app/WindowPlacement.h"
@@ -17,11 +20,15 @@
 #include "editing/Twips.h"
 #include "editing/UndoHistory.h"
 #include "editing/VfoGrid.h"
+#include "files/Backups.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
+#include "link/CloneMessages.h"
+#include "link/CloneRead.h"
 #include "link/Link.h"
 #include "link/ReadCommands.h"
 #include "link/WriteCommands.h"
+#include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/SettingsCodec.h"
@@ -34,6 +41,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -139,11 +148,17 @@ void frmMain::buildMenus() {
         NewDataSet();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     dataCommand(file, "mnuFileOpen", 1002, [this] { mnuFileOpen_Click(); });
+    mnuRecent_ = addSubmenu(file, "mnuRecent", 2020);
+    dataActions_ << mnuRecent_->menuAction();
+    connect(mnuRecent_, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
     dataCommand(file, "mnuFileSave", 1003, [this] { mnuFileSave_Click(); });
     dataCommand(file, "mnuFileSaveAs", 1004, [this] { mnuFileSaveAs_Click(); });
     file->addSeparator();
     dataCommand(file, "mnuImport", 1201, [this] { mnuImport_Click(); });
     dataCommand(file, "mnuExport", 1202, [this] { mnuExport_Click(); });
+    file->addSeparator();
+    dataCommand(file, "mnuBackups", 2021, [this] { showBackups(); });
+    dataCommand(file, "mnuCompareFile", 2022, [this] { compareWithFile(); });
     file->addSeparator();
     // The program offers no printing: the item is there but never enabled.
     addItem(file, "mnuFilePageSetup", 1005)->setEnabled(false);
@@ -231,6 +246,7 @@ void frmMain::buildMenus() {
     dataCommand(write, "mnuWrSet", 1205, [this] { runClone(CloneCommand::WriteSettingsMenu); });
     dataCommand(write, "mnuWrMem", 1206, [this] { runClone(CloneCommand::WriteMemoryMenu); });
     dataCommand(write, "mnuWrAll", 1207, [this] { runClone(CloneCommand::WriteAll); });
+    dataCommand(tools, "mnuCompareReceiver", 2023, [this] { compareWithReceiver(); });
     dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
@@ -367,21 +383,112 @@ LinkResult frmMain::runClone(CloneCommand command) {
     const Run& run = runs.at(command);
     const QString name = QString::fromLatin1(run.name);
 
-    setTransferRunning(true, run.reading);
-    cloneView_->begin(name, run.reading);
+    return runTransfer(name, run.reading, [&] {
+        // A write is preceded by a backup of what goes to the receiver.
+        if (!run.reading)
+            takeBackup(QStringLiteral("before write"));
+        LinkResult result = LinkResult::Failure;
+        editor_->apply(
+            name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); },
+            run.reading ? StepKind::Replace : StepKind::Transfer);
+        // A read that succeeded is followed by a backup of what it brought.
+        if (run.reading && result == LinkResult::Success && !link_.cancelled())
+            takeBackup(QStringLiteral("after read"));
+        return result;
+    });
+}
+
+LinkResult frmMain::runTransfer(const QString& name, bool reading,
+                                const std::function<LinkResult()>& body) {
+    setTransferRunning(true, reading);
+    cloneView_->begin(name, reading);
     link_.prompter().clearShown();
-    LinkResult result = LinkResult::Failure;
-    editor_->apply(
-        name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); },
-        run.reading ? StepKind::Replace : StepKind::Transfer);
+    backupProblem_.clear();
+    const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
     cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown());
-    setTransferRunning(false, run.reading);
+    // A backup that could not be written never stops a clone, but is told.
+    if (!backupProblem_.isEmpty())
+        statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; no backup: ") +
+                                  backupProblem_);
+    setTransferRunning(false, reading);
 
     if (closePending_)
         QTimer::singleShot(0, this, &QWidget::close);
     return result;
+}
+
+void frmMain::takeBackup(const QString& occasion) {
+    QString error;
+    if (WriteBackup(ds_, occasion, QDateTime::currentDateTime(), &error).isEmpty())
+        backupProblem_ = error;
+}
+
+void frmMain::compareWithReceiver() {
+    auto other = std::make_unique<DataSet>(ds_);
+    const LinkResult result = runTransfer(QStringLiteral("Compare With Receiver"), true, [&] {
+        LinkResult read = ReadSettings(link_, *other, *cloneView_);
+        if (read == LinkResult::Success)
+            read = ReadMemory(link_, *other, *cloneView_);
+        if (read != LinkResult::Success && !link_.cancelled())
+            ShowReadResult(link_.prompter(), read);
+        return read;
+    });
+    if (result == LinkResult::Success)
+        CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"), this).exec();
+}
+
+void frmMain::compareWithFile() {
+    const QString directory =
+        ds_.CurrentFile.isEmpty() ? QString() : QFileInfo(ds_.CurrentFile).absolutePath();
+    const QString path = fileDialogs_.chooseFileToOpen(this, directory, FileKind::Clone);
+    if (path.isEmpty())
+        return;
+    auto other = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*other, ds_.ModelIndex);
+    if (!mtz4::LoadCloneFile(*other, path, prompter_))
+        return;
+    CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), this).exec();
+}
+
+void frmMain::showBackups() {
+    BackupsDialog dialog(BackupFolder(), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    if (askToSaveChanges())
+        LoadCloneFile(dialog.chosenPath());
+}
+
+void frmMain::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        RemoveRecentFile(path);
+        prompter_.ask({QStringLiteral("%1 no longer exists; it is taken off the list.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QStringLiteral("Open Recent"), PromptIcon::Exclamation, PromptButtons::Ok,
+                       PromptAnswer::Ok});
+        return;
+    }
+    if (askToSaveChanges())
+        LoadCloneFile(path);
+}
+
+void frmMain::fillRecentMenu() {
+    mnuRecent_->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* item = mnuRecent_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(files[i]));
+        item->setEnabled(!transferRunning_);
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    mnuRecent_->addSeparator();
+    QAction* clear = addItem(mnuRecent_, "mnuClearRecent", 2024);
+    clear->setText(ResourceText(2024, SystemTextLanguage()));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
 }
 
 bool frmMain::memoryCommandsEnabled() const {
@@ -604,6 +711,7 @@ bool frmMain::LoadCloneFile(const QString& path) {
         return false;
     MSFlexGrid1_->setCurrentRow(1);
     showCurrentFileCaption();
+    AddRecentFile(path);
     return true;
 }
 
@@ -613,6 +721,7 @@ bool frmMain::mnuFileSave_Click() {
     if (!SaveCloneFile(ds_, ds_.CurrentFile, prompter_))
         return false;
     editor_->markSaved();
+    AddRecentFile(ds_.CurrentFile);
     showCurrentFileCaption();
     return true;
 }
@@ -624,6 +733,7 @@ bool frmMain::mnuFileSaveAs_Click() {
     if (!SaveCloneFile(ds_, path, prompter_))
         return false;
     editor_->markSaved();
+    AddRecentFile(path);
     showCurrentFileCaption();
     return true;
 }

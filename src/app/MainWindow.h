@@ -7,11 +7,13 @@
 #include <QList>
 #include <QMainWindow>
 #include <QSize>
+#include <functional>
 #include <memory>
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -120,6 +122,17 @@ public:
     // command disabled until it has ended; a second command while one runs
     // is refused. Returns the command's outcome.
     LinkResult runClone(CloneCommand command);
+    // Tool > Compare With Receiver: reads the receiver into a separate data
+    // set (this one untouched) and shows the differences.
+    void compareWithReceiver();
+    // File > Compare With File: the differences with a clone file.
+    void compareWithFile();
+    // File > Backups: the list of automatic backups; opens the chosen one.
+    void showBackups();
+    // File > Open Recent: opens a file of the list (one that no longer
+    // exists is taken off it, with a message).
+    void openRecent(const QString& path);
+
     // Stops a running read after the exchange in progress (Cancel, Esc).
     void cancelRead();
     bool transferRunning() const { return transferRunning_; }
@@ -160,6 +173,13 @@ private:
     void buildStatusBar();
     void connectCloneButtons();
     void setTransferRunning(bool running, bool reading);
+    // Runs `body` as a transfer: every other command disabled, the status
+    // text, cancelling, a pending close.
+    LinkResult runTransfer(const QString& name, bool reading,
+                           const std::function<LinkResult()>& body);
+    // A backup of the data set; a failure is told in the status bar at the end.
+    void takeBackup(const QString& occasion);
+    void fillRecentMenu();
     void updateClock();
 
     // "Save changes to settings?" before New, Open and closing. Returns true
@@ -198,6 +218,8 @@ private:
     bool transferRunning_ = false;
     bool transferReading_ = false;
     bool closePending_ = false; // the user closed the window during a transfer
+    QString backupProblem_;     // why the last transfer's backup was not written
+    QMenu* mnuRecent_ = nullptr;
     QSize startSize_;
     bool frameFitted_ = false;
 

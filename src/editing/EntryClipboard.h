@@ -25,7 +25,7 @@ struct PastePlan {
         CsvRecord record;
     };
     QList<Row> rows;
-    QStringList skipped;   // "row 3: a frequency outside 0.1 .. 1299.995 MHz"
+    QStringList skipped;     // "row 3: a frequency outside 0.1 .. 1299.995 MHz"
     int overwritesInUse = 0; // entries in use that the rows would replace
 };
 

@@ -158,10 +158,10 @@ void MemoryCommands::sortBank(SortKey key) {
     const int entry = currentEntry();
     if (entry < 0)
         return;
-    const QString name = QStringLiteral("Sort %1 by %2")
-                             .arg(ListName(grid_, entry), key == SortKey::Name
-                                                              ? QStringLiteral("Name")
-                                                              : QStringLiteral("Frequency"));
+    const QString name =
+        QStringLiteral("Sort %1 by %2")
+            .arg(ListName(grid_, entry),
+                 key == SortKey::Name ? QStringLiteral("Name") : QStringLiteral("Frequency"));
     MoveOutcome outcome = MoveOutcome::NoList;
     editor_.tryApply(name, DataPart::Memory, [&](DataSet& ds) {
         outcome = SortList(ds, entry, key);
@@ -188,10 +188,10 @@ bool MemoryCommands::goTo(const QString& label) {
 
 void MemoryCommands::askGoTo() {
     bool ok = false;
-    const QString label = QInputDialog::getText(
-        grid_.window(), QStringLiteral("Go To"),
-        QStringLiteral("Row label (for example 03-012, 12A, S5 or Pr3):"), QLineEdit::Normal,
-        QString(), &ok);
+    const QString label =
+        QInputDialog::getText(grid_.window(), QStringLiteral("Go To"),
+                              QStringLiteral("Row label (for example 03-012, 12A, S5 or Pr3):"),
+                              QLineEdit::Normal, QString(), &ok);
     if (ok && !label.trimmed().isEmpty())
         goTo(label);
 }

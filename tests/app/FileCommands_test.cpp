@@ -3,6 +3,8 @@
 // placement).
 #include "ShellTestSupport.h"
 
+#include "app/CompareDialog.h"
+#include "app/RecentFiles.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +51,7 @@ private slots:
     void startSizeIsWhatClosingWrites();
     void longNotesSurviveTheEditDialog();
     void csvExportAndImportThroughTheMenu();
+    void openRecentAndCompareWithFile();
 };
 
 namespace {
@@ -481,6 +485,46 @@ void FileCommandsTest::csvExportAndImportThroughTheMenu() {
     QVERIFY(ds.CurrentFile.isEmpty());
     QCOMPARE(w.windowTitle(), Ref().AppTitle);
     QVERIFY(ds.DataChanged); // the merged data are in no file yet
+}
+
+// Files opened or saved head the recent list; one that vanished is taken
+// off it with a message. Compare With File lists the differences.
+void FileCommandsTest::openRecentAndCompareWithFile() {
+    ClearRecentFiles();
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString a = shell.path(QStringLiteral("a.MZ4"));
+    const QString b = shell.path(QStringLiteral("b.MZ4"));
+    QVERIFY(WriteCloneFile(a, 118.1));
+    QVERIFY(WriteCloneFile(b, 121.5));
+    QVERIFY(w.LoadCloneFile(a));
+    shell.dialogs.savePaths << b;
+    QVERIFY(w.mnuFileSaveAs_Click());
+    QCOMPARE(RecentFiles(), (QStringList{b, a}));
+
+    QVERIFY(QFile::remove(a));
+    w.openRecent(a);
+    QCOMPARE(shell.prompter.prompts.size(), 1);
+    QVERIFY(shell.prompter.prompts.at(0).text.contains(QStringLiteral("no longer exists")));
+    QCOMPARE(RecentFiles(), QStringList{b});
+
+    // b holds 118.1 too now (saved from a); compare with a third file.
+    const QString c = shell.path(QStringLiteral("c.MZ4"));
+    QVERIFY(WriteCloneFile(c, 145.5));
+    shell.dialogs.openPaths << c;
+    QStringList rows;
+    QTimer::singleShot(0, [&rows] {
+        auto* dialog = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (int r = 0; r < dialog->table()->rowCount(); ++r)
+            rows << dialog->table()->item(r, 0)->text() + QLatin1Char(' ') +
+                        dialog->table()->item(r, 1)->text() + QLatin1Char(' ') +
+                        dialog->table()->item(r, 3)->text();
+        dialog->reject();
+    });
+    action(w, "mnuCompareFile")->trigger();
+    QCOMPARE(rows, QStringList{QStringLiteral("00-000 Frequency 145.500000")});
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -10,12 +10,14 @@
 #include "editing/MemoryPage.h"
 #include "editing/Settings2Page.h"
 #include "editing/VfoGrid.h"
+#include "files/Backups.h"
 #include "link/Link.h"
 #include "support/RandomData.h"
 #include "support/SimRunner.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -39,6 +41,7 @@ private slots:
     void failurePaths();
     void cancelledReadAndCommandsDuringATransfer();
     void closingDuringATransfer();
+    void backupsAroundTransfers();
 };
 
 namespace {
@@ -258,6 +261,36 @@ void WindowCloneTest::closingDuringATransfer() {
             QVERIFY(sim.commands().contains(QStringLiteral("QZ~FINISH")));
         }
     }
+}
+
+// A backup after each successful read and before each write; one that
+// cannot be written is told in the status bar and stops nothing.
+void WindowCloneTest::backupsAroundTransfers() {
+    QDir(BackupFolder()).removeRecursively();
+    SimRunner sim;
+    const QString image = sim.path(QStringLiteral("receiver.MZ4"));
+    receiverImage(image, 31);
+    QVERIFY(startSim(sim, {QStringLiteral("--image"), image}));
+    Shell shell;
+    frmMain& w = shell.window();
+    action(w, "mnuReSet")->trigger();
+    action(w, "mnuWrSet")->trigger();
+    const QList<BackupInfo> backups = ListBackups();
+    QCOMPARE(backups.size(), 2);
+    QCOMPARE(backups.at(0).occasion, QStringLiteral("before write"));
+    QCOMPARE(backups.at(1).occasion, QStringLiteral("after read"));
+    QCOMPARE(backups.at(1).model, QStringLiteral("MT-Z4J"));
+
+    // A file where the folder should be: the read still succeeds.
+    QVERIFY(QDir(BackupFolder()).removeRecursively());
+    QFile blocker(BackupFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    shell.prompter.clear();
+    action(w, "mnuReSet")->trigger();
+    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
+    QVERIFY(w.statusPanel(0)->text().contains(QStringLiteral("no backup")));
+    QFile::remove(BackupFolder());
 }
 
 QTEST_MAIN(WindowCloneTest)

@@ -105,7 +105,8 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
         QString row;
         const char* reason; // nullptr: pasted
     };
-    const QString tail = QStringLiteral("\tOFF\t11\tJR\t88.5Hz\tOFF\t0.600000\tnote\tNAME\t#FALSE#\t#TRUE#");
+    const QString tail =
+        QStringLiteral("\tOFF\t11\tJR\t88.5Hz\tOFF\t0.600000\tnote\tNAME\t#FALSE#\t#TRUE#");
     const Case cases[] = {
         {0, 0, "145.500000\tFM\t20KHz" + tail, nullptr},
         {0, 0, "MODEL\tBANK", nullptr}, // a header: passed over, not counted
@@ -116,7 +117,9 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
          "row 1: a frequency another Search Pass entry has"},
         {0, 0, "145.5\tFM\t20KHz\tScr\t11\tJR\t88.5Hz\tOFF\t0.6\tn\tN\t#FALSE#\t#TRUE#",
          "row 1: the MT-Z4J has no Scr option"},
-        {0, 0, QStringLiteral("145.5\tFM\t20KHz\tOFF\t11\tJR\t88.5Hz\tOFF\t0.6\t\u20ac5\tN\t#FALSE#\t#TRUE#"),
+        {0, 0,
+         QStringLiteral(
+             "145.5\tFM\t20KHz\tOFF\t11\tJR\t88.5Hz\tOFF\t0.6\t\u20ac5\tN\t#FALSE#\t#TRUE#"),
          "row 1: a note character the clone file cannot hold"},
         {0, 999, "145.5\tFM\t20KHz" + tail + "\n146.5\tFM\t20KHz" + tail,
          "row 2: beyond the end of the list"},
@@ -226,13 +229,18 @@ void MemoryCommandsTest::findGoToAndHideEmpty() {
     QCOMPARE(f.grid().currentRow(), 501);
 
     // Go to by the labels as users write them.
-    for (const auto& [label, row] : {std::pair{"03-012", 313}, {"3-12", 313}, {"Pr 7", 1208},
-                                     {"sp 12", 1113}, {"P12B", 1026}, {"12a", 1025}}) {
+    for (const auto& [label, row] : {std::pair{"03-012", 313},
+                                     {"3-12", 313},
+                                     {"Pr 7", 1208},
+                                     {"sp 12", 1113},
+                                     {"P12B", 1026},
+                                     {"12a", 1025}}) {
         QVERIFY2(f.commands().goTo(QString::fromLatin1(label)), label);
         QCOMPARE(f.grid().currentRow(), row);
     }
     QVERIFY(!f.commands().goTo(QStringLiteral("77-001")));
-    QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("There is no row labelled \"77-001\".")});
+    QCOMPARE(f.prompter.texts(),
+             QStringList{QStringLiteral("There is no row labelled \"77-001\".")});
 
     // Hidden rows are only hidden: the data stay and are saved.
     const QByteArray saved = CloneFileText(*f.ds);

@@ -2,11 +2,11 @@
 // settings codec and back, the change flag, values the controls cannot show,
 // the model selector and the MT-Z4J-only groups.
 #include "EditingFixtures.h"
-#include "reference/SettingControls.h"
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "files/CloneFile.h"
 #include "model/SettingsCodec.h"
+#include "reference/SettingControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

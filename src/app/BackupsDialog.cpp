@@ -1,0 +1,85 @@
+#include "app/BackupsDialog.h"
+
+#include "files/Backups.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+BackupsDialog::BackupsDialog(const QString& folder, QWidget* parent)
+    : QDialog(parent), folder_(folder), table_(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("BackupsDialog"));
+    setWindowTitle(QStringLiteral("Backups"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const QList<BackupInfo> backups = ListBackups(folder_);
+    table_->setColumnCount(4);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Occasion"),
+                                       QStringLiteral("Model"), QStringLiteral("Entries in use")});
+    table_->setRowCount(int(backups.size()));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    const QLocale locale = QLocale::system();
+    for (int r = 0; r < backups.size(); ++r) {
+        const BackupInfo& b = backups[r];
+        const QString entries =
+            b.enabledEntries < 0 ? QStringLiteral("unreadable") : QString::number(b.enabledEntries);
+        const QStringList cells = {locale.toString(b.when, QLocale::ShortFormat), b.occasion,
+                                   b.model, entries};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setData(Qt::UserRole, b.path);
+            table_->setItem(r, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    if (!backups.isEmpty())
+        table_->selectRow(0);
+
+    auto* where = new QLabel(QStringLiteral("Kept in %1 (the newest %2).")
+                                 .arg(QDir::toNativeSeparators(folder_))
+                                 .arg(BackupsKept),
+                             this);
+    where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    where->setWordWrap(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* open = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
+    open->setObjectName(QStringLiteral("openBackup"));
+    open->setEnabled(!backups.isEmpty());
+    QPushButton* showFolder =
+        buttons->addButton(QStringLiteral("Open Folder"), QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(showFolder, &QPushButton::clicked, this, [this] {
+        QDir().mkpath(folder_);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder_));
+    });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(where);
+    layout->addWidget(buttons);
+    resize(560, 360);
+}
+
+QString BackupsDialog::chosenPath() const {
+    const QList<QTableWidgetItem*> selected = table_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
+}
+
+} // namespace mtz4

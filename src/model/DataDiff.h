@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+#include <QList>
+#include <QString>
+
+namespace mtz4 {
+
+// One difference between two data sets: where (a row label such as "03-012",
+// "Band 5", "Bank 12", "GRP3", "Settings"), which field (a column header
+// such as "Frequency", a bank, a setting's caption), and the value in each.
+struct DataDifference {
+    QString where;
+    QString field;
+    QString thisValue;
+    QString otherValue;
+
+    // "03-012 Frequency: 145.500000 -> 145.520000"
+    QString text() const;
+    bool operator==(const DataDifference&) const = default;
+};
+
+// Every difference between `mine` and `other`, field by field: the memory
+// entries (labelled by `mine`'s row labels; the enable flag, the display
+// texts and the skip mark), the VFO bands, the bank sizes, the group boxes
+// and the offered settings (by their captions and the texts of their
+// values). Entries empty in both are alike whatever they hold.
+QList<DataDifference> CompareData(const DataSet& mine, const DataSet& other);
+
+} // namespace mtz4

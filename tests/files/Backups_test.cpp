@@ -1,0 +1,69 @@
+// Automatic backups: the names, pruning to the newest 50, the data set left
+// as it was, the list with its counts, and a folder that cannot be written.
+#include "files/Backups.h"
+#include "reference/FactoryData.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace mtz4;
+
+class BackupsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void writtenListedAndPruned();
+    void aFolderThatCannotBeWritten();
+};
+
+void BackupsTest::writtenListedAndPruned() {
+    QTemporaryDir dir;
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ40E);
+    ds->MemData[3][Col::Freq] = 145.5;
+    ds->MemEnable[3] = true;
+    ds->CurrentFile = QStringLiteral("/somewhere/radio.MZ4");
+    ds->DataChanged = true;
+    const auto before = std::make_unique<DataSet>(*ds);
+
+    const QDateTime start(QDate(2026, 12, 8), QTime(5, 12, 33));
+    QString error;
+    const QString first = WriteBackup(*ds, QStringLiteral("after read"), start, &error, dir.path());
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("2026-12-08 05-12-33 MT-Z40E after read.MZ4"));
+    const QString second = WriteBackup(*ds, QStringLiteral("after read"), start, &error, dir.path());
+    QVERIFY(second.endsWith(QStringLiteral(" after read (2).MZ4")));
+    QCOMPARE(ds->CurrentFile, before->CurrentFile);
+    QVERIFY(ds->DataChanged);
+    QCOMPARE(ds->MemText, before->MemText);
+
+    for (int i = 1; i <= BackupsKept; ++i)
+        QVERIFY(!WriteBackup(*ds, QStringLiteral("after read"), start.addSecs(i), &error, dir.path())
+                     .isEmpty());
+    const QList<BackupInfo> backups = ListBackups(dir.path());
+    QCOMPARE(backups.size(), BackupsKept);
+    QCOMPARE(backups.first().when, start.addSecs(BackupsKept));
+    QCOMPARE(backups.last().when, start.addSecs(1)); // the two oldest are gone
+    QCOMPARE(backups.first().model, QStringLiteral("MT-Z40E"));
+    QCOMPARE(backups.first().occasion, QStringLiteral("after read"));
+    QCOMPARE(backups.first().enabledEntries, 1);
+    QVERIFY(!QFile::exists(first) && !QFile::exists(second));
+}
+
+void BackupsTest::aFolderThatCannotBeWritten() {
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("backups"));
+    QFile file(blocked); // a file where the folder should be
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    DataSet ds;
+    MakeFactoryDataSet(ds, 0);
+    QString error;
+    QVERIFY(WriteBackup(ds, QStringLiteral("after read"), QDateTime::currentDateTime(), &error,
+                        blocked)
+                .isEmpty());
+    QVERIFY(error.contains(blocked));
+}
+
+QTEST_GUILESS_MAIN(BackupsTest)
+#include "Backups_test.moc"
