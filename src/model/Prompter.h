@@ -26,6 +26,13 @@ public:
     // Shows the prompt and returns the user's answer (Ok for a plain message).
     virtual PromptAnswer ask(const Prompt& prompt) = 0;
 
+    // One line in plain words that follows a failure message when there is
+    // more to say than its fixed text: which file or port, and what is wrong
+    // with it ("cannot write /home/u/radio.MZ4: No space left on device").
+    // The command-line tool writes it on standard error; the desktop program
+    // shows it in the status bar. Ignored unless overridden.
+    virtual void explain(const QString& reason) { (void)reason; }
+
     // A failure message: title "ERROR", error icon, OK button.
     void error(const QString& text) {
         ask({text, QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok,
