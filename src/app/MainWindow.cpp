@@ -365,7 +365,7 @@ bool frmMain::LoadCloneFile(const QString& path) {
 bool frmMain::mnuFileSave_Click() {
     if (ds_.CurrentFile.isEmpty())
         return mnuFileSaveAs_Click();
-    if (!SaveCloneFile(ds_, ds_.CurrentFile, prompter_))
+    if (!SaveCurrentCloneFile(ds_, prompter_))
         return false;
     showCurrentFileCaption();
     return true;
