@@ -30,8 +30,11 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    auto ds = std::make_unique<DataSet>();
-    InitTables(*ds);
+    static const std::unique_ptr<DataSet> ds = [] {
+        auto made = std::make_unique<DataSet>();
+        InitTables(*made);
+        return made;
+    }();
     InputReader in(input);
     for (int slot = 0; slot < 4; ++slot)
         ds->BankLines[slot] = QString::fromLatin1(in.until('\n'));

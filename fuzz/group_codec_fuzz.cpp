@@ -26,8 +26,11 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    auto ds = std::make_unique<DataSet>();
-    InitTables(*ds);
+    static const std::unique_ptr<DataSet> ds = [] {
+        auto made = std::make_unique<DataSet>();
+        InitTables(*made);
+        return made;
+    }();
     ds->GroupLine = QString::fromLatin1(input.toByteArray());
     DecodeGroups(*ds);
     ShowGroups(*ds);

@@ -6,6 +6,7 @@
 #include "support/RandomData.h"
 
 #include <QRandomGenerator>
+#include <array>
 #include <memory>
 
 namespace mtz4::fuzz {
@@ -36,9 +37,19 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    auto ds = std::make_unique<DataSet>();
+    // The factory data set of each model, made once; each input starts from
+    // the settings of one of them.
+    static const std::unique_ptr<std::array<DataSet, ModelCount>> factory = [] {
+        auto made = std::make_unique<std::array<DataSet, ModelCount>>();
+        for (int model = 0; model < ModelCount; ++model)
+            MakeFactoryDataSet((*made)[model], model);
+        return made;
+    }();
+    static const std::unique_ptr<DataSet> ds = std::make_unique<DataSet>();
     InputReader in(input);
-    MakeFactoryDataSet(*ds, in.below(ModelCount));
+    const DataSet& start = (*factory)[in.below(ModelCount)];
+    ds->settings = start.settings;
+    ds->ModelIndex = start.ModelIndex;
     ds->SetLine1 = QString::fromLatin1(in.until('\n'));
     ds->SetLine2 = QString::fromLatin1(in.rest());
     DecodeSettings(*ds);

@@ -97,6 +97,12 @@ QByteArray digestOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
+// A note line as the note it holds. A CR inside it (the LF ends the line)
+// reads as the space that saving would write for it.
+QString noteOf(QByteArray line) {
+    return QString::fromLatin1(line.replace('\r', ' '));
+}
+
 QString record(const QByteArray& line) {
     return QStringLiteral("\r\n") + QString::fromLatin1(line);
 }
@@ -187,11 +193,11 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
 
     for (int b = 0; b < BandCount; ++b) {
         DecodeVFO(ds, record(lines[CloneFileLine::FirstVfo + b]), b);
-        ds.VfoText[b][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstBandNote + b]);
+        ds.VfoText[b][Col::Note] = noteOf(lines[CloneFileLine::FirstBandNote + b]);
     }
     for (int e = 0; e < EntryCount; ++e) {
         DecodeMem(ds, record(lines[CloneFileLine::FirstEntry + e]), e);
-        ds.MemText[e][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstEntryNote + e]);
+        ds.MemText[e][Col::Note] = noteOf(lines[CloneFileLine::FirstEntryNote + e]);
     }
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         ds.EnableLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstEnable + i]);

@@ -167,9 +167,13 @@ private slots:
     void lineBreaksInANoteCannotShiftTheFile() {
         auto ds = factory();
         ds->MemText[5][Col::Note] = QStringLiteral("two\r\nlines");
-        const QList<QByteArray> l = lines(CloneFileText(*ds));
+        QList<QByteArray> l = lines(CloneFileText(*ds));
         QCOMPARE(l.size(), CloneFileLineCount);
         QCOMPARE(l[1337 + 5], QByteArray("two  lines"));
+        // A CR inside a note line of a file loads as that space, too.
+        l[1323] = "cr\rinside";
+        QCOMPARE(ParseCloneFileText(*ds, l.join("\r\n") + "\r\n"), CloneFileStatus::Ok);
+        QCOMPARE(ds->VfoText[0][Col::Note], QStringLiteral("cr inside"));
     }
 
     void refusedFilesLeaveTheDataUnchanged_data() {
