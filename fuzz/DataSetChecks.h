@@ -1,12 +1,25 @@
 #pragma once
 
-// Checks on decoded data sets shared by the fuzz targets.
+// Data sets and checks on them shared by the fuzz targets.
 
 #include "FuzzTarget.h"
 #include "model/DataSet.h"
 #include "model/Limits.h"
 
+#include <memory>
+
 namespace mtz4::fuzz {
+
+// One data set in its initial state, made once and reused by every input of
+// a target whose decoders overwrite all they read (a data set is large).
+inline DataSet& reusedDataSet() {
+    static const std::unique_ptr<DataSet> ds = [] {
+        auto made = std::make_unique<DataSet>();
+        InitTables(*made);
+        return made;
+    }();
+    return *ds;
+}
 
 // The largest frequency a record can hold: FFFFFFFEh Hz (FFFFFFFFh is erased).
 inline constexpr double MaxRecordMHz = 4294.967294;

@@ -1,5 +1,6 @@
 // The group decoder on any line: the membership it decodes encodes to a
 // line of 176 digits that decodes to the same membership.
+#include "DataSetChecks.h"
 #include "FuzzTarget.h"
 #include "model/GroupCodec.h"
 #include "reference/FactoryData.h"
@@ -26,11 +27,7 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    static const std::unique_ptr<DataSet> ds = [] {
-        auto made = std::make_unique<DataSet>();
-        InitTables(*made);
-        return made;
-    }();
+    DataSet* const ds = &reusedDataSet();
     ds->GroupLine = QString::fromLatin1(input.toByteArray());
     DecodeGroups(*ds);
     ShowGroups(*ds);
