@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer, clang 14) and runs each for a while, one after
 # the other.
 #
-#   scripts/fuzz.sh [--ci] [--seconds N] [TARGET...]
+#   scripts/fuzz.sh [--ci] [--seconds N] [--timeout S] [TARGET...]
 #
 # Without TARGET every target in fuzz/ runs, N seconds each (600 unless
 # given; --ci: 30, for continuous integration). Each corpus lives in
@@ -14,19 +14,24 @@
 # kept in build-fuzz/findings/TARGET and makes the script fail. Every run
 # adds a line to build-fuzz/fuzz-runs.tsv (target, executions, seconds,
 # result); the summary at the end adds them up per target.
-# FUZZ_BUILD_DIR names another build directory. For long runs on a shared
-# machine, start it with nice -n 19.
+# An input that takes longer than S seconds (10 unless given) counts as a
+# finding; on a shared machine under nice -n 19, where the fuzzer may wait
+# long for the processor, give more. FUZZ_BUILD_DIR names another build
+# directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=600
+timeout=10
 targets=()
 while [ $# -gt 0 ]; do
     case "$1" in
     --ci) seconds=30 ;;
     --seconds) seconds=$2; shift ;;
     --seconds=*) seconds=${1#--seconds=} ;;
-    -h|--help) sed -n '2,20p' "$0"; exit 0 ;;
+    --timeout) timeout=$2; shift ;;
+    --timeout=*) timeout=${1#--timeout=} ;;
+    -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1") ;;
     esac
@@ -67,7 +72,7 @@ for target in "${targets[@]}"; do
         continue
     fi
     result=ok
-    "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "$program" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1 || result=finding
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -n 1)
