@@ -20,6 +20,20 @@ constexpr int Cycles = 50;
 constexpr qint64 SimulatorGrowthKiB = 2048;
 constexpr qint64 ToolGrowthKiB = 4096;
 
+// Under AddressSanitizer freed memory waits in a quarantine of up to 256 MiB,
+// so resident memory says nothing about growth there: only reported then.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool MemoryTellsGrowth = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool MemoryTellsGrowth = false;
+#else
+constexpr bool MemoryTellsGrowth = true;
+#endif
+#else
+constexpr bool MemoryTellsGrowth = true;
+#endif
+
 // Resident memory of a process, from /proc (KiB; 0 when unknown).
 qint64 residentKiB(qint64 pid) {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
@@ -108,6 +122,11 @@ private slots:
         qInfo("memory growth over %d cycles: simulator %lld KiB, tool %lld KiB", Cycles,
               simulatorGrowth, toolGrowth);
         QVERIFY(simulatorAfterFirst > 0);
+        if (!MemoryTellsGrowth) {
+            qInfo("AddressSanitizer build: memory growth not checked");
+            QVERIFY(sim.stop());
+            return;
+        }
         QVERIFY2(simulatorGrowth <= SimulatorGrowthKiB,
                  qPrintable(QString::number(simulatorGrowth)));
         QVERIFY2(toolGrowth <= ToolGrowthKiB, qPrintable(QString::number(toolGrowth)));
