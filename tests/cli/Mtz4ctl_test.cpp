@@ -183,8 +183,9 @@ void Mtz4ctlTest::commandLine() {
     // The message, then the file and what is wrong with it.
     QCOMPARE(write.errors.split(QLatin1Char('\n')).value(0),
              QStringLiteral("mtz4ctl: ERROR: Data Error"));
-    QVERIFY2(write.errors.split(QLatin1Char('\n')).value(1).startsWith(
-                 QStringLiteral("mtz4ctl: ") + junk + QStringLiteral(": line 1 ")),
+    QVERIFY2(write.errors.split(QLatin1Char('\n'))
+                 .value(1)
+                 .startsWith(QStringLiteral("mtz4ctl: ") + junk + QStringLiteral(": line 1 ")),
              qPrintable(write.errors));
 }
 

@@ -218,9 +218,12 @@ private slots:
                                             : dir.filePath(QStringLiteral("read-full.MZ4"));
         const QByteArray previous = CloneFileText(*randomData(8));
         QVERIFY(writeBytes(out, previous));
-        const QStringList args{QStringLiteral("read"),   QStringLiteral("--device"),
-                               sim.device(),             QStringLiteral("--model"),
-                               QStringLiteral("MT-Z4J"), QStringLiteral("-o"),
+        const QStringList args{QStringLiteral("read"),
+                               QStringLiteral("--device"),
+                               sim.device(),
+                               QStringLiteral("--model"),
+                               QStringLiteral("MT-Z4J"),
+                               QStringLiteral("-o"),
                                out};
         CtlRun run;
         if (mount.mounted()) {
