@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test: once in a
-# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
-# --quick skips the sanitizer build.
+# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer,
+# then every fuzz target for 30 seconds (scripts/fuzz.sh --ci), failing on
+# any finding. --quick skips the sanitizer build and the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,4 +18,6 @@ if [ "${1:-}" != "--quick" ]; then
     cmake --build build-sanitize
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+    scripts/fuzz.sh --ci
 fi

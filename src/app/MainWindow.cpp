@@ -559,6 +559,10 @@ void frmMain::buildStatusBar() {
     updateClock();
 }
 
+void frmMain::showStatusText(const QString& text) {
+    statusPanels_[0]->setText(text);
+}
+
 QLabel* frmMain::statusPanel(int index) const {
     return index >= 0 && index < 3 ? statusPanels_[index] : nullptr;
 }
@@ -718,7 +722,7 @@ bool frmMain::LoadCloneFile(const QString& path) {
 bool frmMain::mnuFileSave_Click() {
     if (ds_.CurrentFile.isEmpty())
         return mnuFileSaveAs_Click();
-    if (!SaveCloneFile(ds_, ds_.CurrentFile, prompter_))
+    if (!SaveCurrentCloneFile(ds_, prompter_))
         return false;
     editor_->markSaved();
     AddRecentFile(ds_.CurrentFile);

@@ -148,6 +148,8 @@ public:
     QTabWidget* TabStrip1() const { return TabStrip1_; }
     QComboBox* cbbBank() const { return cbbBank_; }
     QToolBar* tbToolBar() const { return tbToolBar_; }
+    // Puts a line into the status bar's text panel.
+    void showStatusText(const QString& text);
     // Status bar panels: text, date, time.
     QLabel* statusPanel(int index) const;
     MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/MessageBoxPrompter.h"
 #include "app/SplashWindow.h"
+#include "app/StatusPrompter.h"
 #include "app/WindowPlacement.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
@@ -43,9 +44,15 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
     InitReferenceTables();
     ds_ = std::make_unique<DataSet>();
     InitTables(*ds_);
-    link_ = std::make_unique<Link>(*prompter);
+    statusPrompter_ = std::make_unique<StatusPrompter>(*prompter);
+    link_ = std::make_unique<Link>(*statusPrompter_);
 
-    window_ = std::make_unique<frmMain>(*ds_, *link_, *prompter, *fileDialogs, options.ini);
+    window_ = std::make_unique<frmMain>(*ds_, *link_, *statusPrompter_, *fileDialogs, options.ini);
+    // The plain-words line after a failure goes to the status bar, also for
+    // the file named on the command line.
+    frmMain* window = window_.get();
+    statusPrompter_->setStatusLine(
+        [window](const QString& reason) { window->showStatusText(reason); });
     window_->Form_Load(commandFile_);
 
     if (splash)

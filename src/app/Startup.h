@@ -11,6 +11,7 @@ struct DataSet;
 class CloneFileDialogs;
 class Link;
 class Prompter;
+class StatusPrompter;
 class frmMain;
 
 // What the program runs with. Left empty, the program uses message boxes,
@@ -45,6 +46,7 @@ public:
 private:
     std::unique_ptr<Prompter> ownPrompter_;
     std::unique_ptr<CloneFileDialogs> ownFileDialogs_;
+    std::unique_ptr<StatusPrompter> statusPrompter_;
     std::unique_ptr<DataSet> ds_;
     std::unique_ptr<Link> link_;
     std::unique_ptr<frmMain> window_;

@@ -19,7 +19,7 @@ int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter) {
         return ExitSuccess;
     const QString why = link.lastPortError();
     if (!why.isEmpty())
-        prompter.note(QStringLiteral("port: ") + why);
+        prompter.explain(QStringLiteral("the receiver's port ") + why);
     return ExitFailure;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "files/CloneFile.h"
+#include "files/FileAccess.h"
 #include "link/Link.h"
 #include "link/ReadCommands.h"
 #include "model/DataSet.h"
@@ -15,6 +16,14 @@
 namespace mtz4::cli {
 
 int runRead(const CliArguments& args, StderrPrompter& prompter) {
+    // A read takes half a minute: find out first whether its result can be
+    // kept at all.
+    QString reason;
+    if (!CheckWritable(args.output, &reason)) {
+        prompter.error(CloneFileMessage(CloneFileStatus::FileOpenError));
+        prompter.explain(reason);
+        return ExitFailure;
+    }
     auto ds = std::make_unique<DataSet>();
     MakeFactoryDataSet(*ds, args.model);
     if (!args.base.isEmpty() && !LoadCloneFile(*ds, args.base, prompter))
@@ -27,6 +36,8 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     configurePort(link, args);
     ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&view] { view.endLine(); };
+    // "Successed!!" only once the file is written.
+    prompter.holdSuccess();
 
     LinkResult result = LinkResult::Failure;
     switch (args.scope) {
@@ -43,9 +54,16 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     const int status = finishLinkCommand(link, result, prompter);
     // A stopped read is not saved, so that a partial read is never taken for
     // a good one.
-    if (status != ExitSuccess)
+    if (status != ExitSuccess) {
+        prompter.dropSuccess();
         return status;
-    return SaveCloneFile(*ds, args.output, prompter) ? ExitSuccess : ExitFailure;
+    }
+    if (!SaveCloneFile(*ds, args.output, prompter)) {
+        prompter.dropSuccess();
+        return ExitFailure;
+    }
+    prompter.releaseSuccess();
+    return ExitSuccess;
 }
 
 } // namespace mtz4::cli

@@ -2,6 +2,8 @@
 
 #include "model/Prompter.h"
 
+#include <QStringList>
+
 #include <functional>
 
 namespace mtz4::cli {
@@ -10,12 +12,21 @@ namespace mtz4::cli {
 //   failures      "mtz4ctl: ERROR: Read Failed..." (the title, then the text)
 //   warnings      "mtz4ctl: Warning: ..."
 //   success       "mtz4ctl: Successed!!" (left out when quiet)
+//   reasons       "mtz4ctl: cannot write /x/radio.MZ4: ..." (after a failure)
 // Nobody is there to answer a question: it takes its default answer.
 class StderrPrompter : public Prompter {
 public:
     explicit StderrPrompter(bool quiet) : quiet_(quiet) {}
 
     PromptAnswer ask(const Prompt& prompt) override;
+    void explain(const QString& reason) override { note(reason); }
+
+    // While held, success messages wait instead of being written: a command
+    // that still has work after the link's success (saving the file read)
+    // releases them only once that has worked, and drops them otherwise.
+    void holdSuccess() { holding_ = true; }
+    void releaseSuccess();
+    void dropSuccess();
 
     // Called before each message is written (the progress display ends its
     // line there).
@@ -26,6 +37,8 @@ public:
 
 private:
     bool quiet_;
+    bool holding_ = false;
+    QStringList held_;
 };
 
 } // namespace mtz4::cli

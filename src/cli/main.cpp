@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <new>
 
 using namespace mtz4::cli;
 
@@ -27,19 +28,25 @@ int main(int argc, char* argv[]) {
     }
 
     StderrPrompter prompter(parsed.quiet);
-    switch (parsed.subcommand) {
-    case Subcommand::Read:
-        return runRead(parsed, prompter);
-    case Subcommand::Write:
-        return runWrite(parsed, prompter);
-    case Subcommand::New:
-        return runNew(parsed, prompter);
-    case Subcommand::Export:
-        return runExport(parsed, prompter);
-    case Subcommand::Import:
-        return runImport(parsed, prompter);
-    case Subcommand::None:
-        break;
+    try {
+        switch (parsed.subcommand) {
+        case Subcommand::Read:
+            return runRead(parsed, prompter);
+        case Subcommand::Write:
+            return runWrite(parsed, prompter);
+        case Subcommand::New:
+            return runNew(parsed, prompter);
+        case Subcommand::Export:
+            return runExport(parsed, prompter);
+        case Subcommand::Import:
+            return runImport(parsed, prompter);
+        case Subcommand::None:
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        // Whatever the input, the tool ends with a message and its status.
+        prompter.note(QStringLiteral("not enough memory"));
+        return ExitFailure;
     }
     return ExitUsage;
 }

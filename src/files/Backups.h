@@ -21,7 +21,7 @@ struct BackupInfo {
     QString path;
     QDateTime when;
     QString model;
-    QString occasion; // "after read", "before write"
+    QString occasion;        // "after read", "before write"
     int enabledEntries = -1; // -1: not counted, or the file cannot be loaded
     int sequence = 1;        // 2, 3, ... for later backups within the same second
 };

@@ -1,7 +1,6 @@
 #include "files/CloneFile.h"
 
-#include "files/FileBytes.h"
-
+#include "files/FileAccess.h"
 #include "model/BankCodec.h"
 #include "model/EnableCodec.h"
 #include "model/EntryOps.h"
@@ -10,8 +9,13 @@
 #include "model/SettingsCodec.h"
 #include "reference/ReferenceTables.h"
 
+#include <QCryptographicHash>
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QSaveFile>
+
+#include <new>
 
 namespace mtz4 {
 
@@ -38,18 +42,65 @@ QList<QByteArray> splitLines(const QByteArray& text, int wanted) {
     qsizetype start = 0;
     while (start < text.size() && lines.size() < wanted) {
         qsizetype end = text.indexOf('\n', start);
-        if (end < 0) {
-            // The last line may lack its line end.
-            lines.append(text.mid(start));
-            break;
-        }
-        qsizetype len = end - start;
-        if (len > 0 && text.at(end - 1) == '\r')
+        // The last line may lack its line end, or have its CR without the LF.
+        const qsizetype stop = end < 0 ? text.size() : end;
+        qsizetype len = stop - start;
+        if (len > 0 && text.at(stop - 1) == '\r')
             --len;
         lines.append(text.mid(start, len));
+        if (end < 0)
+            break;
         start = end + 1;
     }
     return lines;
+}
+
+bool isDataLine(int line) {
+    using namespace CloneFileLine;
+    return (line >= SetLine1 && line < FirstEnable + EnableCount) ||
+           (line >= FirstBank && line <= Group);
+}
+
+bool isHexText(const QByteArray& line) {
+    for (const char c : line) {
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
+}
+
+// What a data line of the file holds, for the user: "line 18 (memory entry 0)".
+QString describeLine(int line) {
+    using namespace CloneFileLine;
+    QString what;
+    if (line == SetLine1 || line == SetLine2)
+        what = QStringLiteral("settings line %1").arg(line - SetLine1 + 1);
+    else if (line < FirstEntry)
+        what = QStringLiteral("VFO record of band %1").arg(line - FirstVfo);
+    else if (line < FirstEnable)
+        what = QStringLiteral("memory entry %1").arg(line - FirstEntry);
+    else if (line < FirstEnable + EnableCount)
+        what = QStringLiteral("enable bits %1").arg(line - FirstEnable + 1);
+    else if (line < Group)
+        what = QStringLiteral("bank sizes %1").arg(line - FirstBank + 1);
+    else
+        what = QStringLiteral("group membership");
+    return QStringLiteral("line %1 (%2)").arg(line + 1).arg(what);
+}
+
+void setReason(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
+}
+
+QByteArray digestOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// A note line as the note it holds. A CR inside it (the LF ends the line)
+// reads as the space that saving would write for it.
+QString noteOf(QByteArray line) {
+    return QString::fromLatin1(line.replace('\r', ' '));
 }
 
 QString record(const QByteArray& line) {
@@ -100,14 +151,41 @@ QByteArray CloneFileText(DataSet& ds) {
     return out;
 }
 
-CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
-    const QList<QByteArray> lines = splitLines(text, CloneFileLineCount);
-    if (lines.size() < CloneFileLineCount)
+CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString* reason) {
+    QList<QByteArray> lines = splitLines(text, CloneFileLineCount);
+    if (lines.size() < CloneFileLineCount) {
+        setReason(reason, QStringLiteral("the file ends after %1 lines; a clone file has %2")
+                              .arg(lines.size())
+                              .arg(CloneFileLineCount));
         return CloneFileStatus::FileOpenError;
+    }
     const ReferenceTables& ref = Ref();
-    if (QString::fromLatin1(lines[0]) != ref.CloneHeader ||
-        QString::fromLatin1(lines[CloneFileLine::Trailer]) != ref.CloneTrailer)
+    if (QString::fromLatin1(lines[0]) != ref.CloneHeader) {
+        setReason(
+            reason,
+            QStringLiteral("line 1 is not the clone file header \"%1\"").arg(ref.CloneHeader));
         return CloneFileStatus::DataError;
+    }
+    if (QString::fromLatin1(lines[CloneFileLine::Trailer]) != ref.CloneTrailer) {
+        setReason(reason, QStringLiteral("line %1 is not the clone file trailer \"%2\"")
+                              .arg(CloneFileLine::Trailer + 1)
+                              .arg(ref.CloneTrailer));
+        return CloneFileStatus::DataError;
+    }
+    // A damaged data line is refused before anything is decoded: its bytes
+    // would otherwise reach the tables and, by a clone write, the receiver.
+    for (int i = 0; i < CloneFileLineCount; ++i) {
+        if (!isDataLine(i))
+            continue;
+        if (!isHexText(lines[i])) {
+            setReason(
+                reason,
+                QStringLiteral("%1 holds characters other than hex digits").arg(describeLine(i)));
+            return CloneFileStatus::DataError;
+        }
+        // The decoders and the receiver take upper-case digits.
+        lines[i] = lines[i].toUpper();
+    }
 
     ds.SetLine1 = QString::fromLatin1(lines[CloneFileLine::SetLine1]);
     ds.SetLine2 = QString::fromLatin1(lines[CloneFileLine::SetLine2]);
@@ -115,11 +193,11 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
 
     for (int b = 0; b < BandCount; ++b) {
         DecodeVFO(ds, record(lines[CloneFileLine::FirstVfo + b]), b);
-        ds.VfoText[b][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstBandNote + b]);
+        ds.VfoText[b][Col::Note] = noteOf(lines[CloneFileLine::FirstBandNote + b]);
     }
     for (int e = 0; e < EntryCount; ++e) {
         DecodeMem(ds, record(lines[CloneFileLine::FirstEntry + e]), e);
-        ds.MemText[e][Col::Note] = QString::fromLatin1(lines[CloneFileLine::FirstEntryNote + e]);
+        ds.MemText[e][Col::Note] = noteOf(lines[CloneFileLine::FirstEntryNote + e]);
     }
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         ds.EnableLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstEnable + i]);
@@ -138,38 +216,119 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text) {
     return CloneFileStatus::Ok;
 }
 
-CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path) {
-    if (!SaveFileBytes(path, CloneFileText(ds)))
+CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason) {
+    try {
+        const QByteArray text = CloneFileText(ds);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+            setReason(reason, WriteFailureReason(path, file.errorString()));
+            return CloneFileStatus::FileOpenError;
+        }
+        ds.CurrentFile = path;
+        ds.CurrentFileDigest = digestOf(text);
+        ds.DataChanged = false;
+        return CloneFileStatus::Ok;
+    } catch (const std::bad_alloc&) {
+        setReason(reason,
+                  QStringLiteral("cannot write %1: not enough memory").arg(DisplayPath(path)));
         return CloneFileStatus::FileOpenError;
-    ds.CurrentFile = path;
-    ds.DataChanged = false;
-    return CloneFileStatus::Ok;
+    }
 }
 
-CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path) {
-    const std::optional<QByteArray> text = ReadFileBytes(path);
-    if (!text)
-        return CloneFileStatus::FileOpenError;
-    const CloneFileStatus status = ParseCloneFileText(ds, *text);
-    if (status == CloneFileStatus::Ok) {
-        ds.CurrentFile = path;
-        ds.DataChanged = false;
+CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason) {
+    const QString path = ds.CurrentFile;
+    if (!ds.CurrentFileDigest.isEmpty()) {
+        QFile file(path);
+        if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+            setReason(reason, QStringLiteral("%1 is gone: it was moved or removed since it was "
+                                             "opened or saved; use Save As to write it again")
+                                  .arg(DisplayPath(path)));
+            return CloneFileStatus::FileOpenError;
+        }
+        const QByteArray now = file.read(MaxCloneFileSize + 1);
+        if (digestOf(now) != ds.CurrentFileDigest) {
+            setReason(reason, QStringLiteral("%1 was changed by another program since it was "
+                                             "opened or saved; use Save As to replace it")
+                                  .arg(DisplayPath(path)));
+            return CloneFileStatus::FileOpenError;
+        }
     }
-    return status;
+    return SaveCloneFile(ds, path, reason);
 }
+
+CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason) {
+    try {
+        QFile file(path);
+        const QFileInfo info(path);
+        if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+            setReason(reason, ReadFailureReason(path, file.errorString()));
+            return CloneFileStatus::FileOpenError;
+        }
+        const auto tooLarge = [&] {
+            setReason(reason, QStringLiteral("%1 is too large for a clone file (%2 MiB; a clone "
+                                             "file is far below %3 MiB)")
+                                  .arg(DisplayPath(path))
+                                  .arg(info.size() / (1024 * 1024))
+                                  .arg(MaxCloneFileSize / (1024 * 1024)));
+            return CloneFileStatus::FileOpenError;
+        };
+        if (info.size() > MaxCloneFileSize)
+            return tooLarge();
+        // At most one byte past the limit, in case the file grows meanwhile.
+        const QByteArray text = file.read(MaxCloneFileSize + 1);
+        if (file.error() != QFileDevice::NoError) {
+            setReason(reason, ReadFailureReason(path, file.errorString()));
+            return CloneFileStatus::FileOpenError;
+        }
+        if (text.size() > MaxCloneFileSize)
+            return tooLarge();
+        file.close();
+        QString why;
+        const CloneFileStatus status = ParseCloneFileText(ds, text, &why);
+        if (status != CloneFileStatus::Ok) {
+            setReason(reason, DisplayPath(path) + QStringLiteral(": ") + why);
+            return status;
+        }
+        ds.CurrentFile = path;
+        ds.CurrentFileDigest = digestOf(text);
+        ds.DataChanged = false;
+        return status;
+    } catch (const std::bad_alloc&) {
+        setReason(reason,
+                  QStringLiteral("cannot read %1: not enough memory").arg(DisplayPath(path)));
+        return CloneFileStatus::FileOpenError;
+    }
+}
+
+namespace {
+
+bool reported(CloneFileStatus status, const QString& reason, Prompter& prompter) {
+    if (status == CloneFileStatus::Ok)
+        return true;
+    prompter.error(CloneFileMessage(status));
+    if (!reason.isEmpty())
+        prompter.explain(reason);
+    return false;
+}
+
+} // namespace
 
 bool SaveCloneFile(DataSet& ds, const QString& path, Prompter& prompter) {
-    const CloneFileStatus status = SaveCloneFile(ds, path);
-    if (status != CloneFileStatus::Ok)
-        prompter.error(CloneFileMessage(status));
-    return status == CloneFileStatus::Ok;
+    QString reason;
+    const CloneFileStatus status = SaveCloneFile(ds, path, &reason);
+    return reported(status, reason, prompter);
+}
+
+bool SaveCurrentCloneFile(DataSet& ds, Prompter& prompter) {
+    QString reason;
+    const CloneFileStatus status = SaveCurrentCloneFile(ds, &reason);
+    return reported(status, reason, prompter);
 }
 
 bool LoadCloneFile(DataSet& ds, const QString& path, Prompter& prompter) {
-    const CloneFileStatus status = ReadCloneFile(ds, path);
-    if (status != CloneFileStatus::Ok)
-        prompter.error(CloneFileMessage(status));
-    return status == CloneFileStatus::Ok;
+    QString reason;
+    const CloneFileStatus status = ReadCloneFile(ds, path, &reason);
+    return reported(status, reason, prompter);
 }
 
 QString FileCaption(const QString& path) {

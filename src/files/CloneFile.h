@@ -15,10 +15,14 @@ namespace mtz4 {
 
 inline constexpr int CloneFileLineCount = CloneFileLine::Count;
 
+// No clone file is anywhere near this large, notes included (a full one is
+// some 200 KB): a larger file is refused before it is read.
+inline constexpr qint64 MaxCloneFileSize = 16 * 1024 * 1024;
+
 enum class CloneFileStatus {
     Ok,
     FileOpenError, // the file could not be opened, read or written, or it is too short
-    DataError,     // the header or trailer line does not match
+    DataError,     // the header or trailer does not match, or a data line is not hex text
 };
 
 // The message the user sees for a failed status: "File Open Error" or "Data Error".
@@ -29,25 +33,41 @@ QString CloneFileMessage(CloneFileStatus status);
 // size boxes) and the group line are rebuilt from the current data.
 QByteArray CloneFileText(DataSet& ds);
 
+// Every function below that can fail takes an optional `reason`: on failure
+// it receives one line in plain words for the user, naming the file (or the
+// line of the file) and what is wrong with it, to be shown beside the fixed
+// message ("cannot write /home/u/radio.MZ4: No space left on device").
+
 // Decodes a clone file's text into the data set. Nothing is changed unless
-// the text has all 2643 lines and the right header and trailer. Disabled
-// entries come out empty, as after every refresh of the memory list.
-// CurrentFile and DataChanged are left to the caller.
-CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text);
+// the text has all 2643 lines, the right header and trailer, and data lines
+// (settings, VFO, entry, enable, bank and group lines) of hex digits only,
+// in either case; a data line shorter than usual is fine. Disabled entries
+// come out empty, as after every refresh of the memory list. CurrentFile and
+// DataChanged are left to the caller.
+CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString* reason = nullptr);
 
 // Writes the data set to path. The old file is replaced only once the new one
 // is complete, so a failed save leaves it intact. On success CurrentFile
 // becomes path and DataChanged false; on failure both are unchanged.
-CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path);
+CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
+
+// The Save command's save onto CurrentFile. Refused (FileOpenError, nothing
+// written) when the file there is no longer the one last loaded or saved:
+// removed, or replaced by another program since. Save As, which names its
+// file anew, writes with SaveCloneFile regardless.
+CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason = nullptr);
 
 // Loads the file at path (the load routine of Open and of the command-line
-// file). On success CurrentFile becomes path and DataChanged false; on
-// failure the data set is unchanged.
-CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path);
+// file). A file larger than MaxCloneFileSize is refused unread. On success
+// CurrentFile becomes path and DataChanged false; on failure the data set is
+// unchanged. No input ends the program: running out of memory is a failure.
+CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
 
-// The same two, reporting a failure through the prompter ("File Open Error"
-// or "Data Error", title "ERROR"). They return true on success.
+// The same three, reporting a failure through the prompter: the message
+// ("File Open Error" or "Data Error", title "ERROR"), then the reason through
+// Prompter::explain(). They return true on success.
 bool SaveCloneFile(DataSet& ds, const QString& path, Prompter& prompter);
+bool SaveCurrentCloneFile(DataSet& ds, Prompter& prompter);
 bool LoadCloneFile(DataSet& ds, const QString& path, Prompter& prompter);
 
 // The main window caption for a file: its name without the directory,

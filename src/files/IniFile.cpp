@@ -23,11 +23,7 @@ int portInFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return 0;
-    const QString line = QString::fromLatin1(file.readLine(64)).trimmed();
-    if (line.isEmpty())
-        return 0;
-    const qint64 value = RoundHalfEven(NumericValue(line));
-    return value >= FirstPort && value <= LastPort ? int(value) : 0;
+    return IniPortOfText(file.readLine(64));
 }
 
 bool writePort(const QString& dir, int port) {
@@ -41,6 +37,15 @@ bool writePort(const QString& dir, int port) {
 }
 
 } // namespace
+
+int IniPortOfText(const QByteArray& text) {
+    const qsizetype end = text.indexOf('\n');
+    const QString line = QString::fromLatin1(end < 0 ? text : text.first(end)).trimmed();
+    if (line.isEmpty())
+        return 0;
+    const qint64 value = RoundHalfEven(NumericValue(line));
+    return value >= FirstPort && value <= LastPort ? int(value) : 0;
+}
 
 int ReadIniPort(const IniLocation& where) {
     for (const QString& dir : {where.userDir, where.programDir}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace mtz4 {
@@ -21,6 +22,10 @@ inline constexpr int LastPort = 16;
 // The stored port number, 1..16; 1 when there is no file or it holds no
 // number in that range.
 int ReadIniPort(const IniLocation& where);
+
+// The port number on the first line of an INI file's text, or 0 when that
+// line holds no number from 1 to 16.
+int IniPortOfText(const QByteArray& text);
 
 // Writes the port number. Returns false when neither place can be written.
 bool WriteIniPort(const IniLocation& where, int port);

@@ -41,7 +41,7 @@ QString Exchange::sendData(const QString& command) {
     BusyFlag busy(busy_);
     // The receiver echoes the command and its CR before the block.
     const qint64 expected = command.size() + 1 + DataReplyLength;
-    const bool ok = exchange(command, expected, [this] {
+    const bool ok = exchange(command, expected, DataReplyLength, [this] {
         return reply_.count() > DataReplyLength - 1 && reply_.endsWithCrLf();
     });
     if (!ok)
@@ -59,7 +59,7 @@ AckCode Exchange::sendAck(const QString& command) {
         return AckCode::AckPortError;
     BusyFlag busy(busy_);
     const qint64 needed = command.size() + 1 + AckOverhead;
-    const bool ok = exchange(command, needed,
+    const bool ok = exchange(command, needed, AckOverhead,
                              [&] { return reply_.count() >= needed && reply_.endsWithCrLf(); });
     if (!ok)
         return AckCode::AckPortError;
@@ -73,7 +73,14 @@ AckCode Exchange::sendAck(const QString& command) {
     return AckCode::AckBad;
 }
 
-bool Exchange::exchange(const QString& command, qint64 expectedLength,
+bool Exchange::isForOtherCommand(const QByteArray& echo, qsizetype bodyLength) const {
+    const QByteArray kept = reply_.last(ReplyAccumulator::TailCapacity);
+    const QByteArray before = kept.first(qMax<qsizetype>(0, kept.size() - bodyLength));
+    const qsizetype at = before.lastIndexOf("QZ~");
+    return at >= 0 && !before.sliced(at).startsWith(echo);
+}
+
+bool Exchange::exchange(const QString& command, qint64 expectedLength, qsizetype bodyLength,
                         const std::function<bool()>& complete) {
     reply_.clear();
     lastPortError_.clear();
@@ -90,6 +97,7 @@ bool Exchange::exchange(const QString& command, qint64 expectedLength,
         return false;
     }
     clock_.start(ReplyTimeoutMs);
+    const QByteArray echo = command.toLatin1() + '\r';
     QByteArray arrived;
     while (clock_.isActive()) {
         // Once the reply has begun, the rest of it takes its time on the line.
@@ -105,8 +113,16 @@ bool Exchange::exchange(const QString& command, qint64 expectedLength,
             return false;
         }
         reply_.append(arrived);
-        if (complete())
-            clock_.stop();
+        if (!complete())
+            continue;
+        if (isForOtherCommand(echo, bodyLength)) {
+            // A late reply to an earlier command, come after that command's
+            // wait had ended: taking it for this one would put its data in
+            // the wrong place. Drop it and wait on for the real reply.
+            reply_.clear();
+            continue;
+        }
+        clock_.stop();
     }
     return true;
 }

@@ -41,6 +41,12 @@ QString blockDigits(const QString& reply);
 // A port that fails in any step ends the exchange at once with a port error
 // and is closed, so that the next exchange tries to open it afresh.
 //
+// The receiver echoes each command before its reply. A complete reply whose
+// echo names another command is a late reply to an earlier one (it came
+// after that one's wait had ended): it is dropped and the wait goes on, so
+// that a slow receiver can never have a block stored at the wrong address.
+// A reply without an echo is taken as it is.
+//
 // While an exchange waits, the event loop runs. A second exchange started
 // from there (a menu command, say) would take the first one's reply, so it
 // is refused as a port error without touching the port.
@@ -72,8 +78,11 @@ private:
     // characters so far, whether the reply is complete; `expectedLength` is
     // the length of a whole reply, echo included, which paces the wait (see
     // ReplyClock::waitForMoreInput) but decides nothing.
-    bool exchange(const QString& command, qint64 expectedLength,
+    bool exchange(const QString& command, qint64 expectedLength, qsizetype bodyLength,
                   const std::function<bool()>& complete);
+    // True when the last echo before the reply's final `bodyLength`
+    // characters is not `echo` (this command and its CR).
+    bool isForOtherCommand(const QByteArray& echo, qsizetype bodyLength) const;
     void portFailed();
 
     SerialPort& port_;

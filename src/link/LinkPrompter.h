@@ -22,6 +22,15 @@ public:
         return target_.ask(prompt);
     }
 
+    void notify(const Prompt& prompt) override {
+        if (!muted_)
+            target_.notify(prompt);
+    }
+    void explain(const QString& reason) override {
+        if (!muted_)
+            target_.explain(reason);
+    }
+
     void setMuted(bool muted) { muted_ = muted; }
     bool muted() const { return muted_; }
     const QStringList& shown() const { return shown_; }

@@ -20,6 +20,30 @@ QString resolvedDevice(const QString& devicePath) {
     return devicePath;
 }
 
+// What a serial port error means to the user. The system's own text (an
+// errno string such as "Inappropriate ioctl for device" when the device went
+// away) is kept only where nothing plainer can be said.
+QString plainWords(QSerialPort::SerialPortError error, const QString& systemText) {
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("there is no such device");
+    case QSerialPort::PermissionError:
+        return QStringLiteral("permission denied, or another program is using it");
+    case QSerialPort::OpenError:
+        return QStringLiteral("it is already open");
+    case QSerialPort::ResourceError:
+        return QStringLiteral("the device stopped working: it was unplugged or closed");
+    case QSerialPort::ReadError:
+        return QStringLiteral("reading from it failed; the device may have been unplugged");
+    case QSerialPort::WriteError:
+        return QStringLiteral("writing to it failed; the device may have been unplugged");
+    case QSerialPort::UnsupportedOperationError:
+        return QStringLiteral("it does not take the line settings (38400 bit/s, 8N1)");
+    default:
+        return systemText;
+    }
+}
+
 } // namespace
 
 SystemSerialPort::SystemSerialPort(QObject* parent)
@@ -30,7 +54,7 @@ SystemSerialPort::SystemSerialPort(QObject* parent)
         // only produced by the blocking calls, which are not used.
         if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_->isOpen())
             return;
-        fail(port_->errorString());
+        fail(QStringLiteral("%1: %2").arg(device_, plainWords(error, port_->errorString())));
     });
 }
 
@@ -44,6 +68,7 @@ bool SystemSerialPort::open(const QString& devicePath) {
         errorText_ = QStringLiteral("no device for this port");
         return false;
     }
+    device_ = devicePath;
     port_->setPortName(resolvedDevice(devicePath));
     port_->setBaudRate(BaudRate);
     port_->setDataBits(QSerialPort::Data8);
@@ -52,7 +77,8 @@ bool SystemSerialPort::open(const QString& devicePath) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(InputBufferSize);
     if (!port_->open(QIODevice::ReadWrite)) {
-        errorText_ = QStringLiteral("%1: %2").arg(devicePath, port_->errorString());
+        errorText_ = QStringLiteral("%1: %2").arg(devicePath,
+                                                  plainWords(port_->error(), port_->errorString()));
         port_->clearError();
         return false;
     }
@@ -96,7 +122,8 @@ bool SystemSerialPort::write(const QByteArray& data) {
         return false;
     }
     if (port_->write(data) != data.size()) {
-        fail(port_->errorString());
+        fail(QStringLiteral("%1: %2").arg(device_,
+                                          plainWords(port_->error(), port_->errorString())));
         return false;
     }
     // Hand the bytes to the system now rather than at the next pass of the

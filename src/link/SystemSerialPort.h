@@ -29,6 +29,7 @@ private:
     void fail(const QString& why);
 
     QSerialPort* port_;
+    QString device_; // as the caller named it
     bool failed_ = false;
     QString errorText_;
 };

@@ -10,8 +10,9 @@ namespace {
 // The headers of columns 0..10 of an entry or band, as the grids and the
 // CSV file name them (column 4 is the secret code, 5 the carrier).
 QString FieldName(int column) {
-    static const QStringList names = {"Frequency", "Mode", "Step",       "Option", "Secret", "Carrier",
-                                      "Tone",      "Shift", "ShiftFreq.", "Note",   "Name"};
+    static const QStringList names = {"Frequency",  "Mode",    "Step", "Option",
+                                      "Secret",     "Carrier", "Tone", "Shift",
+                                      "ShiftFreq.", "Note",    "Name"};
     return names.value(column);
 }
 
@@ -27,8 +28,9 @@ QString GroupRowName(int row) {
 QString SettingText(const SettingControl& control, int value) {
     switch (control.kind) {
     case SettingKind::Check:
-        return value == 1 ? QStringLiteral("on") : value == 0 ? QStringLiteral("off")
-                                                              : QString::number(value);
+        return value == 1   ? QStringLiteral("on")
+               : value == 0 ? QStringLiteral("off")
+                            : QString::number(value);
     case SettingKind::Options:
     case SettingKind::CheckOptions:
     case SettingKind::PickList:

@@ -4,6 +4,7 @@
 #include "model/Limits.h"
 #include "model/SettingsRecord.h"
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 
@@ -47,6 +48,9 @@ struct DataSet {
     bool DataChanged = false;
     // Full path of the clone file last loaded or saved; empty when none.
     QString CurrentFile;
+    // Digest of that file's bytes as loaded or saved, to see whether another
+    // program has replaced it since; empty when not known.
+    QByteArray CurrentFileDigest;
 };
 
 // The initial state: every entry and band empty, no groups, the initial

@@ -29,6 +29,13 @@ public:
     // the program goes on meanwhile (a clone command running).
     virtual void notify(const Prompt& prompt) { ask(prompt); }
 
+    // One line in plain words that follows a failure message when there is
+    // more to say than its fixed text: which file or port, and what is wrong
+    // with it ("cannot write /home/u/radio.MZ4: No space left on device").
+    // The command-line tool writes it on standard error; the desktop program
+    // shows it in the status bar. Ignored unless overridden.
+    virtual void explain(const QString& reason) { (void)reason; }
+
     // A failure message: title "ERROR", error icon, OK button.
     void error(const QString& text) {
         ask({text, QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok,

@@ -147,11 +147,13 @@ double HexToFrequency(const QString& digits) {
     quint32 raw = 0;
     for (int k = 0; k < 4; ++k)
         raw |= quint32(HexByteAt(digits, 2 * k)) << (8 * k);
-    // The hertz value is read as signed 32 bits and turned into MHz through its
-    // decimal text with a point before the last six digits. For a negative
-    // value below 100000 in magnitude the sign ends up after the point and the
-    // result reads as 0 (FFFFFFFF in the shift field gives 0).
-    QString text = QString::number(qint32(raw)).rightJustified(6, QLatin1Char('0'));
+    // FFFFFFFF is erased memory: no frequency (an unset shift reads as 0).
+    if (raw == 0xFFFFFFFFu)
+        return 0.0;
+    // The hertz value, unsigned as the record holds it, turned into MHz
+    // through its decimal text with a point before the last six digits, so
+    // that the value is the one its six-decimal text reads back as.
+    QString text = QString::number(raw).rightJustified(6, QLatin1Char('0'));
     text.insert(text.size() - 6, QLatin1Char('.'));
     return NumericValue(text);
 }

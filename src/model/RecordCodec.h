@@ -35,8 +35,8 @@ QString DecodeName(const QString& digits);
 
 // Frequency fields: MHz <-> 8 hex digits, little-endian Hz. Encoding rounds to
 // whole hertz (halves to even) and keeps the low 32 bits; decoding reads the
-// value as signed 32 bits and goes through its six-decimal text, so that
-// -1..-99999 Hz (FFFFFFFF among them) read as 0.
+// value as unsigned 32 bits, so it is never negative and at most
+// 4294.967295 MHz; FFFFFFFF (erased memory) reads as 0.
 QString FrequencyToHex(double mhz);
 double HexToFrequency(const QString& digits);
 

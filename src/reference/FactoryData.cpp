@@ -40,6 +40,7 @@ void ApplyFactoryData(DataSet& ds) {
         row.fill(false);
 
     ds.CurrentFile.clear();
+    ds.CurrentFileDigest.clear();
     ds.DataChanged = false;
 }
 

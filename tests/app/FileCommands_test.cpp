@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -159,6 +160,9 @@ void FileCommandsTest::failedSaveKeepsStateAndReports() {
     QVERIFY(shell.ds().CurrentFile.isEmpty());
     QVERIFY(shell.ds().DataChanged);
     QCOMPARE(shell.window().windowTitle(), Ref().AppTitle);
+    // The status bar says which file and why.
+    QVERIFY2(shell.window().statusPanel(0)->text().contains(QStringLiteral("x.MZ4")),
+             qPrintable(shell.window().statusPanel(0)->text()));
 }
 
 void FileCommandsTest::openLoadsTheChosenFile() {

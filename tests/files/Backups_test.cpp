@@ -30,16 +30,19 @@ void BackupsTest::writtenListedAndPruned() {
     const QDateTime start(QDate(2026, 12, 8), QTime(5, 12, 33));
     QString error;
     const QString first = WriteBackup(*ds, QStringLiteral("after read"), start, &error, dir.path());
-    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("2026-12-08 05-12-33 MT-Z40E after read.MZ4"));
-    const QString second = WriteBackup(*ds, QStringLiteral("after read"), start, &error, dir.path());
+    QCOMPARE(QFileInfo(first).fileName(),
+             QStringLiteral("2026-12-08 05-12-33 MT-Z40E after read.MZ4"));
+    const QString second =
+        WriteBackup(*ds, QStringLiteral("after read"), start, &error, dir.path());
     QVERIFY(second.endsWith(QStringLiteral(" after read (2).MZ4")));
     QCOMPARE(ds->CurrentFile, before->CurrentFile);
     QVERIFY(ds->DataChanged);
     QCOMPARE(ds->MemText, before->MemText);
 
     for (int i = 1; i <= BackupsKept; ++i)
-        QVERIFY(!WriteBackup(*ds, QStringLiteral("after read"), start.addSecs(i), &error, dir.path())
-                     .isEmpty());
+        QVERIFY(
+            !WriteBackup(*ds, QStringLiteral("after read"), start.addSecs(i), &error, dir.path())
+                 .isEmpty());
     const QList<BackupInfo> backups = ListBackups(dir.path());
     QCOMPARE(backups.size(), BackupsKept);
     QCOMPARE(backups.first().when, start.addSecs(BackupsKept));
@@ -59,9 +62,9 @@ void BackupsTest::aFolderThatCannotBeWritten() {
     DataSet ds;
     MakeFactoryDataSet(ds, 0);
     QString error;
-    QVERIFY(WriteBackup(ds, QStringLiteral("after read"), QDateTime::currentDateTime(), &error,
-                        blocked)
-                .isEmpty());
+    QVERIFY(
+        WriteBackup(ds, QStringLiteral("after read"), QDateTime::currentDateTime(), &error, blocked)
+            .isEmpty());
     QVERIFY(error.contains(blocked));
 }
 

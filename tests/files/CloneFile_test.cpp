@@ -154,9 +154,13 @@ private slots:
     void lineBreaksInANoteCannotShiftTheFile() {
         auto ds = FactoryDataSet();
         ds->MemText[5][Col::Note] = QStringLiteral("two\r\nlines");
-        const QList<QByteArray> l = lines(CloneFileText(*ds));
+        QList<QByteArray> l = lines(CloneFileText(*ds));
         QCOMPARE(l.size(), CloneFileLineCount);
         QCOMPARE(l[1337 + 5], QByteArray("two  lines"));
+        // A CR inside a note line of a file loads as that space, too.
+        l[1323] = "cr\rinside";
+        QCOMPARE(ParseCloneFileText(*ds, l.join("\r\n") + "\r\n"), CloneFileStatus::Ok);
+        QCOMPARE(ds->VfoText[0][Col::Note], QStringLiteral("cr inside"));
     }
 
     void refusedFilesLeaveTheDataUnchanged_data() {
@@ -174,6 +178,17 @@ private slots:
         QTest::newRow("trailer one space short") << trailer << int(CloneFileStatus::DataError);
         QTest::newRow("cut before the trailer") << cut << int(CloneFileStatus::FileOpenError);
         QTest::newRow("empty file") << QByteArray() << int(CloneFileStatus::FileOpenError);
+        // A data line with anything but hex digits: settings, VFO, entry,
+        // enable, bank and group lines.
+        const QList<std::pair<int, QByteArray>> damaged{
+            {17, "12345 999 -7 abc 0x"}, {1, l[1] + " "},      {3, "-" + l[3]}, {1317, "0x00"},
+            {2637, "64 00 64"},          {2641, l[2641] + "G"}};
+        for (const auto& [line, text] : damaged) {
+            QList<QByteArray> bad = l;
+            bad[line] = text;
+            QTest::addRow("line %d damaged", line + 1) << bad.join("\r\n") + "\r\n"
+                                                       << int(CloneFileStatus::DataError);
+        }
     }
     void refusedFilesLeaveTheDataUnchanged() {
         QFETCH(QByteArray, text);
@@ -192,9 +207,26 @@ private slots:
         QVERIFY(!LoadCloneFile(*ds, file, prompter));
         QCOMPARE(prompter.texts(), QStringList{CloneFileMessage(CloneFileStatus(status))});
         QCOMPARE(prompter.prompts[0].title, QStringLiteral("ERROR"));
+        // Then one line naming the file and what is wrong with it.
+        QCOMPARE(prompter.reasons.size(), 1);
+        QVERIFY2(prompter.reasons[0].startsWith(file), qPrintable(prompter.reasons[0]));
         compareData(*before, *ds);
         QCOMPARE(ds->CurrentFile, QStringLiteral("previous.MZ4"));
         QVERIFY(ds->DataChanged);
+    }
+
+    void fileTooLargeIsRefusedUnread() {
+        const QString file = path(QStringLiteral("huge.MZ4"));
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(CloneFileText(*FactoryDataSet())) > 0);
+            QVERIFY(f.resize(MaxCloneFileSize + 1)); // sparse: costs no disk space
+        }
+        auto ds = FactoryDataSet();
+        QString reason;
+        QCOMPARE(ReadCloneFile(*ds, file, &reason), CloneFileStatus::FileOpenError);
+        QVERIFY2(reason.contains(QStringLiteral("too large")), qPrintable(reason));
     }
 
     void missingFileIsAFileOpenError() {
@@ -222,6 +254,40 @@ private slots:
         auto unix = FactoryDataSet();
         QCOMPARE(ReadCloneFile(*unix, file), CloneFileStatus::Ok);
         QCOMPARE(unix->MemText[0][Col::Note], QStringLiteral("kept"));
+    }
+
+    // The last line may end in CR LF, in CR alone or in nothing; data lines
+    // may be short, and hold upper- or lower-case digits alike.
+    void lineEndsCaseAndShortLinesLoadAlike() {
+        QRandomGenerator rng(5);
+        auto original = std::make_unique<DataSet>();
+        test::FillRandomDataSet(*original, rng, 0);
+        const QByteArray good = CloneFileText(*original);
+        auto expected = FactoryDataSet();
+        QCOMPARE(ParseCloneFileText(*expected, good), CloneFileStatus::Ok);
+
+        QList<QByteArray> l = lines(good);
+        for (int i = 1; i <= 2641; ++i)
+            if (i < 1323 || i > 2636)
+                l[i] = l[i].toLower();
+        const QByteArray lower = l.join("\r\n");
+        for (const QByteArray& text : {good.chopped(1), good.chopped(2), lower + "\r\n", lower}) {
+            auto ds = FactoryDataSet();
+            QCOMPARE(ParseCloneFileText(*ds, text), CloneFileStatus::Ok);
+            compareData(*expected, *ds);
+        }
+
+        // Short data lines load as before: the missing digits count as zero.
+        l = lines(good);
+        l[17] = "4086A408";
+        l[1] = "A5";
+        l[2641] = "";
+        auto shortLines = FactoryDataSet();
+        QCOMPARE(ParseCloneFileText(*shortLines, l.join("\r\n") + "\r\n"), CloneFileStatus::Ok);
+        // 64 nines: every byte 99h, a frequency above 2^31 Hz, not negative.
+        l[17] = QByteArray(64, '9');
+        QCOMPARE(ParseCloneFileText(*shortLines, l.join("\r\n") + "\r\n"), CloneFileStatus::Ok);
+        QCOMPARE(shortLines->MemText[0][Col::Freq], QStringLiteral("2576.980377"));
     }
 
     void disabledEntriesLoadEmpty() {

@@ -33,6 +33,7 @@ private slots:
     void failedWriteIsAPortError();
     void staleInputNeverReachesTheResult();
     void lateCharactersAreDiscardedByTheNextExchange();
+    void lateReplyToAnotherCommandIsNotTakenForThisOne();
     void nestedExchangeIsRefused();
     void accumulatorKeepsABoundedTail();
     void babblingDeviceIsBoundedAndGarbled();
@@ -178,6 +179,23 @@ void ExchangeTest::lateCharactersAreDiscardedByTheNextExchange() {
     QCOMPARE(f.link().SendQZData(QStringLiteral("QZ~F00022R")), ReplyTooShort);
     f.clock().advance(300); // the late block arrives between exchanges
     QCOMPARE(f.link().SendQZData(QStringLiteral("QZ~F00022R")), ReplyTooShort);
+}
+
+void ExchangeTest::lateReplyToAnotherCommandIsNotTakenForThisOne() {
+    FakeLink f;
+    // The reply to 00000 comes 550 ms late, in the wait of the next command.
+    f.port().answerNext(answer::data(answer::block("11"), Echo::Yes, 550));
+    QCOMPARE(f.link().SendQZData(QStringLiteral("QZ~F00000R")), ReplyTooShort);
+    f.port().answerNext(answer::data(Digits, Echo::Yes, 550));
+    QCOMPARE(f.link().SendQZData(QStringLiteral("QZ~F00020R")), ReplyTooShort);
+    // Both in one wait: the stale one is dropped, the own one taken.
+    f.port().answerNext(answer::chunks({{20, "QZ~F00020R\r\r\n" + Digits + "\r\n"},
+                                        {40, "QZ~F00040R\r\r\n" + answer::block("44") + "\r\n"}}));
+    QCOMPARE(blockDigits(f.link().SendQZData(QStringLiteral("QZ~F00040R"))),
+             QString::fromLatin1(answer::block("44")));
+    // The same for an acknowledgement.
+    f.port().answerNext(answer::chunks({{20, "QZ~IM\r\r\nOK\r\n"}}));
+    QCOMPARE(f.link().SendQZAck(QStringLiteral("QZ~FINISH")), AckCode::AckShort);
 }
 
 void ExchangeTest::nestedExchangeIsRefused() {

@@ -38,8 +38,7 @@ void DataDiffTest::everyKindOfField() {
              ds.MemData[12].fill(0);
              ds.MemText[12].fill(QString());
          },
-         {"00-012 Enabled: yes -> no", "00-012 Frequency: 145.500000 -> ",
-          "00-012 Name: RPT -> "}},
+         {"00-012 Enabled: yes -> no", "00-012 Frequency: 145.500000 -> ", "00-012 Name: RPT -> "}},
         {[](DataSet& ds) { ds.MemData[12][Col::Skip] = 1; }, {"00-012 Skip: no -> yes"}},
         {[](DataSet& ds) { ds.VfoText[5][Col::Note] = QStringLiteral("air"); },
          {"Band 5 Note:  -> air"}},
@@ -48,7 +47,8 @@ void DataDiffTest::everyKindOfField() {
              ds.bank.txtBank[12] = QStringLiteral("10");
          },
          {"Bank 0 Size: 100 -> 90", "Bank 12 Size: 0 -> 10"}},
-        {[](DataSet& ds) { ds.bank.chkGrp[10 * BankCount + 49] = 1; }, {"GRP-B Bank 49: no -> yes"}},
+        {[](DataSet& ds) { ds.bank.chkGrp[10 * BankCount + 49] = 1; },
+         {"GRP-B Bank 49: no -> yes"}},
         {[](DataSet& ds) {
              ds.settings.optLamp = 2;
              ds.settings.cbbChargeTime = 3;

@@ -43,12 +43,18 @@ private slots:
         QCOMPARE(ds->MemText[1][Col::Freq], QStringLiteral("0.531000"));
         QCOMPARE(HexToFrequency(QStringLiteral("50C30000")), 0.05);
 
-        // Shift FFFFFFFF reads as -1 Hz, whose text form reads back as 0.
+        // Shift FFFFFFFF (erased) reads as 0.
         QVERIFY(DecodeMem(*ds, Reply(Record({{6, "FF"}, {7, "FF"}, {8, "FF"}, {9, "FF"}})), 2));
         QCOMPARE(ds->MemData[2][Col::Shift], 0.0);
         QCOMPARE(ds->MemText[2][Col::Shift], QStringLiteral("0.000000"));
-        // Larger negative values keep their sign.
-        QCOMPARE(HexToFrequency(QStringLiteral("C0BDF0FF")), -1.0);
+        // Values of 80000000h and more are unsigned, never negative, and
+        // encode back to the same digits.
+        for (const char* digits : {"C0BDF0FF", "99999999", "FEFFFFFF", "00000080"}) {
+            const double mhz = HexToFrequency(QLatin1String(digits));
+            QVERIFY2(mhz > 2147.0 && mhz <= 4294.967295, digits);
+            QCOMPARE(FrequencyToHex(mhz), QLatin1String(digits));
+        }
+        QCOMPARE(HexToFrequency(QStringLiteral("C0BDF0FF")), 4293.967296);
 
         // Halves round to the even hertz; values beyond 32 bits keep their low bits.
         QCOMPARE(FrequencyToHex(144.0000005), FrequencyToHex(144.0));

@@ -125,7 +125,20 @@ private slots:
         QVERIFY2(applyCloneText(joinLines(lines), image, error), error.c_str());
         QCOMPARE(hexOf(image, MemoryImage::entryAddress(0), 4), std::string("00A0FFFF"));
         QCOMPARE(image.bankSize(0), 10);
-        QCOMPARE(image.bankSize(1), 100); // untouched
+        QCOMPARE(image.bankSize(1), 0); // the rest of a short bank line reads as 0
+
+        // Each bank line is a block of its own, as the clone program reads
+        // it: a short one does not move the banks of the next.
+        lines[2638] = "0500";
+        MemoryImage banks;
+        QVERIFY2(applyCloneText(joinLines(lines), banks, error), error.c_str());
+        auto ds = std::make_unique<mtz4::DataSet>();
+        QCOMPARE(mtz4::ParseCloneFileText(*ds, QByteArray::fromStdString(joinLines(lines))),
+                 mtz4::CloneFileStatus::Ok);
+        for (int bank = 0; bank < BankCount; ++bank)
+            QCOMPARE(banks.bankSize(bank), ds->BankSize[bank]);
+        QCOMPARE(banks.bankSize(16), 5);
+        lines[2638] = "";
         QCOMPARE(image.byte(Addr::GroupBitmap), 0x80);
         QVERIFY(!image.entryEnabled(1279));
         for (int entry = 1280; entry < EntryCount; ++entry)

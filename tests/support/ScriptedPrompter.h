@@ -14,13 +14,16 @@ namespace mtz4::test {
 class ScriptedPrompter : public Prompter {
 public:
     PromptAnswer ask(const Prompt& prompt) override;
+    void explain(const QString& reason) override { reasons.append(reason); }
 
     void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
 
     QList<Prompt> prompts;     // everything asked, in order
     QStringList texts() const; // the texts of `prompts`
+    QStringList reasons;       // every explain(), in order
     void clear() {
         prompts.clear();
+        reasons.clear();
         answers_.clear();
     }
 

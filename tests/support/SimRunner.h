@@ -55,6 +55,9 @@ public:
     }
 
     QString device() const { return device_; }
+    qint64 processId() const { return process_.processId(); }
+    // Waits for it to end by itself (after --vanish-after, say); true when it did.
+    bool waitForExit(int timeoutMs = 5000) { return process_.waitForFinished(timeoutMs); }
 
     // Stops it (SIGTERM) and waits; true when it ended with status 0.
     bool stop() {
@@ -85,12 +88,15 @@ private:
 // One run of mtz4ctl.
 struct CtlRun {
     int exitCode = -1;
-    QString errors; // standard error
-    QString output; // standard output
+    QString errors;       // standard error
+    QString output;       // standard output
+    qint64 elapsedMs = 0; // from start to end
 };
 
 inline CtlRun runCtl(const QStringList& args, int timeoutMs = 60000) {
     QProcess ctl;
+    QElapsedTimer clock;
+    clock.start();
     ctl.start(ctlPath(), args);
     CtlRun run;
     if (!ctl.waitForFinished(timeoutMs)) {
@@ -99,6 +105,7 @@ inline CtlRun runCtl(const QStringList& args, int timeoutMs = 60000) {
         run.errors = QStringLiteral("mtz4ctl did not finish in time");
         return run;
     }
+    run.elapsedMs = clock.elapsed();
     run.exitCode = ctl.exitStatus() == QProcess::NormalExit ? ctl.exitCode() : -1;
     run.errors = QString::fromLocal8Bit(ctl.readAllStandardError());
     run.output = QString::fromLocal8Bit(ctl.readAllStandardOutput());

@@ -2,6 +2,7 @@
 
 #include "Hex.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,6 +17,7 @@ namespace {
 constexpr std::size_t EnableDigits = EntryCount / 4; // one bit per entry: 325 digits
 constexpr std::size_t EnableSlotDigits = 64;
 constexpr std::size_t BankSlotDigits = 64;
+constexpr int BanksPerLine = 16; // 16-bit sizes in a 32-byte block
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -112,16 +114,23 @@ bool applyCloneText(std::string_view text, MemoryImage& image, std::string& erro
         storeDigits(loaded, MemoryImage::entryAddress(entry),
                     lines[CloneFileLine::FirstEntry + entry], 2 * RecordSize);
 
-    // The enable bitmap, the bank table and the group bitmap are each spread
-    // over lines that are read one after the other.
+    // The enable bitmap is spread over lines read as one text. Each bank line
+    // is a block of its own whose bank sizes read as 0 where the line is
+    // short, as the clone program reads them; the fixed words after bank 49
+    // are stored only as far as the line has them.
     std::string enable;
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         enable += lines[CloneFileLine::FirstEnable + i];
     storeDigits(loaded, Addr::EnableBitmap, enable, EnableDigits);
-    std::string banks;
-    for (int i = 0; i < CloneFileLine::BankCount; ++i)
-        banks += lines[CloneFileLine::FirstBank + i];
-    storeDigits(loaded, Addr::BankTable, banks, 2 * BankTableArea);
+    for (int i = 0; i < CloneFileLine::BankCount; ++i) {
+        const std::size_t sizeDigits =
+            4 * static_cast<std::size_t>(std::min(BanksPerLine, BankCount - i * BanksPerLine));
+        std::string digits(lines[CloneFileLine::FirstBank + i]);
+        if (digits.size() < sizeDigits)
+            digits.resize(sizeDigits, '0');
+        storeDigits(loaded, Addr::BankTable + static_cast<std::uint32_t>(i * RecordSize), digits,
+                    2 * RecordSize);
+    }
     storeDigits(loaded, Addr::GroupBitmap, lines[CloneFileLine::Group], 2 * GroupBitmapArea);
 
     image = loaded;

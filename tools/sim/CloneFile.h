@@ -18,7 +18,9 @@ inline constexpr int CloneFileLines = CloneFileLine::Count;
 
 // Puts the contents of a clone file into the image. Each hex line goes to
 // its place (a line shorter than its area leaves the rest of the area as it
-// was; digits beyond the area are ignored); the note lines are ignored; lines
+// was; digits beyond the area are ignored; the enable lines are one text,
+// each bank line a block of its own whose missing bank sizes read as 0, as
+// the clone program reads them); the note lines are ignored; lines
 // after the trailer are ignored. A file with a wrong header or trailer, fewer
 // than 2643 lines, or a data line that is not hex text is refused with a
 // message in error, and the image is left unchanged.

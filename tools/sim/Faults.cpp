@@ -3,6 +3,8 @@
 namespace mtz4::sim {
 
 CommandFate fateOf(const FaultPlan& plan, std::uint64_t n) {
+    if (plan.vanishAfter && n > *plan.vanishAfter)
+        return CommandFate::Vanish;
     if (plan.silentAfter && n > *plan.silentAfter)
         return CommandFate::Silence;
     if (plan.dropEvery != 0 && n % plan.dropEvery == 0)

@@ -15,6 +15,10 @@ struct FaultPlan {
     std::uint64_t dropEvery = 0;   // every K-th command is lost: not carried out, no answer
     std::uint64_t garbleEvery = 0; // every K-th reply has the CR LF before its body replaced
     std::uint64_t delayMs = 0;     // every reply starts this much after the command's CR
+    // The receiver vanishes once this many commands are answered: the next
+    // command is not carried out and the pseudo-terminal is closed, as when
+    // the cable is pulled.
+    std::optional<std::uint64_t> vanishAfter;
 };
 
 enum class CommandFate {
@@ -22,10 +26,11 @@ enum class CommandFate {
     Garble,  // carry it out and send a garbled reply
     Drop,    // lost on the way in: neither carried out nor answered
     Silence, // the receiver has gone silent: neither carried out nor answered
+    Vanish,  // the receiver has gone: the line is closed
 };
 
-// What happens to command number n (1-based). Silence wins over the rest,
-// then a drop, then garbling.
+// What happens to command number n (1-based). Vanishing wins over the rest,
+// then silence, then a drop, then garbling.
 CommandFate fateOf(const FaultPlan& plan, std::uint64_t n);
 
 // Replaces the CR LF that opens the reply body with "??", so that a data

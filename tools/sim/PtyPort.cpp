@@ -20,11 +20,16 @@ std::string systemError(const std::string& what) {
 } // namespace
 
 PtyPort::~PtyPort() {
+    close();
+}
+
+void PtyPort::close() {
     removeLink();
     if (slave_ >= 0)
         ::close(slave_);
     if (master_ >= 0)
         ::close(master_);
+    slave_ = master_ = -1;
 }
 
 bool PtyPort::open(std::string& error) {

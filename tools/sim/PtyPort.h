@@ -29,6 +29,9 @@ public:
     // Removes the link made by makeLink, if it still points to the device.
     void removeLink();
 
+    // Closes both ends: a client holding the device sees it go away.
+    void close();
+
     // Discards whatever waits in the device's input (bytes sent to a client
     // that is gone).
     void discardClientInput();

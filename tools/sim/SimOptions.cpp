@@ -106,6 +106,10 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             ok = positive(options.faults.dropEvery);
         } else if (name == "--garble-every") {
             ok = positive(options.faults.garbleEvery);
+        } else if (name == "--vanish-after") {
+            std::uint64_t n = 0;
+            ok = count(UINT64_MAX, n);
+            options.faults.vanishAfter = n;
         } else if (name == "--delay-ms") {
             ok = count(60000, options.faults.delayMs);
         } else if (name == "--pace") {
@@ -175,6 +179,9 @@ Faults (commands are counted from 1 in the order received):
                        its data or acknowledgement is replaced by "??"
   --delay-ms MS        start every reply MS milliseconds after the command's CR
                        (0..60000; the clone program waits 500 ms for a reply)
+  --vanish-after N     answer the first N commands, then close the pseudo-terminal
+                       on the next one and exit (the dumps are written), as when
+                       the cable is pulled mid-transfer
 
 Line:
   --pace               send replies at the real line rate, 38400 bit/s with 10

@@ -76,7 +76,9 @@ void Simulator::handleCommand(const std::string& command, Nanos arrival) {
     ++commands_;
     log_.write(command);
     const CommandFate fate = fateOf(options_.faults, commands_);
-    if (fate == CommandFate::Drop || fate == CommandFate::Silence)
+    if (fate == CommandFate::Vanish)
+        vanished_ = true;
+    if (fate == CommandFate::Drop || fate == CommandFate::Silence || vanished_)
         return;
     const bool wasInCloneMode = receiver_.cloneMode();
     Reply reply = receiver_.handle(command);
@@ -135,6 +137,12 @@ bool Simulator::run(std::string& error) {
     };
 
     while (stopSignal == 0) {
+        if (vanished_) {
+            // Gone mid-conversation: whatever is still queued is lost with the line.
+            port_.close();
+            note("vanished: the line is closed");
+            return true;
+        }
         ReplyScheduler::PumpResult pumped = scheduler_.pump(monotonicNow(), sink);
         if (pumped == ReplyScheduler::PumpResult::LineFull) {
             // Nobody has read the device's input for thousands of bytes: the

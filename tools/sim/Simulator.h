@@ -57,6 +57,7 @@ private:
     std::uint64_t lineFlushes_ = 0; // times unread output was thrown away
     sigset_t waitMask_{};           // signal mask while waiting for the line
     bool dumpPending_ = false;      // "QZ~FINISH" came; dump once its reply is out
+    bool vanished_ = false;         // the vanishing fault struck: close the line and stop
 };
 
 // The monotonic clock in nanoseconds.

@@ -1,0 +1,78 @@
+#pragma once
+
+// Data sets and checks on them shared by the fuzz targets.
+
+#include "FuzzTarget.h"
+#include "model/DataSet.h"
+#include "model/Limits.h"
+
+#include <memory>
+
+namespace mtz4::fuzz {
+
+// One data set in its initial state, made once and reused by every input of
+// a target whose decoders overwrite all they read (a data set is large).
+inline DataSet& reusedDataSet() {
+    static const std::unique_ptr<DataSet> ds = [] {
+        auto made = std::make_unique<DataSet>();
+        InitTables(*made);
+        return made;
+    }();
+    return *ds;
+}
+
+// The largest frequency a record can hold: FFFFFFFEh Hz (FFFFFFFFh is erased).
+inline constexpr double MaxRecordMHz = 4294.967294;
+
+// What the encoders make of the option codes for the model selected: a code
+// the model cannot hold is written as 00 and so reads back as "OFF".
+inline void applyOptionRule(DataSet& ds) {
+    const int model = ds.settings.opbModel;
+    const auto rule = [model](auto& data, auto& text) {
+        const double option = data[Col::Option];
+        if ((option == 4 && model != Model::MTZ40E) || (option == 1 && model != Model::MTZ4J)) {
+            data[Col::Option] = 0;
+            text[Col::Option] = QStringLiteral("OFF");
+        }
+    };
+    for (int e = 0; e < EntryCount; ++e)
+        rule(ds.MemData[e], ds.MemText[e]);
+    for (int b = 0; b < BandCount; ++b)
+        rule(ds.VfoData[b], ds.VfoText[b]);
+}
+
+// Every table a clone file carries, as decoded, is the same in both.
+inline void checkSameTables(const DataSet& a, const DataSet& b) {
+    for (int e = 0; e < EntryCount; ++e)
+        for (int c = 0; c < MemColumns; ++c)
+            if (a.MemData[e][c] != b.MemData[e][c]) {
+                std::fprintf(stderr, "entry %d col %d: %.9f vs %.9f en %d %d text %s | %s\n", e, c,
+                             a.MemData[e][c], b.MemData[e][c], a.MemEnable[e], b.MemEnable[e],
+                             qPrintable(a.MemText[e][c]), qPrintable(b.MemText[e][c]));
+                break;
+            }
+    FUZZ_CHECK(a.MemData == b.MemData);
+    FUZZ_CHECK(a.MemText == b.MemText);
+    FUZZ_CHECK(a.MemEnable == b.MemEnable);
+    FUZZ_CHECK(a.VfoData == b.VfoData);
+    FUZZ_CHECK(a.VfoText == b.VfoText);
+    FUZZ_CHECK(a.BankSize == b.BankSize);
+    FUZZ_CHECK(a.BankText == b.BankText);
+    FUZZ_CHECK(a.GroupFlag == b.GroupFlag);
+    FUZZ_CHECK(a.settings == b.settings);
+    FUZZ_CHECK(a.bank == b.bank);
+}
+
+// A decoded frequency or offset is never negative nor beyond the record.
+inline void checkFrequencies(const DataSet& ds) {
+    for (const auto& row : ds.MemData) {
+        FUZZ_CHECK(row[Col::Freq] >= 0.0 && row[Col::Freq] <= MaxRecordMHz);
+        FUZZ_CHECK(row[Col::Shift] >= 0.0 && row[Col::Shift] <= MaxRecordMHz);
+    }
+    for (const auto& row : ds.VfoData) {
+        FUZZ_CHECK(row[Col::Freq] >= 0.0 && row[Col::Freq] <= MaxRecordMHz);
+        FUZZ_CHECK(row[Col::Shift] >= 0.0 && row[Col::Shift] <= MaxRecordMHz);
+    }
+}
+
+} // namespace mtz4::fuzz

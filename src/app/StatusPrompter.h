@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/Prompter.h"
+
+#include <functional>
+
+namespace mtz4 {
+
+// The prompter the desktop program hands to its window, link and files: it
+// passes every prompt on to the program's own prompter (message boxes), and
+// shows the plain-words line that may follow a failure ("cannot write
+// /home/u/radio.MZ4: No space left on device") in the main window's status
+// bar as well.
+class StatusPrompter : public Prompter {
+public:
+    explicit StatusPrompter(Prompter& inner) : inner_(inner) {}
+
+    PromptAnswer ask(const Prompt& prompt) override { return inner_.ask(prompt); }
+    void notify(const Prompt& prompt) override { inner_.notify(prompt); }
+    void explain(const QString& reason) override {
+        inner_.explain(reason);
+        if (show_)
+            show_(reason);
+    }
+
+    void setStatusLine(std::function<void(const QString&)> show) { show_ = std::move(show); }
+
+private:
+    Prompter& inner_;
+    std::function<void(const QString&)> show_;
+};
+
+} // namespace mtz4
