@@ -24,6 +24,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Export;
     if (word == QLatin1String("import"))
         return Subcommand::Import;
+    if (word == QLatin1String("diff"))
+        return Subcommand::Diff;
     return Subcommand::None;
 }
 
@@ -88,9 +90,13 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::Write:
         return link.contains(option);
     case Subcommand::New:
-    case Subcommand::Import:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
+    case Subcommand::Import:
+        return option == QLatin1String("-o") || option == QLatin1String("--output") ||
+               option == QLatin1String("--format");
     case Subcommand::Export:
+        return option == QLatin1String("--format");
+    case Subcommand::Diff:
     case Subcommand::None:
         return false;
     }
@@ -105,6 +111,7 @@ QString* nextPositional(CliArguments& a) {
         return a.input.isEmpty() ? &a.input : nullptr;
     case Subcommand::Export:
     case Subcommand::Import:
+    case Subcommand::Diff:
         if (a.input.isEmpty())
             return &a.input;
         return a.csv.isEmpty() ? &a.csv : nullptr;
@@ -119,7 +126,10 @@ QString* nextPositional(CliArguments& a) {
 // The checks of the file commands, which need no receiver and take the
 // model as an option.
 bool completeFileCommand(const CliArguments& a, QString& error) {
-    if (a.subcommand == Subcommand::Export) {
+    if (a.subcommand == Subcommand::Diff) {
+        if (a.input.isEmpty() || a.csv.isEmpty())
+            error = QStringLiteral("the two clone files to compare (A.MZ4 B.MZ4) are required");
+    } else if (a.subcommand == Subcommand::Export) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
                                    "are required");
@@ -134,7 +144,8 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
 
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
-    if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import)
+    if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
+        a.subcommand == Subcommand::Diff)
         return completeFileCommand(a, error);
     if (a.model < 0) {
         error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
@@ -239,6 +250,15 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                                 .arg(LastPortNumber);
                     return false;
                 }
+            } else if (arg == QLatin1String("--format")) {
+                if (value == QLatin1String("chirp")) {
+                    a.format = CsvFormat::Chirp;
+                } else if (value == QLatin1String("csv")) {
+                    a.format = CsvFormat::Own;
+                } else {
+                    error = QStringLiteral("unknown format \"%1\" (csv or chirp)").arg(value);
+                    return false;
+                }
             } else if (arg == QLatin1String("--base")) {
                 a.base = value;
             } else {
@@ -312,9 +332,24 @@ QString usageText(Subcommand subcommand) {
             "  -o, --output OUT.MZ4  the clone file to write\n"
             "\n"
             "Exit status: 0 success, 1 the file could not be written, 2 bad command line.\n");
+    case Subcommand::Diff:
+        return QStringLiteral(
+            "Usage: mtz4ctl diff [--model MODEL] A.MZ4 B.MZ4\n"
+            "Compares two clone files field by field and prints every difference on a line\n"
+            "of its own, for example:\n"
+            "  03-012 Frequency: 145.500000 -> 145.520000\n"
+            "(the memory entries by their row labels, \"Band N\" for the VFO records,\n"
+            "\"Bank N Size\", the group boxes as \"GRPn Bank N\", \"Settings\" and the caption\n"
+            "of each setting).\n"
+            "\n"
+            "  --model MODEL     the receiver model the files are for: MT-Z4J (the default),\n"
+            "                    MT-Z40E, MT-Z40T or MT-Z40K\n"
+            "\n"
+            "Exit status: 0 the two hold the same data, 1 they differ, 2 bad command line or\n"
+            "a file that cannot be loaded.\n");
     case Subcommand::Export:
         return QStringLiteral(
-            "Usage: mtz4ctl export [--model MODEL] IN.MZ4 OUT.csv\n"
+            "Usage: mtz4ctl export [--model MODEL] [--format csv|chirp] IN.MZ4 OUT.csv\n"
             "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
             "CSV file, for editing in a spreadsheet (the settings are not part of it).\n"
             "\n"
@@ -322,17 +357,24 @@ QString usageText(Subcommand subcommand) {
             "                    or MT-Z40K; its factory VFO records stand for bands the\n"
             "                    clone file leaves unused\n"
             "\n"
+            "  --format chirp    write CHIRP's generic CSV instead: one row per enabled\n"
+            "                    memory channel\n"
+            "\n"
             "An existing OUT.csv is replaced only once the new one is complete.\n"
             "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Import:
         return QStringLiteral(
-            "Usage: mtz4ctl import [--model MODEL] BASE.MZ4 IN.csv -o OUT.MZ4\n"
+            "Usage: mtz4ctl import [--model MODEL] [--format csv|chirp] BASE.MZ4 IN.csv -o "
+            "OUT.MZ4\n"
             "Merges a CSV file into a clone file's data and writes the result as a new\n"
             "clone file.\n"
             "\n"
             "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
             "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
             "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
+            "  --format chirp    IN.csv is CHIRP's generic CSV: Location n becomes memory\n"
+            "                    channel n; rows the receiver cannot take are skipped, and a\n"
+            "                    summary on standard error names each with the reason\n"
             "  -o, --output OUT.MZ4  the clone file to write\n"
             "\n"
             "Every valid line of IN.csv replaces its band, entry, bank size or group box;\n"
@@ -353,6 +395,7 @@ QString usageText(Subcommand subcommand) {
         "  new     write the factory data of a model as a clone file\n"
         "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
         "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
+        "  diff    compare two clone files field by field\n"
         "\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
         "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"

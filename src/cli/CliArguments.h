@@ -6,7 +6,10 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New, Export, Import };
+enum class Subcommand { None, Read, Write, New, Export, Import, Diff };
+// The kind of CSV file export and import handle: the program's own, or
+// CHIRP's generic CSV (--format chirp).
+enum class CsvFormat { Own, Chirp };
 // Which part of the receiver a read or write covers.
 enum class Scope { All, Settings, Memory };
 
@@ -18,10 +21,11 @@ struct CliArguments {
     int port = 0;       // --port N (1..16), 0 when not given
     int model = -1;     // --model MODEL, as a model index 0..3
     Scope scope = Scope::All;
-    QString base;   // read: --base IN.MZ4
-    QString output; // read, new, import: -o OUT.MZ4
-    QString input;  // write, export: IN.MZ4; import: BASE.MZ4
-    QString csv;    // export: OUT.csv; import: IN.csv
+    QString base;                      // read: --base IN.MZ4
+    QString output;                    // read, new, import: -o OUT.MZ4
+    QString input;                     // write, export: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
+    QString csv;                       // export: OUT.csv; import: IN.csv; diff: B.MZ4
+    CsvFormat format = CsvFormat::Own; // export, import: --format
 };
 
 // Parses the arguments after the program name. Options take their value as

@@ -15,6 +15,7 @@ inline constexpr int ExitUsage = 2;   // bad command line
 int runRead(const CliArguments& args, StderrPrompter& prompter);
 int runWrite(const CliArguments& args, StderrPrompter& prompter);
 int runNew(const CliArguments& args, StderrPrompter& prompter);
+int runDiff(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
 

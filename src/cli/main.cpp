@@ -40,6 +40,8 @@ int main(int argc, char* argv[]) {
             return runExport(parsed, prompter);
         case Subcommand::Import:
             return runImport(parsed, prompter);
+        case Subcommand::Diff:
+            return runDiff(parsed, prompter);
         case Subcommand::None:
             break;
         }

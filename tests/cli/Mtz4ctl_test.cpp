@@ -58,6 +58,7 @@ private slots:
     void receiverFallingSilentFailsTheReadWithoutAFile();
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
+    void diffAndChirpFormat();
     void commandLine();
 };
 
@@ -190,6 +191,54 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
         const CtlRun run = runCtl(args);
         QVERIFY2(run.exitCode == 2, qPrintable(args.join(QLatin1Char(' '))));
     }
+}
+
+// diff prints one difference a line with its exit status; --format chirp
+// exports and imports CHIRP's CSV, with a summary of the rows left out.
+void Mtz4ctlTest::diffAndChirpFormat() {
+    SimRunner files; // for its directory only
+    const QString a = files.path(QStringLiteral("a.MZ4"));
+    const QString b = files.path(QStringLiteral("b.MZ4"));
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    ds->MemData[12][Col::Freq] = 145.5;
+    // The fields CHIRP's CSV does not carry, at the values its import gives.
+    ds->MemData[12][Col::Tone] = 8;
+    ds->MemData[12][Col::Carrier] = 28;
+    ds->MemData[12][Col::Secret] = 11;
+    ds->MemEnable[12] = true;
+    QCOMPARE(SaveCloneFile(*ds, a), CloneFileStatus::Ok);
+    ds->MemData[12][Col::Freq] = 145.52;
+    QCOMPARE(SaveCloneFile(*ds, b), CloneFileStatus::Ok);
+
+    const CtlRun same = runCtl({QStringLiteral("diff"), a, a});
+    QCOMPARE(same.exitCode, 0);
+    QCOMPARE(same.output, QString());
+    const CtlRun differ = runCtl({QStringLiteral("diff"), a, b});
+    QCOMPARE(differ.exitCode, 1);
+    QCOMPARE(differ.output, QStringLiteral("00-012 Frequency: 145.500000 -> 145.520000\n"));
+    QCOMPARE(runCtl({QStringLiteral("diff"), a, files.path(QStringLiteral("none.MZ4"))}).exitCode,
+             2);
+    QCOMPARE(runCtl({QStringLiteral("diff"), a}).exitCode, 2);
+
+    const QString chirp = files.path(QStringLiteral("chirp.csv"));
+    QCOMPARE(runCtl({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("chirp"),
+                     b, chirp})
+                 .exitCode,
+             0);
+    QFile file(chirp);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write(
+        "1500,FAR,145.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,,,,,,\r\n");
+    file.close();
+    const QString back = files.path(QStringLiteral("back.MZ4"));
+    const CtlRun imported = runCtl({QStringLiteral("import"), QStringLiteral("--format=chirp"), a,
+                                    chirp, QStringLiteral("-o"), back});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.errors,
+             QStringLiteral("mtz4ctl: 1 rows imported, 1 skipped:\n"
+                            "mtz4ctl: row 3 (Location 1500): beyond the 1000 memory channels\n"));
+    QCOMPARE(runCtl({QStringLiteral("diff"), back, b}).exitCode, 0);
 }
 
 void Mtz4ctlTest::commandLine() {

@@ -1,0 +1,24 @@
+// mtz4ctl diff: the differences between two clone files, one per line.
+#include "cli/CliArguments.h"
+#include "cli/CloneFileInput.h"
+#include "cli/StderrPrompter.h"
+#include "cli/Subcommands.h"
+#include "model/DataDiff.h"
+
+#include <cstdio>
+
+namespace mtz4::cli {
+
+int runDiff(const CliArguments& args, StderrPrompter& prompter) {
+    const int model = args.model < 0 ? Model::MTZ4J : args.model;
+    const auto mine = loadCloneFileFor(args.input, model, prompter);
+    const auto other = mine ? loadCloneFileFor(args.csv, model, prompter) : nullptr;
+    if (!mine || !other)
+        return ExitUsage; // a file that cannot be loaded is no comparison
+    const QList<DataDifference> differences = CompareData(*mine, *other);
+    for (const DataDifference& d : differences)
+        std::fprintf(stdout, "%s\n", d.text().toLocal8Bit().constData());
+    return differences.isEmpty() ? ExitSuccess : ExitFailure;
+}
+
+} // namespace mtz4::cli

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/DataSet.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace mtz4 {
+
+// The generic CSV format of the most widely used open-source radio
+// programmer, so that channel lists kept there come in and go out. Its
+// columns: Location, Name, Frequency, Duplex, Offset, Tone, rToneFreq,
+// cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep,
+// Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE. UTF-8 text.
+
+// One row per enabled memory channel, in entry order: Location the entry
+// number, frequency and offset with six decimals, Duplex "+", "-" or empty,
+// the Tone option as "TSQL" with its tone in both tone columns (88.5
+// otherwise), DtcsCode 023, DtcsPolarity NN, RxDtcsCode 023, CrossMode
+// "Tone->Tone", TStep in kHz with two decimals, Skip "S" or empty, Comment
+// the note.
+QByteArray ChirpCsvText(const DataSet& ds);
+
+// What an import did: how many rows it took and each one it left out.
+struct ChirpImport {
+    bool readable = true;  // false: the file could not be read, or has no Location/Frequency
+    int imported = 0;
+    QStringList skipped; // "row 7 (Location 1200): beyond the 1000 memory channels"
+};
+
+// Merges the rows of a CHIRP CSV text into the data set's memory channels:
+// Location n is memory channel n (entry n; 1000 and above are skipped), and
+// the entry becomes enabled with what the row gives. Columns are found by
+// their header names in any order; unknown ones are ignored, missing optional
+// ones taken as empty. Mode FM, NFM (as FM), AM or WFM (others skip the row);
+// Duplex "+"/"-" with Offset the shift, else none and offset 0; Tone "TSQL"
+// the Tone option with cToneFreq (a tone the receiver lacks leaves only the
+// option off), other tone modes no option; TStep the step of that size, else
+// the band's default step; Skip "S" the skip mark. Every row passes the
+// checks of the edit dialog and the CSV import under the data set's model
+// (frequency and offset ranges, the MT-Z40T's cellular lock-out, the
+// characters of name and note); a row that fails is skipped.
+ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text);
+
+// The same two on files. Export writes safely (an old file is replaced only
+// once the new one is complete).
+bool ExportChirpCsvFile(const DataSet& ds, const QString& path);
+ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path);
+
+// The summary of an import for the user: rows imported, rows skipped with
+// the reason for each.
+QString ChirpImportSummary(const ChirpImport& result);
+
+} // namespace mtz4
