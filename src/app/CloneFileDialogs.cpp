@@ -8,19 +8,30 @@ namespace mtz4 {
 namespace {
 const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4)");
 const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
+const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
 
-QString chosenPath(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
-}
 } // namespace
 
 QString FileFilter(FileKind kind) {
-    return (kind == FileKind::Csv ? CsvFilesFilter : CloneFilesFilter) + QStringLiteral(";;") +
+    if (kind == FileKind::Clone)
+        return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
+    return CsvFilesFilter + QStringLiteral(";;") + ChirpFilesFilter + QStringLiteral(";;") +
            AllFilesFilter;
+}
+
+QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
+    if (kind == FileKind::ChirpCsv)
+        dialog.selectNameFilter(ChirpFilesFilter);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    if (kind == FileKind::Clone)
+        chosen_ = FileKind::Clone;
+    else
+        chosen_ =
+            dialog.selectedNameFilter() == ChirpFilesFilter ? FileKind::ChirpCsv : FileKind::Csv;
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
 }
 
 QString SystemCloneFileDialogs::chooseFileToOpen(QWidget* parent, const QString& directory,
@@ -28,7 +39,7 @@ QString SystemCloneFileDialogs::chooseFileToOpen(QWidget* parent, const QString&
     QFileDialog dialog(parent, QString(), directory, FileFilter(kind));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return chosenPath(dialog);
+    return chosenPath(dialog, kind);
 }
 
 QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString& suggestion,
@@ -37,9 +48,10 @@ QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString&
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the kind's.
-    dialog.setDefaultSuffix(kind == FileKind::Csv ? QStringLiteral("csv") : QStringLiteral("MZ4"));
+    dialog.setDefaultSuffix(kind == FileKind::Clone ? QStringLiteral("MZ4")
+                                                    : QStringLiteral("csv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    return chosenPath(dialog);
+    return chosenPath(dialog, kind);
 }
 
 } // namespace mtz4

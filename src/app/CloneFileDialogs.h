@@ -2,13 +2,16 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace mtz4 {
 
 // What a file dialog offers: clone files (Open, Save, Save As) or CSV files
 // (Import, Export).
-enum class FileKind { Clone, Csv };
+// A CSV dialog also offers CHIRP's generic CSV; chosenKind() tells which
+// of the two the user picked.
+enum class FileKind { Clone, Csv, ChirpCsv };
 
 // The file dialogs of the file commands. Each returns the chosen path, or an
 // empty string when the user cancelled. Behind an interface so that tests
@@ -21,6 +24,8 @@ public:
     // A file to save to; asks before an existing file is replaced.
     // `suggestion` is the path the dialog starts with.
     virtual QString chooseFileToSave(QWidget* parent, const QString& suggestion, FileKind kind) = 0;
+    // The kind of file the last dialog's chosen type filter stands for.
+    virtual FileKind chosenKind() const = 0;
 };
 
 // The type filter of the dialogs: files of the kind, or all files.
@@ -31,6 +36,11 @@ class SystemCloneFileDialogs : public CloneFileDialogs {
 public:
     QString chooseFileToOpen(QWidget* parent, const QString& directory, FileKind kind) override;
     QString chooseFileToSave(QWidget* parent, const QString& suggestion, FileKind kind) override;
+    FileKind chosenKind() const override { return chosen_; }
+
+private:
+    QString chosenPath(QFileDialog& dialog, FileKind kind);
+    FileKind chosen_ = FileKind::Clone;
 };
 
 } // namespace mtz4

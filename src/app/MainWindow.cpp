@@ -21,6 +21,7 @@
 #include "editing/UndoHistory.h"
 #include "editing/VfoGrid.h"
 #include "files/Backups.h"
+#include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
 #include "link/CloneMessages.h"
@@ -746,8 +747,14 @@ bool frmMain::mnuExport_Click() {
     const QString path = fileDialogs_.chooseFileToSave(this, QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
-    if (!ExportCsvFile(ds_, path, prompter_))
+    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv) {
+        if (!ExportChirpCsvFile(ds_, path)) {
+            prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+            return false;
+        }
+    } else if (!ExportCsvFile(ds_, path, prompter_)) {
         return false;
+    }
     // The caption names the CSV file; the clone file stays the current file,
     // so that Save never writes clone format over the CSV file.
     setWindowTitle(FileCaption(path));
@@ -758,6 +765,8 @@ bool frmMain::mnuImport_Click() {
     const QString path = fileDialogs_.chooseFileToOpen(this, QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
+    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
+        return importChirpCsv(path);
     // A file that stops early keeps the lines applied before the failure, and
     // the views show them.
     bool complete = false;
@@ -770,6 +779,23 @@ bool frmMain::mnuImport_Click() {
         return false;
     MSFlexGrid1_->setCurrentRow(1);
     setWindowTitle(Ref().AppTitle);
+    return true;
+}
+
+bool frmMain::importChirpCsv(const QString& path) {
+    ChirpImport result;
+    editor_->tryApply(QStringLiteral("Import"), DataPart::Memory, [&](DataSet& ds) {
+        result = ImportChirpCsvFile(ds, path);
+        return result.imported > 0;
+    });
+    if (!result.readable) {
+        prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+        return false;
+    }
+    MSFlexGrid1_->setCurrentRow(1);
+    prompter_.ask({ChirpImportSummary(result).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+                   QStringLiteral("Import"), PromptIcon::Information, PromptButtons::Ok,
+                   PromptAnswer::Ok});
     return true;
 }
 

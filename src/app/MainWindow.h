@@ -100,6 +100,9 @@ public:
     // File > Import: a CSV file merged into the data set. True when the whole
     // file was read (a file that stops early keeps the lines applied so far).
     bool mnuImport_Click();
+    // Import of CHIRP's generic CSV into the memory channels, with a summary
+    // of the rows taken and left out.
+    bool importChirpCsv(const QString& path);
     // Loads a clone file without a dialog and redraws; messages go through
     // the prompter. Returns true on success.
     bool LoadCloneFile(const QString& path);

@@ -17,9 +17,9 @@ namespace mtz4 {
 namespace {
 
 const QStringList Header = {
-    "Location", "Name",       "Frequency",   "Duplex", "Offset",   "Tone",     "rToneFreq",
-    "cToneFreq", "DtcsCode",  "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",  "TStep",
-    "Skip",     "Power",      "Comment",     "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 constexpr int OptionOff = 0;
 constexpr int OptionTone = 2;
@@ -31,8 +31,8 @@ constexpr int NameLength = 6;
 
 // The receiver's steps in kHz, by step code.
 double StepKilohertz(int code) {
-    static const double kHz[StepCount] = {5,   6.25, 8.33, 10,  12.5, 15,  20,   25, 30,
-                                          50,  100,  125,  150, 200,  500, 1000, 1,  9};
+    static const double kHz[StepCount] = {5,  6.25, 8.33, 10,  12.5, 15,  20,   25, 30,
+                                          50, 100,  125,  150, 200,  500, 1000, 1,  9};
     return code >= 0 && code < StepCount ? kHz[code] : 0.0;
 }
 
@@ -95,7 +95,9 @@ QByteArray ChirpCsvText(const DataSet& ds) {
             QString::number(e),
             Field(t[Col::Name]),
             FormatMHz(d[Col::Freq]),
-            shiftDir == 1 ? QStringLiteral("+") : shiftDir == 2 ? QStringLiteral("-") : QString(),
+            shiftDir == 1   ? QStringLiteral("+")
+            : shiftDir == 2 ? QStringLiteral("-")
+                            : QString(),
             FormatMHz(shiftDir == 1 || shiftDir == 2 ? d[Col::Shift] : 0.0),
             tone ? QStringLiteral("TSQL") : QString(),
             toneHz,
@@ -156,7 +158,9 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
         const auto raw = [&row](int i) { return i >= 0 && i < row.size() ? row[i] : QString(); };
         const auto get = [&raw](int i) { return raw(i).trimmed(); };
         const QString where = QStringLiteral("row %1 (Location %2)").arg(r + 1).arg(get(location));
-        const auto skipRow = [&](const QString& why) { result.skipped << where + QStringLiteral(": ") + why; };
+        const auto skipRow = [&](const QString& why) {
+            result.skipped << where + QStringLiteral(": ") + why;
+        };
 
         bool isNumber = false;
         const int entry = get(location).toInt(&isNumber);

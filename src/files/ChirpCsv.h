@@ -24,7 +24,7 @@ QByteArray ChirpCsvText(const DataSet& ds);
 
 // What an import did: how many rows it took and each one it left out.
 struct ChirpImport {
-    bool readable = true;  // false: the file could not be read, or has no Location/Frequency
+    bool readable = true; // false: the file could not be read, or has no Location/Frequency
     int imported = 0;
     QStringList skipped; // "row 7 (Location 1200): beyond the 1000 memory channels"
 };

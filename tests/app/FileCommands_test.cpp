@@ -53,6 +53,7 @@ private slots:
     void longNotesSurviveTheEditDialog();
     void csvExportAndImportThroughTheMenu();
     void openRecentAndCompareWithFile();
+    void chirpCsvThroughTheMenu();
 };
 
 namespace {
@@ -529,6 +530,33 @@ void FileCommandsTest::openRecentAndCompareWithFile() {
     });
     action(w, "mnuCompareFile")->trigger();
     QCOMPARE(rows, QStringList{QStringLiteral("00-000 Frequency 145.500000")});
+}
+
+// File > Export and Import with CHIRP's CSV chosen as the file type.
+void FileCommandsTest::chirpCsvThroughTheMenu() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(clonePath, 118.1));
+    QVERIFY(w.LoadCloneFile(clonePath));
+    const QString csv = shell.path(QStringLiteral("chirp.csv"));
+    shell.dialogs.chosen = FileKind::ChirpCsv;
+    shell.dialogs.savePaths << csv;
+    action(w, "mnuExport")->trigger();
+    QVERIFY(fileContent(csv).startsWith("Location,Name,Frequency,"));
+
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("7,NEW,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,,,,,,\r\n"
+               "8,BAD,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,LSB,12.50,,,,,,,\r\n");
+    file.close();
+    shell.dialogs.openPaths << csv;
+    action(w, "mnuImport")->trigger();
+    QVERIFY(shell.ds().MemEnable[7]);
+    QCOMPARE(shell.ds().MemText[7][Col::Name], QStringLiteral("NEW"));
+    QCOMPARE(shell.prompter.texts(),
+             QStringList{QStringLiteral("2 rows imported, 1 skipped:\r\nrow 4 (Location 8): the "
+                                        "mode LSB, which the receiver does not have")});
 }
 
 QTEST_MAIN(FileCommandsTest)

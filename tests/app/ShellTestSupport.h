@@ -40,7 +40,10 @@ public:
     QStringList savePaths;
     int openCalls = 0;
     int saveCalls = 0;
-    QList<FileKind> kinds; // of every dialog shown, in order
+    FileKind chosenKind() const override { return chosen; }
+
+    QList<FileKind> kinds;           // of every dialog shown, in order
+    FileKind chosen = FileKind::Csv; // the type the "user" picks in a CSV dialog
 };
 
 // Writes the INI file as a previous run would have.

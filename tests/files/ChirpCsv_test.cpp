@@ -46,11 +46,11 @@ void ChirpCsvTest::importOfAFileAsChirpWritesIt() {
     QCOMPARE(t[0][Col::Note], QStringLiteral("club, Tuesdays"));
     QCOMPARE(t[1][Col::Step], QStringLiteral("8.33KHz"));
     QCOMPARE(ds->MemData[1][Col::Skip], 1.0);
-    QCOMPARE(t[2][Col::Mode], QStringLiteral("FM"));     // NFM
-    QCOMPARE(t[2][Col::Option], QStringLiteral("OFF"));  // DTCS: no option
-    QCOMPARE(t[2][Col::Step], QStringLiteral("20KHz"));  // 7 kHz: band 10's default
-    QCOMPARE(t[3][Col::Option], QStringLiteral("OFF"));  // an encode-only tone
-    QCOMPARE(t[4][Col::Option], QStringLiteral("OFF"));  // 69.4 Hz: no such tone
+    QCOMPARE(t[2][Col::Mode], QStringLiteral("FM"));    // NFM
+    QCOMPARE(t[2][Col::Option], QStringLiteral("OFF")); // DTCS: no option
+    QCOMPARE(t[2][Col::Step], QStringLiteral("20KHz")); // 7 kHz: band 10's default
+    QCOMPARE(t[3][Col::Option], QStringLiteral("OFF")); // an encode-only tone
+    QCOMPARE(t[4][Col::Option], QStringLiteral("OFF")); // 69.4 Hz: no such tone
     QVERIFY(ds->MemEnable[4] && !ds->MemEnable[5]);
     QVERIFY(ds->DataChanged);
 
