@@ -12,6 +12,7 @@
 #include "reference/ReferenceTables.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace mtz4 {
 
@@ -44,6 +45,12 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
     ds_ = std::make_unique<DataSet>();
     InitTables(*ds_);
     link_ = std::make_unique<Link>(*prompter);
+    // MTZ4_TRACE=FILE records the serial traffic, for diagnosing a receiver
+    // that will not clone.
+    const QString tracePath = qEnvironmentVariable("MTZ4_TRACE");
+    QString traceError;
+    if (!tracePath.isEmpty() && !link_->startTrace(tracePath, traceError))
+        std::fprintf(stderr, "mtz4clone: %s\n", traceError.toLocal8Bit().constData());
 
     window_ = std::make_unique<frmMain>(*ds_, *link_, *prompter, *fileDialogs, options.ini);
     window_->Form_Load(commandFile_);
@@ -58,6 +65,16 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
 Program::~Program() = default;
 
 int Main(int argc, char* argv[]) {
+    // Answered without a display: no window is opened for them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString information = InformationRequested(arguments);
+    if (!information.isEmpty()) {
+        std::fputs(information.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // These names also place the per-user INI file and the window placement.
     QApplication::setOrganizationName(QString::fromLatin1(PlacementOrganisation));

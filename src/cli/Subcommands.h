@@ -17,5 +17,7 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter);
 int runNew(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
+// Lists the COM port numbers with their devices on standard output.
+int runPorts();
 
 } // namespace mtz4::cli

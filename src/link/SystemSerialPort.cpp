@@ -1,5 +1,7 @@
 #include "link/SystemSerialPort.h"
 
+#include "link/PortFailure.h"
+
 #include <QFileInfo>
 #include <QSerialPort>
 
@@ -20,6 +22,20 @@ QString resolvedDevice(const QString& devicePath) {
     return devicePath;
 }
 
+// The failure in plain words, from the port's error and what the device
+// path looks like now.
+QString describe(const QSerialPort& port, const QString& devicePath, const QString& systemDevice,
+                 bool whileOpen) {
+    const QFileInfo device(systemDevice);
+    PortFailureFacts facts;
+    facts.whileOpen = whileOpen;
+    facts.notFound = port.error() == QSerialPort::DeviceNotFoundError;
+    facts.permissionError = port.error() == QSerialPort::PermissionError;
+    facts.deviceExists = device.exists();
+    facts.deviceAccessible = device.isReadable() && device.isWritable();
+    return DescribePortFailure(ClassifyPortFailure(facts), devicePath, port.errorString());
+}
+
 } // namespace
 
 SystemSerialPort::SystemSerialPort(QObject* parent)
@@ -30,7 +46,7 @@ SystemSerialPort::SystemSerialPort(QObject* parent)
         // only produced by the blocking calls, which are not used.
         if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_->isOpen())
             return;
-        fail(port_->errorString());
+        fail(describe(*port_, devicePath_, systemDevice_, true));
     });
 }
 
@@ -44,7 +60,9 @@ bool SystemSerialPort::open(const QString& devicePath) {
         errorText_ = QStringLiteral("no device for this port");
         return false;
     }
-    port_->setPortName(resolvedDevice(devicePath));
+    devicePath_ = devicePath;
+    systemDevice_ = resolvedDevice(devicePath);
+    port_->setPortName(systemDevice_);
     port_->setBaudRate(BaudRate);
     port_->setDataBits(QSerialPort::Data8);
     port_->setParity(QSerialPort::NoParity);
@@ -52,7 +70,7 @@ bool SystemSerialPort::open(const QString& devicePath) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(InputBufferSize);
     if (!port_->open(QIODevice::ReadWrite)) {
-        errorText_ = QStringLiteral("%1: %2").arg(devicePath, port_->errorString());
+        errorText_ = describe(*port_, devicePath, systemDevice_, false);
         port_->clearError();
         return false;
     }
@@ -96,7 +114,7 @@ bool SystemSerialPort::write(const QByteArray& data) {
         return false;
     }
     if (port_->write(data) != data.size()) {
-        fail(port_->errorString());
+        fail(describe(*port_, devicePath_, systemDevice_, true));
         return false;
     }
     // Hand the bytes to the system now rather than at the next pass of the

@@ -29,6 +29,8 @@ private:
     void fail(const QString& why);
 
     QSerialPort* port_;
+    QString devicePath_;   // as given to open(), for messages
+    QString systemDevice_; // the device it resolved to
     bool failed_ = false;
     QString errorText_;
 };
