@@ -311,7 +311,8 @@ LinkResult frmMain::runClone(CloneCommand command) {
                    [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); });
     const bool cancelled = link_.cancelled();
     link_.resume();
-    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown());
+    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
+                    link_.lastPortError());
     setTransferRunning(false, run.reading);
 
     if (closePending_)

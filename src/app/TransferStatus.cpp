@@ -43,10 +43,12 @@ QString TransferStatus::progress(int done, int total) {
     return text;
 }
 
-QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& messages) const {
+QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& messages,
+                            const QString& portProblem) const {
     const QString took = Seconds(command_.elapsed());
     if (cancelled)
-        return QStringLiteral("%1: cancelled after %2; what was read before stays").arg(name_, took);
+        return QStringLiteral("%1: cancelled after %2; what was read before stays")
+            .arg(name_, took);
     if (succeeded)
         return QStringLiteral("%1: done in %2").arg(name_, took);
     QStringList failures;
@@ -54,7 +56,11 @@ QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& m
         if (!failures.contains(message))
             failures << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     }
-    return QStringLiteral("%1: ended after %2 (%3)").arg(name_, took, failures.join(QStringLiteral(", ")));
+    QString text = QStringLiteral("%1: ended after %2 (%3)")
+                       .arg(name_, took, failures.join(QStringLiteral(", ")));
+    if (!portProblem.isEmpty())
+        text += QStringLiteral(": ") + portProblem;
+    return text;
 }
 
 } // namespace mtz4

@@ -20,8 +20,9 @@ void WindowCloneView::begin(const QString& name, bool reading) {
     parts_.statusText->setText(status_.started());
 }
 
-void WindowCloneView::end(bool succeeded, bool cancelled, const QStringList& messages) {
-    parts_.statusText->setText(status_.end(succeeded, cancelled, messages));
+void WindowCloneView::end(bool succeeded, bool cancelled, const QStringList& messages,
+                          const QString& portProblem) {
+    parts_.statusText->setText(status_.end(succeeded, cancelled, messages, portProblem));
 }
 
 void WindowCloneView::setButtonsEnabled(CloneButtons buttons, bool enabled) {
