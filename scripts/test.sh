@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test: once in a
-# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
-# --quick skips the sanitizer build.
+# normal build, then the Debian package built from it (installed, tried and
+# removed again), then once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer. --quick skips the package and the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,6 +13,7 @@ cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${1:-}" != "--quick" ]; then
+    scripts/package.sh build
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMTZ4_SANITIZE=ON \
           -DMTZ4_WERROR=ON >/dev/null
     cmake --build build-sanitize

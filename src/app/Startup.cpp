@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CloneFileDialogs.h"
+#include "app/CloseOnSignal.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxPrompter.h"
@@ -12,6 +13,7 @@
 #include "reference/ReferenceTables.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 namespace mtz4 {
@@ -80,7 +82,14 @@ int Main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QString::fromLatin1(PlacementOrganisation));
     QApplication::setApplicationName(QString::fromLatin1(PlacementApplication));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    // The desktop entry that started it, and the icon it shows there too.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mtz4clone"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/mtz4clone-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     Program program(QApplication::arguments());
+    const CloseOnSignal closeOnSignal(program.mainWindow());
     return QApplication::exec();
 }
 
