@@ -56,11 +56,11 @@ QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& m
         if (!failures.contains(message))
             failures << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     }
-    QString text = QStringLiteral("%1: ended after %2 (%3)")
-                       .arg(name_, took, failures.join(QStringLiteral(", ")));
+    const QString shown = failures.join(QStringLiteral(", "));
+    // What was wrong with the port comes first: the panel may cut the end.
     if (!portProblem.isEmpty())
-        text += QStringLiteral(": ") + portProblem;
-    return text;
+        return QStringLiteral("%1: %2 (%3, after %4)").arg(name_, portProblem, shown, took);
+    return QStringLiteral("%1: ended after %2 (%3)").arg(name_, took, shown);
 }
 
 } // namespace mtz4

@@ -22,7 +22,10 @@ void WindowCloneView::begin(const QString& name, bool reading) {
 
 void WindowCloneView::end(bool succeeded, bool cancelled, const QStringList& messages,
                           const QString& portProblem) {
-    parts_.statusText->setText(status_.end(succeeded, cancelled, messages, portProblem));
+    const QString text = status_.end(succeeded, cancelled, messages, portProblem);
+    parts_.statusText->setText(text);
+    // The whole text, where the panel is too narrow for it.
+    parts_.statusText->setToolTip(text);
 }
 
 void WindowCloneView::setButtonsEnabled(CloneButtons buttons, bool enabled) {

@@ -15,13 +15,12 @@ PortFailure ClassifyPortFailure(const PortFailureFacts& facts) {
 QString DescribePortFailure(PortFailure failure, const QString& device, const QString& systemText) {
     switch (failure) {
     case PortFailure::NoDevice:
-        return QStringLiteral("no such device %1: is the cable plugged in, and is this the "
-                              "right COM port?")
+        return QStringLiteral("no such device %1 (cable unplugged, or the wrong COM port?)")
             .arg(device);
     case PortFailure::NoPermission:
 #ifdef Q_OS_LINUX
         return QStringLiteral("permission denied on %1: add your user to the dialout group "
-                              "(sudo adduser $USER dialout), then log out and in again")
+                              "(sudo adduser $USER dialout) and log in again")
             .arg(device);
 #else
         return QStringLiteral("permission denied on %1").arg(device);
@@ -29,8 +28,7 @@ QString DescribePortFailure(PortFailure failure, const QString& device, const QS
     case PortFailure::Busy:
         return QStringLiteral("%1 is busy: another program is using it").arg(device);
     case PortFailure::Vanished:
-        return QStringLiteral("%1 vanished during the transfer: was the cable unplugged?")
-            .arg(device);
+        return QStringLiteral("%1 vanished during the transfer (cable unplugged?)").arg(device);
     case PortFailure::LineError:
         return QStringLiteral("reading or writing %1 failed (%2)").arg(device, systemText);
     case PortFailure::Other:

@@ -264,8 +264,8 @@ void Mtz4ctlTest::commandLine() {
                                     files.path(QStringLiteral("x.MZ4"))});
     QCOMPARE(noDevice.exitCode, 1);
     QVERIFY2(noDevice.errors.endsWith(QStringLiteral("mtz4ctl: port: no such device /nonexistent/"
-                                                     "ttyX: is the cable plugged in, and is this "
-                                                     "the right COM port?\n")),
+                                                     "ttyX (cable unplugged, or the wrong COM "
+                                                     "port?)\n")),
              qPrintable(noDevice.errors));
 }
 
