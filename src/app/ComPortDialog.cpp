@@ -1,5 +1,6 @@
 #include "app/ComPortDialog.h"
 
+#include "editing/DialogFrame.h"
 #include "link/Link.h"
 #include "link/PortDevice.h"
 
@@ -27,6 +28,7 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     setObjectName(QStringLiteral("dlgCOM"));
     setWindowTitle(QStringLiteral("COM Port Setup"));
     setModal(true);
+    UseFixedDialogFrame(*this);
 
     auto* group = new QButtonGroup(this);
     auto* grid = new QGridLayout;

@@ -218,7 +218,8 @@ void frmMain::buildPages() {
     for (int i = 0; i < 4; ++i) {
         frames[i] = new QWidget;
         frames[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
-        new QVBoxLayout(frames[i]);
+        // Narrow margins leave the grids room for every column.
+        (new QVBoxLayout(frames[i]))->setContentsMargins(4, 4, 4, 4);
         TabStrip1_->addTab(frames[i], captions[i]);
     }
 
