@@ -28,6 +28,13 @@ rm -f "$build_dir"/mtz4clone_*.deb
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 deb=$(ls "$build_dir"/mtz4clone_*.deb)
 dpkg-deb --field "$deb" Package Version Depends
+# The manual pages are checked in the package: some systems leave
+# /usr/share/man out when they install one.
+contents=$(dpkg-deb --contents "$deb")
+for page in mtz4clone mtz4ctl mtz4sim; do
+    grep -q "/usr/share/man/man1/$page.1.gz" <<<"$contents" ||
+        { echo "the package has no manual page $page.1" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 installed=""
@@ -47,7 +54,7 @@ installed=yes
 for f in /usr/bin/mtz4clone /usr/bin/mtz4ctl /usr/bin/mtz4sim \
          /usr/share/applications/mtz4clone.desktop /usr/share/mime/packages/mtz4clone.xml \
          /usr/share/icons/hicolor/scalable/apps/mtz4clone.svg \
-         /usr/share/icons/hicolor/48x48/apps/mtz4clone.png /usr/share/man/man1/mtz4ctl.1.gz; do
+         /usr/share/icons/hicolor/48x48/apps/mtz4clone.png; do
     [ -e "$f" ] || { echo "missing after install: $f" >&2; exit 1; }
 done
 
