@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots: starts the built program under a virtual X
-# server with docs/sample.MZ4 and saves the window on each page as
-# docs/screenshot-settings1.png, -settings2.png, -memory.png and -bank.png
-# (the Memory page widened so that every column shows), then starts Tool >
-# Read > ALL against the receiver simulator and saves the window during the
-# read as docs/screenshot-reading.png. Builds the programs
-# first when build/src/mtz4clone is missing; BUILD_DIR names another build
-# directory.
+# Takes the pictures of the README and of the user guide (docs/guide.md) from
+# the built program, under a virtual X server, against the receiver
+# simulator on COM 1:
+#   README: docs/screenshot-settings1.png, -settings2.png, -memory.png and
+#           -bank.png (the four pages with docs/sample.MZ4 open, at the
+#           window's start size), -edit-menu.png and -view-menu.png,
+#           -reading.png (Tool > Read > ALL under way) and -japanese.png (the File menu under a Japanese locale, with a
+#           Japanese font installed);
+#   guide:  docs/guide-*.png (splash window, first start without a file, COM
+#           port dialog, end of a read, notes in a wider window and a note's
+#           tool tip, edit dialog, the comparison with the receiver, a write
+#           under way, the backups list, about box, a port that fails).
+# Builds the programs first when they are missing; BUILD_DIR names another
+# build directory. Takes about two minutes: the simulator answers at the real
+# line rate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Besides the build dependencies, taking the picture needs these.
-scripts/install-deps.sh xdotool imagemagick x11-utils
+# Besides the build dependencies, taking the pictures needs these.
+scripts/install-deps.sh xdotool imagemagick x11-utils fonts-ipafont-gothic
 import_cmd=/usr/bin/import # ImageMagick's, not a stand-in elsewhere on the path
 
 build_dir=${BUILD_DIR:-build}
@@ -28,7 +35,7 @@ xvfb_pid=""
 program_pid=""
 simulator_pid=""
 cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null || true
     [ -n "$simulator_pid" ] && kill "$simulator_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
@@ -42,77 +49,244 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
+# The English pictures show a desktop without Japanese fonts, as most have.
+mkdir -p "$work/fontconfig"
+cat >"$work/fontconfig/fonts.conf" <<'EOF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <selectfont><rejectfont><glob>/usr/share/fonts/*/ipafont*</glob>
+    <glob>/usr/share/fonts/truetype/fonts-japanese*</glob></rejectfont></selectfont>
+</fontconfig>
+EOF
+english_fonts="$work/fontconfig/fonts.conf"
+
 # A receiver holding the sample data, at the real line rate, on COM 1.
 "$simulator" --image docs/sample.MZ4 --pace --quiet --link "$work/receiver" \
-    >"$work/simulator.log" 2>&1 &
+    --dump "$work/receiver.MZ4" --log "$work/commands.log" >"$work/simulator.log" 2>&1 &
 simulator_pid=$!
 for _ in $(seq 50); do
     [ -e "$work/receiver" ] && break
     sleep 0.1
 done
 
-# The program keeps its INI file and settings in a scratch home, not the user's.
-MTZ4_COM1="$work/receiver" HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work" \
-    "$program" "$PWD/docs/sample.MZ4" >"$work/program.log" 2>&1 &
-program_pid=$!
+# Starts the program (arguments: clone file or nothing) in a scratch home, so
+# that its INI file and settings are not the user's; further environment
+# settings come before it as NAME=VALUE words.
+start_program() {
+    local settings=()
+    while [ $# -gt 0 ] && [[ "$1" == *=* ]]; do
+        settings+=("$1")
+        shift
+    done
+    env MTZ4_COM1="$work/receiver" HOME="$work" XDG_CONFIG_HOME="$work/config" \
+        XDG_RUNTIME_DIR="$work" FONTCONFIG_FILE="$english_fonts" "${settings[@]}" \
+        "$program" "$@" >"$work/program.log" 2>&1 &
+    program_pid=$!
+}
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "sample.MZ4 - " 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-if [ -z "$window" ]; then
-    echo "the program's window did not appear" >&2
-    cat "$work/program.log" >&2
-    exit 1
-fi
+# Ends the program without the question about unsaved changes.
+stop_program() {
+    kill -KILL "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
 
-# The first page has the focus; Ctrl+Tab moves on page by page.
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-sleep 0.5
-mkdir -p docs
-for page in settings1 settings2 memory bank; do
-    if [ "$page" = memory ]; then
-        # The window opens at its fixed start size; widen it so every column shows.
-        xdotool windowsize --sync "$window" 900 667 2>/dev/null || xdotool windowsize "$window" 900 667
+# The first visible window whose title matches, waiting up to `seconds`.
+find_window() {
+    local title=$1 seconds=${2:-10} id=""
+    for _ in $(seq $((seconds * 10))); do
+        id=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    if [ -z "$id" ]; then
+        echo "no window \"$title\" appeared" >&2
+        cat "$work/program.log" >&2
+        exit 1
     fi
-    sleep 1
-    "$import_cmd" -window "$window" "docs/screenshot-$page.png"
-    echo "wrote docs/screenshot-$page.png"
-    if [ "$page" = memory ]; then
-        xdotool windowsize --sync "$window" 667 667 2>/dev/null || xdotool windowsize "$window" 667 667
-    fi
-    xdotool key --window "$window" ctrl+Tab
-    sleep 0.3
-done
+    echo "$id"
+}
 
-# The Edit and View menus, opened over the Memory page (the menus are windows
-# of their own, so the picture is taken of the screen and cut to the window).
-# The page loop above ended on "Settings 1": back two pages to "Memory".
-xdotool key --window "$window" ctrl+shift+Tab
-sleep 0.3
-xdotool key --window "$window" ctrl+shift+Tab
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$window")"
-for menu in edit view; do
-    xdotool key --window "$window" "alt+${menu:0:1}"
+# The window's own picture, after `delay` seconds for it to settle.
+shot() {
+    sleep "${3:-0.8}"
+    "$import_cmd" -window "$2" "docs/$1.png"
+    echo "wrote docs/$1.png"
+}
+
+# The screen where the window is, with whatever lies on it (menus, tool tips,
+# message boxes), and `extra` pixels to its right.
+shot_area() {
     sleep 0.8
-    "$import_cmd" -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
-        "docs/screenshot-$menu-menu.png"
-    echo "wrote docs/screenshot-$menu-menu.png"
-    xdotool key --window "$window" Escape
-    sleep 0.3
+    local X Y WIDTH HEIGHT SCREEN WINDOW extra=${3:-0}
+    eval "$(xdotool getwindowgeometry --shell "$2")"
+    "$import_cmd" -window root -crop "$((WIDTH + extra))x${HEIGHT}+${X}+${Y}" +repage "docs/$1.png"
+    echo "wrote docs/$1.png"
+}
+
+# Presses keys in a window: gives it the focus (without a window manager
+# nothing else does), then types as a keyboard would.
+press() {
+    local target=$1
+    shift
+    for key in "$@"; do
+        xdotool windowfocus --sync "$target" 2>/dev/null || true
+        xdotool key "$key"
+        sleep 0.4
+    done
+}
+
+keys() {
+    press "$window" "$@"
+}
+
+# Starts a clone command with the keys of its menu item; the keys are given
+# again when the receiver has heard nothing after a few seconds.
+clone_command() {
+    local before
+    for _ in 1 2 3; do
+        before=$(wc -l <"$work/commands.log" 2>/dev/null || echo 0)
+        keys "$@"
+        for _ in $(seq 30); do
+            [ "$(wc -l <"$work/commands.log" 2>/dev/null || echo 0)" -gt "$before" ] && return
+            sleep 0.1
+        done
+        press "$window" Escape Escape Escape
+    done
+    echo "the clone command did not start" >&2
+    exit 1
+}
+
+# Clicks at a point of the main window.
+click_at() {
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.4
+}
+
+mkdir -p docs
+
+# --- The splash window, then the four pages with the sample file. COM 2 is
+# a USB serial cable that is not plugged in.
+start_program MTZ4_COM2=/dev/ttyUSB1 "$PWD/docs/sample.MZ4"
+for _ in $(seq 300); do
+    for id in $(xdotool search --onlyvisible --classname mtz4clone 2>/dev/null || true); do
+        geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ { print $2 }')
+        if [ "$geometry" = "480x220" ]; then
+            "$import_cmd" -window "$id" docs/guide-splash.png && echo "wrote docs/guide-splash.png"
+            break 2
+        fi
+    done
+    sleep 0.01
+done
+window=$(find_window "sample.MZ4 - ")
+# The first page has the focus; Ctrl+Tab moves on page by page.
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+for page in settings1 settings2 memory bank; do
+    shot "screenshot-$page" "$window"
+    keys ctrl+Tab
 done
 
-# Tool > Read > ALL by its keys; the memory entries take about half a minute.
-xdotool key --window "$window" alt+t
-sleep 0.4
-xdotool key --window "$window" r
-sleep 0.4
-xdotool key --window "$window" a
+# --- A note cut short shows whole in its tool tip; a wider window shows
+# whole notes. On the Memory page.
+click_at 205 71 # the Memory tab
+xdotool mousemove --window "$window" 548 116 # the first note
+sleep 2
+shot_area guide-note-tooltip "$window" 100
+xdotool mousemove --window "$window" 450 660
+xdotool windowsize --sync "$window" 900 667
+shot guide-memory-wide "$window"
+xdotool windowsize --sync "$window" 667 667
+
+# --- The Edit and View menus, on the Memory page.
+keys alt+e
+shot_area screenshot-edit-menu "$window"
+press "$window" Escape
+keys alt+v
+shot_area screenshot-view-menu "$window"
+press "$window" Escape
+
+# --- Tool > COM Port Setup.
+keys alt+t c
+dialog=$(find_window "^COM Port Setup$")
+shot guide-com-port "$dialog"
+press "$dialog" Escape
+
+# --- Tool > Read > ALL; the memory entries take about half a minute.
+clone_command alt+t r a
 sleep 10
-"$import_cmd" -window "$window" docs/screenshot-reading.png
-echo "wrote docs/screenshot-reading.png"
-xdotool key --window "$window" Escape
-sleep 1
+shot screenshot-reading "$window"
+box=$(find_window "^Success$" 60)
+shot_area guide-read-done "$window"
+press "$box" Return
+
+# --- The edit dialog for the fourth entry of the Memory page: a new
+# frequency, confirmed with OK.
+click_at 205 71  # the Memory tab
+click_at 120 166 # the row "00-003"
+keys alt+e m
+dialog=$(find_window "^Modify Memory$")
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 60 "121.8"
+shot guide-edit "$dialog"
+press "$dialog" Return
+
+# --- Tool > Compare With Receiver: the edit is the one difference.
+clone_command alt+t p
+dialog=$(find_window "^Compare With the receiver$" 90)
+shot guide-compare "$dialog"
+press "$dialog" Escape
+
+# --- Tool > Write > ALL under way, then its end.
+clone_command alt+t w a
+# The sample's few entries go in a second or two.
+shot guide-writing "$window" 0.3
+box=$(find_window "^Success$" 60)
+press "$box" Return
+
+# --- File > Backups: one after the read, one before the write.
+keys alt+f b
+dialog=$(find_window "^Backups$")
+shot guide-backups "$dialog"
+press "$dialog" Escape
+
+# --- Help > About.
+keys alt+h a
+dialog=$(find_window "^About ")
+shot guide-about "$dialog"
+press "$dialog" Return
+
+# --- COM 2, where nothing is plugged in: the read fails and says why (in a
+# window wide enough for the whole status text).
+xdotool windowsize --sync "$window" 900 667
+keys alt+t c
+dialog=$(find_window "^COM Port Setup$")
+press "$dialog" Down
+press "$dialog" Return
+keys alt+t r s
+box=$(find_window "^ERROR$")
+shot_area guide-port-error-message "$window"
+for _ in $(seq 5); do
+    box=$(xdotool search --onlyvisible --name "^ERROR$" 2>/dev/null | head -n 1 || true)
+    [ -z "$box" ] && break
+    press "$box" Return
+done
+shot guide-port-error "$window"
+stop_program
+
+# --- The first start: no file, the Memory page.
+start_program
+window=$(find_window "^Orlenk MT-Z4/Z40 Clone Utility$")
+click_at 205 71
+shot guide-first-start "$window"
+stop_program
+
+# --- Under a Japanese locale, with a Japanese font: the File menu.
+start_program LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 FONTCONFIG_FILE=/etc/fonts/fonts.conf \
+    "$PWD/docs/sample.MZ4"
+window=$(find_window "sample.MZ4 - ")
+keys alt+f
+shot_area screenshot-japanese "$window"
+press "$window" Escape
+stop_program

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the dependencies, builds everything and runs every test: once in a
-# normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer,
-# then every fuzz target for 30 seconds (scripts/fuzz.sh --ci), failing on
-# any finding. --quick skips the sanitizer build and the fuzzing.
+# normal build, then the Debian package built from it (installed, tried and
+# removed again), then once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then every fuzz target for 30 seconds
+# (scripts/fuzz.sh --ci), failing on any finding. --quick skips the package,
+# the sanitizer build and the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -13,6 +15,7 @@ cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 if [ "${1:-}" != "--quick" ]; then
+    scripts/package.sh build
     cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMTZ4_SANITIZE=ON \
           -DMTZ4_WERROR=ON >/dev/null
     cmake --build build-sanitize

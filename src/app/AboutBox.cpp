@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "editing/DialogFrame.h"
 #include "reference/ReferenceTables.h"
 
 #include <QApplication>
@@ -15,10 +16,16 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + Ref().AppTitle);
     setModal(true);
+    UseFixedDialogFrame(*this);
 
     auto* icon = new QLabel(this);
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon, nullptr, this).pixmap(iconSize));
+    // The program's own icon, where the program was built with it.
+    const QIcon programIcon = QApplication::windowIcon();
+    icon->setPixmap((programIcon.availableSizes().isEmpty()
+                         ? style()->standardIcon(QStyle::SP_ComputerIcon, nullptr, this)
+                         : programIcon)
+                        .pixmap(iconSize * 2));
     icon->setAlignment(Qt::AlignTop);
 
     lblTitle_ = new QLabel(Ref().AppTitle, this);
@@ -43,7 +50,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 
     auto* qtVersion =
         new QLabel(QStringLiteral("Built with Qt %1.").arg(QLatin1String(QT_VERSION_STR)), this);
-    qtVersion->setEnabled(false);
+    qtVersion->setObjectName(QStringLiteral("lblQtVersion"));
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));

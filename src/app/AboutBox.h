@@ -1,14 +1,13 @@
 #pragma once
 
+#include "reference/ProgramVersion.h"
+
 #include <QDialog>
 
 class QLabel;
 class QPushButton;
 
 namespace mtz4 {
-
-// The program's version, shown in the about box.
-inline constexpr char ProgramVersion[] = "0.1.0";
 
 // The about box of Help > "About(&A)" and the toolbar's Help button: the
 // program's title and version, what it does and the receivers it serves.

@@ -1,10 +1,13 @@
 #include "app/ComPortDialog.h"
 
+#include "editing/DialogFrame.h"
 #include "link/Link.h"
+#include "link/PortDevice.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -14,7 +17,7 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int ButtonRows = 4; // four columns of four ports
+constexpr int ButtonRows = 8; // two columns of eight ports
 } // namespace
 
 QString dlgCOM::portCaption(int number) {
@@ -25,16 +28,24 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     setObjectName(QStringLiteral("dlgCOM"));
     setWindowTitle(QStringLiteral("COM Port Setup"));
     setModal(true);
+    UseFixedDialogFrame(*this);
 
     auto* group = new QButtonGroup(this);
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
+    grid->setHorizontalSpacing(12);
+    grid->setColumnMinimumWidth(2, 16);
     for (int i = 0; i < PortCount; ++i) {
         auto* button = new QRadioButton(portCaption(i + 1), this);
         button->setObjectName(QStringLiteral("opbCom%1").arg(i));
         group->addButton(button, i);
-        grid->addWidget(button, i % ButtonRows, i / ButtonRows);
+        auto* device = new QLabel(this);
+        device->setObjectName(QStringLiteral("lblDevice%1").arg(i));
+        device->setBuddy(button);
+        const int column = 3 * (i / ButtonRows);
+        grid->addWidget(button, i % ButtonRows, column);
+        grid->addWidget(device, i % ButtonRows, column + 1);
         opbCom_[i] = button;
+        lblDevice_[i] = device;
     }
 
     OKButton_ = new QPushButton(QStringLiteral("OK"), this);
@@ -54,9 +65,23 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
 
 void dlgCOM::showEvent(QShowEvent* event) {
     // A window restored by the system must keep the user's choice.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        showDevices();
         selectCurrentPort();
+    }
     QDialog::showEvent(event);
+}
+
+void dlgCOM::showDevices() {
+    for (int i = 0; i < PortCount; ++i) {
+        const QString device = devicePathForPort(i + 1);
+        const bool present = portDeviceExists(device);
+        lblDevice_[i]->setText(device);
+        lblDevice_[i]->setEnabled(present);
+        const QString state = present ? QStringLiteral("present") : QStringLiteral("not present");
+        lblDevice_[i]->setToolTip(QStringLiteral("%1: %2").arg(device, state));
+        opbCom_[i]->setAccessibleDescription(QStringLiteral("%1, %2").arg(device, state));
+    }
 }
 
 void dlgCOM::selectCurrentPort() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -10,9 +11,11 @@ namespace mtz4 {
 
 class Link;
 
-// The COM port dialog: sixteen option buttons "COM  1" .. "COM 16" and an OK
-// button, no cancel. Whenever it is opened (exec(), open() or show()) the
-// button of the link's current port is selected. OK closes the port if it is
+// The COM port dialog: sixteen option buttons "COM  1" .. "COM 16", each with
+// the device it stands for beside it (greyed when that device is not there),
+// and an OK button, no cancel. Whenever it is opened (exec(), open() or
+// show()) the devices are looked up afresh and the button of the link's
+// current port is selected. OK closes the port if it is
 // open and sets the selected port number; the next exchange opens the new
 // port. Closing the dialog by its window frame or Escape changes nothing.
 class dlgCOM : public QDialog {
@@ -25,6 +28,8 @@ public:
     // opbCom(i) stands for port i + 1.
     QRadioButton* opbCom(int index) const { return opbCom_.at(index); }
     QPushButton* OKButton() const { return OKButton_; }
+    // The device of port index + 1; disabled when the device is absent.
+    QLabel* lblDevice(int index) const { return lblDevice_.at(index); }
 
     // Caption of the button for port `number`: "COM  1" .. "COM  9" with two
     // blanks, "COM 10" .. "COM 16" with one, so that the numbers line up.
@@ -38,9 +43,11 @@ private slots:
 
 private:
     void selectCurrentPort();
+    void showDevices();
 
     Link& link_;
     std::array<QRadioButton*, PortCount> opbCom_{};
+    std::array<QLabel*, PortCount> lblDevice_{};
     QPushButton* OKButton_ = nullptr;
 };
 

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "reference/ProgramVersion.h"
+
 namespace mtz4 {
 
 QString CommandFileFromArguments(const QStringList& arguments) {
@@ -8,6 +10,26 @@ QString CommandFileFromArguments(const QStringList& arguments) {
     if (line.size() >= 2 && line.front() == quote && line.back() == quote)
         return line.mid(1, line.size() - 2);
     return line;
+}
+
+QString InformationRequested(const QStringList& arguments) {
+    if (arguments.size() != 2)
+        return {};
+    const QString& option = arguments.at(1);
+    if (option == QLatin1String("--version"))
+        return QStringLiteral("mtz4clone %1\n").arg(QLatin1String(ProgramVersion));
+    if (option == QLatin1String("--help") || option == QLatin1String("-h"))
+        return QStringLiteral(
+            "Usage: mtz4clone [FILE.MZ4]\n"
+            "The clone utility for MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers: opens\n"
+            "the window, with the clone file FILE.MZ4 loaded when one is named.\n"
+            "\n"
+            "  --help, -h     show this help and exit\n"
+            "  --version      show the version and exit\n"
+            "\n"
+            "Environment: MTZ4_COMn=DEVICE uses DEVICE for COM port n; MTZ4_TRACE=FILE\n"
+            "writes every command and reply on the serial line to FILE.\n");
+    return {};
 }
 
 } // namespace mtz4

@@ -11,4 +11,9 @@ namespace mtz4 {
 // is. Empty when there are no arguments.
 QString CommandFileFromArguments(const QStringList& arguments);
 
+// What the program prints instead of starting when its only argument is
+// "--version" or "--help"; empty for any other command line, which names a
+// clone file to open.
+QString InformationRequested(const QStringList& arguments);
+
 } // namespace mtz4

@@ -299,7 +299,8 @@ void frmMain::buildPages() {
     for (int i = 0; i < 4; ++i) {
         frames[i] = new QWidget;
         frames[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
-        new QVBoxLayout(frames[i]);
+        // Narrow margins leave the grids room for every column.
+        (new QVBoxLayout(frames[i]))->setContentsMargins(4, 4, 4, 4);
         TabStrip1_->addTab(frames[i], captions[i]);
     }
 
@@ -408,7 +409,8 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
-    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown());
+    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
+                    link_.lastPortError());
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; no backup: ") +

@@ -62,11 +62,11 @@ constexpr NumberedText Texts[] = {
     {2011, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
     {2012, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
     // Backups, recent files and compare (2020..).
-    {2020, "Open Recent", "最近使ったファイル"},
-    {2021, "Backups...", "バックアップ..."},
-    {2022, "Compare With File...", "ファイルと比較..."},
-    {2023, "Compare With Receiver...", "受信機と比較..."},
-    {2024, "Clear List", "一覧を消去"},
+    {2020, "Open &Recent", "最近使ったファイル(&R)"},
+    {2021, "&Backups...", "バックアップ(&B)..."},
+    {2022, "Compare With &File...", "ファイルと比較(&F)..."},
+    {2023, "Com&pare With Receiver...", "受信機と比較(&P)..."},
+    {2024, "&Clear List", "一覧を消去(&C)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

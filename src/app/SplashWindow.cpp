@@ -4,6 +4,7 @@
 #include "reference/ReferenceTables.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -11,8 +12,9 @@
 namespace mtz4 {
 
 namespace {
-constexpr int Width = 440;
+constexpr int Width = 480;
 constexpr int Height = 220;
+constexpr int Margin = 24; // between the texts and the panel's border
 } // namespace
 
 QPixmap frmSplash::picture() {
@@ -28,12 +30,19 @@ QPixmap frmSplash::picture() {
     painter.setPen(QPen(QColor(0x6f, 0x9f, 0xd8), 2));
     painter.drawRect(pixmap.rect().adjusted(1, 1, -2, -2));
 
+    // The title in the largest size up to 24 pixels that fits the panel
+    // with its margins, whatever font the system gives.
+    const QRect titleBox(Margin, 40, Width - 2 * Margin, 40);
     QFont title = painter.font();
-    title.setPixelSize(24);
     title.setBold(true);
+    for (int size = 24; size > 8; --size) {
+        title.setPixelSize(size);
+        if (QFontMetrics(title).horizontalAdvance(Ref().AppTitle) <= titleBox.width())
+            break;
+    }
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(20, 40, Width - 40, 40), Qt::AlignCenter, Ref().AppTitle);
+    painter.drawText(titleBox, Qt::AlignCenter, Ref().AppTitle);
 
     QFont small = painter.font();
     small.setPixelSize(13);

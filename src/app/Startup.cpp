@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CloneFileDialogs.h"
+#include "app/CloseOnSignal.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxPrompter.h"
@@ -13,6 +14,8 @@
 #include "reference/ReferenceTables.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <cstdio>
 
 namespace mtz4 {
 
@@ -46,6 +49,12 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
     InitTables(*ds_);
     statusPrompter_ = std::make_unique<StatusPrompter>(*prompter);
     link_ = std::make_unique<Link>(*statusPrompter_);
+    // MTZ4_TRACE=FILE records the serial traffic, for diagnosing a receiver
+    // that will not clone.
+    const QString tracePath = qEnvironmentVariable("MTZ4_TRACE");
+    QString traceError;
+    if (!tracePath.isEmpty() && !link_->startTrace(tracePath, traceError))
+        std::fprintf(stderr, "mtz4clone: %s\n", traceError.toLocal8Bit().constData());
 
     window_ = std::make_unique<frmMain>(*ds_, *link_, *statusPrompter_, *fileDialogs, options.ini);
     // The plain-words line after a failure goes to the status bar, also for
@@ -65,12 +74,29 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
 Program::~Program() = default;
 
 int Main(int argc, char* argv[]) {
+    // Answered without a display: no window is opened for them.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const QString information = InformationRequested(arguments);
+    if (!information.isEmpty()) {
+        std::fputs(information.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // These names also place the per-user INI file and the window placement.
     QApplication::setOrganizationName(QString::fromLatin1(PlacementOrganisation));
     QApplication::setApplicationName(QString::fromLatin1(PlacementApplication));
     QApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    // The desktop entry that started it, and the icon it shows there too.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mtz4clone"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/mtz4clone-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     Program program(QApplication::arguments());
+    const CloseOnSignal closeOnSignal(program.mainWindow());
     return QApplication::exec();
 }
 

@@ -43,7 +43,8 @@ QString TransferStatus::progress(int done, int total) {
     return text;
 }
 
-QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& messages) const {
+QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& messages,
+                            const QString& portProblem) const {
     const QString took = Seconds(command_.elapsed());
     if (cancelled)
         return QStringLiteral("%1: cancelled after %2; what was read before stays")
@@ -55,8 +56,11 @@ QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& m
         if (!failures.contains(message))
             failures << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     }
-    return QStringLiteral("%1: ended after %2 (%3)")
-        .arg(name_, took, failures.join(QStringLiteral(", ")));
+    const QString shown = failures.join(QStringLiteral(", "));
+    // What was wrong with the port comes first: the panel may cut the end.
+    if (!portProblem.isEmpty())
+        return QStringLiteral("%1: %2 (%3, after %4)").arg(name_, portProblem, shown, took);
+    return QStringLiteral("%1: ended after %2 (%3)").arg(name_, took, shown);
 }
 
 } // namespace mtz4

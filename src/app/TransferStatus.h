@@ -17,9 +17,11 @@ public:
     // The text while the memory entries go: `done` of `total`, with the time
     // left estimated from the pace so far.
     QString progress(int done, int total);
-    // The text at the end: success, or the messages the command showed, or
-    // that it was cancelled; and the time it took.
-    QString end(bool succeeded, bool cancelled, const QStringList& messages) const;
+    // The text at the end: success, or the messages the command showed and,
+    // when a port failure ended it, `portProblem` (what was wrong with the
+    // port, in plain words), or that it was cancelled; and the time it took.
+    QString end(bool succeeded, bool cancelled, const QStringList& messages,
+                const QString& portProblem = {}) const;
     // What the command is doing before its entry loop.
     QString started() const;
 

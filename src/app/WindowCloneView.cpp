@@ -20,8 +20,12 @@ void WindowCloneView::begin(const QString& name, bool reading) {
     parts_.statusText->setText(status_.started());
 }
 
-void WindowCloneView::end(bool succeeded, bool cancelled, const QStringList& messages) {
-    parts_.statusText->setText(status_.end(succeeded, cancelled, messages));
+void WindowCloneView::end(bool succeeded, bool cancelled, const QStringList& messages,
+                          const QString& portProblem) {
+    const QString text = status_.end(succeeded, cancelled, messages, portProblem);
+    parts_.statusText->setText(text);
+    // The whole text, where the panel is too narrow for it.
+    parts_.statusText->setToolTip(text);
 }
 
 void WindowCloneView::setButtonsEnabled(CloneButtons buttons, bool enabled) {

@@ -31,9 +31,11 @@ public:
     };
     explicit WindowCloneView(const Parts& parts) : parts_(parts) {}
 
-    // The status text of a command that starts and of one that has ended.
+    // The status text of a command that starts and of one that has ended
+    // (`portProblem`: why the port failed, when it did).
     void begin(const QString& name, bool reading);
-    void end(bool succeeded, bool cancelled, const QStringList& messages);
+    void end(bool succeeded, bool cancelled, const QStringList& messages,
+             const QString& portProblem);
 
     void setButtonsEnabled(CloneButtons buttons, bool enabled) override;
     void showProgress() override;

@@ -26,6 +26,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Import;
     if (word == QLatin1String("diff"))
         return Subcommand::Diff;
+    if (word == QLatin1String("ports"))
+        return Subcommand::Ports;
     return Subcommand::None;
 }
 
@@ -78,9 +80,9 @@ bool takes(Subcommand subcommand, const QString& option) {
     static const QStringList common{QStringLiteral("--help"), QStringLiteral("-h"),
                                     QStringLiteral("--quiet"), QStringLiteral("-q"),
                                     QStringLiteral("--model")};
-    static const QStringList link{QStringLiteral("--device"), QStringLiteral("--port"),
+    static const QStringList link{QStringLiteral("--device"),   QStringLiteral("--port"),
                                   QStringLiteral("--settings"), QStringLiteral("--memory"),
-                                  QStringLiteral("--all")};
+                                  QStringLiteral("--all"),      QStringLiteral("--trace")};
     if (common.contains(option))
         return true;
     switch (subcommand) {
@@ -97,6 +99,7 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::Export:
         return option == QLatin1String("--format");
     case Subcommand::Diff:
+    case Subcommand::Ports:
     case Subcommand::None:
         return false;
     }
@@ -117,6 +120,7 @@ QString* nextPositional(CliArguments& a) {
         return a.csv.isEmpty() ? &a.csv : nullptr;
     case Subcommand::Read:
     case Subcommand::New:
+    case Subcommand::Ports:
     case Subcommand::None:
         break;
     }
@@ -144,6 +148,8 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
 
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
+    if (a.subcommand == Subcommand::Ports)
+        return true;
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
         a.subcommand == Subcommand::Diff)
         return completeFileCommand(a, error);
@@ -189,9 +195,23 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
         error = QStringLiteral("no subcommand given (read, write or new)");
         return false;
     }
-    const QString first = reader.take();
+    QString first = reader.take();
+    // --trace FILE may also come before the subcommand.
+    while (first == QLatin1String("--trace")) {
+        if (!reader.value(first, a.trace, error))
+            return false;
+        if (reader.atEnd()) {
+            error = QStringLiteral("no subcommand given (read, write or new)");
+            return false;
+        }
+        first = reader.take();
+    }
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         a.help = true;
+        return true;
+    }
+    if (first == QLatin1String("--version")) {
+        a.version = true;
         return true;
     }
     a.subcommand = subcommandOf(first);
@@ -261,6 +281,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                 }
             } else if (arg == QLatin1String("--base")) {
                 a.base = value;
+            } else if (arg == QLatin1String("--trace")) {
+                a.trace = value;
             } else {
                 a.output = value; // -o, --output
             }
@@ -277,12 +299,14 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
 }
 
 // The options that name the receiver, shared by read and write.
-const QString ReceiverOptionsHelp =
-    QStringLiteral("  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
-                   "  --port N          COM port N (1..16) instead: the device named by the\n"
-                   "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-                   "                    when it exists, else /dev/ttyS<n-1>\n"
-                   "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n");
+const QString ReceiverOptionsHelp = QStringLiteral(
+    "  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
+    "  --port N          COM port N (1..16) instead: the device named by the\n"
+    "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
+    "                    when it exists, else /dev/ttyS<n-1>\n"
+    "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
+    "  --trace FILE      write every command and reply on the line to FILE, with\n"
+    "                    the time, the direction and the outcome of each exchange\n");
 
 QString usageText(Subcommand subcommand) {
     switch (subcommand) {
@@ -382,11 +406,20 @@ QString usageText(Subcommand subcommand) {
             "the rules are passed over. Notes and names come out in upper case. OUT.MZ4 is\n"
             "written only after a complete import.\n"
             "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+    case Subcommand::Ports:
+        return QStringLiteral(
+            "Usage: mtz4ctl ports\n"
+            "Lists the COM port numbers 1 to 16 that --port and the program's COM Port\n"
+            "Setup offer, the device each stands for on this system, and whether that\n"
+            "device is there now.\n"
+            "\n"
+            "Exit status: 0.\n");
     case Subcommand::None:
         break;
     }
     return QStringLiteral(
-        "Usage: mtz4ctl SUBCOMMAND [OPTION]...\n"
+        "Usage: mtz4ctl [--trace FILE] SUBCOMMAND [OPTION]...\n"
+        "       mtz4ctl --version\n"
         "Clone read and clone write of MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n"
         "\n"
         "Subcommands:\n"
@@ -396,7 +429,9 @@ QString usageText(Subcommand subcommand) {
         "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
         "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
         "  diff    compare two clone files field by field\n"
+        "  ports   list the COM port numbers and the devices they stand for\n"
         "\n"
+        "--trace FILE writes the serial traffic of read and write to FILE.\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
         "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"
         "message \"Successed!!\" unless --quiet, and a progress display while entries are\n"

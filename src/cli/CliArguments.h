@@ -6,7 +6,7 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New, Export, Import, Diff };
+enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports };
 // The kind of CSV file export and import handle: the program's own, or
 // CHIRP's generic CSV (--format chirp).
 enum class CsvFormat { Own, Chirp };
@@ -15,17 +15,19 @@ enum class Scope { All, Settings, Memory };
 
 struct CliArguments {
     Subcommand subcommand = Subcommand::None;
-    bool help = false;  // --help: show the help of the subcommand (or the tool)
-    bool quiet = false; // --quiet: no progress and no success message
-    QString device;     // --device PATH
-    int port = 0;       // --port N (1..16), 0 when not given
-    int model = -1;     // --model MODEL, as a model index 0..3
+    bool help = false;    // --help: show the help of the subcommand (or the tool)
+    bool version = false; // --version: show the tool's version
+    bool quiet = false;   // --quiet: no progress and no success message
+    QString device;       // --device PATH
+    int port = 0;         // --port N (1..16), 0 when not given
+    int model = -1;       // --model MODEL, as a model index 0..3
     Scope scope = Scope::All;
     QString base;                      // read: --base IN.MZ4
     QString output;                    // read, new, import: -o OUT.MZ4
     QString input;                     // write, export: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
     QString csv;                       // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
+    QString trace;                     // --trace FILE: the serial traffic of read and write
 };
 
 // Parses the arguments after the program name. Options take their value as

@@ -7,11 +7,17 @@
 
 namespace mtz4::cli {
 
-void configurePort(Link& link, const CliArguments& args) {
+bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompter) {
     if (args.port != 0)
         link.setPortNumber(args.port);
     else
         link.setDevicePath(args.device);
+    QString error;
+    if (!args.trace.isEmpty() && !link.startTrace(args.trace, error)) {
+        prompter.note(error);
+        return false;
+    }
+    return true;
 }
 
 int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter) {
@@ -19,7 +25,7 @@ int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter) {
         return ExitSuccess;
     const QString why = link.lastPortError();
     if (!why.isEmpty())
-        prompter.explain(QStringLiteral("the receiver's port ") + why);
+        prompter.explain(QStringLiteral("port: ") + why);
     return ExitFailure;
 }
 

@@ -11,8 +11,9 @@ namespace mtz4::cli {
 struct CliArguments;
 class StderrPrompter;
 
-// Points the link at --device or --port.
-void configurePort(Link& link, const CliArguments& args);
+// Points the link at --device or --port and starts the --trace file.
+// False, with a message, when the trace file cannot be written.
+bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompter);
 
 // The exit status of a clone command's result. On a failure with a port
 // problem behind it, says what the system reported (no such device, no

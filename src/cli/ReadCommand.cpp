@@ -33,7 +33,8 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     ds->ModelIndex = args.model;
 
     Link link(prompter);
-    configurePort(link, args);
+    if (!configurePort(link, args, prompter))
+        return ExitFailure;
     ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&view] { view.endLine(); };
     // "Successed!!" only once the file is written.

@@ -18,5 +18,7 @@ int runNew(const CliArguments& args, StderrPrompter& prompter);
 int runDiff(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
+// Lists the COM port numbers with their devices on standard output.
+int runPorts();
 
 } // namespace mtz4::cli

@@ -16,7 +16,8 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
         return ExitFailure;
 
     Link link(prompter);
-    configurePort(link, args);
+    if (!configurePort(link, args, prompter))
+        return ExitFailure;
     ProgressDisplay view(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&view] { view.endLine(); };
 

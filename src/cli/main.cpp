@@ -1,8 +1,9 @@
-// mtz4ctl, the command-line tool: clone read, clone write, new clone files and
-// CSV export and import.
+// mtz4ctl, the command-line tool: clone read, clone write, new clone files,
+// CSV export and import, and the list of serial ports.
 #include "cli/CliArguments.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
+#include "reference/ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -26,6 +27,10 @@ int main(int argc, char* argv[]) {
         std::fputs(usageText(parsed.subcommand).toLocal8Bit().constData(), stdout);
         return ExitSuccess;
     }
+    if (parsed.version) {
+        std::printf("mtz4ctl %s\n", mtz4::ProgramVersion);
+        return ExitSuccess;
+    }
 
     StderrPrompter prompter(parsed.quiet);
     try {
@@ -42,6 +47,8 @@ int main(int argc, char* argv[]) {
             return runImport(parsed, prompter);
         case Subcommand::Diff:
             return runDiff(parsed, prompter);
+        case Subcommand::Ports:
+            return runPorts();
         case Subcommand::None:
             break;
         }

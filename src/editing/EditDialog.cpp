@@ -1,5 +1,6 @@
 #include "editing/EditDialog.h"
 
+#include "editing/DialogFrame.h"
 #include "editing/EditFields.h"
 #include "editing/FrequencyChecks.h"
 #include "editing/GridCellText.h"
@@ -107,6 +108,7 @@ dlgModify::dlgModify(DataEditor& editor, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("dlgModify"));
     setWindowTitle(QStringLiteral("Modify Memory"));
     setModal(true);
+    UseFixedDialogFrame(*this);
     buildControls();
 }
 
@@ -169,6 +171,11 @@ void dlgModify::buildControls() {
     cbbSec = Named(new QComboBox(Frame3), QStringLiteral("cbbSec"));
     for (int i = 0; i < SecretItems; ++i)
         cbbSec->addItem(QString::number(i));
+    // The lists sit under their option buttons without labels of their own:
+    // screen readers announce these names.
+    cbbTxTone->setAccessibleName(QStringLiteral("Tone frequency"));
+    cbbAir->setAccessibleName(QStringLiteral("Carrier frequency"));
+    cbbSec->setAccessibleName(QStringLiteral("Secret code"));
     optionLayout->addWidget(cbbTxTone, 1, 2);
     optionLayout->addWidget(cbbAir, 1, 1);
     optionLayout->addWidget(cbbSec, 1, 4);
@@ -236,6 +243,7 @@ void dlgModify::buildControls() {
     layout->addLayout(flagRow);
     layout->addLayout(textRow);
     layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Input filters: keys and pasted text.
     auto* numericKeys = new NumericKeyFilter(this);

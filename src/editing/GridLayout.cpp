@@ -21,8 +21,10 @@ constexpr int GridPointSize = 8;
 // just enough that these texts and the header are not cut short.
 const std::array<const char*, GridColumns> WidestCellTexts{
     "",       "1299.995000", "WFM",    "12.5KHz",   "Train", "*",
-    "3000Hz", "250.3Hz",     "Shift+", "99.999999", "",      "WWWWWW"};
-constexpr int CellPadding = 10; // pixels around a cell's text
+    "3000Hz", "250.3Hz",     "Shift+", "99.999999", "",      "MMMMMM"};
+// Pixels around a cell's text: the view's text margins (3 on each side) and
+// its grid line, and one to spare.
+constexpr int CellPadding = 8;
 
 int fittedWidth(int twipsWidth, int dpi, const QFontMetrics& cell, const QFontMetrics& header,
                 const QString& sample, const QString& title) {
@@ -54,13 +56,23 @@ QString ModelColumnHeader(int model) {
     }
 }
 
-QFont NoteColumnFont() {
-    const QString gothic = QStringLiteral("ＭＳ ゴシック");
-    QFont font = QFontDatabase::hasFamily(gothic)
-                     ? QFont(gothic)
-                     : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(GridPointSize);
-    return font;
+std::optional<QFont> NoteColumnFont() {
+    static const QStringList gothics{QStringLiteral("ＭＳ ゴシック"),
+                                     QStringLiteral("MS Gothic"),
+                                     QStringLiteral("IPAGothic"),
+                                     QStringLiteral("IPAexGothic"),
+                                     QStringLiteral("Noto Sans Mono CJK JP"),
+                                     QStringLiteral("VL Gothic"),
+                                     QStringLiteral("TakaoGothic")};
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : gothics) {
+        if (installed.contains(family)) {
+            QFont font(family);
+            font.setPointSize(GridPointSize);
+            return font;
+        }
+    }
+    return std::nullopt;
 }
 
 void ApplyGridLayout(QTableView& view, const std::array<int, GridColumns>& widths,

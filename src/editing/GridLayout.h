@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QTableView;
 
@@ -47,9 +48,10 @@ std::array<QString, GridColumns> GridHeaderTexts();
 // Header of grid column 6: "Carrier" for model 0, "Scr" for model 1, "-" otherwise.
 QString ModelColumnHeader(int model);
 
-// The font of the Note column: the Japanese gothic system font where it is
-// installed, else the system's fixed-pitch font.
-QFont NoteColumnFont();
+// The font of the Note column: the Japanese gothic font the layout was made
+// with, or the first installed one like it; none where no such font is
+// installed, and the Note column then keeps the grid's own font.
+std::optional<QFont> NoteColumnFont();
 
 // Lays out a grid view whose vertical header is grid column 0 (wide enough
 // for `widestRowLabel`) and whose

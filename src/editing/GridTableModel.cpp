@@ -27,6 +27,13 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
         if (column == GridCol::Note && hasNoteFont_)
             return noteFont_;
         return {};
+    case Qt::ToolTipRole: {
+        // A note is often longer than its column: the whole of it.
+        if (column != GridCol::Note)
+            return {};
+        const QString note = cellText(index.row(), column);
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     default:
         return {};
     }

@@ -9,7 +9,8 @@ namespace mtz4 {
 // What the memory grid and the VFO grid have in common as a table: view
 // column c is grid column c + 1 ("Frequency" .. "Name"), the header row is
 // the grids' format string with the model-dependent title of grid column 6,
-// the Note column may have a font of its own, and the cell texts are read
+// the Note column may have a font of its own and tells its whole text as
+// tool tip, and the cell texts are read
 // from the data set whenever they are painted. Subclasses say how many rows
 // there are, what each cell and each row label reads.
 class GridTableModel : public QAbstractTableModel {

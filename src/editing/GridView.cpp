@@ -2,8 +2,10 @@
 
 #include "editing/GridTableModel.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace mtz4 {
 
@@ -13,10 +15,34 @@ GridView::GridView(GridTableModel* model, const std::array<int, GridColumns>& wi
     model_->setParent(this);
     setModel(model_);
     ApplyGridLayout(*this, widths, widestRowLabel);
+    // At least a few letters of a note show, however narrow the view.
+    noteFloor_ = std::min(columnWidth(GridCol::Note - 1),
+                          fontMetrics().horizontalAdvance(QStringLiteral("MMMM")));
+    // A column the user widens or narrows moves the Note column's share.
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section != GridCol::Note - 1)
+            fitNoteColumn();
+    });
+}
+
+void GridView::fitNoteColumn() {
+    const int note = GridCol::Note - 1;
+    int others = 0;
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        if (c != note && !isColumnHidden(c))
+            others += columnWidth(c);
+    }
+    setColumnWidth(note, std::max(noteFloor_, viewport()->width() - others));
+}
+
+void GridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitNoteColumn();
 }
 
 void GridView::ChangeFont() {
-    model_->setNoteFont(NoteColumnFont());
+    if (const std::optional<QFont> font = NoteColumnFont())
+        model_->setNoteFont(*font);
     // Row 1 becomes the current row, selected from the first column to the
     // last, so that Modify has an entry to open from the start.
     if (model_->rowCount() == 0)

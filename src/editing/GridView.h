@@ -12,6 +12,12 @@ class GridTableModel;
 // (widths in twips, 8-point text, the row label column as vertical header),
 // the Note column font, the model-dependent header of grid column 6, the
 // current row, and an edit request on a double-click or Enter.
+//
+// Once shown, the Note column takes the width the other columns leave in
+// the view: every other column stays whole in a window of the start size,
+// and a wider window shows longer notes (a note cut short shows whole in
+// its tool tip). It keeps the width of a few letters however narrow the
+// view.
 class GridView : public QTableView {
     Q_OBJECT
 public:
@@ -35,9 +41,13 @@ protected:
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitNoteColumn();
+
     GridTableModel* model_;
+    int noteFloor_ = 0; // the least width of the Note column
 };
 
 } // namespace mtz4

@@ -68,8 +68,14 @@ bool WriteIniPort(const IniLocation& where, int port) {
 }
 
 IniLocation DefaultIniLocation() {
-    return {QCoreApplication::applicationDirPath(),
-            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)};
+    return IniLocationFor(QCoreApplication::applicationDirPath(),
+                          QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+IniLocation IniLocationFor(const QString& programDir, const QString& userDir) {
+    const bool installed = QFile::exists(
+        QDir(programDir).filePath(QStringLiteral("../share/applications/mtz4clone.desktop")));
+    return {installed ? QString() : programDir, userDir};
 }
 
 } // namespace mtz4

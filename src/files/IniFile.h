@@ -9,10 +9,11 @@ namespace mtz4 {
 // the port number as a decimal integer, ending in CR LF.
 //
 // The file lives beside the program. Where the program's directory cannot be
-// written (an installed program), it lives in the per-user configuration
-// directory instead; a file found there is read first.
+// written, or the program was installed for the whole system, it lives in
+// the per-user configuration directory instead; a file found there is read
+// first.
 struct IniLocation {
-    QString programDir; // the directory of the executable
+    QString programDir; // the directory of the executable; empty: not used
     QString userDir;    // the per-user configuration directory
 };
 
@@ -33,5 +34,12 @@ bool WriteIniPort(const IniLocation& where, int port);
 // The two places for this program: the executable's directory and the
 // application's per-user configuration directory.
 IniLocation DefaultIniLocation();
+
+// The places for a program in `programDir`. A program installed with its
+// desktop entry (`programDir`/../share/applications/mtz4clone.desktop, as
+// `cmake --install` and the Debian package lay it out) uses only `userDir`:
+// a run as administrator must not leave a file among the system's programs,
+// and each user keeps a port of his own.
+IniLocation IniLocationFor(const QString& programDir, const QString& userDir);
 
 } // namespace mtz4

@@ -2,6 +2,7 @@
 
 #include "link/ReplyClock.h"
 #include "link/SerialPort.h"
+#include "link/TrafficTrace.h"
 
 namespace mtz4 {
 
@@ -36,8 +37,11 @@ Exchange::Exchange(SerialPort& port, ReplyClock& clock, std::function<QString()>
     : port_(port), clock_(clock), devicePath_(std::move(devicePath)) {}
 
 QString Exchange::sendData(const QString& command) {
-    if (busy_)
+    if (busy_) {
+        if (trace_)
+            trace_->notSent(command.toLatin1(), QStringLiteral("another exchange is waiting"));
         return ReplyPortError;
+    }
     BusyFlag busy(busy_);
     // The receiver echoes the command and its CR before the block.
     const qint64 expected = command.size() + 1 + DataReplyLength;
@@ -46,30 +50,45 @@ QString Exchange::sendData(const QString& command) {
     });
     if (!ok)
         return ReplyPortError;
-    if (reply_.count() < DataReplyLength)
+    if (reply_.count() < DataReplyLength) {
+        traceReply("time-out");
         return ReplyTooShort;
+    }
     const QByteArray tail = reply_.last(DataReplyLength);
-    if (!tail.startsWith(CrLf) || !tail.endsWith(CrLf))
+    if (!tail.startsWith(CrLf) || !tail.endsWith(CrLf)) {
+        traceReply("garbled");
         return ReplyGarbled;
+    }
+    traceReply("data");
     return QString::fromLatin1(tail);
 }
 
 AckCode Exchange::sendAck(const QString& command) {
-    if (busy_)
+    if (busy_) {
+        if (trace_)
+            trace_->notSent(command.toLatin1(), QStringLiteral("another exchange is waiting"));
         return AckCode::AckPortError;
+    }
     BusyFlag busy(busy_);
     const qint64 needed = command.size() + 1 + AckOverhead;
     const bool ok = exchange(command, needed, AckOverhead,
                              [&] { return reply_.count() >= needed && reply_.endsWithCrLf(); });
     if (!ok)
         return AckCode::AckPortError;
-    if (reply_.count() < needed)
+    if (reply_.count() < needed) {
+        traceReply("time-out");
         return AckCode::AckShort;
+    }
     const QByteArray tail = reply_.last(AckOverhead);
-    if (tail == "\r\nOK\r\n")
+    if (tail == "\r\nOK\r\n") {
+        traceReply("acknowledged (OK)");
         return AckCode::AckOk;
-    if (tail == "\r\nRE\r\n")
+    }
+    if (tail == "\r\nRE\r\n") {
+        traceReply("refused (RE)");
         return AckCode::AckRefused;
+    }
+    traceReply("garbled");
     return AckCode::AckBad;
 }
 
@@ -84,18 +103,23 @@ bool Exchange::exchange(const QString& command, qint64 expectedLength, qsizetype
                         const std::function<bool()>& complete) {
     reply_.clear();
     lastPortError_.clear();
-    if (!port_.isOpen() && !port_.open(devicePath_())) {
+    const QByteArray line = command.toLatin1() + '\r';
+    const auto notSent = [&] {
         lastPortError_ = port_.errorText();
+        if (trace_)
+            trace_->notSent(line, QStringLiteral("port error: ") + lastPortError_);
+    };
+    if (!port_.isOpen() && !port_.open(devicePath_())) {
+        notSent();
         return false;
     }
-    if (!port_.discardInput()) {
-        portFailed();
+    if (!port_.discardInput() || !port_.write(line)) {
+        notSent();
+        port_.close();
         return false;
     }
-    if (!port_.write(command.toLatin1() + '\r')) {
-        portFailed();
-        return false;
-    }
+    if (trace_)
+        trace_->sent(line);
     clock_.start(ReplyTimeoutMs);
     const QByteArray echo = command.toLatin1() + '\r';
     QByteArray arrived;
@@ -129,8 +153,17 @@ bool Exchange::exchange(const QString& command, qint64 expectedLength, qsizetype
 
 void Exchange::portFailed() {
     lastPortError_ = port_.errorText();
+    if (trace_)
+        trace_->received(reply_.last(ReplyAccumulator::TailCapacity), reply_.count(),
+                         QStringLiteral("port error: ") + lastPortError_);
     reply_.clear();
     port_.close();
+}
+
+void Exchange::traceReply(const char* outcome) {
+    if (trace_)
+        trace_->received(reply_.last(ReplyAccumulator::TailCapacity), reply_.count(),
+                         QLatin1String(outcome));
 }
 
 } // namespace mtz4

@@ -10,6 +10,7 @@ namespace mtz4 {
 
 class ReplyClock;
 class SerialPort;
+class TrafficTrace;
 
 // Result of an acknowledged exchange (SendQZAck).
 enum class AckCode : quint16 {
@@ -70,8 +71,12 @@ public:
 
     // True while an exchange is waiting for its reply.
     bool busy() const { return busy_; }
-    // Why the last port failure happened (empty when none).
+    // Why the last port failure happened, in plain words (empty when none).
     QString lastPortError() const { return lastPortError_; }
+
+    // Records every command, reply and outcome in `trace` from now on
+    // (null: no more). The trace must outlive the exchange or be unset.
+    void setTrace(TrafficTrace* trace) { trace_ = trace; }
 
 private:
     // Steps 1 to 4; false on a port failure. `complete` tells, from the
@@ -84,6 +89,7 @@ private:
     // characters is not `echo` (this command and its CR).
     bool isForOtherCommand(const QByteArray& echo, qsizetype bodyLength) const;
     void portFailed();
+    void traceReply(const char* outcome);
 
     SerialPort& port_;
     ReplyClock& clock_;
@@ -91,6 +97,7 @@ private:
     ReplyAccumulator reply_;
     bool busy_ = false;
     QString lastPortError_;
+    TrafficTrace* trace_ = nullptr;
 };
 
 } // namespace mtz4

@@ -3,6 +3,7 @@
 #include "link/EventLoopClock.h"
 #include "link/PortDevice.h"
 #include "link/SystemSerialPort.h"
+#include "link/TrafficTrace.h"
 
 namespace mtz4 {
 
@@ -13,7 +14,18 @@ Link::Link(Prompter& prompter, std::unique_ptr<SerialPort> port, std::unique_ptr
     : prompter_(prompter), port_(std::move(port)), clock_(std::move(clock)),
       exchange_(*port_, *clock_, [this] { return devicePath(); }) {}
 
-Link::~Link() = default;
+Link::~Link() {
+    exchange_.setTrace(nullptr);
+}
+
+bool Link::startTrace(const QString& path, QString& error) {
+    auto trace = std::make_unique<TrafficTrace>();
+    if (!trace->open(path, error))
+        return false;
+    trace_ = std::move(trace);
+    exchange_.setTrace(trace_.get());
+    return true;
+}
 
 bool Link::setPortNumber(int number) {
     if (!isValidPortNumber(number))

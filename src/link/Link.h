@@ -12,6 +12,7 @@ namespace mtz4 {
 class Prompter;
 class ReplyClock;
 class SerialPort;
+class TrafficTrace;
 
 // The program's radio link: the serial port with its number, the reply timer,
 // the exchanges on them, and the start-bank code of the last clone-mode
@@ -53,8 +54,14 @@ public:
     AckCode SendQZAck(const QString& command);
     // True while an exchange waits for its reply.
     bool busy() const { return exchange_.busy(); }
-    // Why the last port failure happened, for the command-line tool.
+    // Why the last port failure happened, in plain words (no such device,
+    // permission denied, busy, vanished during the transfer, ...).
     QString lastPortError() const { return exchange_.lastPortError(); }
+
+    // Writes every command, reply and outcome to the file at `path` from now
+    // on (see TrafficTrace). False, with the reason in `error`, when the
+    // file cannot be written; the link then runs without a trace.
+    bool startTrace(const QString& path, QString& error);
 
     // Messages of the link procedures go here: on to the program's prompter,
     // or nowhere once a read has been cancelled.
@@ -79,6 +86,7 @@ private:
     bool cancelled_ = false;
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<ReplyClock> clock_;
+    std::unique_ptr<TrafficTrace> trace_;
     int portNumber_ = FirstPortNumber;
     QString devicePath_;
     Exchange exchange_;

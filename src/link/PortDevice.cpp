@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QtGlobal>
+#ifdef Q_OS_WIN
+#include <QSerialPortInfo>
+#endif
 
 namespace mtz4 {
 
@@ -27,6 +30,20 @@ QString devicePathForPort(int number) {
         return usb;
     return QStringLiteral("/dev/ttyS%1").arg(number - 1);
 #endif
+}
+
+bool portDeviceExists(const QString& path) {
+    if (path.isEmpty())
+        return false;
+#ifdef Q_OS_WIN
+    if (!path.contains(QLatin1Char('/')) && !path.contains(QLatin1Char('\\'))) {
+        for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+            if (info.portName().compare(path, Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    }
+#endif
+    return QFileInfo::exists(path);
 }
 
 } // namespace mtz4

@@ -25,4 +25,9 @@ QString portOverrideVariable(int number);
 // An invalid number gives the empty text.
 QString devicePathForPort(int number);
 
+// True when the device at `path` is there now (a serial port the system
+// knows, or a device file or link to one); says nothing about whether it
+// may be opened.
+bool portDeviceExists(const QString& path);
+
 } // namespace mtz4

@@ -1,5 +1,7 @@
 #include "link/SystemSerialPort.h"
 
+#include "link/PortFailure.h"
+
 #include <QFileInfo>
 #include <QSerialPort>
 
@@ -20,28 +22,18 @@ QString resolvedDevice(const QString& devicePath) {
     return devicePath;
 }
 
-// What a serial port error means to the user. The system's own text (an
-// errno string such as "Inappropriate ioctl for device" when the device went
-// away) is kept only where nothing plainer can be said.
-QString plainWords(QSerialPort::SerialPortError error, const QString& systemText) {
-    switch (error) {
-    case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("there is no such device");
-    case QSerialPort::PermissionError:
-        return QStringLiteral("permission denied, or another program is using it");
-    case QSerialPort::OpenError:
-        return QStringLiteral("it is already open");
-    case QSerialPort::ResourceError:
-        return QStringLiteral("the device stopped working: it was unplugged or closed");
-    case QSerialPort::ReadError:
-        return QStringLiteral("reading from it failed; the device may have been unplugged");
-    case QSerialPort::WriteError:
-        return QStringLiteral("writing to it failed; the device may have been unplugged");
-    case QSerialPort::UnsupportedOperationError:
-        return QStringLiteral("it does not take the line settings (38400 bit/s, 8N1)");
-    default:
-        return systemText;
-    }
+// The failure in plain words, from the port's error and what the device
+// path looks like now.
+QString describe(const QSerialPort& port, const QString& devicePath, const QString& systemDevice,
+                 bool whileOpen) {
+    const QFileInfo device(systemDevice);
+    PortFailureFacts facts;
+    facts.whileOpen = whileOpen;
+    facts.notFound = port.error() == QSerialPort::DeviceNotFoundError;
+    facts.permissionError = port.error() == QSerialPort::PermissionError;
+    facts.deviceExists = device.exists();
+    facts.deviceAccessible = device.isReadable() && device.isWritable();
+    return DescribePortFailure(ClassifyPortFailure(facts), devicePath, port.errorString());
 }
 
 } // namespace
@@ -54,7 +46,7 @@ SystemSerialPort::SystemSerialPort(QObject* parent)
         // only produced by the blocking calls, which are not used.
         if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_->isOpen())
             return;
-        fail(QStringLiteral("%1: %2").arg(device_, plainWords(error, port_->errorString())));
+        fail(describe(*port_, devicePath_, systemDevice_, true));
     });
 }
 
@@ -68,8 +60,9 @@ bool SystemSerialPort::open(const QString& devicePath) {
         errorText_ = QStringLiteral("no device for this port");
         return false;
     }
-    device_ = devicePath;
-    port_->setPortName(resolvedDevice(devicePath));
+    devicePath_ = devicePath;
+    systemDevice_ = resolvedDevice(devicePath);
+    port_->setPortName(systemDevice_);
     port_->setBaudRate(BaudRate);
     port_->setDataBits(QSerialPort::Data8);
     port_->setParity(QSerialPort::NoParity);
@@ -77,8 +70,7 @@ bool SystemSerialPort::open(const QString& devicePath) {
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(InputBufferSize);
     if (!port_->open(QIODevice::ReadWrite)) {
-        errorText_ = QStringLiteral("%1: %2").arg(devicePath,
-                                                  plainWords(port_->error(), port_->errorString()));
+        errorText_ = describe(*port_, devicePath, systemDevice_, false);
         port_->clearError();
         return false;
     }
@@ -122,8 +114,7 @@ bool SystemSerialPort::write(const QByteArray& data) {
         return false;
     }
     if (port_->write(data) != data.size()) {
-        fail(QStringLiteral("%1: %2").arg(device_,
-                                          plainWords(port_->error(), port_->errorString())));
+        fail(describe(*port_, devicePath_, systemDevice_, true));
         return false;
     }
     // Hand the bytes to the system now rather than at the next pass of the

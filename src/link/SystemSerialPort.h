@@ -29,7 +29,8 @@ private:
     void fail(const QString& why);
 
     QSerialPort* port_;
-    QString device_; // as the caller named it
+    QString devicePath_;   // as given to open(), for messages
+    QString systemDevice_; // the device it resolved to
     bool failed_ = false;
     QString errorText_;
 };

@@ -4,8 +4,11 @@
 #include "link/PortDevice.h"
 #include "support/FakeLink.h"
 
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +21,7 @@ class ComPortDialogTest : public QObject {
 private slots:
     void controlsAndCaptions();
     void openingSelectsTheCurrentPort();
+    void devicesShownAndAbsentOnesGreyed();
     void okClosesThePortAndSetsTheNumber();
     void closingByTheFrameChangesNothing();
 };
@@ -61,6 +65,31 @@ void ComPortDialogTest::openingSelectsTheCurrentPort() {
     QVERIFY(dialog.opbCom(11)->isChecked());
     QVERIFY(!dialog.opbCom(2)->isChecked());
     dialog.hide();
+}
+
+void ComPortDialogTest::devicesShownAndAbsentOnesGreyed() {
+    QTemporaryDir dir;
+    const QString present = dir.filePath(QStringLiteral("receiver"));
+    QFile(present).open(QIODevice::WriteOnly);
+    const QString absent = dir.filePath(QStringLiteral("gone"));
+    qputenv("MTZ4_COM3", present.toLocal8Bit());
+    qputenv("MTZ4_COM4", absent.toLocal8Bit());
+    FakeLink f;
+    dlgCOM dialog(f.link());
+    dialog.show();
+    QCOMPARE(dialog.lblDevice(2)->text(), present);
+    QVERIFY(dialog.lblDevice(2)->isEnabled());
+    QCOMPARE(dialog.lblDevice(3)->text(), absent);
+    QVERIFY(!dialog.lblDevice(3)->isEnabled());
+    dialog.hide();
+
+    // Looked up afresh at every opening: the device has appeared.
+    QFile(absent).open(QIODevice::WriteOnly);
+    dialog.show();
+    QVERIFY(dialog.lblDevice(3)->isEnabled());
+    dialog.hide();
+    qunsetenv("MTZ4_COM3");
+    qunsetenv("MTZ4_COM4");
 }
 
 void ComPortDialogTest::okClosesThePortAndSetsTheNumber() {

@@ -137,10 +137,15 @@ void WindowCloneTest::failurePaths() {
         QStringList simArgs; // empty: no receiver at all
         const char* command;
         QStringList messages;
+        const char* statusDetail = ""; // also in the status bar's text
     };
     const QString banks950 = QStringLiteral("950");
     const Case cases[] = {
-        {"no device", {}, "mnuReAll", {"Read Failed..."}},
+        {"no device",
+         {},
+         "mnuReAll",
+         {"Read Failed..."},
+         "no such device /dev/mtz4-no-such-device"},
         {"wrong model", {"--model", "MT-Z40E"}, "mnuReMem", {"Region Error"}},
         {"silent mid-read",
          {"--silent-after", "40"},
@@ -162,6 +167,8 @@ void WindowCloneTest::failurePaths() {
         action(w, c.command)->trigger();
         QCOMPARE(shell.prompter.texts(), c.messages);
         QVERIFY2(w.statusPanel(0)->text().contains(c.messages.first()), c.what);
+        QVERIFY2(w.statusPanel(0)->text().contains(QLatin1String(c.statusDetail)),
+                 qPrintable(w.statusPanel(0)->text()));
         if (QByteArray(c.what) != "silent mid-read")
             QCOMPARE(shell.ds().MemData, before->MemData);
         QVERIFY2(action(w, "mnuReAll")->isEnabled(), c.what);

@@ -7,6 +7,8 @@
 #include "support/WriteSequence.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -60,6 +62,8 @@ private slots:
     void csvExportThenImportRoundTrips();
     void diffAndChirpFormat();
     void commandLine();
+    void everyProgramTellsItsVersion();
+    void portsListsTheSixteenNumbers();
 };
 
 void Mtz4ctlTest::writeSendsTheCompleteSequenceAndReadsBack() {
@@ -101,12 +105,29 @@ void Mtz4ctlTest::wrongModelIsARegionErrorAndLeavesNoFile() {
     SimRunner sim;
     QVERIFY(sim.start({QStringLiteral("--model"), QStringLiteral("MT-Z40E")}));
     const QString out = sim.path(QStringLiteral("out.MZ4"));
-    const CtlRun read = runCtl(QStringList{QStringLiteral("read")} + deviceArgs(sim)
-                               << QStringLiteral("-o") << out);
+    const QString trace = sim.path(QStringLiteral("trace.txt"));
+    const CtlRun read = runCtl(
+        QStringList{QStringLiteral("--trace"), trace, QStringLiteral("read")} + deviceArgs(sim)
+        << QStringLiteral("-o") << out);
     QCOMPARE(read.exitCode, 1);
     QCOMPARE(read.errors, QStringLiteral("mtz4ctl: ERROR: Region Error\n"));
     QVERIFY(!QFile::exists(out));
     QCOMPARE(sim.commands().last(), QStringLiteral("QZ~MT-Z4J"));
+
+    // The trace: the probe timing out, then the identification refused.
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d [<>] \""));
+    QStringList tail;
+    for (const QString& line : lines)
+        if (stamp.match(line).hasMatch())
+            tail << line.mid(13);
+    QVERIFY2(tail.size() >= 4, qPrintable(lines.join(QLatin1Char('\n'))));
+    QCOMPARE(tail.at(0), QStringLiteral(R"(> "QZ~F00022R\r")"));
+    QCOMPARE(tail.at(1), QStringLiteral(R"(< "QZ~F00022R\r" time-out)")); // the echo alone
+    QCOMPARE(tail.at(tail.size() - 2), QStringLiteral(R"(> "QZ~MT-Z4J\r")"));
+    QCOMPARE(tail.last(), QStringLiteral(R"(< "QZ~MT-Z4J\r\r\nRE\r\n" refused (RE))"));
 }
 
 void Mtz4ctlTest::receiverFallingSilentFailsTheReadWithoutAFile() {
@@ -290,6 +311,59 @@ void Mtz4ctlTest::commandLine() {
                  .value(1)
                  .startsWith(QStringLiteral("mtz4ctl: ") + junk + QStringLiteral(": line 1 ")),
              qPrintable(write.errors));
+
+    // A port that is not there: the receiver's message, then why in plain words.
+    const CtlRun noDevice = runCtl({QStringLiteral("read"), QStringLiteral("--device"),
+                                    QStringLiteral("/nonexistent/ttyX"), QStringLiteral("--model"),
+                                    QStringLiteral("MT-Z4J"), QStringLiteral("-o"),
+                                    files.path(QStringLiteral("x.MZ4"))});
+    QCOMPARE(noDevice.exitCode, 1);
+    QVERIFY2(noDevice.errors.endsWith(QStringLiteral("mtz4ctl: port: no such device /nonexistent/"
+                                                     "ttyX (cable unplugged, or the wrong COM "
+                                                     "port?)\n")),
+             qPrintable(noDevice.errors));
+}
+
+void Mtz4ctlTest::everyProgramTellsItsVersion() {
+    const QString version = QStringLiteral(MTZ4_VERSION);
+    const QString bin = QStringLiteral(MTZ4_BINARY_DIR);
+    const QStringList programs{bin + QStringLiteral("/src/mtz4ctl"),
+                               bin + QStringLiteral("/src/mtz4clone"),
+                               bin + QStringLiteral("/tools/sim/mtz4sim")};
+    for (const QString& program : programs) {
+        QProcess process;
+        // No display is needed for it.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        process.setProcessEnvironment(env);
+        process.start(program, {QStringLiteral("--version")});
+        QVERIFY2(process.waitForFinished(10000), qPrintable(program));
+        QCOMPARE(process.exitCode(), 0);
+        const QString name = program.section(QLatin1Char('/'), -1);
+        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()),
+                 name + QLatin1Char(' ') + version + QLatin1Char('\n'));
+    }
+}
+
+void Mtz4ctlTest::portsListsTheSixteenNumbers() {
+    SimRunner files;
+    const QString present = files.path(QStringLiteral("receiver"));
+    QFile(present).open(QIODevice::WriteOnly);
+    qputenv("MTZ4_COM2", present.toLocal8Bit());
+    qputenv("MTZ4_COM3", "/nonexistent/ttyX");
+    const CtlRun ports = runCtl({QStringLiteral("ports")});
+    qunsetenv("MTZ4_COM2");
+    qunsetenv("MTZ4_COM3");
+    QCOMPARE(ports.exitCode, 0);
+    const QStringList lines = ports.output.trimmed().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 16);
+    QVERIFY(lines.at(0).startsWith(QStringLiteral("COM  1  ")));
+    QVERIFY(lines.at(15).startsWith(QStringLiteral("COM 16  ")));
+    QVERIFY2(lines.at(1).contains(present) && lines.at(1).contains(QStringLiteral(" present")),
+             qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(2).contains(QStringLiteral("/nonexistent/ttyX  absent")),
+             qPrintable(lines.at(2)));
 }
 
 QTEST_GUILESS_MAIN(Mtz4ctlTest)

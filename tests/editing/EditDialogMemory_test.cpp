@@ -88,6 +88,11 @@ void EditDialogMemoryTest::controls() {
     QCOMPARE(d.cbbSec->itemText(28), QStringLiteral("28"));
     QCOMPARE(d.Label4->text(), QStringLiteral("NAME"));
     QCOMPARE(d.Label6->text(), QStringLiteral("Offset Frequency"));
+    // Every list has a name for screen readers; the frame offers nothing to
+    // minimise or maximise.
+    for (const QComboBox* list : d.findChildren<QComboBox*>())
+        QVERIFY2(!list->accessibleName().isEmpty(), qPrintable(list->objectName()));
+    QVERIFY(!(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
 void EditDialogMemoryTest::openingOnEachList() {

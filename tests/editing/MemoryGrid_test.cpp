@@ -6,6 +6,8 @@
 #include "editing/MemoryTableModel.h"
 #include "editing/Twips.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -23,6 +25,7 @@ private slots:
     void textsPerModel();
     void refreshEmptiesDisabledEntriesAndKeepsTheRow();
     void refreshIsOneNotification();
+    void noteColumnTakesTheSpareWidthAndTellsTheWholeNote();
     void dragSelectsExactlyTheEndRow();
     void doubleClickAndEnterRequestAnEdit();
 };
@@ -95,7 +98,7 @@ void MemoryGridTest::headersAndWidths() {
     QVERIFY(grid.verticalHeader()->width() >= TwipsToPixels(600, dpi));
     QVERIFY(grid.verticalHeader()->width() > cells.horizontalAdvance(QStringLiteral("00-000")));
     const QStringList widest{"1299.995000", "WFM",    "12.5KHz",   "Train", "*",     "3000Hz",
-                             "250.3Hz",     "Shift+", "99.999999", "",      "WWWWWW"};
+                             "250.3Hz",     "Shift+", "99.999999", "",      "MMMMMM"};
     for (int c = 1; c <= 11; ++c) {
         QVERIFY(!grid.isColumnHidden(c - 1));
         QVERIFY(grid.columnWidth(c - 1) >= TwipsToPixels(MemoryGridWidths[c], dpi));
@@ -106,11 +109,17 @@ void MemoryGridTest::headersAndWidths() {
     QCOMPARE(grid.columnWidth(GridCol::Note - 1), TwipsToPixels(1055, dpi));
     QCOMPARE(TwipsToPixels(1035, 96), 69);
 
-    // Only the Note column gets its own font.
+    // Only the Note column gets its own font, one that is installed; without
+    // a Japanese gothic font it keeps the grid's.
     const QModelIndex note = grid.model()->index(0, GridCol::Note - 1);
     QVERIFY(!note.data(Qt::FontRole).isValid());
     grid.ChangeFont();
-    QCOMPARE(note.data(Qt::FontRole).value<QFont>(), NoteColumnFont());
+    if (const std::optional<QFont> font = NoteColumnFont()) {
+        QCOMPARE(note.data(Qt::FontRole).value<QFont>(), *font);
+        QVERIFY(QFontDatabase::families().contains(QFontInfo(*font).family()));
+    } else {
+        QVERIFY(!note.data(Qt::FontRole).isValid());
+    }
     QVERIFY(!grid.model()->index(0, GridCol::Name - 1).data(Qt::FontRole).isValid());
     QCOMPARE(TwipsToPixels(1035, 192), 138);
 }
@@ -197,6 +206,46 @@ void MemoryGridTest::refreshEmptiesDisabledEntriesAndKeepsTheRow() {
     QCOMPARE(selected.size(), 11);
     for (const QModelIndex& index : selected)
         QCOMPARE(index.row(), 41);
+}
+
+void MemoryGridTest::noteColumnTakesTheSpareWidthAndTellsTheWholeNote() {
+    auto ds = factoryDataSet(0);
+    EntryValues entry;
+    entry.note = QStringLiteral("Tower, main runway");
+    setEntry(*ds, 0, entry);
+    MemoryGrid grid(*ds);
+    grid.UpDateMemData();
+    const int note = GridCol::Note - 1;
+    const int laidOut = grid.columnWidth(note);
+    const auto others = [&] {
+        int width = 0;
+        for (int c = 0; c < grid.model()->columnCount(); ++c)
+            width += c == note ? 0 : grid.columnWidth(c);
+        return width;
+    };
+    grid.resize(1600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QCOMPARE(grid.columnWidth(note), grid.viewport()->width() - others());
+    QVERIFY(grid.columnWidth(note) > laidOut);
+
+    // A column the user widens takes from the Note column's share.
+    grid.setColumnWidth(GridCol::Frequency - 1, grid.columnWidth(GridCol::Frequency - 1) + 40);
+    QCOMPARE(grid.columnWidth(note), grid.viewport()->width() - others());
+
+    // Narrower than laid out when the view is short of room, but never
+    // narrower than a few letters.
+    const int floor = grid.fontMetrics().horizontalAdvance(QStringLiteral("MMMM"));
+    const int chrome = grid.width() - grid.viewport()->width(); // header, scroll bar, frame
+    grid.resize(chrome + others() + (floor + laidOut) / 2, 300);
+    QTRY_COMPARE(grid.columnWidth(note), (floor + laidOut) / 2);
+    grid.resize(300, 300);
+    QTRY_COMPARE(grid.columnWidth(note), floor);
+
+    const QAbstractItemModel* model = grid.model();
+    QCOMPARE(model->index(0, note).data(Qt::ToolTipRole).toString(), entry.note);
+    QVERIFY(!model->index(1, note).data(Qt::ToolTipRole).isValid());
+    QVERIFY(!model->index(0, GridCol::Frequency - 1).data(Qt::ToolTipRole).isValid());
 }
 
 void MemoryGridTest::refreshIsOneNotification() {

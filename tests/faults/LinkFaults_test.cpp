@@ -33,7 +33,7 @@ const QString ReadFailed = QStringLiteral("mtz4ctl: ERROR: Read Failed...");
 const QString WriteFailed = QStringLiteral("mtz4ctl: ERROR: Write Failed...");
 const QString RegionError = QStringLiteral("mtz4ctl: ERROR: Region Error");
 const QString Success = QStringLiteral("mtz4ctl: Successed!!");
-const QString PortGone = QStringLiteral("mtz4ctl: the receiver's port *");
+const QString PortGone = QStringLiteral("mtz4ctl: port: *");
 
 } // namespace
 

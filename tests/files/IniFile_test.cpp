@@ -79,6 +79,24 @@ private slots:
         QCOMPARE(ReadIniPort(where()), 12);
         QFile::remove(root.filePath(QStringLiteral("program")));
     }
+
+    void installedProgramKeepsItsIniPerUser() {
+        const QString prefix = root.filePath(QStringLiteral("prefix"));
+        const QString bin = prefix + QStringLiteral("/bin");
+        QVERIFY(QDir().mkpath(bin));
+        QCOMPARE(IniLocationFor(bin, where().userDir).programDir, bin);
+
+        QVERIFY(QDir().mkpath(prefix + QStringLiteral("/share/applications")));
+        QFile entry(prefix + QStringLiteral("/share/applications/mtz4clone.desktop"));
+        QVERIFY(entry.open(QIODevice::WriteOnly));
+        entry.close();
+        const IniLocation installed = IniLocationFor(bin, where().userDir);
+        QVERIFY(installed.programDir.isEmpty());
+        QVERIFY(WriteIniPort(installed, 7)); // even where the program's directory is writable
+        QCOMPARE(content(where().userDir), QByteArray("7\r\n"));
+        QVERIFY(!QFile::exists(bin + QStringLiteral("/MT-Z4.ini")));
+        QCOMPARE(ReadIniPort(installed), 7);
+    }
 };
 
 QTEST_GUILESS_MAIN(IniFileTest)

@@ -4,6 +4,9 @@
 #include "link/ReplyAccumulator.h"
 #include "support/FakeLink.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace mtz4;
@@ -37,6 +40,7 @@ private slots:
     void nestedExchangeIsRefused();
     void accumulatorKeepsABoundedTail();
     void babblingDeviceIsBoundedAndGarbled();
+    void traceRecordsEveryCommandReplyAndOutcome();
 };
 
 void ExchangeTest::dataReplyEndsTheWaitAndReturnsTheTail_data() {
@@ -244,6 +248,53 @@ void ExchangeTest::babblingDeviceIsBoundedAndGarbled() {
     babble.append({450, "\r\n" + Digits + "\r\n"});
     f.port().answerNext(answer::chunks(babble));
     QCOMPARE(f.link().SendQZData(QStringLiteral("QZ~F00022R")), Block);
+}
+
+void ExchangeTest::traceRecordsEveryCommandReplyAndOutcome() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("trace.txt"));
+    FakeLink f;
+    QString error;
+    QVERIFY(f.link().startTrace(path, error));
+    f.port().answerNext(answer::data(Digits, Echo::No));
+    f.port().answerNext(answer::ack("RE"));
+    f.port().answerNext(answer::raw(QByteArray("\x01\xff\"\\\t") + QByteArray(64, 'x') + "\r\n"));
+    f.port().answerNext(answer::silence());
+    f.link().SendQZData(QStringLiteral("QZ~F0000R"));
+    f.link().SendQZAck(QStringLiteral("QZ~IM"));
+    f.link().SendQZData(QStringLiteral("QZ~F0020R"));
+    f.link().SendQZAck(QStringLiteral("QZ~FINISH"));
+    f.port().answerNext(answer::portFailure());
+    f.link().SendQZData(QStringLiteral("QZ~F0040R"));
+    f.port().failOpen = true;
+    f.link().SendQZData(QStringLiteral("QZ~F0060R"));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QStringList lines =
+        QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY(lines.takeFirst().startsWith(QLatin1Char('#')));
+    const QRegularExpression stamp(QStringLiteral(R"(^\d\d:\d\d:\d\d\.\d\d\d )"));
+    for (QString& line : lines) {
+        QVERIFY2(stamp.match(line).hasMatch(), qPrintable(line));
+        line.remove(0, 13);
+    }
+    const QStringList want{
+        QStringLiteral(R"(> "QZ~F0000R\r")"),
+        QStringLiteral(R"(< "\r\n)") + QString::fromLatin1(Digits) +
+            QStringLiteral(R"(\r\n" data)"),
+        QStringLiteral(R"(> "QZ~IM\r")"),
+        QStringLiteral(R"(< "QZ~IM\r\r\nRE\r\n" refused (RE))"),
+        QStringLiteral(R"(> "QZ~F0020R\r")"),
+        QStringLiteral(R"(< "\x01\xff\"\\\t)") + QString(64, QLatin1Char('x')) +
+            QStringLiteral(R"(\r\n" garbled)"),
+        QStringLiteral(R"(> "QZ~FINISH\r")"),
+        QStringLiteral(R"(< "" time-out)"),
+        QStringLiteral(R"(> "QZ~F0040R\r")"),
+        QStringLiteral(R"(< "" port error: device removed)"),
+        QStringLiteral(R"(! "QZ~F0060R\r" not sent: port error: )") + f.port().errorText(),
+    };
+    QCOMPARE(lines, want);
 }
 
 QTEST_GUILESS_MAIN(ExchangeTest)

@@ -169,7 +169,17 @@ void SerialPtyTest::portNumberOverrideAndMissingDevice() {
     QCOMPARE(link.SendQZData(QStringLiteral("QZ~F00022R")), ReplyPortError);
     QCOMPARE(link.SendQZAck(QStringLiteral("QZ~IM")), AckCode::AckPortError);
     QVERIFY(elapsed.elapsed() < 100);
-    QVERIFY(!link.lastPortError().isEmpty());
+    QVERIFY2(link.lastPortError().startsWith(QLatin1String("no such device /nonexistent/ttyMTZ4")),
+             qPrintable(link.lastPortError()));
+
+    // A port another link holds is busy.
+    QVERIFY(link.setPortNumber(5));
+    QCOMPARE(link.SendQZAck(QStringLiteral("QZ~FINISH")), AckCode::AckOk);
+    Link second(prompter);
+    QVERIFY(second.setPortNumber(5));
+    QCOMPARE(second.SendQZAck(QStringLiteral("QZ~FINISH")), AckCode::AckPortError);
+    QVERIFY2(second.lastPortError().contains(QLatin1String("is busy")),
+             qPrintable(second.lastPortError()));
     qunsetenv("MTZ4_COM5");
     qunsetenv("MTZ4_COM6");
 }

@@ -72,6 +72,9 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
         if (name == "--help" || name == "-h") {
             ok = flag();
             options.help = true;
+        } else if (name == "--version") {
+            ok = flag();
+            options.version = true;
         } else if (name == "--model") {
             ok = value(options.model);
             if (ok && !isModelName(options.model)) {
@@ -192,6 +195,7 @@ Other:
   --quiet, -q          print nothing but the device path (errors still go to
                        standard error)
   --help, -h           show this help and exit
+  --version            show the version and exit
 
 Exit status: 0 after an interrupt, 1 when a file cannot be read or written or
 the pseudo-terminal cannot be opened, 2 for a bad command line.

@@ -23,6 +23,7 @@ struct SimOptions {
     bool pace = false;
     bool quiet = false;
     bool help = false;
+    bool version = false;
 };
 
 // Parses the arguments after the program name. Options take their value as

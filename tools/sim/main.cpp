@@ -3,6 +3,7 @@
 
 #include "SimOptions.h"
 #include "Simulator.h"
+#include "reference/ProgramVersion.h"
 
 #include <cstdio>
 #include <string>
@@ -18,6 +19,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(usageText().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("mtz4sim %s\n", mtz4::ProgramVersion);
         return 0;
     }
 

@@ -1,0 +1,40 @@
+#include "link/PortFailure.h"
+
+namespace mtz4 {
+
+PortFailure ClassifyPortFailure(const PortFailureFacts& facts) {
+    if (facts.whileOpen)
+        return facts.deviceExists ? PortFailure::LineError : PortFailure::Vanished;
+    if (facts.notFound || !facts.deviceExists)
+        return PortFailure::NoDevice;
+    if (facts.permissionError)
+        return facts.deviceAccessible ? PortFailure::Busy : PortFailure::NoPermission;
+    return PortFailure::Other;
+}
+
+QString DescribePortFailure(PortFailure failure, const QString& device, const QString& systemText) {
+    switch (failure) {
+    case PortFailure::NoDevice:
+        return QStringLiteral("no such device %1 (cable unplugged, or the wrong COM port?)")
+            .arg(device);
+    case PortFailure::NoPermission:
+#ifdef Q_OS_LINUX
+        return QStringLiteral("permission denied on %1: add your user to the dialout group "
+                              "(sudo adduser $USER dialout) and log in again")
+            .arg(device);
+#else
+        return QStringLiteral("permission denied on %1").arg(device);
+#endif
+    case PortFailure::Busy:
+        return QStringLiteral("%1 is busy: another program is using it").arg(device);
+    case PortFailure::Vanished:
+        return QStringLiteral("%1 vanished during the transfer (cable unplugged?)").arg(device);
+    case PortFailure::LineError:
+        return QStringLiteral("reading or writing %1 failed (%2)").arg(device, systemText);
+    case PortFailure::Other:
+        break;
+    }
+    return QStringLiteral("%1: %2").arg(device, systemText);
+}
+
+} // namespace mtz4

@@ -1,0 +1,78 @@
+#include "link/TrafficTrace.h"
+
+#include <QTime>
+
+namespace mtz4 {
+
+bool TrafficTrace::open(const QString& path, QString& error) {
+    file_.close();
+    file_.setFileName(path);
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+        error = QStringLiteral("cannot write the trace file %1: %2").arg(path, file_.errorString());
+        return false;
+    }
+    file_.write("# serial trace: > command to the receiver, < reply with the exchange's outcome\n");
+    file_.flush();
+    return true;
+}
+
+void TrafficTrace::sent(QByteArrayView command) {
+    line('>', escaped(command));
+}
+
+void TrafficTrace::received(QByteArrayView reply, qint64 total, const QString& outcome) {
+    QString text = escaped(reply);
+    if (total > reply.size())
+        text = QStringLiteral("(%1 characters, the last %2:) %3")
+                   .arg(total)
+                   .arg(reply.size())
+                   .arg(text);
+    line('<', text + QLatin1Char(' ') + outcome);
+}
+
+void TrafficTrace::notSent(QByteArrayView command, const QString& why) {
+    line('!', escaped(command) + QStringLiteral(" not sent: ") + why);
+}
+
+QString TrafficTrace::escaped(QByteArrayView bytes) {
+    QString text = QStringLiteral("\"");
+    for (const char c : bytes) {
+        switch (c) {
+        case '\r':
+            text += QLatin1String("\\r");
+            break;
+        case '\n':
+            text += QLatin1String("\\n");
+            break;
+        case '\t':
+            text += QLatin1String("\\t");
+            break;
+        case '"':
+            text += QLatin1String("\\\"");
+            break;
+        case '\\':
+            text += QLatin1String("\\\\");
+            break;
+        default: {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x20 && byte < 0x7f)
+                text += QLatin1Char(c);
+            else
+                text += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        }
+        }
+    }
+    return text + QLatin1Char('"');
+}
+
+void TrafficTrace::line(char direction, const QString& text) {
+    if (!file_.isOpen())
+        return;
+    const QString stamp = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"));
+    file_.write((stamp + QLatin1Char(' ') + QLatin1Char(direction) + QLatin1Char(' ') + text +
+                 QLatin1Char('\n'))
+                    .toUtf8());
+    file_.flush();
+}
+
+} // namespace mtz4

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+namespace mtz4 {
+
+// A record of the serial traffic for diagnosing a receiver that will not
+// clone: one line per command sent and per reply received, each with the
+// time of day to the millisecond, the direction ('>' to the receiver, '<'
+// from it) and, on reply lines, the exchange's outcome. Bytes are written
+// between double quotes with CR, LF, tab, quote and backslash as C escapes
+// and every other non-printing byte as \xHH. Each line is flushed at once,
+// so the file is complete up to a crash or a pulled plug.
+//
+//   07:31:02.123 > "QZ~F0022R\r"
+//   07:31:02.154 < "QZ~F0022R\r\r\n2A00...00\r\n" data
+//   07:31:02.660 < "" time-out
+class TrafficTrace {
+public:
+    // Starts the trace in `path`, replacing the file. False, with the
+    // reason in `error`, when it cannot be written.
+    bool open(const QString& path, QString& error);
+    bool isOpen() const { return file_.isOpen(); }
+
+    // A command as written, its CR included.
+    void sent(QByteArrayView command);
+    // A reply and what the exchange made of it ("data", "time-out", ...).
+    // `total` counts every character received; when it is more than the
+    // `reply` kept, the line says so.
+    void received(QByteArrayView reply, qint64 total, const QString& outcome);
+    // A command that never reached the line, and why.
+    void notSent(QByteArrayView command, const QString& why);
+
+    // `bytes` quoted and escaped as on a trace line.
+    static QString escaped(QByteArrayView bytes);
+
+private:
+    void line(char direction, const QString& text);
+
+    QFile file_;
+};
+
+} // namespace mtz4

@@ -1,0 +1,81 @@
+// The window started under a Japanese locale: the menus, submenus and
+// toolbar tips come from the Japanese text table; what has no Japanese text
+// (the tabs, the caption) stays as it is.
+#include "ShellTestSupport.h"
+
+#include "app/ResourceTexts.h"
+#include "reference/ReferenceTables.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+
+using namespace mtz4;
+using namespace mtz4::test;
+
+class JapaneseWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void menusAndTipsAreJapanese();
+};
+
+void JapaneseWindowTest::menusAndTipsAreJapanese() {
+    QCOMPARE(SystemTextLanguage(), TextLanguage::Japanese);
+    Shell shell;
+    frmMain& w = shell.window();
+
+    QStringList titles;
+    for (QAction* a : w.menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "ﾂｰﾙ(&T)", "ﾍﾙﾌﾟ(&H)"}));
+    const auto item = [&](const char* name) {
+        const QAction* a = w.findChild<QAction*>(QLatin1String(name));
+        return a ? a->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+    };
+    QCOMPARE(item("mnuFileNew"), QStringLiteral("新規作成(&N)"));
+    QCOMPARE(item("mnuFileExit"), QStringLiteral("終了(&X)"));
+    QCOMPARE(item("mnuWrAll"), QStringLiteral("すべて(&A)"));
+    QCOMPARE(item("mnuToolsOptions"), QStringLiteral("COM ポートセットアップ(&C)"));
+
+    // Every item of every menu got its text: none is left as a text number
+    // or in English.
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator())
+                continue;
+            bool isNumber = false;
+            a->text().toInt(&isNumber);
+            QVERIFY2(!isNumber, qPrintable(a->text()));
+            QVERIFY2(a->text() != ResourceText(1001, TextLanguage::English) &&
+                         !a->text().startsWith(QLatin1String("ALL")),
+                     qPrintable(a->text()));
+        }
+    }
+    QStringList tips;
+    for (QAction* a : w.tbToolBar()->actions())
+        if (!a->isSeparator())
+            tips << a->toolTip();
+    QCOMPARE(tips, (QStringList{"新規作成", "開く", "上書き保存", "ﾍﾙﾌﾟ"}));
+
+    QCOMPARE(w.TabStrip1()->tabText(0), QStringLiteral("Settings 1"));
+    QCOMPARE(w.windowTitle(), Ref().AppTitle);
+}
+
+int main(int argc, char* argv[]) {
+    // The user's language comes from the environment when the program starts.
+    qputenv("LC_ALL", "ja_JP.UTF-8");
+    qputenv("LANG", "ja_JP.UTF-8");
+    qunsetenv("LANGUAGE");
+    QApplication app(argc, argv);
+    JapaneseWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "JapaneseWindow_test.moc"
