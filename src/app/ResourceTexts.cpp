@@ -61,6 +61,7 @@ constexpr NumberedText Texts[] = {
     {2010, "Hide Empty Entries(&H)", "空きエントリーを隠す(&H)"},
     {2011, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
     {2012, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
+    {2013, "Quick Read(&Q)", "クイック読み出し(&Q)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

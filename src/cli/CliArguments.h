@@ -22,6 +22,9 @@ struct CliArguments {
     QString output; // read, new, import: -o OUT.MZ4
     QString input;  // write, export: IN.MZ4; import: BASE.MZ4
     QString csv;    // export: OUT.csv; import: IN.csv
+
+    // read: --quick, fetch only the entry blocks of enabled entries
+    bool quick = false;
 };
 
 // Parses the arguments after the program name. Options take their value as

@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -39,12 +40,26 @@ private slots:
     void failurePaths();
     void cancelledReadAndCommandsDuringATransfer();
     void closingDuringATransfer();
+    void quickReadIsRememberedAndFetchesOnlyEntriesInUse();
 };
 
 namespace {
 
 QAction* action(QWidget& w, const char* name) {
     return w.findChild<QAction*>(QLatin1String(name));
+}
+
+// The entry blocks (0A00h..) a list of commands reads.
+int entryReads(const QStringList& commands) {
+    int reads = 0;
+    for (const QString& c : commands) {
+        bool ok = false;
+        const int address = c.mid(4, 5).toInt(&ok, 16);
+        if (c.startsWith(QLatin1String("QZ~F")) && c.endsWith(QLatin1Char('R')) && ok &&
+            address >= 0xA00)
+            ++reads;
+    }
+    return reads;
 }
 
 // A random data set of model 0 saved as the receiver's image.
@@ -258,6 +273,41 @@ void WindowCloneTest::closingDuringATransfer() {
             QVERIFY(sim.commands().contains(QStringLiteral("QZ~FINISH")));
         }
     }
+}
+
+void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
+    SimRunner sim;
+    const QString image = sim.path(QStringLiteral("receiver.MZ4"));
+    const auto source = receiverImage(image, 31);
+    QVERIFY(startSim(sim, {QStringLiteral("--image"), image}));
+    {
+        Shell shell;
+        QAction* quick = action(shell.window(), "mnuQuickRead");
+        QVERIFY(quick->isCheckable());
+        QVERIFY(!quick->isChecked()); // off unless chosen
+        quick->trigger();
+        QVERIFY(ReadQuickRead());
+
+        action(shell.window(), "mnuReAll")->trigger();
+        QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
+        // Entries 1280.. have no enable bit in the receiver and stay disabled.
+        const auto inUse =
+            std::count(source->MemEnable.begin(), source->MemEnable.begin() + 1280, true);
+        QCOMPARE(entryReads(sim.commands()), int(inUse));
+        for (int n = 0; n < 1280; ++n)
+            QCOMPARE(shell.ds().MemData[n], source->MemData[n]);
+    }
+    // The next start has it checked.
+    ScriptedPrompter prompter;
+    StartupOptions options;
+    options.prompter = &prompter;
+    options.showSplash = false;
+    options.ini = {sim.path(QStringLiteral("program")), sim.path(QStringLiteral("user"))};
+    {
+        Program program({QStringLiteral("mtz4clone")}, options);
+        QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
+    }
+    WriteQuickRead(false);
 }
 
 QTEST_MAIN(WindowCloneTest)
