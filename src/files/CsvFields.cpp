@@ -6,6 +6,8 @@ namespace {
 
 constexpr QChar Quote = QLatin1Char('"');
 constexpr QChar Comma = QLatin1Char(',');
+// Room for the fields of a line: an entry's line of the export has 16.
+constexpr qsizetype FieldsReserved = 16;
 
 bool isLineEnd(QChar c) {
     return c == QLatin1Char('\r') || c == QLatin1Char('\n');
@@ -41,8 +43,10 @@ public:
             ++pos_;
             value = quotedRest();
         } else {
+            const qsizetype start = pos_;
             while (!atLineEnd() && text_[pos_] != Comma)
-                value += text_[pos_++];
+                ++pos_;
+            value = text_.mid(start, pos_ - start);
         }
         if (!atLineEnd() && text_[pos_] == Comma) {
             ++pos_;
@@ -63,11 +67,14 @@ private:
     QString quotedRest() {
         QString value;
         while (!atLineEnd()) {
-            const QChar c = text_[pos_++];
-            if (c != Quote) {
-                value += c;
-                continue;
-            }
+            // The characters up to the next quote or line end, in one go.
+            const qsizetype start = pos_;
+            while (!atLineEnd() && text_[pos_] != Quote)
+                ++pos_;
+            value += QStringView(text_).mid(start, pos_ - start);
+            if (atLineEnd())
+                break;
+            ++pos_;                                 // the quote
             if (!atEnd() && text_[pos_] == Quote) { // a doubled quote
                 value += Quote;
                 ++pos_;
@@ -94,25 +101,36 @@ private:
 
 QList<QStringList> SplitCsvLines(const QString& text) {
     QList<QStringList> lines;
+    lines.reserve(text.count(QLatin1Char('\n')) + 1);
     FieldScanner scanner(text);
     while (!scanner.atEnd()) {
         QStringList fields;
+        fields.reserve(FieldsReserved);
         if (!scanner.atLineEnd()) {
             do
                 fields.append(scanner.field());
             while (scanner.trailingComma());
         }
         scanner.skipLineEnd();
-        lines.append(fields);
+        lines.append(std::move(fields));
     }
     return lines;
 }
 
 QString QuotedCsvField(const QString& text) {
-    QString field = text;
-    field.replace(Quote, QStringLiteral("\"\""));
-    field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return Quote + field + Quote;
+    QString field;
+    AppendQuotedCsvField(field, text);
+    return field;
+}
+
+void AppendQuotedCsvField(QString& line, const QString& text) {
+    line += Quote;
+    for (const QChar c : text) {
+        if (c == Quote)
+            line += Quote;
+        line += c == QLatin1Char('\r') || c == QLatin1Char('\n') ? QLatin1Char(' ') : c;
+    }
+    line += Quote;
 }
 
 } // namespace mtz4
