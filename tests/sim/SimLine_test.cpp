@@ -171,6 +171,7 @@ private slots:
         QCOMPARE(t.median(), Nanos(300));
         QCOMPARE(t.percentile(95), Nanos(900));
         QCOMPARE(t.percentile(40), Nanos(200));
+        QCOMPARE(t.mean(), Nanos(380));
         t.replyEnded(now);
         t.commandStarted(now + 500);
         QCOMPARE(t.median(), Nanos(350)); // even count: between the middle two

@@ -234,35 +234,36 @@ bool Simulator::writeStats(std::string& error) const {
     const double receivedSeconds = static_cast<double>(lineTime(inbound_.bytesReceived())) / 1e9;
     const double lineSeconds = static_cast<double>(lineTime(s.bytesSent)) / 1e9 + receivedSeconds;
     char text[1536];
-    std::snprintf(text, sizeof text,
-                  "{\n"
-                  "  \"model\": \"%s\",\n"
-                  "  \"commands\": %llu,\n"
-                  "  \"replies\": %llu,\n"
-                  "  \"bytes_sent\": %llu,\n"
-                  "  \"paced\": %s,\n"
-                  "  \"paced_bytes\": %llu,\n"
-                  "  \"paced_time_s\": %.6f,\n"
-                  "  \"received_bytes\": %llu,\n"
-                  "  \"received_time_s\": %.6f,\n"
-                  "  \"line_time_s\": %.6f,\n"
-                  "  \"turnarounds\": %llu,\n"
-                  "  \"turnaround_median_us\": %.1f,\n"
-                  "  \"turnaround_p95_us\": %.1f,\n"
-                  "  \"max_late_us\": %.1f,\n"
-                  "  \"mean_late_us\": %.1f,\n"
-                  "  \"unread_output_flushes\": %llu\n"
-                  "}\n",
-                  options_.model.c_str(), static_cast<unsigned long long>(commands_),
-                  static_cast<unsigned long long>(s.replies),
-                  static_cast<unsigned long long>(s.bytesSent), options_.pace ? "true" : "false",
-                  static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds(),
-                  static_cast<unsigned long long>(inbound_.bytesReceived()), receivedSeconds,
-                  lineSeconds, static_cast<unsigned long long>(turnaround_.count()),
-                  static_cast<double>(turnaround_.median()) / 1000.0,
-                  static_cast<double>(turnaround_.percentile(95)) / 1000.0,
-                  static_cast<double>(s.maxLate) / 1000.0, meanLateUs,
-                  static_cast<unsigned long long>(lineFlushes_));
+    std::snprintf(
+        text, sizeof text,
+        "{\n"
+        "  \"model\": \"%s\",\n"
+        "  \"commands\": %llu,\n"
+        "  \"replies\": %llu,\n"
+        "  \"bytes_sent\": %llu,\n"
+        "  \"paced\": %s,\n"
+        "  \"paced_bytes\": %llu,\n"
+        "  \"paced_time_s\": %.6f,\n"
+        "  \"received_bytes\": %llu,\n"
+        "  \"received_time_s\": %.6f,\n"
+        "  \"line_time_s\": %.6f,\n"
+        "  \"turnarounds\": %llu,\n"
+        "  \"turnaround_median_us\": %.1f,\n"
+        "  \"turnaround_p95_us\": %.1f,\n"
+        "  \"turnaround_mean_us\": %.1f,\n"
+        "  \"max_late_us\": %.1f,\n"
+        "  \"mean_late_us\": %.1f,\n"
+        "  \"unread_output_flushes\": %llu\n"
+        "}\n",
+        options_.model.c_str(), static_cast<unsigned long long>(commands_),
+        static_cast<unsigned long long>(s.replies), static_cast<unsigned long long>(s.bytesSent),
+        options_.pace ? "true" : "false", static_cast<unsigned long long>(s.pacedBytes),
+        s.pacedSeconds(), static_cast<unsigned long long>(inbound_.bytesReceived()),
+        receivedSeconds, lineSeconds, static_cast<unsigned long long>(turnaround_.count()),
+        static_cast<double>(turnaround_.median()) / 1000.0,
+        static_cast<double>(turnaround_.percentile(95)) / 1000.0,
+        static_cast<double>(turnaround_.mean()) / 1000.0, static_cast<double>(s.maxLate) / 1000.0,
+        meanLateUs, static_cast<unsigned long long>(lineFlushes_));
     std::ofstream out(options_.stats, std::ios::trunc);
     out << text;
     if (!out.flush()) {

@@ -21,6 +21,15 @@ Nanos Turnaround::median() const {
     return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
 }
 
+Nanos Turnaround::mean() const {
+    if (samples_.empty())
+        return 0;
+    Nanos sum = 0;
+    for (Nanos s : samples_)
+        sum += s;
+    return sum / static_cast<Nanos>(samples_.size());
+}
+
 Nanos Turnaround::percentile(double p) const {
     if (samples_.empty())
         return 0;

@@ -18,10 +18,11 @@ public:
     void commandStarted(Nanos at);
 
     std::size_t count() const { return samples_.size(); }
-    // The median and the p-th percentile (nearest rank) of the samples; 0
-    // when there are none.
+    // The median, the p-th percentile (nearest rank) and the mean of the
+    // samples; 0 when there are none.
     Nanos median() const;
     Nanos percentile(double p) const;
+    Nanos mean() const;
 
 private:
     std::optional<Nanos> replyEnd_;
