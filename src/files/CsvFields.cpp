@@ -71,7 +71,10 @@ private:
             const qsizetype start = pos_;
             while (!atLineEnd() && text_[pos_] != Quote)
                 ++pos_;
-            value += QStringView(text_).mid(start, pos_ - start);
+            if (value.isEmpty())
+                value = text_.mid(start, pos_ - start); // most fields: no quote inside
+            else
+                value += QStringView(text_).mid(start, pos_ - start);
             if (atLineEnd())
                 break;
             ++pos_;                                 // the quote
@@ -101,7 +104,6 @@ private:
 
 QList<QStringList> SplitCsvLines(const QString& text) {
     QList<QStringList> lines;
-    lines.reserve(text.count(QLatin1Char('\n')) + 1);
     FieldScanner scanner(text);
     while (!scanner.atEnd()) {
         QStringList fields;

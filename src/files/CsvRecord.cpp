@@ -5,6 +5,9 @@
 #include "model/RecordCodec.h"
 #include "reference/ReferenceTables.h"
 
+#include <array>
+#include <tuple>
+
 namespace mtz4 {
 
 namespace {
@@ -18,6 +21,8 @@ constexpr int NameLength = 6;
 // outside ISO-8859-1 (such as the micro sign or y with diaeresis) stays as it
 // is, so the note still saves into the clone file unchanged.
 QChar upperCaseLatin1(QChar c) {
+    if (c.unicode() < 0x80) // ASCII, most of a file: only a..z change
+        return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 0x20) : c;
     const QChar upper = c.toUpper();
     return upper.unicode() <= 0xFF ? upper : c;
 }
@@ -81,11 +86,18 @@ int carrierCode(const QString& upper) {
 }
 
 int toneCode(const QString& upper) {
+    // The tones' values, read once: the reference tables never change.
+    using ToneValues = std::array<double, std::tuple_size_v<decltype(ReferenceTables::ToneList)>>;
+    static const ToneValues toneValues = [] {
+        ToneValues values{};
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = NumericValue(Ref().ToneList[i]);
+        return values;
+    }();
     const double value = NumericValue(upper);
-    const auto& tones = Ref().ToneList;
-    for (int i = 0; i < int(tones.size()); ++i) {
-        if (NumericValue(tones[i]) == value)
-            return i;
+    for (std::size_t i = 0; i < toneValues.size(); ++i) {
+        if (toneValues[i] == value)
+            return int(i);
     }
     return DefaultTone;
 }
