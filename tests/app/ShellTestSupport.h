@@ -71,10 +71,8 @@ public:
         QDir().mkpath(ini.programDir);
         if (!iniContent.isNull())
             WriteIniFile(ini.programDir, iniContent);
-        // Nothing remembered from an earlier run (View > Hide Empty Entries,
-        // Tool > Quick Read).
+        // Nothing remembered from an earlier run (View > Hide Empty Entries).
         OpenPlacementStore()->remove(QStringLiteral("View"));
-        OpenPlacementStore()->remove(QStringLiteral("Tool"));
         StartupOptions options;
         options.prompter = &prompter;
         options.fileDialogs = &dialogs;

@@ -21,7 +21,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -33,7 +35,12 @@ class WindowCloneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        // A settings store of this test's own: other test programs running
+        // meanwhile clear the shared one.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     void cleanup() { qunsetenv("MTZ4_COM1"); }
     void readAllFillsEveryPage();
     void editWrittenWithWriteAllReachesTheReceiver();
@@ -41,6 +48,9 @@ private slots:
     void cancelledReadAndCommandsDuringATransfer();
     void closingDuringATransfer();
     void quickReadIsRememberedAndFetchesOnlyEntriesInUse();
+
+private:
+    QTemporaryDir settingsDir;
 };
 
 namespace {
@@ -280,6 +290,7 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
     const QString image = sim.path(QStringLiteral("receiver.MZ4"));
     const auto source = receiverImage(image, 31);
     QVERIFY(startSim(sim, {QStringLiteral("--image"), image}));
+    OpenPlacementStore()->remove(QStringLiteral("Tool"));
     {
         Shell shell;
         QAction* quick = action(shell.window(), "mnuQuickRead");
@@ -307,7 +318,7 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
         Program program({QStringLiteral("mtz4clone")}, options);
         QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
     }
-    WriteQuickRead(false);
+    OpenPlacementStore()->remove(QStringLiteral("Tool"));
 }
 
 QTEST_MAIN(WindowCloneTest)
