@@ -1,5 +1,7 @@
 #include "files/CsvFields.h"
 
+#include <algorithm>
+
 namespace mtz4 {
 
 namespace {
@@ -127,10 +129,15 @@ QString QuotedCsvField(const QString& text) {
 
 void AppendQuotedCsvField(QString& line, const QString& text) {
     line += Quote;
-    for (const QChar c : text) {
-        if (c == Quote)
-            line += Quote;
-        line += c == QLatin1Char('\r') || c == QLatin1Char('\n') ? QLatin1Char(' ') : c;
+    const auto special = [](QChar c) { return c == Quote || isLineEnd(c); };
+    if (std::none_of(text.begin(), text.end(), special)) {
+        line += text; // most texts: as they are, in one go
+    } else {
+        for (const QChar c : text) {
+            if (c == Quote)
+                line += Quote;
+            line += isLineEnd(c) ? QLatin1Char(' ') : c;
+        }
     }
     line += Quote;
 }
