@@ -58,6 +58,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <functional>
 #include <map>
 
 namespace mtz4 {
@@ -248,6 +249,10 @@ void frmMain::buildMenus() {
     dataCommand(write, "mnuWrMem", 1206, [this] { runClone(CloneCommand::WriteMemoryMenu); });
     dataCommand(write, "mnuWrAll", 1207, [this] { runClone(CloneCommand::WriteAll); });
     dataCommand(tools, "mnuCompareReceiver", 2023, [this] { compareWithReceiver(); });
+    // A quick read fetches only the entries in use; remembered between runs.
+    mnuQuickRead_ = addItem(tools, "mnuQuickRead", 2013);
+    mnuQuickRead_->setCheckable(true);
+    connect(mnuQuickRead_, &QAction::toggled, this, [](bool quick) { WriteQuickRead(quick); });
     dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
@@ -349,22 +354,31 @@ void frmMain::connectCloneButtons() {
 }
 
 LinkResult frmMain::runClone(CloneCommand command) {
+    using Procedure = std::function<LinkResult(Link&, DataSet&, CloneView&)>;
     struct Run {
         const char* name;
         bool reading;
         DataParts parts;
-        LinkResult (*procedure)(Link&, DataSet&, CloneView&);
+        Procedure procedure;
+    };
+    // The commands that read the memory do it the way Tool > Quick Read says.
+    const MemoryRead memoryRead = mnuQuickRead_->isChecked() ? MemoryRead::Quick : MemoryRead::Full;
+    const auto reading =
+        [memoryRead](LinkResult (*command)(Link&, DataSet&, CloneView&, MemoryRead)) -> Procedure {
+        return [command, memoryRead](Link& link, DataSet& ds, CloneView& view) {
+            return command(link, ds, view, memoryRead);
+        };
     };
     // What each command touches: a read replaces data, a write only what
     // the encoders rebuild (bank sizes fitted to 1000, groups from the boxes).
     const DataParts read = DataPart::Memory | DataPart::Banks | DataPart::Groups;
     const DataParts settings = DataPart::Settings | DataPart::Vfo;
     const DataParts written = DataPart::Banks | DataPart::Groups;
-    static const std::map<CloneCommand, Run> runs = {
-        {CloneCommand::ReadAll, {"Read ALL", true, read | settings, &mnuReAll_Click}},
-        {CloneCommand::ReadMemoryMenu, {"Read Memory", true, read, &mnuReMem_Click}},
+    const std::map<CloneCommand, Run> runs = {
+        {CloneCommand::ReadAll, {"Read ALL", true, read | settings, reading(&mnuReAll_Click)}},
+        {CloneCommand::ReadMemoryMenu, {"Read Memory", true, read, reading(&mnuReMem_Click)}},
         {CloneCommand::ReadSettingsMenu, {"Read Settings", true, settings, &mnuReSet_Click}},
-        {CloneCommand::ReadMemory, {"Read Memory", true, read, &cmbRxData_Click}},
+        {CloneCommand::ReadMemory, {"Read Memory", true, read, reading(&cmbRxData_Click)}},
         {CloneCommand::ReadSettings, {"Read Settings", true, settings, &cmbRxData1_Click}},
         {CloneCommand::ReadBank, {"Read Bank", true, written, &cmbReadBank_Click}},
         {CloneCommand::ReadGroup, {"Read Group", true, DataPart::Groups, &cmdReadGroup_Click}},
@@ -616,6 +630,7 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid1_->ChangeFont();
     MSFlexGrid1_->UpDateMemData();
     mnuHideEmpty_->setChecked(ReadHideEmptyEntries());
+    mnuQuickRead_->setChecked(ReadQuickRead());
 
     setWindowTitle(Ref().AppTitle);
     TabStrip1_Click();

@@ -123,7 +123,8 @@ public:
 
     // Runs a clone command as one step of the editor, with every other
     // command disabled until it has ended; a second command while one runs
-    // is refused. Returns the command's outcome.
+    // is refused. Memory reads are quick reads while Tool > Quick Read is
+    // checked. Returns the command's outcome.
     LinkResult runClone(CloneCommand command);
     // Tool > Compare With Receiver: reads the receiver into a separate data
     // set (this one untouched) and shows the differences.
@@ -247,6 +248,7 @@ private:
 
     QList<QAction*> memoryActions_;
     QAction* mnuHideEmpty_ = nullptr;
+    QAction* mnuQuickRead_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
     QAction* mnuEditUndo_ = nullptr;

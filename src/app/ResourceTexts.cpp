@@ -61,6 +61,7 @@ constexpr NumberedText Texts[] = {
     {2010, "Hide Empty Entries(&H)", "空きエントリーを隠す(&H)"},
     {2011, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
     {2012, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
+    {2013, "Quick Read(&Q)", "クイック読み出し(&Q)"},
     // Backups, recent files and compare (2020..).
     {2020, "Open &Recent", "最近使ったファイル(&R)"},
     {2021, "&Backups...", "バックアップ(&B)..."},

@@ -64,11 +64,14 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
         [window](const QString& reason) { window->showStatusText(reason); });
     window_->Form_Load(commandFile_);
 
-    if (splash)
-        splash->finish(window_.get());
     if (boxes)
         boxes->setParent(window_.get());
+    // The splash goes once the main window is on the screen: finishing it
+    // before the window is shown would wait for an exposure that cannot come
+    // (the toolkit gives up after a second).
     window_->show();
+    if (splash)
+        splash->finish(window_.get());
 }
 
 Program::~Program() = default;

@@ -17,6 +17,7 @@ std::unique_ptr<QSettings> OpenPlacementStore() {
 
 namespace {
 const QString HideEmptyKey = QStringLiteral("View/HideEmptyEntries");
+const QString QuickReadKey = QStringLiteral("Tool/QuickRead");
 } // namespace
 
 bool ReadHideEmptyEntries() {
@@ -25,6 +26,14 @@ bool ReadHideEmptyEntries() {
 
 void WriteHideEmptyEntries(bool hide) {
     OpenPlacementStore()->setValue(HideEmptyKey, hide);
+}
+
+bool ReadQuickRead() {
+    return OpenPlacementStore()->value(QuickReadKey, false).toBool();
+}
+
+void WriteQuickRead(bool quick) {
+    OpenPlacementStore()->setValue(QuickReadKey, quick);
 }
 
 QString SingleText(double value) {

@@ -27,6 +27,11 @@ void WritePlacement(QSettings& store, const QRectF& twips);
 bool ReadHideEmptyEntries();
 void WriteHideEmptyEntries(bool hide);
 
+// Tool > Quick Read: memory reads fetch only the entries in use (section
+// "Tool" of the same store; off unless set).
+bool ReadQuickRead();
+void WriteQuickRead(bool quick);
+
 // The decimal text of a value as a single-precision number ("1500", "1234.5").
 QString SingleText(double value);
 

@@ -88,7 +88,8 @@ bool takes(Subcommand subcommand, const QString& option) {
     switch (subcommand) {
     case Subcommand::Read:
         return link.contains(option) || option == QLatin1String("--base") ||
-               option == QLatin1String("-o") || option == QLatin1String("--output");
+               option == QLatin1String("--quick") || option == QLatin1String("-o") ||
+               option == QLatin1String("--output");
     case Subcommand::Write:
         return link.contains(option);
     case Subcommand::New:
@@ -173,6 +174,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     }
     if (a.subcommand == Subcommand::Read && a.output.isEmpty())
         error = QStringLiteral("-o OUT.MZ4 is required");
+    else if (a.quick && a.scope == Scope::Settings)
+        error = QStringLiteral("--quick reads the memory; it does not go with --settings");
     if (a.subcommand == Subcommand::Write && a.input.isEmpty())
         error = QStringLiteral("the clone file to write (IN.MZ4) is required");
     return error.isEmpty();
@@ -242,6 +245,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             a.help = true;
         } else if (arg == QLatin1String("--quiet") || arg == QLatin1String("-q")) {
             a.quiet = true;
+        } else if (arg == QLatin1String("--quick")) {
+            a.quick = true;
         } else if (arg == QLatin1String("--settings") || arg == QLatin1String("--memory") ||
                    arg == QLatin1String("--all")) {
             ++scopes;
@@ -312,8 +317,8 @@ QString usageText(Subcommand subcommand) {
     switch (subcommand) {
     case Subcommand::Read:
         return QStringLiteral("Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
-                              "                    [--settings | --memory | --all] [--base IN.MZ4] "
-                              "-o OUT.MZ4\n"
+                              "                    [--settings | --memory | --all] [--quick]\n"
+                              "                    [--base IN.MZ4] -o OUT.MZ4\n"
                               "Clone read: copies the receiver's memory into a clone file.\n"
                               "\n") +
                ReceiverOptionsHelp +
@@ -321,6 +326,9 @@ QString usageText(Subcommand subcommand) {
                    "  --settings        read the settings and the band VFO records only\n"
                    "  --memory          read the memory only: enables, banks, groups, entries\n"
                    "  --all             read the settings, then the memory (the default)\n"
+                   "  --quick           read the memory entries in use only: after the enable\n"
+                   "                    bitmap, fetch just the blocks of enabled entries; the\n"
+                   "                    data and OUT.MZ4 come out as a full read's would\n"
                    "  --base IN.MZ4     read into this clone file's data (its notes are kept)\n"
                    "                    instead of the factory data of MODEL\n"
                    "  -o, --output OUT.MZ4  the clone file to write\n"

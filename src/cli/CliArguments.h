@@ -28,6 +28,9 @@ struct CliArguments {
     QString csv;                       // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
     QString trace;                     // --trace FILE: the serial traffic of read and write
+
+    // read: --quick, fetch only the entry blocks of enabled entries
+    bool quick = false;
 };
 
 // Parses the arguments after the program name. Options take their value as

@@ -40,16 +40,17 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     // "Successed!!" only once the file is written.
     prompter.holdSuccess();
 
+    const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;
     LinkResult result = LinkResult::Failure;
     switch (args.scope) {
     case Scope::Settings:
         result = cmbRxData1_Click(link, *ds, view);
         break;
     case Scope::Memory:
-        result = cmbRxData_Click(link, *ds, view);
+        result = cmbRxData_Click(link, *ds, view, memoryRead);
         break;
     case Scope::All:
-        result = mnuReAll_Click(link, *ds, view);
+        result = mnuReAll_Click(link, *ds, view, memoryRead);
         break;
     }
     const int status = finishLinkCommand(link, result, prompter);

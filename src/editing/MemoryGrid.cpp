@@ -41,11 +41,18 @@ void MemoryGrid::setHideEmpty(bool hide) {
 }
 
 void MemoryGrid::applyHiddenRows() {
+    const auto hiddenNow = [this](int e) { return hideEmpty_ && !ds_.MemEnable[e]; };
+    int e = 0;
+    while (e < EntryCount && isRowHidden(e) == hiddenNow(e))
+        ++e;
+    // Switching updates off and on again repaints the whole grid and the
+    // window around it, so only a refresh that hides or shows rows does it.
+    if (e == EntryCount)
+        return;
     setUpdatesEnabled(false);
-    for (int e = 0; e < EntryCount; ++e) {
-        const bool hidden = hideEmpty_ && !ds_.MemEnable[e];
-        if (isRowHidden(e) != hidden)
-            setRowHidden(e, hidden);
+    for (; e < EntryCount; ++e) {
+        if (isRowHidden(e) != hiddenNow(e))
+            setRowHidden(e, hiddenNow(e));
     }
     setUpdatesEnabled(true);
 }

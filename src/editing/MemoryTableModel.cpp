@@ -8,6 +8,10 @@ MemoryTableModel::MemoryTableModel(DataSet& ds, QObject* parent)
     : GridTableModel(EntryCount, parent), ds_(ds) {}
 
 void MemoryTableModel::setRowLabels(const QStringList& labels) {
+    // The labels are rebuilt on every refresh of the page, mostly to the same
+    // texts; telling the views of a change makes them lay out and repaint.
+    if (labels == labels_)
+        return;
     labels_ = labels;
     emit headerDataChanged(Qt::Vertical, 0, EntryCount - 1);
 }

@@ -14,20 +14,35 @@ namespace {
 
 class CsvWriter {
 public:
-    // One line: the fields quoted, then the unquoted ones as they are.
+    // A full data set makes some 160 kB.
+    CsvWriter() { text_.reserve(256 * 1024); }
+
+    // One line: the fields quoted, then the unquoted ones as they are, all
+    // separated by commas.
     void line(const QStringList& fields, const QStringList& unquoted = {}) {
-        QStringList out;
-        out.reserve(fields.size() + unquoted.size());
-        for (const QString& field : fields)
-            out.append(QuotedCsvField(field));
-        out.append(unquoted);
-        text_ += out.join(QLatin1Char(',')).toLatin1();
+        line_.clear(); // keeps its room for the next line
+        bool first = true;
+        const auto separate = [&] {
+            if (!first)
+                line_ += QLatin1Char(',');
+            first = false;
+        };
+        for (const QString& field : fields) {
+            separate();
+            AppendQuotedCsvField(line_, field);
+        }
+        for (const QString& field : unquoted) {
+            separate();
+            line_ += field;
+        }
+        text_ += line_.toLatin1();
         text_ += "\r\n";
     }
 
     QByteArray text() const { return text_; }
 
 private:
+    QString line_;
     QByteArray text_;
 };
 

@@ -1,11 +1,15 @@
 #include "files/CsvFields.h"
 
+#include <algorithm>
+
 namespace mtz4 {
 
 namespace {
 
 constexpr QChar Quote = QLatin1Char('"');
 constexpr QChar Comma = QLatin1Char(',');
+// Room for the fields of a line: an entry's line of the export has 16.
+constexpr qsizetype FieldsReserved = 16;
 
 bool isLineEnd(QChar c) {
     return c == QLatin1Char('\r') || c == QLatin1Char('\n');
@@ -41,8 +45,10 @@ public:
             ++pos_;
             value = quotedRest();
         } else {
+            const qsizetype start = pos_;
             while (!atLineEnd() && text_[pos_] != Comma)
-                value += text_[pos_++];
+                ++pos_;
+            value = text_.mid(start, pos_ - start);
         }
         if (!atLineEnd() && text_[pos_] == Comma) {
             ++pos_;
@@ -63,11 +69,17 @@ private:
     QString quotedRest() {
         QString value;
         while (!atLineEnd()) {
-            const QChar c = text_[pos_++];
-            if (c != Quote) {
-                value += c;
-                continue;
-            }
+            // The characters up to the next quote or line end, in one go.
+            const qsizetype start = pos_;
+            while (!atLineEnd() && text_[pos_] != Quote)
+                ++pos_;
+            if (value.isEmpty())
+                value = text_.mid(start, pos_ - start); // most fields: no quote inside
+            else
+                value += QStringView(text_).mid(start, pos_ - start);
+            if (atLineEnd())
+                break;
+            ++pos_;                                 // the quote
             if (!atEnd() && text_[pos_] == Quote) { // a doubled quote
                 value += Quote;
                 ++pos_;
@@ -97,22 +109,37 @@ QList<QStringList> SplitCsvLines(const QString& text) {
     FieldScanner scanner(text);
     while (!scanner.atEnd()) {
         QStringList fields;
+        fields.reserve(FieldsReserved);
         if (!scanner.atLineEnd()) {
             do
                 fields.append(scanner.field());
             while (scanner.trailingComma());
         }
         scanner.skipLineEnd();
-        lines.append(fields);
+        lines.append(std::move(fields));
     }
     return lines;
 }
 
 QString QuotedCsvField(const QString& text) {
-    QString field = text;
-    field.replace(Quote, QStringLiteral("\"\""));
-    field.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return Quote + field + Quote;
+    QString field;
+    AppendQuotedCsvField(field, text);
+    return field;
+}
+
+void AppendQuotedCsvField(QString& line, const QString& text) {
+    line += Quote;
+    const auto special = [](QChar c) { return c == Quote || isLineEnd(c); };
+    if (std::none_of(text.begin(), text.end(), special)) {
+        line += text; // most texts: as they are, in one go
+    } else {
+        for (const QChar c : text) {
+            if (c == Quote)
+                line += Quote;
+            line += isLineEnd(c) ? QLatin1Char(' ') : c;
+        }
+    }
+    line += Quote;
 }
 
 } // namespace mtz4

@@ -21,7 +21,9 @@ namespace mtz4 {
 QList<QStringList> SplitCsvLines(const QString& text);
 
 // The text as one quoted field: quotes doubled, line breaks written as spaces
-// so that the field stays on its line.
+// so that the field stays on its line. AppendQuotedCsvField writes it at the
+// end of a line (the export writes some twenty thousand fields at a time).
 QString QuotedCsvField(const QString& text);
+void AppendQuotedCsvField(QString& line, const QString& text);
 
 } // namespace mtz4

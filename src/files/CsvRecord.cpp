@@ -5,6 +5,9 @@
 #include "model/RecordCodec.h"
 #include "reference/ReferenceTables.h"
 
+#include <array>
+#include <tuple>
+
 namespace mtz4 {
 
 namespace {
@@ -17,14 +20,32 @@ constexpr int NameLength = 6;
 // Upper case within the file's code page: a character whose upper case lies
 // outside ISO-8859-1 (such as the micro sign or y with diaeresis) stays as it
 // is, so the note still saves into the clone file unchanged.
+QChar upperCaseLatin1(QChar c) {
+    if (c.unicode() < 0x80) // ASCII, most of a file: only a..z change
+        return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 0x20) : c;
+    const QChar upper = c.toUpper();
+    return upper.unicode() <= 0xFF ? upper : c;
+}
+
 QString upperCaseLatin1(const QString& text) {
     QString out = text;
-    for (QChar& c : out) {
-        const QChar upper = c.toUpper();
-        if (upper.unicode() <= 0xFF)
-            c = upper;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const QChar upper = upperCaseLatin1(out.at(i));
+        if (upper != out.at(i))
+            out[i] = upper; // the copy is made only for a text that changes
     }
     return out;
+}
+
+// upperCaseLatin1(text) == upper, without making the upper-case text.
+bool equalsInUpperCase(const QString& text, const QString& upper) {
+    if (text.size() != upper.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (upperCaseLatin1(text[i]) != upper[i])
+            return false;
+    }
+    return true;
 }
 
 // A name the record can hold: the first 6 characters, each one outside
@@ -42,7 +63,7 @@ QString recordName(const QString& text) {
 template <std::size_t N>
 int indexOf(const std::array<QString, N>& list, int count, const QString& upper) {
     for (int i = 0; i < count; ++i) {
-        if (upperCaseLatin1(list[i]) == upper)
+        if (equalsInUpperCase(list[i], upper))
             return i;
     }
     return -1;
@@ -65,11 +86,18 @@ int carrierCode(const QString& upper) {
 }
 
 int toneCode(const QString& upper) {
+    // The tones' values, read once: the reference tables never change.
+    using ToneValues = std::array<double, std::tuple_size_v<decltype(ReferenceTables::ToneList)>>;
+    static const ToneValues toneValues = [] {
+        ToneValues values{};
+        for (std::size_t i = 0; i < values.size(); ++i)
+            values[i] = NumericValue(Ref().ToneList[i]);
+        return values;
+    }();
     const double value = NumericValue(upper);
-    const auto& tones = Ref().ToneList;
-    for (int i = 0; i < int(tones.size()); ++i) {
-        if (NumericValue(tones[i]) == value)
-            return i;
+    for (std::size_t i = 0; i < toneValues.size(); ++i) {
+        if (toneValues[i] == value)
+            return int(i);
     }
     return DefaultTone;
 }

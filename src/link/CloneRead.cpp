@@ -14,6 +14,9 @@
 #include "model/RecordCodec.h"
 #include "model/SettingsCodec.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace mtz4 {
 
 namespace {
@@ -53,9 +56,22 @@ bool readBanksAndGroups(Link& link, DataSet& ds, CloneView& view) {
     return true;
 }
 
+// The entries whose blocks the memory read fetches, in ascending order: all
+// of them, or for a quick read those the enable bitmap (as just decoded, the
+// sixth slot's kept bits included) marks as in use.
+std::vector<int> entriesToFetch(const DataSet& ds, MemoryRead read) {
+    std::vector<int> entries;
+    entries.reserve(EntryCount);
+    for (int n = 0; n < EntryCount; ++n) {
+        if (read == MemoryRead::Full || ds.MemEnable[n])
+            entries.push_back(n);
+    }
+    return entries;
+}
+
 } // namespace
 
-LinkResult ReadMemory(Link& link, DataSet& ds, CloneView& view) {
+LinkResult ReadMemory(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
     ButtonsDisabled buttons(view, CloneButtons::Memory);
     const int currentRow = view.currentMemoryRow();
 
@@ -71,12 +87,11 @@ LinkResult ReadMemory(Link& link, DataSet& ds, CloneView& view) {
     // shows them and marks the data as changed.
     bool complete = readBanksAndGroups(link, ds, view);
     if (complete) {
-        constexpr int first = 0;
-        constexpr int last = EntryCount - 1;
-        view.setProgressMaximum(last - first);
-        for (int n = first; n <= last; ++n) {
-            view.setProgressValue(n - first);
-            if (!readEntry(link, ds, n)) {
+        const std::vector<int> entries = entriesToFetch(ds, read);
+        view.setProgressMaximum(std::max(0, static_cast<int>(entries.size()) - 1));
+        for (std::size_t done = 0; done < entries.size(); ++done) {
+            view.setProgressValue(static_cast<int>(done));
+            if (!readEntry(link, ds, entries[done])) {
                 complete = false;
                 break;
             }

@@ -15,6 +15,12 @@ struct DataSet;
 // Error" when the attempts run out) unless said otherwise. The receiver stays
 // in clone mode afterwards. Messages go to link.prompter().
 
+// Which entry blocks a memory read fetches.
+enum class MemoryRead {
+    Full,  // every entry, 0..1299
+    Quick, // only the entries the enable bitmap marks as in use
+};
+
 // The memory read: enables (0200h..029Fh; the sixth enable slot, entries
 // 1280..1299, is not in the receiver and keeps its bits), bank table, group
 // bitmap, then entries 0..1299 (0A00h + 20h x n). A record beginning
@@ -22,7 +28,12 @@ struct DataSet;
 // keeps the entries read before it; the list is refreshed and the data are
 // marked changed either way, the memory grid's current row is kept.
 // Disables the memory buttons; shows the progress bar while it runs.
-LinkResult ReadMemory(Link& link, DataSet& ds, CloneView& view);
+//
+// A quick read does all of this in the same order but skips the blocks of
+// disabled entries. The refresh at the end empties every disabled entry, so
+// what a full read would have fetched for them is thrown away anyway: both
+// reads leave the same data, also when they stop part-way.
+LinkResult ReadMemory(Link& link, DataSet& ds, CloneView& view, MemoryRead read = MemoryRead::Full);
 
 // The settings read: the two settings lines (0000h, 0020h; either kind of
 // stop shows "COM Port Error" and changes nothing), decoded into the

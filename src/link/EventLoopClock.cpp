@@ -12,6 +12,10 @@ namespace {
 constexpr qint64 BitsPerCharacter = 10;
 // Shorter line times are not worth a wait of their own.
 constexpr qint64 MinimumLineWaitMs = 2;
+// The wait ends this much before the missing bytes are due: a timer may fire
+// up to a millisecond late, and waking after the reply has ended would hold
+// up the next command. The last bytes are then taken as they come.
+constexpr qint64 LineWaitMarginMs = 2;
 
 } // namespace
 
@@ -45,7 +49,8 @@ void EventLoopClock::waitForActivity(SerialPort& port) {
 }
 
 void EventLoopClock::waitForMoreInput(SerialPort& port, qint64 missingBytes) {
-    const qint64 lineMs = missingBytes * BitsPerCharacter * 1000 / SerialPort::BaudRate;
+    const qint64 lineMs =
+        missingBytes * BitsPerCharacter * 1000 / SerialPort::BaudRate - LineWaitMarginMs;
     if (lineMs < MinimumLineWaitMs || !timer_.isActive() || port.hasFailed()) {
         waitForActivity(port);
         return;

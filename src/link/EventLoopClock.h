@@ -19,7 +19,8 @@ public:
     bool isActive() const override;
     void waitForActivity(SerialPort& port) override;
     // Lets the line time of the missing bytes at 38400 bit/s pass (whole
-    // milliseconds, rounded down) before looking at the port again.
+    // milliseconds, rounded down, less a margin for a late timer) before
+    // looking at the port again.
     void waitForMoreInput(SerialPort& port, qint64 missingBytes) override;
 
 private:

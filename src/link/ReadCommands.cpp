@@ -27,7 +27,11 @@ void showGroups(DataSet& ds, CloneView& view) {
 } // namespace
 
 LinkResult cmbRxData_Click(Link& link, DataSet& ds, CloneView& view) {
-    return reported(link, ReadMemory(link, ds, view));
+    return cmbRxData_Click(link, ds, view, MemoryRead::Full);
+}
+
+LinkResult cmbRxData_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
+    return reported(link, ReadMemory(link, ds, view, read));
 }
 
 LinkResult cmbRxData1_Click(Link& link, DataSet& ds, CloneView& view) {
@@ -61,9 +65,13 @@ LinkResult cmdReadGroup_Click(Link& link, DataSet& ds, CloneView& view) {
 }
 
 LinkResult mnuReMem_Click(Link& link, DataSet& ds, CloneView& view) {
+    return mnuReMem_Click(link, ds, view, MemoryRead::Full);
+}
+
+LinkResult mnuReMem_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
     if (view.currentTab() != CloneTab::Memory)
         view.selectTab(CloneTab::Memory);
-    return cmbRxData_Click(link, ds, view);
+    return cmbRxData_Click(link, ds, view, read);
 }
 
 LinkResult mnuReSet_Click(Link& link, DataSet& ds, CloneView& view) {
@@ -73,6 +81,10 @@ LinkResult mnuReSet_Click(Link& link, DataSet& ds, CloneView& view) {
 }
 
 LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view) {
+    return mnuReAll_Click(link, ds, view, MemoryRead::Full);
+}
+
+LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
     LeaveMemoryAndBankPages(view);
 
     const LinkResult settings = ReadSettings(link, ds, view);
@@ -81,7 +93,7 @@ LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view) {
 
     ShowMemoryListPage(ds, view);
 
-    const LinkResult memory = ReadMemory(link, ds, view);
+    const LinkResult memory = ReadMemory(link, ds, view, read);
     // Every failure of the memory read reads "Read Failed...", a refused
     // identification included.
     return reported(link, memory == LinkResult::Success ? memory : LinkResult::Failure);

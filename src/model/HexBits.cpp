@@ -52,8 +52,20 @@ int HexByteAt(const QString& text, qsizetype pos) {
     return high * 16 + low;
 }
 
+namespace {
+constexpr char UpperHexDigits[] = "0123456789ABCDEF";
+} // namespace
+
 QString HexByte(qint64 value) {
-    return QString::number(quint8(value & 0xFF), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    QString text;
+    AppendHexByte(text, value);
+    return text;
+}
+
+void AppendHexByte(QString& text, qint64 value) {
+    const auto byte = quint8(value & 0xFF);
+    text += QLatin1Char(UpperHexDigits[byte >> 4]);
+    text += QLatin1Char(UpperHexDigits[byte & 0xF]);
 }
 
 QString BitsOfLine(const QString& line, int digitCount) {

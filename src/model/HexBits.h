@@ -18,8 +18,11 @@ int HexDigitValue(QChar c);
 // The byte whose two digits start at the 0-based character position pos.
 int HexByteAt(const QString& text, qsizetype pos);
 
-// The low 8 bits of value as two upper-case hex digits.
+// The low 8 bits of value as two upper-case hex digits; AppendHexByte puts
+// them at the end of a text without making a text of their own (the encoders
+// write thousands of bytes at a time).
 QString HexByte(qint64 value);
+void AppendHexByte(QString& text, qint64 value);
 
 // The first digitCount digits of a bitmap line as bit text ("0"/"1", most
 // significant bit of each digit first), missing digits giving "0000".

@@ -1,5 +1,6 @@
 #include "model/NumericText.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -13,32 +14,42 @@ double NumericValue(const QString& text) {
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
 
-    // Collect the leading number: optional sign, digits, at most one point.
-    std::string number;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        if (text[i] == QLatin1Char('-'))
-            number += '-';
+    // The leading number: optional sign, digits, at most one point.
+    const bool negative = i < n && text[i] == QLatin1Char('-');
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
         ++i;
-    }
+    const qsizetype start = i;
     bool seenPoint = false;
     bool seenDigit = false;
     for (; i < n; ++i) {
         const QChar c = text[i];
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            number += char(c.unicode());
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
             seenDigit = true;
-        } else if (c == QLatin1Char('.') && !seenPoint) {
-            number += '.';
+        else if (c == QLatin1Char('.') && !seenPoint)
             seenPoint = true;
-        } else {
+        else
             break;
-        }
     }
     if (!seenDigit)
         return 0.0;
 
+    // As characters for the conversion: on the stack unless unusually long.
+    std::array<char, 64> shortNumber;
+    std::string longNumber;
+    const qsizetype length = i - start + (negative ? 1 : 0);
+    char* number = shortNumber.data();
+    if (length > qsizetype(shortNumber.size())) {
+        longNumber.resize(std::size_t(length));
+        number = longNumber.data();
+    }
+    char* out = number;
+    if (negative)
+        *out++ = '-';
+    for (qsizetype k = start; k < i; ++k)
+        *out++ = char(text[k].unicode());
+
     double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    const auto result = std::from_chars(number, out, value);
     if (result.ec != std::errc())
         return 0.0;
     return value + 0.0; // no negative zero

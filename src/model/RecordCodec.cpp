@@ -41,13 +41,21 @@ QString RecordDigits(const QString& text, int k, int count) {
 
 // The option byte as the selected model may receive it: models without a
 // voice scrambler get 00 for "secret", models without train get 00 for "train".
-QString OptionByte(double code, int opbModel) {
+int OptionByte(double code, int opbModel) {
     const int byte = int(RoundHalfEven(code) & 0xFF);
     const bool secretBlocked = opbModel != Model::MTZ40E;
     const bool trainBlocked = opbModel != Model::MTZ4J;
     if ((byte == OptionSecret && secretBlocked) || (byte == OptionTrain && trainBlocked))
-        return QStringLiteral("00");
-    return HexByte(byte);
+        return 0;
+    return byte;
+}
+
+// A frequency field: whole hertz, halves to even; anything outside 32 bits
+// keeps its low 32 bits, so a negative value is written in two's complement.
+void AppendFrequencyHex(QString& line, double mhz) {
+    const quint32 hz = quint32(RoundHalfEven(mhz * 1000000.0));
+    for (int k = 0; k < 4; ++k)
+        AppendHexByte(line, hz >> (8 * k)); // least significant byte first
 }
 
 // The fields a memory entry and a band VFO have in common, bytes 0..14.
@@ -55,15 +63,15 @@ template <std::size_t N>
 QString EncodeCommonFields(const std::array<double, N>& row, int opbModel) {
     QString line;
     line.reserve(64);
-    line += FrequencyToHex(row[Col::Freq]);
-    line += HexByte(RoundHalfEven(row[Col::Mode]));
-    line += HexByte(RoundHalfEven(row[Col::Step]));
-    line += FrequencyToHex(row[Col::Shift]);
-    line += HexByte(RoundHalfEven(row[Col::ShiftDir]));
-    line += OptionByte(row[Col::Option], opbModel);
-    line += HexByte(RoundHalfEven(row[Col::Tone]));
-    line += HexByte(RoundHalfEven(row[Col::Secret]));
-    line += HexByte(RoundHalfEven(row[Col::Carrier]));
+    AppendFrequencyHex(line, row[Col::Freq]);
+    AppendHexByte(line, RoundHalfEven(row[Col::Mode]));
+    AppendHexByte(line, RoundHalfEven(row[Col::Step]));
+    AppendFrequencyHex(line, row[Col::Shift]);
+    AppendHexByte(line, RoundHalfEven(row[Col::ShiftDir]));
+    AppendHexByte(line, OptionByte(row[Col::Option], opbModel));
+    AppendHexByte(line, RoundHalfEven(row[Col::Tone]));
+    AppendHexByte(line, RoundHalfEven(row[Col::Secret]));
+    AppendHexByte(line, RoundHalfEven(row[Col::Carrier]));
     return line;
 }
 
@@ -133,13 +141,9 @@ RecordState DecodeCommonFields(const QString& text, std::array<double, N>& data,
 } // namespace
 
 QString FrequencyToHex(double mhz) {
-    // Whole hertz, halves to even; anything outside 32 bits keeps its low 32
-    // bits, so a negative value is written in two's complement.
-    const quint32 hz = quint32(RoundHalfEven(mhz * 1000000.0));
     QString digits;
     digits.reserve(8);
-    for (int k = 0; k < 4; ++k)
-        digits += HexByte(hz >> (8 * k)); // least significant byte first
+    AppendFrequencyHex(digits, mhz);
     return digits;
 }
 
@@ -164,7 +168,7 @@ QString EncodeName(const QString& name) {
     const qsizetype used = qMin<qsizetype>(name.size(), 6);
     for (qsizetype i = 0; i < used; ++i) {
         const char16_t code = name[i].unicode();
-        digits += HexByte(code >= 32 && code <= 126 ? code : ' ');
+        AppendHexByte(digits, code >= 32 && code <= 126 ? code : ' ');
     }
     for (qsizetype i = used; i < 6; ++i)
         digits += QLatin1String("00");
@@ -253,7 +257,7 @@ QString EncodeMem(const DataSet& ds, int entry) {
     const auto& data = ds.MemData[entry];
     QString line = EncodeCommonFields(data, ds.settings.opbModel);
     line += QLatin1String("0000");
-    line += HexByte(RoundHalfEven(data[Col::Skip]));
+    AppendHexByte(line, RoundHalfEven(data[Col::Skip]));
     line += QLatin1String("0000000000000000");
     line += EncodeName(ds.MemText[entry][Col::Name]);
     return line;

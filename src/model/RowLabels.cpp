@@ -5,6 +5,19 @@
 
 namespace mtz4 {
 
+namespace {
+
+// "BB-CCC": bank 0..99 and channel 0..999, zero-filled. Put together by hand:
+// a thousand of them are made on every refresh of the memory page.
+QString bankChannelLabel(int bank, int channel) {
+    const char text[] = {
+        char('0' + bank / 10),     char('0' + bank % 10),         '-',
+        char('0' + channel / 100), char('0' + channel / 10 % 10), char('0' + channel % 10)};
+    return QString::fromLatin1(text, sizeof text);
+}
+
+} // namespace
+
 QStringList BuildRowLabels(const BankControls& bank) {
     QStringList labels;
     labels.reserve(EntryCount);
@@ -26,9 +39,7 @@ QStringList BuildRowLabels(const BankControls& bank) {
             labels.append(QString()); // beyond the last bank
             continue;
         }
-        labels.append(QStringLiteral("%1-%2")
-                          .arg(b, 2, 10, QLatin1Char('0'))
-                          .arg(channel, 3, 10, QLatin1Char('0')));
+        labels.append(bankChannelLabel(b, channel));
         ++channel;
     }
 

@@ -23,9 +23,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -34,7 +37,12 @@ class WindowCloneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        // A settings store of this test's own: other test programs running
+        // meanwhile clear the shared one.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     void cleanup() { qunsetenv("MTZ4_COM1"); }
     void readAllFillsEveryPage();
     void editWrittenWithWriteAllReachesTheReceiver();
@@ -42,12 +50,29 @@ private slots:
     void cancelledReadAndCommandsDuringATransfer();
     void closingDuringATransfer();
     void backupsAroundTransfers();
+    void quickReadIsRememberedAndFetchesOnlyEntriesInUse();
+
+private:
+    QTemporaryDir settingsDir;
 };
 
 namespace {
 
 QAction* action(QWidget& w, const char* name) {
     return w.findChild<QAction*>(QLatin1String(name));
+}
+
+// The entry blocks (0A00h..) a list of commands reads.
+int entryReads(const QStringList& commands) {
+    int reads = 0;
+    for (const QString& c : commands) {
+        bool ok = false;
+        const int address = c.mid(4, 5).toInt(&ok, 16);
+        if (c.startsWith(QLatin1String("QZ~F")) && c.endsWith(QLatin1Char('R')) && ok &&
+            address >= 0xA00)
+            ++reads;
+    }
+    return reads;
 }
 
 // A random data set of model 0 saved as the receiver's image.
@@ -298,6 +323,42 @@ void WindowCloneTest::backupsAroundTransfers() {
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
     QVERIFY(w.statusPanel(0)->text().contains(QStringLiteral("no backup")));
     QFile::remove(BackupFolder());
+}
+
+void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
+    SimRunner sim;
+    const QString image = sim.path(QStringLiteral("receiver.MZ4"));
+    const auto source = receiverImage(image, 31);
+    QVERIFY(startSim(sim, {QStringLiteral("--image"), image}));
+    OpenPlacementStore()->remove(QStringLiteral("Tool"));
+    {
+        Shell shell;
+        QAction* quick = action(shell.window(), "mnuQuickRead");
+        QVERIFY(quick->isCheckable());
+        QVERIFY(!quick->isChecked()); // off unless chosen
+        quick->trigger();
+        QVERIFY(ReadQuickRead());
+
+        action(shell.window(), "mnuReAll")->trigger();
+        QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
+        // Entries 1280.. have no enable bit in the receiver and stay disabled.
+        const auto inUse =
+            std::count(source->MemEnable.begin(), source->MemEnable.begin() + 1280, true);
+        QCOMPARE(entryReads(sim.commands()), int(inUse));
+        for (int n = 0; n < 1280; ++n)
+            QCOMPARE(shell.ds().MemData[n], source->MemData[n]);
+    }
+    // The next start has it checked.
+    ScriptedPrompter prompter;
+    StartupOptions options;
+    options.prompter = &prompter;
+    options.showSplash = false;
+    options.ini = {sim.path(QStringLiteral("program")), sim.path(QStringLiteral("user"))};
+    {
+        Program program({QStringLiteral("mtz4clone")}, options);
+        QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
+    }
+    OpenPlacementStore()->remove(QStringLiteral("Tool"));
 }
 
 QTEST_MAIN(WindowCloneTest)

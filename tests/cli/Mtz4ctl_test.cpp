@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 using namespace mtz4;
@@ -61,6 +62,7 @@ private slots:
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
     void diffAndChirpFormat();
+    void quickReadEqualsFullRead();
     void commandLine();
     void everyProgramTellsItsVersion();
     void portsListsTheSixteenNumbers();
@@ -262,6 +264,83 @@ void Mtz4ctlTest::diffAndChirpFormat() {
     QCOMPARE(runCtl({QStringLiteral("diff"), back, b}).exitCode, 0);
 }
 
+// A quick read of a receiver leaves the same clone file as a full read, with
+// the same commands less the entry blocks of disabled entries. The image has
+// entries in use in the banks, Program Scan, Search Pass and Priority; record
+// data in some disabled entries' blocks (a full read fetches and then drops
+// them); and an enabled entry whose block reads "FFFFFFFF" in the banks and in
+// the Priority entries beyond the receiver's enable bits, which the base
+// file's bits enable.
+void Mtz4ctlTest::quickReadEqualsFullRead() {
+    SimRunner sim;
+    const QString base = sim.path(QStringLiteral("base.MZ4"));
+    const auto source = writeRichFile(base);
+    QVERIFY(source);
+    QFile baseFile(base);
+    QVERIFY(baseFile.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = baseFile.readAll().split('\n');
+    QRandomGenerator rng(99);
+    const auto setRecord = [&](int entry, const QString& digits) {
+        lines[CloneFileLine::FirstEntry + entry] = digits.toLatin1() + '\r';
+    };
+    for (const auto& [first, end] :
+         {std::pair{0, 1000}, {1000, 1100}, {1100, 1200}, {1200, 1300}}) {
+        const auto inUse =
+            std::count(source->MemEnable.begin() + first, source->MemEnable.begin() + end, true);
+        QVERIFY2(inUse > 0 && inUse < end - first, "entries in use and not in every list");
+        const int disabled = int(
+            std::find(source->MemEnable.begin() + first, source->MemEnable.begin() + end, false) -
+            source->MemEnable.begin());
+        setRecord(disabled, RandomMemRecord(rng, Model::MTZ4J));
+    }
+    const auto firstUsedFrom = [&](int from) {
+        return int(std::find(source->MemEnable.begin() + from, source->MemEnable.end(), true) -
+                   source->MemEnable.begin());
+    };
+    const int usedChannel = firstUsedFrom(0);
+    const int usedBeyondBits = firstUsedFrom(EntriesWithEnableBits);
+    QVERIFY(usedBeyondBits < EntryCount);
+    for (int entry : {usedChannel, usedBeyondBits})
+        setRecord(entry, QString(64, QLatin1Char('F')));
+    const QString image = sim.path(QStringLiteral("receiver.MZ4"));
+    QFile imageFile(image);
+    QVERIFY(imageFile.open(QIODevice::WriteOnly));
+    imageFile.write(lines.join('\n'));
+    imageFile.close();
+    QVERIFY(sim.start({QStringLiteral("--image"), image, QStringLiteral("--clone-mode")}));
+
+    const auto read = [&](const QStringList& options, const QString& name) {
+        const qsizetype before = sim.commands().size();
+        const CtlRun run =
+            runCtl(QStringList{QStringLiteral("read")} + options + deviceArgs(sim)
+                   << QStringLiteral("--base") << base << QStringLiteral("-o") << sim.path(name));
+        QStringList commands = sim.commands().mid(before);
+        return std::pair{run, commands};
+    };
+    const auto [full, fullCommands] = read({}, QStringLiteral("full.MZ4"));
+    QVERIFY2(full.exitCode == 0, qPrintable(full.errors));
+    const auto [quick, quickCommands] =
+        read({QStringLiteral("--quick")}, QStringLiteral("quick.MZ4"));
+    QVERIFY2(quick.exitCode == 0, qPrintable(quick.errors));
+
+    QStringList expected;
+    for (const QString& command : fullCommands) {
+        const int address = command.mid(4, 5).toInt(nullptr, 16);
+        const int entry = (address - 0xA00) / 32;
+        if (address < 0xA00 || source->MemEnable[entry])
+            expected << command;
+    }
+    QCOMPARE(quickCommands, expected);
+    QVERIFY(quickCommands.size() < fullCommands.size());
+    QFile fullFile(sim.path(QStringLiteral("full.MZ4")));
+    QFile quickFile(sim.path(QStringLiteral("quick.MZ4")));
+    QVERIFY(fullFile.open(QIODevice::ReadOnly) && quickFile.open(QIODevice::ReadOnly));
+    QCOMPARE(quickFile.readAll(), fullFile.readAll());
+    // The emptied blocks really came out disabled.
+    const auto got = load(sim.path(QStringLiteral("quick.MZ4")));
+    QVERIFY(!got->MemEnable[usedChannel] && !got->MemEnable[usedBeyondBits]);
+}
+
 void Mtz4ctlTest::commandLine() {
     const CtlRun help = runCtl({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
@@ -286,6 +365,9 @@ void Mtz4ctlTest::commandLine() {
         {QStringLiteral("new"), QStringLiteral("--model"), QStringLiteral("MT-Z4J"),
          QStringLiteral("--device"), QStringLiteral("/dev/null"), QStringLiteral("-o"),
          QStringLiteral("x.MZ4")},
+        {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("1"),
+         QStringLiteral("--model"), QStringLiteral("MT-Z4J"), QStringLiteral("--settings"),
+         QStringLiteral("--quick"), QStringLiteral("-o"), QStringLiteral("x.MZ4")},
     };
     for (const QStringList& args : bad) {
         const CtlRun run = runCtl(args);

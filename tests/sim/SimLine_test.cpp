@@ -2,9 +2,11 @@
 // command assembly, fault injection and the command line.
 
 #include "Faults.h"
+#include "InboundLine.h"
 #include "LineAssembler.h"
 #include "ReplyScheduler.h"
 #include "SimOptions.h"
+#include "Turnaround.h"
 
 #include <QtTest>
 #include <string>
@@ -131,6 +133,48 @@ private slots:
         QCOMPARE(scheduler.pump(0, line.sink()), ReplyScheduler::PumpResult::LineFailed);
 
         QVERIFY(!scheduler.queue(std::string(ReplyScheduler::maxQueued, 'y'), 0));
+    }
+
+    void commandsArriveWhenTheirLastCharacterHasCrossed() {
+        InboundLine paced(true);
+        paced.receive(11, 1000); // "QZ~F00000R" CR, written at once
+        QCOMPARE(paced.startOf(0), Nanos(1000));
+        QCOMPARE(paced.arrivalOf(10), 1000 + lineTime(11));
+        // Read while the line still carries the first: these follow it.
+        paced.receive(6, 1000 + lineTime(5));
+        QCOMPARE(paced.startOf(0), 1000 + lineTime(11));
+        QCOMPARE(paced.arrivalOf(5), 1000 + lineTime(17));
+        // Read once the line is free: they start when read.
+        paced.receive(2, lineTime(100));
+        QCOMPARE(paced.arrivalOf(1), lineTime(100) + lineTime(2));
+        QCOMPARE(paced.bytesReceived(), std::uint64_t(19));
+
+        InboundLine unpaced(false);
+        unpaced.receive(11, 1000);
+        QCOMPARE(unpaced.startOf(3), Nanos(1000));
+        QCOMPARE(unpaced.arrivalOf(10), Nanos(1000));
+    }
+
+    void turnaroundCountsCommandsThatFollowAReply() {
+        Turnaround t;
+        QCOMPARE(t.median(), Nanos(0));
+        t.commandStarted(50); // the first command follows no reply
+        const Nanos gaps[] = {300, 100, 200, 900, 400};
+        Nanos now = 1000;
+        for (Nanos gap : gaps) {
+            t.replyEnded(now);
+            t.commandStarted(now + gap);
+            t.commandStarted(now + gap + 500000); // a retry after no reply
+            now += 1000000;
+        }
+        QCOMPARE(t.count(), std::size_t(5));
+        QCOMPARE(t.median(), Nanos(300));
+        QCOMPARE(t.percentile(95), Nanos(900));
+        QCOMPARE(t.percentile(40), Nanos(200));
+        QCOMPARE(t.mean(), Nanos(380));
+        t.replyEnded(now);
+        t.commandStarted(now + 500);
+        QCOMPARE(t.median(), Nanos(350)); // even count: between the middle two
     }
 
     void commandsAreCutAtEachCr() {

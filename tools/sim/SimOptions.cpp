@@ -170,8 +170,10 @@ Files:
                        symbolic link is replaced; removed on exit)
   --log FILE           log every command received, one line each without its CR,
                        in the order received
-  --stats FILE         on exit, write the line statistics as JSON (bytes sent,
-                       paced bytes, the time they take at 38400 bit/s, ...)
+  --stats FILE         on exit, write the line statistics as JSON (bytes sent
+                       and received, the time both directions take at 38400
+                       bit/s, the client's turnaround from the end of a reply
+                       to the next command: median and 95th percentile, ...)
 
 Faults (commands are counted from 1 in the order received):
   --silent-after N     answer the first N commands, then nothing at all (0: never
@@ -187,9 +189,12 @@ Faults (commands are counted from 1 in the order received):
                        the cable is pulled mid-transfer
 
 Line:
-  --pace               send replies at the real line rate, 38400 bit/s with 10
-                       bits a character (260.4 us a character); the paced bytes
-                       and the time they take are reported on exit
+  --pace               model the real line, 38400 bit/s with 10 bits a
+                       character (260.4 us a character), in both directions:
+                       a command counts as arrived only when its last
+                       character would have crossed the line, and replies
+                       are sent at the line rate; the paced bytes and the
+                       line time of both directions are reported on exit
 
 Other:
   --quiet, -q          print nothing but the device path (errors still go to

@@ -39,7 +39,8 @@ Nanos monotonicNow() {
 }
 
 Simulator::Simulator(const SimOptions& options)
-    : options_(options), receiver_(options.model, image_), scheduler_(options.pace) {
+    : options_(options), receiver_(options.model, image_), scheduler_(options.pace),
+      inbound_(options.pace) {
     receiver_.setCloneMode(options.cloneMode);
     // The dumps are written once the reply to "QZ~FINISH" is out, so that
     // writing them does not hold the reply up.
@@ -96,10 +97,7 @@ bool Simulator::readInput() {
     for (;;) {
         const ssize_t n = ::read(port_.masterFd(), buffer, sizeof buffer);
         if (n > 0) {
-            const Nanos arrival = monotonicNow();
-            for (const std::string& command :
-                 assembler_.feed(std::string_view(buffer, static_cast<std::size_t>(n))))
-                handleCommand(command, arrival);
+            takeInput(std::string_view(buffer, static_cast<std::size_t>(n)), monotonicNow());
             continue;
         }
         if (n < 0 && errno == EINTR)
@@ -108,6 +106,32 @@ bool Simulator::readInput() {
         // while the simulator holds it open itself, but is no failure either).
         return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EIO);
     }
+}
+
+void Simulator::takeInput(std::string_view bytes, Nanos readAt) {
+    inbound_.receive(bytes.size(), readAt);
+    // Up to each CR at a time, so that every command is answered from the
+    // moment its own CR has arrived.
+    std::size_t offset = 0;
+    while (offset < bytes.size()) {
+        const std::size_t cr = bytes.find('\r', offset);
+        const std::size_t end = cr == std::string_view::npos ? bytes.size() : cr + 1;
+        if (atCommandStart_)
+            turnaround_.commandStarted(inbound_.startOf(offset));
+        for (const std::string& command : assembler_.feed(bytes.substr(offset, end - offset)))
+            handleCommand(command, inbound_.arrivalOf(end - 1));
+        atCommandStart_ = cr != std::string_view::npos;
+        offset = end;
+    }
+}
+
+ReplyScheduler::PumpResult Simulator::pump(const ReplyScheduler::Sink& sink) {
+    const std::uint64_t repliesBefore = scheduler_.stats().replies;
+    const Nanos now = monotonicNow();
+    const ReplyScheduler::PumpResult result = scheduler_.pump(now, sink);
+    if (scheduler_.stats().replies != repliesBefore && scheduler_.idle())
+        turnaround_.replyEnded(now);
+    return result;
 }
 
 void Simulator::catchStopSignals() {
@@ -143,13 +167,13 @@ bool Simulator::run(std::string& error) {
             note("vanished: the line is closed");
             return true;
         }
-        ReplyScheduler::PumpResult pumped = scheduler_.pump(monotonicNow(), sink);
+        ReplyScheduler::PumpResult pumped = pump(sink);
         if (pumped == ReplyScheduler::PumpResult::LineFull) {
             // Nobody has read the device's input for thousands of bytes: the
             // client has gone. Its unread bytes are lost, as on a real line.
             port_.discardClientInput();
             ++lineFlushes_;
-            pumped = scheduler_.pump(monotonicNow(), sink);
+            pumped = pump(sink);
         }
         if (pumped == ReplyScheduler::PumpResult::LineFailed) {
             error = "writing to " + port_.devicePath() + " failed: " + std::strerror(errno);
@@ -214,26 +238,40 @@ bool Simulator::writeStats(std::string& error) const {
     const PacingStats& s = scheduler_.stats();
     const double meanLateUs =
         s.pacedWrites ? static_cast<double>(s.totalLate) / 1000.0 / s.pacedWrites : 0.0;
-    char text[1024];
-    std::snprintf(text, sizeof text,
-                  "{\n"
-                  "  \"model\": \"%s\",\n"
-                  "  \"commands\": %llu,\n"
-                  "  \"replies\": %llu,\n"
-                  "  \"bytes_sent\": %llu,\n"
-                  "  \"paced\": %s,\n"
-                  "  \"paced_bytes\": %llu,\n"
-                  "  \"paced_time_s\": %.6f,\n"
-                  "  \"max_late_us\": %.1f,\n"
-                  "  \"mean_late_us\": %.1f,\n"
-                  "  \"unread_output_flushes\": %llu\n"
-                  "}\n",
-                  options_.model.c_str(), static_cast<unsigned long long>(commands_),
-                  static_cast<unsigned long long>(s.replies),
-                  static_cast<unsigned long long>(s.bytesSent), options_.pace ? "true" : "false",
-                  static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds(),
-                  static_cast<double>(s.maxLate) / 1000.0, meanLateUs,
-                  static_cast<unsigned long long>(lineFlushes_));
+    // What both directions take on the real line, paced or not.
+    const double receivedSeconds = static_cast<double>(lineTime(inbound_.bytesReceived())) / 1e9;
+    const double lineSeconds = static_cast<double>(lineTime(s.bytesSent)) / 1e9 + receivedSeconds;
+    char text[1536];
+    std::snprintf(
+        text, sizeof text,
+        "{\n"
+        "  \"model\": \"%s\",\n"
+        "  \"commands\": %llu,\n"
+        "  \"replies\": %llu,\n"
+        "  \"bytes_sent\": %llu,\n"
+        "  \"paced\": %s,\n"
+        "  \"paced_bytes\": %llu,\n"
+        "  \"paced_time_s\": %.6f,\n"
+        "  \"received_bytes\": %llu,\n"
+        "  \"received_time_s\": %.6f,\n"
+        "  \"line_time_s\": %.6f,\n"
+        "  \"turnarounds\": %llu,\n"
+        "  \"turnaround_median_us\": %.1f,\n"
+        "  \"turnaround_p95_us\": %.1f,\n"
+        "  \"turnaround_mean_us\": %.1f,\n"
+        "  \"max_late_us\": %.1f,\n"
+        "  \"mean_late_us\": %.1f,\n"
+        "  \"unread_output_flushes\": %llu\n"
+        "}\n",
+        options_.model.c_str(), static_cast<unsigned long long>(commands_),
+        static_cast<unsigned long long>(s.replies), static_cast<unsigned long long>(s.bytesSent),
+        options_.pace ? "true" : "false", static_cast<unsigned long long>(s.pacedBytes),
+        s.pacedSeconds(), static_cast<unsigned long long>(inbound_.bytesReceived()),
+        receivedSeconds, lineSeconds, static_cast<unsigned long long>(turnaround_.count()),
+        static_cast<double>(turnaround_.median()) / 1000.0,
+        static_cast<double>(turnaround_.percentile(95)) / 1000.0,
+        static_cast<double>(turnaround_.mean()) / 1000.0, static_cast<double>(s.maxLate) / 1000.0,
+        meanLateUs, static_cast<unsigned long long>(lineFlushes_));
     std::ofstream out(options_.stats, std::ios::trunc);
     out << text;
     if (!out.flush()) {
@@ -247,8 +285,13 @@ bool Simulator::finish(std::string& error) {
     const PacingStats& s = scheduler_.stats();
     note(std::to_string(commands_) + " commands, " + std::to_string(s.bytesSent) + " bytes sent");
     if (options_.pace && !options_.quiet)
-        std::fprintf(stderr, "paced bytes: %llu, paced time: %.6f s\n",
-                     static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds());
+        std::fprintf(stderr,
+                     "paced bytes: %llu, paced time: %.6f s, received bytes: %llu, line time of "
+                     "both directions: %.6f s\n",
+                     static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds(),
+                     static_cast<unsigned long long>(inbound_.bytesReceived()),
+                     s.pacedSeconds() +
+                         static_cast<double>(lineTime(inbound_.bytesReceived())) / 1e9);
     std::string dumpError, statsError;
     const bool dumped = writeDumps(dumpError);
     const bool statted = writeStats(statsError);

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "CommandLog.h"
+#include "InboundLine.h"
 #include "LineAssembler.h"
 #include "MemoryImage.h"
 #include "PtyPort.h"
 #include "Receiver.h"
 #include "ReplyScheduler.h"
 #include "SimOptions.h"
+#include "Turnaround.h"
 
 #include <csignal>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace mtz4::sim {
 
@@ -37,11 +40,14 @@ public:
 
     std::uint64_t commandCount() const { return commands_; }
     const PacingStats& stats() const { return scheduler_.stats(); }
+    const Turnaround& turnaround() const { return turnaround_; }
 
 private:
     void catchStopSignals();
     void handleCommand(const std::string& command, Nanos arrival);
     bool readInput();
+    void takeInput(std::string_view bytes, Nanos readAt);
+    ReplyScheduler::PumpResult pump(const ReplyScheduler::Sink& sink);
     bool writeDumps(std::string& error) const;
     bool writeStats(std::string& error) const;
     void note(const std::string& message) const;
@@ -53,6 +59,9 @@ private:
     CommandLog log_;
     LineAssembler assembler_;
     ReplyScheduler scheduler_;
+    InboundLine inbound_;
+    Turnaround turnaround_;
+    bool atCommandStart_ = true; // the next character received begins a command
     std::uint64_t commands_ = 0;
     std::uint64_t lineFlushes_ = 0; // times unread output was thrown away
     sigset_t waitMask_{};           // signal mask while waiting for the line
