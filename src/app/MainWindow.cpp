@@ -28,6 +28,7 @@
 #include "link/CloneRead.h"
 #include "link/Link.h"
 #include "link/ReadCommands.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteCommands.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
@@ -253,6 +254,11 @@ void frmMain::buildMenus() {
     mnuQuickRead_ = addItem(tools, "mnuQuickRead", 2013);
     mnuQuickRead_->setCheckable(true);
     connect(mnuQuickRead_, &QAction::toggled, this, [](bool quick) { WriteQuickRead(quick); });
+    // A write of the memory can be read back and compared; remembered too.
+    mnuVerify_ = addItem(tools, "mnuVerifyWrite", 2025);
+    mnuVerify_->setCheckable(true);
+    connect(mnuVerify_, &QAction::toggled, this,
+            [](bool verify) { WriteVerifyAfterWrite(verify); });
     dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
@@ -360,6 +366,7 @@ LinkResult frmMain::runClone(CloneCommand command) {
         bool reading;
         DataParts parts;
         Procedure procedure;
+        bool verifiable = false; // a write of the memory, which Verify After Write reads back
     };
     // The commands that read the memory do it the way Tool > Quick Read says.
     const MemoryRead memoryRead = mnuQuickRead_->isChecked() ? MemoryRead::Quick : MemoryRead::Full;
@@ -382,11 +389,11 @@ LinkResult frmMain::runClone(CloneCommand command) {
         {CloneCommand::ReadSettings, {"Read Settings", true, settings, &cmbRxData1_Click}},
         {CloneCommand::ReadBank, {"Read Bank", true, written, &cmbReadBank_Click}},
         {CloneCommand::ReadGroup, {"Read Group", true, DataPart::Groups, &cmdReadGroup_Click}},
-        {CloneCommand::WriteAll, {"Write ALL", false, written | settings, &mnuWrAll_Click}},
-        {CloneCommand::WriteMemoryMenu, {"Write Memory", false, written, &mnuWrMem_Click}},
+        {CloneCommand::WriteAll, {"Write ALL", false, written | settings, &mnuWrAll_Click, true}},
+        {CloneCommand::WriteMemoryMenu, {"Write Memory", false, written, &mnuWrMem_Click, true}},
         {CloneCommand::WriteSettingsMenu,
          {"Write Settings", false, DataPart::Settings, &mnuWrSet_Click}},
-        {CloneCommand::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click}},
+        {CloneCommand::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click, true}},
         {CloneCommand::WriteSettings,
          {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
         {CloneCommand::WriteBank, {"Write Bank", false, written, &cmbWriteBank_Click}},
@@ -410,6 +417,8 @@ LinkResult frmMain::runClone(CloneCommand command) {
         // A read that succeeded is followed by a backup of what it brought.
         if (run.reading && result == LinkResult::Success && !link_.cancelled())
             takeBackup(QStringLiteral("after read"));
+        if (result == LinkResult::Success && mnuVerify_->isChecked() && run.verifiable)
+            result = verifyWrite(command == CloneCommand::WriteAll);
         return result;
     });
 }
@@ -420,11 +429,14 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
     cloneView_->begin(name, reading);
     link_.prompter().clearShown();
     backupProblem_.clear();
+    verified_ = false;
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
     cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
                     link_.lastPortError());
+    if (verified_)
+        statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; Verified"));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; no backup: ") +
@@ -434,6 +446,21 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
     if (closePending_)
         QTimer::singleShot(0, this, &QWidget::close);
     return result;
+}
+
+LinkResult frmMain::verifyWrite(bool settings) {
+    const VerifyOutcome outcome = VerifyWrite(link_, ds_, *cloneView_, settings);
+    if (outcome.read != LinkResult::Success) {
+        if (!link_.cancelled())
+            ShowReadResult(link_.prompter(), outcome.read);
+        return LinkResult::Failure;
+    }
+    if (!outcome.differences.isEmpty()) {
+        link_.prompter().ask(VerifyFailedPrompt(outcome.differences));
+        return LinkResult::Failure;
+    }
+    verified_ = true;
+    return LinkResult::Success;
 }
 
 void frmMain::takeBackup(const QString& occasion) {
@@ -631,6 +658,7 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid1_->UpDateMemData();
     mnuHideEmpty_->setChecked(ReadHideEmptyEntries());
     mnuQuickRead_->setChecked(ReadQuickRead());
+    mnuVerify_->setChecked(ReadVerifyAfterWrite());
 
     setWindowTitle(Ref().AppTitle);
     TabStrip1_Click();

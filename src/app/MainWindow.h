@@ -185,6 +185,9 @@ private:
                            const std::function<LinkResult()>& body);
     // A backup of the data set; a failure is told in the status bar at the end.
     void takeBackup(const QString& occasion);
+    // Tool > Verify After Write: reads back what a write sent and compares;
+    // a difference fails the write with a message listing it.
+    LinkResult verifyWrite(bool settings);
     void fillRecentMenu();
     void updateClock();
 
@@ -225,6 +228,8 @@ private:
     bool transferReading_ = false;
     bool closePending_ = false; // the user closed the window during a transfer
     QString backupProblem_;     // why the last transfer's backup was not written
+    bool verified_ = false;     // the last transfer's write was read back and agreed
+    QAction* mnuVerify_ = nullptr;
     QMenu* mnuRecent_ = nullptr;
     QSize startSize_;
     bool frameFitted_ = false;

@@ -68,6 +68,7 @@ constexpr NumberedText Texts[] = {
     {2022, "Compare With &File...", "ファイルと比較(&F)..."},
     {2023, "Com&pare With Receiver...", "受信機と比較(&P)..."},
     {2024, "&Clear List", "一覧を消去(&C)"},
+    {2025, "&Verify After Write", "書き込み後に照合(&V)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

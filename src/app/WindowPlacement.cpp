@@ -28,6 +28,14 @@ void WriteHideEmptyEntries(bool hide) {
     OpenPlacementStore()->setValue(HideEmptyKey, hide);
 }
 
+bool ReadVerifyAfterWrite() {
+    return OpenPlacementStore()->value(QStringLiteral("Tool/VerifyAfterWrite"), false).toBool();
+}
+
+void WriteVerifyAfterWrite(bool verify) {
+    OpenPlacementStore()->setValue(QStringLiteral("Tool/VerifyAfterWrite"), verify);
+}
+
 bool ReadQuickRead() {
     return OpenPlacementStore()->value(QuickReadKey, false).toBool();
 }

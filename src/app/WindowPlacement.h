@@ -30,6 +30,9 @@ void WriteHideEmptyEntries(bool hide);
 // Tool > Quick Read: memory reads fetch only the entries in use (section
 // "Tool" of the same store; off unless set).
 bool ReadQuickRead();
+// Tool > Verify After Write, remembered likewise.
+bool ReadVerifyAfterWrite();
+void WriteVerifyAfterWrite(bool verify);
 void WriteQuickRead(bool quick);
 
 // The decimal text of a value as a single-precision number ("1500", "1234.5").

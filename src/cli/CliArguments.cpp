@@ -91,7 +91,7 @@ bool takes(Subcommand subcommand, const QString& option) {
                option == QLatin1String("--quick") || option == QLatin1String("-o") ||
                option == QLatin1String("--output");
     case Subcommand::Write:
-        return link.contains(option);
+        return link.contains(option) || option == QLatin1String("--verify");
     case Subcommand::New:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
     case Subcommand::Import:
@@ -176,6 +176,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
         error = QStringLiteral("-o OUT.MZ4 is required");
     else if (a.quick && a.scope == Scope::Settings)
         error = QStringLiteral("--quick reads the memory; it does not go with --settings");
+    else if (a.verify && a.scope == Scope::Settings)
+        error = QStringLiteral("--verify reads back the memory; it does not go with --settings");
     if (a.subcommand == Subcommand::Write && a.input.isEmpty())
         error = QStringLiteral("the clone file to write (IN.MZ4) is required");
     return error.isEmpty();
@@ -247,6 +249,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             a.quiet = true;
         } else if (arg == QLatin1String("--quick")) {
             a.quick = true;
+        } else if (arg == QLatin1String("--verify")) {
+            a.verify = true;
         } else if (arg == QLatin1String("--settings") || arg == QLatin1String("--memory") ||
                    arg == QLatin1String("--all")) {
             ++scopes;
@@ -338,10 +342,11 @@ QString usageText(Subcommand subcommand) {
                    "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
                    "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
     case Subcommand::Write:
-        return QStringLiteral("Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
-                              "                     [--settings | --memory | --all] IN.MZ4\n"
-                              "Clone write: copies a clone file into the receiver.\n"
-                              "\n") +
+        return QStringLiteral(
+                   "Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
+                   "                     [--settings | --memory | --all] [--verify] IN.MZ4\n"
+                   "Clone write: copies a clone file into the receiver.\n"
+                   "\n") +
                ReceiverOptionsHelp +
                QStringLiteral(
                    "  --settings        write the settings and the band VFO records only; the\n"
@@ -350,6 +355,9 @@ QString usageText(Subcommand subcommand) {
                    "                    clone mode (\"QZ~FINISH\")\n"
                    "  --all             write the settings, then the memory, then end clone mode\n"
                    "                    (the default)\n"
+                   "  --verify          after the write, read back what was written (the memory\n"
+                   "                    entries in use, and the settings with --all) and compare:\n"
+                   "                    a difference fails the write and is listed\n"
                    "  -q, --quiet       no progress display and no success message\n"
                    "\n"
                    "The bank sizes must add up to 1000 channels unless the receiver is already\n"

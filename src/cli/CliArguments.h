@@ -31,6 +31,8 @@ struct CliArguments {
 
     // read: --quick, fetch only the entry blocks of enabled entries
     bool quick = false;
+    // write: --verify, read back what was written and compare
+    bool verify = false;
 };
 
 // Parses the arguments after the program name. Options take their value as

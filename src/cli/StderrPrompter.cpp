@@ -33,7 +33,12 @@ void StderrPrompter::dropSuccess() {
 void StderrPrompter::note(const QString& text) {
     if (beforeMessage)
         beforeMessage();
-    std::fprintf(stderr, "mtz4ctl: %s\n", text.toLocal8Bit().constData());
+    // A message of several lines gives several lines, each marked as the tool's.
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& line : lines.split(QLatin1Char('\n')))
+        std::fprintf(stderr, "mtz4ctl: %s\n", line.toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

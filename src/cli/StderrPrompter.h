@@ -32,7 +32,8 @@ public:
     // line there).
     std::function<void()> beforeMessage;
 
-    // Writes "mtz4ctl: " and the text as a line of its own.
+    // Writes "mtz4ctl: " and the text as a line of its own (each line of a
+    // text of several lines).
     void note(const QString& text);
 
 private:

@@ -6,6 +6,7 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "link/Link.h"
+#include "link/VerifyWrite.h"
 #include "link/WriteCommands.h"
 
 namespace mtz4::cli {
@@ -21,6 +22,9 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
     ProgressDisplay view(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&view] { view.endLine(); };
 
+    // With --verify the success message waits for the read-back.
+    if (args.verify)
+        prompter.holdSuccess();
     LinkResult result = LinkResult::Failure;
     switch (args.scope) {
     case Scope::Settings:
@@ -32,6 +36,22 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
     case Scope::All:
         result = mnuWrAll_Click(link, *ds, view);
         break;
+    }
+    if (args.verify && result == LinkResult::Success) {
+        const VerifyOutcome outcome = VerifyWrite(link, *ds, view, args.scope == Scope::All);
+        if (outcome.read != LinkResult::Success) {
+            prompter.dropSuccess();
+            prompter.error(QStringLiteral("Read Failed..."));
+            return finishLinkCommand(link, LinkResult::Failure, prompter);
+        }
+        if (!outcome.differences.isEmpty()) {
+            prompter.dropSuccess();
+            prompter.ask(VerifyFailedPrompt(outcome.differences));
+            return ExitFailure;
+        }
+        prompter.releaseSuccess();
+        if (!args.quiet)
+            prompter.note(QStringLiteral("Verified"));
     }
     return finishLinkCommand(link, result, prompter);
 }

@@ -51,6 +51,7 @@ private slots:
     void closingDuringATransfer();
     void backupsAroundTransfers();
     void quickReadIsRememberedAndFetchesOnlyEntriesInUse();
+    void verifyAfterWrite();
 
 private:
     QTemporaryDir settingsDir;
@@ -359,6 +360,39 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
         QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
     }
     OpenPlacementStore()->remove(QStringLiteral("Tool"));
+}
+
+// Tool > Verify After Write reads back a memory write: agreement shows in
+// the status bar, a receiver that stores something else fails the write.
+void WindowCloneTest::verifyAfterWrite() {
+    for (const bool corrupting : {false, true}) {
+        SimRunner sim;
+        const QString image = sim.path(QStringLiteral("receiver.MZ4"));
+        receiverImage(image, 41);
+        QStringList args{QStringLiteral("--clone-mode")};
+        if (corrupting)
+            args << QStringLiteral("--corrupt-every") << QStringLiteral("40");
+        QVERIFY(startSim(sim, args));
+        Shell shell;
+        frmMain& w = shell.window();
+        QCOMPARE(ReadCloneFile(shell.ds(), image), CloneFileStatus::Ok);
+        QAction* verify = action(w, "mnuVerifyWrite");
+        if (!verify->isChecked())
+            verify->trigger();
+        QCOMPARE(w.runClone(frmMain::CloneCommand::WriteAll),
+                 corrupting ? LinkResult::Failure : LinkResult::Success);
+        const QStringList texts = shell.prompter.texts();
+        QCOMPARE(texts.first(), QStringLiteral("Successed!!"));
+        if (corrupting) {
+            QCOMPARE(texts.size(), 2);
+            QVERIFY(texts.at(1).startsWith(QStringLiteral("The receiver holds something else")));
+        } else {
+            QCOMPARE(texts.size(), 1);
+            QVERIFY2(w.statusPanel(0)->text().endsWith(QStringLiteral("; Verified")),
+                     qPrintable(w.statusPanel(0)->text()));
+        }
+        verify->trigger();
+    }
 }
 
 QTEST_MAIN(WindowCloneTest)

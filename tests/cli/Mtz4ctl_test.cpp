@@ -62,6 +62,7 @@ private slots:
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
     void diffAndChirpFormat();
+    void verifiedWrite();
     void quickReadEqualsFullRead();
     void commandLine();
     void everyProgramTellsItsVersion();
@@ -339,6 +340,35 @@ void Mtz4ctlTest::quickReadEqualsFullRead() {
     // The emptied blocks really came out disabled.
     const auto got = load(sim.path(QStringLiteral("quick.MZ4")));
     QVERIFY(!got->MemEnable[usedChannel] && !got->MemEnable[usedBeyondBits]);
+}
+
+// write --verify reads back what it wrote: agreement says "Verified"; a
+// receiver that stores something else fails the write, listing the
+// differences, and no success is reported.
+void Mtz4ctlTest::verifiedWrite() {
+    for (const bool corrupting : {false, true}) {
+        SimRunner sim;
+        const QString rich = sim.path(QStringLiteral("rich.MZ4"));
+        QVERIFY(writeRichFile(rich));
+        QStringList simArgs{QStringLiteral("--clone-mode")};
+        if (corrupting)
+            simArgs << QStringLiteral("--corrupt-every") << QStringLiteral("50");
+        QVERIFY(sim.start(simArgs));
+        const CtlRun run = runCtl(
+            QStringList{QStringLiteral("write"), QStringLiteral("--verify")} + deviceArgs(sim)
+            << rich);
+        if (!corrupting) {
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.errors, QStringLiteral("mtz4ctl: Successed!!\nmtz4ctl: Verified\n"));
+            continue;
+        }
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(!run.errors.contains(QStringLiteral("Successed!!")), qPrintable(run.errors));
+        QVERIFY2(run.errors.startsWith(QStringLiteral(
+                     "mtz4ctl: ERROR: The receiver holds something else than was written")),
+                 qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(QStringLiteral(" Frequency: ")), qPrintable(run.errors));
+    }
 }
 
 void Mtz4ctlTest::commandLine() {

@@ -19,6 +19,8 @@ struct FaultPlan {
     // command is not carried out and the pseudo-terminal is closed, as when
     // the cable is pulled.
     std::optional<std::uint64_t> vanishAfter;
+    // Every K-th channel write is stored with a wrong frequency (0: never).
+    std::uint64_t corruptEvery = 0;
 };
 
 enum class CommandFate {

@@ -137,7 +137,10 @@ Reply Receiver::writeChannel(std::string_view command) {
     const auto entry = list && channel ? entryOf(*list, *channel, false) : std::nullopt;
     if (!entry || !record || record->size() != RecordSize)
         return makeReply(command, ReplyKind::Refused);
-    image_.write(MemoryImage::entryAddress(*entry), *record);
+    std::vector<std::uint8_t> stored = *record;
+    if (corruptEvery_ != 0 && ++channelWrites_ % corruptEvery_ == 0)
+        stored[0] ^= 1;
+    image_.write(MemoryImage::entryAddress(*entry), stored);
     image_.setEntryEnabled(*entry, true);
     return makeReply(command, ReplyKind::Ok);
 }

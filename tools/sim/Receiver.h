@@ -73,6 +73,11 @@ public:
     // Called each time "QZ~FINISH" has ended clone mode.
     std::function<void()> onFinish;
 
+    // A fault of the receiver's memory rather than of the line: every K-th
+    // channel write ("QZ~BC..W") is acknowledged but stored with the lowest
+    // bit of its frequency flipped (0: never).
+    void setCorruptEvery(unsigned long long k) { corruptEvery_ = k; }
+
 private:
     Reply handleInCloneMode(std::string_view command);
     Reply identify(std::string_view command);
@@ -87,6 +92,8 @@ private:
     MemoryImage& image_;
     bool cloneMode_ = false;
     bool identified_ = false; // the last command was a good identification
+    unsigned long long corruptEvery_ = 0;
+    unsigned long long channelWrites_ = 0;
 };
 
 } // namespace mtz4::sim

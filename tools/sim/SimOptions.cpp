@@ -113,6 +113,8 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             std::uint64_t n = 0;
             ok = count(UINT64_MAX, n);
             options.faults.vanishAfter = n;
+        } else if (name == "--corrupt-every") {
+            ok = positive(options.faults.corruptEvery);
         } else if (name == "--delay-ms") {
             ok = count(60000, options.faults.delayMs);
         } else if (name == "--pace") {
@@ -184,6 +186,9 @@ Faults (commands are counted from 1 in the order received):
                        its data or acknowledgement is replaced by "??"
   --delay-ms MS        start every reply MS milliseconds after the command's CR
                        (0..60000; the clone program waits 500 ms for a reply)
+  --corrupt-every K    every K-th memory entry written ("QZ~BC...W") is
+                       acknowledged but stored with the lowest bit of its
+                       frequency flipped, as a failing memory would
   --vanish-after N     answer the first N commands, then close the pseudo-terminal
                        on the next one and exit (the dumps are written), as when
                        the cable is pulled mid-transfer

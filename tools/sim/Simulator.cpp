@@ -42,6 +42,7 @@ Simulator::Simulator(const SimOptions& options)
     : options_(options), receiver_(options.model, image_), scheduler_(options.pace),
       inbound_(options.pace) {
     receiver_.setCloneMode(options.cloneMode);
+    receiver_.setCorruptEvery(options.faults.corruptEvery);
     // The dumps are written once the reply to "QZ~FINISH" is out, so that
     // writing them does not hold the reply up.
     receiver_.onFinish = [this] {
