@@ -38,6 +38,8 @@ cleanup() {
     [ -n "$program_pid" ] && kill -KILL "$program_pid" 2>/dev/null || true
     [ -n "$simulator_pid" ] && kill "$simulator_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    # The simulator writes its dump as it ends: wait for them all first.
+    wait 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
