@@ -5,6 +5,7 @@
 #include "FuzzTarget.h"
 #include "model/DataSet.h"
 #include "model/Limits.h"
+#include "reference/FactoryData.h"
 
 #include <memory>
 
@@ -16,6 +17,16 @@ inline DataSet& reusedDataSet() {
     static const std::unique_ptr<DataSet> ds = [] {
         auto made = std::make_unique<DataSet>();
         InitTables(*made);
+        return made;
+    }();
+    return *ds;
+}
+
+// The factory data of the MT-Z4J, made once: what a file is loaded over.
+inline const DataSet& factoryDataSet() {
+    static const std::unique_ptr<DataSet> ds = [] {
+        auto made = std::make_unique<DataSet>();
+        MakeFactoryDataSet(*made, Model::MTZ4J);
         return made;
     }();
     return *ds;

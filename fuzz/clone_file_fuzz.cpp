@@ -13,19 +13,6 @@
 
 namespace mtz4::fuzz {
 
-namespace {
-
-const DataSet& factory() {
-    static const std::unique_ptr<DataSet> ds = [] {
-        auto made = std::make_unique<DataSet>();
-        MakeFactoryDataSet(*made, Model::MTZ4J);
-        return made;
-    }();
-    return *ds;
-}
-
-} // namespace
-
 QList<QByteArray> seeds() {
     QList<QByteArray> files;
     for (int model = 0; model < ModelCount; ++model) {
@@ -43,14 +30,14 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    auto first = std::make_unique<DataSet>(factory());
+    auto first = std::make_unique<DataSet>(factoryDataSet());
     if (ParseCloneFileText(*first, input.toByteArray()) != CloneFileStatus::Ok) {
-        checkSameTables(*first, factory());
+        checkSameTables(*first, factoryDataSet());
         return;
     }
     checkFrequencies(*first);
     const QByteArray saved = CloneFileText(*first);
-    auto second = std::make_unique<DataSet>(factory());
+    auto second = std::make_unique<DataSet>(factoryDataSet());
     FUZZ_CHECK(ParseCloneFileText(*second, saved) == CloneFileStatus::Ok);
     applyOptionRule(*first);
     checkSameTables(*first, *second);

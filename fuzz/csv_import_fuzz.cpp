@@ -15,21 +15,8 @@
 
 namespace mtz4::fuzz {
 
-namespace {
-
-const DataSet& factory() {
-    static const std::unique_ptr<DataSet> ds = [] {
-        auto made = std::make_unique<DataSet>();
-        MakeFactoryDataSet(*made, Model::MTZ4J);
-        return made;
-    }();
-    return *ds;
-}
-
-} // namespace
-
 QList<QByteArray> seeds() {
-    QList<QByteArray> files{CsvFileText(factory())};
+    QList<QByteArray> files{CsvFileText(factoryDataSet())};
     QRandomGenerator rng(20261208);
     for (int model = 0; model < ModelCount; ++model) {
         auto ds = std::make_unique<DataSet>();
@@ -40,7 +27,7 @@ QList<QByteArray> seeds() {
 }
 
 void fuzzOne(QByteArrayView input) {
-    auto ds = std::make_unique<DataSet>(factory());
+    auto ds = std::make_unique<DataSet>(factoryDataSet());
     ImportCsvText(*ds, input.toByteArray());
     for (int e = 0; e < EntryCount; ++e) {
         const auto& data = ds->MemData[e];
@@ -58,7 +45,7 @@ void fuzzOne(QByteArrayView input) {
     checkFrequencies(*ds);
 
     const QByteArray saved = CloneFileText(*ds);
-    auto loaded = std::make_unique<DataSet>(factory());
+    auto loaded = std::make_unique<DataSet>(factoryDataSet());
     FUZZ_CHECK(ParseCloneFileText(*loaded, saved) == CloneFileStatus::Ok);
 }
 

@@ -2,6 +2,7 @@
 
 #include "editing/DataEditor.h"
 #include "editing/GroupMatrix.h"
+#include "editing/NamedWidget.h"
 #include "editing/TypingLimit.h"
 #include "model/BankSizeEdit.h"
 #include "model/Prompter.h"
@@ -25,12 +26,6 @@ namespace {
 constexpr int SizeBoxDigits = 4;
 constexpr int BanksPerColumn = 10;
 constexpr int SizeColumns = BankCount / BanksPerColumn;
-
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
 
 } // namespace
 
@@ -85,10 +80,14 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     total->addWidget(lblAll);
     total->addStretch();
 
-    cmbReadBank = Button(QStringLiteral("Read Bank"), "cmbReadBank", this);
-    cmbWriteBank = Button(QStringLiteral("Write Bank"), "cmbWriteBank", this);
-    cmdReadGroup = Button(QStringLiteral("Read Group"), "cmdReadGroup", this);
-    cmdWriteGroup = Button(QStringLiteral("Write Group"), "cmdWriteGroup", this);
+    cmbReadBank =
+        Named(new QPushButton(QStringLiteral("Read Bank"), this), QStringLiteral("cmbReadBank"));
+    cmbWriteBank =
+        Named(new QPushButton(QStringLiteral("Write Bank"), this), QStringLiteral("cmbWriteBank"));
+    cmdReadGroup =
+        Named(new QPushButton(QStringLiteral("Read Group"), this), QStringLiteral("cmdReadGroup"));
+    cmdWriteGroup = Named(new QPushButton(QStringLiteral("Write Group"), this),
+                          QStringLiteral("cmdWriteGroup"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(cmbReadBank, 0, 0);
     buttons->addWidget(cmbWriteBank, 0, 1);

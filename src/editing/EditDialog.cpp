@@ -7,6 +7,7 @@
 #include "editing/GridLayout.h"
 #include "editing/InputFilters.h"
 #include "editing/ListPosition.h"
+#include "editing/NamedWidget.h"
 #include "editing/StoreEditFields.h"
 #include "editing/TypingLimit.h"
 #include "model/RecordCodec.h"
@@ -90,11 +91,6 @@ int Code(double value) {
 
 bool HasEightBands(int model) {
     return model == Model::MTZ40T || model == Model::MTZ40K;
-}
-
-template <typename W> W* Named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 QString IndexedName(const char* base, std::size_t i) {

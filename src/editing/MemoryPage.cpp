@@ -4,6 +4,7 @@
 #include "editing/FindBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
+#include "editing/NamedWidget.h"
 #include "model/EntryOps.h"
 #include "model/Prompter.h"
 
@@ -14,16 +15,6 @@
 #include <QVBoxLayout>
 
 namespace mtz4 {
-
-namespace {
-
-QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
-} // namespace
 
 MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     : QWidget(parent), editor_(editor), prompter_(prompter) {
@@ -37,16 +28,17 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     cbbBank->setObjectName(QStringLiteral("cbbBank"));
     cbbBank->hide();
 
-    cmbRxData = Button(QStringLiteral("Read"), "cmbRxData", this);
-    cmbTxData = Button(QStringLiteral("Write"), "cmbTxData", this);
-    cmbClear = Button(QStringLiteral("Clear"), "cmbClear", this);
-    cmbClAll = Button(QStringLiteral("Clear All"), "cmbClAll", this);
-    Command5 = Button(QStringLiteral("Up"), "Command5", this);
-    Command4 = Button(QStringLiteral("Down"), "Command4", this);
+    cmbRxData = Named(new QPushButton(QStringLiteral("Read"), this), QStringLiteral("cmbRxData"));
+    cmbTxData = Named(new QPushButton(QStringLiteral("Write"), this), QStringLiteral("cmbTxData"));
+    cmbClear = Named(new QPushButton(QStringLiteral("Clear"), this), QStringLiteral("cmbClear"));
+    cmbClAll =
+        Named(new QPushButton(QStringLiteral("Clear All"), this), QStringLiteral("cmbClAll"));
+    Command5 = Named(new QPushButton(QStringLiteral("Up"), this), QStringLiteral("Command5"));
+    Command4 = Named(new QPushButton(QStringLiteral("Down"), this), QStringLiteral("Command4"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->hide();
-    cmbCancel = Button(QStringLiteral("Cancel"), "cmbCancel", this);
+    cmbCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmbCancel"));
     cmbCancel->setToolTip(QStringLiteral("Stops the read after the block in progress (Esc)"));
     cmbCancel->hide();
 

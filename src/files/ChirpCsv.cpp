@@ -231,19 +231,9 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
         auto& t = ds.MemText[entry];
         d.fill(0.0);
         t.fill(QString());
-        const auto put = [&](int c, double value, const QString& shown) {
-            d[c] = value;
-            t[c] = shown;
-        };
-        put(Col::Freq, mhz, FormatMHz(mhz));
-        put(Col::Mode, modeCode, ModeText(modeCode));
-        put(Col::Step, step, StepText(step));
-        put(Col::Option, option, OptionText(option));
-        put(Col::Secret, DefaultSecret, QString::number(DefaultSecret));
-        put(Col::Carrier, DefaultCarrier, CarrierText(DefaultCarrier));
-        put(Col::Tone, tone, ToneText(tone));
-        put(Col::ShiftDir, shiftDir, ShiftDirText(shiftDir));
-        put(Col::Shift, shift, FormatMHz(shift));
+        PutRecordFields(
+            d, t,
+            {mhz, modeCode, step, option, DefaultSecret, DefaultCarrier, tone, shiftDir, shift});
         t[Col::Note] = note;
         t[Col::Name] = nameText;
         d[Col::Skip] = get(skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0 ? 1.0 : 0.0;

@@ -158,19 +158,8 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     const int tone = toneCode(f[Col::Tone]);
     const int shiftDir = shiftDirection(f[Col::ShiftDir]);
 
-    const auto put = [&r](int column, double value, const QString& text) {
-        r.data[column] = value;
-        r.text[column] = text;
-    };
-    put(Col::Freq, freq, FormatMHz(freq));
-    put(Col::Mode, mode, ModeText(mode));
-    put(Col::Step, step, StepText(step));
-    put(Col::Option, option, OptionText(option));
-    put(Col::Secret, secret, QString::number(secret));
-    put(Col::Carrier, carrier, CarrierText(carrier));
-    put(Col::Tone, tone, ToneText(tone));
-    put(Col::ShiftDir, shiftDir, ShiftDirText(shiftDir));
-    put(Col::Shift, shift, FormatMHz(shift));
+    PutRecordFields(r.data, r.text,
+                    {freq, mode, step, option, secret, carrier, tone, shiftDir, shift});
     r.text[Col::Note] = f[Col::Note];
     r.text[Col::Name] = recordName(f[Col::Name]);
     r.data[Col::Skip] = f[CsvRecordTexts] == CsvWord::TrueFlag ? 1.0 : 0.0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataSet.h"
+#include "model/NumericText.h"
 
 #include <QString>
 
@@ -48,5 +49,37 @@ QString OptionText(int code);   // "OFF", "Train", "Tone", "Rev.", "Scr", "None"
 QString CarrierText(int code);  // "300Hz".."3000Hz", "JR" for 28
 QString ToneText(int code);     // ToneList entry
 QString ShiftDirText(int code); // "Shift+", "Shift-", "OFF" otherwise
+
+// The coded fields of an entry or band (columns 0..8), as numbers.
+struct RecordFields {
+    double freq = 0.0; // MHz
+    int mode = 0;
+    int step = 0;
+    int option = 0;
+    int secret = 0;
+    int carrier = 0;
+    int tone = 0;
+    int shiftDir = 0;
+    double shift = 0.0; // MHz
+};
+
+// Writes columns 0..8 of a record: each number and its display text, so
+// that the two agree.
+template <typename Numbers, typename Texts>
+void PutRecordFields(Numbers& data, Texts& text, const RecordFields& f) {
+    const auto put = [&](int column, double value, const QString& shown) {
+        data[column] = value;
+        text[column] = shown;
+    };
+    put(Col::Freq, f.freq, FormatMHz(f.freq));
+    put(Col::Mode, f.mode, ModeText(f.mode));
+    put(Col::Step, f.step, StepText(f.step));
+    put(Col::Option, f.option, OptionText(f.option));
+    put(Col::Secret, f.secret, QString::number(f.secret));
+    put(Col::Carrier, f.carrier, CarrierText(f.carrier));
+    put(Col::Tone, f.tone, ToneText(f.tone));
+    put(Col::ShiftDir, f.shiftDir, ShiftDirText(f.shiftDir));
+    put(Col::Shift, f.shift, FormatMHz(f.shift));
+}
 
 } // namespace mtz4
