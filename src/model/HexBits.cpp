@@ -19,16 +19,26 @@ int UpperHexDigit(QChar c) {
 
 } // namespace
 
-QString BinToHex(const QString& bits) {
-    if (bits.size() != 4)
-        return QString();
+namespace {
+
+// Value of four bit characters ("0101" is 5), -1 when any is not 0 or 1.
+int FourBitsValue(QStringView bits) {
     int value = 0;
     for (QChar c : bits) {
         if (c != QLatin1Char('0') && c != QLatin1Char('1'))
-            return QString();
+            return -1;
         value = value * 2 + (c == QLatin1Char('1') ? 1 : 0);
     }
-    return QString(QLatin1Char("0123456789ABCDEF"[value]));
+    return value;
+}
+
+constexpr char UpperHexDigits[] = "0123456789ABCDEF";
+
+} // namespace
+
+QString BinToHex(const QString& bits) {
+    const int value = bits.size() == 4 ? FourBitsValue(bits) : -1;
+    return value < 0 ? QString() : QString(QLatin1Char(UpperHexDigits[value]));
 }
 
 QString HexToBin(const QString& digit) {
@@ -52,10 +62,6 @@ int HexByteAt(const QString& text, qsizetype pos) {
     return high * 16 + low;
 }
 
-namespace {
-constexpr char UpperHexDigits[] = "0123456789ABCDEF";
-} // namespace
-
 QString HexByte(qint64 value) {
     QString text;
     AppendHexByte(text, value);
@@ -71,16 +77,24 @@ void AppendHexByte(QString& text, qint64 value) {
 QString BitsOfLine(const QString& line, int digitCount) {
     QString bits;
     bits.reserve(digitCount * 4);
-    for (int i = 0; i < digitCount; ++i)
-        bits += HexToBin(i < line.size() ? QString(line[i]) : QString());
+    // As HexToBin digit by digit (anything but an upper-case hex digit, or no
+    // digit at all, gives 0000), without a string per digit.
+    for (int i = 0; i < digitCount; ++i) {
+        const int value = i < line.size() ? UpperHexDigit(line[i]) : -1;
+        bits += QLatin1String(bitPatterns[value < 0 ? 0 : value]);
+    }
     return bits;
 }
 
 QString HexOfBits(const QString& bits) {
     QString hex;
     hex.reserve(bits.size() / 4);
-    for (qsizetype i = 0; i + 4 <= bits.size(); i += 4)
-        hex += BinToHex(bits.mid(i, 4));
+    // As BinToHex four by four: a group that is not all 0 and 1 adds nothing.
+    for (qsizetype i = 0; i + 4 <= bits.size(); i += 4) {
+        const int value = FourBitsValue(QStringView(bits).sliced(i, 4));
+        if (value >= 0)
+            hex += QLatin1Char(UpperHexDigits[value]);
+    }
     return hex;
 }
 
