@@ -26,8 +26,7 @@ private slots:
         // Whole lines convert as the digit-by-digit rules do: lower case,
         // other characters and missing digits give 0000; a group of four
         // that is not all bits adds nothing.
-        QCOMPARE(BitsOfLine(QStringLiteral("A5fz"), 6),
-                 QStringLiteral("101001010000000000000000"));
+        QCOMPARE(BitsOfLine(QStringLiteral("A5fz"), 6), QStringLiteral("101001010000000000000000"));
         QCOMPARE(HexOfBits(QStringLiteral("1010x1010000111")), QStringLiteral("A0"));
     }
 
