@@ -45,24 +45,8 @@ struct EntryValues {
 inline void setEntry(DataSet& ds, int e, const EntryValues& v) {
     auto& d = ds.MemData[e];
     auto& t = ds.MemText[e];
-    d[Col::Freq] = v.mhz;
-    t[Col::Freq] = FormatMHz(v.mhz);
-    d[Col::Mode] = v.mode;
-    t[Col::Mode] = ModeText(v.mode);
-    d[Col::Step] = v.step;
-    t[Col::Step] = StepText(v.step);
-    d[Col::Option] = v.option;
-    t[Col::Option] = OptionText(v.option);
-    d[Col::Secret] = v.secret;
-    t[Col::Secret] = QString::number(v.secret);
-    d[Col::Carrier] = v.carrier;
-    t[Col::Carrier] = CarrierText(v.carrier);
-    d[Col::Tone] = v.tone;
-    t[Col::Tone] = ToneText(v.tone);
-    d[Col::ShiftDir] = v.shiftDir;
-    t[Col::ShiftDir] = ShiftDirText(v.shiftDir);
-    d[Col::Shift] = v.shift;
-    t[Col::Shift] = FormatMHz(v.shift);
+    PutRecordFields(
+        d, t, {v.mhz, v.mode, v.step, v.option, v.secret, v.carrier, v.tone, v.shiftDir, v.shift});
     t[Col::Note] = v.note;
     t[Col::Name] = v.name;
     d[Col::Skip] = v.skip;
