@@ -149,6 +149,9 @@ void WindowCloneTest::editWrittenWithWriteAllReachesTheReceiver() {
     action(w, "mnuWrAll")->trigger();
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
     QVERIFY(w.statusPanel(0)->text().startsWith(QStringLiteral("Write ALL: done in")));
+    // The receiver dumps its memory shortly after its last reply; stopping it
+    // waits for that.
+    QVERIFY(sim.stop());
     DataSet received;
     InitTables(received);
     QCOMPARE(ReadCloneFile(received, dump), CloneFileStatus::Ok);
