@@ -104,7 +104,11 @@ QString noteOf(QByteArray line) {
 }
 
 QString record(const QByteArray& line) {
-    return QStringLiteral("\r\n") + QString::fromLatin1(line);
+    QString text;
+    text.reserve(2 + line.size());
+    text += QLatin1String("\r\n");
+    text += QLatin1String(line);
+    return text;
 }
 
 } // namespace
@@ -184,7 +188,7 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
             return CloneFileStatus::DataError;
         }
         // The decoders and the receiver take upper-case digits.
-        lines[i] = lines[i].toUpper();
+        lines[i] = std::move(lines[i]).toUpper(); // in place: the line is not shared
     }
 
     ds.SetLine1 = QString::fromLatin1(lines[CloneFileLine::SetLine1]);

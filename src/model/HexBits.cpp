@@ -56,7 +56,7 @@ int HexDigitValue(QChar c) {
     return 0;
 }
 
-int HexByteAt(const QString& text, qsizetype pos) {
+int HexByteAt(QStringView text, qsizetype pos) {
     const int high = pos >= 0 && pos < text.size() ? HexDigitValue(text[pos]) : 0;
     const int low = pos + 1 >= 0 && pos + 1 < text.size() ? HexDigitValue(text[pos + 1]) : 0;
     return high * 16 + low;

@@ -16,7 +16,7 @@ QString HexToBin(const QString& digit);
 // counts as 0, so a short or damaged line reads as if padded with zero bits.
 int HexDigitValue(QChar c);
 // The byte whose two digits start at the 0-based character position pos.
-int HexByteAt(const QString& text, qsizetype pos);
+int HexByteAt(QStringView text, qsizetype pos);
 
 // The low 8 bits of value as two upper-case hex digits; AppendHexByte puts
 // them at the end of a text without making a text of their own (the encoders

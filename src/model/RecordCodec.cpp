@@ -35,8 +35,8 @@ int RecordByte(const QString& text, int k) {
     return HexByteAt(text, RecordDataStart + 2 * k);
 }
 
-QString RecordDigits(const QString& text, int k, int count) {
-    return text.mid(RecordDataStart + 2 * k, 2 * count);
+QStringView RecordDigits(const QString& text, int k, int count) {
+    return QStringView(text).mid(RecordDataStart + 2 * k, 2 * count);
 }
 
 // The option byte as the selected model may receive it: models without a
@@ -147,19 +147,17 @@ QString FrequencyToHex(double mhz) {
     return digits;
 }
 
-double HexToFrequency(const QString& digits) {
+double HexToFrequency(QStringView digits) {
     quint32 raw = 0;
     for (int k = 0; k < 4; ++k)
         raw |= quint32(HexByteAt(digits, 2 * k)) << (8 * k);
     // FFFFFFFF is erased memory: no frequency (an unset shift reads as 0).
     if (raw == 0xFFFFFFFFu)
         return 0.0;
-    // The hertz value, unsigned as the record holds it, turned into MHz
-    // through its decimal text with a point before the last six digits, so
-    // that the value is the one its six-decimal text reads back as.
-    QString text = QString::number(raw).rightJustified(6, QLatin1Char('0'));
-    text.insert(text.size() - 6, QLatin1Char('.'));
-    return NumericValue(text);
+    // The hertz value, unsigned as the record holds it, in MHz. Both numbers
+    // are exact doubles, so the quotient is the double nearest to the exact
+    // value: the one its six-decimal text reads back as.
+    return double(raw) / 1e6;
 }
 
 QString EncodeName(const QString& name) {
@@ -175,7 +173,7 @@ QString EncodeName(const QString& name) {
     return digits;
 }
 
-QString DecodeName(const QString& digits) {
+QString DecodeName(QStringView digits) {
     QString name;
     name.reserve(6);
     for (int k = 0; k < 6; ++k) {

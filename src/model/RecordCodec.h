@@ -32,14 +32,14 @@ QString EncodeVFO(const DataSet& ds, int band);
 // The encoder uses at most the first 6 characters and writes a character
 // outside codes 32..126 as 20 (a space, as the decoder would read it anyway).
 QString EncodeName(const QString& name);
-QString DecodeName(const QString& digits);
+QString DecodeName(QStringView digits);
 
 // Frequency fields: MHz <-> 8 hex digits, little-endian Hz. Encoding rounds to
 // whole hertz (halves to even) and keeps the low 32 bits; decoding reads the
 // value as unsigned 32 bits, so it is never negative and at most
 // 4294.967295 MHz; FFFFFFFF (erased memory) reads as 0.
 QString FrequencyToHex(double mhz);
-double HexToFrequency(const QString& digits);
+double HexToFrequency(QStringView digits);
 
 // Display texts of the coded fields, shared by the decoders, the edit dialog
 // and the CSV import.

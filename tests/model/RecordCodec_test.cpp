@@ -1,3 +1,5 @@
+#include "model/HexBits.h"
+#include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "reference/FactoryData.h"
 
@@ -50,11 +52,23 @@ private slots:
         // Values of 80000000h and more are unsigned, never negative, and
         // encode back to the same digits.
         for (const char* digits : {"C0BDF0FF", "99999999", "FEFFFFFF", "00000080"}) {
-            const double mhz = HexToFrequency(QLatin1String(digits));
+            const double mhz = HexToFrequency(QString::fromLatin1(digits));
             QVERIFY2(mhz > 2147.0 && mhz <= 4294.967295, digits);
             QCOMPARE(FrequencyToHex(mhz), QLatin1String(digits));
         }
         QCOMPARE(HexToFrequency(QStringLiteral("C0BDF0FF")), 4293.967296);
+        // Exactly the value of the frequency's six-decimal text, for any hertz value.
+        QRandomGenerator rng(61);
+        for (int i = 0; i < 200000; ++i) {
+            const quint32 edges[] = {0, 1, 999999, 1000000, 0xFFFFFFFEu};
+            const quint32 raw = i < 5 ? edges[i] : rng.bounded(0xFFFFFFFFu);
+            QString digits;
+            for (int k = 0; k < 4; ++k)
+                AppendHexByte(digits, qint64(raw >> (8 * k)));
+            QString text = QString::number(raw).rightJustified(7, QLatin1Char('0'));
+            text.insert(text.size() - 6, QLatin1Char('.'));
+            QVERIFY2(HexToFrequency(digits) == NumericValue(text), qPrintable(text));
+        }
 
         // Halves round to the even hertz; values beyond 32 bits keep their low bits.
         QCOMPARE(FrequencyToHex(144.0000005), FrequencyToHex(144.0));
