@@ -16,8 +16,9 @@
 # result); the summary at the end adds them up per target.
 # An input that takes longer than S seconds (10 unless given) counts as a
 # finding; on a shared machine under nice -n 19, where the fuzzer may wait
-# long for the processor, give more. FUZZ_BUILD_DIR names another build
-# directory.
+# long for the processor, give more. fuzz/options/TARGET, when present, holds
+# more libFuzzer flags for that target (a -max_len where short inputs reach
+# every path faster). FUZZ_BUILD_DIR names another build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,7 +32,7 @@ while [ $# -gt 0 ]; do
     --seconds=*) seconds=${1#--seconds=} ;;
     --timeout) timeout=$2; shift ;;
     --timeout=*) timeout=${1#--timeout=} ;;
-    -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1") ;;
     esac
@@ -71,8 +72,12 @@ for target in "${targets[@]}"; do
         failed+=("$target")
         continue
     fi
+    options=()
+    if [ -f "fuzz/options/$target" ]; then
+        read -r -a options <"fuzz/options/$target"
+    fi
     result=ok
-    "$program" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -print_final_stats=1 \
+    "$program" "${options[@]}" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings/" "$corpus" >"$log" 2>&1 || result=finding
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -n 1)
