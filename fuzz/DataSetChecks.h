@@ -7,6 +7,8 @@
 #include "model/Limits.h"
 #include "reference/FactoryData.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 namespace mtz4::fuzz {
@@ -31,6 +33,38 @@ inline const DataSet& factoryDataSet() {
     }();
     return *ds;
 }
+
+// Two data sets in the factory state, kept from input to input: making a
+// data set anew (it is large) costs more than loading a small file into it.
+// Each one taken is set back to the factory data when the input is done, so
+// that an input frees what it allocates (libFuzzer runs an input that does
+// not a second time, looking for a leak).
+class FactorySets {
+public:
+    FactorySets() = default;
+    FactorySets(const FactorySets&) = delete;
+    FactorySets& operator=(const FactorySets&) = delete;
+    ~FactorySets() {
+        for (std::size_t i = 0; i < taken_.size(); ++i)
+            if (taken_[i])
+                *sets()[i] = factoryDataSet();
+    }
+
+    DataSet& take(std::size_t slot) {
+        taken_.at(slot) = true;
+        return *sets()[slot];
+    }
+
+private:
+    static const std::array<std::unique_ptr<DataSet>, 2>& sets() {
+        static const std::array<std::unique_ptr<DataSet>, 2> made{
+            std::make_unique<DataSet>(factoryDataSet()),
+            std::make_unique<DataSet>(factoryDataSet())};
+        return made;
+    }
+
+    std::array<bool, 2> taken_{};
+};
 
 // The largest frequency a record can hold: FFFFFFFEh Hz (FFFFFFFFh is erased).
 inline constexpr double MaxRecordMHz = 4294.967294;
@@ -72,6 +106,14 @@ inline void checkSameTables(const DataSet& a, const DataSet& b) {
     FUZZ_CHECK(a.GroupFlag == b.GroupFlag);
     FUZZ_CHECK(a.settings == b.settings);
     FUZZ_CHECK(a.bank == b.bank);
+}
+
+// A data line of a clone file: hex digits alone.
+inline bool isHexLine(const QString& line) {
+    return std::all_of(line.begin(), line.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
+    });
 }
 
 // A decoded frequency or offset is never negative nor beyond the record.
