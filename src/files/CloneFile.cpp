@@ -9,6 +9,7 @@
 #include "model/SettingsCodec.h"
 #include "reference/ReferenceTables.h"
 
+#include <QByteArrayView>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -35,19 +36,21 @@ void appendNote(QByteArray& out, const QString& note) {
     out += "\r\n";
 }
 
-// Splits the text into lines at CR LF (a bare LF is accepted as well).
-QList<QByteArray> splitLines(const QByteArray& text, int wanted) {
-    QList<QByteArray> lines;
+// Splits the text into lines at CR LF (a bare LF is accepted as well). The
+// lines are views into the text: loading makes no copy of a line it reads.
+QList<QByteArrayView> splitLines(const QByteArray& text, int wanted) {
+    QList<QByteArrayView> lines;
     lines.reserve(wanted);
+    const QByteArrayView all(text);
     qsizetype start = 0;
-    while (start < text.size() && lines.size() < wanted) {
-        qsizetype end = text.indexOf('\n', start);
+    while (start < all.size() && lines.size() < wanted) {
+        const qsizetype end = all.indexOf('\n', start);
         // The last line may lack its line end, or have its CR without the LF.
-        const qsizetype stop = end < 0 ? text.size() : end;
+        const qsizetype stop = end < 0 ? all.size() : end;
         qsizetype len = stop - start;
-        if (len > 0 && text.at(stop - 1) == '\r')
+        if (len > 0 && all.at(stop - 1) == '\r')
             --len;
-        lines.append(text.mid(start, len));
+        lines.append(all.sliced(start, len));
         if (end < 0)
             break;
         start = end + 1;
@@ -61,7 +64,7 @@ bool isDataLine(int line) {
            (line >= FirstBank && line <= Group);
 }
 
-bool isHexText(const QByteArray& line) {
+bool isHexText(QByteArrayView line) {
     for (const char c : line) {
         if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')))
             return false;
@@ -99,15 +102,37 @@ QByteArray digestOf(const QByteArray& bytes) {
 
 // A note line as the note it holds. A CR inside it (the LF ends the line)
 // reads as the space that saving would write for it.
-QString noteOf(QByteArray line) {
-    return QString::fromLatin1(line.replace('\r', ' '));
+QString noteOf(QByteArrayView line) {
+    QString note = QString::fromLatin1(line);
+    note.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return note;
 }
 
-QString record(const QByteArray& line) {
+// Appends a data line as the decoders and the receiver take it: hex digits
+// in upper case (the line was checked to hold nothing else).
+void appendHex(QString& text, QByteArrayView line) {
+    const qsizetype start = text.size();
+    text += QLatin1String(line);
+    for (qsizetype i = start; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= u'a' && c <= u'f')
+            text[i] = QChar(c - u'a' + u'A');
+    }
+}
+
+QString hexLine(QByteArrayView line) {
+    QString text;
+    appendHex(text, line);
+    return text;
+}
+
+// An entry or VFO line as the record decoder takes it: behind the CR LF
+// that a receiver reply starts with.
+QString record(QByteArrayView line) {
     QString text;
     text.reserve(2 + line.size());
     text += QLatin1String("\r\n");
-    text += QLatin1String(line);
+    appendHex(text, line);
     return text;
 }
 
@@ -156,7 +181,7 @@ QByteArray CloneFileText(DataSet& ds) {
 }
 
 CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString* reason) {
-    QList<QByteArray> lines = splitLines(text, CloneFileLineCount);
+    const QList<QByteArrayView> lines = splitLines(text, CloneFileLineCount);
     if (lines.size() < CloneFileLineCount) {
         setReason(reason, QStringLiteral("the file ends after %1 lines; a clone file has %2")
                               .arg(lines.size())
@@ -187,12 +212,10 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
                 QStringLiteral("%1 holds characters other than hex digits").arg(describeLine(i)));
             return CloneFileStatus::DataError;
         }
-        // The decoders and the receiver take upper-case digits.
-        lines[i] = std::move(lines[i]).toUpper(); // in place: the line is not shared
     }
 
-    ds.SetLine1 = QString::fromLatin1(lines[CloneFileLine::SetLine1]);
-    ds.SetLine2 = QString::fromLatin1(lines[CloneFileLine::SetLine2]);
+    ds.SetLine1 = hexLine(lines[CloneFileLine::SetLine1]);
+    ds.SetLine2 = hexLine(lines[CloneFileLine::SetLine2]);
     DecodeSettings(ds);
 
     for (int b = 0; b < BandCount; ++b) {
@@ -204,15 +227,15 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
         ds.MemText[e][Col::Note] = noteOf(lines[CloneFileLine::FirstEntryNote + e]);
     }
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
-        ds.EnableLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstEnable + i]);
+        ds.EnableLines[i] = hexLine(lines[CloneFileLine::FirstEnable + i]);
     DecodeEnable(ds);
 
     for (int i = 0; i < CloneFileLine::BankCount; ++i)
-        ds.BankLines[i] = QString::fromLatin1(lines[CloneFileLine::FirstBank + i]);
+        ds.BankLines[i] = hexLine(lines[CloneFileLine::FirstBank + i]);
     DecodeBanks(ds);
     ShowBanks(ds);
 
-    ds.GroupLine = QString::fromLatin1(lines[CloneFileLine::Group]);
+    ds.GroupLine = hexLine(lines[CloneFileLine::Group]);
     DecodeGroups(ds);
     ShowGroups(ds);
 

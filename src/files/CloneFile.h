@@ -15,9 +15,7 @@ namespace mtz4 {
 
 inline constexpr int CloneFileLineCount = CloneFileLine::Count;
 
-// No clone file is anywhere near this large, notes included (a full one is
-// some 200 KB): a larger file is refused before it is read.
-inline constexpr qint64 MaxCloneFileSize = 16 * 1024 * 1024;
+inline constexpr qint64 MaxCloneFileSize = CloneFileMaxBytes;
 
 enum class CloneFileStatus {
     Ok,

@@ -20,3 +20,11 @@ inline constexpr int Trailer = 2642;
 inline constexpr int Count = 2643;
 
 } // namespace mtz4::CloneFileLine
+
+namespace mtz4 {
+
+// No clone file is anywhere near this large, notes included (a full one is
+// some 200 KB): a larger file is refused before it is read.
+inline constexpr long long CloneFileMaxBytes = 16 * 1024 * 1024;
+
+} // namespace mtz4

@@ -214,6 +214,17 @@ private slots:
         QVERIFY2(error.find("missing.MZ4") != std::string::npos, error.c_str());
         QVERIFY(!saveCloneFile(dir.filePath("no/such/dir.MZ4").toStdString(), image, error));
 
+        // A directory, or a file far larger than any clone file, is refused
+        // and leaves the image as it was.
+        QFile huge(dir.filePath("huge.MZ4"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(mtz4::CloneFileMaxBytes + 1));
+        huge.close();
+        for (const QString& bad : {dir.path(), huge.fileName()}) {
+            QVERIFY(!loadCloneFile(bad.toStdString(), loaded, error));
+            QVERIFY2(error.find(bad.toStdString()) != std::string::npos, error.c_str());
+            QCOMPARE(loaded.bankSize(3), 7);
+        }
+
         const std::string raw = dir.filePath("image.bin").toStdString();
         QVERIFY2(saveRawImage(raw, image, error), error.c_str());
         QFile file(QString::fromStdString(raw));

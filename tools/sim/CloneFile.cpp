@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace mtz4::sim {
@@ -19,9 +19,11 @@ constexpr std::size_t EnableSlotDigits = 64;
 constexpr std::size_t BankSlotDigits = 64;
 constexpr int BanksPerLine = 16; // 16-bit sizes in a 32-byte block
 
-std::vector<std::string_view> splitLines(std::string_view text) {
+// The first `wanted` lines of the text; what follows them is never looked at.
+std::vector<std::string_view> splitLines(std::string_view text, std::size_t wanted) {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
+    lines.reserve(wanted);
+    while (!text.empty() && lines.size() < wanted) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         if (!line.empty() && line.back() == '\r')
@@ -80,7 +82,8 @@ bool writeWhole(const std::string& path, const std::string& data, std::string& e
 } // namespace
 
 bool applyCloneText(std::string_view text, MemoryImage& image, std::string& error) {
-    const std::vector<std::string_view> lines = splitLines(text);
+    const std::vector<std::string_view> lines =
+        splitLines(text, static_cast<std::size_t>(CloneFileLines));
     if (lines.empty() || lines[0] != CloneHeader) {
         error = "not a clone file: line 1 is not \"" + std::string(CloneHeader) + "\"";
         return false;
@@ -138,14 +141,33 @@ bool applyCloneText(std::string_view text, MemoryImage& image, std::string& erro
 }
 
 bool loadCloneFile(const std::string& path, MemoryImage& image, std::string& error) {
+    std::error_code code;
+    if (std::filesystem::is_directory(path, code)) {
+        error = "cannot open " + path + ": it is a directory";
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "cannot open " + path + ": " + std::strerror(errno);
         return false;
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (!applyCloneText(content.str(), image, error)) {
+    // Read in chunks and stop one chunk past the limit: a larger file is
+    // refused without costing its size in memory.
+    const auto limit = static_cast<std::size_t>(CloneFileMaxBytes);
+    std::string content;
+    char chunk[65536];
+    while (content.size() <= limit && in.read(chunk, sizeof chunk).gcount() > 0)
+        content.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        error = "cannot read " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    if (content.size() > limit) {
+        error = path + " is too large for a clone file (a clone file is far below " +
+                std::to_string(CloneFileMaxBytes / (1024 * 1024)) + " MiB)";
+        return false;
+    }
+    if (!applyCloneText(content, image, error)) {
         error = path + ": " + error;
         return false;
     }
