@@ -272,7 +272,7 @@ CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason) {
                                   .arg(DisplayPath(path)));
             return CloneFileStatus::FileOpenError;
         }
-        const QByteArray now = file.read(MaxCloneFileSize + 1);
+        const QByteArray now = file.read(CloneFileMaxBytes + 1);
         if (digestOf(now) != ds.CurrentFileDigest) {
             setReason(reason, QStringLiteral("%1 was changed by another program since it was "
                                              "opened or saved; use Save As to replace it")
@@ -296,18 +296,18 @@ CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason)
                                              "file is far below %3 MiB)")
                                   .arg(DisplayPath(path))
                                   .arg(info.size() / (1024 * 1024))
-                                  .arg(MaxCloneFileSize / (1024 * 1024)));
+                                  .arg(CloneFileMaxBytes / (1024 * 1024)));
             return CloneFileStatus::FileOpenError;
         };
-        if (info.size() > MaxCloneFileSize)
+        if (info.size() > CloneFileMaxBytes)
             return tooLarge();
         // At most one byte past the limit, in case the file grows meanwhile.
-        const QByteArray text = file.read(MaxCloneFileSize + 1);
+        const QByteArray text = file.read(CloneFileMaxBytes + 1);
         if (file.error() != QFileDevice::NoError) {
             setReason(reason, ReadFailureReason(path, file.errorString()));
             return CloneFileStatus::FileOpenError;
         }
-        if (text.size() > MaxCloneFileSize)
+        if (text.size() > CloneFileMaxBytes)
             return tooLarge();
         file.close();
         QString why;

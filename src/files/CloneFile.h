@@ -15,8 +15,6 @@ namespace mtz4 {
 
 inline constexpr int CloneFileLineCount = CloneFileLine::Count;
 
-inline constexpr qint64 MaxCloneFileSize = CloneFileMaxBytes;
-
 enum class CloneFileStatus {
     Ok,
     FileOpenError, // the file could not be opened, read or written, or it is too short
@@ -56,7 +54,7 @@ CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason 
 CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason = nullptr);
 
 // Loads the file at path (the load routine of Open and of the command-line
-// file). A file larger than MaxCloneFileSize is refused unread. On success
+// file). A file larger than CloneFileMaxBytes is refused unread. On success
 // CurrentFile becomes path and DataChanged false; on failure the data set is
 // unchanged. No input ends the program: running out of memory is a failure.
 CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);

@@ -221,7 +221,7 @@ private slots:
             QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.write(CloneFileText(*FactoryDataSet())) > 0);
-            QVERIFY(f.resize(MaxCloneFileSize + 1)); // sparse: costs no disk space
+            QVERIFY(f.resize(CloneFileMaxBytes + 1)); // sparse: costs no disk space
         }
         auto ds = FactoryDataSet();
         QString reason;
