@@ -10,6 +10,7 @@
 #include "app/WindowCloneView.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
+#include "editing/DataDelta.h"
 #include "editing/DataEditor.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryCommands.h"
@@ -128,8 +129,16 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     });
     connectCloneButtons();
     updateUndoActions();
-    connect(editor_, &DataEditor::changed, this,
-            [this](const QString&, DataParts parts) { showChangedParts(parts); });
+    connect(editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
+        showChangedParts(parts);
+        showCaption();
+    });
+    // Once undo has brought back what a stopped read replaced, its notice
+    // in the status bar no longer holds.
+    connect(editor_, &DataEditor::restored, this, [this] {
+        if (!ds_.PartlyRead && statusPanels_[0]->text().contains(partlyReadNotice()))
+            showStatusText(QString());
+    });
 }
 
 frmMain::~frmMain() = default;
@@ -405,20 +414,51 @@ LinkResult frmMain::runClone(CloneCommand command) {
         return LinkResult::Failure;
     const Run& run = runs.at(command);
     const QString name = QString::fromLatin1(run.name);
+    // A read replaces data: unsaved changes are offered a save first, and
+    // Cancel (or a save that did not happen) reads nothing.
+    if (run.reading && !askToSaveChanges())
+        return LinkResult::Failure;
+    const bool verifying = !run.reading && run.verifiable && mnuVerify_->isChecked();
 
     return runTransfer(name, run.reading, [&] {
-        // A write is preceded by a backup of what goes to the receiver.
-        if (!run.reading)
-            takeBackup(QStringLiteral("before write"));
+        // What was there before, in case the transfer goes wrong: before a
+        // read the data it replaces, before a write what goes to the receiver.
+        takeBackup(QStringLiteral("before ") + name);
+        // With Verify After Write, "Successed!!" waits for the read-back.
+        if (verifying)
+            link_.prompter().holdSuccess();
         LinkResult result = LinkResult::Failure;
-        editor_->apply(
-            name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); },
-            run.reading ? StepKind::Replace : StepKind::Transfer);
-        // A read that succeeded is followed by a backup of what it brought.
-        if (run.reading && result == LinkResult::Success && !link_.cancelled())
-            takeBackup(QStringLiteral("after read"));
-        if (result == LinkResult::Success && mnuVerify_->isChecked() && run.verifiable)
-            result = verifyWrite(command == CloneCommand::WriteAll);
+        if (run.reading) {
+            // One step of the history: Undo brings back the data as they
+            // were, whatever the read's outcome.
+            editor_->apply(
+                name, run.parts,
+                [&](DataSet& ds) {
+                    const auto before = std::make_unique<DataSet>(ds);
+                    result = run.procedure(link_, ds, *cloneView_);
+                    if (result == LinkResult::Success) {
+                        if (command == CloneCommand::ReadAll)
+                            ds.PartlyRead = false;
+                    } else if (!DataDelta(*before, ds).empty()) {
+                        ds.PartlyRead = true;
+                        partlyRead_ = true;
+                    }
+                },
+                StepKind::Read);
+            if (result == LinkResult::Success && !link_.cancelled())
+                takeBackup(QStringLiteral("after ") + name);
+        } else {
+            editor_->apply(
+                name, run.parts,
+                [&](DataSet& ds) { result = run.procedure(link_, ds, *cloneView_); },
+                StepKind::Transfer);
+        }
+        if (verifying) {
+            if (result == LinkResult::Success)
+                result = verifyWrite(command == CloneCommand::WriteAll);
+            else
+                link_.prompter().dropSuccess();
+        }
         return result;
     });
 }
@@ -430,17 +470,26 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
     link_.prompter().clearShown();
     backupProblem_.clear();
     verified_ = false;
+    partlyRead_ = false;
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
     cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
                     link_.lastPortError());
+    const auto addStatus = [this](const QString& text) {
+        statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; ") + text);
+    };
     if (verified_)
-        statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; Verified"));
+        addStatus(QStringLiteral("Verified"));
+    // A read that stopped part-way says how to get back what was there.
+    if (partlyRead_)
+        addStatus(ResourceText(2028, SystemTextLanguage())
+                      .arg(ResourceText(2001, SystemTextLanguage()) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
-        statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; no backup: ") +
-                                  backupProblem_);
+        addStatus(QStringLiteral("no backup: ") + backupProblem_);
+    // The panel may cut a long text: the tool tip shows it whole.
+    statusPanels_[0]->setToolTip(statusPanels_[0]->text());
     setTransferRunning(false, reading);
 
     if (closePending_)
@@ -451,14 +500,18 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
 LinkResult frmMain::verifyWrite(bool settings) {
     const VerifyOutcome outcome = VerifyWrite(link_, ds_, *cloneView_, settings);
     if (outcome.read != LinkResult::Success) {
+        link_.prompter().dropSuccess();
         if (!link_.cancelled())
             ShowReadResult(link_.prompter(), outcome.read);
         return LinkResult::Failure;
     }
     if (!outcome.differences.isEmpty()) {
+        link_.prompter().dropSuccess();
         link_.prompter().ask(VerifyFailedPrompt(outcome.differences));
         return LinkResult::Failure;
     }
+    // The write's "Successed!!" comes only now that the receiver agrees.
+    link_.prompter().releaseSuccess();
     verified_ = true;
     return LinkResult::Success;
 }
@@ -501,7 +554,28 @@ void frmMain::showBackups() {
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return;
     if (askToSaveChanges())
-        LoadCloneFile(dialog.chosenPath());
+        openBackupCopy(dialog.chosenPath());
+}
+
+bool frmMain::openBackupCopy(const QString& path) {
+    // A backup is never anyone's working file: it opens as a copy without a
+    // file of its own, so that Save asks for a name and cannot write over it.
+    const bool loaded = editor_->tryApply(
+        QStringLiteral("Open"), DataPart::Everything,
+        [&](DataSet& ds) {
+            if (!mtz4::LoadCloneFile(ds, path, prompter_))
+                return false;
+            ds.CurrentFile.clear();
+            ds.CurrentFileDigest.clear();
+            return true;
+        },
+        StepKind::Replace);
+    if (!loaded)
+        return false;
+    MSFlexGrid1_->setCurrentRow(1);
+    setCaption(ResourceText(2027, SystemTextLanguage()).arg(QFileInfo(path).fileName()) +
+               QStringLiteral(" - ") + Ref().AppTitle);
+    return true;
 }
 
 void frmMain::openRecent(const QString& path) {
@@ -605,6 +679,12 @@ void frmMain::buildStatusBar() {
 
 void frmMain::showStatusText(const QString& text) {
     statusPanels_[0]->setText(text);
+    statusPanels_[0]->setToolTip(text);
+}
+
+QString frmMain::partlyReadNotice() {
+    // The text before the name of the step to undo.
+    return ResourceText(2028, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
 }
 
 QLabel* frmMain::statusPanel(int index) const {
@@ -660,7 +740,7 @@ void frmMain::Form_Load(const QString& commandFile) {
     mnuQuickRead_->setChecked(ReadQuickRead());
     mnuVerify_->setChecked(ReadVerifyAfterWrite());
 
-    setWindowTitle(Ref().AppTitle);
+    setCaption(Ref().AppTitle);
     TabStrip1_Click();
 
     if (!commandFile.isEmpty())
@@ -681,7 +761,18 @@ void frmMain::showChangedParts(DataParts parts) {
 }
 
 void frmMain::showCurrentFileCaption() {
-    setWindowTitle(ds_.CurrentFile.isEmpty() ? Ref().AppTitle : FileCaption(ds_.CurrentFile));
+    setCaption(ds_.CurrentFile.isEmpty() ? Ref().AppTitle : FileCaption(ds_.CurrentFile));
+}
+
+void frmMain::setCaption(const QString& caption) {
+    caption_ = caption;
+    showCaption();
+}
+
+void frmMain::showCaption() {
+    // Data partly read from the receiver are marked as such, whatever file
+    // the caption names.
+    setWindowTitle(ds_.PartlyRead ? caption_ + ResourceText(2026, SystemTextLanguage()) : caption_);
 }
 
 bool frmMain::askToSaveChanges() {
@@ -722,7 +813,7 @@ void frmMain::putFactoryData(const QString& step, int model, StepKind kind) {
         },
         kind);
     cbbBank_->setCurrentIndex(BankListAll);
-    setWindowTitle(Ref().AppTitle);
+    setCaption(Ref().AppTitle);
 }
 
 void frmMain::showModelSelection(int model) {
@@ -766,7 +857,9 @@ bool frmMain::LoadCloneFile(const QString& path) {
 }
 
 bool frmMain::mnuFileSave_Click() {
-    if (ds_.CurrentFile.isEmpty())
+    // Data partly read from the receiver are a mixture that the current file
+    // never held: they are saved only under a name the user chooses.
+    if (ds_.CurrentFile.isEmpty() || ds_.PartlyRead)
         return mnuFileSaveAs_Click();
     if (!SaveCurrentCloneFile(ds_, prompter_))
         return false;
@@ -802,7 +895,7 @@ bool frmMain::mnuExport_Click() {
     }
     // The caption names the CSV file; the clone file stays the current file,
     // so that Save never writes clone format over the CSV file.
-    setWindowTitle(FileCaption(path));
+    setCaption(FileCaption(path));
     return true;
 }
 
@@ -823,7 +916,7 @@ bool frmMain::mnuImport_Click() {
     if (!complete)
         return false;
     MSFlexGrid1_->setCurrentRow(1);
-    setWindowTitle(Ref().AppTitle);
+    setCaption(Ref().AppTitle);
     return true;
 }
 

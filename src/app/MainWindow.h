@@ -90,8 +90,9 @@ public:
     int NewDataSet();
     // File > Open. Returns true when a file was loaded.
     bool mnuFileOpen_Click();
-    // File > Save: to the current file without a dialog, else as Save As.
-    // Returns true when the data were saved.
+    // File > Save: to the current file without a dialog, else (no current
+    // file, or data partly read from the receiver) as Save As. Returns true
+    // when the data were saved.
     bool mnuFileSave_Click();
     // File > Save As: always asks for the file. Returns true when saved.
     bool mnuFileSaveAs_Click();
@@ -123,7 +124,10 @@ public:
 
     // Runs a clone command as one step of the editor, with every other
     // command disabled until it has ended; a second command while one runs
-    // is refused. Memory reads are quick reads while Tool > Quick Read is
+    // is refused. A read first asks about unsaved changes ("Save changes to
+    // settings?"; Cancel reads nothing), every transfer is preceded by a
+    // backup, and a read is one step of the undo history whatever its
+    // outcome. Memory reads are quick reads while Tool > Quick Read is
     // checked. Returns the command's outcome.
     LinkResult runClone(CloneCommand command);
     // Tool > Compare With Receiver: reads the receiver into a separate data
@@ -131,7 +135,8 @@ public:
     void compareWithReceiver();
     // File > Compare With File: the differences with a clone file.
     void compareWithFile();
-    // File > Backups: the list of automatic backups; opens the chosen one.
+    // File > Backups: the list of automatic backups; opens a copy of the
+    // chosen one.
     void showBackups();
     // File > Open Recent: opens a file of the list (one that no longer
     // exists is taken off it, with a message).
@@ -213,6 +218,14 @@ private:
     // inner area, the start size.
     void fitFrameToStartSize();
     void showCurrentFileCaption();
+    // The caption: `caption` (the application title, or the file it names),
+    // marked while the data are partly read from the receiver.
+    void setCaption(const QString& caption);
+    void showCaption();
+    // The start of the status bar's notice after a read that stopped part-way.
+    static QString partlyReadNotice();
+    // Opens a backup as a copy: no current file, a caption that says so.
+    bool openBackupCopy(const QString& path);
 
     DataSet& ds_;
     Link& link_;
@@ -229,6 +242,8 @@ private:
     bool closePending_ = false; // the user closed the window during a transfer
     QString backupProblem_;     // why the last transfer's backup was not written
     bool verified_ = false;     // the last transfer's write was read back and agreed
+    bool partlyRead_ = false;   // the last transfer was a read that stopped part-way
+    QString caption_;           // the caption without the partly-read mark
     QAction* mnuVerify_ = nullptr;
     QMenu* mnuRecent_ = nullptr;
     QSize startSize_;

@@ -69,6 +69,11 @@ constexpr NumberedText Texts[] = {
     {2023, "Com&pare With Receiver...", "受信機と比較(&P)..."},
     {2024, "&Clear List", "一覧を消去(&C)"},
     {2025, "&Verify After Write", "書き込み後に照合(&V)"},
+    // Captions and status lines of read safety (2026..).
+    {2026, " (partly read from the receiver)", " (一部のみ受信機から読み出し)"},
+    {2027, "%1 (backup)", "%1 (バックアップ)"},
+    {2028, "the data are partly from the receiver; Edit > %1 brings back what was there",
+     "データの一部だけが受信機のものです。編集 > %1 で読み出し前に戻せます"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

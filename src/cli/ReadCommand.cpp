@@ -38,7 +38,7 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&view] { view.endLine(); };
     // "Successed!!" only once the file is written.
-    prompter.holdSuccess();
+    link.prompter().holdSuccess();
 
     const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;
     LinkResult result = LinkResult::Failure;
@@ -57,14 +57,14 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     // A stopped read is not saved, so that a partial read is never taken for
     // a good one.
     if (status != ExitSuccess) {
-        prompter.dropSuccess();
+        link.prompter().dropSuccess();
         return status;
     }
     if (!SaveCloneFile(*ds, args.output, prompter)) {
-        prompter.dropSuccess();
+        link.prompter().dropSuccess();
         return ExitFailure;
     }
-    prompter.releaseSuccess();
+    link.prompter().releaseSuccess();
     return ExitSuccess;
 }
 

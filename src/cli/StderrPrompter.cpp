@@ -1,33 +1,19 @@
 #include "cli/StderrPrompter.h"
 
+#include <QStringList>
+
 #include <cstdio>
-#include <utility>
 
 namespace mtz4::cli {
 
 PromptAnswer StderrPrompter::ask(const Prompt& prompt) {
     const bool plain = prompt.icon == PromptIcon::Information || prompt.icon == PromptIcon::None;
-    if (plain && holding_) {
-        held_.append(prompt.text);
-    } else if (!(plain && quiet_)) {
+    if (!(plain && quiet_)) {
         note(plain ? prompt.text
                    : (prompt.title.isEmpty() ? QString() : prompt.title + QStringLiteral(": ")) +
                          prompt.text);
     }
     return prompt.buttons == PromptButtons::Ok ? PromptAnswer::Ok : prompt.defaultAnswer;
-}
-
-void StderrPrompter::releaseSuccess() {
-    holding_ = false;
-    const QStringList texts = std::exchange(held_, {});
-    if (!quiet_)
-        for (const QString& text : texts)
-            note(text);
-}
-
-void StderrPrompter::dropSuccess() {
-    holding_ = false;
-    held_.clear();
 }
 
 void StderrPrompter::note(const QString& text) {

@@ -2,8 +2,6 @@
 
 #include "model/Prompter.h"
 
-#include <QStringList>
-
 #include <functional>
 
 namespace mtz4::cli {
@@ -21,13 +19,6 @@ public:
     PromptAnswer ask(const Prompt& prompt) override;
     void explain(const QString& reason) override { note(reason); }
 
-    // While held, success messages wait instead of being written: a command
-    // that still has work after the link's success (saving the file read)
-    // releases them only once that has worked, and drops them otherwise.
-    void holdSuccess() { holding_ = true; }
-    void releaseSuccess();
-    void dropSuccess();
-
     // Called before each message is written (the progress display ends its
     // line there).
     std::function<void()> beforeMessage;
@@ -38,8 +29,6 @@ public:
 
 private:
     bool quiet_;
-    bool holding_ = false;
-    QStringList held_;
 };
 
 } // namespace mtz4::cli

@@ -24,7 +24,7 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
 
     // With --verify the success message waits for the read-back.
     if (args.verify)
-        prompter.holdSuccess();
+        link.prompter().holdSuccess();
     LinkResult result = LinkResult::Failure;
     switch (args.scope) {
     case Scope::Settings:
@@ -40,16 +40,16 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
     if (args.verify && result == LinkResult::Success) {
         const VerifyOutcome outcome = VerifyWrite(link, *ds, view, args.scope == Scope::All);
         if (outcome.read != LinkResult::Success) {
-            prompter.dropSuccess();
+            link.prompter().dropSuccess();
             prompter.error(QStringLiteral("Read Failed..."));
             return finishLinkCommand(link, LinkResult::Failure, prompter);
         }
         if (!outcome.differences.isEmpty()) {
-            prompter.dropSuccess();
+            link.prompter().dropSuccess();
             prompter.ask(VerifyFailedPrompt(outcome.differences));
             return ExitFailure;
         }
-        prompter.releaseSuccess();
+        link.prompter().releaseSuccess();
         if (!args.quiet)
             prompter.note(QStringLiteral("Verified"));
     }

@@ -22,12 +22,14 @@ struct DataDelta::Rest {
     int ModelIndex = 0;
     SettingsRecord settings;
     BankControls bank;
+    bool PartlyRead = false;
 
     explicit Rest(const DataSet& ds)
         : VfoData(ds.VfoData), VfoText(ds.VfoText), BankSize(ds.BankSize), BankText(ds.BankText),
           GroupFlag(ds.GroupFlag), SetLine1(ds.SetLine1), SetLine2(ds.SetLine2),
           GroupLine(ds.GroupLine), BankLines(ds.BankLines), EnableLines(ds.EnableLines),
-          ModelIndex(ds.ModelIndex), settings(ds.settings), bank(ds.bank) {}
+          ModelIndex(ds.ModelIndex), settings(ds.settings), bank(ds.bank),
+          PartlyRead(ds.PartlyRead) {}
 
     void putInto(DataSet& ds) const {
         ds.VfoData = VfoData;
@@ -43,6 +45,7 @@ struct DataDelta::Rest {
         ds.ModelIndex = ModelIndex;
         ds.settings = settings;
         ds.bank = bank;
+        ds.PartlyRead = PartlyRead;
     }
 
     bool operator==(const Rest&) const = default;

@@ -25,7 +25,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(DataParts)
 // What a step means for the undo history.
 enum class StepKind {
     Edit,     // the user's own change: it can be undone
-    Replace,  // the data come from elsewhere (Open, New, a clone read): the history ends
+    Read,     // a clone read: undone as a whole, also when it only marked the data as changed
+    Replace,  // the data come from elsewhere (Open, New): the history ends
     Transfer, // a clone write: only what the encoders rebuild changes; no step of its own
 };
 

@@ -69,9 +69,10 @@ QString UndoHistory::redoText() const {
 }
 
 void UndoHistory::aboutToChange(StepKind kind) {
-    if (depth_++ > 0 || kind != StepKind::Edit)
+    if (depth_++ > 0)
         return;
-    before_ = std::make_unique<DataSet>(editor_.data());
+    if (kind == StepKind::Edit || kind == StepKind::Read)
+        before_ = std::make_unique<DataSet>(editor_.data());
 }
 
 void UndoHistory::stepEnded(const QString& name, DataParts parts, StepKind kind, bool happened) {
@@ -80,16 +81,20 @@ void UndoHistory::stepEnded(const QString& name, DataParts parts, StepKind kind,
     const DataSet& now = editor_.data();
     switch (kind) {
     case StepKind::Edit:
+    case StepKind::Read:
         if (happened && before_) {
             DataDelta delta(*before_, now);
-            if (!delta.empty())
+            // A read that brought exactly the data there were still made
+            // them unsaved; undoing it makes them saved again.
+            const bool flagOnly = kind == StepKind::Read && before_->DataChanged != now.DataChanged;
+            if (!delta.empty() || flagOnly)
                 stack_->push(new UndoStep(editor_, name, parts, std::move(delta)));
         }
         break;
     case StepKind::Replace:
         if (happened) {
-            // The data come from a file or the factory (nothing to save) or
-            // from the receiver (not saved anywhere yet).
+            // The data come from a file or the factory: nothing to save,
+            // unless loading them repaired something.
             stack_->clear();
             if (now.DataChanged)
                 stack_->resetClean();

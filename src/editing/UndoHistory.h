@@ -12,9 +12,10 @@ namespace mtz4 {
 // Undo and redo of the window's changes to the data set. Every step of the
 // editor that the user made (StepKind::Edit) and that changed the data
 // becomes one entry of the history, named after the step ("Clear 03-012");
-// Open, New and a clone read end the history. Undo and redo count as changes
-// (DataChanged), except that coming back to the state last saved or loaded
-// clears the flag.
+// so does every clone read that changed the data or the change flag
+// (StepKind::Read, "Read ALL"), whether it ended well or not. Open and New
+// end the history. Undo and redo count as changes (DataChanged), except that
+// coming back to the state last saved or loaded clears the flag.
 class UndoHistory : public QObject {
     Q_OBJECT
 public:

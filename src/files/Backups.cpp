@@ -1,12 +1,13 @@
 #include "files/Backups.h"
 
 #include "files/CloneFile.h"
-#include "files/FileBytes.h"
+#include "files/FileAccess.h"
 #include "reference/ReferenceTables.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <memory>
@@ -18,19 +19,30 @@ namespace {
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
 const QString Suffix = QStringLiteral(".MZ4");
 
-// "2026-12-08 05-12-33 MT-Z4J after read.MZ4", with " (2)" and so on before
-// the suffix when two backups fall in the same second.
+// "2026-12-08 05-12-33 MT-Z4J before Read ALL.MZ4", with " (2)" and so on
+// before the suffix when two backups fall in the same second. Only names of
+// this program's own occasions match, so that a file the user keeps in the
+// folder is neither listed nor pruned.
 const QRegularExpression& NamePattern() {
-    static const QRegularExpression pattern(
-        QStringLiteral("^(\\d{4}-\\d{2}-\\d{2} \\d{2}-\\d{2}-\\d{2}) (MT-\\S+(?: [TE])?) "
-                       "(.+?)(?: \\((\\d+)\\))?\\.MZ4$"));
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d{4}-\\d{2}-\\d{2} \\d{2}-\\d{2}-\\d{2}) (MT-\\S+(?: [TE])?) "
+        "((?:before|after) (?:read|write|(?:Read|Write) (?:ALL|Memory|Settings|Bank|Group)))"
+        "(?: \\((\\d+)\\))?\\.MZ4$"));
     return pattern;
 }
 
-void Prune(const QString& folder) {
-    const QList<BackupInfo> backups = ListBackups(folder, false);
-    for (int i = BackupsKept; i < backups.size(); ++i)
-        QFile::remove(backups[i].path);
+// Keeps the newest BackupsKept backups and always the one just written.
+// Backups dated after `now` (the clock was set back since they were written)
+// go first: they are older than their names say, and counting them as the
+// newest would make every new backup the oldest, pruned at once.
+void Prune(const QString& folder, const QString& justWritten, const QDateTime& now) {
+    QList<BackupInfo> backups = ListBackups(folder, false);
+    std::stable_partition(backups.begin(), backups.end(),
+                          [&now](const BackupInfo& b) { return b.when <= now; });
+    for (int i = BackupsKept; i < backups.size(); ++i) {
+        if (QFileInfo(backups[i].path) != QFileInfo(justWritten))
+            QFile::remove(backups[i].path);
+    }
 }
 
 } // namespace
@@ -47,20 +59,23 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
             *error = why;
         return QString();
     };
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("cannot make the folder %1").arg(folder));
     const QString stem = when.toString(TimeFormat) + QLatin1Char(' ') + ModelName(ds.ModelIndex) +
                          QLatin1Char(' ') + occasion;
     QString path = QDir(folder).filePath(stem + Suffix);
     for (int n = 2; QFileInfo::exists(path); ++n)
         path = QDir(folder).filePath(stem + QStringLiteral(" (%1)").arg(n) + Suffix);
 
+    if (!QDir().mkpath(folder))
+        return fail(WriteFailureReason(path, QStringLiteral("the folder cannot be made")));
+
     // The text is made from a copy: making it runs the encoders, and the data
     // set the user works on is to stay exactly as it is.
     auto copy = std::make_unique<DataSet>(ds);
-    if (!SaveFileBytes(path, CloneFileText(*copy)))
-        return fail(QStringLiteral("cannot write %1").arg(path));
-    Prune(folder);
+    const QByteArray text = CloneFileText(*copy);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return fail(WriteFailureReason(path, file.errorString()));
+    Prune(folder, path, when);
     return path;
 }
 

@@ -254,6 +254,7 @@ CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason)
         ds.CurrentFile = path;
         ds.CurrentFileDigest = digestOf(text);
         ds.DataChanged = false;
+        ds.PartlyRead = false;
         return CloneFileStatus::Ok;
     } catch (const std::bad_alloc&) {
         setReason(reason,
@@ -319,6 +320,7 @@ CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason)
         ds.CurrentFile = path;
         ds.CurrentFileDigest = digestOf(text);
         ds.DataChanged = false;
+        ds.PartlyRead = false;
         return status;
     } catch (const std::bad_alloc&) {
         setReason(reason,

@@ -44,7 +44,8 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
 
 // Writes the data set to path. The old file is replaced only once the new one
 // is complete, so a failed save leaves it intact. On success CurrentFile
-// becomes path and DataChanged false; on failure both are unchanged.
+// becomes path, DataChanged and PartlyRead false; on failure all three are
+// unchanged.
 CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
 
 // The Save command's save onto CurrentFile. Refused (FileOpenError, nothing
@@ -55,7 +56,7 @@ CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason = nullptr);
 
 // Loads the file at path (the load routine of Open and of the command-line
 // file). A file larger than CloneFileMaxBytes is refused unread. On success
-// CurrentFile becomes path and DataChanged false; on failure the data set is
+// CurrentFile becomes path, DataChanged and PartlyRead false; on failure the data set is
 // unchanged. No input ends the program: running out of memory is a failure.
 CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
 

@@ -1,5 +1,6 @@
 #include "model/DataDiff.h"
 
+#include "model/RecordCodec.h"
 #include "model/RowLabels.h"
 #include "reference/SettingControls.h"
 
@@ -46,6 +47,38 @@ bool EntryEmpty(const DataSet& ds, int e) {
     return !ds.MemEnable[e] && ds.MemData[e][Col::Freq] == 0.0;
 }
 
+// Where each column of a record lies in its encoded bytes.
+struct CodedField {
+    int column;
+    int byte;
+    int bytes;
+};
+constexpr CodedField CodedFields[] = {
+    {Col::Freq, 0, 4},      {Col::Mode, 4, 1},    {Col::Step, 5, 1},  {Col::Shift, 6, 4},
+    {Col::ShiftDir, 10, 1}, {Col::Option, 11, 1}, {Col::Tone, 12, 1}, {Col::Secret, 13, 1},
+    {Col::Carrier, 14, 1},  {Col::Skip, 17, 1},   {Col::Name, 26, 6},
+};
+
+// The record's columns whose display texts agree but whose bytes to the
+// receiver differ: the decoder keeps some codes as read (a shift direction
+// of 10h shows "OFF" as 00h does), and those reach the receiver as they are.
+// `shown(column)` tells whether a line was already given for the column.
+template <typename Shown>
+void noteCodes(QList<DataDifference>& out, const QString& where, const QString& mine,
+               const QString& other, Shown shown) {
+    if (mine == other)
+        return;
+    for (const CodedField& f : CodedFields) {
+        const QString a = mine.mid(f.byte * 2, f.bytes * 2);
+        const QString b = other.mid(f.byte * 2, f.bytes * 2);
+        if (a != b && !shown(f.column))
+            out.append({where,
+                        (f.column == Col::Skip ? QStringLiteral("Skip") : FieldName(f.column)) +
+                            QStringLiteral(" code"),
+                        a, b});
+    }
+}
+
 } // namespace
 
 QString DataDifference::text() const {
@@ -69,14 +102,21 @@ QList<DataDifference> CompareData(const DataSet& mine, const DataSet& other) {
         note(where, QStringLiteral("Enabled"), YesNo(mine.MemEnable[e]), YesNo(other.MemEnable[e]));
         for (int c = 0; c <= Col::Name; ++c)
             note(where, FieldName(c), mine.MemText[e][c], other.MemText[e][c]);
-        note(where, QStringLiteral("Skip"), YesNo(mine.MemData[e][Col::Skip] != 0.0),
-             YesNo(other.MemData[e][Col::Skip] != 0.0));
+        const bool skipMine = mine.MemData[e][Col::Skip] != 0.0;
+        const bool skipOther = other.MemData[e][Col::Skip] != 0.0;
+        note(where, QStringLiteral("Skip"), YesNo(skipMine), YesNo(skipOther));
+        noteCodes(out, where, EncodeMem(mine, e), EncodeMem(other, e), [&](int c) {
+            return c == Col::Skip ? skipMine != skipOther
+                                  : mine.MemText[e][c] != other.MemText[e][c];
+        });
     }
 
     for (int b = 0; b < BandCount; ++b) {
+        const QString where = QStringLiteral("Band %1").arg(b);
         for (int c = 0; c <= Col::Note; ++c)
-            note(QStringLiteral("Band %1").arg(b), FieldName(c), mine.VfoText[b][c],
-                 other.VfoText[b][c]);
+            note(where, FieldName(c), mine.VfoText[b][c], other.VfoText[b][c]);
+        noteCodes(out, where, EncodeVFO(mine, b), EncodeVFO(other, b),
+                  [&](int c) { return mine.VfoText[b][c] != other.VfoText[b][c]; });
     }
 
     for (int b = 0; b < BankCount; ++b)

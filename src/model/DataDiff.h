@@ -25,7 +25,10 @@ struct DataDifference {
 // entries (labelled by `mine`'s row labels; the enable flag, the display
 // texts and the skip mark), the VFO bands, the bank sizes, the group boxes
 // and the offered settings (by their captions and the texts of their
-// values). Entries empty in both are alike whatever they hold.
+// values). Beyond what the texts show, the bytes that go to the receiver: a
+// coded field of an entry or band whose texts agree but whose code differs
+// ("03-012 Shift code: 00 -> 10"). Entries empty in both are alike whatever
+// they hold.
 QList<DataDifference> CompareData(const DataSet& mine, const DataSet& other);
 
 } // namespace mtz4

@@ -46,6 +46,11 @@ struct DataSet {
 
     // True when the data differ from what was last loaded, saved or created.
     bool DataChanged = false;
+    // True when a read from the receiver stopped part-way after it had
+    // replaced some of the data: they are then partly the receiver's and
+    // partly what was there before, a mixture that no file holds. Loading,
+    // saving and New clear it, and so does a complete Read ALL.
+    bool PartlyRead = false;
     // Full path of the clone file last loaded or saved; empty when none.
     QString CurrentFile;
     // Digest of that file's bytes as loaded or saved, to see whether another

@@ -42,6 +42,7 @@ void ApplyFactoryData(DataSet& ds) {
     ds.CurrentFile.clear();
     ds.CurrentFileDigest.clear();
     ds.DataChanged = false;
+    ds.PartlyRead = false;
 }
 
 void MakeFactoryDataSet(DataSet& ds, int model) {

@@ -3,7 +3,7 @@
 // written back reaches the receiver, the failure paths show their messages
 // in order, a cancelled read leaves what a failed read leaves, and no
 // command can start while one runs.
-#include "ShellTestSupport.h"
+#include "WindowCloneSupport.h"
 
 #include "editing/BankPage.h"
 #include "editing/MemoryGrid.h"
@@ -12,8 +12,6 @@
 #include "editing/VfoGrid.h"
 #include "files/Backups.h"
 #include "link/Link.h"
-#include "support/RandomData.h"
-#include "support/SimRunner.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,10 +57,6 @@ private:
 
 namespace {
 
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
-
 // The entry blocks (0A00h..) a list of commands reads.
 int entryReads(const QStringList& commands) {
     int reads = 0;
@@ -74,25 +68,6 @@ int entryReads(const QStringList& commands) {
             ++reads;
     }
     return reads;
-}
-
-// A random data set of model 0 saved as the receiver's image.
-std::unique_ptr<DataSet> receiverImage(const QString& path, quint32 seed) {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, Model::MTZ4J);
-    QRandomGenerator rng(seed);
-    FillRandomDataSet(*ds, rng, Model::MTZ4J);
-    ds->settings.optLamp = 2;
-    ds->settings.chkATT = 1;
-    SaveCloneFile(*ds, path);
-    return ds;
-}
-
-bool startSim(SimRunner& sim, const QStringList& args) {
-    if (!sim.start(args))
-        return false;
-    qputenv("MTZ4_COM1", sim.device().toLocal8Bit());
-    return true;
 }
 
 } // namespace
@@ -255,9 +230,12 @@ void WindowCloneTest::cancelledReadAndCommandsDuringATransfer() {
     QVERIFY(w.bankPage()->isEnabledTo(w.bankPage()->parentWidget()));
     QVERIFY(w.memoryPage()->cmbCancel->isHidden());
 
-    // The link works again for the next command.
+    // The link works again for the next command (which asks first: the
+    // data read so far are not saved).
+    shell.prompter.script({PromptAnswer::No});
     action(w, "mnuReSet")->trigger();
-    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
+    QCOMPARE(shell.prompter.texts(), (QStringList{QStringLiteral("Save changes to settings?"),
+                                                  QStringLiteral("Successed!!")}));
 }
 
 // Closing cancels a read, then asks about the data read so far; closing
@@ -299,8 +277,8 @@ void WindowCloneTest::closingDuringATransfer() {
     }
 }
 
-// A backup after each successful read and before each write; one that
-// cannot be written is told in the status bar and stops nothing.
+// A backup before each read and write and after each successful read; one
+// that cannot be written is told in the status bar and stops nothing.
 void WindowCloneTest::backupsAroundTransfers() {
     QDir(BackupFolder()).removeRecursively();
     SimRunner sim;
@@ -311,11 +289,11 @@ void WindowCloneTest::backupsAroundTransfers() {
     frmMain& w = shell.window();
     action(w, "mnuReSet")->trigger();
     action(w, "mnuWrSet")->trigger();
-    const QList<BackupInfo> backups = ListBackups();
-    QCOMPARE(backups.size(), 2);
-    QCOMPARE(backups.at(0).occasion, QStringLiteral("before write"));
-    QCOMPARE(backups.at(1).occasion, QStringLiteral("after read"));
-    QCOMPARE(backups.at(1).model, QStringLiteral("MT-Z4J"));
+    QStringList occasions;
+    for (const BackupInfo& b : ListBackups())
+        occasions << b.occasion + QLatin1Char(' ') + b.model;
+    QCOMPARE(occasions, (QStringList{"before Write Settings MT-Z4J", "after Read Settings MT-Z4J",
+                                     "before Read Settings MT-Z4J"}));
 
     // A file where the folder should be: the read still succeeds.
     QVERIFY(QDir(BackupFolder()).removeRecursively());
@@ -323,9 +301,15 @@ void WindowCloneTest::backupsAroundTransfers() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     shell.prompter.clear();
+    shell.prompter.script({PromptAnswer::No});
     action(w, "mnuReSet")->trigger();
-    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
-    QVERIFY(w.statusPanel(0)->text().contains(QStringLiteral("no backup")));
+    QCOMPARE(shell.prompter.texts(), (QStringList{QStringLiteral("Save changes to settings?"),
+                                                  QStringLiteral("Successed!!")}));
+    // The reason in the same plain words as a failed save.
+    QVERIFY2(w.statusPanel(0)->text().contains(
+                 QStringLiteral("no backup: cannot write %1").arg(BackupFolder())),
+             qPrintable(w.statusPanel(0)->text()));
+    QVERIFY(w.statusPanel(0)->text().contains(QStringLiteral("is not a folder")));
     QFile::remove(BackupFolder());
 }
 
@@ -365,8 +349,9 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
     OpenPlacementStore()->remove(QStringLiteral("Tool"));
 }
 
-// Tool > Verify After Write reads back a memory write: agreement shows in
-// the status bar, a receiver that stores something else fails the write.
+// Tool > Verify After Write reads back a memory write: "Successed!!" comes
+// only once the read-back agrees, and the status bar says so; a receiver
+// that stores something else fails the write without a success message.
 void WindowCloneTest::verifyAfterWrite() {
     for (const bool corrupting : {false, true}) {
         SimRunner sim;
@@ -385,12 +370,15 @@ void WindowCloneTest::verifyAfterWrite() {
         QCOMPARE(w.runClone(frmMain::CloneCommand::WriteAll),
                  corrupting ? LinkResult::Failure : LinkResult::Success);
         const QStringList texts = shell.prompter.texts();
-        QCOMPARE(texts.first(), QStringLiteral("Successed!!"));
         if (corrupting) {
-            QCOMPARE(texts.size(), 2);
-            QVERIFY(texts.at(1).startsWith(QStringLiteral("The receiver holds something else")));
-        } else {
             QCOMPARE(texts.size(), 1);
+            QVERIFY(texts.at(0).startsWith(QStringLiteral("The receiver holds something else")));
+        } else {
+            QCOMPARE(texts, QStringList{QStringLiteral("Successed!!")});
+            // The read-back came after the write's end.
+            const QStringList commands = sim.commands();
+            QVERIFY(commands.indexOf(QStringLiteral("QZ~FINISH")) < commands.size() - 1);
+            QVERIFY(commands.last().endsWith(QLatin1Char('R')));
             QVERIFY2(w.statusPanel(0)->text().endsWith(QStringLiteral("; Verified")),
                      qPrintable(w.statusPanel(0)->text()));
         }

@@ -244,6 +244,14 @@ void Mtz4ctlTest::diffAndChirpFormat() {
     QCOMPARE(runCtl({QStringLiteral("diff"), a, files.path(QStringLiteral("none.MZ4"))}).exitCode,
              2);
     QCOMPARE(runCtl({QStringLiteral("diff"), a}).exitCode, 2);
+    // A code that only the bytes to the receiver show: shift direction 10h
+    // reads "OFF" as 00h does.
+    const QString coded = files.path(QStringLiteral("coded.MZ4"));
+    ds->MemData[12][Col::ShiftDir] = 0x10;
+    QCOMPARE(SaveCloneFile(*ds, coded), CloneFileStatus::Ok);
+    const CtlRun codeOnly = runCtl({QStringLiteral("diff"), b, coded});
+    QCOMPARE(codeOnly.exitCode, 1);
+    QCOMPARE(codeOnly.output, QStringLiteral("00-012 Shift code: 00 -> 10\n"));
 
     const QString chirp = files.path(QStringLiteral("chirp.csv"));
     QCOMPARE(runCtl({QStringLiteral("export"), QStringLiteral("--format"), QStringLiteral("chirp"),

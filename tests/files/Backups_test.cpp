@@ -14,6 +14,7 @@ class BackupsTest : public QObject {
 
 private slots:
     void writtenListedAndPruned();
+    void pruningTouchesOnlyBackupsAndSurvivesAClockSetBack();
     void aFolderThatCannotBeWritten();
 };
 
@@ -53,6 +54,40 @@ void BackupsTest::writtenListedAndPruned() {
     QVERIFY(!QFile::exists(first) && !QFile::exists(second));
 }
 
+void BackupsTest::pruningTouchesOnlyBackupsAndSurvivesAClockSetBack() {
+    QTemporaryDir dir;
+    DataSet ds;
+    MakeFactoryDataSet(ds, 0);
+    QString error;
+    // Files of the user's own in the folder, one named almost like a backup.
+    const QStringList own = {dir.filePath(QStringLiteral("radio.MZ4")),
+                             dir.filePath(QStringLiteral("2020-01-01 00-00-00 MT-Z4J mine.MZ4"))};
+    for (const QString& path : own) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    // Backups written before the clock was set back by a year.
+    const QDateTime future(QDate(2027, 6, 1), QTime(12, 0, 0));
+    for (int i = 0; i < BackupsKept; ++i)
+        QVERIFY(!WriteBackup(ds, QStringLiteral("before Write ALL"), future.addSecs(i), &error,
+                             dir.path())
+                     .isEmpty());
+    // Every backup written since is kept; the future-dated ones go first.
+    const QDateTime now(QDate(2026, 6, 1), QTime(12, 0, 0));
+    QStringList written;
+    for (int i = 0; i < 3; ++i)
+        written << WriteBackup(ds, QStringLiteral("before Read ALL"), now.addSecs(i), &error,
+                               dir.path());
+    for (const QString& path : written + own)
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+    const QList<BackupInfo> backups = ListBackups(dir.path(), false);
+    QCOMPARE(backups.size(), BackupsKept);
+    QVERIFY(!QFile::exists(
+        dir.filePath(QStringLiteral("2027-06-01 12-00-00 MT-Z4J before Write ALL.MZ4"))));
+    QVERIFY(QFile::exists(
+        dir.filePath(QStringLiteral("2027-06-01 12-00-03 MT-Z4J before Write ALL.MZ4"))));
+}
+
 void BackupsTest::aFolderThatCannotBeWritten() {
     QTemporaryDir dir;
     const QString blocked = dir.filePath(QStringLiteral("backups"));
@@ -65,7 +100,10 @@ void BackupsTest::aFolderThatCannotBeWritten() {
     QVERIFY(
         WriteBackup(ds, QStringLiteral("after read"), QDateTime::currentDateTime(), &error, blocked)
             .isEmpty());
-    QVERIFY(error.contains(blocked));
+    // In the plain words of a failed save.
+    QVERIFY2(error.startsWith(QStringLiteral("cannot write %1/").arg(blocked)) &&
+                 error.endsWith(QStringLiteral(": %1 is not a folder").arg(blocked)),
+             qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(BackupsTest)

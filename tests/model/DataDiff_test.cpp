@@ -57,6 +57,13 @@ void DataDiffTest::everyKindOfField() {
          },
          {"Settings AF volume level: 20 -> 7", "Settings Lamp: 5sec -> ON",
           "Settings Charge Time: 12 hrs. -> 4 hrs.", "Settings Attenuator: off -> on"}},
+        // Codes the texts do not show, as they go to the receiver.
+        {[](DataSet& ds) {
+             ds.MemData[12][Col::ShiftDir] = 0x10; // its text stays as it was
+             ds.MemData[12][Col::Option] = 9;
+         },
+         {"00-012 Shift code: 00 -> 10", "00-012 Option code: 00 -> 09"}},
+        {[](DataSet& ds) { ds.VfoData[2][Col::ShiftDir] = 3; }, {"Band 2 Shift code: 00 -> 03"}},
     };
     auto mine = std::make_unique<DataSet>();
     MakeFactoryDataSet(*mine, 0);
