@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
-#include <QLocale>
 #include <QTabWidget>
 #include <QVariant>
 #include <QWidget>
@@ -69,7 +68,9 @@ constexpr NumberedText Texts[] = {
     {2023, "Com&pare With Receiver...", "受信機と比較(&P)..."},
     {2024, "&Clear List", "一覧を消去(&C)"},
     {2025, "&Verify After Write", "書き込み後に照合(&V)"},
-    // Captions and status lines of read safety (2026..).
+    // Captions and status lines of read safety (2026..2039). Further ranges:
+    // ports and model detection 2040..2049, note code pages and imports
+    // 2050..2069, the window's own commands 2070..
     {2026, " (partly read from the receiver)", " (一部のみ受信機から読み出し)"},
     {2027, "%1 (backup)", "%1 (バックアップ)"},
     {2028, "the data are partly from the receiver; Edit > %1 brings back what was there",
@@ -130,11 +131,6 @@ QString ResourceText(int number, TextLanguage language) {
             return QString::fromUtf8(language == TextLanguage::Japanese ? t.japanese : t.english);
     }
     return {};
-}
-
-TextLanguage SystemTextLanguage() {
-    return QLocale::system().language() == QLocale::Japanese ? TextLanguage::Japanese
-                                                             : TextLanguage::English;
 }
 
 void ApplyResourceTexts(QWidget* window, TextLanguage language) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextLanguage.h"
+
 #include <QString>
 
 class QWidget;
@@ -9,13 +11,9 @@ namespace mtz4 {
 // The numbered texts of the main window's menus and toolbar, in English and
 // in Japanese. Controls are built with a text number where their caption or
 // tool tip goes; ApplyResourceTexts puts the text of the user's language in.
-enum class TextLanguage { English, Japanese };
 
 // The text with the given number, or an empty string for an unknown number.
 QString ResourceText(int number, TextLanguage language);
-
-// Japanese on a system whose locale is Japanese, English everywhere else.
-TextLanguage SystemTextLanguage();
 
 // Replaces text numbers by their texts in the window and its children:
 // - the window title, when the window's "tag" property holds a number;
