@@ -277,6 +277,10 @@ void ReadSafetyTest::readsKeepTheHistory() {
     action(w, "mnuReSet")->trigger();
     QVERIFY(ds.DataChanged);
     QCOMPARE(w.history()->undoText(), QStringLiteral("Read Settings"));
+    // An edit after the read, undone, leaves the data read: still unsaved.
+    editEntries(w);
+    w.history()->undo();
+    QVERIFY(ds.DataChanged);
     w.history()->undo();
     QVERIFY(!ds.DataChanged);
 }

@@ -42,6 +42,20 @@ QAction* action(QWidget& w, const char* name) {
     return w.findChild<QAction*>(QLatin1String(name));
 }
 
+// A clone file whose first entries are in use, each with a name and a note,
+// so that a change that loses either shows in the file's text.
+bool WriteNotedCloneFile(const QString& path) {
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, 0);
+    for (int e = 0; e < 4; ++e) {
+        ds->MemData[e][Col::Freq] = 118.1 + e;
+        ds->MemEnable[e] = true;
+        ds->MemText[e][Col::Name] = QStringLiteral("N%1").arg(e);
+        ds->MemText[e][Col::Note] = QStringLiteral("note %1").arg(e);
+    }
+    return SaveCloneFile(*ds, path) == CloneFileStatus::Ok;
+}
+
 // Presses OK on the edit dialog once it is up, after `edit`.
 void whenDialogShown(std::function<void(dlgModify&)> edit) {
     QTimer::singleShot(0, [edit] {
@@ -62,7 +76,10 @@ void UndoTest::everyKindOfChangeComesBack() {
     const std::vector<Change> changes = {
         {"Undo Modify 00-001",
          [](Shell& shell) {
-             whenDialogShown([](dlgModify& d) { d.txtName->setText(QStringLiteral("NEW")); });
+             whenDialogShown([](dlgModify& d) {
+                 d.txtName->setText(QStringLiteral("NEW"));
+                 d.txtNote->setText(QStringLiteral("changed note"));
+             });
              emit shell.window().MSFlexGrid1()->editRequested(2);
          }},
         {"Undo Modify Band 5",
@@ -124,7 +141,7 @@ void UndoTest::everyKindOfChangeComesBack() {
         frmMain& w = shell.window();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QString path = shell.path(QStringLiteral("radio.MZ4"));
-        QVERIFY(WriteCloneFile(path, 118.1));
+        QVERIFY(WriteNotedCloneFile(path));
         QVERIFY(w.LoadCloneFile(path));
         const QByteArray before = CloneFileText(shell.ds());
 

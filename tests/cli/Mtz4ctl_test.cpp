@@ -1,6 +1,7 @@
 // mtz4ctl end to end: the tool against mtz4sim on a pseudo-terminal.
 #include "files/CloneFile.h"
 #include "model/DataSet.h"
+#include "model/RowLabels.h"
 #include "reference/FactoryData.h"
 #include "support/RandomData.h"
 #include "support/SimRunner.h"
@@ -357,7 +358,8 @@ void Mtz4ctlTest::verifiedWrite() {
     for (const bool corrupting : {false, true}) {
         SimRunner sim;
         const QString rich = sim.path(QStringLiteral("rich.MZ4"));
-        QVERIFY(writeRichFile(rich));
+        const auto written = writeRichFile(rich);
+        QVERIFY(written);
         QStringList simArgs{QStringLiteral("--clone-mode")};
         if (corrupting)
             simArgs << QStringLiteral("--corrupt-every") << QStringLiteral("50");
@@ -375,7 +377,24 @@ void Mtz4ctlTest::verifiedWrite() {
         QVERIFY2(run.errors.startsWith(QStringLiteral(
                      "mtz4ctl: ERROR: The receiver holds something else than was written")),
                  qPrintable(run.errors));
-        QVERIFY2(run.errors.contains(QStringLiteral(" Frequency: ")), qPrintable(run.errors));
+        // Each line: the label, the frequency written, the one read back
+        // (the written one with its lowest bit flipped), in that order.
+        const QStringList labels = BuildRowLabels(written->bank);
+        const QRegularExpression line(
+            QStringLiteral("^mtz4ctl: (\\S+) Frequency: ([0-9.]+) -> ([0-9.]+)$"));
+        int lines = 0;
+        for (const QString& text : run.errors.split(QLatin1Char('\n'))) {
+            const QRegularExpressionMatch m = line.match(text);
+            if (!m.hasMatch())
+                continue;
+            ++lines;
+            const int entry = int(labels.indexOf(m.captured(1)));
+            QVERIFY2(entry >= 0, qPrintable(text));
+            QCOMPARE(m.captured(2), written->MemText[entry][Col::Freq]);
+            const qint64 hz = qRound64(written->MemData[entry][Col::Freq] * 1e6);
+            QCOMPARE(qRound64(m.captured(3).toDouble() * 1e6), hz ^ 1);
+        }
+        QVERIFY2(lines > 0, qPrintable(run.errors));
     }
 }
 

@@ -123,6 +123,9 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
          "row 1: a note character the clone file cannot hold"},
         {0, 999, "145.5\tFM\t20KHz" + tail + "\n146.5\tFM\t20KHz" + tail,
          "row 2: beyond the end of the list"},
+        // Each row is checked with the rows pasted before it in place.
+        {0, 1100, "146.5\tFM\t20KHz" + tail + "\n146.5\tFM\t20KHz" + tail,
+         "row 2: a frequency another Search Pass entry has"},
         {0, 0, "just text", "row 1: not an entry row"},
     };
     for (const Case& c : cases) {
@@ -160,7 +163,8 @@ void MemoryCommandsTest::cutInsertDeleteSortAndUndo() {
     f.grid().setCurrentRow(1);
     f.commands().insertEmptyEntry();
     QVERIFY(!f.ds->MemEnable[0]);
-    QCOMPARE(f.ds->MemData[99][Col::Freq], 198.0);
+    for (int e = 1; e < 100; ++e)
+        QCOMPARE(f.ds->MemData[e][Col::Freq], 100.0 + e - 1);
     QCOMPARE(f.ds->MemData[100][Col::Freq], 0.0); // bank 1 untouched
     // Now the bank's last entry is in use: the next insert is refused.
     f.commands().insertEmptyEntry();

@@ -24,7 +24,7 @@ void ChirpCsvTest::importOfAFileAsChirpWritesIt() {
         "\"club, Tuesdays\",,,,\r\n"
         "1,AIR,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,S,50W,,,,,\r\n"
         "2,DTCS,446.000000,+,5.000000,DTCS,88.5,88.5,125,NN,125,Tone->Tone,NFM,7.00,,50W,,,,,\r\n"
-        "3,ENC,433.500000,,0.000000,Tone,67.0,67.0,023,NN,023,Tone->Tone,FM,25.00,,50W,,,,,\r\n"
+        "3,ENCODER,433.500000,,0.000000,Tone,67.0,67.0,023,NN,023,Tone->Tone,FM,25.00,,50W,,,,,\r\n"
         "4,ODD,430.000000,,0.000000,TSQL,88.5,69.4,023,NN,023,Tone->Tone,FM,25.00,,50W,,,,,\r\n"
         "5,DSTAR,439.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,DV,25.00,,50W,,,,,\r\n"
         "1200,FAR,145.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,50W,,,,,\r\n"
@@ -46,11 +46,12 @@ void ChirpCsvTest::importOfAFileAsChirpWritesIt() {
     QCOMPARE(t[0][Col::Note], QStringLiteral("club, Tuesdays"));
     QCOMPARE(t[1][Col::Step], QStringLiteral("8.33KHz"));
     QCOMPARE(ds->MemData[1][Col::Skip], 1.0);
-    QCOMPARE(t[2][Col::Mode], QStringLiteral("FM"));    // NFM
-    QCOMPARE(t[2][Col::Option], QStringLiteral("OFF")); // DTCS: no option
-    QCOMPARE(t[2][Col::Step], QStringLiteral("20KHz")); // 7 kHz: band 10's default
-    QCOMPARE(t[3][Col::Option], QStringLiteral("OFF")); // an encode-only tone
-    QCOMPARE(t[4][Col::Option], QStringLiteral("OFF")); // 69.4 Hz: no such tone
+    QCOMPARE(t[2][Col::Mode], QStringLiteral("FM"));     // NFM
+    QCOMPARE(t[2][Col::Option], QStringLiteral("OFF"));  // DTCS: no option
+    QCOMPARE(t[2][Col::Step], QStringLiteral("20KHz"));  // 7 kHz: band 10's default
+    QCOMPARE(t[3][Col::Option], QStringLiteral("OFF"));  // an encode-only tone
+    QCOMPARE(t[3][Col::Name], QStringLiteral("ENCODE")); // the receiver's six characters
+    QCOMPARE(t[4][Col::Option], QStringLiteral("OFF"));  // 69.4 Hz: no such tone
     QVERIFY(ds->MemEnable[4] && !ds->MemEnable[5]);
     QVERIFY(ds->DataChanged);
 

@@ -199,6 +199,8 @@ private slots:
             << memoryLine("7", 6, "99.9Hz") << 7 << with(6, QStringLiteral("88.5Hz"));
         QTest::newRow("shift word +SHIFT")
             << memoryLine("7", 7, "+shift") << 7 << with(7, QStringLiteral("Shift+"));
+        QTest::newRow("shift word -SHIFT")
+            << memoryLine("7", 7, "-SHIFT") << 7 << with(7, QStringLiteral("Shift-"));
         QTest::newRow("long name")
             << memoryLine("7", 10, "\"abcdefgh\"") << 7 << with(10, QStringLiteral("ABCDEF"));
         QTest::newRow("unprintable name characters") << memoryLine("7", 10,
@@ -259,6 +261,8 @@ private slots:
                                 "MT-Z4,BANK AMOUNT,1,1500\r\n" // more than a bank can hold
                                 "MT-Z4,GROUP,549,1,,,,,,,,,,,,\r\n"
                                 "MT-Z4,GROUP,10,1\r\n" // row 0 stays clear
+                                "MT-Z4,GROUP,49,1\r\n" // up to its last box
+                                "MT-Z4,GROUP,50,1\r\n" // row 1 is shown
                                 "MT-Z4,GROUP,550,1\r\n";
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
         QCOMPARE(ds->VfoText[3][Col::Freq], QStringLiteral("145.000000"));
@@ -275,6 +279,8 @@ private slots:
         QCOMPARE(ds->bank.chkGrp[549], 1);
         QVERIFY(ds->GroupFlag[10][49]);
         QCOMPARE(ds->bank.chkGrp[10], 0);
+        QCOMPARE(ds->bank.chkGrp[49], 0);
+        QCOMPARE(ds->bank.chkGrp[50], 1);
         QVERIFY(ds->DataChanged);
     }
 

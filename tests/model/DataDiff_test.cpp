@@ -40,6 +40,8 @@ void DataDiffTest::everyKindOfField() {
          },
          {"00-012 Enabled: yes -> no", "00-012 Frequency: 145.500000 -> ", "00-012 Name: RPT -> "}},
         {[](DataSet& ds) { ds.MemData[12][Col::Skip] = 1; }, {"00-012 Skip: no -> yes"}},
+        {[](DataSet& ds) { ds.MemText[12][Col::Note] = QStringLiteral("net"); },
+         {"00-012 Note:  -> net"}},
         {[](DataSet& ds) { ds.VfoText[5][Col::Note] = QStringLiteral("air"); },
          {"Band 5 Note:  -> air"}},
         {[](DataSet& ds) {
