@@ -3,6 +3,7 @@
 #include "editing/DataEditor.h"
 #include "editing/GroupMatrix.h"
 #include "editing/NamedWidget.h"
+#include "editing/Twips.h"
 #include "editing/TypingLimit.h"
 #include "model/BankSizeEdit.h"
 #include "model/Prompter.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,6 +30,25 @@ constexpr int BanksPerColumn = 10;
 constexpr int SizeColumns = BankCount / BanksPerColumn;
 
 } // namespace
+
+void BankPage::showEvent(QShowEvent* event) {
+    // The screen, and so the twips scale, is known once the page is shown.
+    placeMatrix();
+    QWidget::showEvent(event);
+}
+
+void BankPage::placeMatrix() {
+    // The page is the frame the bank page fills; its twips positions count
+    // from the frame's top.
+    QWidget* page = parentWidget() ? parentWidget() : this;
+    layout()->activate();
+    const int wanted = TwipsToPixels(GroupMatrix::PageTop, this);
+    const int now = matrix_->mapTo(page, QPoint(0, 0)).y();
+    const int gap = qMax(0, matrixGap_->sizeHint().height() + wanted - now);
+    matrixGap_->changeSize(0, gap, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout()->invalidate();
+    layout()->activate();
+}
 
 BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     : QWidget(parent), editor_(editor), prompter_(prompter) {
@@ -107,10 +128,27 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0); // the page frame has its own
+    layout->setSpacing(0);
     layout->addLayout(top);
-    layout->addSpacing(6);
+    matrixGap_ = new QSpacerItem(0, 6, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->addItem(matrixGap_);
     layout->addWidget(matrix_, 0, Qt::AlignLeft);
     layout->addStretch();
+
+    // Tab goes through the size boxes in bank order, then the buttons, then
+    // the group boxes, whatever order the controls were made in.
+    QWidget* previous = nullptr;
+    const auto next = [&previous](QWidget* widget) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (QLineEdit* box : txtBank)
+        next(box);
+    for (QPushButton* button : {cmbReadBank, cmbWriteBank, cmdReadGroup, cmdWriteGroup})
+        next(button);
+    for (int i = BankCount; i < GroupBoxCount; ++i)
+        next(chkGrp[i]);
 
     for (int i = BankCount; i < GroupBoxCount; ++i) {
         connect(chkGrp[i], &QCheckBox::clicked, this,

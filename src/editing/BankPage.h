@@ -9,6 +9,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpacerItem;
 
 namespace mtz4 {
 
@@ -48,8 +49,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Puts the group matrix at its place on the page, below the size boxes.
+    void placeMatrix();
     int boxIndex(QObject* watched) const;
     void focusBox(int bank);
     void txtBank_KeyPress(int bank, QEvent* event, bool& discard);
@@ -59,7 +63,8 @@ private:
     DataEditor& editor_;
     Prompter& prompter_;
     GroupMatrix* matrix_ = nullptr;
-    bool takingOver_ = false; // a take-over runs (its message box takes the focus)
+    QSpacerItem* matrixGap_ = nullptr; // between the size boxes and the matrix
+    bool takingOver_ = false;          // a take-over runs (its message box takes the focus)
 };
 
 } // namespace mtz4

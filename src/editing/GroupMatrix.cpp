@@ -11,7 +11,7 @@ namespace {
 
 // Positions in twips, relative to the page; the matrix widget starts at the
 // top of the "BANK" captions.
-constexpr int CaptionTop = 4370;
+constexpr int CaptionTop = GroupMatrix::PageTop;
 constexpr int CaptionLeft = 1150;
 constexpr int CaptionPitch = 1750;
 constexpr int DigitTop = 4600;

@@ -20,6 +20,10 @@ class GroupMatrix : public QWidget {
 public:
     explicit GroupMatrix(QWidget* parent = nullptr);
 
+    // Where the matrix starts on its page: the top of the "BANK" captions,
+    // in twips from the page's top.
+    static constexpr int PageTop = 4370;
+
     // chkGrp(50r + b): row 0 (0..49) exists but is never shown.
     std::array<QCheckBox*, GroupBoxCount> chkGrp{};
     std::array<QLabel*, GroupRows> lblGroup{}; // rows 1..10; element 0 unused

@@ -69,6 +69,17 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
     page->addWidget(MSFlexGrid2_, 1);
     page->addLayout(buttons.row);
 
+    // Tab follows the layout from top to bottom: the model, the squelch and
+    // volume levels, the VFO grid, the buttons (the sliders are made first).
+    QWidget* previous = nullptr;
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             opbModel_[0], opbModel_[1], opbModel_[2], opbModel_[3], Slider2(), Slider1(),
+             MSFlexGrid2_, cmbRxData1_, cmbTxData1_}) {
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+
     connect(&editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
         if (parts & (DataPart::Settings | DataPart::Model))
             showSettings();

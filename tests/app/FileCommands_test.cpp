@@ -111,7 +111,7 @@ void FileCommandsTest::saveWithoutFileAsksForOne() {
     frmMain& w = shell.window();
 
     // A cancelled dialog: nothing is written, nothing is said.
-    QVERIFY(!w.mnuFileSave_Click());
+    QVERIFY(!w.fileCommands().mnuFileSave_Click());
     QCOMPARE(shell.dialogs.saveCalls, 1);
     QVERIFY(shell.ds().DataChanged);
     QVERIFY(shell.prompter.prompts.isEmpty());
@@ -119,7 +119,7 @@ void FileCommandsTest::saveWithoutFileAsksForOne() {
 
     const QString path = shell.path(QStringLiteral("new.MZ4"));
     shell.dialogs.savePaths = {path};
-    QVERIFY(w.mnuFileSave_Click());
+    QVERIFY(w.fileCommands().mnuFileSave_Click());
     QCOMPARE(shell.dialogs.saveCalls, 2);
     QCOMPARE(shell.ds().CurrentFile, path);
     QVERIFY(!shell.ds().DataChanged);
@@ -155,7 +155,7 @@ void FileCommandsTest::failedSaveKeepsStateAndReports() {
     Shell shell;
     editEntry(shell.ds());
     shell.dialogs.savePaths = {shell.path(QStringLiteral("missing/dir/x.MZ4"))};
-    QVERIFY(!shell.window().mnuFileSaveAs_Click());
+    QVERIFY(!shell.window().fileCommands().mnuFileSaveAs_Click());
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("File Open Error")});
     QCOMPARE(shell.prompter.prompts.at(0).title, QStringLiteral("ERROR"));
     QVERIFY(shell.ds().CurrentFile.isEmpty());
@@ -190,7 +190,7 @@ void FileCommandsTest::openRefusesAForeignFile() {
     Shell shell;
     const QString good = shell.path(QStringLiteral("good.MZ4"));
     QVERIFY(WriteCloneFile(good, 118.1));
-    QVERIFY(shell.window().LoadCloneFile(good));
+    QVERIFY(shell.window().fileCommands().LoadCloneFile(good));
 
     const QString bad = shell.path(QStringLiteral("bad.MZ4"));
     QByteArray text = fileContent(good);
@@ -201,7 +201,7 @@ void FileCommandsTest::openRefusesAForeignFile() {
     file.close();
 
     shell.dialogs.openPaths = {bad};
-    QVERIFY(!shell.window().mnuFileOpen_Click());
+    QVERIFY(!shell.window().fileCommands().mnuFileOpen_Click());
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Data Error")});
     QCOMPARE(shell.ds().CurrentFile, good);
     QCOMPARE(shell.window().windowTitle(), FileCaption(good));
@@ -301,7 +301,7 @@ void FileCommandsTest::questionBeforeOpenNewAndClose() {
         action(w, "mnuFileOpen")->trigger();
         break;
     case Command::New:
-        QCOMPARE(w.NewDataSet(), goesOn ? 0 : 1);
+        QCOMPARE(w.fileCommands().NewDataSet(), goesOn ? 0 : 1);
         break;
     case Command::Close:
         action(w, "mnuFileExit")->trigger();
@@ -426,7 +426,7 @@ void FileCommandsTest::longNotesSurviveTheEditDialog() {
         ds->VfoText[3][Col::Note] = QString::fromLatin1(bandNote);
         QVERIFY(SaveCloneFile(*ds, path) == CloneFileStatus::Ok);
     }
-    QVERIFY(w.LoadCloneFile(path));
+    QVERIFY(w.fileCommands().LoadCloneFile(path));
 
     // OK on the entry and on the band, touching nothing.
     const auto confirmWhenShown = [] {
@@ -443,7 +443,7 @@ void FileCommandsTest::longNotesSurviveTheEditDialog() {
     emit w.MSFlexGrid2()->editRequested(4);
     QVERIFY(shell.ds().DataChanged);
 
-    QVERIFY(w.mnuFileSave_Click());
+    QVERIFY(w.fileCommands().mnuFileSave_Click());
     const QList<QByteArray> lines = fileContent(path).split('\n');
     QVERIFY(lines.contains(memoryNote + '\r'));
     QVERIFY(lines.contains(bandNote + '\r'));
@@ -457,7 +457,7 @@ void FileCommandsTest::csvExportAndImportThroughTheMenu() {
     DataSet& ds = shell.ds();
     const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
     QVERIFY(WriteCloneFile(clonePath, 118.1));
-    QVERIFY(w.LoadCloneFile(clonePath));
+    QVERIFY(w.fileCommands().LoadCloneFile(clonePath));
     ds.MemText[0][Col::Note] = QStringLiteral("tower");
     ds.bank.txtBank[0] = ds.BankText[0] = QStringLiteral("90");
     ds.bank.txtBank[1] = ds.BankText[1] = QStringLiteral("110");
@@ -502,13 +502,15 @@ void FileCommandsTest::openRecentAndCompareWithFile() {
     const QString b = shell.path(QStringLiteral("b.MZ4"));
     QVERIFY(WriteCloneFile(a, 118.1));
     QVERIFY(WriteCloneFile(b, 121.5));
-    QVERIFY(w.LoadCloneFile(a));
+    QVERIFY(w.fileCommands().LoadCloneFile(a));
     shell.dialogs.savePaths << b;
-    QVERIFY(w.mnuFileSaveAs_Click());
+    QVERIFY(w.fileCommands().mnuFileSaveAs_Click());
+    QCOMPARE(RecentFiles(), (QStringList{b, a}));
+    QVERIFY(w.fileCommands().mnuFileSave_Click()); // a file saved again is listed once
     QCOMPARE(RecentFiles(), (QStringList{b, a}));
 
     QVERIFY(QFile::remove(a));
-    w.openRecent(a);
+    w.fileCommands().openRecent(a);
     QCOMPARE(shell.prompter.prompts.size(), 1);
     QVERIFY(shell.prompter.prompts.at(0).text.contains(QStringLiteral("no longer exists")));
     QCOMPARE(RecentFiles(), QStringList{b});
@@ -538,7 +540,7 @@ void FileCommandsTest::chirpCsvThroughTheMenu() {
     frmMain& w = shell.window();
     const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
     QVERIFY(WriteCloneFile(clonePath, 118.1));
-    QVERIFY(w.LoadCloneFile(clonePath));
+    QVERIFY(w.fileCommands().LoadCloneFile(clonePath));
     const QString csv = shell.path(QStringLiteral("chirp.csv"));
     shell.dialogs.chosen = FileKind::ChirpCsv;
     shell.dialogs.savePaths << csv;

@@ -27,6 +27,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -55,6 +56,7 @@ private slots:
     void modelChange();
     void comPortDialogShowsTheCurrentPort();
     void helpButtonOpensTheAboutBox();
+    void tabOrderFollowsThePagesAndTheMatrixItsPlace();
 };
 
 namespace {
@@ -294,7 +296,7 @@ void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
     frmMain& w = shell.window();
     const QString path = shell.path(QStringLiteral("radio.MZ4"));
     QVERIFY(WriteCloneFile(path, 118.1));
-    QVERIFY(w.LoadCloneFile(path));
+    QVERIFY(w.fileCommands().LoadCloneFile(path));
 
     // Memory page: Modify edits the memory grid's current row; OK stores the
     // entry and the grid is redrawn.
@@ -400,7 +402,7 @@ void MainWindowTest::modelChange() {
         DataSet& ds = shell.ds();
         const QString path = shell.path(QStringLiteral("radio.MZ4"));
         QVERIFY(WriteCloneFile(path, 118.1));
-        QVERIFY(w.LoadCloneFile(path));
+        QVERIFY(w.fileCommands().LoadCloneFile(path));
         QVERIFY(!ds.DataChanged);
 
         shell.prompter.script({c.answer});
@@ -476,6 +478,41 @@ void MainWindowTest::helpButtonOpensTheAboutBox() {
     }
     QVERIFY(!shell.ds().DataChanged);
     QVERIFY(shell.prompter.prompts.isEmpty());
+}
+
+// Tab from the tab strip goes down each page as it is laid out; the bank
+// page's group matrix starts at its place on the page.
+void MainWindowTest::tabOrderFollowsThePagesAndTheMatrixItsPlace() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const auto tabbing = [&w](int page, int presses) {
+        w.TabStrip1()->setCurrentIndex(page);
+        w.TabStrip1()->tabBar()->setFocus();
+        QStringList names;
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names;
+    };
+    QStringList bank;
+    for (int b = 0; b < BankCount; ++b)
+        bank << QStringLiteral("txtBank%1").arg(b);
+    bank << "cmbReadBank"
+         << "cmbWriteBank"
+         << "cmdReadGroup"
+         << "cmdWriteGroup"
+         << "chkGrp50"
+         << "chkGrp51";
+    QCOMPARE(tabbing(frmMain::BankPage, int(bank.size())), bank);
+    QCOMPARE(tabbing(frmMain::Settings1Page, 4),
+             (QStringList{"opbModel0", "Slider2", "Slider1", "MSFlexGrid2"}));
+
+    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    QWidget* matrix = w.bankPage()->findChild<QWidget*>(QStringLiteral("GroupMatrix"));
+    const int top = matrix->mapTo(w.bankPage()->parentWidget(), QPoint(0, 0)).y();
+    QVERIFY2(qAbs(top - TwipsToPixels(4370, &w)) <= 1, qPrintable(QString::number(top)));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -140,7 +140,7 @@ void ReadSafetyTest::theAnswersToTheQuestion() {
         const QString path = shell.path(QStringLiteral("radio.MZ4"));
         QVERIFY(WriteCloneFile(path, 118.1));
         if (c.hasFile)
-            QVERIFY(w.LoadCloneFile(path));
+            QVERIFY(w.fileCommands().LoadCloneFile(path));
         if (c.edited)
             editEntries(w);
         if (c.saveDialogAnswered)
@@ -173,7 +173,7 @@ void ReadSafetyTest::partlyReadDataAreUndoneExactlyAndNeverSavedOverTheFile() {
     DataSet& ds = shell.ds();
     const QString path = shell.path(QStringLiteral("radio.MZ4"));
     QVERIFY(WriteCloneFile(path, 118.1));
-    QVERIFY(w.LoadCloneFile(path));
+    QVERIFY(w.fileCommands().LoadCloneFile(path));
     const QByteArray original = fileBytes(path);
     // A note on an entry that the read enables but does not reach.
     int noted = 1000;
@@ -205,7 +205,7 @@ void ReadSafetyTest::partlyReadDataAreUndoneExactlyAndNeverSavedOverTheFile() {
 
     // Neither Save nor the closing question's Yes writes the mixture over
     // the file: both ask for a name, on the current one.
-    QVERIFY(!w.mnuFileSave_Click());
+    QVERIFY(!w.fileCommands().mnuFileSave_Click());
     QCOMPARE(shell.dialogs.saveCalls, 1);
     shell.prompter.script({PromptAnswer::Yes});
     QVERIFY(!w.close());
@@ -224,7 +224,7 @@ void ReadSafetyTest::partlyReadDataAreUndoneExactlyAndNeverSavedOverTheFile() {
     QCOMPARE(undo->text(), QStringLiteral("Undo Modify 00-000"));
 
     // Save is a plain save again, and writes the edited data byte for byte.
-    QVERIFY(w.mnuFileSave_Click());
+    QVERIFY(w.fileCommands().mnuFileSave_Click());
     QCOMPARE(shell.dialogs.saveCalls, 2);
     QCOMPARE(fileBytes(path), edited);
 
@@ -313,7 +313,7 @@ void ReadSafetyTest::backupsOpenAsCopies() {
     QVERIFY(!RecentFiles().contains(backup));
 
     editEntries(w);
-    QVERIFY(!w.mnuFileSave_Click());
+    QVERIFY(!w.fileCommands().mnuFileSave_Click());
     QCOMPARE(shell.dialogs.saveCalls, 1);
     QCOMPARE(fileBytes(backup), stored);
 }

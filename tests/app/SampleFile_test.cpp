@@ -51,7 +51,7 @@ void SampleFileTest::sampleIsTheProgramsOwnOutput() {
 void SampleFileTest::sampleOpensAndSavesBackUnchanged() {
     Shell shell;
     shell.dialogs.openPaths = {samplePath_};
-    QVERIFY(shell.window().mnuFileOpen_Click());
+    QVERIFY(shell.window().fileCommands().mnuFileOpen_Click());
     QVERIFY(shell.prompter.prompts.isEmpty());
     QCOMPARE(shell.window().windowTitle(),
              QStringLiteral("sample.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
@@ -64,7 +64,7 @@ void SampleFileTest::sampleOpensAndSavesBackUnchanged() {
 
     const QString copy = shell.path(QStringLiteral("copy.MZ4"));
     shell.dialogs.savePaths = {copy};
-    QVERIFY(shell.window().mnuFileSaveAs_Click());
+    QVERIFY(shell.window().fileCommands().mnuFileSaveAs_Click());
     QCOMPARE(fileContent(copy), fileContent(samplePath_));
 }
 

@@ -4,6 +4,7 @@
 // temporary INI location, and clone files made by the program's own writer.
 
 #include "app/CloneFileDialogs.h"
+#include "app/FileCommands.h"
 #include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"

@@ -142,7 +142,7 @@ void UndoTest::everyKindOfChangeComesBack() {
         QVERIFY(QTest::qWaitForWindowActive(&w));
         const QString path = shell.path(QStringLiteral("radio.MZ4"));
         QVERIFY(WriteNotedCloneFile(path));
-        QVERIFY(w.LoadCloneFile(path));
+        QVERIFY(w.fileCommands().LoadCloneFile(path));
         const QByteArray before = CloneFileText(shell.ds());
 
         change.make(shell);
@@ -182,7 +182,7 @@ void UndoTest::historyAndChangeFlag() {
     // Saving makes the present state the clean one.
     const QString path = shell.path(QStringLiteral("saved.MZ4"));
     shell.dialogs.savePaths << path;
-    QVERIFY(w.mnuFileSaveAs_Click());
+    QVERIFY(w.fileCommands().mnuFileSaveAs_Click());
     undo->trigger();
     QVERIFY(ds.DataChanged);
     QCOMPARE(ds.settings.optAntenna, 0);
@@ -190,7 +190,7 @@ void UndoTest::historyAndChangeFlag() {
     QVERIFY(!ds.DataChanged);
 
     // Open and New end the history; a step that changes nothing is none.
-    QVERIFY(w.LoadCloneFile(path));
+    QVERIFY(w.fileCommands().LoadCloneFile(path));
     QVERIFY(!undo->isEnabled());
     w.settings2Page()->findChild<QRadioButton*>("optAntenna1")->click(); // already selected
     QVERIFY(!undo->isEnabled());

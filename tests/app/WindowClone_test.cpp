@@ -205,7 +205,7 @@ void WindowCloneTest::cancelledReadAndCommandsDuringATransfer() {
         QVERIFY(!w.memoryPage()->cmbClear->isEnabled());
         QVERIFY(!w.bankPage()->isEnabledTo(w.bankPage()->parentWidget()));
         QVERIFY(w.memoryPage()->cmbCancel->isVisible());
-        QCOMPARE(w.runClone(frmMain::CloneCommand::ReadAll), LinkResult::Failure);
+        QCOMPARE(w.cloneCommands().runClone(frmMain::CloneCommand::ReadAll), LinkResult::Failure);
         QVERIFY(w.statusPanel(0)->text().startsWith(QStringLiteral("Reading memory entries:")));
         checked = true;
         cancelledAt = bar->value();
@@ -367,7 +367,7 @@ void WindowCloneTest::verifyAfterWrite() {
         QAction* verify = action(w, "mnuVerifyWrite");
         if (!verify->isChecked())
             verify->trigger();
-        QCOMPARE(w.runClone(frmMain::CloneCommand::WriteAll),
+        QCOMPARE(w.cloneCommands().runClone(frmMain::CloneCommand::WriteAll),
                  corrupting ? LinkResult::Failure : LinkResult::Success);
         const QStringList texts = shell.prompter.texts();
         if (corrupting) {

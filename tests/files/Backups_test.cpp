@@ -86,6 +86,17 @@ void BackupsTest::pruningTouchesOnlyBackupsAndSurvivesAClockSetBack() {
         dir.filePath(QStringLiteral("2027-06-01 12-00-00 MT-Z4J before Write ALL.MZ4"))));
     QVERIFY(QFile::exists(
         dir.filePath(QStringLiteral("2027-06-01 12-00-03 MT-Z4J before Write ALL.MZ4"))));
+
+    // Within one second the later backup is the newer one: the first goes.
+    QTemporaryDir second;
+    QString last;
+    for (int i = 0; i <= BackupsKept; ++i)
+        last = WriteBackup(ds, QStringLiteral("after Read ALL"), now, &error, second.path());
+    QVERIFY(last.endsWith(QStringLiteral(" after Read ALL (51).MZ4")));
+    const QList<BackupInfo> sameSecond = ListBackups(second.path(), false);
+    QCOMPARE(sameSecond.size(), BackupsKept);
+    QCOMPARE(sameSecond.first().sequence, BackupsKept + 1);
+    QCOMPARE(sameSecond.last().sequence, 2);
 }
 
 void BackupsTest::aFolderThatCannotBeWritten() {

@@ -1,0 +1,210 @@
+#include "app/CloneCommands.h"
+
+#include "app/CommandHost.h"
+#include "app/CompareDialog.h"
+#include "app/FileCommands.h"
+#include "app/ResourceTexts.h"
+#include "app/WindowCloneView.h"
+#include "editing/DataDelta.h"
+#include "editing/DataEditor.h"
+#include "files/Backups.h"
+#include "link/CloneMessages.h"
+#include "link/CloneRead.h"
+#include "link/Link.h"
+#include "link/ReadCommands.h"
+#include "link/VerifyWrite.h"
+#include "link/WriteCommands.h"
+#include "model/DataDiff.h"
+#include "model/DataSet.h"
+
+#include <QDateTime>
+#include <map>
+#include <memory>
+
+namespace mtz4 {
+
+CloneCommands::CloneCommands(DataSet& ds, DataEditor& editor, Link& link, FileCommands& files,
+                             CommandHost& host, WindowCloneView& view, QObject* parent)
+    : QObject(parent), ds_(ds), editor_(editor), link_(link), files_(files), host_(host),
+      view_(view) {}
+
+LinkResult CloneCommands::runClone(Command command) {
+    using Procedure = std::function<LinkResult(Link&, DataSet&, CloneView&)>;
+    struct Run {
+        const char* name;
+        bool reading;
+        DataParts parts;
+        Procedure procedure;
+        bool verifiable = false; // a write of the memory, which Verify After Write reads back
+    };
+    // The commands that read the memory do it the way Tool > Quick Read says.
+    const MemoryRead memoryRead = quickRead ? MemoryRead::Quick : MemoryRead::Full;
+    const auto reading =
+        [memoryRead](LinkResult (*command)(Link&, DataSet&, CloneView&, MemoryRead)) -> Procedure {
+        return [command, memoryRead](Link& link, DataSet& ds, CloneView& view) {
+            return command(link, ds, view, memoryRead);
+        };
+    };
+    // What each command touches: a read replaces data, a write only what
+    // the encoders rebuild (bank sizes fitted to 1000, groups from the boxes).
+    const DataParts read = DataPart::Memory | DataPart::Banks | DataPart::Groups;
+    const DataParts settings = DataPart::Settings | DataPart::Vfo;
+    const DataParts written = DataPart::Banks | DataPart::Groups;
+    const std::map<Command, Run> runs = {
+        {Command::ReadAll, {"Read ALL", true, read | settings, reading(&mnuReAll_Click)}},
+        {Command::ReadMemoryMenu, {"Read Memory", true, read, reading(&mnuReMem_Click)}},
+        {Command::ReadSettingsMenu, {"Read Settings", true, settings, &mnuReSet_Click}},
+        {Command::ReadMemory, {"Read Memory", true, read, reading(&cmbRxData_Click)}},
+        {Command::ReadSettings, {"Read Settings", true, settings, &cmbRxData1_Click}},
+        {Command::ReadBank, {"Read Bank", true, written, &cmbReadBank_Click}},
+        {Command::ReadGroup, {"Read Group", true, DataPart::Groups, &cmdReadGroup_Click}},
+        {Command::WriteAll, {"Write ALL", false, written | settings, &mnuWrAll_Click, true}},
+        {Command::WriteMemoryMenu, {"Write Memory", false, written, &mnuWrMem_Click, true}},
+        {Command::WriteSettingsMenu,
+         {"Write Settings", false, DataPart::Settings, &mnuWrSet_Click}},
+        {Command::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click, true}},
+        {Command::WriteSettings,
+         {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
+        {Command::WriteBank, {"Write Bank", false, written, &cmbWriteBank_Click}},
+        {Command::WriteGroup, {"Write Group", false, DataPart::Groups, &cmdWriteGroup_Click}},
+    };
+    // One clone command at a time: a second one would interleave with the
+    // first on the line.
+    if (running_)
+        return LinkResult::Failure;
+    const Run& run = runs.at(command);
+    const QString name = QString::fromLatin1(run.name);
+    // A read replaces data: unsaved changes are offered a save first, and
+    // Cancel (or a save that did not happen) reads nothing.
+    if (run.reading && !files_.askToSaveChanges())
+        return LinkResult::Failure;
+    const bool verifying = !run.reading && run.verifiable && verifyAfterWrite;
+
+    return runTransfer(name, run.reading, [&] {
+        // What was there before, in case the transfer goes wrong: before a
+        // read the data it replaces, before a write what goes to the receiver.
+        takeBackup(QStringLiteral("before ") + name);
+        // With Verify After Write, "Successed!!" waits for the read-back.
+        if (verifying)
+            link_.prompter().holdSuccess();
+        LinkResult result = LinkResult::Failure;
+        if (run.reading) {
+            // One step of the history: Undo brings back the data as they
+            // were, whatever the read's outcome.
+            editor_.apply(
+                name, run.parts,
+                [&](DataSet& ds) {
+                    const auto before = std::make_unique<DataSet>(ds);
+                    result = run.procedure(link_, ds, view_);
+                    if (result == LinkResult::Success) {
+                        if (command == Command::ReadAll)
+                            ds.PartlyRead = false;
+                    } else if (!DataDelta(*before, ds).empty()) {
+                        ds.PartlyRead = true;
+                        partlyRead_ = true;
+                    }
+                },
+                StepKind::Read);
+            if (result == LinkResult::Success && !link_.cancelled())
+                takeBackup(QStringLiteral("after ") + name);
+        } else {
+            editor_.apply(
+                name, run.parts,
+                [&](DataSet& ds) { result = run.procedure(link_, ds, view_); },
+                StepKind::Transfer);
+        }
+        if (verifying) {
+            if (result == LinkResult::Success)
+                result = verifyWrite(command == Command::WriteAll);
+            else
+                link_.prompter().dropSuccess();
+        }
+        return result;
+    });
+}
+
+LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
+                                const std::function<LinkResult()>& body) {
+    running_ = true;
+    reading_ = reading;
+    host_.setTransferRunning(true, reading);
+    view_.begin(name, reading);
+    link_.prompter().clearShown();
+    backupProblem_.clear();
+    verified_ = false;
+    partlyRead_ = false;
+    const LinkResult result = body();
+    const bool cancelled = link_.cancelled();
+    link_.resume();
+    view_.end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
+                    link_.lastPortError());
+    QString status = host_.statusText();
+    const auto addStatus = [&status](const QString& text) { status += QStringLiteral("; ") + text; };
+    if (verified_)
+        addStatus(QStringLiteral("Verified"));
+    // A read that stopped part-way says how to get back what was there.
+    if (partlyRead_)
+        addStatus(ResourceText(2028, SystemTextLanguage())
+                      .arg(ResourceText(2001, SystemTextLanguage()) + QLatin1Char(' ') + name));
+    // A backup that could not be written never stops a clone, but is told.
+    if (!backupProblem_.isEmpty())
+        addStatus(QStringLiteral("no backup: ") + backupProblem_);
+    host_.showStatusText(status);
+    running_ = false;
+    reading_ = false;
+    host_.setTransferRunning(false, reading);
+    emit ended();
+    return result;
+}
+
+LinkResult CloneCommands::verifyWrite(bool settings) {
+    const VerifyOutcome outcome = VerifyWrite(link_, ds_, view_, settings);
+    if (outcome.read != LinkResult::Success) {
+        link_.prompter().dropSuccess();
+        if (!link_.cancelled())
+            ShowReadResult(link_.prompter(), outcome.read);
+        return LinkResult::Failure;
+    }
+    if (!outcome.differences.isEmpty()) {
+        link_.prompter().dropSuccess();
+        link_.prompter().ask(VerifyFailedPrompt(outcome.differences));
+        return LinkResult::Failure;
+    }
+    // The write's "Successed!!" comes only now that the receiver agrees.
+    link_.prompter().releaseSuccess();
+    verified_ = true;
+    return LinkResult::Success;
+}
+
+void CloneCommands::takeBackup(const QString& occasion) {
+    QString error;
+    if (WriteBackup(ds_, occasion, QDateTime::currentDateTime(), &error).isEmpty())
+        backupProblem_ = error;
+}
+
+void CloneCommands::compareWithReceiver() {
+    auto other = std::make_unique<DataSet>(ds_);
+    const LinkResult result = runTransfer(QStringLiteral("Compare With Receiver"), true, [&] {
+        LinkResult read = ReadSettings(link_, *other, view_);
+        if (read == LinkResult::Success)
+            read = ReadMemory(link_, *other, view_);
+        if (read != LinkResult::Success && !link_.cancelled())
+            ShowReadResult(link_.prompter(), read);
+        return read;
+    });
+    if (result == LinkResult::Success)
+        CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"), host_.dialogParent())
+            .exec();
+}
+
+void CloneCommands::cancelRead() {
+    if (running_ && reading_)
+        link_.cancel();
+}
+
+QString CloneCommands::partlyReadNotice() {
+    // The text before the name of the step to undo.
+    return ResourceText(2028, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+}
+
+} // namespace mtz4

@@ -1,0 +1,257 @@
+#include "app/FileCommands.h"
+
+#include "app/BackupsDialog.h"
+#include "app/CloneFileDialogs.h"
+#include "app/CommandHost.h"
+#include "app/CompareDialog.h"
+#include "app/RecentFiles.h"
+#include "app/ResourceTexts.h"
+#include "files/Backups.h"
+#include "files/ChirpCsv.h"
+#include "files/CloneFile.h"
+#include "files/CsvFile.h"
+#include "model/DataDiff.h"
+#include "model/DataSet.h"
+#include "model/Prompter.h"
+#include "reference/FactoryData.h"
+#include "reference/ReferenceTables.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <memory>
+
+namespace mtz4 {
+
+FileCommands::FileCommands(DataSet& ds, DataEditor& editor, Prompter& prompter,
+                           CloneFileDialogs& fileDialogs, CommandHost& host, QObject* parent)
+    : QObject(parent), ds_(ds), editor_(editor), prompter_(prompter), fileDialogs_(fileDialogs),
+      host_(host) {}
+
+bool FileCommands::askToSaveChanges() {
+    if (!ds_.DataChanged)
+        return true;
+    const PromptAnswer answer =
+        prompter_.ask({QStringLiteral("Save changes to settings?"), QStringLiteral("Save Changes"),
+                       PromptIcon::Information, PromptButtons::YesNoCancel, PromptAnswer::Yes});
+    switch (answer) {
+    case PromptAnswer::Yes:
+        // Going on after a cancelled or failed save would throw away the
+        // changes the user just asked to keep.
+        return mnuFileSave_Click();
+    case PromptAnswer::No:
+        return true;
+    case PromptAnswer::Cancel:
+    case PromptAnswer::Ok:
+        break;
+    }
+    return false;
+}
+
+int FileCommands::NewDataSet() {
+    if (!askToSaveChanges())
+        return 1;
+    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel, StepKind::Replace);
+    return 0;
+}
+
+void FileCommands::putFactoryData(const QString& step, int model, StepKind kind) {
+    editor_.apply(
+        step, DataPart::Everything,
+        [model](DataSet& ds) {
+            ds.settings.opbModel = model;
+            ApplyFactoryData(ds);
+            if (model >= 0 && model < ModelCount)
+                ds.ModelIndex = model;
+        },
+        kind);
+    host_.showWholeMemoryList();
+    host_.setCaption(Ref().AppTitle);
+}
+
+QString FileCommands::currentFolder() const {
+    return ds_.CurrentFile.isEmpty() ? QString() : QFileInfo(ds_.CurrentFile).absolutePath();
+}
+
+bool FileCommands::mnuFileOpen_Click() {
+    if (!askToSaveChanges())
+        return false;
+    const QString path =
+        fileDialogs_.chooseFileToOpen(host_.dialogParent(), currentFolder(), FileKind::Clone);
+    if (path.isEmpty())
+        return false;
+    return LoadCloneFile(path);
+}
+
+bool FileCommands::LoadCloneFile(const QString& path) {
+    const bool loaded = editor_.tryApply(
+        QStringLiteral("Open"), DataPart::Everything,
+        [&](DataSet& ds) { return mtz4::LoadCloneFile(ds, path, prompter_); }, StepKind::Replace);
+    if (!loaded)
+        return false;
+    host_.showFirstMemoryRow();
+    showCurrentFileCaption();
+    AddRecentFile(path);
+    return true;
+}
+
+bool FileCommands::mnuFileSave_Click() {
+    // Data partly read from the receiver are a mixture that the current file
+    // never held: they are saved only under a name the user chooses.
+    if (ds_.CurrentFile.isEmpty() || ds_.PartlyRead)
+        return mnuFileSaveAs_Click();
+    if (!SaveCurrentCloneFile(ds_, prompter_))
+        return false;
+    editor_.markSaved();
+    AddRecentFile(ds_.CurrentFile);
+    showCurrentFileCaption();
+    return true;
+}
+
+bool FileCommands::mnuFileSaveAs_Click() {
+    const QString path =
+        fileDialogs_.chooseFileToSave(host_.dialogParent(), ds_.CurrentFile, FileKind::Clone);
+    if (path.isEmpty())
+        return false;
+    if (!SaveCloneFile(ds_, path, prompter_))
+        return false;
+    editor_.markSaved();
+    AddRecentFile(path);
+    showCurrentFileCaption();
+    return true;
+}
+
+void FileCommands::showCurrentFileCaption() {
+    host_.setCaption(ds_.CurrentFile.isEmpty() ? Ref().AppTitle : FileCaption(ds_.CurrentFile));
+}
+
+bool FileCommands::mnuExport_Click() {
+    const QString path = fileDialogs_.chooseFileToSave(host_.dialogParent(), QString(), FileKind::Csv);
+    if (path.isEmpty())
+        return false;
+    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv) {
+        if (!ExportChirpCsvFile(ds_, path)) {
+            prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+            return false;
+        }
+    } else if (!ExportCsvFile(ds_, path, prompter_)) {
+        return false;
+    }
+    // The caption names the CSV file; the clone file stays the current file,
+    // so that Save never writes clone format over the CSV file.
+    host_.setCaption(FileCaption(path));
+    return true;
+}
+
+bool FileCommands::mnuImport_Click() {
+    const QString path = fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
+    if (path.isEmpty())
+        return false;
+    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
+        return importChirpCsv(path);
+    // A file that stops early keeps the lines applied before the failure, and
+    // the views show them.
+    bool complete = false;
+    editor_.apply(QStringLiteral("Import"), DataPart::Everything, [&](DataSet& ds) {
+        complete = ImportCsvFile(ds, path, prompter_);
+        if (complete)
+            ds.CurrentFile.clear();
+    });
+    if (!complete)
+        return false;
+    host_.showFirstMemoryRow();
+    host_.setCaption(Ref().AppTitle);
+    return true;
+}
+
+bool FileCommands::importChirpCsv(const QString& path) {
+    ChirpImport result;
+    editor_.tryApply(QStringLiteral("Import"), DataPart::Memory, [&](DataSet& ds) {
+        result = ImportChirpCsvFile(ds, path);
+        return result.imported > 0;
+    });
+    if (!result.readable) {
+        prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+        return false;
+    }
+    host_.showFirstMemoryRow();
+    prompter_.ask({ChirpImportSummary(result).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+                   QStringLiteral("Import"), PromptIcon::Information, PromptButtons::Ok,
+                   PromptAnswer::Ok});
+    return true;
+}
+
+void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
+    menu->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* item =
+            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(files[i]));
+        item->setEnabled(enabled);
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    menu->addSeparator();
+    QAction* clear = menu->addAction(ResourceText(2024, SystemTextLanguage()));
+    clear->setObjectName(QStringLiteral("mnuClearRecent"));
+    clear->setEnabled(enabled && !files.isEmpty());
+    connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
+}
+
+void FileCommands::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        RemoveRecentFile(path);
+        prompter_.ask({QStringLiteral("%1 no longer exists; it is taken off the list.")
+                           .arg(QDir::toNativeSeparators(path)),
+                       QStringLiteral("Open Recent"), PromptIcon::Exclamation, PromptButtons::Ok,
+                       PromptAnswer::Ok});
+        return;
+    }
+    if (askToSaveChanges())
+        LoadCloneFile(path);
+}
+
+void FileCommands::showBackups() {
+    BackupsDialog dialog(BackupFolder(), host_.dialogParent());
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return;
+    if (askToSaveChanges())
+        openBackupCopy(dialog.chosenPath());
+}
+
+bool FileCommands::openBackupCopy(const QString& path) {
+    // A backup is never anyone's working file: it opens as a copy without a
+    // file of its own, so that Save asks for a name and cannot write over it.
+    const bool loaded = editor_.tryApply(
+        QStringLiteral("Open"), DataPart::Everything,
+        [&](DataSet& ds) {
+            if (!mtz4::LoadCloneFile(ds, path, prompter_))
+                return false;
+            ds.CurrentFile.clear();
+            ds.CurrentFileDigest.clear();
+            return true;
+        },
+        StepKind::Replace);
+    if (!loaded)
+        return false;
+    host_.showFirstMemoryRow();
+    host_.setCaption(ResourceText(2027, SystemTextLanguage()).arg(QFileInfo(path).fileName()) +
+                     QStringLiteral(" - ") + Ref().AppTitle);
+    return true;
+}
+
+void FileCommands::compareWithFile() {
+    const QString path =
+        fileDialogs_.chooseFileToOpen(host_.dialogParent(), currentFolder(), FileKind::Clone);
+    if (path.isEmpty())
+        return;
+    auto other = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*other, ds_.ModelIndex);
+    if (!mtz4::LoadCloneFile(*other, path, prompter_))
+        return;
+    CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), host_.dialogParent()).exec();
+}
+
+} // namespace mtz4

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "editing/DataEditor.h"
+
+#include <QObject>
+#include <QString>
+
+class QMenu;
+
+namespace mtz4 {
+
+struct DataSet;
+class CloneFileDialogs;
+class CommandHost;
+class Prompter;
+
+// The File menu's commands: New, Open, Save, Save As, Import and Export (our
+// CSV and CHIRP's), Open Recent, Backups and Compare With File, and the
+// question about unsaved changes that New, Open, a model change, a read and
+// closing ask first. Every change goes through the editor.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    FileCommands(DataSet& ds, DataEditor& editor, Prompter& prompter,
+                 CloneFileDialogs& fileDialogs, CommandHost& host, QObject* parent = nullptr);
+
+    // "Save changes to settings?" when the data changed. True when the
+    // command may go on: nothing changed, No, or Yes and the save succeeded.
+    bool askToSaveChanges();
+
+    // File > New: asks about unsaved changes, then puts the factory data of
+    // the selected model in place. Returns 1 when the user cancelled (or the
+    // save he asked for did not happen) and nothing changed, 0 when the new
+    // data set is in place.
+    int NewDataSet();
+    // The factory data of `model` in place, as the editor step `step`.
+    void putFactoryData(const QString& step, int model, StepKind kind);
+
+    // File > Open. Returns true when a file was loaded.
+    bool mnuFileOpen_Click();
+    // Loads a clone file without a dialog; messages go through the
+    // prompter. Returns true on success.
+    bool LoadCloneFile(const QString& path);
+    // File > Save: to the current file without a dialog, else (no current
+    // file, or data partly read from the receiver) as Save As. Returns true
+    // when the data were saved.
+    bool mnuFileSave_Click();
+    // File > Save As: always asks for the file. Returns true when saved.
+    bool mnuFileSaveAs_Click();
+
+    // File > Export: the data set to a CSV file (ours or CHIRP's). True when
+    // written.
+    bool mnuExport_Click();
+    // File > Import: a CSV file merged into the data set. True when the whole
+    // file was read (a file that stops early keeps the lines applied so far).
+    bool mnuImport_Click();
+    // Import of CHIRP's generic CSV into the memory channels, with a summary
+    // of the rows taken and left out.
+    bool importChirpCsv(const QString& path);
+
+    // File > Open Recent: the list, built when the menu is about to show.
+    void fillRecentMenu(QMenu* menu, bool enabled);
+    // Opens a file of the list (one that no longer exists is taken off it,
+    // with a message).
+    void openRecent(const QString& path);
+    // File > Backups: the list of automatic backups; opens a copy of the
+    // chosen one.
+    void showBackups();
+    // Opens a backup as a copy: no current file, a caption that says so.
+    bool openBackupCopy(const QString& path);
+    // File > Compare With File: the differences with a clone file.
+    void compareWithFile();
+
+private:
+    void showCurrentFileCaption();
+    QString currentFolder() const;
+
+    DataSet& ds_;
+    DataEditor& editor_;
+    Prompter& prompter_;
+    CloneFileDialogs& fileDialogs_;
+    CommandHost& host_;
+};
+
+} // namespace mtz4
