@@ -63,8 +63,7 @@ LinkResult CloneCommands::runClone(Command command) {
         {Command::WriteSettingsMenu,
          {"Write Settings", false, DataPart::Settings, &mnuWrSet_Click}},
         {Command::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click, true}},
-        {Command::WriteSettings,
-         {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
+        {Command::WriteSettings, {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
         {Command::WriteBank, {"Write Bank", false, written, &cmbWriteBank_Click}},
         {Command::WriteGroup, {"Write Group", false, DataPart::Groups, &cmdWriteGroup_Click}},
     };
@@ -109,8 +108,7 @@ LinkResult CloneCommands::runClone(Command command) {
                 takeBackup(QStringLiteral("after ") + name);
         } else {
             editor_.apply(
-                name, run.parts,
-                [&](DataSet& ds) { result = run.procedure(link_, ds, view_); },
+                name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, view_); },
                 StepKind::Transfer);
         }
         if (verifying) {
@@ -124,7 +122,7 @@ LinkResult CloneCommands::runClone(Command command) {
 }
 
 LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
-                                const std::function<LinkResult()>& body) {
+                                      const std::function<LinkResult()>& body) {
     running_ = true;
     reading_ = reading;
     host_.setTransferRunning(true, reading);
@@ -137,9 +135,11 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     const bool cancelled = link_.cancelled();
     link_.resume();
     view_.end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
-                    link_.lastPortError());
+              link_.lastPortError());
     QString status = host_.statusText();
-    const auto addStatus = [&status](const QString& text) { status += QStringLiteral("; ") + text; };
+    const auto addStatus = [&status](const QString& text) {
+        status += QStringLiteral("; ") + text;
+    };
     if (verified_)
         addStatus(QStringLiteral("Verified"));
     // A read that stopped part-way says how to get back what was there.
@@ -193,7 +193,8 @@ void CloneCommands::compareWithReceiver() {
         return read;
     });
     if (result == LinkResult::Success)
-        CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"), host_.dialogParent())
+        CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"),
+                      host_.dialogParent())
             .exec();
 }
 

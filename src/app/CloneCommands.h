@@ -90,8 +90,8 @@ private:
     WindowCloneView& view_;
     bool running_ = false;
     bool reading_ = false;
-    QString backupProblem_; // why the last transfer's backup was not written
-    bool verified_ = false; // the last transfer's write was read back and agreed
+    QString backupProblem_;   // why the last transfer's backup was not written
+    bool verified_ = false;   // the last transfer's write was read back and agreed
     bool partlyRead_ = false; // the last transfer was a read that stopped part-way
 };
 

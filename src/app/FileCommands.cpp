@@ -127,7 +127,8 @@ void FileCommands::showCurrentFileCaption() {
 }
 
 bool FileCommands::mnuExport_Click() {
-    const QString path = fileDialogs_.chooseFileToSave(host_.dialogParent(), QString(), FileKind::Csv);
+    const QString path =
+        fileDialogs_.chooseFileToSave(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv) {
@@ -145,7 +146,8 @@ bool FileCommands::mnuExport_Click() {
 }
 
 bool FileCommands::mnuImport_Click() {
-    const QString path = fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
+    const QString path =
+        fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
@@ -186,8 +188,8 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
     menu->clear();
     const QStringList files = RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
-        QAction* item =
-            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+        QAction* item = menu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
         item->setToolTip(QDir::toNativeSeparators(files[i]));
         item->setEnabled(enabled);
         const QString path = files[i];
@@ -251,7 +253,8 @@ void FileCommands::compareWithFile() {
     MakeFactoryDataSet(*other, ds_.ModelIndex);
     if (!mtz4::LoadCloneFile(*other, path, prompter_))
         return;
-    CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), host_.dialogParent()).exec();
+    CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), host_.dialogParent())
+        .exec();
 }
 
 } // namespace mtz4

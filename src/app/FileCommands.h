@@ -21,8 +21,8 @@ class Prompter;
 class FileCommands : public QObject {
     Q_OBJECT
 public:
-    FileCommands(DataSet& ds, DataEditor& editor, Prompter& prompter,
-                 CloneFileDialogs& fileDialogs, CommandHost& host, QObject* parent = nullptr);
+    FileCommands(DataSet& ds, DataEditor& editor, Prompter& prompter, CloneFileDialogs& fileDialogs,
+                 CommandHost& host, QObject* parent = nullptr);
 
     // "Save changes to settings?" when the data changed. True when the
     // command may go on: nothing changed, No, or Yes and the save succeeded.

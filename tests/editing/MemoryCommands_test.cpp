@@ -150,8 +150,9 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
 
 void MemoryCommandsTest::cutInsertDeleteSortAndUndo() {
     PageFixture f;
+    // Names A and B by turns, and one entry without a name.
     for (int e = 0; e < 99; ++e)
-        setEntry(*f.ds, e, entry(100.0 + e, e % 2 ? "B" : "A"));
+        setEntry(*f.ds, e, entry(100.0 + e, e == 10 ? "" : e % 2 ? "B" : "A"));
     f.grid().UpDateMemData();
     const QByteArray start = CloneFileText(*f.ds);
     const auto undoneExactly = [&] {
@@ -197,8 +198,10 @@ void MemoryCommandsTest::cutInsertDeleteSortAndUndo() {
     f.grid().setCurrentRow(50);
     f.commands().sortBank(SortKey::Name);
     QCOMPARE(f.ds->MemText[0][Col::Name], QStringLiteral("A"));
-    QCOMPARE(f.ds->MemText[49][Col::Name], QStringLiteral("A"));
-    QCOMPARE(f.ds->MemText[50][Col::Name], QStringLiteral("B"));
+    QCOMPARE(f.ds->MemText[48][Col::Name], QStringLiteral("A"));
+    QCOMPARE(f.ds->MemText[49][Col::Name], QStringLiteral("B"));
+    QCOMPARE(f.ds->MemText[97][Col::Name], QStringLiteral("B"));
+    QCOMPARE(f.ds->MemData[98][Col::Freq], 110.0); // the unnamed one last
     QCOMPARE(f.ds->MemData[1][Col::Freq], 102.0);
     QCOMPARE(f.history.undoText(), QStringLiteral("Sort Bank 00 by Name"));
     f.commands().sortBank(SortKey::Frequency);
@@ -237,6 +240,7 @@ void MemoryCommandsTest::findGoToAndHideEmpty() {
                                      {"3-12", 313},
                                      {"Pr 7", 1208},
                                      {"sp 12", 1113},
+                                     {"S5", 1106},
                                      {"P12B", 1026},
                                      {"12a", 1025}}) {
         QVERIFY2(f.commands().goTo(QString::fromLatin1(label)), label);
