@@ -286,6 +286,9 @@ void MainWindowTest::modifyIsEnabledOnSettings1AndMemoryOnly() {
     for (int page = 0; page < 4; ++page) {
         w.TabStrip1()->setCurrentIndex(page);
         QCOMPARE(modify->isEnabled(), expected[page]);
+        // The memory list's commands only on the Memory page.
+        for (const char* name : {"mnuCut", "mnuPaste", "mnuFind", "mnuSortName"})
+            QCOMPARE(action(w, name)->isEnabled(), page == frmMain::MemoryPage);
         for (int other = 0; other < 4; ++other)
             QCOMPARE(w.TabStrip1()->widget(other)->isEnabled(), other == page);
     }

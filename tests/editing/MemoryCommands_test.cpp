@@ -240,7 +240,7 @@ void MemoryCommandsTest::findGoToAndHideEmpty() {
                                      {"3-12", 313},
                                      {"Pr 7", 1208},
                                      {"sp 12", 1113},
-                                     {"S5", 1106},
+                                     {"S05", 1106},
                                      {"P12B", 1026},
                                      {"12a", 1025}}) {
         QVERIFY2(f.commands().goTo(QString::fromLatin1(label)), label);
