@@ -247,7 +247,7 @@ shot guide-writing "$window" 0.3
 box=$(find_window "^Success$" 60)
 press "$box" Return
 
-# --- File > Backups: one after the read, one before the write.
+# --- File > Backups: before and after the read, before the write.
 keys alt+f b
 dialog=$(find_window "^Backups$")
 shot guide-backups "$dialog"
@@ -267,6 +267,9 @@ dialog=$(find_window "^COM Port Setup$")
 press "$dialog" Down
 press "$dialog" Return
 keys alt+t r s
+# The data read earlier are not saved: the read asks first, and No reads.
+box=$(find_window "^Save Changes$")
+press "$box" alt+n
 box=$(find_window "^ERROR$")
 shot_area guide-port-error-message "$window"
 for _ in $(seq 5); do
