@@ -5,6 +5,7 @@
 #include "app/CloneFileDialogs.h"
 #include "app/ComPortDialog.h"
 #include "app/CompareDialog.h"
+#include "app/NoteCodePageMenu.h"
 #include "app/RecentFiles.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
@@ -268,6 +269,9 @@ void frmMain::buildMenus() {
     mnuVerify_->setCheckable(true);
     connect(mnuVerify_, &QAction::toggled, this,
             [](bool verify) { WriteVerifyAfterWrite(verify); });
+    noteCodePages_ =
+        new NoteCodePageMenu(addSubmenu(tools, "mnuNoteCodePage", 2050), *editor_, this);
+    dataActions_ << noteCodePages_->menu()->menuAction();
     dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
@@ -544,6 +548,7 @@ void frmMain::compareWithFile() {
         return;
     auto other = std::make_unique<DataSet>();
     MakeFactoryDataSet(*other, ds_.ModelIndex);
+    other->NoteCodePage = ds_.NoteCodePage;
     if (!mtz4::LoadCloneFile(*other, path, prompter_))
         return;
     CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), this).exec();
@@ -890,7 +895,10 @@ bool frmMain::mnuExport_Click() {
             prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
             return false;
         }
-    } else if (!ExportCsvFile(ds_, path, prompter_)) {
+    } else if (!ExportCsvFile(ds_, path, prompter_,
+                              fileDialogs_.chosenKind() == FileKind::CsvUtf8
+                                  ? TextFileEncoding::Utf8WithBom
+                                  : TextFileEncoding::CodePage)) {
         return false;
     }
     // The caption names the CSV file; the clone file stays the current file,
@@ -908,8 +916,9 @@ bool frmMain::mnuImport_Click() {
     // A file that stops early keeps the lines applied before the failure, and
     // the views show them.
     bool complete = false;
+    ImportReport report;
     editor_->apply(QStringLiteral("Import"), DataPart::Everything, [&](DataSet& ds) {
-        complete = ImportCsvFile(ds, path, prompter_);
+        complete = ImportCsvFile(ds, path, prompter_, &report);
         if (complete)
             ds.CurrentFile.clear();
     });
@@ -917,6 +926,7 @@ bool frmMain::mnuImport_Click() {
         return false;
     MSFlexGrid1_->setCurrentRow(1);
     setCaption(Ref().AppTitle);
+    ShowChangedRows(report, prompter_);
     return true;
 }
 

@@ -25,6 +25,7 @@ class CloneFileDialogs;
 class BankPage;
 class DataEditor;
 class MemoryPage;
+class NoteCodePageMenu;
 class Settings1Page;
 class Settings2Page;
 class Link;
@@ -245,6 +246,7 @@ private:
     bool partlyRead_ = false;   // the last transfer was a read that stopped part-way
     QString caption_;           // the caption without the partly-read mark
     QAction* mnuVerify_ = nullptr;
+    NoteCodePageMenu* noteCodePages_ = nullptr; // Tool > Note Code Page
     QMenu* mnuRecent_ = nullptr;
     QSize startSize_;
     bool frameFitted_ = false;
