@@ -77,7 +77,7 @@ constexpr NumberedText Texts[] = {
      "データの一部だけが受信機のものです。編集 > %1 で読み出し前に戻せます"},
     // Note code pages (2050..2059): the menu, then its items in the order of
     // NoteCodePages().
-    {2050, "Note &Code Page", "メモのコードページ(&C)"},
+    {2050, "Note Code Page(&N)", "メモのコードページ(&N)"},
     {2051, "Western (Windows-1252)", "西欧 (Windows-1252)"},
     {2052, "Japanese (Shift-JIS, 932)", "日本語 (シフト JIS、932)"},
     {2053, "Central European (Windows-1250)", "中央ヨーロッパ (Windows-1250)"},

@@ -54,12 +54,11 @@ QString usageText(Subcommand subcommand) {
                    "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
                    "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
     case Subcommand::Write:
-        return QStringLiteral(
-                   "Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
-                   "                     [--settings | --memory | --all] [--verify]\n"
-                   "                     [--code-page NAME] IN.MZ4\n"
-                   "Clone write: copies a clone file into the receiver.\n"
-                   "\n") +
+        return QStringLiteral("Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
+                              "                     [--settings | --memory | --all] [--verify]\n"
+                              "                     [--code-page NAME] IN.MZ4\n"
+                              "Clone write: copies a clone file into the receiver.\n"
+                              "\n") +
                ReceiverOptionsHelp +
                QStringLiteral(
                    "  --settings        write the settings and the band VFO records only; the\n"
@@ -79,12 +78,11 @@ QString usageText(Subcommand subcommand) {
                    "in clone mode.\n"
                    "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
     case Subcommand::New:
-        return QStringLiteral(
-                   "Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
-                   "Writes the factory data of a receiver model as a clone file.\n"
-                   "\n"
-                   "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-                   "  -o, --output OUT.MZ4  the clone file to write\n") +
+        return QStringLiteral("Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
+                              "Writes the factory data of a receiver model as a clone file.\n"
+                              "\n"
+                              "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
+                              "  -o, --output OUT.MZ4  the clone file to write\n") +
                CodePageHelp +
                QStringLiteral("\n"
                               "Exit status: 0 success, 1 the file could not be written, 2 bad "
@@ -92,11 +90,12 @@ QString usageText(Subcommand subcommand) {
     case Subcommand::Diff:
         return QStringLiteral(
                    "Usage: mtz4ctl diff [--model MODEL] [--code-page NAME] A.MZ4 B.MZ4\n"
-            "Compares two clone files field by field and prints every difference on a line\n"
-            "of its own, for example:\n"
-            "  03-012 Frequency: 145.500000 -> 145.520000\n"
-            "(the memory entries by their row labels, \"Band N\" for the VFO records,\n"
-            "\"Bank N Size\", the group boxes as \"GRPn Bank N\", \"Settings\" and the caption\n"
+                   "Compares two clone files field by field and prints every difference on a line\n"
+                   "of its own, for example:\n"
+                   "  03-012 Frequency: 145.500000 -> 145.520000\n"
+                   "(the memory entries by their row labels, \"Band N\" for the VFO records,\n"
+                   "\"Bank N Size\", the group boxes as \"GRPn Bank N\", \"Settings\" and the "
+                   "caption\n"
                    "of each setting). Notes are printed in the terminal's encoding.\n"
                    "\n"
                    "  --model MODEL     the receiver model the files are for: MT-Z4J (the "
@@ -111,37 +110,39 @@ QString usageText(Subcommand subcommand) {
         return QStringLiteral(
                    "Usage: mtz4ctl export [--model MODEL] [--format csv|chirp] [--utf8]\n"
                    "                      [--code-page NAME] IN.MZ4 OUT.csv\n"
-            "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
-            "CSV file, for editing in a spreadsheet (the settings are not part of it).\n"
-            "\n"
-            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
-            "                    or MT-Z40K; its factory VFO records stand for bands the\n"
-            "                    clone file leaves unused\n"
-            "\n"
+                   "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
+                   "CSV file, for editing in a spreadsheet (the settings are not part of it).\n"
+                   "\n"
+                   "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, "
+                   "MT-Z40T\n"
+                   "                    or MT-Z40K; its factory VFO records stand for bands the\n"
+                   "                    clone file leaves unused\n"
+                   "\n"
                    "  --format chirp    write CHIRP's generic CSV instead: one row per enabled\n"
                    "                    memory channel, in UTF-8\n"
                    "  --utf8            write the CSV file as UTF-8 with a byte-order mark, as\n"
                    "                    spreadsheets take it, instead of in the code page\n") +
                CodePageHelp +
-               QStringLiteral(
-                   "\n"
-                   "An existing OUT.csv is replaced only once the new one is complete.\n"
-                   "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+               QStringLiteral("\n"
+                              "An existing OUT.csv is replaced only once the new one is complete.\n"
+                              "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Import:
         return QStringLiteral(
                    "Usage: mtz4ctl import [--model MODEL] [--format csv|chirp] [--code-page "
                    "NAME]\n"
                    "                      BASE.MZ4 IN.csv -o OUT.MZ4\n"
-            "Merges a CSV file into a clone file's data and writes the result as a new\n"
-            "clone file.\n"
-            "\n"
-            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
-            "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
-            "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
-            "  --format chirp    IN.csv is CHIRP's generic CSV: Location n becomes memory\n"
-            "                    channel n; rows the receiver cannot take are skipped, and a\n"
-            "                    summary on standard error names each with the reason, and\n"
-            "                    each row changed to fit (see below)\n"
+                   "Merges a CSV file into a clone file's data and writes the result as a new\n"
+                   "clone file.\n"
+                   "\n"
+                   "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, "
+                   "MT-Z40T\n"
+                   "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
+                   "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
+                   "  --format chirp    IN.csv is CHIRP's generic CSV: Location n becomes memory\n"
+                   "                    channel n; rows the receiver cannot take are skipped, and "
+                   "a\n"
+                   "                    summary on standard error names each with the reason, and\n"
+                   "                    each row changed to fit (see below)\n"
                    "  -o, --output OUT.MZ4  the clone file to write\n") +
                CodePageHelp +
                QStringLiteral(

@@ -80,8 +80,7 @@ UConverter* converter(const char* name, Unconvertible mode) {
         // Look-alike mappings count: the wave dash typed on one system is
         // the Japanese page's wave dash.
         ucnv_setFallback(c.get(), true);
-        ucnv_setToUCallBack(c.get(), readUnknownAsReplacement, nullptr, nullptr, nullptr,
-                            &error);
+        ucnv_setToUCallBack(c.get(), readUnknownAsReplacement, nullptr, nullptr, nullptr, &error);
         if (mode == Unconvertible::Stop) {
             ucnv_setFromUCallBack(c.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                                   &error);

@@ -89,11 +89,11 @@ private:
         char32_t instead = baseLetter(c, fits_);
         if (instead == 0)
             instead = U'?';
-        const QString change = isControl(c) ? QStringLiteral("U+%1 → %2")
-                                                  .arg(uint(c), 4, 16, QLatin1Char('0'))
-                                                  .arg(characterText(instead))
-                                            : QStringLiteral("%1 → %2")
-                                                  .arg(characterText(c), characterText(instead));
+        const QString change =
+            isControl(c) ? QStringLiteral("U+%1 → %2")
+                               .arg(uint(c), 4, 16, QLatin1Char('0'))
+                               .arg(characterText(instead))
+                         : QStringLiteral("%1 → %2").arg(characterText(c), characterText(instead));
         if (!replaced_.contains(change))
             replaced_ << change;
         return instead;

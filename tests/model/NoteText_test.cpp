@@ -44,7 +44,10 @@ private slots:
 
     void unknownBytesAndCharactersAreMarked() {
         // A lead byte at the end and a byte Shift-JIS has no character for.
-        QCOMPARE(DecodeText("A\xA0" "B\x93", CodePage::Japanese), QStringLiteral("A\uFFFDB\uFFFD"));
+        QCOMPARE(DecodeText("A\xA0"
+                            "B\x93",
+                            CodePage::Japanese),
+                 QStringLiteral("A\uFFFDB\uFFFD"));
         QCOMPARE(EncodeText(QStringLiteral("a東ł"), CodePage::Western), QByteArray("a??"));
         QVERIFY(!CanHold(U'東', CodePage::Western));
         QVERIFY(CanHold(U'\u301C', CodePage::Japanese)); // a wave dash, kept as the page's own
@@ -73,10 +76,9 @@ private slots:
             << "10\u301C12" << CodePage::Japanese << false << "10\uFF5E12" << 0;
         QTest::newRow("control character") << "a\x01" << CodePage::Western << false << "a?" << 1;
         QTest::newRow("emoji") << "a\U0001F600b" << CodePage::Japanese << false << "a?b" << 1;
-        QTest::newRow("name base letters") << "Zürich" << CodePage::Western << true << "Zurich"
-                                           << 1;
-        QTest::newRow("name cut, tab") << "AB\tCDEFG" << CodePage::Western << true << "AB CDE"
-                                       << 2;
+        QTest::newRow("name base letters")
+            << "Zürich" << CodePage::Western << true << "Zurich" << 1;
+        QTest::newRow("name cut, tab") << "AB\tCDEFG" << CodePage::Western << true << "AB CDE" << 2;
         QTest::newRow("name japanese") << "東A" << CodePage::Japanese << true << "?A" << 1;
     }
     void notesAndNamesAreFittedAndEveryChangeNamed() {
@@ -116,8 +118,7 @@ private slots:
         QCOMPARE(ds->VfoText[2][Col::Note], QStringLiteral("band"));
         // An edited note is written from its text, an unchanged one as kept.
         QCOMPARE(NoteFileBytes(ds->MemText[0][Col::Note], tokyo, CodePage::Western), tokyo);
-        QCOMPARE(NoteFileBytes(QStringLiteral("new"), tokyo, CodePage::Western),
-                 QByteArray("new"));
+        QCOMPARE(NoteFileBytes(QStringLiteral("new"), tokyo, CodePage::Western), QByteArray("new"));
     }
 };
 
