@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build directory (scripts/package.sh
 # builds, installs, tries and removes it). Library dependencies come from
-# dpkg-shlibdeps.
+# dpkg-shlibdeps: Qt 6, and ICU for the note code pages (libicu72 on Debian
+# 12, built against libicu-dev).
 set(CPACK_PACKAGE_NAME mtz4clone)
 set(CPACK_PACKAGE_VENDOR "mtz4-clone")
 set(CPACK_PACKAGE_CONTACT "mtz4-clone developers <mtz4-clone@localhost>")

@@ -3,7 +3,7 @@
 # further Debian packages named as arguments.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
-          libgl-dev xvfb xauth python3 "$@")
+          libicu-dev libgl-dev xvfb xauth python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

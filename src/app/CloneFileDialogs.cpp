@@ -1,5 +1,7 @@
 #include "app/CloneFileDialogs.h"
 
+#include "model/TextLanguage.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -9,27 +11,37 @@ namespace {
 const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4)");
 const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
 const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+QString csvUtf8Filter() {
+    return InLanguage("CSV Files, UTF-8 (*.csv)", "CSV ファイル、UTF-8 (*.csv)");
+}
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
 
 } // namespace
 
-QString FileFilter(FileKind kind) {
+QString FileFilter(FileKind kind, bool saving) {
     if (kind == FileKind::Clone)
         return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
-    return CsvFilesFilter + QStringLiteral(";;") + ChirpFilesFilter + QStringLiteral(";;") +
-           AllFilesFilter;
+    return CsvFilesFilter + QStringLiteral(";;") +
+           (saving ? csvUtf8Filter() + QStringLiteral(";;") : QString()) + ChirpFilesFilter +
+           QStringLiteral(";;") + AllFilesFilter;
 }
 
 QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
     if (kind == FileKind::ChirpCsv)
         dialog.selectNameFilter(ChirpFilesFilter);
+    else if (kind == FileKind::CsvUtf8)
+        dialog.selectNameFilter(csvUtf8Filter());
     if (dialog.exec() != QDialog::Accepted)
         return {};
+    const QString filter = dialog.selectedNameFilter();
     if (kind == FileKind::Clone)
         chosen_ = FileKind::Clone;
+    else if (filter == ChirpFilesFilter)
+        chosen_ = FileKind::ChirpCsv;
+    else if (filter == csvUtf8Filter())
+        chosen_ = FileKind::CsvUtf8;
     else
-        chosen_ =
-            dialog.selectedNameFilter() == ChirpFilesFilter ? FileKind::ChirpCsv : FileKind::Csv;
+        chosen_ = FileKind::Csv;
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
@@ -44,7 +56,7 @@ QString SystemCloneFileDialogs::chooseFileToOpen(QWidget* parent, const QString&
 
 QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString& suggestion,
                                                  FileKind kind) {
-    QFileDialog dialog(parent, QString(), suggestion, FileFilter(kind));
+    QFileDialog dialog(parent, QString(), suggestion, FileFilter(kind, true));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the kind's.

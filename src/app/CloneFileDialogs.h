@@ -9,9 +9,10 @@ namespace mtz4 {
 
 // What a file dialog offers: clone files (Open, Save, Save As) or CSV files
 // (Import, Export).
-// A CSV dialog also offers CHIRP's generic CSV; chosenKind() tells which
-// of the two the user picked.
-enum class FileKind { Clone, Csv, ChirpCsv };
+// A CSV dialog also offers CHIRP's generic CSV, and Export the program's own
+// CSV as UTF-8 with a byte-order mark (for spreadsheets) besides the one in
+// the note code page; chosenKind() tells which the user picked.
+enum class FileKind { Clone, Csv, ChirpCsv, CsvUtf8 };
 
 // The file dialogs of the file commands. Each returns the chosen path, or an
 // empty string when the user cancelled. Behind an interface so that tests
@@ -28,8 +29,9 @@ public:
     virtual FileKind chosenKind() const = 0;
 };
 
-// The type filter of the dialogs: files of the kind, or all files.
-QString FileFilter(FileKind kind);
+// The type filter of the dialogs: files of the kind, or all files; a CSV
+// dialog for saving also offers UTF-8.
+QString FileFilter(FileKind kind, bool saving = false);
 
 // The toolkit's file dialogs.
 class SystemCloneFileDialogs : public CloneFileDialogs {

@@ -10,6 +10,7 @@
 #include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
+#include "files/ImportReport.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
@@ -136,7 +137,10 @@ bool FileCommands::mnuExport_Click() {
             prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
             return false;
         }
-    } else if (!ExportCsvFile(ds_, path, prompter_)) {
+    } else if (!ExportCsvFile(ds_, path, prompter_,
+                              fileDialogs_.chosenKind() == FileKind::CsvUtf8
+                                  ? TextFileEncoding::Utf8WithBom
+                                  : TextFileEncoding::CodePage)) {
         return false;
     }
     // The caption names the CSV file; the clone file stays the current file,
@@ -155,8 +159,9 @@ bool FileCommands::mnuImport_Click() {
     // A file that stops early keeps the lines applied before the failure, and
     // the views show them.
     bool complete = false;
+    ImportReport report;
     editor_.apply(QStringLiteral("Import"), DataPart::Everything, [&](DataSet& ds) {
-        complete = ImportCsvFile(ds, path, prompter_);
+        complete = ImportCsvFile(ds, path, prompter_, &report);
         if (complete)
             ds.CurrentFile.clear();
     });
@@ -164,6 +169,7 @@ bool FileCommands::mnuImport_Click() {
         return false;
     host_.showFirstMemoryRow();
     host_.setCaption(Ref().AppTitle);
+    ShowChangedRows(report, prompter_);
     return true;
 }
 
@@ -251,6 +257,7 @@ void FileCommands::compareWithFile() {
         return;
     auto other = std::make_unique<DataSet>();
     MakeFactoryDataSet(*other, ds_.ModelIndex);
+    other->NoteCodePage = ds_.NoteCodePage;
     if (!mtz4::LoadCloneFile(*other, path, prompter_))
         return;
     CompareDialog(CompareData(ds_, *other), QFileInfo(path).fileName(), host_.dialogParent())

@@ -23,9 +23,25 @@ const QString KeyHelp = QStringLiteral("ﾍﾙﾌﾟ");
 
 using Kind = MenuEntry::Kind;
 using When = EnabledWhen;
+using Keys = QList<QKeySequence>;
+using Run = std::function<void()>;
 
 MenuEntry menu(const char* parent, const char* name, int text, When when = When::Always) {
     return {Kind::Menu, parent, name, text, {}, when};
+}
+
+MenuEntry item(const char* parent, const char* name, int text, When when, Run run, Keys keys = {}) {
+    return {Kind::Item, parent, name, text, std::move(keys), when, std::move(run)};
+}
+
+// An item with a check mark, always enabled.
+MenuEntry check(const char* parent, const char* name, int text, std::function<void(bool)> toggled) {
+    return {Kind::Item, parent, name, text, {}, When::Always, {}, std::move(toggled)};
+}
+
+// A key of the window's own, without a menu item.
+MenuEntry key(const char* name, Keys keys, When when, Run run) {
+    return {Kind::Shortcut, nullptr, name, 0, std::move(keys), when, std::move(run)};
 }
 
 MenuEntry separator(const char* parent) {
@@ -37,287 +53,106 @@ MenuEntry separator(const char* parent) {
 std::vector<MenuEntry> frmMain::menuEntries() {
     FileCommands& f = *files_;
     CloneCommands& c = *clone_;
-    const auto clone = [&c](CloneCommand command) {
+    const auto clone = [&c](CloneCommand command) -> Run {
         return [&c, command] { c.runClone(command); };
     };
-    const auto memory = [this](void (*command)(MemoryCommands&)) {
+    const auto memory = [this](void (*command)(MemoryCommands&)) -> Run {
         return [this, command] { runMemoryCommand(command); };
     };
+    const auto recent = [this](QMenu* m) { files_->fillRecentMenu(m, !clone_->running()); };
     using K = QKeySequence;
-    using Keys = QList<QKeySequence>;
-    // Commands that touch the data or the port are Idle: none of them may
-    // start while a clone command runs.
+    constexpr When Idle = When::Idle; // none of these may start while a clone command runs
+    constexpr When Memory = When::IdleOnMemoryPage;
+    // clang-format off
     return {
         menu(nullptr, "mnuFile", 1000),
-        {Kind::Item,
-         "mnuFile",
-         "mnuFileNew",
-         1001,
-         {K(Qt::CTRL | Qt::Key_N)},
-         When::Idle,
-         [&f] { f.NewDataSet(); }},
-        {Kind::Item,
-         "mnuFile",
-         "mnuFileOpen",
-         1002,
-         {},
-         When::Idle,
-         [&f] { f.mnuFileOpen_Click(); }},
-        {Kind::Menu,
-         "mnuFile",
-         "mnuRecent",
-         2020,
-         {},
-         When::Idle,
-         {},
-         {},
-         [this](QMenu* m) { files_->fillRecentMenu(m, !clone_->running()); }},
-        {Kind::Item,
-         "mnuFile",
-         "mnuFileSave",
-         1003,
-         {},
-         When::Idle,
-         [&f] { f.mnuFileSave_Click(); }},
-        {Kind::Item,
-         "mnuFile",
-         "mnuFileSaveAs",
-         1004,
-         {},
-         When::Idle,
-         [&f] { f.mnuFileSaveAs_Click(); }},
+        item("mnuFile", "mnuFileNew", 1001, Idle, [&f] { f.NewDataSet(); }, {K(Qt::CTRL | Qt::Key_N)}),
+        item("mnuFile", "mnuFileOpen", 1002, Idle, [&f] { f.mnuFileOpen_Click(); }),
+        // Its items are made as it opens.
+        {Kind::Menu, "mnuFile", "mnuRecent", 2020, {}, Idle, {}, {}, recent},
+        item("mnuFile", "mnuFileSave", 1003, Idle, [&f] { f.mnuFileSave_Click(); }),
+        item("mnuFile", "mnuFileSaveAs", 1004, Idle, [&f] { f.mnuFileSaveAs_Click(); }),
         separator("mnuFile"),
-        {Kind::Item, "mnuFile", "mnuImport", 1201, {}, When::Idle, [&f] { f.mnuImport_Click(); }},
-        {Kind::Item, "mnuFile", "mnuExport", 1202, {}, When::Idle, [&f] { f.mnuExport_Click(); }},
+        item("mnuFile", "mnuImport", 1201, Idle, [&f] { f.mnuImport_Click(); }),
+        item("mnuFile", "mnuExport", 1202, Idle, [&f] { f.mnuExport_Click(); }),
         separator("mnuFile"),
-        {Kind::Item, "mnuFile", "mnuBackups", 2021, {}, When::Idle, [&f] { f.showBackups(); }},
-        {Kind::Item,
-         "mnuFile",
-         "mnuCompareFile",
-         2022,
-         {},
-         When::Idle,
-         [&f] { f.compareWithFile(); }},
+        item("mnuFile", "mnuBackups", 2021, Idle, [&f] { f.showBackups(); }),
+        item("mnuFile", "mnuCompareFile", 2022, Idle, [&f] { f.compareWithFile(); }),
         separator("mnuFile"),
         // The program offers no printing: the item is there but never enabled.
-        {Kind::Item, "mnuFile", "mnuFilePageSetup", 1005, {}, When::Never},
-        {Kind::Item, "mnuFile", "mnuFileExit", 1007, {}, When::Always, [this] { close(); }},
+        item("mnuFile", "mnuFilePageSetup", 1005, When::Never, {}),
+        item("mnuFile", "mnuFileExit", 1007, When::Always, [this] { close(); }),
 
         menu(nullptr, "mnuEdit", 1008),
         // Undo and Redo name the step they take back or make again.
-        {Kind::Item,
-         "mnuEdit",
-         "mnuUndo",
-         0,
-         {K::Undo},
-         When::CanUndo,
-         [this] { history_->undo(); }},
-        {Kind::Item, "mnuEdit", "mnuRedo", 0,
-         Keys{K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, When::CanRedo,
-         [this] { history_->redo(); }},
+        item("mnuEdit", "mnuUndo", 0, When::CanUndo, [this] { history_->undo(); }, {K::Undo}),
+        item("mnuEdit", "mnuRedo", 0, When::CanRedo, [this] { history_->redo(); },
+             {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
         separator("mnuEdit"),
-        {Kind::Item,
-         "mnuEdit",
-         "mnuEditUndo",
-         1009,
-         {},
-         When::IdleOnGridPage,
-         [this] { mnuEditUndo_Click(); }},
+        item("mnuEdit", "mnuEditUndo", 1009, When::IdleOnGridPage, [this] { mnuEditUndo_Click(); }),
         separator("mnuEdit"),
-        {Kind::Item,
-         "mnuEdit",
-         "mnuCut",
-         2003,
-         {K::Cut},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.cut(); })},
-        {Kind::Item,
-         "mnuEdit",
-         "mnuCopy",
-         2004,
-         {K::Copy},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.copy(); })},
-        {Kind::Item,
-         "mnuEdit",
-         "mnuPaste",
-         2005,
-         {K::Paste},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.paste(); })},
+        // The memory list's own commands: on the Memory page only.
+        item("mnuEdit", "mnuCut", 2003, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),
+        item("mnuEdit", "mnuCopy", 2004, Memory, memory([](MemoryCommands& m) { m.copy(); }), {K::Copy}),
+        item("mnuEdit", "mnuPaste", 2005, Memory, memory([](MemoryCommands& m) { m.paste(); }), {K::Paste}),
         separator("mnuEdit"),
-        {Kind::Item,
-         "mnuEdit",
-         "mnuInsertEntry",
-         2006,
-         {K(Qt::Key_Insert)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.insertEmptyEntry(); })},
-        {Kind::Item,
-         "mnuEdit",
-         "mnuDeleteEntry",
-         2007,
-         {K(Qt::Key_Delete)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.deleteEntry(); })},
+        item("mnuEdit", "mnuInsertEntry", 2006, Memory,
+             memory([](MemoryCommands& m) { m.insertEmptyEntry(); }), {K(Qt::Key_Insert)}),
+        item("mnuEdit", "mnuDeleteEntry", 2007, Memory,
+             memory([](MemoryCommands& m) { m.deleteEntry(); }), {K(Qt::Key_Delete)}),
         separator("mnuEdit"),
-        {Kind::Item,
-         "mnuEdit",
-         "mnuFind",
-         2008,
-         {K(Qt::CTRL | Qt::Key_F)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.openFind(); })},
-        {Kind::Shortcut,
-         nullptr,
-         "mnuFindNext",
-         0,
-         {K(Qt::Key_F3)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.findNext(); })},
-        {Kind::Shortcut,
-         nullptr,
-         "mnuFindPrevious",
-         0,
-         {K(Qt::SHIFT | Qt::Key_F3)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.findPrevious(); })},
-        {Kind::Item,
-         "mnuEdit",
-         "mnuGoTo",
-         2009,
-         {K(Qt::CTRL | Qt::Key_G)},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.askGoTo(); })},
+        item("mnuEdit", "mnuFind", 2008, Memory,
+             memory([](MemoryCommands& m) { m.openFind(); }), {K(Qt::CTRL | Qt::Key_F)}),
+        key("mnuFindNext", {K(Qt::Key_F3)}, Memory, memory([](MemoryCommands& m) { m.findNext(); })),
+        key("mnuFindPrevious", {K(Qt::SHIFT | Qt::Key_F3)}, Memory,
+            memory([](MemoryCommands& m) { m.findPrevious(); })),
+        item("mnuEdit", "mnuGoTo", 2009, Memory,
+             memory([](MemoryCommands& m) { m.askGoTo(); }), {K(Qt::CTRL | Qt::Key_G)}),
         separator("mnuEdit"),
-        {Kind::Item,
-         "mnuEdit",
-         "mnuSortFrequency",
-         2011,
-         {},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.sortBank(SortKey::Frequency); })},
-        {Kind::Item,
-         "mnuEdit",
-         "mnuSortName",
-         2012,
-         {},
-         When::IdleOnMemoryPage,
-         memory([](MemoryCommands& m) { m.sortBank(SortKey::Name); })},
+        item("mnuEdit", "mnuSortFrequency", 2011, Memory,
+             memory([](MemoryCommands& m) { m.sortBank(SortKey::Frequency); })),
+        item("mnuEdit", "mnuSortName", 2012, Memory,
+             memory([](MemoryCommands& m) { m.sortBank(SortKey::Name); })),
 
         menu(nullptr, "mnuView", 1010),
-        {Kind::Item,
-         "mnuView",
-         "mnuViewToolbar",
-         1011,
-         {},
-         When::Always,
-         {},
-         [this](bool) { mnuViewToolbar_Click(); }},
-        {Kind::Item,
-         "mnuView",
-         "mnuStatusBar",
-         1100,
-         {},
-         When::Always,
-         {},
-         [this](bool) { mnuStatusBar_Click(); }},
+        check("mnuView", "mnuViewToolbar", 1011, [this](bool) { mnuViewToolbar_Click(); }),
+        check("mnuView", "mnuStatusBar", 1100, [this](bool) { mnuStatusBar_Click(); }),
         separator("mnuView"),
         // Only the entries in use; remembered between runs.
-        {Kind::Item,
-         "mnuView",
-         "mnuHideEmpty",
-         2010,
-         {},
-         When::Always,
-         {},
-         [this](bool hide) {
-             MSFlexGrid1_->setHideEmpty(hide);
-             WriteHideEmptyEntries(hide);
-         }},
+        check("mnuView", "mnuHideEmpty", 2010, [this](bool hide) {
+            MSFlexGrid1_->setHideEmpty(hide);
+            WriteHideEmptyEntries(hide);
+        }),
 
         menu(nullptr, "mnuTools", 1012),
         menu("mnuTools", "mnuRe", 1203),
-        {Kind::Item,
-         "mnuRe",
-         "mnuReSet",
-         1205,
-         {},
-         When::Idle,
-         clone(CloneCommand::ReadSettingsMenu)},
-        {Kind::Item,
-         "mnuRe",
-         "mnuReMem",
-         1206,
-         {},
-         When::Idle,
-         clone(CloneCommand::ReadMemoryMenu)},
-        {Kind::Item, "mnuRe", "mnuReAll", 1207, {}, When::Idle, clone(CloneCommand::ReadAll)},
+        item("mnuRe", "mnuReSet", 1205, Idle, clone(CloneCommand::ReadSettingsMenu)),
+        item("mnuRe", "mnuReMem", 1206, Idle, clone(CloneCommand::ReadMemoryMenu)),
+        item("mnuRe", "mnuReAll", 1207, Idle, clone(CloneCommand::ReadAll)),
         menu("mnuTools", "mnuWr", 1204),
-        {Kind::Item,
-         "mnuWr",
-         "mnuWrSet",
-         1205,
-         {},
-         When::Idle,
-         clone(CloneCommand::WriteSettingsMenu)},
-        {Kind::Item,
-         "mnuWr",
-         "mnuWrMem",
-         1206,
-         {},
-         When::Idle,
-         clone(CloneCommand::WriteMemoryMenu)},
-        {Kind::Item, "mnuWr", "mnuWrAll", 1207, {}, When::Idle, clone(CloneCommand::WriteAll)},
-        {Kind::Item,
-         "mnuTools",
-         "mnuCompareReceiver",
-         2023,
-         {},
-         When::Idle,
-         [&c] { c.compareWithReceiver(); }},
+        item("mnuWr", "mnuWrSet", 1205, Idle, clone(CloneCommand::WriteSettingsMenu)),
+        item("mnuWr", "mnuWrMem", 1206, Idle, clone(CloneCommand::WriteMemoryMenu)),
+        item("mnuWr", "mnuWrAll", 1207, Idle, clone(CloneCommand::WriteAll)),
+        item("mnuTools", "mnuCompareReceiver", 2023, Idle, [&c] { c.compareWithReceiver(); }),
         // A quick read fetches only the entries in use; remembered between runs.
-        {Kind::Item,
-         "mnuTools",
-         "mnuQuickRead",
-         2013,
-         {},
-         When::Always,
-         {},
-         [&c](bool quick) {
-             c.quickRead = quick;
-             WriteQuickRead(quick);
-         }},
+        check("mnuTools", "mnuQuickRead", 2013, [&c](bool quick) {
+            c.quickRead = quick;
+            WriteQuickRead(quick);
+        }),
         // A write of the memory can be read back and compared; remembered too.
-        {Kind::Item,
-         "mnuTools",
-         "mnuVerifyWrite",
-         2025,
-         {},
-         When::Always,
-         {},
-         [&c](bool verify) {
-             c.verifyAfterWrite = verify;
-             WriteVerifyAfterWrite(verify);
-         }},
-        {Kind::Item,
-         "mnuTools",
-         "mnuToolsOptions",
-         1013,
-         {},
-         When::Idle,
-         [this] { mnuToolsOptions_Click(); }},
+        check("mnuTools", "mnuVerifyWrite", 2025, [&c](bool verify) {
+            c.verifyAfterWrite = verify;
+            WriteVerifyAfterWrite(verify);
+        }),
+        // The code page of the notes; its items are made by NoteCodePageMenu.
+        menu("mnuTools", "mnuNoteCodePage", 2050, Idle),
+        item("mnuTools", "mnuToolsOptions", 1013, Idle, [this] { mnuToolsOptions_Click(); }),
 
         menu(nullptr, "mnuHelp", 1014),
         // A modal box during a transfer would hold up its wait; it waits too.
-        {Kind::Item,
-         "mnuHelp",
-         "mnuHelpAbout",
-         1016,
-         {},
-         When::Idle,
-         [this] { mnuHelpAbout_Click(); }},
+        item("mnuHelp", "mnuHelpAbout", 1016, Idle, [this] { mnuHelpAbout_Click(); }),
     };
+    // clang-format on
 }
 
 std::vector<ToolButton> frmMain::toolButtons() {

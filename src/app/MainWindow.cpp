@@ -4,6 +4,7 @@
 #include "app/ComPortDialog.h"
 #include "app/FileCommands.h"
 #include "app/MainMenus.h"
+#include "app/NoteCodePageMenu.h"
 #include "app/ResourceTexts.h"
 #include "app/StatusPanels.h"
 #include "app/WindowCloneView.h"
@@ -62,6 +63,8 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     files_ = new FileCommands(ds_, *editor_, prompter_, fileDialogs, *this, this);
     clone_ = new CloneCommands(ds_, *editor_, link_, *files_, *this, *cloneView_, this);
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
+    noteCodePages_ =
+        new NoteCodePageMenu(menus_->menu(QStringLiteral("mnuNoteCodePage")), *editor_, this);
     frmAbout_ = new frmAbout(this);
     dlgCOM_ = new dlgCOM(link_, this);
     // The edit dialog is created once and hidden between uses.

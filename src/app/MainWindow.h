@@ -27,6 +27,7 @@ class MainMenus;
 class StatusPanels;
 class MemoryCommands;
 class MemoryPage;
+class NoteCodePageMenu;
 class Settings1Page;
 class Settings2Page;
 class Link;
@@ -161,6 +162,7 @@ private:
     FileCommands* files_ = nullptr;
     CloneCommands* clone_ = nullptr;
     std::unique_ptr<MainMenus> menus_;
+    NoteCodePageMenu* noteCodePages_ = nullptr; // Tool > Note Code Page
     std::unique_ptr<WindowCloneView> cloneView_;
     bool closePending_ = false; // the user closed the window during a transfer
     QString caption_;           // the caption without the partly-read mark

@@ -75,6 +75,15 @@ constexpr NumberedText Texts[] = {
     {2027, "%1 (backup)", "%1 (バックアップ)"},
     {2028, "the data are partly from the receiver; Edit > %1 brings back what was there",
      "データの一部だけが受信機のものです。編集 > %1 で読み出し前に戻せます"},
+    // Note code pages (2050..2059): the menu, then its items in the order of
+    // NoteCodePages().
+    {2050, "Note Code Page(&N)", "メモのコードページ(&N)"},
+    {2051, "Western (Windows-1252)", "西欧 (Windows-1252)"},
+    {2052, "Japanese (Shift-JIS, 932)", "日本語 (シフト JIS、932)"},
+    {2053, "Central European (Windows-1250)", "中央ヨーロッパ (Windows-1250)"},
+    {2054, "Cyrillic (Windows-1251)", "キリル (Windows-1251)"},
+    {2055, "Greek (Windows-1253)", "ギリシャ語 (Windows-1253)"},
+    {2056, "Turkish (Windows-1254)", "トルコ語 (Windows-1254)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CodePage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +30,10 @@ struct CliArguments {
     QString csv;                       // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
     QString trace;                     // --trace FILE: the serial traffic of read and write
+    // --code-page NAME: the code page of the notes in clone and CSV files;
+    // by default the one for the language of the locale.
+    CodePage codePage = DefaultCodePage(SystemTextLanguage());
+    bool utf8 = false; // export: --utf8, the CSV file as UTF-8 with a byte-order mark
 
     // read: --quick, fetch only the entry blocks of enabled entries
     bool quick = false;

@@ -5,9 +5,11 @@
 
 namespace mtz4::cli {
 
-std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, Prompter& prompter) {
+std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, CodePage page,
+                                          Prompter& prompter) {
     auto ds = std::make_unique<DataSet>();
     MakeFactoryDataSet(*ds, model);
+    ds->NoteCodePage = page;
     if (!LoadCloneFile(*ds, path, prompter))
         return nullptr;
     ds->settings.opbModel = model;

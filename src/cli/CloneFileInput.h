@@ -9,8 +9,9 @@ namespace mtz4::cli {
 
 // The data set of the clone file at path, for the receiver model the command
 // line names (the clone file does not record it): the model's factory data,
-// then the file loaded over it. Null when the file could not be loaded; the
-// prompter has said why.
-std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, Prompter& prompter);
+// then the file loaded over it, its notes read in the code page. Null when
+// the file could not be loaded; the prompter has said why.
+std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, CodePage page,
+                                          Prompter& prompter);
 
 } // namespace mtz4::cli

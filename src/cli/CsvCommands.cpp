@@ -20,7 +20,7 @@ int modelOf(const CliArguments& args) {
 } // namespace
 
 int runExport(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, modelOf(args), prompter);
+    const auto ds = loadCloneFileFor(args.input, modelOf(args), args.codePage, prompter);
     if (!ds)
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
@@ -29,11 +29,13 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
         prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
         return ExitFailure;
     }
-    return ExportCsvFile(*ds, args.csv, prompter) ? ExitSuccess : ExitFailure;
+    const TextFileEncoding encoding =
+        args.utf8 ? TextFileEncoding::Utf8WithBom : TextFileEncoding::CodePage;
+    return ExportCsvFile(*ds, args.csv, prompter, encoding) ? ExitSuccess : ExitFailure;
 }
 
 int runImport(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, modelOf(args), prompter);
+    const auto ds = loadCloneFileFor(args.input, modelOf(args), args.codePage, prompter);
     if (!ds)
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
@@ -44,9 +46,16 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
         }
         for (const QString& line : ChirpImportSummary(result).split(QLatin1Char('\n')))
             prompter.note(line);
-    } else if (!ImportCsvFile(*ds, args.csv, prompter)) {
+    } else {
+        ImportReport report;
         // A stopped import is not saved: its result would be a partial merge.
-        return ExitFailure;
+        if (!ImportCsvFile(*ds, args.csv, prompter, &report))
+            return ExitFailure;
+        const QString changed = ChangedRowsSummary(report);
+        if (!changed.isEmpty()) {
+            for (const QString& line : changed.split(QLatin1Char('\n')))
+                prompter.note(line);
+        }
     }
     return SaveCloneFile(*ds, args.output, prompter) ? ExitSuccess : ExitFailure;
 }

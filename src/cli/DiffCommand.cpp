@@ -3,6 +3,7 @@
 #include "cli/CloneFileInput.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
+#include "model/CodePage.h"
 #include "model/DataDiff.h"
 
 #include <cstdio>
@@ -11,13 +12,14 @@ namespace mtz4::cli {
 
 int runDiff(const CliArguments& args, StderrPrompter& prompter) {
     const int model = args.model < 0 ? Model::MTZ4J : args.model;
-    const auto mine = loadCloneFileFor(args.input, model, prompter);
-    const auto other = mine ? loadCloneFileFor(args.csv, model, prompter) : nullptr;
+    const auto mine = loadCloneFileFor(args.input, model, args.codePage, prompter);
+    const auto other = mine ? loadCloneFileFor(args.csv, model, args.codePage, prompter) : nullptr;
     if (!mine || !other)
         return ExitUsage; // a file that cannot be loaded is no comparison
     const QList<DataDifference> differences = CompareData(*mine, *other);
     for (const DataDifference& d : differences)
-        std::fprintf(stdout, "%s\n", d.text().toLocal8Bit().constData());
+        // Notes in the terminal's own encoding, whatever their code page.
+        std::fprintf(stdout, "%s\n", EncodeForTerminal(d.text()).constData());
     return differences.isEmpty() ? ExitSuccess : ExitFailure;
 }
 

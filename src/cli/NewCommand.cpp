@@ -13,6 +13,7 @@ namespace mtz4::cli {
 int runNew(const CliArguments& args, StderrPrompter& prompter) {
     auto ds = std::make_unique<DataSet>();
     MakeFactoryDataSet(*ds, args.model);
+    ds->NoteCodePage = args.codePage;
     return SaveCloneFile(*ds, args.output, prompter) ? ExitSuccess : ExitFailure;
 }
 

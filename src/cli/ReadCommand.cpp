@@ -26,6 +26,7 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     }
     auto ds = std::make_unique<DataSet>();
     MakeFactoryDataSet(*ds, args.model);
+    ds->NoteCodePage = args.codePage;
     if (!args.base.isEmpty() && !LoadCloneFile(*ds, args.base, prompter))
         return ExitFailure;
     // The clone file does not record the model: the command line names it.

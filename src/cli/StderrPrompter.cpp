@@ -1,5 +1,7 @@
 #include "cli/StderrPrompter.h"
 
+#include "model/CodePage.h"
+
 #include <QStringList>
 
 #include <cstdio>
@@ -19,12 +21,13 @@ PromptAnswer StderrPrompter::ask(const Prompt& prompt) {
 void StderrPrompter::note(const QString& text) {
     if (beforeMessage)
         beforeMessage();
-    // A message of several lines gives several lines, each marked as the tool's.
+    // A message of several lines gives several lines, each marked as the
+    // tool's, in the terminal's encoding (a report may quote notes).
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString& line : lines.split(QLatin1Char('\n')))
-        std::fprintf(stderr, "mtz4ctl: %s\n", line.toLocal8Bit().constData());
+        std::fprintf(stderr, "mtz4ctl: %s\n", EncodeForTerminal(line).constData());
     std::fflush(stderr);
 }
 

@@ -12,7 +12,7 @@
 namespace mtz4::cli {
 
 int runWrite(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, args.model, prompter);
+    const auto ds = loadCloneFileFor(args.input, args.model, args.codePage, prompter);
     if (!ds)
         return ExitFailure;
 

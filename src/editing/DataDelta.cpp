@@ -7,12 +7,15 @@ struct DataDelta::Entry {
     std::array<double, MemColumns> dataBefore{}, dataAfter{};
     std::array<QString, MemColumns> textBefore, textAfter;
     bool enabledBefore = false, enabledAfter = false;
+    QByteArray noteBytesBefore, noteBytesAfter;
 };
 
 // Everything but the memory entries, the current file and the change flag.
 struct DataDelta::Rest {
     decltype(DataSet::VfoData) VfoData{};
     decltype(DataSet::VfoText) VfoText;
+    decltype(DataSet::VfoNoteBytes) VfoNoteBytes;
+    CodePage NoteCodePage = CodePage::Western;
     decltype(DataSet::BankSize) BankSize{};
     decltype(DataSet::BankText) BankText;
     decltype(DataSet::GroupFlag) GroupFlag{};
@@ -25,7 +28,8 @@ struct DataDelta::Rest {
     bool PartlyRead = false;
 
     explicit Rest(const DataSet& ds)
-        : VfoData(ds.VfoData), VfoText(ds.VfoText), BankSize(ds.BankSize), BankText(ds.BankText),
+        : VfoData(ds.VfoData), VfoText(ds.VfoText), VfoNoteBytes(ds.VfoNoteBytes),
+          NoteCodePage(ds.NoteCodePage), BankSize(ds.BankSize), BankText(ds.BankText),
           GroupFlag(ds.GroupFlag), SetLine1(ds.SetLine1), SetLine2(ds.SetLine2),
           GroupLine(ds.GroupLine), BankLines(ds.BankLines), EnableLines(ds.EnableLines),
           ModelIndex(ds.ModelIndex), settings(ds.settings), bank(ds.bank),
@@ -34,6 +38,8 @@ struct DataDelta::Rest {
     void putInto(DataSet& ds) const {
         ds.VfoData = VfoData;
         ds.VfoText = VfoText;
+        ds.VfoNoteBytes = VfoNoteBytes;
+        ds.NoteCodePage = NoteCodePage;
         ds.BankSize = BankSize;
         ds.BankText = BankText;
         ds.GroupFlag = GroupFlag;
@@ -54,10 +60,12 @@ struct DataDelta::Rest {
 DataDelta::DataDelta(const DataSet& before, const DataSet& after) {
     for (int e = 0; e < EntryCount; ++e) {
         if (before.MemEnable[e] == after.MemEnable[e] && before.MemData[e] == after.MemData[e] &&
-            before.MemText[e] == after.MemText[e])
+            before.MemText[e] == after.MemText[e] &&
+            before.MemNoteBytes[e] == after.MemNoteBytes[e])
             continue;
         entries_.push_back({e, before.MemData[e], after.MemData[e], before.MemText[e],
-                            after.MemText[e], before.MemEnable[e], after.MemEnable[e]});
+                            after.MemText[e], before.MemEnable[e], after.MemEnable[e],
+                            before.MemNoteBytes[e], after.MemNoteBytes[e]});
     }
     auto restBefore = std::make_unique<Rest>(before);
     auto restAfter = std::make_unique<Rest>(after);
@@ -80,6 +88,7 @@ void DataDelta::putBefore(DataSet& ds) const {
         ds.MemData[e.index] = e.dataBefore;
         ds.MemText[e.index] = e.textBefore;
         ds.MemEnable[e.index] = e.enabledBefore;
+        ds.MemNoteBytes[e.index] = e.noteBytesBefore;
     }
     if (restBefore_)
         restBefore_->putInto(ds);
@@ -90,6 +99,7 @@ void DataDelta::putAfter(DataSet& ds) const {
         ds.MemData[e.index] = e.dataAfter;
         ds.MemText[e.index] = e.textAfter;
         ds.MemEnable[e.index] = e.enabledAfter;
+        ds.MemNoteBytes[e.index] = e.noteBytesAfter;
     }
     if (restAfter_)
         restAfter_->putInto(ds);

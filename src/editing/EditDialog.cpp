@@ -250,7 +250,7 @@ void dlgModify::buildControls() {
         box->setValidator(numericText);
     }
     txtName->setValidator(new CharacterRangeValidator(32, 126, this));
-    txtNote->setValidator(new CharacterRangeValidator(32, 255, this));
+    noteBox_ = std::make_unique<NoteBox>(txtNote, ds_.NoteCodePage, prompter_);
 
     connect(OKButton, &QPushButton::clicked, this, &dlgModify::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &dlgModify::CancelButton_Click);
@@ -299,7 +299,7 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     const auto& text = ds_.MemText[e];
     if (data[Col::Freq] != 0.0 && !text[Col::Freq].isEmpty()) {
         PutText(txtFreq, text[Col::Freq]);
-        PutText(txtNote, text[Col::Note]);
+        noteBox_->put(text[Col::Note]);
         PutText(txtName, text[Col::Name]);
         SelectInGroup(opbWave, Code(data[Col::Mode]));
         SelectInGroup(opbStep, Code(data[Col::Step]));
@@ -400,7 +400,7 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
 
     SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
     PutText(txtShift, text[Col::Shift]);
-    PutText(txtNote, text[Col::Note]);
+    noteBox_->put(text[Col::Note]);
     PutText(txtName, text[Col::Name]);
 
     return exec() == QDialog::Accepted;
@@ -415,7 +415,7 @@ void dlgModify::ResetDialog() {
     SelectInGroup(opbSift, 0);
     PutText(txtShift, QStringLiteral("0.600000"));
     chkEnable->setChecked(true);
-    PutText(txtNote, {});
+    noteBox_->put({});
     PutText(txtName, {});
     chkSkip->setChecked(false);
     if (cbbAir->isEnabled())
@@ -517,7 +517,9 @@ void dlgModify::OKButton_Click() {
         return;
     }
 
-    const EditFields fields = collectFields();
+    EditFields fields = collectFields();
+    fields.note = noteBox_->take(EditingMemory ? ds_.MemText[index][Col::Note]
+                                               : ds_.VfoText[index][Col::Note]);
     if (EditingMemory) {
         editor_.apply(QStringLiteral("Modify ") + rowLabel_, DataPart::Memory,
                       [&](DataSet& ds) { StoreMemoryEntry(ds, index, fields); });

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "editing/DataEditor.h"
+#include "editing/NoteBox.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +23,8 @@ struct EditFields;
 
 // `dlgModify`: edits one memory entry or one band VFO record. Created once
 // and hidden, not destroyed, between uses: the control values left by one
-// edit are still there at the next ("Hold" relies on this).
+// edit are still there at the next ("Hold" relies on this). The note box
+// takes only characters of the note code page (NoteBox).
 //
 // The frequency and offset are checked when their box loses the focus and
 // again when OK is pressed; OK stores nothing while a value the user typed is
@@ -105,7 +108,8 @@ private:
     DataEditor& editor_;
     DataSet& ds_;
     Prompter& prompter_;
-    QString rowLabel_;      // of the memory entry being edited
+    std::unique_ptr<NoteBox> noteBox_; // txtNote's filter
+    QString rowLabel_;                 // of the memory entry being edited
     bool checking_ = false; // a focus-out check is running (its message box takes the focus)
 };
 

@@ -37,10 +37,6 @@ QString modelRefusal(const DataSet& ds, int entry, const CsvRecord& r) {
     const bool searchPass = entry >= FirstSearchPassEntry && entry < FirstPriorityEntry;
     if (searchPass && r.enable && !SearchPassUnique(ds, f, entry))
         return QStringLiteral("a frequency another Search Pass entry has");
-    for (const QChar c : r.text[Col::Note]) {
-        if (c.unicode() < 32 || c.unicode() > 255)
-            return QStringLiteral("a note character the clone file cannot hold");
-    }
     return {};
 }
 
@@ -86,8 +82,10 @@ PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry) {
             continue;
         }
         QString whyNot;
+        QStringList changes;
         const std::optional<CsvRecord> record =
-            ParseCsvRecord(fields.mid(0, CsvRecordFields), CsvTexts::AsTheyAre, &whyNot);
+            ParseCsvRecord(fields.mid(0, CsvRecordFields), CsvTexts::AsTheyAre, ds.NoteCodePage,
+                           &whyNot, &changes);
         if (!record) {
             skip(whyNot);
             continue;
@@ -100,6 +98,9 @@ PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry) {
             ++plan.overwritesInUse;
         StoreCsvEntry(*scratch, entry, *record);
         plan.rows.append({entry, *record});
+        ++plan.imported;
+        if (!changes.isEmpty())
+            plan.changed << ChangedRow(QStringLiteral("row %1").arg(rowNumber), changes);
     }
     return plan;
 }

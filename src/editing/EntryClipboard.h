@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/CsvRecord.h"
+#include "files/ImportReport.h"
 #include "model/DataSet.h"
 
 #include <QList>
@@ -17,15 +18,16 @@ namespace mtz4 {
 // The text of the given entries, in the order given.
 QString EntriesAsText(const DataSet& ds, const QList<int>& entries);
 
-// What a paste would do: the records to store and where, and each row left
-// out with the reason.
-struct PastePlan {
+// What a paste would do: the records to store and where, each row changed
+// to fit ("row 2: note: 東 → ?") and each row left out with the reason
+// ("row 3: a frequency outside 0.1 .. 1299.995 MHz"); `imported` counts the
+// rows to store.
+struct PastePlan : ImportReport {
     struct Row {
         int entry = 0;
         CsvRecord record;
     };
     QList<Row> rows;
-    QStringList skipped;     // "row 3: a frequency outside 0.1 .. 1299.995 MHz"
     int overwritesInUse = 0; // entries in use that the rows would replace
 };
 
@@ -35,8 +37,11 @@ struct PastePlan {
 // just its 13 fields from FREQUENCY on; a header line and empty lines are
 // passed over. Each row passes the checks of the edit dialog and of the CSV
 // import under the data set's model: the frequency and offset ranges, the
-// cellular lock-out of the MT-Z40T, the Search Pass duplicate rule, the
-// note's characters, and the options the model offers.
+// cellular lock-out of the MT-Z40T, the Search Pass duplicate rule and the
+// options the model offers. Note and name are fitted to the note code page
+// and the receiver (a character they cannot hold becomes its base letter or
+// "?", a note longer than 255 characters is cut); such a row is pasted and
+// listed as changed.
 PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry);
 
 // Stores the planned rows.

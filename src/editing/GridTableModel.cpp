@@ -5,6 +5,20 @@
 
 namespace mtz4 {
 
+namespace {
+
+// A cell shows at most this many characters of its text, a tip a few more:
+// no column is wider, and laying out a note of megabytes would hold up the
+// window for as many seconds. The rest is elided.
+constexpr qsizetype CellTextShown = 300;
+constexpr qsizetype TipTextShown = 1000;
+
+QString shown(const QString& text, qsizetype most) {
+    return text.size() <= most ? text : text.left(most) + QChar(0x2026);
+}
+
+} // namespace
+
 GridTableModel::GridTableModel(int rows, QObject* parent)
     : QAbstractTableModel(parent), rows_(rows), modelHeader_(ModelColumnHeader(Model::MTZ4J)) {}
 
@@ -22,7 +36,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     const int column = index.column() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return cellText(index.row(), column);
+        return shown(cellText(index.row(), column), CellTextShown);
     case Qt::FontRole:
         if (column == GridCol::Note && hasNoteFont_)
             return noteFont_;
@@ -32,7 +46,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
         if (column != GridCol::Note)
             return {};
         const QString note = cellText(index.row(), column);
-        return note.isEmpty() ? QVariant() : QVariant(note);
+        return note.isEmpty() ? QVariant() : QVariant(shown(note, TipTextShown));
     }
     default:
         return {};

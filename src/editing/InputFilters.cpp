@@ -1,5 +1,7 @@
 #include "editing/InputFilters.h"
 
+#include "model/TextFit.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -57,6 +59,60 @@ QValidator::State CharacterRangeValidator::validate(QString& input, int&) const 
     for (const QChar c : input) {
         if (c.unicode() < first_ || c.unicode() > last_)
             return Invalid;
+    }
+    return Acceptable;
+}
+
+NoteTextValidator::NoteTextValidator(const CodePage& page, QObject* parent)
+    : QValidator(parent), page_(page), knownPage_(page) {}
+
+void NoteTextValidator::setGivenText(const QString& text) {
+    given_.clear();
+    for (const char32_t c : text.toUcs4())
+        given_.insert(c);
+}
+
+bool NoteTextValidator::takes(char32_t c) const {
+    if (c >= 0x20 && c < 0x7F)
+        return true;
+    if (given_.contains(c))
+        return true;
+    if (knownPage_ != page_) {
+        known_.clear();
+        knownPage_ = page_;
+    }
+    auto found = known_.find(c);
+    if (found == known_.end())
+        found = known_.insert(c, NoteCanHold(c, page_));
+    return *found;
+}
+
+QValidator::State NoteTextValidator::validate(QString& input, int&) const {
+    // A pasted TAB or line break becomes a space, as in a paste of rows.
+    for (QChar& c : input) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    }
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        char32_t c = input.at(i).unicode();
+        if (input.at(i).isHighSurrogate() && i + 1 < input.size() &&
+            input.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(input.at(i), input.at(i + 1));
+            ++i;
+        }
+        if (takes(c))
+            continue;
+        if (refused) {
+            const char32_t units[] = {c};
+            refused(InLanguage("The note code page %1 has no character \"%2\": the note cannot "
+                               "hold it (Tool > Note Code Page chooses another)",
+                               "メモのコードページ %1 には文字「%2」がないため、メモに入れられ"
+                               "ません (ツール > メモのコードページで変更できます)")
+                        .arg(CodePageCaption(page_),
+                             c < 0x20 ? QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'))
+                                      : QString::fromUcs4(units, 1)));
+        }
+        return Invalid;
     }
     return Acceptable;
 }

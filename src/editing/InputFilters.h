@@ -1,7 +1,12 @@
 #pragma once
 
+#include "model/CodePage.h"
+
+#include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QValidator>
+#include <functional>
 
 namespace mtz4 {
 
@@ -28,9 +33,8 @@ public:
 };
 
 // Accepts texts whose characters all lie in [first, last]: the name box takes
-// 32..126 (what the receiver shows), the note box 32..255 (what the clone
-// file stores, one byte per character on one line). Refused keys and pastes
-// leave the text unchanged.
+// 32..126 (what the receiver shows). Refused keys and pastes leave the text
+// unchanged.
 class CharacterRangeValidator : public QValidator {
     Q_OBJECT
 public:
@@ -40,6 +44,30 @@ public:
 private:
     char16_t first_;
     char16_t last_;
+};
+
+// The note box's filter: accepts texts whose characters the note code page
+// holds (NoteCanHold; `page` is read at each check, so it follows the
+// user's choice), and any character of the note the box was given, which
+// may show bytes the page has no character for. A pasted TAB or line break
+// becomes a space. A refused key or paste leaves the text unchanged and
+// tells `refused` why, in plain words.
+class NoteTextValidator : public QValidator {
+    Q_OBJECT
+public:
+    NoteTextValidator(const CodePage& page, QObject* parent = nullptr);
+    // The note put into the box: its characters stay acceptable.
+    void setGivenText(const QString& text);
+    std::function<void(const QString& reason)> refused;
+    State validate(QString& input, int& pos) const override;
+
+private:
+    bool takes(char32_t c) const;
+
+    const CodePage& page_;
+    QSet<char32_t> given_;
+    mutable QHash<char32_t, bool> known_; // per page: whether it holds the character
+    mutable CodePage knownPage_;
 };
 
 } // namespace mtz4

@@ -97,14 +97,9 @@ void MemoryCommands::pasteText(const QString& text) {
                           ds.DataChanged = true;
                       });
     }
-    if (!plan.skipped.isEmpty()) {
-        QStringList lines = plan.skipped.mid(0, ReportedSkips);
-        if (plan.skipped.size() > ReportedSkips)
-            lines << QStringLiteral("and %1 more").arg(plan.skipped.size() - ReportedSkips);
-        prompter_.ask({QStringLiteral("%1 rows pasted, %2 skipped:\r\n")
-                               .arg(plan.rows.size())
-                               .arg(plan.skipped.size()) +
-                           lines.join(QStringLiteral("\r\n")),
+    if (!plan.skipped.isEmpty() || !plan.changed.isEmpty()) {
+        prompter_.ask({ImportSummary(plan, QStringLiteral("pasted"), ReportedSkips)
+                           .replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
                        QStringLiteral("Paste"), PromptIcon::Information, PromptButtons::Ok,
                        PromptAnswer::Ok});
     }

@@ -72,6 +72,9 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
     // set the user works on is to stay exactly as it is.
     auto copy = std::make_unique<DataSet>(ds);
     const QByteArray text = CloneFileText(*copy);
+    QString tooLarge;
+    if (CheckCloneFileSize(text.size(), path, &tooLarge) != CloneFileStatus::Ok)
+        return fail(tooLarge);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return fail(WriteFailureReason(path, file.errorString()));

@@ -2,9 +2,11 @@
 
 #include "files/CsvFields.h"
 #include "files/FileBytes.h"
+#include "files/TextFileEncoding.h"
 #include "model/Limits.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/TextFit.h"
 #include "reference/FactoryData.h"
 #include "reference/ReferenceTables.h"
 
@@ -27,7 +29,6 @@ constexpr int DefaultTone = 8; // 88.5 Hz
 constexpr int DefaultSecret = 11;
 constexpr int DefaultCarrier = 28; // "JR"
 constexpr int StepCount = 18;
-constexpr int NameLength = 6;
 
 // The receiver's steps in kHz, by step code.
 double StepKilohertz(int code) {
@@ -123,10 +124,7 @@ QByteArray ChirpCsvText(const DataSet& ds) {
 
 ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
     ChirpImport result;
-    QByteArray bytes = text;
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QList<QStringList> lines = SplitCsvLines(QString::fromUtf8(bytes));
+    const QList<QStringList> lines = SplitCsvLines(ImportFileText(text, ds.NoteCodePage));
     if (lines.isEmpty()) {
         result.readable = false;
         return result;
@@ -201,18 +199,15 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
             skipRow(QStringLiteral("an offset outside 0 .. 99.999999 MHz"));
             continue;
         }
-        // The texts as they are, blanks included.
-        const QString note = raw(comment);
-        const QString nameText = raw(name).left(NameLength);
-        bool charactersOk = true;
-        for (const QChar c : note)
-            charactersOk = charactersOk && c.unicode() >= 32 && c.unicode() <= 255;
-        for (const QChar c : nameText)
-            charactersOk = charactersOk && c.unicode() >= 32 && c.unicode() <= 126;
-        if (!charactersOk) {
-            skipRow(QStringLiteral("a name or comment character the clone file cannot hold"));
-            continue;
-        }
+        // The texts as they are, blanks included, fitted to what the note
+        // code page and the receiver hold; the row says what that changed.
+        const FittedText note = FitNote(raw(comment), ds.NoteCodePage);
+        const FittedText nameText = FitName(raw(name));
+        QStringList changes;
+        if (!nameText.changes.isEmpty())
+            changes << DescribeChanges(InLanguage("name", "名前"), nameText.changes);
+        if (!note.changes.isEmpty())
+            changes << DescribeChanges(InLanguage("comment", "コメント"), note.changes);
 
         int option = OptionOff;
         int tone = DefaultTone;
@@ -234,11 +229,14 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
         PutRecordFields(
             d, t,
             {mhz, modeCode, step, option, DefaultSecret, DefaultCarrier, tone, shiftDir, shift});
-        t[Col::Note] = note;
-        t[Col::Name] = nameText;
+        t[Col::Note] = note.text;
+        t[Col::Name] = nameText.text;
         d[Col::Skip] = get(skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0 ? 1.0 : 0.0;
         ds.MemEnable[entry] = true;
+        ds.MemNoteBytes[entry].clear();
         ++result.imported;
+        if (!changes.isEmpty())
+            result.changed << ChangedRow(where, changes);
     }
     if (result.imported > 0)
         ds.DataChanged = true;
@@ -260,12 +258,7 @@ ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path) {
 }
 
 QString ChirpImportSummary(const ChirpImport& result) {
-    QString text = QStringLiteral("%1 rows imported, %2 skipped")
-                       .arg(result.imported)
-                       .arg(result.skipped.size());
-    if (!result.skipped.isEmpty())
-        text += QStringLiteral(":\n") + result.skipped.join(QLatin1Char('\n'));
-    return text;
+    return ImportSummary(result);
 }
 
 } // namespace mtz4

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/ImportReport.h"
 #include "model/DataSet.h"
 
 #include <QByteArray>
@@ -12,7 +13,9 @@ namespace mtz4 {
 // programmer, so that channel lists kept there come in and go out. Its
 // columns: Location, Name, Frequency, Duplex, Offset, Tone, rToneFreq,
 // cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep,
-// Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE. UTF-8 text.
+// Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE. Written as UTF-8,
+// as that program writes it; read as UTF-8 or in the note code page
+// (ImportFileText).
 
 // One row per enabled memory channel, in entry order: Location the entry
 // number, frequency and offset with six decimals, Duplex "+", "-" or empty,
@@ -22,11 +25,10 @@ namespace mtz4 {
 // the note.
 QByteArray ChirpCsvText(const DataSet& ds);
 
-// What an import did: how many rows it took and each one it left out.
-struct ChirpImport {
+// What an import did: how many rows it took, each one it changed to fit and
+// each one it left out.
+struct ChirpImport : ImportReport {
     bool readable = true; // false: the file could not be read, or has no Location/Frequency
-    int imported = 0;
-    QStringList skipped; // "row 7 (Location 1200): beyond the 1000 memory channels"
 };
 
 // Merges the rows of a CHIRP CSV text into the data set's memory channels:
@@ -39,8 +41,9 @@ struct ChirpImport {
 // option off), other tone modes no option; TStep the step of that size, else
 // the band's default step; Skip "S" the skip mark. Every row passes the
 // checks of the edit dialog and the CSV import under the data set's model
-// (frequency and offset ranges, the MT-Z40T's cellular lock-out, the
-// characters of name and note); a row that fails is skipped.
+// (frequency and offset ranges, the MT-Z40T's cellular lock-out); a row that
+// fails is skipped. Name and comment are fitted (FitName, FitNote): the row
+// is kept, and listed as changed when that changed them.
 ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text);
 
 // The same two on files. Export writes safely (an old file is replaced only
@@ -48,8 +51,8 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text);
 bool ExportChirpCsvFile(const DataSet& ds, const QString& path);
 ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path);
 
-// The summary of an import for the user: rows imported, rows skipped with
-// the reason for each.
+// The summary of an import for the user: rows imported, skipped and
+// changed, with the reason or the change for each (ImportSummary).
 QString ChirpImportSummary(const ChirpImport& result);
 
 } // namespace mtz4

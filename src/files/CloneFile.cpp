@@ -5,6 +5,7 @@
 #include "model/EnableCodec.h"
 #include "model/EntryOps.h"
 #include "model/GroupCodec.h"
+#include "model/NoteBytes.h"
 #include "model/RecordCodec.h"
 #include "model/SettingsCodec.h"
 #include "reference/ReferenceTables.h"
@@ -27,10 +28,11 @@ void appendLine(QByteArray& out, const QString& line) {
     out += "\r\n";
 }
 
-// A note is one line of the file: a line break inside it would shift every
+// A note is one line of the file in the data set's code page, as its kept
+// bytes while it is unchanged. A line break inside it would shift every
 // later line, so it is written as a space.
-void appendNote(QByteArray& out, const QString& note) {
-    QByteArray bytes = note.toLatin1();
+void appendNote(QByteArray& out, const DataSet& ds, const QString& note, const QByteArray& kept) {
+    QByteArray bytes = NoteFileBytes(note, kept, ds.NoteCodePage);
     bytes.replace('\r', ' ').replace('\n', ' ');
     out += bytes;
     out += "\r\n";
@@ -100,12 +102,12 @@ QByteArray digestOf(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
-// A note line as the note it holds. A CR inside it (the LF ends the line)
-// reads as the space that saving would write for it.
-QString noteOf(QByteArrayView line) {
-    QString note = QString::fromLatin1(line);
-    note.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    return note;
+// Reads a note line into a note and its kept bytes. A CR inside it (the LF
+// ends the line) reads as the space that saving would write for it.
+void readNote(QByteArrayView line, CodePage page, QString& note, QByteArray& kept) {
+    kept = line.toByteArray();
+    kept.replace('\r', ' ');
+    note = DecodeText(kept, page);
 }
 
 // Appends a data line as the decoders and the receiver take it: hex digits
@@ -167,9 +169,9 @@ QByteArray CloneFileText(DataSet& ds) {
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         appendLine(out, ds.EnableLines[i]);
     for (int b = 0; b < BandCount; ++b)
-        appendNote(out, ds.VfoText[b][Col::Note]);
+        appendNote(out, ds, ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b]);
     for (int e = 0; e < EntryCount; ++e)
-        appendNote(out, ds.MemText[e][Col::Note]);
+        appendNote(out, ds, ds.MemText[e][Col::Note], ds.MemNoteBytes[e]);
     EncodeBanks(ds);
     for (int i = 0; i < CloneFileLine::BankCount; ++i)
         appendLine(out, ds.BankLines[i]);
@@ -220,11 +222,13 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
 
     for (int b = 0; b < BandCount; ++b) {
         DecodeVFO(ds, record(lines[CloneFileLine::FirstVfo + b]), b);
-        ds.VfoText[b][Col::Note] = noteOf(lines[CloneFileLine::FirstBandNote + b]);
+        readNote(lines[CloneFileLine::FirstBandNote + b], ds.NoteCodePage, ds.VfoText[b][Col::Note],
+                 ds.VfoNoteBytes[b]);
     }
     for (int e = 0; e < EntryCount; ++e) {
         DecodeMem(ds, record(lines[CloneFileLine::FirstEntry + e]), e);
-        ds.MemText[e][Col::Note] = noteOf(lines[CloneFileLine::FirstEntryNote + e]);
+        readNote(lines[CloneFileLine::FirstEntryNote + e], ds.NoteCodePage,
+                 ds.MemText[e][Col::Note], ds.MemNoteBytes[e]);
     }
     for (int i = 0; i < CloneFileLine::EnableCount; ++i)
         ds.EnableLines[i] = hexLine(lines[CloneFileLine::FirstEnable + i]);
@@ -243,9 +247,27 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
     return CloneFileStatus::Ok;
 }
 
+CloneFileStatus CheckCloneFileSize(qint64 size, const QString& path, QString* reason) {
+    if (size <= CloneFileMaxBytes)
+        return CloneFileStatus::Ok;
+    setReason(reason,
+              InLanguage("%1 was not written: with its notes it would come to %2 MiB, and a clone "
+                         "file above %3 MiB cannot be opened again; shorten the longest notes",
+                         "%1 は書き込みませんでした。メモを含めると %2 MiB になり、%3 MiB を超える"
+                         "クローンファイルは開けません。長いメモを短くしてください")
+                  .arg(DisplayPath(path))
+                  .arg(size / (1024 * 1024))
+                  .arg(CloneFileMaxBytes / (1024 * 1024)));
+    return CloneFileStatus::FileOpenError;
+}
+
 CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason) {
     try {
         const QByteArray text = CloneFileText(ds);
+        // Nothing is replaced by a file that Open would refuse.
+        if (const CloneFileStatus size = CheckCloneFileSize(text.size(), path, reason);
+            size != CloneFileStatus::Ok)
+            return size;
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
             setReason(reason, WriteFailureReason(path, file.errorString()));

@@ -11,7 +11,9 @@ namespace mtz4 {
 
 // The clone file (.MZ4): one complete data set as 2643 text lines ending in
 // CR LF, between the header and trailer lines. The note lines are written and
-// read as ISO-8859-1, so every byte of a note survives a load and a save.
+// read in the data set's note code page; a note keeps the bytes it was read
+// as until it is edited, so that it is written back byte for byte whatever
+// the code page.
 
 inline constexpr int CloneFileLineCount = CloneFileLine::Count;
 
@@ -42,8 +44,13 @@ QByteArray CloneFileText(DataSet& ds);
 // DataChanged are left to the caller.
 CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString* reason = nullptr);
 
+// FileOpenError, with the reason in plain words, for a clone file text of
+// `size` bytes meant for path that Open would refuse as too large.
+CloneFileStatus CheckCloneFileSize(qint64 size, const QString& path, QString* reason = nullptr);
+
 // Writes the data set to path. The old file is replaced only once the new one
-// is complete, so a failed save leaves it intact. On success CurrentFile
+// is complete, so a failed save leaves it intact, and never by a file too
+// large to be opened again (CheckCloneFileSize). On success CurrentFile
 // becomes path, DataChanged and PartlyRead false; on failure all three are
 // unchanged.
 CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);

@@ -35,15 +35,15 @@ public:
             separate();
             line_ += field;
         }
-        text_ += line_.toLatin1();
-        text_ += "\r\n";
+        text_ += line_;
+        text_ += QLatin1String("\r\n");
     }
 
-    QByteArray text() const { return text_; }
+    const QString& text() const { return text_; }
 
 private:
     QString line_;
-    QByteArray text_;
+    QString text_;
 };
 
 template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& texts) {
@@ -66,7 +66,7 @@ QString CsvFileMessage(CsvFileStatus status) {
                                        : CloneFileMessage(CloneFileStatus::FileOpenError);
 }
 
-QByteArray CsvFileText(const DataSet& ds) {
+QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
     CsvWriter out;
     out.line({QStringLiteral("MODEL"), QStringLiteral("BANK"), QStringLiteral("CHANNEL"),
               QStringLiteral("FREQUENCY"), QStringLiteral("MODE"), QStringLiteral("STEP"),
@@ -87,15 +87,17 @@ QByteArray CsvFileText(const DataSet& ds) {
     for (int i = 0; i < GroupBoxCount; ++i)
         out.line({CsvWord::Model, CsvWord::Group, QString::number(i)},
                  {QString::number(ds.bank.chkGrp[i])});
-    return out.text();
+    return TextFileBytes(out.text(), encoding, ds.NoteCodePage);
 }
 
-CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path) {
-    return SaveFileBytes(path, CsvFileText(ds)) ? CsvFileStatus::Ok : CsvFileStatus::FileOpenError;
+CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding) {
+    return SaveFileBytes(path, CsvFileText(ds, encoding)) ? CsvFileStatus::Ok
+                                                          : CsvFileStatus::FileOpenError;
 }
 
-bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter) {
-    const CsvFileStatus status = ExportCsvFile(ds, path);
+bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter,
+                   TextFileEncoding encoding) {
+    const CsvFileStatus status = ExportCsvFile(ds, path, encoding);
     if (status != CsvFileStatus::Ok)
         prompter.error(CsvFileMessage(status));
     return status == CsvFileStatus::Ok;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ImportReport.h"
+#include "files/TextFileEncoding.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 
@@ -11,8 +13,8 @@ namespace mtz4 {
 // The CSV file: the band VFO records, the 1300 memory entries, the bank sizes
 // and the group boxes as comma-separated text lines ending in CR LF, for
 // editing in a spreadsheet. The settings are not part of it. The file is
-// ISO-8859-1, as the notes of the clone file are; on import a UTF-8
-// byte-order mark at its start is skipped.
+// written in the note code page, as the clone file's notes are, or on request
+// as UTF-8 with a byte-order mark; the import reads either (ImportFileText).
 //
 // Lines: a header of 16 column words, then per line "MT-Z4", the section word
 // and the CHANNEL field:
@@ -37,8 +39,9 @@ enum class CsvFileStatus {
 // The message the user sees for a failed status: "File Open Error".
 QString CsvFileMessage(CsvFileStatus status);
 
-// The file's text for the data set.
-QByteArray CsvFileText(const DataSet& ds);
+// The file's text for the data set, in the data set's note code page or as
+// UTF-8 with a byte-order mark.
+QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding = TextFileEncoding::CodePage);
 
 // Writes the data set to path as a CSV file. The old file is replaced only
 // once the new one is complete, so a failed export leaves it intact. The data
@@ -46,7 +49,8 @@ QByteArray CsvFileText(const DataSet& ds);
 // format over the CSV file) and so does DataChanged (the CSV file lacks the
 // settings, so it does not count as saving the data). The window may name
 // the CSV file in its caption (FileCaption); the data set does not record it.
-CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path);
+CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
+                            TextFileEncoding encoding = TextFileEncoding::CodePage);
 
 // Merges a CSV file's text into the data set. Each valid line overwrites its
 // band, entry, bank size box or group box; whatever the text does not supply
@@ -54,8 +58,11 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path);
 // over; a record never continues on the next line. A bank or group line whose
 // number fields are not numbers stops the import with FileOpenError, keeping
 // the lines applied before it. Notes and names are taken in upper case (as
-// far as ISO-8859-1 has it); SKIP and ENABLE are set when they read #TRUE#,
-// quoted or not.
+// far as the note code page has it) and fitted (FitNote, FitName: a
+// character the page or the receiver cannot hold becomes its base letter or
+// "?", a TAB or line break a space, a note is cut to 255 characters); each
+// line so changed is named in `report`, which also counts the band and entry
+// lines applied. SKIP and ENABLE are set when they read #TRUE#, quoted or not.
 //
 // What an imported line can put into the data always encodes into a sound
 // record: frequencies outside 0.1 .. 1299.995 MHz and offsets outside
@@ -75,15 +82,17 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path);
 // caption to the application title alone, redraw the VFO grid, rebuild the
 // memory grid's row labels, select row 1 and redraw the memory grid, and show
 // the bank page's boxes and total from ds.bank.
-CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text);
+CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report = nullptr);
 
 // Reads the file at path and merges it as ImportCsvText does. A file that
 // cannot be opened or read changes nothing.
-CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path);
+CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path, ImportReport* report = nullptr);
 
 // The same two, reporting a failure through the prompter ("File Open Error",
 // title "ERROR"). They return true on success.
-bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter);
-bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter);
+bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter,
+                   TextFileEncoding encoding = TextFileEncoding::CodePage);
+bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter,
+                   ImportReport* report = nullptr);
 
 } // namespace mtz4

@@ -4,11 +4,13 @@
 #include "files/CsvRecord.h"
 #include "files/CsvWords.h"
 #include "files/FileBytes.h"
+#include "files/TextFileEncoding.h"
 #include "model/BankCodec.h"
 #include "model/EntryOps.h"
 #include "model/GroupCodec.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/TextFit.h"
 #include "reference/ReferenceTables.h"
 
 #include <QRegularExpression>
@@ -84,19 +86,20 @@ int targetOf(Section section, const QString& channel) {
 // Applies the lines of a CSV text to a data set, one line at a time.
 class CsvMerge {
 public:
-    explicit CsvMerge(DataSet& ds) : ds_(ds) {}
+    CsvMerge(DataSet& ds, ImportReport& report) : ds_(ds), report_(report) {}
 
-    // Applies every record of the line; false when a bank or group line
-    // holds a number field that is not a number.
-    bool line(const QStringList& fields) {
+    // Applies every record of line `number` (from 1); false when a bank or
+    // group line holds a number field that is not a number.
+    bool line(const QStringList& fields, int number) {
         fields_ = &fields;
+        lineNumber_ = number;
         next_ = 0;
         while (next_ < fields.size()) {
             // Anything up to the model word is passed over: the header line,
             // and what is left of a line that was not usable.
             if (fields[next_++] != CsvWord::Model || next_ >= fields.size())
                 continue;
-            const Section section = sectionOf(CsvUpperCase(fields[next_++]));
+            const Section section = sectionOf(upper(fields[next_++]));
             if (section == Section::BankAmount || section == Section::Group) {
                 if (!numberPair(section))
                     return false;
@@ -111,11 +114,13 @@ public:
 
 private:
     bool has(qsizetype count) const { return next_ + count <= fields_->size(); }
+    QString upper(const QString& text) const { return UpperCaseIn(text, ds_.NoteCodePage); }
 
     void record(Section section) {
         if (!has(1))
             return;
-        const QString channel = CsvUpperCase((*fields_)[next_++]);
+        const QString sectionWord = upper((*fields_)[next_ - 1]);
+        const QString channel = upper((*fields_)[next_++]);
         if (channel.isEmpty())
             return;
         const int target = targetOf(section, channel);
@@ -123,7 +128,9 @@ private:
             return;
         const QStringList values = fields_->mid(next_, CsvRecordFields);
         next_ += CsvRecordFields;
-        const std::optional<CsvRecord> r = ParseCsvRecord(values, CsvTexts::UpperCase);
+        QStringList changes;
+        const std::optional<CsvRecord> r =
+            ParseCsvRecord(values, CsvTexts::UpperCase, ds_.NoteCodePage, nullptr, &changes);
         if (!r)
             return;
         if (section == Section::Vfo)
@@ -131,6 +138,11 @@ private:
         else
             StoreCsvEntry(ds_, target, *r);
         ++applied_;
+        ++report_.imported;
+        if (!changes.isEmpty())
+            report_.changed << ChangedRow(
+                QStringLiteral("line %1 (%2 %3)").arg(lineNumber_).arg(sectionWord, channel),
+                changes);
     }
 
     bool numberPair(Section section) {
@@ -167,7 +179,9 @@ private:
     }
 
     DataSet& ds_;
+    ImportReport& report_;
     const QStringList* fields_ = nullptr;
+    int lineNumber_ = 0;
     qsizetype next_ = 0;
     int applied_ = 0;
 };
@@ -181,16 +195,15 @@ void refreshAfterImport(DataSet& ds) {
 
 } // namespace
 
-CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text) {
-    QByteArray bytes = text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) // a UTF-8 byte-order mark
-        bytes.remove(0, 3);
-    const QList<QStringList> lines = SplitCsvLines(QString::fromLatin1(bytes));
+CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report) {
+    const QList<QStringList> lines = SplitCsvLines(ImportFileText(text, ds.NoteCodePage));
 
-    CsvMerge merge(ds);
+    ImportReport ownReport;
+    CsvMerge merge(ds, report ? *report : ownReport);
     CsvFileStatus status = CsvFileStatus::Ok;
+    int number = 0;
     for (const QStringList& fields : lines) {
-        if (!merge.line(fields)) {
+        if (!merge.line(fields, ++number)) {
             status = CsvFileStatus::FileOpenError;
             break;
         }
@@ -201,13 +214,13 @@ CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text) {
     return status;
 }
 
-CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path) {
+CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path, ImportReport* report) {
     const std::optional<QByteArray> text = ReadFileBytes(path);
-    return text ? ImportCsvText(ds, *text) : CsvFileStatus::FileOpenError;
+    return text ? ImportCsvText(ds, *text, report) : CsvFileStatus::FileOpenError;
 }
 
-bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter) {
-    const CsvFileStatus status = ImportCsvFile(ds, path);
+bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter, ImportReport* report) {
+    const CsvFileStatus status = ImportCsvFile(ds, path, report);
     if (status != CsvFileStatus::Ok)
         prompter.error(CsvFileMessage(status));
     return status == CsvFileStatus::Ok;

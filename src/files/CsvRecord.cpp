@@ -3,6 +3,7 @@
 #include "files/CsvWords.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/TextFit.h"
 #include "reference/ReferenceTables.h"
 
 #include <array>
@@ -15,48 +16,21 @@ namespace {
 constexpr int StepCount = 18;           // StepList 0..17 (18 and 19 are empty)
 constexpr int DefaultTone = 8;          // "88.5Hz", for a tone text not in the list
 constexpr int FirstCarrierHundreds = 3; // carrier code 0 is 300 Hz
-constexpr int NameLength = 6;
 
-// Upper case within the file's code page: a character whose upper case lies
-// outside ISO-8859-1 (such as the micro sign or y with diaeresis) stays as it
-// is, so the note still saves into the clone file unchanged.
-QChar upperCaseLatin1(QChar c) {
-    if (c.unicode() < 0x80) // ASCII, most of a file: only a..z change
-        return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 0x20) : c;
-    const QChar upper = c.toUpper();
-    return upper.unicode() <= 0xFF ? upper : c;
+// The list texts are ASCII: only a..z change.
+QChar upperCaseAscii(QChar c) {
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 0x20) : c;
 }
 
-QString upperCaseLatin1(const QString& text) {
-    QString out = text;
-    for (qsizetype i = 0; i < out.size(); ++i) {
-        const QChar upper = upperCaseLatin1(out.at(i));
-        if (upper != out.at(i))
-            out[i] = upper; // the copy is made only for a text that changes
-    }
-    return out;
-}
-
-// upperCaseLatin1(text) == upper, without making the upper-case text.
+// The list text in upper case equals `upper`, without making the upper-case text.
 bool equalsInUpperCase(const QString& text, const QString& upper) {
     if (text.size() != upper.size())
         return false;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (upperCaseLatin1(text[i]) != upper[i])
+        if (upperCaseAscii(text[i]) != upper[i])
             return false;
     }
     return true;
-}
-
-// A name the record can hold: the first 6 characters, each one outside
-// codes 32..126 written as a space.
-QString recordName(const QString& text) {
-    QString name = text.left(NameLength);
-    for (QChar& c : name) {
-        if (c.unicode() < 32 || c.unicode() > 126)
-            c = QLatin1Char(' ');
-    }
-    return name;
 }
 
 // The index of the list text equal to `upper` compared in upper case, or -1.
@@ -117,12 +91,8 @@ int secretCode(const QString& upper) {
 
 } // namespace
 
-QString CsvUpperCase(const QString& text) {
-    return upperCaseLatin1(text);
-}
-
-std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts,
-                                        QString* whyNot) {
+std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts, CodePage page,
+                                        QString* whyNot, QStringList* changes) {
     const auto refuse = [whyNot](const char* reason) -> std::optional<CsvRecord> {
         if (whyNot)
             *whyNot = QString::fromLatin1(reason);
@@ -133,7 +103,7 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     QStringList f = fields;
     for (int c = 0; c < CsvRecordTexts; ++c) {
         if (texts == CsvTexts::UpperCase || (c != Col::Note && c != Col::Name))
-            f[c] = upperCaseLatin1(f[c]);
+            f[c] = UpperCaseIn(f[c], page);
     }
 
     CsvRecord r;
@@ -160,8 +130,17 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
 
     PutRecordFields(r.data, r.text,
                     {freq, mode, step, option, secret, carrier, tone, shiftDir, shift});
-    r.text[Col::Note] = f[Col::Note];
-    r.text[Col::Name] = recordName(f[Col::Name]);
+    const FittedText note = FitNote(f[Col::Note], page);
+    const FittedText name = FitName(f[Col::Name]);
+    r.text[Col::Note] = note.text;
+    r.text[Col::Name] = name.text;
+    if (changes) {
+        changes->clear();
+        if (!note.changes.isEmpty())
+            *changes << DescribeChanges(InLanguage("note", "メモ"), note.changes);
+        if (!name.changes.isEmpty())
+            *changes << DescribeChanges(InLanguage("name", "名前"), name.changes);
+    }
     r.data[Col::Skip] = f[CsvRecordTexts] == CsvWord::TrueFlag ? 1.0 : 0.0;
     // Spreadsheets write the flag back quoted or not; either way it counts.
     r.enable = f[CsvRecordTexts + 1] == CsvWord::TrueFlag;
@@ -176,6 +155,7 @@ void StoreCsvEntry(DataSet& ds, int entry, const CsvRecord& r) {
     if (r.data[Col::Skip] != 0.0)
         ds.MemText[entry][Col::Skip] = QStringLiteral("*");
     ds.MemEnable[entry] = r.enable;
+    ds.MemNoteBytes[entry].clear();
 }
 
 void StoreCsvBand(DataSet& ds, int band, const CsvRecord& r) {
@@ -183,6 +163,7 @@ void StoreCsvBand(DataSet& ds, int band, const CsvRecord& r) {
         ds.VfoData[band][c] = r.data[c];
         ds.VfoText[band][c] = r.text[c];
     }
+    ds.VfoNoteBytes[band].clear();
 }
 
 QStringList CsvEntryFields(const DataSet& ds, int entry) {

@@ -30,20 +30,20 @@ enum class CsvTexts { UpperCase, AsTheyAre };
 // is to be passed over, with the reason in `whyNot`: no frequency, a
 // frequency or offset the record cannot hold, a mode or step that is none of
 // the receiver's. Unknown options, carriers and tones take their defaults,
-// a secret code outside 0..28 becomes 11, a name keeps its first 6
-// characters with a space for each one outside codes 32..126.
-std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts,
-                                        QString* whyNot = nullptr);
+// a secret code outside 0..28 becomes 11. The note is fitted to the code
+// page and the name to the receiver (FitNote, FitName): `changes` receives
+// what that changed, one line per field ("note: ł → ?"), none when nothing.
+// Upper case goes as far as the code page has the letters.
+std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts, CodePage page,
+                                        QString* whyNot = nullptr, QStringList* changes = nullptr);
 
-// Stores a record into memory entry `entry` or VFO band `band`.
+// Stores a record into memory entry `entry` or VFO band `band`. The note is
+// a new one: it keeps no bytes of a file.
 void StoreCsvEntry(DataSet& ds, int entry, const CsvRecord& record);
 void StoreCsvBand(DataSet& ds, int band, const CsvRecord& record);
 
 // The fields of entry `entry`'s line of the CSV export: "MT-Z4", the section
 // word, the CHANNEL field, the 11 texts, SKIP and ENABLE.
 QStringList CsvEntryFields(const DataSet& ds, int entry);
-
-// Upper case within ISO-8859-1, the file's code page.
-QString CsvUpperCase(const QString& text);
 
 } // namespace mtz4

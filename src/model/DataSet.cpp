@@ -14,6 +14,8 @@ void InitTables(DataSet& ds) {
         ds.MemText[n].fill(QString());
         ds.MemEnable[n] = false;
     }
+    ds.MemNoteBytes.fill(QByteArray());
+    ds.VfoNoteBytes.fill(QByteArray());
     for (int b = 0; b < BandCount; ++b) {
         ds.VfoData[b].fill(0.0);
         ds.VfoText[b].fill(QString());

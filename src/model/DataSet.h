@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BankControls.h"
+#include "model/CodePage.h"
 #include "model/Limits.h"
 #include "model/SettingsRecord.h"
 
@@ -23,6 +24,15 @@ struct DataSet {
     // Band VFO records 0..13.
     std::array<std::array<double, VfoColumns>, BandCount> VfoData{};
     std::array<std::array<QString, VfoColumns>, BandCount> VfoText;
+
+    // The notes' bytes as read from a clone file, kept so that a note the
+    // user has not changed is written back exactly as it came (NoteBytes.h);
+    // empty for a note that came from elsewhere. Stale bytes do no harm: a
+    // note that no longer reads as its kept bytes is written from its text.
+    std::array<QByteArray, EntryCount> MemNoteBytes;
+    std::array<QByteArray, BandCount> VfoNoteBytes;
+    // The code page the notes are read and written in. InitTables leaves it.
+    CodePage NoteCodePage = CodePage::Western;
 
     // Banks: elements 0..49 the bank sizes, element 50 the unassigned channels.
     std::array<int, BankCount + 1> BankSize{};

@@ -15,16 +15,18 @@ struct EntryData {
     std::array<double, MemColumns> data{};
     std::array<QString, MemColumns> text;
     bool enabled = false;
+    QByteArray noteBytes;
 };
 
 EntryData take(const DataSet& ds, int e) {
-    return {ds.MemData[e], ds.MemText[e], ds.MemEnable[e]};
+    return {ds.MemData[e], ds.MemText[e], ds.MemEnable[e], ds.MemNoteBytes[e]};
 }
 
 void put(DataSet& ds, int e, const EntryData& d) {
     ds.MemData[e] = d.data;
     ds.MemText[e] = d.text;
     ds.MemEnable[e] = d.enabled;
+    ds.MemNoteBytes[e] = d.noteBytes;
 }
 
 // The first entry of the item (entry or edge pair) that holds `entry`.

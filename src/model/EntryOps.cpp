@@ -7,6 +7,7 @@ void ClearEntry(DataSet& ds, int entry) {
     ds.MemData[entry].fill(0.0);
     for (QString& text : ds.MemText[entry])
         text.clear();
+    ds.MemNoteBytes[entry].clear();
 }
 
 void ClearDisabledEntries(DataSet& ds) {

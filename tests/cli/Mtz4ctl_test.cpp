@@ -63,6 +63,7 @@ private slots:
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
     void diffAndChirpFormat();
+    void codePagesAndUtf8();
     void verifiedWrite();
     void quickReadEqualsFullRead();
     void commandLine();
@@ -272,6 +273,63 @@ void Mtz4ctlTest::diffAndChirpFormat() {
              QStringLiteral("mtz4ctl: 1 rows imported, 1 skipped:\n"
                             "mtz4ctl: row 3 (Location 1500): beyond the 1000 memory channels\n"));
     QCOMPARE(runCtl({QStringLiteral("diff"), back, b}).exitCode, 0);
+}
+
+// --code-page reads and writes the notes in the code page named; --utf8
+// exports for spreadsheets; diff and the reports print in the terminal's
+// encoding (UTF-8 here).
+void Mtz4ctlTest::codePagesAndUtf8() {
+    SimRunner files; // for its directory only
+    const QString a = files.path(QStringLiteral("a.MZ4"));
+    const QString b = files.path(QStringLiteral("b.MZ4"));
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    ds->NoteCodePage = CodePage::Japanese;
+    ds->MemData[0][Col::Freq] = 145.5;
+    ds->MemEnable[0] = true;
+    ds->MemText[0][Col::Note] = QStringLiteral("東京");
+    QCOMPARE(SaveCloneFile(*ds, a), CloneFileStatus::Ok);
+    ds->MemText[0][Col::Note] = QStringLiteral("大阪");
+    QCOMPARE(SaveCloneFile(*ds, b), CloneFileStatus::Ok);
+
+    const CtlRun differ = runCtl({QStringLiteral("diff"), QStringLiteral("--code-page=932"), a, b});
+    QCOMPARE(differ.exitCode, 1);
+    QVERIFY2(differ.output.contains(QStringLiteral("Note: 東京 -> 大阪")),
+             qPrintable(differ.output));
+
+    const QString csv = files.path(QStringLiteral("a.csv"));
+    for (const auto& [options, note] :
+         {std::pair{QStringList{QStringLiteral("--code-page"), QStringLiteral("shift_jis")},
+                    QByteArray("\"\x93\x8C\x8B\x9E\"")},
+          std::pair{QStringList{QStringLiteral("--code-page=sjis"), QStringLiteral("--utf8")},
+                    QStringLiteral("\"東京\"").toUtf8()}}) {
+        QCOMPARE(
+            runCtl(QStringList{QStringLiteral("export")} + options + QStringList{a, csv}).exitCode,
+            0);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.contains(note));
+        QCOMPARE(text.startsWith("\xEF\xBB\xBF"), options.contains(QStringLiteral("--utf8")));
+    }
+    const CtlRun unknown =
+        runCtl({QStringLiteral("export"), QStringLiteral("--code-page=utf-16"), a, csv});
+    QCOMPARE(unknown.exitCode, 2);
+    QVERIFY(unknown.errors.contains(QStringLiteral("unknown code page \"utf-16\"")));
+
+    // A CHIRP comment the code page cannot hold: the row comes in, changed.
+    const QString chirp = files.path(QStringLiteral("pl.csv"));
+    QFile file(chirp);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("Location,Frequency,Mode,Comment\n0,145.5,FM,Wywołanie\n").toUtf8());
+    file.close();
+    const QString back = files.path(QStringLiteral("back.MZ4"));
+    const CtlRun imported =
+        runCtl({QStringLiteral("import"), QStringLiteral("--format=chirp"),
+                QStringLiteral("--code-page=1252"), a, chirp, QStringLiteral("-o"), back});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.errors, QStringLiteral("mtz4ctl: 1 rows imported, 0 skipped, 1 changed:\n"
+                                             "mtz4ctl: row 2 (Location 0): comment: ł → ?\n"));
 }
 
 // A quick read of a receiver leaves the same clone file as a full read, with

@@ -4,6 +4,7 @@
 #include "EditingFixtures.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
+#include "files/CloneFile.h"
 #include "model/NumericText.h"
 #include "support/ScriptedPrompter.h"
 
@@ -37,6 +38,7 @@ private slots:
     void clearingSkipRemovesTheMarker();
     void okRepeatsTheChecks();
     void storedValuesAreKeptWhole();
+    void japaneseNoteIsSavedInShiftJis();
 };
 
 namespace {
@@ -226,14 +228,18 @@ void EditDialogMemoryTest::keyFilters() {
         typeKeys(d.txtName, QStringLiteral("Ab~\u00e9\u00c4 7xyz"));
         QCOMPARE(d.txtName->text(), QStringLiteral("Ab~ 7x"));
 
-        // The note takes what the clone file can store: Latin-1, one line.
+        // The note takes what the note code page (Western here) holds, on
+        // one line, and the status bar says why a character is refused.
         d.txtNote->clear();
         typeKeys(d.txtNote, QStringLiteral("Caf\u00e9 \u20ac\u65e5 5\u00b0"));
-        QCOMPARE(d.txtNote->text(), QStringLiteral("Caf\u00e9  5\u00b0"));
-        d.txtNote->insert(QStringLiteral("a\nb"));
-        QCOMPARE(d.txtNote->text(), QStringLiteral("Caf\u00e9  5\u00b0"));
-        d.txtNote->insert(QStringLiteral("\u00ff!"));
-        QCOMPARE(d.txtNote->text(), QStringLiteral("Caf\u00e9  5\u00b0\u00ff!"));
+        QCOMPARE(d.txtNote->text(), QStringLiteral("Caf\u00e9 \u20ac 5\u00b0"));
+        QCOMPARE(f.prompter.reasons.size(), 1);
+        QVERIFY(f.prompter.reasons.at(0).contains(QStringLiteral("\u65e5")));
+        d.txtNote->clear();
+        d.txtNote->insert(QStringLiteral("a\nb\u00ff"));
+        QCOMPARE(d.txtNote->text(), QStringLiteral("a b\u00ff"));
+        d.txtNote->insert(QStringLiteral("\u0142"));
+        QCOMPARE(d.txtNote->text(), QStringLiteral("a b\u00ff"));
     });
 }
 
@@ -573,6 +579,27 @@ void EditDialogMemoryTest::storedValuesAreKeptWhole() {
         QTest::keyClicks(d.txtShift, QStringLiteral("123.4567890"));
         QCOMPARE(d.txtShift->text(), QStringLiteral("123.45678"));
     });
+}
+
+// Under the Japanese code page a Japanese note is typed, stored and saved
+// as its Shift-JIS bytes; a note left as it was keeps the bytes it was read as.
+void EditDialogMemoryTest::japaneseNoteIsSavedInShiftJis() {
+    Fixture f;
+    f.ds->NoteCodePage = CodePage::Japanese;
+    setEntry(*f.ds, 3, EntryValues{});
+    f.ds->MemText[3][Col::Note] = QStringLiteral("\uFFFD");
+    f.ds->MemNoteBytes[3] = "\xA0";
+    dlgModify& d = f.dialog;
+    QVERIFY(f.open(1, [&] {
+        typeInto(d.txtNote, QStringLiteral("\u6771\u4eac\u30bf\u30ef\u30fc 10\u301c12"));
+        QTest::mouseClick(d.OKButton, Qt::LeftButton);
+    }));
+    QVERIFY(f.open(4, [&] { QTest::mouseClick(d.OKButton, Qt::LeftButton); }));
+    QVERIFY(f.prompter.reasons.isEmpty());
+    const QList<QByteArray> lines = CloneFileText(*f.ds).split('\n');
+    QCOMPARE(lines[1337], QByteArray("\x93\x8C\x8B\x9E\x83\x5E\x83\x8F\x81\x5B 10\x81\x60"
+                                     "12\r"));
+    QCOMPARE(lines[1337 + 3], QByteArray("\xA0\r"));
 }
 
 QTEST_MAIN(EditDialogMemoryTest)

@@ -23,6 +23,8 @@ class MemoryCommandsTest : public QObject {
 private slots:
     void copyAndPaste();
     void pastedRowsPassTheChecks();
+    void pastedNotesFitTheCodePage_data();
+    void pastedNotesFitTheCodePage();
     void cutInsertDeleteSortAndUndo();
     void findGoToAndHideEmpty();
 };
@@ -117,10 +119,6 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
          "row 1: a frequency another Search Pass entry has"},
         {0, 0, "145.5\tFM\t20KHz\tScr\t11\tJR\t88.5Hz\tOFF\t0.6\tn\tN\t#FALSE#\t#TRUE#",
          "row 1: the MT-Z4J has no Scr option"},
-        {0, 0,
-         QStringLiteral(
-             "145.5\tFM\t20KHz\tOFF\t11\tJR\t88.5Hz\tOFF\t0.6\t\u20ac5\tN\t#FALSE#\t#TRUE#"),
-         "row 1: a note character the clone file cannot hold"},
         {0, 999, "145.5\tFM\t20KHz" + tail + "\n146.5\tFM\t20KHz" + tail,
          "row 2: beyond the end of the list"},
         // Each row is checked with the rows pasted before it in place.
@@ -146,6 +144,52 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
     QVERIFY(f.ds->MemEnable[0]);
     QCOMPARE(f.prompter.texts(),
              QStringList{QStringLiteral("1 rows pasted, 1 skipped:\r\nrow 2: not an entry row")});
+}
+
+// A row whose note the code page cannot hold is pasted all the same, the
+// note changed and the row reported; a Japanese note under the Japanese code
+// page is saved as its Shift-JIS bytes.
+void MemoryCommandsTest::pastedNotesFitTheCodePage_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QByteArray>("noteLine");
+    QTest::addColumn<QString>("report");
+    const QString tokyo = QStringLiteral("東京タワー");
+    QTest::newRow("japanese") << int(CodePage::Japanese) << tokyo << tokyo
+                              << QByteArray("\x93\x8C\x8B\x9E\x83\x5E\x83\x8F\x81\x5B")
+                              << QString();
+    QTest::newRow("japanese under western")
+        << int(CodePage::Western) << tokyo << QStringLiteral("?????") << QByteArray("?????")
+        << QStringLiteral("1 rows pasted, 0 skipped, 1 changed:\r\nrow 1: note: 東 → ?, 京 → ?, "
+                          "タ → ?, ワ → ?, ー → ?");
+    QTest::newRow("euro sign under western")
+        << int(CodePage::Western) << QStringLiteral("€5") << QStringLiteral("€5")
+        << QByteArray("\x80"
+                      "5")
+        << QString();
+    QTest::newRow("long note") << int(CodePage::Western) << QString(300, QLatin1Char('n'))
+                               << QString(255, QLatin1Char('n')) << QByteArray(255, 'n')
+                               << QStringLiteral("1 rows pasted, 0 skipped, 1 changed:\r\nrow 1: "
+                                                 "note: cut to 255 characters");
+}
+
+void MemoryCommandsTest::pastedNotesFitTheCodePage() {
+    QFETCH(int, page);
+    QFETCH(QString, note);
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, noteLine);
+    QFETCH(QString, report);
+    PageFixture f;
+    f.ds->NoteCodePage = CodePage(page);
+    f.grid().setCurrentRow(1);
+    f.commands().pasteText(QStringLiteral("145.5\tFM\t20KHz\tOFF\t11\tJR\t88.5Hz\tOFF\t0.6\t") +
+                           note + QStringLiteral("\tN\t#FALSE#\t#TRUE#"));
+    QVERIFY(f.ds->MemEnable[0]);
+    QCOMPARE(f.ds->MemText[0][Col::Note], stored);
+    QCOMPARE(f.prompter.texts(), report.isEmpty() ? QStringList() : QStringList{report});
+    const QList<QByteArray> lines = CloneFileText(*f.ds).split('\n');
+    QCOMPARE(lines[1337], noteLine + '\r');
 }
 
 void MemoryCommandsTest::cutInsertDeleteSortAndUndo() {

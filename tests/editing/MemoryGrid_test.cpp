@@ -246,6 +246,14 @@ void MemoryGridTest::noteColumnTakesTheSpareWidthAndTellsTheWholeNote() {
     QCOMPARE(model->index(0, note).data(Qt::ToolTipRole).toString(), entry.note);
     QVERIFY(!model->index(1, note).data(Qt::ToolTipRole).isValid());
     QVERIFY(!model->index(0, GridCol::Frequency - 1).data(Qt::ToolTipRole).isValid());
+
+    // A note of megabytes is shown elided, never laid out whole.
+    entry.note = QString(4 * 1024 * 1024, QLatin1Char('n'));
+    setEntry(*ds, 0, entry);
+    grid.UpDateMemData();
+    const QString shown = model->index(0, note).data().toString();
+    QVERIFY(shown.size() < 1000 && shown.endsWith(QChar(0x2026)));
+    QVERIFY(model->index(0, note).data(Qt::ToolTipRole).toString().size() < 2000);
 }
 
 void MemoryGridTest::refreshIsOneNotification() {

@@ -13,8 +13,12 @@ class ChirpCsvTest : public QObject {
 
 private slots:
     void importOfAFileAsChirpWritesIt();
+    void polishLettersAndTabsKeepEveryRow_data();
+    void polishLettersAndTabsKeepEveryRow();
     void exportThenImportGivesEveryChannelBack();
 };
+
+Q_DECLARE_METATYPE(mtz4::CodePage)
 
 void ChirpCsvTest::importOfAFileAsChirpWritesIt() {
     const QByteArray file =
@@ -63,6 +67,46 @@ void ChirpCsvTest::importOfAFileAsChirpWritesIt() {
     QCOMPARE(cellular.imported, 1);
     QCOMPARE(cellular.skipped,
              QStringList{"row 2 (Location 9): a frequency of the cellular phone"});
+}
+
+// Comments in Polish with a trailing TAB, as stock lists have them, and a
+// name with an accent: every row comes in, and the rows that had to change
+// say how.
+void ChirpCsvTest::polishLettersAndTabsKeepEveryRow_data() {
+    QTest::addColumn<CodePage>("page");
+    QTest::addColumn<QString>("note0");
+    QTest::addColumn<QStringList>("changed");
+    QTest::newRow("central european")
+        << CodePage::CentralEuropean << QStringLiteral("Wywołanie ogólne ")
+        << QStringList{"row 2 (Location 0): comment: TAB → space",
+                       "row 3 (Location 1): name: é → e, cut to 6 characters"};
+    QTest::newRow("western") << CodePage::Western << QStringLiteral("Wywo?anie ogólne ")
+                             << QStringList{"row 2 (Location 0): comment: TAB → space, ł → ?",
+                                            "row 3 (Location 1): name: é → e, cut to 6 characters",
+                                            "row 4 (Location 2): comment: ś → s, ą → a"};
+}
+
+void ChirpCsvTest::polishLettersAndTabsKeepEveryRow() {
+    QFETCH(CodePage, page);
+    QFETCH(QString, note0);
+    QFETCH(QStringList, changed);
+    const QByteArray file =
+        QStringLiteral("Location,Name,Frequency,Duplex,Offset,Mode,TStep,Comment\n"
+                       "0,WYW,145.500000,,0.000000,FM,12.50,Wywołanie ogólne\t\n"
+                       "1,Café 22,145.525000,,0.000000,FM,12.50,Simpleks\n"
+                       "2,PR,145.550000,,0.000000,FM,12.50,Przemiennik śląski\n")
+            .toUtf8();
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    ds->NoteCodePage = page;
+    const ChirpImport result = ImportChirpCsvText(*ds, file);
+    QCOMPARE(result.imported, 3);
+    QVERIFY(result.skipped.isEmpty());
+    QCOMPARE(result.changed, changed);
+    QCOMPARE(ds->MemText[0][Col::Note], note0);
+    QCOMPARE(ds->MemText[1][Col::Name], QStringLiteral("Cafe 2"));
+    QVERIFY(ChirpImportSummary(result).startsWith(
+        QStringLiteral("3 rows imported, 0 skipped, %1 changed:\n").arg(changed.size())));
 }
 
 void ChirpCsvTest::exportThenImportGivesEveryChannelBack() {

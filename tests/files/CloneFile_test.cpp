@@ -1,4 +1,5 @@
 #include "files/CloneFile.h"
+#include "model/EntryMoves.h"
 #include "model/RecordCodec.h"
 #include "reference/FactoryData.h"
 #include "reference/ReferenceTables.h"
@@ -123,12 +124,22 @@ private slots:
         QCOMPARE(ReadFile(again), ReadFile(file));
     }
 
+    // Notes written on another system come back byte for byte under every
+    // code page, whether they read right in it or not.
+    void everyNoteByteSurvivesLoadThenSave_data() {
+        QTest::addColumn<int>("page");
+        for (const CodePage page : NoteCodePages())
+            QTest::newRow(qPrintable(CodePageName(page))) << int(page);
+    }
     void everyNoteByteSurvivesLoadThenSave() {
+        QFETCH(int, page);
         auto ds = FactoryDataSet();
         enableAllEntries(*ds);
         QList<QByteArray> l = lines(CloneFileText(*ds));
         // Every byte but CR and LF, spread over the note lines, plus the
-        // awkward cases: commas, quotes, leading blanks, an empty note.
+        // awkward cases: commas, quotes, leading blanks, an empty note, and
+        // Shift-JIS: 東京タワー, two kanji that have two codes each, a lone
+        // lead byte.
         QByteArray all;
         for (int c = 1; c < 256; ++c)
             if (c != '\r' && c != '\n')
@@ -137,18 +148,50 @@ private slots:
             l[1323 + i] = all.mid(i * 30, 30);
         l[1337] = "  leading, \"quoted\", commas,";
         l[1338] = "";
+        l[1339] = "\x93\x8C\x8B\x9E\x83\x5E\x83\x8F\x81\x5B";
+        l[1340] = "\xED\x40\xFA\x5C \x87\x90\x81\xCA \x93";
         l[2636] = "\xE4\xF6\xFC \x80\x9F\xFF";
         QByteArray text = l.join("\r\n") + "\r\n";
         const QString file = path(QStringLiteral("notes.MZ4"));
         QVERIFY(WriteFile(file, text));
 
         auto loaded = FactoryDataSet();
+        loaded->NoteCodePage = CodePage(page);
         QCOMPARE(ReadCloneFile(*loaded, file), CloneFileStatus::Ok);
+        if (CodePage(page) == CodePage::Japanese)
+            QCOMPARE(loaded->MemText[2][Col::Note], QStringLiteral("東京タワー"));
+        // Entries that move carry their bytes along: deleting entry 1 moves
+        // the rest of bank 0 (entries 2..99) up by one.
+        QCOMPARE(DeleteEntry(*loaded, 1), MoveOutcome::Done);
+        l.removeAt(1337 + 1);
+        l.insert(1337 + 99, QByteArray());
         const QString saved = path(QStringLiteral("notes-saved.MZ4"));
         QCOMPARE(SaveCloneFile(*loaded, saved), CloneFileStatus::Ok);
         const QList<QByteArray> out = lines(ReadFile(saved));
         for (int i = 1323; i <= 2636; ++i)
             QCOMPARE(out[i], l[i]);
+
+        // A note typed anew is written in the code page.
+        loaded->MemText[4][Col::Note] = QStringLiteral("東京");
+        const QList<QByteArray> typed = lines(CloneFileText(*loaded));
+        QCOMPARE(typed[1337 + 4], CodePage(page) == CodePage::Japanese
+                                      ? QByteArray("\x93\x8C\x8B\x9E")
+                                      : QByteArray("??"));
+    }
+
+    // Save never writes what Open would refuse: the old file stays.
+    void saveRefusesAFileTooLargeToOpen() {
+        const QString file = path(QStringLiteral("long-note.MZ4"));
+        auto ds = FactoryDataSet();
+        QCOMPARE(SaveCloneFile(*ds, file), CloneFileStatus::Ok);
+        const QByteArray before = ReadFile(file);
+        ds->MemText[0][Col::Note] = QString(int(CloneFileMaxBytes), QLatin1Char('x'));
+        ds->DataChanged = true;
+        QString reason;
+        QCOMPARE(SaveCloneFile(*ds, file, &reason), CloneFileStatus::FileOpenError);
+        QVERIFY2(reason.contains(QStringLiteral("cannot be opened again")), qPrintable(reason));
+        QCOMPARE(ReadFile(file), before);
+        QVERIFY(ds->DataChanged);
     }
 
     void lineBreaksInANoteCannotShiftTheFile() {

@@ -1,6 +1,7 @@
 #include "files/CsvEntryIndex.h"
 #include "files/CsvFile.h"
 #include "model/RecordCodec.h"
+#include "model/TextFit.h"
 #include "reference/FactoryData.h"
 #include "support/RandomData.h"
 #include "support/ScriptedPrompter.h"
@@ -19,13 +20,9 @@ namespace {
 using test::FactoryDataSet;
 using test::WriteFile;
 
-// Notes and names come back in upper case, as far as ISO-8859-1 has it.
-QString upperInLatin1(const QString& text) {
-    QString out = text;
-    for (QChar& c : out)
-        if (c.toUpper().unicode() <= 0xFF)
-            c = c.toUpper();
-    return out;
+// Notes and names come back in upper case, as far as the code page has it.
+QString upperInWestern(const QString& text) {
+    return UpperCaseIn(text, CodePage::Western);
 }
 
 // An entry's state in one text: the 11 display texts, skip flag and enable flag.
@@ -126,7 +123,7 @@ private slots:
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->MemText[e][c], source->MemText[e][c]);
             const QString note = e == 3 ? QStringLiteral("TWO  LINES")
-                                        : upperInLatin1(source->MemText[e][Col::Note]);
+                                        : upperInWestern(source->MemText[e][Col::Note]);
             QCOMPARE(got->MemText[e][Col::Note], note);
             QCOMPARE(got->MemText[e][Col::Name], source->MemText[e][Col::Name].toUpper());
         }
@@ -134,7 +131,7 @@ private slots:
             QCOMPARE(got->VfoData[b], source->VfoData[b]);
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->VfoText[b][c], source->VfoText[b][c]);
-            QCOMPARE(got->VfoText[b][Col::Note], upperInLatin1(source->VfoText[b][Col::Note]));
+            QCOMPARE(got->VfoText[b][Col::Note], upperInWestern(source->VfoText[b][Col::Note]));
         }
         QCOMPARE(got->bank, source->bank);
         QCOMPARE(got->BankSize, source->BankSize);
@@ -157,6 +154,75 @@ private slots:
         QCOMPARE(entryState(*ds, 7), QStringLiteral("145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|"
                                                     "Shift+|0.600000|SAY \"HI\", OK|NAME12|1|on"));
         QCOMPARE(ds->bank.chkGrp[549], 1);
+    }
+
+    // Spreadsheets save UTF-8, with a byte-order mark or without; a file
+    // that is no UTF-8 is read in the note code page.
+    void importReadsUtf8AndTheCodePage_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("note");
+        const QByteArray line = "MT-Z4,MEMORY,7,145,FM,10KHz,OFF,5,JR,88.5Hz,OFF,0,\"%1\",,,#TRUE#";
+        const auto with = [&line](const QByteArray& note) {
+            return QByteArray(line).replace("%1", note);
+        };
+        QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + with("Caf\xC3\xA9 cr\xC3\xA8me")
+                                         << int(CodePage::Western) << "CAFÉ CRÈME";
+        QTest::newRow("utf-8 without mark")
+            << with("Z\xC3\xBCrich Tower") << int(CodePage::Western) << "ZÜRICH TOWER";
+        QTest::newRow("utf-8 japanese")
+            << with("\xE6\x9D\xB1\xE4\xBA\xAC") << int(CodePage::Japanese) << "東京";
+        QTest::newRow("windows-1252") << with("Caf\xE9") << int(CodePage::Western) << "CAFÉ";
+        QTest::newRow("shift-jis") << with("\x93\x8C\x8B\x9E") << int(CodePage::Japanese) << "東京";
+    }
+    void importReadsUtf8AndTheCodePage() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, page);
+        QFETCH(QString, note);
+        auto ds = FactoryDataSet();
+        ds->NoteCodePage = CodePage(page);
+        ImportReport report;
+        QCOMPARE(ImportCsvText(*ds, text, &report), CsvFileStatus::Ok);
+        QCOMPARE(ds->MemText[7][Col::Note], note);
+        QCOMPARE(report.imported, 1);
+        QVERIFY(report.changed.isEmpty());
+    }
+
+    // A UTF-8 export for spreadsheets, and one in the code page, both read back.
+    void exportInUtf8OrTheCodePage_data() {
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QByteArray>("noteBytes");
+        QTest::newRow("code page") << int(TextFileEncoding::CodePage) << QByteArray("\x93\x8C");
+        QTest::newRow("utf-8") << int(TextFileEncoding::Utf8WithBom) << QByteArray("\xE6\x9D\xB1");
+    }
+    void exportInUtf8OrTheCodePage() {
+        QFETCH(int, encoding);
+        QFETCH(QByteArray, noteBytes);
+        auto ds = FactoryDataSet();
+        ds->NoteCodePage = CodePage::Japanese;
+        ds->VfoText[5][Col::Note] = QStringLiteral("東");
+        const QByteArray text = CsvFileText(*ds, TextFileEncoding(encoding));
+        QCOMPARE(text.startsWith("\xEF\xBB\xBF"), encoding == int(TextFileEncoding::Utf8WithBom));
+        QVERIFY(text.contains("\"" + noteBytes + "\""));
+        auto back = FactoryDataSet();
+        back->NoteCodePage = CodePage::Japanese;
+        QCOMPARE(ImportCsvText(*back, text), CsvFileStatus::Ok);
+        QCOMPARE(back->VfoText[5][Col::Note], QStringLiteral("東"));
+    }
+
+    // What the data cannot hold is changed, and the line reported, not dropped.
+    void importFitsNotesAndNamesAndReportsTheLine() {
+        auto ds = FactoryDataSet();
+        const QByteArray text = memoryLine("7", 9, "\"" + QByteArray(300, 'x') + "\"") +
+                                memoryLine("8", 10, "\"Z\xC3\xBCrich\"");
+        ImportReport report;
+        QCOMPARE(ImportCsvText(*ds, text, &report), CsvFileStatus::Ok);
+        QCOMPARE(report.imported, 2);
+        QCOMPARE(ds->MemText[7][Col::Note].size(), NoteLengthLimit);
+        QCOMPARE(ds->MemText[8][Col::Name], QStringLiteral("ZURICH"));
+        QCOMPARE(report.changed,
+                 (QStringList{QStringLiteral("line 1 (MEMORY 7): note: cut to 255 characters"),
+                              QStringLiteral("line 2 (MEMORY 8): name: Ü → U")}));
     }
 
     void entryLineRules_data() {
@@ -206,7 +272,7 @@ private slots:
         QTest::newRow("unprintable name characters") << memoryLine("7", 10,
                                                                    "\"a\tb\xE9"
                                                                    "cd\"")
-                                                     << 7 << with(10, QStringLiteral("A B CD"));
+                                                     << 7 << with(10, QStringLiteral("A BECD"));
         QTest::newRow("note beyond ASCII") << memoryLine("7", 9, "\"\xB5m \xE9t\xE9\"") << 7
                                            << with(9, QStringLiteral(u"\u00B5M \u00C9T\u00C9"));
         QTest::newRow("skip flag")

@@ -1,0 +1,33 @@
+#include "editing/NoteBox.h"
+
+#include "editing/InputFilters.h"
+#include "editing/TypingLimit.h"
+#include "model/TextFit.h"
+
+#include <QLineEdit>
+#include <limits>
+
+namespace mtz4 {
+
+NoteBox::NoteBox(QLineEdit* box, const CodePage& page, Prompter& prompter)
+    : box_(box), page_(page), prompter_(prompter), validator_(new NoteTextValidator(page, box)) {
+    validator_->refused = [this](const QString& reason) { prompter_.explain(reason); };
+    box_->setValidator(validator_);
+}
+
+void NoteBox::put(const QString& note) {
+    validator_->setGivenText(note);
+    PutText(box_, note);
+}
+
+QString NoteBox::take(const QString& stored) const {
+    const QString note = box_->text();
+    if (note == stored)
+        return note;
+    const FittedText fitted = FitNote(note, page_, std::numeric_limits<int>::max());
+    if (!fitted.changes.isEmpty())
+        prompter_.explain(DescribeChanges(InLanguage("note", "メモ"), fitted.changes));
+    return fitted.text;
+}
+
+} // namespace mtz4
