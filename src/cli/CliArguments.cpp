@@ -28,6 +28,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Diff;
     if (word == QLatin1String("ports"))
         return Subcommand::Ports;
+    if (word == QLatin1String("identify"))
+        return Subcommand::Identify;
     return Subcommand::None;
 }
 
@@ -99,6 +101,9 @@ bool takes(Subcommand subcommand, const QString& option) {
                option == QLatin1String("--format");
     case Subcommand::Export:
         return option == QLatin1String("--format");
+    case Subcommand::Identify:
+        return option == QLatin1String("--device") || option == QLatin1String("--port") ||
+               option == QLatin1String("--trace");
     case Subcommand::Diff:
     case Subcommand::Ports:
     case Subcommand::None:
@@ -122,6 +127,7 @@ QString* nextPositional(CliArguments& a) {
     case Subcommand::Read:
     case Subcommand::New:
     case Subcommand::Ports:
+    case Subcommand::Identify:
     case Subcommand::None:
         break;
     }
@@ -147,6 +153,14 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
     return error.isEmpty();
 }
 
+// A command that talks to the receiver needs either --device or --port.
+bool namesOnePort(const CliArguments& a, QString& error) {
+    if (a.device.isEmpty() == (a.port == 0))
+        error = a.device.isEmpty() ? QStringLiteral("--device PATH or --port N is required")
+                                   : QStringLiteral("--device and --port exclude each other");
+    return error.isEmpty();
+}
+
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Ports)
@@ -154,6 +168,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
         a.subcommand == Subcommand::Diff)
         return completeFileCommand(a, error);
+    if (a.subcommand == Subcommand::Identify)
+        return namesOnePort(a, error);
     if (a.model < 0) {
         error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
         return false;
@@ -163,11 +179,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
             error = QStringLiteral("-o OUT.MZ4 is required");
         return error.isEmpty();
     }
-    if (a.device.isEmpty() == (a.port == 0)) {
-        error = a.device.isEmpty() ? QStringLiteral("--device PATH or --port N is required")
-                                   : QStringLiteral("--device and --port exclude each other");
+    if (!namesOnePort(a, error))
         return false;
-    }
     if (scopes > 1) {
         error = QStringLiteral("--settings, --memory and --all exclude each other");
         return false;
@@ -305,154 +318,6 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
     if (a.help)
         return true;
     return complete(a, scopes, error);
-}
-
-// The options that name the receiver, shared by read and write.
-const QString ReceiverOptionsHelp = QStringLiteral(
-    "  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
-    "  --port N          COM port N (1..16) instead: the device named by the\n"
-    "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-    "                    when it exists, else /dev/ttyS<n-1>\n"
-    "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-    "  --trace FILE      write every command and reply on the line to FILE, with\n"
-    "                    the time, the direction and the outcome of each exchange\n");
-
-QString usageText(Subcommand subcommand) {
-    switch (subcommand) {
-    case Subcommand::Read:
-        return QStringLiteral("Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
-                              "                    [--settings | --memory | --all] [--quick]\n"
-                              "                    [--base IN.MZ4] -o OUT.MZ4\n"
-                              "Clone read: copies the receiver's memory into a clone file.\n"
-                              "\n") +
-               ReceiverOptionsHelp +
-               QStringLiteral(
-                   "  --settings        read the settings and the band VFO records only\n"
-                   "  --memory          read the memory only: enables, banks, groups, entries\n"
-                   "  --all             read the settings, then the memory (the default)\n"
-                   "  --quick           read the memory entries in use only: after the enable\n"
-                   "                    bitmap, fetch just the blocks of enabled entries; the\n"
-                   "                    data and OUT.MZ4 come out as a full read's would\n"
-                   "  --base IN.MZ4     read into this clone file's data (its notes are kept)\n"
-                   "                    instead of the factory data of MODEL\n"
-                   "  -o, --output OUT.MZ4  the clone file to write\n"
-                   "  -q, --quiet       no progress display and no success message\n"
-                   "\n"
-                   "OUT.MZ4 is written only after a complete read: a failed read leaves no file\n"
-                   "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
-                   "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
-    case Subcommand::Write:
-        return QStringLiteral(
-                   "Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
-                   "                     [--settings | --memory | --all] [--verify] IN.MZ4\n"
-                   "Clone write: copies a clone file into the receiver.\n"
-                   "\n") +
-               ReceiverOptionsHelp +
-               QStringLiteral(
-                   "  --settings        write the settings and the band VFO records only; the\n"
-                   "                    receiver stays in clone mode\n"
-                   "  --memory          write the memory (banks, groups, entries), then end\n"
-                   "                    clone mode (\"QZ~FINISH\")\n"
-                   "  --all             write the settings, then the memory, then end clone mode\n"
-                   "                    (the default)\n"
-                   "  --verify          after the write, read back what was written (the memory\n"
-                   "                    entries in use, and the settings with --all) and compare:\n"
-                   "                    a difference fails the write and is listed\n"
-                   "  -q, --quiet       no progress display and no success message\n"
-                   "\n"
-                   "The bank sizes must add up to 1000 channels unless the receiver is already\n"
-                   "in clone mode.\n"
-                   "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
-    case Subcommand::New:
-        return QStringLiteral(
-            "Usage: mtz4ctl new --model MODEL -o OUT.MZ4\n"
-            "Writes the factory data of a receiver model as a clone file.\n"
-            "\n"
-            "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-            "  -o, --output OUT.MZ4  the clone file to write\n"
-            "\n"
-            "Exit status: 0 success, 1 the file could not be written, 2 bad command line.\n");
-    case Subcommand::Diff:
-        return QStringLiteral(
-            "Usage: mtz4ctl diff [--model MODEL] A.MZ4 B.MZ4\n"
-            "Compares two clone files field by field and prints every difference on a line\n"
-            "of its own, for example:\n"
-            "  03-012 Frequency: 145.500000 -> 145.520000\n"
-            "(the memory entries by their row labels, \"Band N\" for the VFO records,\n"
-            "\"Bank N Size\", the group boxes as \"GRPn Bank N\", \"Settings\" and the caption\n"
-            "of each setting).\n"
-            "\n"
-            "  --model MODEL     the receiver model the files are for: MT-Z4J (the default),\n"
-            "                    MT-Z40E, MT-Z40T or MT-Z40K\n"
-            "\n"
-            "Exit status: 0 the two hold the same data, 1 they differ, 2 bad command line or\n"
-            "a file that cannot be loaded.\n");
-    case Subcommand::Export:
-        return QStringLiteral(
-            "Usage: mtz4ctl export [--model MODEL] [--format csv|chirp] IN.MZ4 OUT.csv\n"
-            "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
-            "CSV file, for editing in a spreadsheet (the settings are not part of it).\n"
-            "\n"
-            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
-            "                    or MT-Z40K; its factory VFO records stand for bands the\n"
-            "                    clone file leaves unused\n"
-            "\n"
-            "  --format chirp    write CHIRP's generic CSV instead: one row per enabled\n"
-            "                    memory channel\n"
-            "\n"
-            "An existing OUT.csv is replaced only once the new one is complete.\n"
-            "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
-    case Subcommand::Import:
-        return QStringLiteral(
-            "Usage: mtz4ctl import [--model MODEL] [--format csv|chirp] BASE.MZ4 IN.csv -o "
-            "OUT.MZ4\n"
-            "Merges a CSV file into a clone file's data and writes the result as a new\n"
-            "clone file.\n"
-            "\n"
-            "  --model MODEL     the receiver model: MT-Z4J (the default), MT-Z40E, MT-Z40T\n"
-            "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
-            "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
-            "  --format chirp    IN.csv is CHIRP's generic CSV: Location n becomes memory\n"
-            "                    channel n; rows the receiver cannot take are skipped, and a\n"
-            "                    summary on standard error names each with the reason\n"
-            "  -o, --output OUT.MZ4  the clone file to write\n"
-            "\n"
-            "Every valid line of IN.csv replaces its band, entry, bank size or group box;\n"
-            "what IN.csv does not supply keeps the value of BASE.MZ4, and lines that break\n"
-            "the rules are passed over. Notes and names come out in upper case. OUT.MZ4 is\n"
-            "written only after a complete import.\n"
-            "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
-    case Subcommand::Ports:
-        return QStringLiteral(
-            "Usage: mtz4ctl ports\n"
-            "Lists the COM port numbers 1 to 16 that --port and the program's COM Port\n"
-            "Setup offer, the device each stands for on this system, and whether that\n"
-            "device is there now.\n"
-            "\n"
-            "Exit status: 0.\n");
-    case Subcommand::None:
-        break;
-    }
-    return QStringLiteral(
-        "Usage: mtz4ctl [--trace FILE] SUBCOMMAND [OPTION]...\n"
-        "       mtz4ctl --version\n"
-        "Clone read and clone write of MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n"
-        "\n"
-        "Subcommands:\n"
-        "  read    copy the receiver's memory into a clone file (.MZ4)\n"
-        "  write   copy a clone file into the receiver\n"
-        "  new     write the factory data of a model as a clone file\n"
-        "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
-        "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
-        "  diff    compare two clone files field by field\n"
-        "  ports   list the COM port numbers and the devices they stand for\n"
-        "\n"
-        "--trace FILE writes the serial traffic of read and write to FILE.\n"
-        "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
-        "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"
-        "message \"Successed!!\" unless --quiet, and a progress display while entries are\n"
-        "transferred when standard error is a terminal.\n"
-        "Exit status: 0 success, 1 failure, 2 bad command line.\n");
 }
 
 } // namespace mtz4::cli
