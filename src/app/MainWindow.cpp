@@ -5,6 +5,7 @@
 #include "app/CloneFileDialogs.h"
 #include "app/ComPortDialog.h"
 #include "app/CompareDialog.h"
+#include "app/DetectModel.h"
 #include "app/RecentFiles.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
@@ -51,6 +52,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
@@ -268,6 +270,7 @@ void frmMain::buildMenus() {
     mnuVerify_->setCheckable(true);
     connect(mnuVerify_, &QAction::toggled, this,
             [](bool verify) { WriteVerifyAfterWrite(verify); });
+    dataCommand(tools, "mnuDetectModel", 2040, [this] { detectModel(); });
     dataCommand(tools, "mnuToolsOptions", 1013, [this] { mnuToolsOptions_Click(); });
 
     QMenu* help = addMenu(bar, "mnuHelp", 1014);
@@ -474,8 +477,10 @@ LinkResult frmMain::runTransfer(const QString& name, bool reading,
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
-    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
-                    link_.lastPortError());
+    QString problem = link_.lastPortError();
+    if (problem.isEmpty() && result == LinkResult::RegionError)
+        problem = ModelRefusedInWindow(ds_.ModelIndex);
+    cloneView_->end(result == LinkResult::Success, cancelled, link_.prompter().shown(), problem);
     const auto addStatus = [this](const QString& text) {
         statusPanels_[0]->setText(statusPanels_[0]->text() + QStringLiteral("; ") + text);
     };
@@ -534,6 +539,21 @@ void frmMain::compareWithReceiver() {
     });
     if (result == LinkResult::Success)
         CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"), this).exec();
+}
+
+void frmMain::detectModel() {
+    DetectedModel found;
+    runTransfer(DetectModelTitle(), true, [&] {
+        found = DetectModelAndTell(link_);
+        // Refused by every model is no refusal of the selected one.
+        return found.result == LinkResult::RegionError ? LinkResult::Failure : found.result;
+    });
+    if (found.result != LinkResult::Success)
+        return;
+    showStatusText(statusPanels_[0]->text() + QStringLiteral("; ") +
+                   ModelFoundInWindow(found.model));
+    if (OfferDetectedModel(prompter_, found.model, ds_.ModelIndex))
+        settings1Page_->opbModel(found.model)->click();
 }
 
 void frmMain::compareWithFile() {
@@ -709,6 +729,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid1_->setModelHeader(ds_.settings.opbModel);
 
     link_.setPortNumber(ReadIniPort(ini_));
+    // A device chosen outside the numbered ports outlives the run.
+    link_.setDevicePath(ReadChosenDevice());
 
     ds_.SetLine1 = DefaultSetLine1(ds_.settings.opbModel);
     ds_.SetLine2 = DefaultSetLine2(ds_.settings.opbModel);

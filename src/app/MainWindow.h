@@ -133,6 +133,9 @@ public:
     // Tool > Compare With Receiver: reads the receiver into a separate data
     // set (this one untouched) and shows the differences.
     void compareWithReceiver();
+    // Tool > Detect Model: finds the model the receiver accepts and offers
+    // to select it on Settings 1, as a choice of the user's.
+    void detectModel();
     // File > Compare With File: the differences with a clone file.
     void compareWithFile();
     // File > Backups: the list of automatic backups; opens a copy of the

@@ -75,6 +75,15 @@ constexpr NumberedText Texts[] = {
     {2027, "%1 (backup)", "%1 (バックアップ)"},
     {2028, "the data are partly from the receiver; Edit > %1 brings back what was there",
      "データの一部だけが受信機のものです。編集 > %1 で読み出し前に戻せます"},
+    // Serial ports and model detection (2040..2049).
+    {2040, "&Detect Model", "機種を検出(&D)"},
+    {2041, "Other serial device:", "その他のシリアルデバイス:"},
+    {2042, "Device", "デバイス"},
+    {2043, "Description", "説明"},
+    {2044, "Maker", "メーカー"},
+    {2045, "USB ID", "USB ID"},
+    {2046, "Serial number", "シリアル番号"},
+    {2047, "not present", "接続されていません"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

@@ -18,6 +18,7 @@ std::unique_ptr<QSettings> OpenPlacementStore() {
 namespace {
 const QString HideEmptyKey = QStringLiteral("View/HideEmptyEntries");
 const QString QuickReadKey = QStringLiteral("Tool/QuickRead");
+const QString ChosenDeviceKey = QStringLiteral("Port/Device");
 } // namespace
 
 bool ReadHideEmptyEntries() {
@@ -42,6 +43,18 @@ bool ReadQuickRead() {
 
 void WriteQuickRead(bool quick) {
     OpenPlacementStore()->setValue(QuickReadKey, quick);
+}
+
+QString ReadChosenDevice() {
+    return OpenPlacementStore()->value(ChosenDeviceKey).toString();
+}
+
+void WriteChosenDevice(const QString& device) {
+    const auto store = OpenPlacementStore();
+    if (device.isEmpty())
+        store->remove(ChosenDeviceKey);
+    else
+        store->setValue(ChosenDeviceKey, device);
 }
 
 QString SingleText(double value) {

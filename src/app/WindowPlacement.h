@@ -35,6 +35,13 @@ bool ReadVerifyAfterWrite();
 void WriteVerifyAfterWrite(bool verify);
 void WriteQuickRead(bool quick);
 
+// The serial device chosen in COM Port Setup outside the sixteen numbered
+// ports (section "Port" of the same store): used instead of the INI file's
+// port number until another port is chosen, even while it is unplugged.
+// Empty when a numbered port is in use.
+QString ReadChosenDevice();
+void WriteChosenDevice(const QString& device);
+
 // The decimal text of a value as a single-precision number ("1500", "1234.5").
 QString SingleText(double value);
 
