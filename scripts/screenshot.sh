@@ -267,6 +267,9 @@ dialog=$(find_window "^COM Port Setup$")
 press "$dialog" Down
 press "$dialog" Return
 keys alt+t r s
+# The edit written above is not saved: the read first asks about it.
+question=$(find_window "^Save Changes$")
+press "$question" alt+n
 box=$(find_window "^ERROR$")
 shot_area guide-port-error-message "$window"
 for _ in $(seq 5); do

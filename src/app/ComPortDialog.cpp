@@ -169,16 +169,21 @@ void dlgCOM::showPortList() {
 void dlgCOM::selectCurrentPort() {
     const QString chosen = link_.chosenDevice();
     txtDevice_->setText(chosen);
+    // The keyboard starts at the current choice: the arrow keys move from
+    // one port to the next.
     if (!chosen.isEmpty()) {
         opbDevice_->setChecked(true);
+        opbDevice_->setFocus();
         const QSignalBlocker quiet(lstPorts_);
         const auto rows = lstPorts_->findItems(chosen, Qt::MatchExactly, DeviceColumn);
         lstPorts_->setCurrentItem(rows.isEmpty() ? nullptr : rows.first());
         return;
     }
     const int index = link_.portNumber() - 1;
-    if (index >= 0 && index < PortCount)
+    if (index >= 0 && index < PortCount) {
         opbCom_[index]->setChecked(true);
+        opbCom_[index]->setFocus();
+    }
 }
 
 void dlgCOM::updateOkButton() {
