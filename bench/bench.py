@@ -132,6 +132,14 @@ def clone_benchmarks(build, runs, figures):
             figures[f"{name}_cpu"].values.append(100 * cpu / elapsed)
             figures[f"{name}_turnaround"].values.append(line["turnaround_median_us"] / 1000)
             figures[f"{name}_turnaround_p95"].values.append(line["turnaround_p95_us"] / 1000)
+        # The same full read behind a USB serial adapter, at the common
+        # chips' default latency timer and at what the low-latency request
+        # gives on Linux.
+        for latency in (16, 1):
+            *_, ratio = phase(f"read usb {latency:2}", ["--image", str(full), "--usb-latency",
+                                                       str(latency)],
+                              ["read", "-o", str(work / "usb.MZ4")])
+            figures[f"usb{latency}_ratio"].values.append(ratio)
         slow, *_ = phase("read 100", ["--image", str(sparse)],
                          ["read", "-o", str(work / "full100.MZ4")])
         quick, *_ = phase("quick 100", ["--image", str(sparse)],
@@ -221,6 +229,10 @@ def main():
     add("read_cpu", "clone read: client CPU / elapsed", "%", 5.0, fmt="{:.2f}")
     add("read_turnaround", "clone read: turnaround, median", "ms", 1.0)
     add("read_turnaround_p95", "clone read: turnaround, 95th percentile", "ms", None)
+    add("usb16_ratio", "clone read, full, behind a USB adapter at 16 ms: elapsed / line time",
+        "", None, fmt="{:.4f}")
+    add("usb1_ratio", "clone read, full, behind a USB adapter at 1 ms: elapsed / line time",
+        "", None, fmt="{:.4f}")
     add("quick_speedup", "quick read, 100 entries in use: full read time / quick read time",
         "times", 5.0, better="higher", fmt="{:.2f}")
     add("decode_ms", "core: decode the whole data set", "ms", 5.0)

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs every benchmark and prints a table of the figures with their targets:
-# the clone write and read through mtz4ctl against mtz4sim --pace (and the
-# quick read), the core with Google Benchmark, the main window offscreen.
-# Installs what it needs (Google Benchmark among it) and builds the programs
-# in BUILD_DIR (default build-bench) first. Takes some ten minutes with the
-# default three runs: a full clone write alone is a minute on the line.
+# the clone write and read through mtz4ctl against mtz4sim --pace (the read
+# also behind a simulated USB adapter, and the quick read), the core with
+# Google Benchmark, the main window offscreen. Installs what it needs (Google
+# Benchmark among it) and builds the programs in BUILD_DIR (default
+# build-bench) first. Takes some fifteen minutes with the default three runs:
+# a full clone write alone is a minute on the line.
 #
 # Usage: bench/run.sh [--runs N] [--only clone,core,window] [BUILD_DIR]
 set -euo pipefail

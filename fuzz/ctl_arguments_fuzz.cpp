@@ -16,6 +16,8 @@ QList<QByteArray> seeds() {
         {"read", "--port=3", "--model=mt-z40k", "--memory", "--base", "in.MZ4", "--output=out.MZ4",
          "-q"},
         {"write", "--device", "/dev/ttyS0", "--model", "MT-Z4J", "--settings", "--quiet", "in.MZ4"},
+        {"identify", "--device", "ttyACM0"},
+        {"ports"},
         {"read", "--help"},
         {"--help"},
     };
@@ -41,6 +43,22 @@ void fuzzOne(QByteArrayView input) {
     if (parsed.help)
         return;
     FUZZ_CHECK(parsed.subcommand != cli::Subcommand::None);
+    // The file commands and the port list need no receiver; identify needs a
+    // port but no model.
+    switch (parsed.subcommand) {
+    case cli::Subcommand::Ports:
+        return;
+    case cli::Subcommand::Export:
+    case cli::Subcommand::Import:
+    case cli::Subcommand::Diff:
+        FUZZ_CHECK(!parsed.input.isEmpty() && !parsed.csv.isEmpty());
+        return;
+    case cli::Subcommand::Identify:
+        FUZZ_CHECK(parsed.device.isEmpty() != (parsed.port == 0));
+        return;
+    default:
+        break;
+    }
     FUZZ_CHECK(parsed.model >= 0 && parsed.model < 4);
     if (parsed.subcommand == cli::Subcommand::New) {
         FUZZ_CHECK(!parsed.output.isEmpty());

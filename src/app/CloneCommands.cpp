@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/CompareDialog.h"
+#include "app/DetectModel.h"
 #include "app/FileCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
@@ -134,8 +135,10 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
-    view_.end(result == LinkResult::Success, cancelled, link_.prompter().shown(),
-              link_.lastPortError());
+    QString problem = link_.lastPortError();
+    if (problem.isEmpty() && result == LinkResult::RegionError)
+        problem = ModelRefusedInWindow(ds_.ModelIndex);
+    view_.end(result == LinkResult::Success, cancelled, link_.prompter().shown(), problem);
     QString status = host_.statusText();
     const auto addStatus = [&status](const QString& text) {
         status += QStringLiteral("; ") + text;
@@ -196,6 +199,20 @@ void CloneCommands::compareWithReceiver() {
         CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"),
                       host_.dialogParent())
             .exec();
+}
+
+void CloneCommands::detectModel() {
+    DetectedModel found;
+    runTransfer(DetectModelTitle(), true, [&] {
+        found = DetectModelAndTell(link_);
+        // Refused by every model is no refusal of the selected one.
+        return found.result == LinkResult::RegionError ? LinkResult::Failure : found.result;
+    });
+    if (found.result != LinkResult::Success)
+        return;
+    host_.showStatusText(host_.statusText() + QStringLiteral("; ") +
+                         ModelFoundInWindow(found.model));
+    emit modelDetected(found.model);
 }
 
 void CloneCommands::cancelRead() {

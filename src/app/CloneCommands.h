@@ -54,6 +54,9 @@ public:
     // Tool > Compare With Receiver: reads the receiver into a separate data
     // set (this one untouched) and shows the differences.
     void compareWithReceiver();
+    // Tool > Detect Model: finds the model the receiver accepts, says so in
+    // the status bar and tells modelDetected().
+    void detectModel();
     // Stops a running read after the exchange in progress (Cancel, Esc).
     void cancelRead();
 
@@ -70,6 +73,8 @@ public:
 signals:
     // A clone command has ended and every command is enabled again.
     void ended();
+    // Detect Model found the model the receiver accepts.
+    void modelDetected(int model);
 
 private:
     // Runs `body` as a transfer: every other command disabled, the status

@@ -1,23 +1,36 @@
 #include "app/ComPortDialog.h"
 
+#include "app/ResourceTexts.h"
+#include "app/WindowPlacement.h"
 #include "editing/DialogFrame.h"
 #include "link/Link.h"
 #include "link/PortDevice.h"
 
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace mtz4 {
 
 namespace {
 
-constexpr int ButtonRows = 8; // two columns of eight ports
+constexpr int ButtonRows = 8;  // two columns of eight ports
+constexpr int ListRows = 6;    // the list of serial ports shows six at a time
+constexpr int ListWidth = 640; // wide enough for the stable names' start
+
+QString text(int number) {
+    return ResourceText(number, SystemTextLanguage());
+}
+
 } // namespace
 
 QString dlgCOM::portCaption(int number) {
@@ -34,6 +47,9 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setColumnMinimumWidth(2, 16);
+    // The list below makes the dialog wider: the room left over goes past
+    // the ports, which keep their width.
+    grid->setColumnStretch(5, 1);
     for (int i = 0; i < PortCount; ++i) {
         auto* button = new QRadioButton(portCaption(i + 1), this);
         button->setObjectName(QStringLiteral("opbCom%1").arg(i));
@@ -48,6 +64,38 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
         lblDevice_[i] = device;
     }
 
+    opbDevice_ = new QRadioButton(text(2041), this);
+    opbDevice_->setObjectName(QStringLiteral("opbDevice"));
+    group->addButton(opbDevice_, PortCount);
+    txtDevice_ = new QLineEdit(this);
+    txtDevice_->setObjectName(QStringLiteral("txtDevice"));
+    auto* other = new QHBoxLayout;
+    other->addWidget(opbDevice_);
+    other->addWidget(txtDevice_, 1);
+
+    lstPorts_ = new QTreeWidget(this);
+    lstPorts_->setObjectName(QStringLiteral("lstPorts"));
+    lstPorts_->setRootIsDecorated(false);
+    lstPorts_->setUniformRowHeights(true);
+    lstPorts_->setHeaderLabels({text(2042), text(2043), text(2044), text(2045), text(2046)});
+    lstPorts_->setFixedSize(ListWidth, lstPorts_->header()->sizeHint().height() +
+                                           ListRows * fontMetrics().lineSpacing() * 3 / 2);
+    lstPorts_->header()->setStretchLastSection(true);
+
+    // Choosing a port from the list, or typing a device, chooses the other
+    // device. (The selection tells, not the current item: the list makes its
+    // first row current when it merely gets the focus.)
+    connect(lstPorts_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = lstPorts_->selectedItems();
+        if (selected.isEmpty())
+            return;
+        txtDevice_->setText(selected.first()->text(DeviceColumn));
+        opbDevice_->setChecked(true);
+    });
+    connect(txtDevice_, &QLineEdit::textEdited, this, [this] { opbDevice_->setChecked(true); });
+    connect(txtDevice_, &QLineEdit::textChanged, this, &dlgCOM::updateOkButton);
+    connect(group, &QButtonGroup::idToggled, this, &dlgCOM::updateOkButton);
+
     OKButton_ = new QPushButton(QStringLiteral("OK"), this);
     OKButton_->setObjectName(QStringLiteral("OKButton"));
     OKButton_->setDefault(true);
@@ -59,6 +107,9 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addLayout(other);
+    layout->addWidget(lstPorts_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -67,6 +118,7 @@ void dlgCOM::showEvent(QShowEvent* event) {
     // A window restored by the system must keep the user's choice.
     if (!event->spontaneous()) {
         showDevices();
+        showPortList();
         selectCurrentPort();
     }
     QDialog::showEvent(event);
@@ -84,19 +136,74 @@ void dlgCOM::showDevices() {
     }
 }
 
+void dlgCOM::showPortList() {
+    const QSignalBlocker quiet(lstPorts_);
+    lstPorts_->clear();
+    const QColor absent = palette().color(QPalette::Disabled, QPalette::Text);
+    for (const SerialPortEntry& port : PortsToOffer(lister_(), link_.chosenDevice())) {
+        auto* item = new QTreeWidgetItem(lstPorts_);
+        item->setText(DeviceColumn, port.device);
+        item->setText(DescriptionColumn,
+                      port.aliasOf.isEmpty()
+                          ? port.description
+                          : QStringLiteral("(%1) %2").arg(QFileInfo(port.aliasOf).fileName(),
+                                                          port.description));
+        item->setText(MakerColumn, port.manufacturer);
+        item->setText(UsbIdColumn, UsbId(port));
+        item->setText(SerialColumn, port.serialNumber);
+        const QString details = PortDetails(port);
+        item->setToolTip(DeviceColumn,
+                         port.present
+                             ? port.device +
+                                   (details.isEmpty() ? QString() : QStringLiteral(": ") + details)
+                             : QStringLiteral("%1: %2").arg(port.device, text(2047)));
+        // A remembered device that is not there now stays choosable, greyed.
+        if (!port.present)
+            for (int column = 0; column < lstPorts_->columnCount(); ++column)
+                item->setForeground(column, absent);
+    }
+    for (int column = 0; column < lstPorts_->columnCount() - 1; ++column)
+        lstPorts_->resizeColumnToContents(column);
+}
+
 void dlgCOM::selectCurrentPort() {
+    const QString chosen = link_.chosenDevice();
+    txtDevice_->setText(chosen);
+    // The keyboard starts at the current choice: the arrow keys move from
+    // one port to the next.
+    if (!chosen.isEmpty()) {
+        opbDevice_->setChecked(true);
+        opbDevice_->setFocus();
+        const QSignalBlocker quiet(lstPorts_);
+        const auto rows = lstPorts_->findItems(chosen, Qt::MatchExactly, DeviceColumn);
+        lstPorts_->setCurrentItem(rows.isEmpty() ? nullptr : rows.first());
+        return;
+    }
     const int index = link_.portNumber() - 1;
-    if (index >= 0 && index < PortCount)
+    if (index >= 0 && index < PortCount) {
         opbCom_[index]->setChecked(true);
+        opbCom_[index]->setFocus();
+    }
+}
+
+void dlgCOM::updateOkButton() {
+    OKButton_->setEnabled(!opbDevice_->isChecked() || !txtDevice_->text().trimmed().isEmpty());
 }
 
 void dlgCOM::OKButton_Click() {
     if (link_.isOpen())
         link_.close();
-    for (int i = 0; i < PortCount; ++i) {
-        if (opbCom_[i]->isChecked()) {
-            link_.setPortNumber(i + 1);
-            break;
+    if (opbDevice_->isChecked()) {
+        const QString device = txtDevice_->text().trimmed();
+        link_.setDevicePath(device);
+        WriteChosenDevice(device);
+    } else {
+        for (int i = 0; i < PortCount; ++i) {
+            if (opbCom_[i]->isChecked()) {
+                link_.setPortNumber(i + 1);
+                WriteChosenDevice({});
+                break;
+            }
         }
     }
     accept();

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "link/SerialPortList.h"
+
 #include <QDialog>
 #include <array>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
 
 namespace mtz4 {
 
@@ -13,23 +17,41 @@ class Link;
 
 // The COM port dialog: sixteen option buttons "COM  1" .. "COM 16", each with
 // the device it stands for beside it (greyed when that device is not there),
-// and an OK button, no cancel. Whenever it is opened (exec(), open() or
-// show()) the devices are looked up afresh and the button of the link's
-// current port is selected. OK closes the port if it is
-// open and sets the selected port number; the next exchange opens the new
-// port. Closing the dialog by its window frame or Escape changes nothing.
+// then the option of any other serial device: a list of every serial port
+// the system has, with its description, maker, USB vendor:product and serial
+// number, and the device itself, which may also be typed (a simulator's
+// pseudo-terminal, say). An OK button, no cancel. Whenever it is opened
+// (exec(), open() or show()) the devices are looked up afresh and the link's
+// current choice is selected; the device chosen last is listed even while
+// it is absent, greyed.
+//
+// OK closes the port if it is open and sets the choice: a port number, or
+// the other device, which is also kept in the per-user settings so that it
+// is used again after a restart (a port number clears it); the next
+// exchange opens the new port. Closing the dialog by its window frame or
+// Escape changes nothing.
 class dlgCOM : public QDialog {
     Q_OBJECT
 public:
     static constexpr int PortCount = 16;
+    // Columns of the list of serial ports.
+    enum Column { DeviceColumn, DescriptionColumn, MakerColumn, UsbIdColumn, SerialColumn };
 
     explicit dlgCOM(Link& link, QWidget* parent = nullptr);
+
+    // Where the list of serial ports comes from: the system's unless a test
+    // gives a list of its own. Takes effect at the next opening.
+    void setPortLister(SerialPortLister lister) { lister_ = std::move(lister); }
 
     // opbCom(i) stands for port i + 1.
     QRadioButton* opbCom(int index) const { return opbCom_.at(index); }
     QPushButton* OKButton() const { return OKButton_; }
     // The device of port index + 1; disabled when the device is absent.
     QLabel* lblDevice(int index) const { return lblDevice_.at(index); }
+    // The other serial device: its option, the device and the list.
+    QRadioButton* opbDevice() const { return opbDevice_; }
+    QLineEdit* txtDevice() const { return txtDevice_; }
+    QTreeWidget* lstPorts() const { return lstPorts_; }
 
     // Caption of the button for port `number`: "COM  1" .. "COM  9" with two
     // blanks, "COM 10" .. "COM 16" with one, so that the numbers line up.
@@ -44,10 +66,16 @@ private slots:
 private:
     void selectCurrentPort();
     void showDevices();
+    void showPortList();
+    void updateOkButton();
 
     Link& link_;
+    SerialPortLister lister_ = &SystemSerialPorts;
     std::array<QRadioButton*, PortCount> opbCom_{};
     std::array<QLabel*, PortCount> lblDevice_{};
+    QRadioButton* opbDevice_ = nullptr;
+    QLineEdit* txtDevice_ = nullptr;
+    QTreeWidget* lstPorts_ = nullptr;
     QPushButton* OKButton_ = nullptr;
 };
 

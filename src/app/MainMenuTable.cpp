@@ -144,6 +144,8 @@ std::vector<MenuEntry> frmMain::menuEntries() {
             c.verifyAfterWrite = verify;
             WriteVerifyAfterWrite(verify);
         }),
+        // Finds the model the receiver accepts and offers to select it.
+        item("mnuTools", "mnuDetectModel", 2040, Idle, [&c] { c.detectModel(); }),
         // The code page of the notes; its items are made by NoteCodePageMenu.
         menu("mnuTools", "mnuNoteCodePage", 2050, Idle),
         item("mnuTools", "mnuToolsOptions", 1013, Idle, [this] { mnuToolsOptions_Click(); }),

@@ -2,6 +2,7 @@
 
 #include "app/AboutBox.h"
 #include "app/ComPortDialog.h"
+#include "app/DetectModel.h"
 #include "app/FileCommands.h"
 #include "app/MainMenus.h"
 #include "app/NoteCodePageMenu.h"
@@ -32,6 +33,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
@@ -130,6 +132,12 @@ void frmMain::connectCommands() {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, clone_, &CloneCommands::cancelRead);
+    // The model the receiver accepts, selected on Settings 1 as a choice of
+    // the user's when he says so.
+    connect(clone_, &CloneCommands::modelDetected, this, [this](int model) {
+        if (OfferDetectedModel(prompter_, model, ds_.ModelIndex))
+            settings1Page_->opbModel(model)->click();
+    });
     // A close asked for during a transfer goes on once it has ended.
     connect(clone_, &CloneCommands::ended, this, [this] {
         if (closePending_)
@@ -214,6 +222,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid1_->setModelHeader(ds_.settings.opbModel);
 
     link_.setPortNumber(ReadIniPort(ini_));
+    // A device chosen outside the numbered ports outlives the run.
+    link_.setDevicePath(ReadChosenDevice());
 
     ds_.SetLine1 = DefaultSetLine1(ds_.settings.opbModel);
     ds_.SetLine2 = DefaultSetLine2(ds_.settings.opbModel);
@@ -441,12 +451,7 @@ void frmMain::Form_Unload() {
             dialog->reject();
     }
 
-    if (!isMinimized()) {
-        const QRect frame = frameGeometry();
-        const QRectF twips(PixelsToTwips(frame.left(), this), PixelsToTwips(frame.top(), this),
-                           PixelsToTwips(frame.width(), this), PixelsToTwips(frame.height(), this));
-        WritePlacement(*OpenPlacementStore(), twips);
-    }
+    WriteWindowPlacement(*this);
 }
 
 } // namespace mtz4

@@ -84,6 +84,15 @@ constexpr NumberedText Texts[] = {
     {2054, "Cyrillic (Windows-1251)", "キリル (Windows-1251)"},
     {2055, "Greek (Windows-1253)", "ギリシャ語 (Windows-1253)"},
     {2056, "Turkish (Windows-1254)", "トルコ語 (Windows-1254)"},
+    // Serial ports and model detection (2040..2049).
+    {2040, "&Detect Model", "機種を検出(&D)"},
+    {2041, "Other serial device:", "その他のシリアルデバイス:"},
+    {2042, "Device", "デバイス"},
+    {2043, "Description", "説明"},
+    {2044, "Maker", "メーカー"},
+    {2045, "USB ID", "USB ID"},
+    {2046, "Serial number", "シリアル番号"},
+    {2047, "not present", "接続されていません"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

@@ -1,6 +1,9 @@
 #include "app/WindowPlacement.h"
 
+#include "editing/Twips.h"
+
 #include <QSettings>
+#include <QWidget>
 
 namespace mtz4 {
 
@@ -18,6 +21,7 @@ std::unique_ptr<QSettings> OpenPlacementStore() {
 namespace {
 const QString HideEmptyKey = QStringLiteral("View/HideEmptyEntries");
 const QString QuickReadKey = QStringLiteral("Tool/QuickRead");
+const QString ChosenDeviceKey = QStringLiteral("Port/Device");
 } // namespace
 
 bool ReadHideEmptyEntries() {
@@ -44,6 +48,18 @@ void WriteQuickRead(bool quick) {
     OpenPlacementStore()->setValue(QuickReadKey, quick);
 }
 
+QString ReadChosenDevice() {
+    return OpenPlacementStore()->value(ChosenDeviceKey).toString();
+}
+
+void WriteChosenDevice(const QString& device) {
+    const auto store = OpenPlacementStore();
+    if (device.isEmpty())
+        store->remove(ChosenDeviceKey);
+    else
+        store->setValue(ChosenDeviceKey, device);
+}
+
 QString SingleText(double value) {
     return QString::number(double(float(value)), 'g', SingleDigits);
 }
@@ -56,6 +72,15 @@ void WritePlacement(QSettings& store, const QRectF& twips) {
     store.setValue(QStringLiteral("MainHeight"), SingleText(twips.height()));
     store.endGroup();
     store.sync();
+}
+
+void WriteWindowPlacement(const QWidget& window) {
+    if (window.isMinimized())
+        return;
+    const QRect frame = window.frameGeometry();
+    const auto twips = [&window](int pixels) { return PixelsToTwips(pixels, &window); };
+    WritePlacement(*OpenPlacementStore(), QRectF(twips(frame.left()), twips(frame.top()),
+                                                 twips(frame.width()), twips(frame.height())));
 }
 
 } // namespace mtz4

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSettings;
+class QWidget;
 
 namespace mtz4 {
 
@@ -21,6 +22,8 @@ std::unique_ptr<QSettings> OpenPlacementStore();
 // "Settings": the window's outer rectangle in twips, each as the decimal text
 // of a single-precision number. The program never reads them back.
 void WritePlacement(QSettings& store, const QRectF& twips);
+// The same for the window's frame as it stands; nothing for a minimised window.
+void WriteWindowPlacement(const QWidget& window);
 
 // View > Hide Empty Entries, remembered between runs (section "View" of the
 // same store).
@@ -34,6 +37,13 @@ bool ReadQuickRead();
 bool ReadVerifyAfterWrite();
 void WriteVerifyAfterWrite(bool verify);
 void WriteQuickRead(bool quick);
+
+// The serial device chosen in COM Port Setup outside the sixteen numbered
+// ports (section "Port" of the same store): used instead of the INI file's
+// port number until another port is chosen, even while it is unplugged.
+// Empty when a numbered port is in use.
+QString ReadChosenDevice();
+void WriteChosenDevice(const QString& device);
 
 // The decimal text of a value as a single-precision number ("1500", "1234.5").
 QString SingleText(double value);

@@ -28,6 +28,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Diff;
     if (word == QLatin1String("ports"))
         return Subcommand::Ports;
+    if (word == QLatin1String("identify"))
+        return Subcommand::Identify;
     return Subcommand::None;
 }
 
@@ -87,7 +89,8 @@ bool takes(Subcommand subcommand, const QString& option) {
         return true;
     // Every command that reads or writes a clone file or a CSV file has notes.
     if (option == QLatin1String("--code-page"))
-        return subcommand != Subcommand::Ports && subcommand != Subcommand::None;
+        return subcommand != Subcommand::Ports && subcommand != Subcommand::Identify &&
+               subcommand != Subcommand::None;
     switch (subcommand) {
     case Subcommand::Read:
         return link.contains(option) || option == QLatin1String("--base") ||
@@ -102,6 +105,9 @@ bool takes(Subcommand subcommand, const QString& option) {
                option == QLatin1String("--format");
     case Subcommand::Export:
         return option == QLatin1String("--format") || option == QLatin1String("--utf8");
+    case Subcommand::Identify:
+        return option == QLatin1String("--device") || option == QLatin1String("--port") ||
+               option == QLatin1String("--trace");
     case Subcommand::Diff:
     case Subcommand::Ports:
     case Subcommand::None:
@@ -125,6 +131,7 @@ QString* nextPositional(CliArguments& a) {
     case Subcommand::Read:
     case Subcommand::New:
     case Subcommand::Ports:
+    case Subcommand::Identify:
     case Subcommand::None:
         break;
     }
@@ -150,6 +157,14 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
     return error.isEmpty();
 }
 
+// A command that talks to the receiver needs either --device or --port.
+bool namesOnePort(const CliArguments& a, QString& error) {
+    if (a.device.isEmpty() == (a.port == 0))
+        error = a.device.isEmpty() ? QStringLiteral("--device PATH or --port N is required")
+                                   : QStringLiteral("--device and --port exclude each other");
+    return error.isEmpty();
+}
+
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Ports)
@@ -157,6 +172,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
         a.subcommand == Subcommand::Diff)
         return completeFileCommand(a, error);
+    if (a.subcommand == Subcommand::Identify)
+        return namesOnePort(a, error);
     if (a.model < 0) {
         error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
         return false;
@@ -166,11 +183,8 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
             error = QStringLiteral("-o OUT.MZ4 is required");
         return error.isEmpty();
     }
-    if (a.device.isEmpty() == (a.port == 0)) {
-        error = a.device.isEmpty() ? QStringLiteral("--device PATH or --port N is required")
-                                   : QStringLiteral("--device and --port exclude each other");
+    if (!namesOnePort(a, error))
         return false;
-    }
     if (scopes > 1) {
         error = QStringLiteral("--settings, --memory and --all exclude each other");
         return false;

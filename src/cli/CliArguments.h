@@ -8,7 +8,7 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports };
+enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports, Identify };
 // The kind of CSV file export and import handle: the program's own, or
 // CHIRP's generic CSV (--format chirp).
 enum class CsvFormat { Own, Chirp };

@@ -1,19 +1,31 @@
-// The texts of mtz4ctl --help.
+// The texts of "mtz4ctl --help" and "mtz4ctl SUBCOMMAND --help".
 #include "cli/CliArguments.h"
 
 namespace mtz4::cli {
 
 namespace {
 
-// The options that name the receiver, shared by read and write.
-const QString ReceiverOptionsHelp = QStringLiteral(
-    "  --device PATH     the serial device the receiver is on (e.g. /dev/ttyUSB0)\n"
+// The options that name the port, shared by read, write and identify.
+const QString PortOptionsHelp = QStringLiteral(
+    "  --device PATH     the serial device the receiver is on: a path (/dev/ttyUSB0,\n"
+    "                    /dev/serial/by-id/...) or a name (ttyACM0, COM3); \"mtz4ctl\n"
+    "                    ports\" lists them\n"
     "  --port N          COM port N (1..16) instead: the device named by the\n"
     "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-    "                    when it exists, else /dev/ttyS<n-1>\n"
-    "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
+    "                    when it exists, else /dev/ttyS<n-1>\n");
+const QString TraceOptionHelp = QStringLiteral(
     "  --trace FILE      write every command and reply on the line to FILE, with\n"
     "                    the time, the direction and the outcome of each exchange\n");
+// The options that name the receiver, shared by read and write.
+const QString ReceiverOptionsHelp =
+    PortOptionsHelp +
+    QStringLiteral(
+        "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n") +
+    TraceOptionHelp;
+// What a "Region Error" means, for read and write.
+const QString RegionErrorHelp = QStringLiteral(
+    "\"Region Error\" means the receiver did not accept MODEL: \"mtz4ctl identify\"\n"
+    "finds its model.\n");
 
 // The option of every command that reads or writes notes.
 const QString CodePageHelp = QStringLiteral(
@@ -51,7 +63,9 @@ QString usageText(Subcommand subcommand) {
                QStringLiteral(
                    "\n"
                    "OUT.MZ4 is written only after a complete read: a failed read leaves no file\n"
-                   "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n"
+                   "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n") +
+               RegionErrorHelp +
+               QStringLiteral(
                    "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
     case Subcommand::Write:
         return QStringLiteral("Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
@@ -75,7 +89,9 @@ QString usageText(Subcommand subcommand) {
                QStringLiteral(
                    "\n"
                    "The bank sizes must add up to 1000 channels unless the receiver is already\n"
-                   "in clone mode.\n"
+                   "in clone mode.\n") +
+               RegionErrorHelp +
+               QStringLiteral(
                    "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
     case Subcommand::New:
         return QStringLiteral("Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
@@ -164,9 +180,29 @@ QString usageText(Subcommand subcommand) {
             "Usage: mtz4ctl ports\n"
             "Lists the COM port numbers 1 to 16 that --port and the program's COM Port\n"
             "Setup offer, the device each stands for on this system, and whether that\n"
-            "device is there now.\n"
+            "device is there now. Then, after an empty line, every serial port the system\n"
+            "has, one a line (ttyS, ttyUSB, ttyACM and the stable names in\n"
+            "/dev/serial/by-id on Linux, COMn on Windows, cu.* on macOS), with its\n"
+            "description, maker, USB vendor:product and serial number where known; each\n"
+            "of them can be given to --device.\n"
             "\n"
             "Exit status: 0.\n");
+    case Subcommand::Identify:
+        return QStringLiteral(
+                   "Usage: mtz4ctl identify (--device PATH | --port N)\n"
+                   "Finds the receiver's model: sends the identification of each model in turn\n"
+                   "(MT-Z4J, MT-Z40E, MT-Z40T, MT-Z40K) until the receiver accepts one, and\n"
+                   "prints the name of that model on standard output. Only what brings the\n"
+                   "receiver into clone mode before every read is sent: the identifications,\n"
+                   "the one-byte write at 0FD01h after the accepted one, and the probe of 0022h;\n"
+                   "no channel or setting is read or written. The receiver is left in clone\n"
+                   "mode, as after a read.\n"
+                   "\n") +
+               PortOptionsHelp + TraceOptionHelp +
+               QStringLiteral(
+                   "\n"
+                   "Exit status: 0 a model was accepted, 1 none was (the receiver refused them\n"
+                   "all, did not answer, or the port failed), 2 bad command line.\n");
     case Subcommand::None:
         break;
     }
@@ -182,9 +218,10 @@ QString usageText(Subcommand subcommand) {
         "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
         "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
         "  diff    compare two clone files field by field\n"
-        "  ports   list the COM port numbers and the devices they stand for\n"
+        "  ports   list the COM port numbers and the serial ports of this system\n"
+        "  identify  find the receiver's model and print it\n"
         "\n"
-        "--trace FILE writes the serial traffic of read and write to FILE.\n"
+        "--trace FILE writes the serial traffic of read, write and identify to FILE.\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
         "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"
         "message \"Successed!!\" unless --quiet, and a progress display while entries are\n"

@@ -4,6 +4,8 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "link/Link.h"
+#include "link/ModelDetection.h"
+#include "model/TextLanguage.h"
 
 namespace mtz4::cli {
 
@@ -20,12 +22,18 @@ bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompte
     return true;
 }
 
-int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter) {
+int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, int model) {
     if (result == LinkResult::Success)
         return ExitSuccess;
     const QString why = link.lastPortError();
     if (!why.isEmpty())
         prompter.explain(QStringLiteral("port: ") + why);
+    else if (result == LinkResult::RegionError)
+        prompter.explain(ModelRefusedText(model) +
+                         InLanguage(": name its model with --model, or find it with \"mtz4ctl "
+                                    "identify\"",
+                                    ": --model で機種を指定するか、\"mtz4ctl identify\" "
+                                    "で機種を調べてください"));
     return ExitFailure;
 }
 

@@ -17,7 +17,9 @@ bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompte
 
 // The exit status of a clone command's result. On a failure with a port
 // problem behind it, says what the system reported (no such device, no
-// permission, ...), which the receiver's own messages do not tell.
-int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter);
+// permission, ...), which the receiver's own messages do not tell; after a
+// "Region Error", that the receiver did not accept `model` and how to find
+// its model.
+int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, int model);
 
 } // namespace mtz4::cli

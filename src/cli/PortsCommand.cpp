@@ -1,11 +1,32 @@
-// mtz4ctl ports: the COM port numbers and the devices behind them.
+// mtz4ctl ports: the COM port numbers and the devices behind them, then the
+// serial ports of this system.
 #include "cli/Subcommands.h"
 #include "link/PortDevice.h"
+#include "model/TextLanguage.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstdio>
 
 namespace mtz4::cli {
+
+QStringList serialPortLines(const QList<SerialPortEntry>& found) {
+    const QList<SerialPortEntry> ports = PortsToOffer(found, {});
+    if (ports.isEmpty())
+        return {InLanguage("no serial port found on this system",
+                           "このシステムにシリアルポートは見つかりません")};
+    // The details line up after the devices; the long stable names are not
+    // padded to.
+    qsizetype width = 0;
+    for (const SerialPortEntry& port : ports)
+        if (port.aliasOf.isEmpty())
+            width = std::max(width, port.device.size());
+    QStringList lines;
+    for (const SerialPortEntry& port : ports)
+        lines << (port.device.leftJustified(width) + QStringLiteral("  ") + PortDetails(port))
+                     .trimmed();
+    return lines;
+}
 
 int runPorts() {
     for (int n = FirstPortNumber; n <= LastPortNumber; ++n) {
@@ -20,6 +41,9 @@ int runPorts() {
             line += QStringLiteral("  (from %1)").arg(portOverrideVariable(n));
         std::printf("%s\n", line.toLocal8Bit().constData());
     }
+    std::printf("\n");
+    for (const QString& line : serialPortLines(SystemSerialPorts()))
+        std::printf("%s\n", line.toLocal8Bit().constData());
     return ExitSuccess;
 }
 

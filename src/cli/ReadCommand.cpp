@@ -54,7 +54,7 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
         result = mnuReAll_Click(link, *ds, view, memoryRead);
         break;
     }
-    const int status = finishLinkCommand(link, result, prompter);
+    const int status = finishLinkCommand(link, result, prompter, args.model);
     // A stopped read is not saved, so that a partial read is never taken for
     // a good one.
     if (status != ExitSuccess) {

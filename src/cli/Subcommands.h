@@ -1,5 +1,9 @@
 #pragma once
 
+#include "link/SerialPortList.h"
+
+#include <QStringList>
+
 namespace mtz4::cli {
 
 struct CliArguments;
@@ -18,7 +22,13 @@ int runNew(const CliArguments& args, StderrPrompter& prompter);
 int runDiff(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
-// Lists the COM port numbers with their devices on standard output.
+// Finds the receiver's model and prints it on standard output.
+int runIdentify(const CliArguments& args, StderrPrompter& prompter);
+// Lists the COM port numbers with their devices, then the system's serial
+// ports, on standard output.
 int runPorts();
+// The lines of "mtz4ctl ports" after the port numbers: each port found, one
+// a line, with what is known about it; a line saying so when there is none.
+QStringList serialPortLines(const QList<SerialPortEntry>& found);
 
 } // namespace mtz4::cli

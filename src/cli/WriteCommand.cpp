@@ -42,7 +42,7 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
         if (outcome.read != LinkResult::Success) {
             link.prompter().dropSuccess();
             prompter.error(QStringLiteral("Read Failed..."));
-            return finishLinkCommand(link, LinkResult::Failure, prompter);
+            return finishLinkCommand(link, LinkResult::Failure, prompter, args.model);
         }
         if (!outcome.differences.isEmpty()) {
             link.prompter().dropSuccess();
@@ -53,7 +53,7 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
         if (!args.quiet)
             prompter.note(QStringLiteral("Verified"));
     }
-    return finishLinkCommand(link, result, prompter);
+    return finishLinkCommand(link, result, prompter, args.model);
 }
 
 } // namespace mtz4::cli

@@ -1,5 +1,5 @@
 // mtz4ctl, the command-line tool: clone read, clone write, new clone files,
-// CSV export and import, and the list of serial ports.
+// CSV export and import, the list of serial ports and the model detection.
 #include "cli/CliArguments.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
@@ -49,6 +49,8 @@ int main(int argc, char* argv[]) {
             return runDiff(parsed, prompter);
         case Subcommand::Ports:
             return runPorts();
+        case Subcommand::Identify:
+            return runIdentify(parsed, prompter);
         case Subcommand::None:
             break;
         }

@@ -53,8 +53,11 @@ LinkResult SendQZMTZ4(Link& link, DataSet& ds, CloneFlag flag) {
     const LinkResult identified = SendQZMTZ4Main(link, ds, flag);
     if (identified != LinkResult::Success)
         return identified;
+    return ConfirmCloneMode(link);
+}
 
-    const DataLoop confirm = retryData(link, probe);
+LinkResult ConfirmCloneMode(Link& link) {
+    const DataLoop confirm = retryData(link, readCommand(CloneModeProbeAddress));
     if (!confirm.ok()) {
         link.prompter().error(QStringLiteral("ERROR"));
         return LinkResult::Failure;
@@ -73,7 +76,11 @@ LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag) {
         return LinkResult::Failure;
     }
 
-    const AckLoop identification = retryAck(link, identificationCommand(ds.ModelIndex));
+    return SendIdentification(link, ds.ModelIndex);
+}
+
+LinkResult SendIdentification(Link& link, int modelIndex) {
+    const AckLoop identification = retryAck(link, identificationCommand(modelIndex));
     if (identification.end == LoopEnd::Refused)
         return LinkResult::RegionError;
     if (!identification.ok())

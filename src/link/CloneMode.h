@@ -39,6 +39,16 @@ LinkResult SendQZMTZ4(Link& link, DataSet& ds, CloneFlag flag);
 // RegionError; every other failure gives Failure.
 LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag);
 
+// The identification command of model `modelIndex` (10 attempts), then
+// "QZ~F0FD01W00": Success when both are acknowledged, RegionError when the
+// identification is refused, Failure otherwise. No message.
+LinkResult SendIdentification(Link& link, int modelIndex);
+
+// Reads 0022h (10 attempts) to see that the receiver is in clone mode and
+// takes its first byte as the link's StartBankCode. When no block comes,
+// shows "ERROR" and gives Failure.
+LinkResult ConfirmCloneMode(Link& link);
+
 // Send "QZ~FINISH" (leaves clone mode) and "QZ~IM". Success when
 // acknowledged within 10 attempts; a port failure or a refusal ends at once
 // with Failure. No message.

@@ -109,9 +109,14 @@ bool Exchange::exchange(const QString& command, qint64 expectedLength, qsizetype
         if (trace_)
             trace_->notSent(line, QStringLiteral("port error: ") + lastPortError_);
     };
-    if (!port_.isOpen() && !port_.open(devicePath_())) {
-        notSent();
-        return false;
+    if (!port_.isOpen()) {
+        const QString device = devicePath_();
+        if (!port_.open(device)) {
+            notSent();
+            return false;
+        }
+        if (trace_)
+            trace_->opened(device, port_.lowLatency().text());
     }
     if (!port_.discardInput() || !port_.write(line)) {
         notSent();

@@ -42,7 +42,7 @@ void Link::setDevicePath(const QString& path) {
 }
 
 QString Link::devicePath() const {
-    return devicePath_.isEmpty() ? devicePathForPort(portNumber_) : devicePath_;
+    return devicePath_.isEmpty() ? devicePathForPort(portNumber_) : deviceLocation(devicePath_);
 }
 
 bool Link::isOpen() const {

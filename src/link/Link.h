@@ -38,10 +38,14 @@ public:
     // setDevicePath(). An invalid number is refused (returns false).
     int portNumber() const { return portNumber_; }
     bool setPortNumber(int number);
-    // Uses the device at `path` instead of a port number (the command-line
-    // tool's --device). Closes the port if it is open. An empty path goes
-    // back to the port number.
+    // Uses the device at `path` (a path or a name, see deviceLocation())
+    // instead of a port number: the command-line tool's --device, or a
+    // device chosen in COM Port Setup. Closes the port if it is open. An
+    // empty path goes back to the port number.
     void setDevicePath(const QString& path);
+    // The device set with setDevicePath() as it was given; empty while the
+    // port number decides.
+    QString chosenDevice() const { return devicePath_; }
     // The device the next open uses.
     QString devicePath() const;
 

@@ -32,6 +32,17 @@ QString devicePathForPort(int number) {
 #endif
 }
 
+QString deviceLocation(const QString& nameOrPath) {
+#ifdef Q_OS_WIN
+    return nameOrPath;
+#else
+    if (nameOrPath.isEmpty() || nameOrPath.contains(QLatin1Char('/')) ||
+        QFileInfo::exists(nameOrPath))
+        return nameOrPath;
+    return QStringLiteral("/dev/") + nameOrPath;
+#endif
+}
+
 bool portDeviceExists(const QString& path) {
     if (path.isEmpty())
         return false;

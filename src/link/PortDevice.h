@@ -25,6 +25,12 @@ QString portOverrideVariable(int number);
 // An invalid number gives the empty text.
 QString devicePathForPort(int number);
 
+// The device a name or path given by the user stands for. A path is taken as
+// it is. On Windows a name is the port's own name ("COM3"); elsewhere a bare
+// name ("ttyACM0") is the device of that name in /dev, unless a file of that
+// name is in the working directory (a simulator's link, say).
+QString deviceLocation(const QString& nameOrPath);
+
 // True when the device at `path` is there now (a serial port the system
 // knows, or a device file or link to one); says nothing about whether it
 // may be opened.

@@ -1,5 +1,7 @@
 #include "link/PortFailure.h"
 
+#include "model/TextLanguage.h"
+
 namespace mtz4 {
 
 PortFailure ClassifyPortFailure(const PortFailureFacts& facts) {
@@ -26,7 +28,12 @@ QString DescribePortFailure(PortFailure failure, const QString& device, const QS
         return QStringLiteral("permission denied on %1").arg(device);
 #endif
     case PortFailure::Busy:
-        return QStringLiteral("%1 is busy: another program is using it").arg(device);
+        return InLanguage("%1 is busy: another program is using it (an open mtz4clone window "
+                          "keeps its port until it closes or COM Port Setup's OK is pressed)",
+                          "%1 は使用中です: 別のプログラムが使っています (開いている mtz4clone "
+                          "のウィンドウは、閉じるか COM ポートセットアップの OK "
+                          "を押すまでポートを保持します)")
+            .arg(device);
     case PortFailure::Vanished:
         return QStringLiteral("%1 vanished during the transfer (cable unplugged?)").arg(device);
     case PortFailure::LineError:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/LowLatency.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -49,6 +51,8 @@ public:
     virtual bool hasFailed() const = 0;
     // What went wrong last, for logs and the command-line tool.
     virtual QString errorText() const = 0;
+    // What became of the request for low-latency delivery at the last open().
+    virtual LowLatencyOutcome lowLatency() const { return {}; }
 
 signals:
     // New bytes are waiting to be read.

@@ -69,11 +69,13 @@ bool SystemSerialPort::open(const QString& devicePath) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     port_->setReadBufferSize(InputBufferSize);
+    lowLatency_ = {};
     if (!port_->open(QIODevice::ReadWrite)) {
         errorText_ = describe(*port_, devicePath, systemDevice_, false);
         port_->clearError();
         return false;
     }
+    lowLatency_ = RequestLowLatency(*port_);
     return true;
 }
 

@@ -34,6 +34,10 @@ void TrafficTrace::notSent(QByteArrayView command, const QString& why) {
     line('!', escaped(command) + QStringLiteral(" not sent: ") + why);
 }
 
+void TrafficTrace::opened(const QString& device, const QString& note) {
+    line('*', QStringLiteral("opened ") + device + QStringLiteral("; ") + note);
+}
+
 QString TrafficTrace::escaped(QByteArrayView bytes) {
     QString text = QStringLiteral("\"");
     for (const char c : bytes) {

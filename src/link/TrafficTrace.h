@@ -17,6 +17,7 @@ namespace mtz4 {
 //   07:31:02.123 > "QZ~F0022R\r"
 //   07:31:02.154 < "QZ~F0022R\r\r\n2A00...00\r\n" data
 //   07:31:02.660 < "" time-out
+//   07:31:02.100 * opened /dev/ttyUSB0; low latency granted
 class TrafficTrace {
 public:
     // Starts the trace in `path`, replacing the file. False, with the
@@ -32,6 +33,9 @@ public:
     void received(QByteArrayView reply, qint64 total, const QString& outcome);
     // A command that never reached the line, and why.
     void notSent(QByteArrayView command, const QString& why);
+    // The port was opened on `device`; `note` tells more (whether low
+    // latency was granted).
+    void opened(const QString& device, const QString& note);
 
     // `bytes` quoted and escaped as on a trace line.
     static QString escaped(QByteArrayView bytes);

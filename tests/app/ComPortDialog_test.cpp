@@ -1,16 +1,21 @@
 // The COM port dialog: captions, selection on opening, OK and closing by the
-// window frame.
+// window frame; the system's serial ports (an injected list) and a device
+// chosen among them, which outlives the program.
+#include "ShellTestSupport.h"
 #include "app/ComPortDialog.h"
 #include "link/PortDevice.h"
 #include "support/FakeLink.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -19,11 +24,20 @@ class ComPortDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     void controlsAndCaptions();
     void openingSelectsTheCurrentPort();
     void devicesShownAndAbsentOnesGreyed();
     void okClosesThePortAndSetsTheNumber();
     void closingByTheFrameChangesNothing();
+    void serialPortsListedAndOneChosen();
+    void chosenDeviceOutlivesTheProgramEvenUnplugged();
+
+private:
+    QTemporaryDir settingsDir;
 };
 
 namespace {
@@ -35,13 +49,45 @@ void openPort(FakeLink& f) {
     QVERIFY(f.link().isOpen());
 }
 
+// A USB adapter as the system reports it, under its own name and its stable one.
+const QString Acm = QStringLiteral("/dev/ttyACM0");
+const QString ById = QStringLiteral("/dev/serial/by-id/usb-Orlenk_MT-Z4_Cable_0042-if00");
+
+QList<SerialPortEntry> adapterPorts() {
+    SerialPortEntry acm;
+    acm.device = Acm;
+    acm.description = QStringLiteral("MT-Z4 Cable");
+    acm.manufacturer = QStringLiteral("Orlenk");
+    acm.serialNumber = QStringLiteral("0042");
+    acm.vendorId = 0x1234;
+    acm.productId = 0xabcd;
+    SerialPortEntry byId = acm;
+    byId.device = ById;
+    byId.aliasOf = Acm;
+    SerialPortEntry uart;
+    uart.device = QStringLiteral("/dev/ttyS0");
+    return {byId, uart, acm};
+}
+
+QStringList rowTexts(const QTreeWidget& list, int row) {
+    QStringList texts;
+    for (int column = 0; column < list.columnCount(); ++column)
+        texts << list.topLevelItem(row)->text(column);
+    return texts;
+}
+
+bool greyed(const QTreeWidget& list, int row) {
+    return list.topLevelItem(row)->foreground(0).color() ==
+           list.palette().color(QPalette::Disabled, QPalette::Text);
+}
+
 } // namespace
 
 void ComPortDialogTest::controlsAndCaptions() {
     FakeLink f;
     dlgCOM dialog(f.link());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("COM Port Setup"));
-    QCOMPARE(dialog.findChildren<QRadioButton*>().size(), 16);
+    QCOMPARE(dialog.findChildren<QRadioButton*>().size(), 17); // and the other device
     QCOMPARE(dialog.opbCom(0)->text(), QStringLiteral("COM  1"));
     QCOMPARE(dialog.opbCom(8)->text(), QStringLiteral("COM  9"));
     QCOMPARE(dialog.opbCom(9)->text(), QStringLiteral("COM 10"));
@@ -137,6 +183,92 @@ void ComPortDialogTest::closingByTheFrameChangesNothing() {
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QCOMPARE(f.link().portNumber(), 4);
     QVERIFY(f.link().isOpen());
+}
+
+void ComPortDialogTest::serialPortsListedAndOneChosen() {
+    FakeLink f;
+    openPort(f);
+    dlgCOM dialog(f.link());
+    dialog.setPortLister(adapterPorts);
+    dialog.show();
+    QTreeWidget& list = *dialog.lstPorts();
+    QCOMPARE(list.topLevelItemCount(), 3);
+    QCOMPARE(rowTexts(list, 0),
+             QStringList({Acm, QStringLiteral("MT-Z4 Cable"), QStringLiteral("Orlenk"),
+                          QStringLiteral("1234:abcd"), QStringLiteral("0042")}));
+    QCOMPARE(rowTexts(list, 1).first(), QStringLiteral("/dev/ttyS0"));
+    QCOMPARE(rowTexts(list, 2).mid(0, 2),
+             QStringList({ById, QStringLiteral("(ttyACM0) MT-Z4 Cable")}));
+    QVERIFY(!greyed(list, 0));
+    QVERIFY(dialog.opbCom(0)->isChecked());
+
+    // Choosing a row chooses the other device; OK takes it and keeps it.
+    list.setCurrentItem(list.topLevelItem(2));
+    QVERIFY(dialog.opbDevice()->isChecked());
+    QCOMPARE(dialog.txtDevice()->text(), ById);
+    QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    QVERIFY(!f.link().isOpen());
+    QCOMPARE(f.link().chosenDevice(), ById);
+    QCOMPARE(ReadChosenDevice(), ById);
+    openPort(f);
+    QCOMPARE(f.port().openedDevices.last(), ById);
+
+    // A typed device; the option without one cannot be confirmed.
+    dialog.show();
+    QCOMPARE(list.currentItem(), list.topLevelItem(2));
+    dialog.txtDevice()->clear();
+    QVERIFY(!dialog.OKButton()->isEnabled());
+    QTest::keyClicks(dialog.txtDevice(), QStringLiteral("/dev/pts/7"));
+    QVERIFY(dialog.OKButton()->isEnabled());
+    QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    QCOMPARE(f.link().chosenDevice(), QStringLiteral("/dev/pts/7"));
+
+    // The system does not list it: it is offered as the last row, greyed
+    // while it is not there.
+    dialog.show();
+    QCOMPARE(list.topLevelItemCount(), 4);
+    QCOMPARE(rowTexts(list, 3).first(), QStringLiteral("/dev/pts/7"));
+    QCOMPARE(list.currentItem(), list.topLevelItem(3));
+    QCOMPARE(greyed(list, 3), !QFileInfo::exists(QStringLiteral("/dev/pts/7")));
+
+    // A numbered port again: the device is forgotten.
+    QTest::mouseClick(dialog.opbCom(1), Qt::LeftButton);
+    QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    QCOMPARE(f.link().portNumber(), 2);
+    QCOMPARE(f.link().chosenDevice(), QString());
+    QCOMPARE(ReadChosenDevice(), QString());
+}
+
+void ComPortDialogTest::chosenDeviceOutlivesTheProgramEvenUnplugged() {
+    QString iniDir;
+    {
+        Shell shell({QStringLiteral("mtz4clone")}, QByteArray("4\r\n"));
+        iniDir = shell.ini.programDir;
+        dlgCOM& dialog = *shell.window().comPortDialog();
+        dialog.setPortLister(adapterPorts);
+        dialog.show();
+        QVERIFY(dialog.opbCom(3)->isChecked());
+        dialog.lstPorts()->setCurrentItem(dialog.lstPorts()->topLevelItem(2));
+        QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+        QVERIFY(shell.window().close());
+        // The INI file keeps the port number.
+        QFile ini(QDir(iniDir).filePath(QStringLiteral("MT-Z4.ini")));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), QByteArray("4\r\n"));
+    }
+    // Started again with the adapter unplugged.
+    Shell shell({QStringLiteral("mtz4clone")}, QByteArray("4\r\n"));
+    QCOMPARE(shell.program->link().devicePath(), ById);
+    QCOMPARE(shell.program->link().portNumber(), 4);
+    dlgCOM& dialog = *shell.window().comPortDialog();
+    dialog.setPortLister([] { return QList<SerialPortEntry>{}; });
+    dialog.show();
+    QVERIFY(dialog.opbDevice()->isChecked());
+    QCOMPARE(dialog.lstPorts()->topLevelItemCount(), 1);
+    QCOMPARE(dialog.lstPorts()->currentItem()->text(dlgCOM::DeviceColumn), ById);
+    QVERIFY(greyed(*dialog.lstPorts(), 0));
+    dialog.hide();
+    WriteChosenDevice({});
 }
 
 QTEST_MAIN(ComPortDialogTest)

@@ -1,4 +1,5 @@
 // mtz4ctl end to end: the tool against mtz4sim on a pseudo-terminal.
+#include "cli/Subcommands.h"
 #include "files/CloneFile.h"
 #include "model/DataSet.h"
 #include "model/RowLabels.h"
@@ -68,7 +69,8 @@ private slots:
     void quickReadEqualsFullRead();
     void commandLine();
     void everyProgramTellsItsVersion();
-    void portsListsTheSixteenNumbers();
+    void portsListsTheSixteenNumbersThenTheSerialPorts();
+    void identifyFindsEachModel();
 };
 
 void Mtz4ctlTest::writeSendsTheCompleteSequenceAndReadsBack() {
@@ -115,7 +117,11 @@ void Mtz4ctlTest::wrongModelIsARegionErrorAndLeavesNoFile() {
         QStringList{QStringLiteral("--trace"), trace, QStringLiteral("read")} + deviceArgs(sim)
         << QStringLiteral("-o") << out);
     QCOMPARE(read.exitCode, 1);
-    QCOMPARE(read.errors, QStringLiteral("mtz4ctl: ERROR: Region Error\n"));
+    // The fixed message, then in plain words what went wrong and what to do.
+    QCOMPARE(read.errors,
+             QStringLiteral("mtz4ctl: ERROR: Region Error\n"
+                            "mtz4ctl: the receiver did not accept the selected model MT-Z4J: "
+                            "name its model with --model, or find it with \"mtz4ctl identify\"\n"));
     QVERIFY(!QFile::exists(out));
     QCOMPARE(sim.commands().last(), QStringLiteral("QZ~MT-Z4J"));
 
@@ -483,6 +489,9 @@ void Mtz4ctlTest::commandLine() {
         {QStringLiteral("read"), QStringLiteral("--port"), QStringLiteral("1"),
          QStringLiteral("--model"), QStringLiteral("MT-Z4J"), QStringLiteral("--settings"),
          QStringLiteral("--quick"), QStringLiteral("-o"), QStringLiteral("x.MZ4")},
+        {QStringLiteral("identify")}, // no device
+        {QStringLiteral("identify"), QStringLiteral("--port"), QStringLiteral("1"),
+         QStringLiteral("--settings")},
     };
     for (const QStringList& args : bad) {
         const CtlRun run = runCtl(args);
@@ -543,7 +552,7 @@ void Mtz4ctlTest::everyProgramTellsItsVersion() {
     }
 }
 
-void Mtz4ctlTest::portsListsTheSixteenNumbers() {
+void Mtz4ctlTest::portsListsTheSixteenNumbersThenTheSerialPorts() {
     SimRunner files;
     const QString present = files.path(QStringLiteral("receiver"));
     QFile(present).open(QIODevice::WriteOnly);
@@ -553,14 +562,105 @@ void Mtz4ctlTest::portsListsTheSixteenNumbers() {
     qunsetenv("MTZ4_COM2");
     qunsetenv("MTZ4_COM3");
     QCOMPARE(ports.exitCode, 0);
-    const QStringList lines = ports.output.trimmed().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 16);
+    const QStringList lines = ports.output.split(QLatin1Char('\n'));
+    // The numbers, an empty line, then one line a port (or one saying there is none).
+    QVERIFY2(lines.size() >= 19, qPrintable(ports.output));
+    QCOMPARE(lines.at(16), QString());
+    QVERIFY(!lines.at(17).isEmpty());
     QVERIFY(lines.at(0).startsWith(QStringLiteral("COM  1  ")));
     QVERIFY(lines.at(15).startsWith(QStringLiteral("COM 16  ")));
     QVERIFY2(lines.at(1).contains(present) && lines.at(1).contains(QStringLiteral(" present")),
              qPrintable(lines.at(1)));
     QVERIFY2(lines.at(2).contains(QStringLiteral("/nonexistent/ttyX  absent")),
              qPrintable(lines.at(2)));
+
+    // The ports of a system: devices in natural order, stable names after
+    // them, with what is known of each.
+    const auto port = [](const char* device, const char* description = "", const char* maker = "",
+                         const char* serial = "", int vendor = -1, int product = -1) {
+        SerialPortEntry p;
+        p.device = QLatin1String(device);
+        p.description = QLatin1String(description);
+        p.manufacturer = QLatin1String(maker);
+        p.serialNumber = QLatin1String(serial);
+        p.vendorId = vendor;
+        p.productId = product;
+        return p;
+    };
+    const SerialPortEntry adapter =
+        port("/dev/ttyUSB0", "FT232R USB UART", "FTDI", "A50285BI", 0x0403, 0x6001);
+    SerialPortEntry byId = adapter;
+    byId.device = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+    byId.aliasOf = adapter.device;
+    const QString details = QStringLiteral("FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI");
+    QCOMPARE(cli::serialPortLines({byId, port("/dev/ttyS10"), adapter, port("/dev/ttyS2"),
+                                   port("/dev/ttyACM0", "USB Modem", "USB Modem")}),
+             QStringList({QStringLiteral("/dev/ttyACM0  USB Modem"), QStringLiteral("/dev/ttyS2"),
+                          QStringLiteral("/dev/ttyS10"), QStringLiteral("/dev/ttyUSB0  ") + details,
+                          byId.device + QStringLiteral("  ttyUSB0: ") + details}));
+    QCOMPARE(cli::serialPortLines({}),
+             QStringList{QStringLiteral("no serial port found on this system")});
+}
+
+void Mtz4ctlTest::identifyFindsEachModel() {
+    struct Case {
+        QStringList simArgs;
+        int exitCode;
+        QString output;
+        QString errors;
+        QStringList commands;
+    };
+    const QString ok = QStringLiteral("QZ~F0FD01W00"), probe = QStringLiteral("QZ~F00022R");
+    const QStringList z4j{QStringLiteral("QZ~MT-Z4J")};
+    const QStringList z40e = z4j + QStringList{QStringLiteral("QZ~MT-Z40E")};
+    const QStringList z40t = z40e + QStringList{QStringLiteral("QZ~MT-Z40T")};
+    const QStringList all = z40t + QStringList{QStringLiteral("QZ~MT-Z40K")};
+    const Case cases[] = {
+        {{}, 0, QStringLiteral("MT-Z4J\n"), {}, z4j + QStringList{ok, probe}},
+        {{QStringLiteral("--model"), QStringLiteral("MT-Z40E")},
+         0,
+         QStringLiteral("MT-Z40E\n"),
+         {},
+         z40e + QStringList{ok, probe}},
+        {{QStringLiteral("--model"), QStringLiteral("MT-Z40T")},
+         0,
+         QStringLiteral("MT-Z40T\n"),
+         {},
+         z40t + QStringList{ok, probe}},
+        {{QStringLiteral("--model"), QStringLiteral("MT-Z40K"), QStringLiteral("--clone-mode")},
+         0,
+         QStringLiteral("MT-Z40K\n"),
+         {},
+         all + QStringList{ok, probe}},
+        {{QStringLiteral("--refuse-identification")},
+         1,
+         {},
+         QStringLiteral("mtz4ctl: ERROR: The receiver accepted none of the models MT-Z4J, "
+                        "MT-Z40E, MT-Z40T and MT-Z40K.\n"),
+         all},
+    };
+    for (const Case& c : cases) {
+        SimRunner sim;
+        QVERIFY(sim.start(c.simArgs));
+        const CtlRun run =
+            runCtl({QStringLiteral("identify"), QStringLiteral("--device"), sim.device()});
+        QCOMPARE(run.exitCode, c.exitCode);
+        QCOMPARE(run.output, c.output);
+        QCOMPARE(run.errors, c.errors);
+        // Nothing but the identifications and what enters clone mode.
+        QCOMPARE(sim.commands(), c.commands);
+        if (c.exitCode != 0)
+            continue;
+        // Left in clone mode: a read that follows sends no identification.
+        const QString model = c.output.trimmed();
+        const CtlRun read =
+            runCtl({QStringLiteral("read"), QStringLiteral("--settings"),
+                    QStringLiteral("--device"), sim.device(), QStringLiteral("--model"), model,
+                    QStringLiteral("-o"), sim.path(QStringLiteral("x.MZ4"))});
+        QVERIFY2(read.exitCode == 0, qPrintable(read.errors));
+        QCOMPARE(sim.commands().size(), c.commands.size() + 17);
+        QCOMPARE(sim.commands().at(c.commands.size()), probe);
+    }
 }
 
 QTEST_GUILESS_MAIN(Mtz4ctlTest)

@@ -1,6 +1,7 @@
 // Framing, time-out and classification of single exchanges, on a fake port
 // and fake time.
 #include "link/Exchange.h"
+#include "link/PortDevice.h"
 #include "link/ReplyAccumulator.h"
 #include "support/FakeLink.h"
 
@@ -280,6 +281,8 @@ void ExchangeTest::traceRecordsEveryCommandReplyAndOutcome() {
         line.remove(0, 13);
     }
     const QStringList want{
+        // The fake port is asked nothing about its latency.
+        QStringLiteral("* opened %1; low latency not asked for").arg(devicePathForPort(1)),
         QStringLiteral(R"(> "QZ~F0000R\r")"),
         QStringLiteral(R"(< "\r\n)") + QString::fromLatin1(Digits) +
             QStringLiteral(R"(\r\n" data)"),

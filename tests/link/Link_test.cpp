@@ -73,6 +73,16 @@ void LinkTest::devicePathGivenDirectly() {
     // Choosing a port number afterwards goes back to the number's device.
     f.link().setPortNumber(2);
     QCOMPARE(f.link().devicePath(), devicePathForPort(2));
+    QCOMPARE(f.link().chosenDevice(), QString());
+
+    // A device may be named instead of given by its path.
+    f.link().setDevicePath(QStringLiteral("ttyACM0"));
+    QCOMPARE(f.link().chosenDevice(), QStringLiteral("ttyACM0"));
+#ifdef Q_OS_WIN
+    QCOMPARE(f.link().devicePath(), QStringLiteral("ttyACM0"));
+#else
+    QCOMPARE(f.link().devicePath(), QStringLiteral("/dev/ttyACM0"));
+#endif
 }
 
 QTEST_GUILESS_MAIN(LinkTest)

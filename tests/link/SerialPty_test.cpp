@@ -112,6 +112,9 @@ void SerialPtyTest::completeReplyEndsTheWaitEarly() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(alias);
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    QString error;
+    QVERIFY(link.startTrace(trace, error));
     QElapsedTimer elapsed;
     elapsed.start();
     const QString reply = link.SendQZData(QStringLiteral("QZ~F00022R"));
@@ -120,6 +123,17 @@ void SerialPtyTest::completeReplyEndsTheWaitEarly() {
     QVERIFY2(elapsed.elapsed() < 300, qPrintable(QString::number(elapsed.elapsed())));
     QCOMPARE(receiver.commands, (QList<QByteArray>{"QZ~F00022R", "QZ~IM"}));
     QVERIFY(link.isOpen());
+
+    // Opening asked for low latency, which a pseudo-terminal refuses; the
+    // port works regardless, and the trace says so.
+    QFile file(trace);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QVERIFY(lines.size() > 2);
+    QVERIFY2(
+        lines[1].mid(13).startsWith("* opened " + alias.toLocal8Bit() + "; low latency refused ("),
+        lines[1].constData());
+    QVERIFY(lines[2].mid(13).startsWith("> \"QZ~F00022R\\r\""));
     link.close();
     QVERIFY(!link.isOpen());
 }
@@ -178,8 +192,12 @@ void SerialPtyTest::portNumberOverrideAndMissingDevice() {
     Link second(prompter);
     QVERIFY(second.setPortNumber(5));
     QCOMPARE(second.SendQZAck(QStringLiteral("QZ~FINISH")), AckCode::AckPortError);
-    QVERIFY2(second.lastPortError().contains(QLatin1String("is busy")),
-             qPrintable(second.lastPortError()));
+    // In plain words, with the likeliest holder named.
+    QCOMPARE(second.lastPortError(),
+             receiver.slavePath +
+                 QStringLiteral(" is busy: another program is using it (an open mtz4clone window "
+                                "keeps its port until it closes or COM Port Setup's OK is "
+                                "pressed)"));
     qunsetenv("MTZ4_COM5");
     qunsetenv("MTZ4_COM6");
 }

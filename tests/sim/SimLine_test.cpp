@@ -1,5 +1,6 @@
 // The simulator's line side without a line: reply pacing on a fake clock,
-// command assembly, fault injection and the command line.
+// the USB adapter's packets, command assembly, fault injection and the
+// command line.
 
 #include "Faults.h"
 #include "InboundLine.h"
@@ -7,6 +8,7 @@
 #include "ReplyScheduler.h"
 #include "SimOptions.h"
 #include "Turnaround.h"
+#include "UsbAdapter.h"
 
 #include <QtTest>
 #include <string>
@@ -227,6 +229,61 @@ private slots:
         QCOMPARE(echo.bytes(), std::string("QZ~IM?"));
     }
 
+    // Characters come into the adapter at given times; each packet reaches
+    // the computer when it is full or at the next 16 ms tick after its
+    // first character.
+    void usbAdapterDeliversFullPacketsAtOnceAndTheRestAtTheTick_data() {
+        QTest::addColumn<QList<qint64>>("arrivals"); // size, then time in us, per arrival
+        QTest::addColumn<QList<qint64>>("packets");  // size, then delivery time in us
+        const qint64 tick = 16000;
+        QTest::newRow("a data reply of 79 characters at once")
+            << QList<qint64>{79, 1000} << QList<qint64>{62, 1000, 17, tick};
+        QTest::newRow("a short acknowledgement")
+            << QList<qint64>{17, 15000} << QList<qint64>{17, tick};
+        QTest::newRow("exactly one packet") << QList<qint64>{62, 3000} << QList<qint64>{62, 3000};
+        QTest::newRow("trickling in across a tick: the tick takes what is there")
+            << QList<qint64>{10, 15000, 10, 17000} << QList<qint64>{10, tick, 10, 2 * tick};
+        QTest::newRow("filled by later characters: goes when full")
+            << QList<qint64>{40, 1000, 30, 5000} << QList<qint64>{62, 5000, 8, tick};
+        QTest::newRow("200 characters at once")
+            << QList<qint64>{200, 40000}
+            << QList<qint64>{62, 40000, 62, 40000, 62, 40000, 14, 3 * tick};
+    }
+    void usbAdapterDeliversFullPacketsAtOnceAndTheRestAtTheTick() {
+        QFETCH(QList<qint64>, arrivals);
+        QFETCH(QList<qint64>, packets);
+        UsbAdapter adapter(16000000, 0);
+        RecordingSink line;
+        QList<qint64> got; // size and time of each write to the computer
+        const auto deliverUntil = [&](Nanos end) {
+            while (const auto due = adapter.nextDue()) {
+                if (*due > end)
+                    break;
+                line.now = *due;
+                const std::size_t before = line.taken.size();
+                QCOMPARE(adapter.deliver(line.now, line.sink()), ReplyScheduler::PumpResult::Done);
+                for (std::size_t at = before; at < line.taken.size();) {
+                    const std::size_t size =
+                        std::min<std::size_t>(UsbAdapter::PacketSize, line.taken.size() - at);
+                    got << qint64(size) << line.now / 1000;
+                    at += size;
+                }
+            }
+        };
+        std::string sent;
+        for (qsizetype i = 0; i < arrivals.size(); i += 2) {
+            const Nanos at = arrivals[i + 1] * 1000;
+            deliverUntil(at - 1);
+            const std::string bytes(std::size_t(arrivals[i]), char('a' + i));
+            adapter.receive(bytes.data(), bytes.size(), at);
+            sent += bytes;
+        }
+        deliverUntil(INT64_MAX);
+        QCOMPARE(got, packets);
+        QCOMPARE(line.taken, sent);
+        QVERIFY(adapter.idle());
+    }
+
     void everyOptionIsParsedAndDocumented() {
         const std::vector<std::vector<std::string>> valid = {{"--model", "MT-Z40T"},
                                                              {"--image", "a.MZ4"},
@@ -242,6 +299,8 @@ private slots:
                                                              {"--garble-every", "7"},
                                                              {"--delay-ms", "450"},
                                                              {"--pace"},
+                                                             {"--usb-latency", "16"},
+                                                             {"--refuse-identification"},
                                                              {"--quiet"},
                                                              {"--help"}};
         const std::string usage = usageText();
@@ -262,6 +321,8 @@ private slots:
         QCOMPARE(all.faults.delayMs, 450u);
         QVERIFY(all.cloneMode && all.pace && all.quiet && all.help);
         QCOMPARE(all.stats, std::string("e.json"));
+        QCOMPARE(all.usbLatencyMs, 16u);
+        QVERIFY(all.refuseIdentification);
 
         SimOptions inlineForm;
         QVERIFY(parseOptions({"--model=MT-Z40E", "--delay-ms=10"}, inlineForm, error));
@@ -279,6 +340,9 @@ private slots:
         QTest::newRow("start bank too big") << QStringList{"--start-bank", "256"} << "0 to 255";
         QTest::newRow("not a number") << QStringList{"--delay-ms", "5ms"} << "whole number";
         QTest::newRow("drop every 0") << QStringList{"--drop-every", "0"} << "at least 1";
+        QTest::newRow("no adapter latency") << QStringList{"--usb-latency", "0"} << "at least 1";
+        QTest::newRow("adapter latency too long")
+            << QStringList{"--usb-latency", "256"} << "0 to 255";
         QTest::newRow("value on a flag") << QStringList{"--pace=yes"} << "takes no value";
     }
     void badCommandLinesAreRefused() {

@@ -118,10 +118,10 @@ private slots:
         QVERIFY(help.waitForFinished(5000));
         QCOMPARE(help.exitCode(), 0);
         const QString text = QString::fromUtf8(help.readAllStandardOutput());
-        for (const char* option :
-             {"--model", "--image", "--dump", "--dump-raw", "--link", "--log", "--stats",
-              "--clone-mode", "--start-bank", "--silent-after", "--drop-every", "--garble-every",
-              "--delay-ms", "--pace", "--quiet", "--help"})
+        for (const char* option : {"--model", "--image", "--dump", "--dump-raw", "--link", "--log",
+                                   "--stats", "--clone-mode", "--start-bank", "--silent-after",
+                                   "--drop-every", "--garble-every", "--delay-ms", "--pace",
+                                   "--usb-latency", "--refuse-identification", "--quiet", "--help"})
             QVERIFY2(text.contains(QLatin1String(option)), option);
 
         QProcess bad;

@@ -98,7 +98,7 @@ Reply Receiver::handleInCloneMode(std::string_view command) {
 }
 
 Reply Receiver::identify(std::string_view command) {
-    const bool own = command.substr(Prefix.size()) == model_;
+    const bool own = !refuseIdentification_ && command.substr(Prefix.size()) == model_;
     identified_ = own;
     return makeReply(command, own ? ReplyKind::Ok : ReplyKind::Refused);
 }

@@ -69,6 +69,9 @@ public:
     const std::string& model() const { return model_; }
     bool cloneMode() const { return cloneMode_; }
     void setCloneMode(bool on) { cloneMode_ = on; }
+    // A receiver of a model or region the clone program does not know: every
+    // identification is answered "RE", its own model's too.
+    void setRefuseIdentification(bool refuse) { refuseIdentification_ = refuse; }
 
     // Called each time "QZ~FINISH" has ended clone mode.
     std::function<void()> onFinish;
@@ -92,6 +95,7 @@ private:
     MemoryImage& image_;
     bool cloneMode_ = false;
     bool identified_ = false; // the last command was a good identification
+    bool refuseIdentification_ = false;
     unsigned long long corruptEvery_ = 0;
     unsigned long long channelWrites_ = 0;
 };

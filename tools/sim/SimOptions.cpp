@@ -58,8 +58,8 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             }
             return true;
         };
-        auto positive = [&](std::uint64_t& out) {
-            if (!count(1000000000, out))
+        auto positive = [&](std::uint64_t& out, std::uint64_t max = 1000000000) {
+            if (!count(max, out))
                 return false;
             if (out == 0) {
                 error = "option " + name + " needs a number of at least 1";
@@ -117,6 +117,13 @@ bool parseOptions(const std::vector<std::string>& args, SimOptions& options, std
             ok = positive(options.faults.corruptEvery);
         } else if (name == "--delay-ms") {
             ok = count(60000, options.faults.delayMs);
+        } else if (name == "--usb-latency") {
+            std::uint64_t ms = 0;
+            ok = positive(ms, 255);
+            options.usbLatencyMs = static_cast<unsigned>(ms);
+        } else if (name == "--refuse-identification") {
+            ok = flag();
+            options.refuseIdentification = true;
         } else if (name == "--pace") {
             ok = flag();
             options.pace = true;
@@ -160,6 +167,9 @@ Receiver:
                        with a data line that is not hex text is refused
                        (otherwise the receiver starts as from the factory: banks
                        0..9 of 100 channels, every entry empty)
+  --refuse-identification
+                       answer every model's identification "RE", as a
+                       receiver of a model or region this program does not know
   --clone-mode         start already in clone mode
   --start-bank N       byte 0 at address 0022h, the start bank (0..255,
                        default: what the image holds, 0 when no image)
@@ -200,6 +210,13 @@ Line:
                        character would have crossed the line, and replies
                        are sent at the line rate; the paced bytes and the
                        line time of both directions are reported on exit
+  --usb-latency MS     model a USB serial adapter between the receiver and the
+                       computer: the replies reach the computer in packets of
+                       at most 62 characters, each as soon as it is full or
+                       else at the adapter's next latency tick, which comes
+                       every MS milliseconds (1..255; 16 is the default of the
+                       common adapter chips); with --pace the characters first
+                       cross the line at its rate
 
 Other:
   --quiet, -q          print nothing but the device path (errors still go to

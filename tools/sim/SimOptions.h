@@ -21,6 +21,8 @@ struct SimOptions {
     std::optional<unsigned> startBank; // byte 0 at 0022h
     FaultPlan faults;
     bool pace = false;
+    unsigned usbLatencyMs = 0;         // a USB adapter's latency timer; 0: no adapter
+    bool refuseIdentification = false; // "RE" to every model's identification
     bool quiet = false;
     bool help = false;
     bool version = false;

@@ -2,6 +2,7 @@
 
 #include "CloneFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -42,6 +43,7 @@ Simulator::Simulator(const SimOptions& options)
     : options_(options), receiver_(options.model, image_), scheduler_(options.pace),
       inbound_(options.pace) {
     receiver_.setCloneMode(options.cloneMode);
+    receiver_.setRefuseIdentification(options.refuseIdentification);
     receiver_.setCorruptEvery(options.faults.corruptEvery);
     // The dumps are written once the reply to "QZ~FINISH" is out, so that
     // writing them does not hold the reply up.
@@ -67,6 +69,8 @@ bool Simulator::start(std::string& error) {
         return false;
     if (!options_.link.empty() && !port_.makeLink(options_.link, error))
         return false;
+    if (options_.usbLatencyMs > 0)
+        adapter_.emplace(static_cast<Nanos>(options_.usbLatencyMs) * 1000000, monotonicNow());
     catchStopSignals();
     // Wake-ups for the paced output should come when asked for, not up to
     // the default 50 us later.
@@ -129,10 +133,31 @@ void Simulator::takeInput(std::string_view bytes, Nanos readAt) {
 ReplyScheduler::PumpResult Simulator::pump(const ReplyScheduler::Sink& sink) {
     const std::uint64_t repliesBefore = scheduler_.stats().replies;
     const Nanos now = monotonicNow();
-    const ReplyScheduler::PumpResult result = scheduler_.pump(now, sink);
-    if (scheduler_.stats().replies != repliesBefore && scheduler_.idle())
+    if (!adapter_) {
+        const ReplyScheduler::PumpResult result = scheduler_.pump(now, sink);
+        if (scheduler_.stats().replies != repliesBefore && scheduler_.idle())
+            turnaround_.replyEnded(now);
+        return result;
+    }
+    // The line ends in the adapter, which takes every character; the
+    // computer gets them when the adapter hands them on.
+    scheduler_.pump(now, [&](const char* data, std::size_t size) {
+        adapter_->receive(data, size, now);
+        return static_cast<long>(size);
+    });
+    const std::uint64_t packetsBefore = adapter_->packets();
+    const ReplyScheduler::PumpResult result = adapter_->deliver(now, sink);
+    if (adapter_->packets() != packetsBefore && adapter_->idle() && scheduler_.idle())
         turnaround_.replyEnded(now);
     return result;
+}
+
+std::optional<Nanos> Simulator::nextDue() const {
+    const std::optional<Nanos> line = scheduler_.nextDue();
+    const std::optional<Nanos> adapter = adapter_ ? adapter_->nextDue() : std::nullopt;
+    if (line && adapter)
+        return std::min(*line, *adapter);
+    return line ? line : adapter;
 }
 
 void Simulator::catchStopSignals() {
@@ -181,7 +206,7 @@ bool Simulator::run(std::string& error) {
             return false;
         }
 
-        if (dumpPending_ && scheduler_.idle()) {
+        if (dumpPending_ && scheduler_.idle() && (!adapter_ || adapter_->idle())) {
             dumpPending_ = false;
             std::string dumpError;
             if (!writeDumps(dumpError))
@@ -195,7 +220,7 @@ bool Simulator::run(std::string& error) {
             pfd.events |= POLLOUT;
             timeout = toTimespec(10000000);
             wait = &timeout;
-        } else if (const auto due = scheduler_.nextDue()) {
+        } else if (const auto due = nextDue()) {
             timeout = toTimespec(*due - monotonicNow());
             wait = &timeout;
         }
@@ -251,6 +276,8 @@ bool Simulator::writeStats(std::string& error) const {
         "  \"replies\": %llu,\n"
         "  \"bytes_sent\": %llu,\n"
         "  \"paced\": %s,\n"
+        "  \"usb_latency_ms\": %u,\n"
+        "  \"usb_packets\": %llu,\n"
         "  \"paced_bytes\": %llu,\n"
         "  \"paced_time_s\": %.6f,\n"
         "  \"received_bytes\": %llu,\n"
@@ -266,9 +293,11 @@ bool Simulator::writeStats(std::string& error) const {
         "}\n",
         options_.model.c_str(), static_cast<unsigned long long>(commands_),
         static_cast<unsigned long long>(s.replies), static_cast<unsigned long long>(s.bytesSent),
-        options_.pace ? "true" : "false", static_cast<unsigned long long>(s.pacedBytes),
-        s.pacedSeconds(), static_cast<unsigned long long>(inbound_.bytesReceived()),
-        receivedSeconds, lineSeconds, static_cast<unsigned long long>(turnaround_.count()),
+        options_.pace ? "true" : "false", options_.usbLatencyMs,
+        static_cast<unsigned long long>(adapter_ ? adapter_->packets() : 0),
+        static_cast<unsigned long long>(s.pacedBytes), s.pacedSeconds(),
+        static_cast<unsigned long long>(inbound_.bytesReceived()), receivedSeconds, lineSeconds,
+        static_cast<unsigned long long>(turnaround_.count()),
         static_cast<double>(turnaround_.median()) / 1000.0,
         static_cast<double>(turnaround_.percentile(95)) / 1000.0,
         static_cast<double>(turnaround_.mean()) / 1000.0, static_cast<double>(s.maxLate) / 1000.0,

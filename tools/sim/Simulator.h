@@ -9,9 +9,11 @@
 #include "ReplyScheduler.h"
 #include "SimOptions.h"
 #include "Turnaround.h"
+#include "UsbAdapter.h"
 
 #include <csignal>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,7 +49,10 @@ private:
     void handleCommand(const std::string& command, Nanos arrival);
     bool readInput();
     void takeInput(std::string_view bytes, Nanos readAt);
+    // Sends what is due on the line (through the USB adapter, when there is one).
     ReplyScheduler::PumpResult pump(const ReplyScheduler::Sink& sink);
+    // When the next write to the line is due; nothing when all is sent.
+    std::optional<Nanos> nextDue() const;
     bool writeDumps(std::string& error) const;
     bool writeStats(std::string& error) const;
     void note(const std::string& message) const;
@@ -59,6 +64,7 @@ private:
     CommandLog log_;
     LineAssembler assembler_;
     ReplyScheduler scheduler_;
+    std::optional<UsbAdapter> adapter_;
     InboundLine inbound_;
     Turnaround turnaround_;
     bool atCommandStart_ = true; // the next character received begins a command

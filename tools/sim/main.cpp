@@ -34,9 +34,14 @@ int main(int argc, char** argv) {
     std::printf("%s\n", simulator.devicePath().c_str());
     std::fflush(stdout);
     if (!options.quiet)
-        std::fprintf(stderr, "mtz4sim: %s on %s, %s\n", options.model.c_str(),
+        std::fprintf(stderr, "mtz4sim: %s on %s, %s%s\n", options.model.c_str(),
                      simulator.devicePath().c_str(),
-                     options.cloneMode ? "in clone mode" : "not in clone mode");
+                     options.cloneMode ? "in clone mode" : "not in clone mode",
+                     options.usbLatencyMs > 0
+                         ? (", behind a USB adapter of " + std::to_string(options.usbLatencyMs) +
+                            " ms latency")
+                               .c_str()
+                         : "");
 
     const bool served = simulator.run(error);
     if (!served)

@@ -1,0 +1,42 @@
+// mtz4ctl identify: finds the receiver's model and prints it.
+#include "cli/CliArguments.h"
+#include "cli/LinkSetup.h"
+#include "cli/StderrPrompter.h"
+#include "cli/Subcommands.h"
+#include "link/CloneMessages.h"
+#include "link/Link.h"
+#include "link/ModelDetection.h"
+#include "model/TextLanguage.h"
+#include "reference/ReferenceTables.h"
+
+#include <cstdio>
+
+namespace mtz4::cli {
+
+int runIdentify(const CliArguments& args, StderrPrompter& prompter) {
+    Link link(prompter);
+    if (!configurePort(link, args, prompter))
+        return ExitFailure;
+    const DetectedModel found = DetectModel(link);
+    switch (found.result) {
+    case LinkResult::Success:
+        std::printf("%s\n", ModelName(found.model).toLatin1().constData());
+        return ExitSuccess;
+    case LinkResult::RegionError:
+        prompter.error(NoModelAcceptedText());
+        return ExitFailure;
+    case LinkResult::Failure:
+        break;
+    }
+    prompter.error(ReadFailedMessage);
+    if (link.lastPortError().isEmpty()) {
+        prompter.explain(InLanguage("the receiver did not answer (is it switched on, and the "
+                                    "cable in the right port?)",
+                                    "受信機が応答しません (電源は入っていますか。ケーブルは"
+                                    "正しいポートにつながっていますか)"));
+        return ExitFailure;
+    }
+    return finishLinkCommand(link, LinkResult::Failure, prompter, -1);
+}
+
+} // namespace mtz4::cli

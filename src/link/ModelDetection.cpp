@@ -1,0 +1,35 @@
+#include "link/ModelDetection.h"
+
+#include "model/Limits.h"
+#include "model/TextLanguage.h"
+#include "reference/ReferenceTables.h"
+
+namespace mtz4 {
+
+DetectedModel DetectModel(Link& link) {
+    for (int model = 0; model < ModelCount; ++model) {
+        const LinkResult identified = SendIdentification(link, model);
+        if (identified == LinkResult::RegionError)
+            continue;
+        if (identified != LinkResult::Success)
+            return {identified, -1};
+        const LinkResult confirmed = ConfirmCloneMode(link);
+        return {confirmed, confirmed == LinkResult::Success ? model : -1};
+    }
+    return {LinkResult::RegionError, -1};
+}
+
+QString ModelRefusedText(int modelIndex) {
+    return InLanguage("the receiver did not accept the selected model %1",
+                      "受信機は選択された機種 %1 を受け付けませんでした")
+        .arg(ModelName(modelIndex));
+}
+
+QString NoModelAcceptedText() {
+    return InLanguage("The receiver accepted none of the models MT-Z4J, MT-Z40E, MT-Z40T and "
+                      "MT-Z40K.",
+                      "受信機は MT-Z4J、MT-Z40E、MT-Z40T、MT-Z40K のいずれの機種も"
+                      "受け付けませんでした。");
+}
+
+} // namespace mtz4
