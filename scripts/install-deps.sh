@@ -4,14 +4,21 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           libicu-dev libgl-dev xvfb xauth python3 "$@")
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+# A machine whose package installation was interrupted earlier (a half
+# configured package, triggers still pending) refuses every apt-get until the
+# configuration is finished; finish it first, as apt-get's message asks.
+if [ -n "$(dpkg --audit 2>/dev/null)" ]; then
+    echo "install-deps: finishing an interrupted package installation (dpkg --configure -a)"
+    "${sudo_cmd[@]}" dpkg --configure -a
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
     "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+    "${sudo_cmd[@]}" apt-get install -y -qq -o DPkg::Lock::Timeout=300 "${missing[@]}"
 fi
