@@ -10,12 +10,15 @@ const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4
 const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
 const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
+const QString PdfFilesFilter = QStringLiteral("PDF Files (*.pdf)");
 
 } // namespace
 
 QString FileFilter(FileKind kind) {
     if (kind == FileKind::Clone)
         return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
+    if (kind == FileKind::Pdf)
+        return PdfFilesFilter + QStringLiteral(";;") + AllFilesFilter;
     return CsvFilesFilter + QStringLiteral(";;") + ChirpFilesFilter + QStringLiteral(";;") +
            AllFilesFilter;
 }
@@ -25,8 +28,8 @@ QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
         dialog.selectNameFilter(ChirpFilesFilter);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    if (kind == FileKind::Clone)
-        chosen_ = FileKind::Clone;
+    if (kind == FileKind::Clone || kind == FileKind::Pdf)
+        chosen_ = kind;
     else
         chosen_ =
             dialog.selectedNameFilter() == ChirpFilesFilter ? FileKind::ChirpCsv : FileKind::Csv;
@@ -49,6 +52,7 @@ QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString&
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the kind's.
     dialog.setDefaultSuffix(kind == FileKind::Clone ? QStringLiteral("MZ4")
+                            : kind == FileKind::Pdf ? QStringLiteral("pdf")
                                                     : QStringLiteral("csv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     return chosenPath(dialog, kind);

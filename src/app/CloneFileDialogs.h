@@ -11,7 +11,8 @@ namespace mtz4 {
 // (Import, Export).
 // A CSV dialog also offers CHIRP's generic CSV; chosenKind() tells which
 // of the two the user picked.
-enum class FileKind { Clone, Csv, ChirpCsv };
+// PDF files are where the channel list is exported to.
+enum class FileKind { Clone, Csv, ChirpCsv, Pdf };
 
 // The file dialogs of the file commands. Each returns the chosen path, or an
 // empty string when the user cancelled. Behind an interface so that tests

@@ -2,8 +2,11 @@
 // item's name, its text number (the English and Japanese texts are in
 // ResourceTexts.cpp), its keys, when it can be used and the command it runs.
 #include "app/FileCommands.h"
+#include "app/HelpCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/NewWindowCommand.h"
+#include "app/PrintCommands.h"
 #include "app/WindowPlacement.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
@@ -60,7 +63,7 @@ std::vector<MenuEntry> frmMain::menuEntries() {
          "mnuFile",
          "mnuFileOpen",
          1002,
-         {},
+         {K(Qt::CTRL | Qt::Key_O)},
          When::Idle,
          [&f] { f.mnuFileOpen_Click(); }},
         {Kind::Menu,
@@ -76,14 +79,14 @@ std::vector<MenuEntry> frmMain::menuEntries() {
          "mnuFile",
          "mnuFileSave",
          1003,
-         {},
+         {K(Qt::CTRL | Qt::Key_S)},
          When::Idle,
          [&f] { f.mnuFileSave_Click(); }},
         {Kind::Item,
          "mnuFile",
          "mnuFileSaveAs",
          1004,
-         {},
+         {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          When::Idle,
          [&f] { f.mnuFileSaveAs_Click(); }},
         separator("mnuFile"),
@@ -99,9 +102,47 @@ std::vector<MenuEntry> frmMain::menuEntries() {
          When::Idle,
          [&f] { f.compareWithFile(); }},
         separator("mnuFile"),
-        // The program offers no printing: the item is there but never enabled.
+        // Second windows, processes of their own, beside this one.
+        {Kind::Item,
+         "mnuFile",
+         "mnuNewWindow",
+         2070,
+         {},
+         When::Always,
+         [this] { newWindow_->openNewWindow(); }},
+        {Kind::Item,
+         "mnuFile",
+         "mnuOpenInNewWindow",
+         2071,
+         {},
+         When::Idle,
+         [this] { newWindow_->openFileInNewWindow(); }},
+        separator("mnuFile"),
+        // The channel list, printed or as a PDF file.
+        {Kind::Item,
+         "mnuFile",
+         "mnuPrintList",
+         2072,
+         {},
+         When::Idle,
+         [this] { print_->printChannelList(); }},
+        {Kind::Item,
+         "mnuFile",
+         "mnuExportListPdf",
+         2073,
+         {},
+         When::Idle,
+         [this] { print_->exportChannelListPdf(); }},
+        // Print Setup is there but never enabled.
         {Kind::Item, "mnuFile", "mnuFilePageSetup", 1005, {}, When::Never},
-        {Kind::Item, "mnuFile", "mnuFileExit", 1007, {}, When::Always, [this] { close(); }},
+        // Ctrl+Q asks about unsaved changes as the close box does.
+        {Kind::Item,
+         "mnuFile",
+         "mnuFileExit",
+         1007,
+         {K(Qt::CTRL | Qt::Key_Q)},
+         When::Always,
+         [this] { close(); }},
 
         menu(nullptr, "mnuEdit", 1008),
         // Undo and Redo name the step they take back or make again.
@@ -309,6 +350,21 @@ std::vector<MenuEntry> frmMain::menuEntries() {
          [this] { mnuToolsOptions_Click(); }},
 
         menu(nullptr, "mnuHelp", 1014),
+        {Kind::Item,
+         "mnuHelp",
+         "mnuUserGuide",
+         2074,
+         {K(Qt::Key_F1)},
+         When::Always,
+         [this] { help_->showUserGuide(); }},
+        {Kind::Item,
+         "mnuHelp",
+         "mnuSampleFile",
+         2075,
+         {},
+         When::Idle,
+         [this] { help_->openSampleFile(); }},
+        separator("mnuHelp"),
         // A modal box during a transfer would hold up its wait; it waits too.
         {Kind::Item,
          "mnuHelp",

@@ -28,6 +28,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Diff;
     if (word == QLatin1String("ports"))
         return Subcommand::Ports;
+    if (word == QLatin1String("report"))
+        return Subcommand::Report;
     return Subcommand::None;
 }
 
@@ -93,6 +95,7 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::Write:
         return link.contains(option) || option == QLatin1String("--verify");
     case Subcommand::New:
+    case Subcommand::Report:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
     case Subcommand::Import:
         return option == QLatin1String("-o") || option == QLatin1String("--output") ||
@@ -112,6 +115,7 @@ bool takes(Subcommand subcommand, const QString& option) {
 QString* nextPositional(CliArguments& a) {
     switch (a.subcommand) {
     case Subcommand::Write:
+    case Subcommand::Report:
         return a.input.isEmpty() ? &a.input : nullptr;
     case Subcommand::Export:
     case Subcommand::Import:
@@ -134,6 +138,11 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
     if (a.subcommand == Subcommand::Diff) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the two clone files to compare (A.MZ4 B.MZ4) are required");
+    } else if (a.subcommand == Subcommand::Report) {
+        if (a.input.isEmpty())
+            error = QStringLiteral("the clone file (IN.MZ4) is required");
+        else if (reportKindOf(a.output) == ReportKind::None)
+            error = QStringLiteral("-o LIST.pdf or -o LIST.html is required");
     } else if (a.subcommand == Subcommand::Export) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
@@ -152,7 +161,7 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Ports)
         return true;
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
-        a.subcommand == Subcommand::Diff)
+        a.subcommand == Subcommand::Diff || a.subcommand == Subcommand::Report)
         return completeFileCommand(a, error);
     if (a.model < 0) {
         error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
@@ -184,6 +193,15 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
 }
 
 } // namespace
+
+ReportKind reportKindOf(const QString& path) {
+    const QString lower = path.toLower();
+    if (lower.endsWith(QLatin1String(".pdf")))
+        return ReportKind::Pdf;
+    if (lower.endsWith(QLatin1String(".html")) || lower.endsWith(QLatin1String(".htm")))
+        return ReportKind::Html;
+    return ReportKind::None;
+}
 
 int modelIndexOf(const QString& name) {
     for (int i = 0; i < ModelCount; ++i)
@@ -422,6 +440,22 @@ QString usageText(Subcommand subcommand) {
             "the rules are passed over. Notes and names come out in upper case. OUT.MZ4 is\n"
             "written only after a complete import.\n"
             "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+    case Subcommand::Report:
+        return QStringLiteral(
+            "Usage: mtz4ctl report [--model MODEL] IN.MZ4 -o LIST.pdf|LIST.html\n"
+            "Writes the channel list of a clone file for printing: the entries in use, bank\n"
+            "by bank, then Program Scan, Search Pass and Priority, each with its label,\n"
+            "frequency, mode, step, tone or option, shift and offset, skip, name and note.\n"
+            "\n"
+            "  --model MODEL     the receiver model named on every page: MT-Z4J (the\n"
+            "                    default), MT-Z40E, MT-Z40T or MT-Z40K; options it lacks\n"
+            "                    are left out, as in the program's memory list\n"
+            "  -o, --output LIST.pdf|LIST.html  the file to write: a PDF document (A4,\n"
+            "                    a header with the file name, the model and the date on\n"
+            "                    every page) or an HTML page, by its extension\n"
+            "\n"
+            "An existing output file is replaced only once the new one is complete.\n"
+            "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Ports:
         return QStringLiteral(
             "Usage: mtz4ctl ports\n"
@@ -445,6 +479,7 @@ QString usageText(Subcommand subcommand) {
         "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
         "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
         "  diff    compare two clone files field by field\n"
+        "  report  write a clone file's channel list as a PDF or HTML file for printing\n"
         "  ports   list the COM port numbers and the devices they stand for\n"
         "\n"
         "--trace FILE writes the serial traffic of read and write to FILE.\n"

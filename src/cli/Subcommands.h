@@ -18,6 +18,9 @@ int runNew(const CliArguments& args, StderrPrompter& prompter);
 int runDiff(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
+// Writes a clone file's channel list as a PDF or HTML file; needs a
+// QGuiApplication for a PDF (the fonts).
+int runReport(const CliArguments& args, StderrPrompter& prompter);
 // Lists the COM port numbers with their devices on standard output.
 int runPorts();
 
