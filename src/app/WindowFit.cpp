@@ -46,6 +46,9 @@ QWidget* ScrollableWhenSmall(QWidget* page) {
     auto* area = new QScrollArea;
     area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control of the page, as without the area; the
+    // area follows the focus.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidgetResizable(true);
     area->setWidget(page);
     return area;

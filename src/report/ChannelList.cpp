@@ -43,9 +43,9 @@ QString ToneOrOption(const DataSet& ds, int entry, int model) {
 QString Shift(const DataSet& ds, int entry) {
     switch (int(ds.MemData[entry][Col::ShiftDir])) {
     case ShiftPlus:
-        return QStringLiteral("+ ") + ds.MemText[entry][Col::Shift];
+        return QStringLiteral("+") + ds.MemText[entry][Col::Shift];
     case ShiftMinus:
-        return QStringLiteral("- ") + ds.MemText[entry][Col::Shift];
+        return QStringLiteral("-") + ds.MemText[entry][Col::Shift];
     default:
         return {};
     }

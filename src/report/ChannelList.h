@@ -17,7 +17,7 @@ struct ChannelRow {
     QString mode;         // "FM"
     QString step;         // "12.5KHz"
     QString toneOrOption; // "Tone 88.5Hz", "Rev. 88.5Hz", "Train JR", "Scr 12", or empty
-    QString shift;        // "+ 0.600000", or empty without a shift
+    QString shift;        // "+0.600000", "-5.000000", or empty without a shift
     QString skip;         // "*" for an entry a scan skips, or empty
     QString name;
     QString note;

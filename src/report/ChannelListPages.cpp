@@ -49,7 +49,7 @@ Geometry Measure(const ChannelList& list, const QFont& font, const QFont& bold,
 
     // Every column as wide as its widest text, the note taking the rest.
     const QStringList columns = ChannelListColumns();
-    const int padding = metrics.horizontalAdvance(QStringLiteral("  "));
+    const int padding = metrics.horizontalAdvance(QStringLiteral("   "));
     QList<int> widths;
     for (const QString& column : columns)
         widths << titles.horizontalAdvance(column) + padding;

@@ -91,7 +91,7 @@ void ChannelListTest::rowsShowTheEntriesInUseBankByBank() {
              (QStringList{"Bank 0", "Bank 2", "Program Scan", "Search Pass", "Priority"}));
     QCOMPARE(list.rowCount(), 7);
     QCOMPARE(ChannelRowCells(list.sections[0].rows[0]),
-             (QStringList{"00-000", "145.500000", "FM", "12.5KHz", "Tone 88.5Hz", "- 0.600000", "*",
+             (QStringList{"00-000", "145.500000", "FM", "12.5KHz", "Tone 88.5Hz", "-0.600000", "*",
                           "RPT1", "Repeater <north> & \"east\""}));
     QCOMPARE(list.sections[0].rows[1].toneOrOption, QStringLiteral("Train JR"));
     QCOMPARE(list.sections[1].rows[0].label, QStringLiteral("02-005"));
@@ -156,7 +156,7 @@ void ChannelListTest::htmlHasTheHeaderAndEscapedCells() {
     // Every section's head repeats the header line, for every printed page.
     QCOMPARE(html.count(QStringLiteral("radio.MZ4 - MT-Z4J - 2026-12-09</th>")), 5);
     QVERIFY(html.contains(QStringLiteral("<td>00-000</td><td>145.500000</td><td>FM</td>"
-                                         "<td>12.5KHz</td><td>Tone 88.5Hz</td><td>- 0.600000</td>"
+                                         "<td>12.5KHz</td><td>Tone 88.5Hz</td><td>-0.600000</td>"
                                          "<td>*</td><td>RPT1</td><td class=\"note\">Repeater "
                                          "&lt;north&gt; &amp; &quot;east&quot;</td>")));
     QVERIFY(html.contains(QStringLiteral("東京タワー")));
@@ -185,8 +185,8 @@ void ChannelListTest::pdfHasTheHeaderOnEveryPageAndEveryRow() {
     // Bank 3 goes on over a page break with its title repeated.
     QVERIFY(text.contains(QStringLiteral("Bank 3 (continued)")));
     for (const QString& row :
-         {QStringLiteral("00-000 +145.500000 +FM +12.5KHz +Tone 88.5Hz +- "
-                         "0.600000 +\\* +RPT1 +Repeater <north> & \"east\""),
+         {QStringLiteral("00-000 +145.500000 +FM +12.5KHz +Tone 88.5Hz +-0.600000 "
+                         "+\\* +RPT1 +Repeater <north> & \"east\""),
           QStringLiteral("03-099 +150.399000"), QStringLiteral("Pr99 +156.800000")})
         QVERIFY2(text.contains(QRegularExpression(row)), qPrintable(row));
     // Notes print in their own characters, Japanese ones with a Japanese font.
