@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory (default: build, which must
-# have been built), checks the desktop entry, the clone file type and the
-# manual pages, then installs the package with apt-get as a user would, runs
+# have been built), checks the desktop entry, the clone file type, the
+# manual pages, the user guide and the sample file, then installs the package with apt-get as a user would, runs
 # `mtz4ctl new`, starts mtz4clone offscreen with the new clone file, closes
 # it, and removes the package again.
 set -euo pipefail
@@ -35,6 +35,14 @@ for page in mtz4clone mtz4ctl mtz4sim; do
     grep -q "/usr/share/man/man1/$page.1.gz" <<<"$contents" ||
         { echo "the package has no manual page $page.1" >&2; exit 1; }
 done
+# The user guide with every picture it shows, and the sample clone file.
+guide_files=(/usr/share/doc/mtz4clone/guide.html /usr/share/mtz4clone/sample.MZ4)
+for picture in $(grep -o '([a-z0-9-]*\.png)' docs/guide.md | tr -d '()' | sort -u); do
+    guide_files+=("/usr/share/doc/mtz4clone/$picture")
+done
+for f in "${guide_files[@]}"; do
+    grep -q " \.$f\$" <<<"$contents" || { echo "the package has no $f" >&2; exit 1; }
+done
 
 work=$(mktemp -d)
 installed=""
@@ -54,9 +62,16 @@ installed=yes
 for f in /usr/bin/mtz4clone /usr/bin/mtz4ctl /usr/bin/mtz4sim \
          /usr/share/applications/mtz4clone.desktop /usr/share/mime/packages/mtz4clone.xml \
          /usr/share/icons/hicolor/scalable/apps/mtz4clone.svg \
-         /usr/share/icons/hicolor/48x48/apps/mtz4clone.png; do
+         /usr/share/icons/hicolor/48x48/apps/mtz4clone.png /usr/share/mtz4clone/sample.MZ4; do
     [ -e "$f" ] || { echo "missing after install: $f" >&2; exit 1; }
 done
+# Systems that leave /usr/share/doc out when they install a package keep the
+# guide out too; elsewhere it is there with its pictures.
+if ! grep -rqs '^path-exclude.*/usr/share/doc' /etc/dpkg/dpkg.cfg.d/; then
+    for f in "${guide_files[@]}"; do
+        [ -e "$f" ] || { echo "missing after install: $f" >&2; exit 1; }
+    done
+fi
 
 # The system's triggers register the clone file type and the program that
 # opens it (where the desktop's MIME and application databases are installed).

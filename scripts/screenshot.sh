@@ -10,14 +10,20 @@
 #   guide:  docs/guide-*.png (splash window, first start without a file, COM
 #           port dialog, end of a read, notes in a wider window and a note's
 #           tool tip, edit dialog, the comparison with the receiver, a write
-#           under way, the backups list, about box, a port that fails).
+#           under way, the backups list, about box, a port that fails, the
+#           File menu, a setting's tip, the first page of the printed channel
+#           list of docs/sample.MZ4);
+#   and on a screen of 1366 x 768: docs/screenshot-small-screen.png (the
+#           window at 125 % scaling, fitted to the screen) and
+#           docs/guide-two-windows.png (two windows side by side at the
+#           normal size, channels pasted from one into the other).
 # Builds the programs first when they are missing; BUILD_DIR names another
 # build directory. Takes about two minutes: the simulator answers at the real
 # line rate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Besides the build dependencies, taking the pictures needs these.
-scripts/install-deps.sh xdotool imagemagick x11-utils fonts-ipafont-gothic
+scripts/install-deps.sh xdotool imagemagick x11-utils fonts-ipafont-gothic poppler-utils
 import_cmd=/usr/bin/import # ImageMagick's, not a stand-in elsewhere on the path
 
 build_dir=${BUILD_DIR:-build}
@@ -25,7 +31,7 @@ program="$build_dir/src/mtz4clone"
 simulator="$build_dir/tools/sim/mtz4sim"
 if [ ! -x "$program" ] || [ ! -x "$simulator" ]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir" --target mtz4clone mtz4sim
+    cmake --build "$build_dir" --target mtz4clone mtz4sim mtz4ctl
 fi
 
 work=$(mktemp -d)
@@ -44,12 +50,27 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 1024x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
+# A virtual screen of the given size on the display.
+start_screen() {
+    Xvfb "$DISPLAY" -screen 0 "$1x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+}
+
+stop_screen() {
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+    for _ in $(seq 50); do
+        xdpyinfo >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+}
+
+start_screen 1024x800
 
 # The English pictures show a desktop without Japanese fonts, as most have.
 mkdir -p "$work/fontconfig"
@@ -209,6 +230,17 @@ keys alt+v
 shot_area screenshot-view-menu "$window"
 press "$window" Escape
 
+# --- The File menu with the window's own commands; a setting's tip, also in
+# the status bar, on Settings 2.
+keys alt+f
+shot_area guide-file-menu "$window"
+press "$window" Escape
+click_at 125 71 # the Settings 2 tab
+xdotool mousemove --window "$window" 85 198 # the Lamp group
+sleep 2
+shot_area guide-setting-tip "$window"
+xdotool mousemove --window "$window" 450 660
+
 # --- Tool > COM Port Setup.
 keys alt+t c
 dialog=$(find_window "^COM Port Setup$")
@@ -267,10 +299,12 @@ dialog=$(find_window "^COM Port Setup$")
 press "$dialog" Down
 press "$dialog" Return
 keys alt+t r s
-# The data read earlier are not saved: the read asks first, and No reads.
-box=$(find_window "^Save Changes$")
-press "$box" alt+n
-box=$(find_window "^ERROR$")
+# The edit above is not saved: the read asks first, and No reads all the same.
+box=$(find_window "^(Save Changes|ERROR)$")
+if [ "$(xdotool getwindowname "$box")" = "Save Changes" ]; then
+    press "$box" alt+n
+    box=$(find_window "^ERROR$")
+fi
 shot_area guide-port-error-message "$window"
 for _ in $(seq 5); do
     box=$(xdotool search --onlyvisible --name "^ERROR$" 2>/dev/null | head -n 1 || true)
@@ -294,4 +328,48 @@ window=$(find_window "sample.MZ4 - ")
 keys alt+f
 shot_area screenshot-japanese "$window"
 press "$window" Escape
+stop_program
+
+# --- The printed channel list of the sample file: its first page.
+"$build_dir/src/mtz4ctl" report docs/sample.MZ4 -o "$work/channels.pdf"
+pdftoppm -r 80 -png -f 1 -l 1 -singlefile "$work/channels.pdf" docs/guide-channel-list
+echo "wrote docs/guide-channel-list.png"
+
+# --- A laptop screen of 1366 x 768.
+stop_screen
+start_screen 1366x768
+# At 125 % the window is fitted to the screen: everything on it stays on it.
+start_program QT_SCALE_FACTOR=1.25 "$PWD/docs/sample.MZ4"
+window=$(find_window "sample.MZ4 - ")
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+keys ctrl+Tab
+xdotool mousemove 1300 700
+sleep 1
+"$import_cmd" -window root docs/screenshot-small-screen.png
+echo "wrote docs/screenshot-small-screen.png"
+stop_program
+
+# At the normal size two windows fit side by side: File > New Window opens
+# the second beside the first; channels copied in one are pasted into the
+# other.
+start_program "$PWD/docs/sample.MZ4"
+window=$(find_window "sample.MZ4 - ")
+click_at 205 71 # the Memory tab
+keys alt+f w
+second=$(find_window "^Orlenk MT-Z4/Z40 Clone Utility$")
+second_pid=$(xdotool getwindowpid "$second")
+click_at 120 115 # the row 00-000
+xdotool keydown shift
+click_at 120 251 # the row 00-008
+xdotool keyup shift
+keys ctrl+c
+xdotool mousemove --window "$second" 205 71 click 1
+sleep 0.4
+xdotool mousemove --window "$second" 120 115 click 1
+press "$second" ctrl+v
+xdotool mousemove 1300 700
+sleep 1
+"$import_cmd" -window root -trim +repage docs/guide-two-windows.png
+echo "wrote docs/guide-two-windows.png"
+kill -KILL "$second_pid" 2>/dev/null || true
 stop_program

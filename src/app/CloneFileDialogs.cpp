@@ -15,12 +15,15 @@ QString csvUtf8Filter() {
     return InLanguage("CSV Files, UTF-8 (*.csv)", "CSV ファイル、UTF-8 (*.csv)");
 }
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
+const QString PdfFilesFilter = QStringLiteral("PDF Files (*.pdf)");
 
 } // namespace
 
 QString FileFilter(FileKind kind, bool saving) {
     if (kind == FileKind::Clone)
         return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
+    if (kind == FileKind::Pdf)
+        return PdfFilesFilter + QStringLiteral(";;") + AllFilesFilter;
     return CsvFilesFilter + QStringLiteral(";;") +
            (saving ? csvUtf8Filter() + QStringLiteral(";;") : QString()) + ChirpFilesFilter +
            QStringLiteral(";;") + AllFilesFilter;
@@ -34,8 +37,8 @@ QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString filter = dialog.selectedNameFilter();
-    if (kind == FileKind::Clone)
-        chosen_ = FileKind::Clone;
+    if (kind == FileKind::Clone || kind == FileKind::Pdf)
+        chosen_ = kind;
     else if (filter == ChirpFilesFilter)
         chosen_ = FileKind::ChirpCsv;
     else if (filter == csvUtf8Filter())
@@ -61,6 +64,7 @@ QString SystemCloneFileDialogs::chooseFileToSave(QWidget* parent, const QString&
     dialog.setFileMode(QFileDialog::AnyFile);
     // A name typed without an extension gets the kind's.
     dialog.setDefaultSuffix(kind == FileKind::Clone ? QStringLiteral("MZ4")
+                            : kind == FileKind::Pdf ? QStringLiteral("pdf")
                                                     : QStringLiteral("csv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     return chosenPath(dialog, kind);

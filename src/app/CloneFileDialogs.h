@@ -11,8 +11,9 @@ namespace mtz4 {
 // (Import, Export).
 // A CSV dialog also offers CHIRP's generic CSV, and Export the program's own
 // CSV as UTF-8 with a byte-order mark (for spreadsheets) besides the one in
-// the note code page; chosenKind() tells which the user picked.
-enum class FileKind { Clone, Csv, ChirpCsv, CsvUtf8 };
+// the note code page; chosenKind() tells which the user picked. PDF files are
+// where the channel list is exported to.
+enum class FileKind { Clone, Csv, ChirpCsv, CsvUtf8, Pdf };
 
 // The file dialogs of the file commands. Each returns the chosen path, or an
 // empty string when the user cancelled. Behind an interface so that tests

@@ -28,7 +28,9 @@ QString InformationRequested(const QStringList& arguments) {
             "  --version      show the version and exit\n"
             "\n"
             "Environment: MTZ4_COMn=DEVICE uses DEVICE for COM port n; MTZ4_TRACE=FILE\n"
-            "writes every command and reply on the serial line to FILE.\n");
+            "writes every command and reply on the serial line to FILE;\n"
+            "MTZ4_PLACEMENT=LEFT,TOP,WIDTH,HEIGHT opens the window there (fitted to the\n"
+            "screen) instead of at its start size.\n");
     return {};
 }
 

@@ -85,6 +85,10 @@ bool FileCommands::mnuFileOpen_Click() {
     return LoadCloneFile(path);
 }
 
+bool FileCommands::openFile(const QString& path) {
+    return askToSaveChanges() && LoadCloneFile(path);
+}
+
 bool FileCommands::LoadCloneFile(const QString& path) {
     const bool loaded = editor_.tryApply(
         QStringLiteral("Open"), DataPart::Everything,
@@ -154,7 +158,11 @@ bool FileCommands::mnuImport_Click() {
         fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
-    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
+    return importCsvFile(path, fileDialogs_.chosenKind() == FileKind::ChirpCsv);
+}
+
+bool FileCommands::importCsvFile(const QString& path, bool chirp) {
+    if (chirp)
         return importChirpCsv(path);
     // A file that stops early keeps the lines applied before the failure, and
     // the views show them.
@@ -217,8 +225,7 @@ void FileCommands::openRecent(const QString& path) {
                        PromptAnswer::Ok});
         return;
     }
-    if (askToSaveChanges())
-        LoadCloneFile(path);
+    openFile(path);
 }
 
 void FileCommands::showBackups() {
@@ -230,8 +237,13 @@ void FileCommands::showBackups() {
 }
 
 bool FileCommands::openBackupCopy(const QString& path) {
-    // A backup is never anyone's working file: it opens as a copy without a
-    // file of its own, so that Save asks for a name and cannot write over it.
+    return openCopy(path, ResourceText(2027, SystemTextLanguage()));
+}
+
+bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {
+    // A backup or the sample is never anyone's working file: it opens as a
+    // copy without a file of its own, so that Save asks for a name and
+    // cannot write over it.
     const bool loaded = editor_.tryApply(
         QStringLiteral("Open"), DataPart::Everything,
         [&](DataSet& ds) {
@@ -245,8 +257,8 @@ bool FileCommands::openBackupCopy(const QString& path) {
     if (!loaded)
         return false;
     host_.showFirstMemoryRow();
-    host_.setCaption(ResourceText(2027, SystemTextLanguage()).arg(QFileInfo(path).fileName()) +
-                     QStringLiteral(" - ") + Ref().AppTitle);
+    host_.setCaption(captionFormat.arg(QFileInfo(path).fileName()) + QStringLiteral(" - ") +
+                     Ref().AppTitle);
     return true;
 }
 

@@ -38,6 +38,9 @@ public:
 
     // File > Open. Returns true when a file was loaded.
     bool mnuFileOpen_Click();
+    // Open without the dialog (a file dropped on the window): the question
+    // about unsaved changes, then the file. True when it was loaded.
+    bool openFile(const QString& path);
     // Loads a clone file without a dialog; messages go through the
     // prompter. Returns true on success.
     bool LoadCloneFile(const QString& path);
@@ -54,6 +57,8 @@ public:
     // File > Import: a CSV file merged into the data set. True when the whole
     // file was read (a file that stops early keeps the lines applied so far).
     bool mnuImport_Click();
+    // Import without the dialog, of our CSV or CHIRP's (`chirp`).
+    bool importCsvFile(const QString& path, bool chirp);
     // Import of CHIRP's generic CSV into the memory channels, with a summary
     // of the rows taken and left out.
     bool importChirpCsv(const QString& path);
@@ -68,6 +73,10 @@ public:
     void showBackups();
     // Opens a backup as a copy: no current file, a caption that says so.
     bool openBackupCopy(const QString& path);
+    // Opens a clone file as a copy (a backup, the installed sample): no
+    // current file, so that Save asks for a name; the caption is
+    // `captionFormat` with the file's name for %1 and the program's title.
+    bool openCopy(const QString& path, const QString& captionFormat);
     // File > Compare With File: the differences with a clone file.
     void compareWithFile();
 

@@ -2,8 +2,11 @@
 // item's name, its text number (the English and Japanese texts are in
 // ResourceTexts.cpp), its keys, when it can be used and the command it runs.
 #include "app/FileCommands.h"
+#include "app/HelpCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/NewWindowCommand.h"
+#include "app/PrintCommands.h"
 #include "app/WindowPlacement.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
@@ -67,11 +70,12 @@ std::vector<MenuEntry> frmMain::menuEntries() {
     return {
         menu(nullptr, "mnuFile", 1000),
         item("mnuFile", "mnuFileNew", 1001, Idle, [&f] { f.NewDataSet(); }, {K(Qt::CTRL | Qt::Key_N)}),
-        item("mnuFile", "mnuFileOpen", 1002, Idle, [&f] { f.mnuFileOpen_Click(); }),
+        item("mnuFile", "mnuFileOpen", 1002, Idle, [&f] { f.mnuFileOpen_Click(); }, {K(Qt::CTRL | Qt::Key_O)}),
         // Its items are made as it opens.
         {Kind::Menu, "mnuFile", "mnuRecent", 2020, {}, Idle, {}, {}, recent},
-        item("mnuFile", "mnuFileSave", 1003, Idle, [&f] { f.mnuFileSave_Click(); }),
-        item("mnuFile", "mnuFileSaveAs", 1004, Idle, [&f] { f.mnuFileSaveAs_Click(); }),
+        item("mnuFile", "mnuFileSave", 1003, Idle, [&f] { f.mnuFileSave_Click(); }, {K(Qt::CTRL | Qt::Key_S)}),
+        item("mnuFile", "mnuFileSaveAs", 1004, Idle, [&f] { f.mnuFileSaveAs_Click(); },
+             {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
         separator("mnuFile"),
         item("mnuFile", "mnuImport", 1201, Idle, [&f] { f.mnuImport_Click(); }),
         item("mnuFile", "mnuExport", 1202, Idle, [&f] { f.mnuExport_Click(); }),
@@ -79,9 +83,17 @@ std::vector<MenuEntry> frmMain::menuEntries() {
         item("mnuFile", "mnuBackups", 2021, Idle, [&f] { f.showBackups(); }),
         item("mnuFile", "mnuCompareFile", 2022, Idle, [&f] { f.compareWithFile(); }),
         separator("mnuFile"),
-        // The program offers no printing: the item is there but never enabled.
+        // Second windows, processes of their own, beside this one.
+        item("mnuFile", "mnuNewWindow", 2070, When::Always, [this] { newWindow_->openNewWindow(); }),
+        item("mnuFile", "mnuOpenInNewWindow", 2071, Idle, [this] { newWindow_->openFileInNewWindow(); }),
+        separator("mnuFile"),
+        // The channel list, printed or as a PDF file.
+        item("mnuFile", "mnuPrintList", 2072, Idle, [this] { print_->printChannelList(); }),
+        item("mnuFile", "mnuExportListPdf", 2073, Idle, [this] { print_->exportChannelListPdf(); }),
+        // Print Setup is there but never enabled.
         item("mnuFile", "mnuFilePageSetup", 1005, When::Never, {}),
-        item("mnuFile", "mnuFileExit", 1007, When::Always, [this] { close(); }),
+        // Ctrl+Q asks about unsaved changes as the close box does.
+        item("mnuFile", "mnuFileExit", 1007, When::Always, [this] { close(); }, {K(Qt::CTRL | Qt::Key_Q)}),
 
         menu(nullptr, "mnuEdit", 1008),
         // Undo and Redo name the step they take back or make again.
@@ -151,6 +163,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
         item("mnuTools", "mnuToolsOptions", 1013, Idle, [this] { mnuToolsOptions_Click(); }),
 
         menu(nullptr, "mnuHelp", 1014),
+        item("mnuHelp", "mnuUserGuide", 2074, When::Always, [this] { help_->showUserGuide(); }, {K(Qt::Key_F1)}),
+        item("mnuHelp", "mnuSampleFile", 2075, Idle, [this] { help_->openSampleFile(); }),
+        separator("mnuHelp"),
         // A modal box during a transfer would hold up its wait; it waits too.
         item("mnuHelp", "mnuHelpAbout", 1016, Idle, [this] { mnuHelpAbout_Click(); }),
     };

@@ -4,11 +4,16 @@
 #include "app/ComPortDialog.h"
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
+#include "app/FileDrop.h"
+#include "app/HelpCommands.h"
 #include "app/MainMenus.h"
+#include "app/NewWindowCommand.h"
 #include "app/NoteCodePageMenu.h"
+#include "app/PrintCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/StatusPanels.h"
 #include "app/WindowCloneView.h"
+#include "app/WindowFit.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -56,6 +61,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
                  IniLocation ini, QWidget* parent)
     : QMainWindow(parent), ds_(ds), link_(link), prompter_(prompter), ini_(std::move(ini)) {
     setObjectName(QStringLiteral("frmMain"));
+    fit_ = new WindowFit(*this);
     editor_ = new DataEditor(ds_, this);
     history_ = new UndoHistory(*editor_, this);
     buildPages();
@@ -64,6 +70,10 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
         TabStrip1_, settings1Page_, settings2Page_, memoryPage_, bankPage_, status_->panel(0)});
     files_ = new FileCommands(ds_, *editor_, prompter_, fileDialogs, *this, this);
     clone_ = new CloneCommands(ds_, *editor_, link_, *files_, *this, *cloneView_, this);
+    print_ = new PrintCommands(ds_, prompter_, fileDialogs, *this, this);
+    help_ = new HelpCommands(*files_, prompter_, *this, this);
+    newWindow_ = new NewWindowCommand(*this, fileDialogs, this);
+    drop_ = new FileDrop(*this, *files_, *clone_, *this);
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
     noteCodePages_ =
         new NoteCodePageMenu(menus_->menu(QStringLiteral("mnuNoteCodePage")), *editor_, this);
@@ -89,7 +99,7 @@ void frmMain::buildPages() {
         frames[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
         // Narrow margins leave the grids room for every column.
         (new QVBoxLayout(frames[i]))->setContentsMargins(4, 4, 4, 4);
-        TabStrip1_->addTab(frames[i], captions[i]);
+        TabStrip1_->addTab(ScrollableWhenSmall(frames[i]), captions[i]);
     }
 
     settings1Page_ = new mtz4::Settings1Page(*editor_, frames[Settings1Page]);
@@ -213,15 +223,15 @@ QLabel* frmMain::statusPanel(int index) const {
 void frmMain::Form_Load(const QString& commandFile) {
     ApplyResourceTexts(this, SystemTextLanguage());
     // 10000 x 10000 twips is the outer size, frame included, as the placement
-    // written at exit measures it; the frame is fitted once it is known.
-    startSize_ = QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this));
-    resize(startSize_);
+    // written at exit measures it; on a smaller screen the screen's size.
+    fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
 
     // The grids' headers follow the selected model.
     MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
     MSFlexGrid1_->setModelHeader(ds_.settings.opbModel);
 
-    link_.setPortNumber(ReadIniPort(ini_));
+    iniPortAtStart_ = ReadIniPort(ini_);
+    link_.setPortNumber(iniPortAtStart_);
     // A device chosen outside the numbered ports outlives the run.
     link_.setDevicePath(ReadChosenDevice());
 
@@ -379,33 +389,6 @@ void frmMain::mnuHelpAbout_Click() {
     frmAbout_->exec();
 }
 
-bool frmMain::event(QEvent* event) {
-    const bool handled = QMainWindow::event(event);
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::WindowActivate:
-        fitFrameToStartSize();
-        break;
-    default:
-        break;
-    }
-    return handled;
-}
-
-void frmMain::fitFrameToStartSize() {
-    // A window manager adds its frame only after the window is shown; until
-    // then the frame and the inner area are the same size.
-    if (frameFitted_ || startSize_.isEmpty() || !isVisible() || isMaximized() || isFullScreen())
-        return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.isNull())
-        return;
-    frameFitted_ = true;
-    resize(startSize_ - frame);
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
     if (clone_->running()) {
         // Nothing is left half done: a read stops after the block in
@@ -436,8 +419,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::Form_Unload() {
     // The program's data are not affected when the INI file cannot be
-    // written; the port number then falls back to COM 1 next time.
-    WriteIniPort(ini_, link_.portNumber());
+    // written; the port number then falls back to COM 1 next time. Another
+    // window's newer choice is kept.
+    StoreIniPortAtExit(ini_, link_.portNumber(), iniPortAtStart_);
 
     // Other windows of the program still open (the most recent first).
     const QWidgetList windows = QApplication::topLevelWidgets();

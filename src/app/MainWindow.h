@@ -6,7 +6,6 @@
 #include "files/IniFile.h"
 
 #include <QMainWindow>
-#include <QSize>
 #include <memory>
 #include <vector>
 
@@ -23,7 +22,11 @@ struct ToolButton;
 class CloneFileDialogs;
 class BankPage;
 class FileCommands;
+class FileDrop;
+class HelpCommands;
 class MainMenus;
+class NewWindowCommand;
+class PrintCommands;
 class StatusPanels;
 class MemoryCommands;
 class MemoryPage;
@@ -36,6 +39,7 @@ class Prompter;
 class VfoGrid;
 class UndoHistory;
 class WindowCloneView;
+class WindowFit;
 class dlgCOM;
 class dlgModify;
 class frmAbout;
@@ -94,6 +98,12 @@ public:
     FileCommands& fileCommands() const { return *files_; }
     CloneCommands& cloneCommands() const { return *clone_; }
     MainMenus& menus() const { return *menus_; }
+    PrintCommands& printCommands() const { return *print_; }
+    HelpCommands& helpCommands() const { return *help_; }
+    NewWindowCommand& newWindowCommand() const { return *newWindow_; }
+    FileDrop& fileDrop() const { return *drop_; }
+    // Keeps the window on its screen.
+    WindowFit& windowFit() const { return *fit_; }
 
     // Every change the window makes to the data set goes through it.
     DataEditor* editor() const { return editor_; }
@@ -120,7 +130,6 @@ protected:
     // writes the INI file and the window placement. During a transfer a read
     // is cancelled first and a write finishes; the window closes then.
     void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     // CommandHost
@@ -148,9 +157,6 @@ private:
     void runMemoryCommand(void (*command)(MemoryCommands&));
     // The caption with the partly-read mark when the data carry it.
     void showCaption();
-    // Once a window manager has framed the window, makes the frame, not the
-    // inner area, the start size.
-    void fitFrameToStartSize();
 
     DataSet& ds_;
     Link& link_;
@@ -161,13 +167,17 @@ private:
     UndoHistory* history_ = nullptr;
     FileCommands* files_ = nullptr;
     CloneCommands* clone_ = nullptr;
+    PrintCommands* print_ = nullptr;
+    HelpCommands* help_ = nullptr;
+    NewWindowCommand* newWindow_ = nullptr;
+    FileDrop* drop_ = nullptr;
     std::unique_ptr<MainMenus> menus_;
     NoteCodePageMenu* noteCodePages_ = nullptr; // Tool > Note Code Page
     std::unique_ptr<WindowCloneView> cloneView_;
     bool closePending_ = false; // the user closed the window during a transfer
     QString caption_;           // the caption without the partly-read mark
-    QSize startSize_;
-    bool frameFitted_ = false;
+    WindowFit* fit_ = nullptr;
+    int iniPortAtStart_ = 0; // the port number the INI file gave
 
     QTabWidget* TabStrip1_ = nullptr;
     bool tabStripFlag_ = false;

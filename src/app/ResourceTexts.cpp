@@ -93,6 +93,14 @@ constexpr NumberedText Texts[] = {
     {2045, "USB ID", "USB ID"},
     {2046, "Serial number", "シリアル番号"},
     {2047, "not present", "接続されていません"},
+    // The window's own commands: second windows, printing, help (2070..2089).
+    {2070, "New &Window", "新しいウィンドウ(&W)"},
+    {2071, "Open in New Win&dow...", "新しいウィンドウで開く(&D)..."},
+    {2072, "&Print Channel List...", "チャンネル一覧を印刷(&P)..."},
+    {2073, "Export Channel &List as PDF...", "チャンネル一覧を PDF に出力(&L)..."},
+    {2074, "&User Guide", "ユーザーガイド(&U)"},
+    {2075, "Open &Sample File", "サンプルファイルを開く(&S)"},
+    {2076, "%1 (sample)", "%1 (サンプル)"},
 };
 
 // The text for a caption that may be a text number; empty when it is not one.

@@ -62,6 +62,9 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
     frmMain* window = window_.get();
     statusPrompter_->setStatusLine(
         [window](const QString& reason) { window->showStatusText(reason); });
+    if (options.screenArea)
+        window_->windowFit().setScreenArea(options.screenArea);
+    window_->windowFit().setPlacement(options.placement);
     window_->Form_Load(commandFile_);
 
     if (boxes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowFit.h"
 #include "files/IniFile.h"
 
 #include <QStringList>
@@ -22,6 +23,12 @@ struct StartupOptions {
     CloneFileDialogs* fileDialogs = nullptr;
     IniLocation ini = DefaultIniLocation();
     bool showSplash = true;
+    // Where the window opens instead of at its start size: the environment
+    // variable MTZ4_PLACEMENT ("left,top,width,height"), which File > New
+    // Window sets for the window it starts beside this one.
+    QRect placement = PlacementOfText(qEnvironmentVariable("MTZ4_PLACEMENT"));
+    // The screens' available areas; left empty, the system's.
+    WindowFit::ScreenArea screenArea{};
 };
 
 // The running program: the data set, the link, the main window and what

@@ -30,6 +30,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Ports;
     if (word == QLatin1String("identify"))
         return Subcommand::Identify;
+    if (word == QLatin1String("report"))
+        return Subcommand::Report;
     return Subcommand::None;
 }
 
@@ -99,6 +101,7 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::Write:
         return link.contains(option) || option == QLatin1String("--verify");
     case Subcommand::New:
+    case Subcommand::Report:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
     case Subcommand::Import:
         return option == QLatin1String("-o") || option == QLatin1String("--output") ||
@@ -121,6 +124,7 @@ bool takes(Subcommand subcommand, const QString& option) {
 QString* nextPositional(CliArguments& a) {
     switch (a.subcommand) {
     case Subcommand::Write:
+    case Subcommand::Report:
         return a.input.isEmpty() ? &a.input : nullptr;
     case Subcommand::Export:
     case Subcommand::Import:
@@ -144,6 +148,11 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
     if (a.subcommand == Subcommand::Diff) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the two clone files to compare (A.MZ4 B.MZ4) are required");
+    } else if (a.subcommand == Subcommand::Report) {
+        if (a.input.isEmpty())
+            error = QStringLiteral("the clone file (IN.MZ4) is required");
+        else if (reportKindOf(a.output) == ReportKind::None)
+            error = QStringLiteral("-o LIST.pdf or -o LIST.html is required");
     } else if (a.subcommand == Subcommand::Export) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
@@ -170,7 +179,7 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Ports)
         return true;
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
-        a.subcommand == Subcommand::Diff)
+        a.subcommand == Subcommand::Diff || a.subcommand == Subcommand::Report)
         return completeFileCommand(a, error);
     if (a.subcommand == Subcommand::Identify)
         return namesOnePort(a, error);
@@ -201,6 +210,15 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
 }
 
 } // namespace
+
+ReportKind reportKindOf(const QString& path) {
+    const QString lower = path.toLower();
+    if (lower.endsWith(QLatin1String(".pdf")))
+        return ReportKind::Pdf;
+    if (lower.endsWith(QLatin1String(".html")) || lower.endsWith(QLatin1String(".htm")))
+        return ReportKind::Html;
+    return ReportKind::None;
+}
 
 int modelIndexOf(const QString& name) {
     for (int i = 0; i < ModelCount; ++i)

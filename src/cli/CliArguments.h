@@ -8,7 +8,7 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports, Identify };
+enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports, Identify, Report };
 // The kind of CSV file export and import handle: the program's own, or
 // CHIRP's generic CSV (--format chirp).
 enum class CsvFormat { Own, Chirp };
@@ -24,10 +24,10 @@ struct CliArguments {
     int port = 0;         // --port N (1..16), 0 when not given
     int model = -1;       // --model MODEL, as a model index 0..3
     Scope scope = Scope::All;
-    QString base;                      // read: --base IN.MZ4
-    QString output;                    // read, new, import: -o OUT.MZ4
-    QString input;                     // write, export: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
-    QString csv;                       // export: OUT.csv; import: IN.csv; diff: B.MZ4
+    QString base;   // read: --base IN.MZ4
+    QString output; // read, new, import: -o OUT.MZ4; report: -o LIST.pdf
+    QString input;  // write, export, report: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
+    QString csv;    // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
     QString trace;                     // --trace FILE: the serial traffic of read and write
     // --code-page NAME: the code page of the notes in clone and CSV files;
@@ -45,6 +45,10 @@ struct CliArguments {
 // the next argument or after "=". Returns false with a message in `error`
 // for anything the subcommand does not take or lacks.
 bool parseArguments(const QStringList& args, CliArguments& parsed, QString& error);
+
+// What `mtz4ctl report` writes, by the extension of its output file.
+enum class ReportKind { None, Pdf, Html };
+ReportKind reportKindOf(const QString& path);
 
 // The model index of a model name ("MT-Z4J" 0 .. "MT-Z40K" 3, any case), or
 // -1 for no model.

@@ -203,6 +203,26 @@ QString usageText(Subcommand subcommand) {
                    "\n"
                    "Exit status: 0 a model was accepted, 1 none was (the receiver refused them\n"
                    "all, did not answer, or the port failed), 2 bad command line.\n");
+    case Subcommand::Report:
+        return QStringLiteral(
+                   "Usage: mtz4ctl report [--model MODEL] [--code-page NAME] IN.MZ4\n"
+                   "                      -o LIST.pdf|LIST.html\n"
+                   "Writes the channel list of a clone file for printing: the entries in use, "
+                   "bank\n"
+                   "by bank, then Program Scan, Search Pass and Priority, each with its label,\n"
+                   "frequency, mode, step, tone or option, shift and offset, skip, name and note.\n"
+                   "\n"
+                   "  --model MODEL     the receiver model named on every page: MT-Z4J (the\n"
+                   "                    default), MT-Z40E, MT-Z40T or MT-Z40K; options it lacks\n"
+                   "                    are left out, as in the program's memory list\n"
+                   "  -o, --output LIST.pdf|LIST.html  the file to write: a PDF document (A4,\n"
+                   "                    a header with the file name, the model and the date on\n"
+                   "                    every page) or an HTML page, by its extension\n") +
+               CodePageHelp +
+               QStringLiteral("\n"
+                              "An existing output file is replaced only once the new one is "
+                              "complete.\n"
+                              "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::None:
         break;
     }
@@ -218,6 +238,7 @@ QString usageText(Subcommand subcommand) {
         "  export  write a clone file's bands, entries, banks and groups as a CSV file\n"
         "  import  merge a CSV file into a clone file's data, written as a new clone file\n"
         "  diff    compare two clone files field by field\n"
+        "  report  write a clone file's channel list as a PDF or HTML file for printing\n"
         "  ports   list the COM port numbers and the serial ports of this system\n"
         "  identify  find the receiver's model and print it\n"
         "\n"

@@ -24,6 +24,9 @@ int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
 // Finds the receiver's model and prints it on standard output.
 int runIdentify(const CliArguments& args, StderrPrompter& prompter);
+// Writes a clone file's channel list as a PDF or HTML file; needs a
+// QGuiApplication for a PDF (the fonts).
+int runReport(const CliArguments& args, StderrPrompter& prompter);
 // Lists the COM port numbers with their devices, then the system's serial
 // ports, on standard output.
 int runPorts();

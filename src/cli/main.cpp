@@ -6,13 +6,39 @@
 #include "reference/ProgramVersion.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <new>
 
 using namespace mtz4::cli;
 
+namespace {
+
+// The report lays out text with fonts, which takes the toolkit's GUI part,
+// here without a display; every other subcommand makes do with the core.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+    int i = 1;
+    while (i < argc && std::strncmp(argv[i], "--trace", 7) == 0)
+        i += std::strchr(argv[i], '=') ? 1 : 2;
+    if (i < argc && std::strcmp(argv[i], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The tool's own messages are its only output on standard error: not
+        // the toolkit's notes about the desktop session it does not use.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "mtz4ctl: %s\n", text.toLocal8Bit().constData());
+        });
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const auto app = makeApplication(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
@@ -51,6 +77,8 @@ int main(int argc, char* argv[]) {
             return runPorts();
         case Subcommand::Identify:
             return runIdentify(parsed, prompter);
+        case Subcommand::Report:
+            return runReport(parsed, prompter);
         case Subcommand::None:
             break;
         }

@@ -10,14 +10,6 @@ const QString Dash = QStringLiteral("-");
 
 } // namespace
 
-QString ShownOptionText(const QString& option, int model) {
-    const bool secret = option == QLatin1String("Scr");
-    const bool train = option == QLatin1String("Train");
-    if ((secret && model != Model::MTZ40E) || (train && model != Model::MTZ4J))
-        return QStringLiteral("OFF");
-    return option;
-}
-
 QString MemoryCellText(const DataSet& ds, int entry, int column, int model) {
     if (entry < 0 || entry >= EntryCount || column < 1 || column >= GridColumns)
         return {};

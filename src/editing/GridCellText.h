@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataSet.h"
+#include "model/ShownOption.h"
 
 #include <QString>
 
@@ -22,8 +23,5 @@ QString MemoryCellText(const DataSet& ds, int entry, int column, int model);
 // secret code in column 6. Every other model shows bands 0..7 with "-" in
 // columns 5 and 6 and bands 8..13 as "-" throughout.
 QString VfoCellText(const DataSet& ds, int band, int column, int model);
-
-// The option text shown for `option` under `model` (see above).
-QString ShownOptionText(const QString& option, int model);
 
 } // namespace mtz4

@@ -38,6 +38,17 @@ void MakeCompact(QLayout* layout) {
 
 } // namespace
 
+void ShowTip(QWidget* widget, const QString& tip) {
+    if (!widget || tip.isEmpty())
+        return;
+    QList<QWidget*> targets = widget->findChildren<QWidget*>();
+    targets << widget;
+    for (QWidget* target : targets) {
+        target->setToolTip(tip);
+        target->setStatusTip(tip);
+    }
+}
+
 SettingBinding::SettingBinding(const SettingControl& control, DataEditor& editor, QWidget* parent)
     : QObject(parent), control_(control), editor_(editor) {
     switch (control_.kind) {
@@ -62,6 +73,13 @@ SettingBinding::SettingBinding(const SettingControl& control, DataEditor& editor
         if (captionLabel_)
             captionLabel_->hide();
     }
+    showTip();
+}
+
+void SettingBinding::showTip() {
+    const QString tip = SettingTip(control_);
+    ShowTip(widget_, tip);
+    ShowTip(captionLabel_, tip);
 }
 
 void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {

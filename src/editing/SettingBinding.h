@@ -17,6 +17,11 @@ class QWidget;
 
 namespace mtz4 {
 
+// Gives a control and its parts (option buttons, a slider's number) the tip
+// as tool tip and as the line the main window's status bar shows while the
+// pointer rests on it.
+void ShowTip(QWidget* widget, const QString& tip);
+
 // One settings control built from its description and bound to its field of
 // the settings record: a user's change goes through the editor as the step
 // named after the caption (and marks the data as changed when the control
@@ -49,6 +54,8 @@ private:
     void buildCheck(QWidget* parent);
     void buildPickList(QWidget* parent);
     void buildSlider(QWidget* parent);
+    // The control's tip as tool tip and status-bar line.
+    void showTip();
     // The user chose `value`: stores it unless the record holds it already.
     void commit(int value);
 

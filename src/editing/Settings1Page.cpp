@@ -3,6 +3,7 @@
 #include "editing/SettingBinding.h"
 #include "editing/SettingsButtons.h"
 #include "editing/VfoGrid.h"
+#include "model/TextLanguage.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -46,6 +47,10 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
             opbModel_[i]->hide();
     }
     modelLayout->setColumnStretch(OfferedModels, 1);
+    ShowTip(model, InLanguage("The receiver's model: it decides the bands, the options and the "
+                              "defaults, and choosing another starts from its factory data.",
+                              "受信機の機種です。バンド、オプション、初期値が機種で決まり、"
+                              "別の機種を選ぶとその工場出荷時のデータから始まります。"));
     connect(modelGroup_, &QButtonGroup::idClicked, this, &Settings1Page::modelChosen);
 
     QWidget* squelch = bindings_->find(QStringLiteral("Slider2"))->widget();
@@ -58,6 +63,11 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
     levels->addWidget(volume, 1);
 
     MSFlexGrid2_ = new VfoGrid(editor_.data(), this);
+    ShowTip(MSFlexGrid2_,
+            InLanguage("The VFO record of each band: the frequency, mode and step "
+                       "the receiver's VFO holds there; double-click a band to edit it.",
+                       "バンドごとの VFO（受信機の VFO がそのバンドで持つ周波数、"
+                       "モード、ステップなど）です。ダブルクリックで編集します。"));
 
     const SettingsButtons buttons = MakeSettingsButtons(1, this);
     cmbRxData1_ = buttons.read;

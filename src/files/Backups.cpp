@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -17,6 +18,14 @@ namespace mtz4 {
 namespace {
 
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH-mm-ss");
+// Several windows of the program may write backups into the folder at the
+// same moment: one at a time, each waiting this long at most for the others.
+constexpr int LockWaitMs = 10000;
+// A backup dated up to this long after the one being written was written
+// meanwhile by another window, not before the clock was set back.
+constexpr qint64 ClockSlackSeconds = 600;
+// Backups of one occasion within one second, at most.
+constexpr int MaxSameName = 10000;
 const QString Suffix = QStringLiteral(".MZ4");
 
 // "2026-12-08 05-12-33 MT-Z4J before Read ALL.MZ4", with " (2)" and so on
@@ -32,13 +41,14 @@ const QRegularExpression& NamePattern() {
 }
 
 // Keeps the newest BackupsKept backups and always the one just written.
-// Backups dated after `now` (the clock was set back since they were written)
-// go first: they are older than their names say, and counting them as the
-// newest would make every new backup the oldest, pruned at once.
+// Backups dated well after `now` (the clock was set back since they were
+// written) go first: they are older than their names say, and counting them
+// as the newest would make every new backup the oldest, pruned at once.
 void Prune(const QString& folder, const QString& justWritten, const QDateTime& now) {
     QList<BackupInfo> backups = ListBackups(folder, false);
+    const QDateTime latest = now.addSecs(ClockSlackSeconds);
     std::stable_partition(backups.begin(), backups.end(),
-                          [&now](const BackupInfo& b) { return b.when <= now; });
+                          [&latest](const BackupInfo& b) { return b.when <= latest; });
     for (int i = BackupsKept; i < backups.size(); ++i) {
         if (QFileInfo(backups[i].path) != QFileInfo(justWritten))
             QFile::remove(backups[i].path);
@@ -61,12 +71,26 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
     };
     const QString stem = when.toString(TimeFormat) + QLatin1Char(' ') + ModelName(ds.ModelIndex) +
                          QLatin1Char(' ') + occasion;
-    QString path = QDir(folder).filePath(stem + Suffix);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(stem + QStringLiteral(" (%1)").arg(n) + Suffix);
-
     if (!QDir().mkpath(folder))
-        return fail(WriteFailureReason(path, QStringLiteral("the folder cannot be made")));
+        return fail(WriteFailureReason(QDir(folder).filePath(stem + Suffix),
+                                       QStringLiteral("the folder cannot be made")));
+
+    // Writing and pruning happen under the folder's lock, so that two windows
+    // do not prune each other's new backups; without the lock (it cannot be
+    // had in time) pruning waits for the next backup. The name is reserved by
+    // creating the file: two windows never write the same one.
+    QLockFile lock(QDir(folder).filePath(QStringLiteral(".lock")));
+    const bool locked = lock.tryLock(LockWaitMs);
+    QString path;
+    for (int n = 1;; ++n) {
+        path = QDir(folder).filePath(n == 1 ? stem + Suffix
+                                            : stem + QStringLiteral(" (%1)").arg(n) + Suffix);
+        QFile reserved(path);
+        if (reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+        if (!QFileInfo::exists(path) || n >= MaxSameName)
+            return fail(WriteFailureReason(path, reserved.errorString()));
+    }
 
     // The text is made from a copy: making it runs the encoders, and the data
     // set the user works on is to stay exactly as it is.
@@ -76,9 +100,12 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
     if (CheckCloneFileSize(text.size(), path, &tooLarge) != CloneFileStatus::Ok)
         return fail(tooLarge);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
+        QFile::remove(path);
         return fail(WriteFailureReason(path, file.errorString()));
-    Prune(folder, path, when);
+    }
+    if (locked)
+        Prune(folder, path, when);
     return path;
 }
 

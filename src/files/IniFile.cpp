@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -13,6 +14,8 @@ namespace mtz4 {
 namespace {
 
 const QString IniName = QStringLiteral("MT-Z4.ini");
+// How long a window waits for another one writing the file.
+constexpr int LockWaitMs = 5000;
 
 QString iniPath(const QString& dir) {
     return QDir(dir).filePath(IniName);
@@ -65,6 +68,26 @@ bool WriteIniPort(const IniLocation& where, int port) {
         return true;
     }
     return writePort(where.userDir, port);
+}
+
+bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart) {
+    const QString lockDir = where.userDir.isEmpty() ? where.programDir : where.userDir;
+    QDir().mkpath(lockDir);
+    QLockFile lock(QDir(lockDir).filePath(IniName + QStringLiteral(".lock")));
+    // A lock that cannot be had in time (a folder that takes no file) does not
+    // keep the port from being written: the write itself is atomic.
+    lock.tryLock(LockWaitMs);
+    if (port == portAtStart) {
+        for (const QString& dir : {where.userDir, where.programDir}) {
+            if (dir.isEmpty() || !QFile::exists(iniPath(dir)))
+                continue;
+            const int stored = portInFile(iniPath(dir));
+            if (stored != 0 && stored != port)
+                return true; // another window's newer choice
+            break;
+        }
+    }
+    return WriteIniPort(where, port);
 }
 
 IniLocation DefaultIniLocation() {

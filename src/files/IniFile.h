@@ -31,6 +31,14 @@ int IniPortOfText(const QByteArray& text);
 // Writes the port number. Returns false when neither place can be written.
 bool WriteIniPort(const IniLocation& where, int port);
 
+// The write at the program's end, safe with several windows of the program
+// ending side by side: one at a time (a lock file beside the per-user copy),
+// and a window that kept the port it found at start (`portAtStart`) leaves
+// a port that another window stored since as it is, so that the newest
+// choice stays. Returns false when the port should have been written and
+// neither place could be.
+bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart);
+
 // The two places for this program: the executable's directory and the
 // application's per-user configuration directory.
 IniLocation DefaultIniLocation();

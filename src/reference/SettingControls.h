@@ -20,6 +20,12 @@ enum class SettingKind {
 // Which page a settings control lives on.
 enum class SettingsPage { One, Two };
 
+// A text of the window in English and in Japanese (UTF-8).
+struct HelpText {
+    const char* english = nullptr;
+    const char* japanese = nullptr;
+};
+
 // One control of the two settings pages: what it shows, which field of the
 // settings record it holds, and whether a user's change marks the data as
 // changed. The pages build and bind their controls from this description.
@@ -30,11 +36,14 @@ struct SettingControl {
     SettingKind kind = SettingKind::Check;
     QStringList choices{};                    // option captions or pick list items
     int& (*field)(SettingsRecord&) = nullptr; // the record field the control holds
-    bool marksChange = false;                 // a user's change sets DataChanged (from the codec)
-    bool offered = true;                      // false: created but never shown
-    bool firstModelOnly = false;              // shown for the MT-Z4J only
-    int maximum = 0;                          // Slider: the highest position
-    QString numberLabel{};                    // Slider: the name of the number label
+    // What the setting does on the receiver, one plain sentence: the
+    // control's tool tip and its status-bar line (controls that are offered).
+    HelpText tip{};
+    bool marksChange = false;    // a user's change sets DataChanged (from the codec)
+    bool offered = true;         // false: created but never shown
+    bool firstModelOnly = false; // shown for the MT-Z4J only
+    int maximum = 0;             // Slider: the highest position
+    QString numberLabel{};       // Slider: the name of the number label
 };
 
 // Every settings control of both pages, page "Settings 1" first, in the
@@ -44,6 +53,9 @@ const std::vector<SettingControl>& SettingControls();
 
 // The description of the control named `name`, or nullptr.
 const SettingControl* FindSettingControl(const QString& name);
+
+// The control's tip in the user's language; empty when it has none.
+QString SettingTip(const SettingControl& control);
 
 // The value of the control's field in `s`.
 int SettingValue(const SettingControl& control, const SettingsRecord& s);

@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 namespace mtz4::test {
@@ -69,7 +70,8 @@ inline bool WriteCloneFile(const QString& path, double mhz = 145.5) {
 class Shell {
 public:
     explicit Shell(const QStringList& arguments = {QStringLiteral("mtz4clone")},
-                   const QByteArray& iniContent = {}) {
+                   const QByteArray& iniContent = {},
+                   const std::function<void(StartupOptions&)>& configure = {}) {
         ini.programDir = dir.filePath(QStringLiteral("program"));
         ini.userDir = dir.filePath(QStringLiteral("user"));
         QDir().mkpath(ini.programDir);
@@ -82,6 +84,11 @@ public:
         options.fileDialogs = &dialogs;
         options.ini = ini;
         options.showSplash = false;
+        options.placement = {};
+        // A screen the window's start size fits on, whatever the platform's.
+        options.screenArea = [](const QPoint&) { return QRect(0, 0, 1920, 1080); };
+        if (configure)
+            configure(options);
         program = std::make_unique<Program>(arguments, options);
     }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 using namespace mtz4;
 
@@ -16,6 +17,7 @@ private slots:
     void writtenListedAndPruned();
     void pruningTouchesOnlyBackupsAndSurvivesAClockSetBack();
     void aFolderThatCannotBeWritten();
+    void twoWindowsKeepEachOthersBackups();
 };
 
 void BackupsTest::writtenListedAndPruned() {
@@ -115,6 +117,40 @@ void BackupsTest::aFolderThatCannotBeWritten() {
     QVERIFY2(error.startsWith(QStringLiteral("cannot write %1/").arg(blocked)) &&
                  error.endsWith(QStringLiteral(": %1 is not a folder").arg(blocked)),
              qPrintable(error));
+}
+
+// Two windows back up into the same folder: one's backup dated a moment after
+// the other's is not taken for one from before a clock set back, and neither
+// is pruned; two writing in the same second get names of their own, even
+// side by side.
+void BackupsTest::twoWindowsKeepEachOthersBackups() {
+    QTemporaryDir dir;
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, 0);
+    QString error;
+    const QDateTime start(QDate(2026, 6, 1), QTime(12, 0, 0));
+    for (int i = 0; i < BackupsKept; ++i)
+        WriteBackup(*ds, QStringLiteral("after Read ALL"), start.addSecs(i), &error, dir.path());
+    const QString other = WriteBackup(*ds, QStringLiteral("before Write ALL"),
+                                      start.addSecs(BackupsKept + 5), &error, dir.path());
+    const QString mine = WriteBackup(*ds, QStringLiteral("before Read ALL"),
+                                     start.addSecs(BackupsKept + 4), &error, dir.path());
+    QVERIFY(QFile::exists(other));
+    QVERIFY(QFile::exists(mine));
+    QCOMPARE(ListBackups(dir.path(), false).size(), BackupsKept);
+
+    QTemporaryDir same;
+    QStringList written[2];
+    const auto write = [&](int window) {
+        for (int i = 0; i < 20; ++i)
+            written[window] << WriteBackup(*ds, QStringLiteral("after Read ALL"), start, nullptr,
+                                           same.path());
+    };
+    std::unique_ptr<QThread> thread(QThread::create(write, 1));
+    thread->start();
+    write(0);
+    thread->wait();
+    QCOMPARE(ListBackups(same.path(), false).size(), 40);
 }
 
 QTEST_GUILESS_MAIN(BackupsTest)

@@ -1,6 +1,7 @@
 // CHIRP's generic CSV: a file as CHIRP writes it imported row by row with
 // its summary, and export then import giving back every enabled channel.
 #include "files/ChirpCsv.h"
+#include "files/CsvKind.h"
 #include "reference/FactoryData.h"
 #include "support/RandomData.h"
 
@@ -16,6 +17,8 @@ private slots:
     void polishLettersAndTabsKeepEveryRow_data();
     void polishLettersAndTabsKeepEveryRow();
     void exportThenImportGivesEveryChannelBack();
+    void kindOfACsvFileByItsFirstLine_data();
+    void kindOfACsvFileByItsFirstLine();
 };
 
 Q_DECLARE_METATYPE(mtz4::CodePage)
@@ -137,6 +140,24 @@ void ChirpCsvTest::exportThenImportGivesEveryChannelBack() {
             QCOMPARE(back->MemText[e][Col::Note], source->MemText[e][Col::Note]);
         }
     }
+}
+
+void ChirpCsvTest::kindOfACsvFileByItsFirstLine_data() {
+    QTest::addColumn<QByteArray>("firstLine");
+    QTest::addColumn<bool>("chirp");
+    QTest::newRow("CHIRP's header") << QByteArray("Location,Name,Frequency,Duplex\r\n") << true;
+    QTest::newRow("with a byte-order mark, quoted, any case")
+        << QByteArray("\xEF\xBB\xBF\"location\", NAME ,\"FREQUENCY\"\n") << true;
+    QTest::newRow("ours: a frequency, no location")
+        << QByteArray("\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\"\r\n") << false;
+    QTest::newRow("a frequency column alone") << QByteArray("Frequency,Mode,Name\r\n") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void ChirpCsvTest::kindOfACsvFileByItsFirstLine() {
+    QFETCH(QByteArray, firstLine);
+    QFETCH(bool, chirp);
+    QCOMPARE(CsvKindOfFirstLine(firstLine) == CsvKind::Chirp, chirp);
 }
 
 QTEST_GUILESS_MAIN(ChirpCsvTest)

@@ -80,6 +80,33 @@ private slots:
         QFile::remove(root.filePath(QStringLiteral("program")));
     }
 
+    // Two windows end one after the other: one that kept the port it found
+    // leaves the port the other stored since.
+    void portAtExitWithTwoWindows_data() {
+        QTest::addColumn<QByteArray>("stored"); // what the file holds at exit
+        QTest::addColumn<int>("atStart");
+        QTest::addColumn<int>("atExit");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("unchanged: another window's choice stays")
+            << QByteArray("3\r\n") << 1 << 1 << QByteArray("3\r\n");
+        QTest::newRow("changed here: written")
+            << QByteArray("3\r\n") << 1 << 5 << QByteArray("5\r\n");
+        QTest::newRow("no file yet: written") << QByteArray() << 1 << 1 << QByteArray("1\r\n");
+        QTest::newRow("a file without a port: written")
+            << QByteArray("x\r\n") << 2 << 2 << QByteArray("2\r\n");
+    }
+    void portAtExitWithTwoWindows() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, atStart);
+        QFETCH(int, atExit);
+        QFETCH(QByteArray, after);
+        QDir().mkpath(where().programDir);
+        if (!stored.isEmpty())
+            put(where().programDir, stored);
+        QVERIFY(StoreIniPortAtExit(where(), atExit, atStart));
+        QCOMPARE(content(where().programDir), after);
+    }
+
     void installedProgramKeepsItsIniPerUser() {
         const QString prefix = root.filePath(QStringLiteral("prefix"));
         const QString bin = prefix + QStringLiteral("/bin");

@@ -1,0 +1,107 @@
+#include "app/FileDrop.h"
+
+#include "app/CloneCommands.h"
+#include "app/CommandHost.h"
+#include "app/FileCommands.h"
+#include "files/CsvKind.h"
+#include "model/TextLanguage.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace mtz4 {
+
+namespace {
+
+// The local files a drag carries.
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+} // namespace
+
+DroppedFile DroppedFileOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("mz4"))
+        return DroppedFile::Clone;
+    if (suffix == QLatin1String("csv"))
+        return DroppedFile::Csv;
+    return DroppedFile::Refused;
+}
+
+FileDrop::FileDrop(QWidget& window, FileCommands& files, CloneCommands& clone, CommandHost& host)
+    : QObject(&window), files_(files), clone_(clone), host_(host) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+}
+
+bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        // Any local file is accepted here, so that the drop can say why one
+        // is refused.
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (LocalFiles(drag->mimeData()).isEmpty())
+            return QObject::eventFilter(watched, event);
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* dropped = static_cast<QDropEvent*>(event);
+        const QStringList files = LocalFiles(dropped->mimeData());
+        if (files.isEmpty())
+            return QObject::eventFilter(watched, event);
+        dropped->acceptProposedAction();
+        if (files.size() > 1)
+            refuse(InLanguage("drop one file at a time", "ファイルは一つずつドロップしてください"));
+        else
+            drop(files.first());
+        return true;
+    }
+    default:
+        return QObject::eventFilter(watched, event);
+    }
+}
+
+bool FileDrop::drop(const QString& path) {
+    const QString name = QDir::toNativeSeparators(path);
+    if (clone_.running()) {
+        refuse(InLanguage("%1 not opened: the receiver is being read or written",
+                          "%1 は開けません。受信機の読み出しか書き込みの最中です")
+                   .arg(name));
+        return false;
+    }
+    switch (DroppedFileOf(path)) {
+    case DroppedFile::Clone:
+        return files_.openFile(path);
+    case DroppedFile::Csv:
+        return files_.importCsvFile(path, CsvKindOfFile(path) == CsvKind::Chirp);
+    case DroppedFile::Refused:
+        break;
+    }
+    refuse(InLanguage("%1 not opened: only clone files (.MZ4) and CSV files (.csv) can be dropped "
+                      "here",
+                      "%1 は開けません。ドロップできるのはクローンファイル（.MZ4）と CSV "
+                      "ファイル（.csv）だけです")
+               .arg(name));
+    return false;
+}
+
+void FileDrop::refuse(const QString& why) {
+    host_.showStatusText(why);
+}
+
+} // namespace mtz4

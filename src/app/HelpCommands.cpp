@@ -1,0 +1,80 @@
+#include "app/HelpCommands.h"
+
+#include "app/CommandHost.h"
+#include "app/FileCommands.h"
+#include "app/ResourceTexts.h"
+#include "model/Prompter.h"
+#include "model/TextLanguage.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+namespace mtz4 {
+
+namespace {
+
+const QString ProgramName = QStringLiteral("mtz4clone");
+
+} // namespace
+
+QString InstalledFile(const QString& installed, const QString& built) {
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString& path : {bin.filePath(QStringLiteral("../share/") + installed),
+                                bin.filePath(QStringLiteral("../doc/") + built)}) {
+        if (QFileInfo(path).isFile())
+            return QFileInfo(path).canonicalFilePath();
+    }
+    return {};
+}
+
+QString UserGuidePath() {
+    return InstalledFile(QStringLiteral("doc/") + ProgramName + QStringLiteral("/guide.html"),
+                         QStringLiteral("guide.html"));
+}
+
+QString SampleFilePath() {
+    return InstalledFile(ProgramName + QStringLiteral("/sample.MZ4"), QStringLiteral("sample.MZ4"));
+}
+
+HelpCommands::HelpCommands(FileCommands& files, Prompter& prompter, CommandHost& host,
+                           QObject* parent)
+    : QObject(parent), files_(files), prompter_(prompter), host_(host) {
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+bool HelpCommands::showUserGuide() {
+    if (guidePath.isEmpty()) {
+        prompter_.ask({InLanguage("The user guide is not installed with this copy of the program.",
+                                  "このプログラムにはユーザーガイドがインストールされていません。"),
+                       InLanguage("User Guide", "ユーザーガイド"), PromptIcon::Exclamation,
+                       PromptButtons::Ok, PromptAnswer::Ok});
+        return false;
+    }
+    if (openUrl(QUrl::fromLocalFile(guidePath)))
+        return true;
+    prompter_.ask({InLanguage("No web browser could be started to show the user guide; it is "
+                              "the file %1.",
+                              "ユーザーガイドを表示するウェブブラウザーを起動できませんでした。"
+                              "ガイドはファイル %1 です。")
+                       .arg(QDir::toNativeSeparators(guidePath)),
+                   InLanguage("User Guide", "ユーザーガイド"), PromptIcon::Exclamation,
+                   PromptButtons::Ok, PromptAnswer::Ok});
+    return false;
+}
+
+bool HelpCommands::openSampleFile() {
+    if (samplePath.isEmpty()) {
+        host_.showStatusText(InLanguage("The sample file is not installed with this copy of the "
+                                        "program.",
+                                        "このプログラムにはサンプルファイルがインストールされて"
+                                        "いません。"));
+        return false;
+    }
+    if (!files_.askToSaveChanges())
+        return false;
+    return files_.openCopy(samplePath, ResourceText(2076, SystemTextLanguage()));
+}
+
+} // namespace mtz4

@@ -1,0 +1,75 @@
+#include "app/PrintCommands.h"
+
+#include "app/CloneFileDialogs.h"
+#include "app/CommandHost.h"
+#include "files/FileAccess.h"
+#include "files/FileBytes.h"
+#include "model/DataSet.h"
+#include "model/Prompter.h"
+#include "model/TextLanguage.h"
+#include "report/ChannelListPages.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace mtz4 {
+
+PrintCommands::PrintCommands(const DataSet& ds, Prompter& prompter, CloneFileDialogs& fileDialogs,
+                             CommandHost& host, QObject* parent)
+    : QObject(parent), ds_(ds), prompter_(prompter), fileDialogs_(fileDialogs), host_(host) {
+    choosePrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, host_.dialogParent());
+        dialog.setWindowTitle(InLanguage("Print Channel List", "チャンネル一覧の印刷"));
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+ChannelList PrintCommands::channelList() const {
+    return MakeChannelList(ds_, ds_.ModelIndex, ds_.CurrentFile, QDate::currentDate());
+}
+
+bool PrintCommands::printChannelList() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(InLanguage("Channel list", "チャンネル一覧"));
+    if (!choosePrinter(printer))
+        return false;
+    const int pages = PaintChannelList(channelList(), printer);
+    if (pages == 0) {
+        prompter_.error(InLanguage("The channel list could not be printed.",
+                                   "チャンネル一覧を印刷できませんでした。"));
+        return false;
+    }
+    host_.showStatusText(
+        InLanguage("Channel list printed: %1 pages", "チャンネル一覧を印刷しました：%1 ページ")
+            .arg(pages));
+    return true;
+}
+
+bool PrintCommands::exportChannelListPdf() {
+    // Beside the clone file, named after it.
+    const QString suggestion =
+        ds_.CurrentFile.isEmpty()
+            ? QStringLiteral("channels.pdf")
+            : QFileInfo(ds_.CurrentFile)
+                  .dir()
+                  .filePath(QFileInfo(ds_.CurrentFile).completeBaseName() + QStringLiteral(".pdf"));
+    const QString path =
+        fileDialogs_.chooseFileToSave(host_.dialogParent(), suggestion, FileKind::Pdf);
+    if (path.isEmpty())
+        return false;
+    const QByteArray pdf = ChannelListPdf(channelList());
+    if (pdf.isEmpty() || !SaveFileBytes(path, pdf)) {
+        prompter_.error(QStringLiteral("File Open Error"));
+        prompter_.explain(WriteFailureReason(path, QStringLiteral("it cannot be written")));
+        return false;
+    }
+    host_.showStatusText(
+        InLanguage("Channel list written to %1", "チャンネル一覧を %1 に書き出しました")
+            .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+} // namespace mtz4
