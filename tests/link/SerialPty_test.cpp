@@ -3,6 +3,7 @@
 #include "link/Exchange.h"
 #include "link/Link.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TimeBounds.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -120,7 +121,8 @@ void SerialPtyTest::completeReplyEndsTheWaitEarly() {
     const QString reply = link.SendQZData(QStringLiteral("QZ~F00022R"));
     QCOMPARE(reply, QStringLiteral("\r\n") + QString::fromLatin1(Digits) + QStringLiteral("\r\n"));
     QCOMPARE(link.SendQZAck(QStringLiteral("QZ~IM")), AckCode::AckOk);
-    QVERIFY2(elapsed.elapsed() < 300, qPrintable(QString::number(elapsed.elapsed())));
+    QVERIFY2(elapsed.elapsed() < test::TimeBoundMs(300),
+             qPrintable(QString::number(elapsed.elapsed())));
     QCOMPARE(receiver.commands, (QList<QByteArray>{"QZ~F00022R", "QZ~IM"}));
     QVERIFY(link.isOpen());
 
@@ -161,8 +163,10 @@ void SerialPtyTest::silenceEndsAfterTheTimeOutWithoutBurningTheProcessor() {
     QCOMPARE(link.SendQZData(QStringLiteral("QZ~F00022R")), ReplyTooShort);
     const qint64 waited = elapsed.elapsed();
     const qint64 cpu = cpuMs() - cpuBefore;
-    QVERIFY2(waited >= 490 && waited < 1500, qPrintable(QString::number(waited)));
-    QVERIFY2(cpu < 200, qPrintable(QString::number(cpu)));     // a busy loop would use ~500
+    QVERIFY2(waited >= 490 && waited < test::TimeBoundMs(1500),
+             qPrintable(QString::number(waited)));
+    QVERIFY2(cpu < test::TimeBoundMs(200),
+             qPrintable(QString::number(cpu)));                // a busy loop would use ~500
     QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks))); // the event loop kept running
 }
 
@@ -182,7 +186,7 @@ void SerialPtyTest::portNumberOverrideAndMissingDevice() {
     elapsed.start();
     QCOMPARE(link.SendQZData(QStringLiteral("QZ~F00022R")), ReplyPortError);
     QCOMPARE(link.SendQZAck(QStringLiteral("QZ~IM")), AckCode::AckPortError);
-    QVERIFY(elapsed.elapsed() < 100);
+    QVERIFY(elapsed.elapsed() < test::TimeBoundMs(100));
     QVERIFY2(link.lastPortError().startsWith(QLatin1String("no such device /nonexistent/ttyMTZ4")),
              qPrintable(link.lastPortError()));
 

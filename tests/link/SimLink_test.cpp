@@ -13,6 +13,7 @@
 #include "support/RandomData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimRunner.h"
+#include "support/TimeBounds.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -57,7 +58,8 @@ void SimLinkTest::completeDataReplyWithEcho() {
     const QString reply = link.SendQZData(Probe);
     QVERIFY2(isDataReply(reply), qPrintable(reply));
     QCOMPARE(blockDigits(reply).left(2), QStringLiteral("2A"));
-    QVERIFY(elapsed.elapsed() < 400); // the wait ends with the reply, not the time-out
+    QVERIFY(elapsed.elapsed() <
+            test::TimeBoundMs(400)); // the wait ends with the reply, not the time-out
 }
 
 void SimLinkTest::pacedRepliesAreTakenAsTheirLastByteArrives() {
@@ -76,7 +78,7 @@ void SimLinkTest::pacedRepliesAreTakenAsTheirLastByteArrives() {
     for (int i = 0; i < Exchanges; ++i)
         QVERIFY(isDataReply(link.SendQZData(Probe)));
     const double perExchange = double(elapsed.nsecsElapsed()) / 1e6 / Exchanges;
-    QVERIFY2(perExchange >= LineMs * 0.98 && perExchange < LineMs * 1.25,
+    QVERIFY2(perExchange >= LineMs * 0.98 && perExchange < LineMs * 1.25 * test::TimeBoundFactor,
              qPrintable(QString::number(perExchange)));
 }
 
@@ -92,7 +94,8 @@ void SimLinkTest::silentReceiverTimesOutEveryAttempt() {
     const qint64 ms = elapsed.elapsed();
     QCOMPARE(probe.end, LoopEnd::RetriesExhausted);
     QCOMPARE(probe.reply, ReplyTooShort);
-    QVERIFY2(ms >= 3 * 490 && ms < 3 * 500 + 600, qPrintable(QString::number(ms)));
+    QVERIFY2(ms >= 3 * 490 && ms < test::TimeBoundMs(3 * 500 + 600),
+             qPrintable(QString::number(ms)));
     QCOMPARE(sim.commands(), QStringList(3, Probe));
 }
 
