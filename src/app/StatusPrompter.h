@@ -17,6 +17,9 @@ public:
 
     PromptAnswer ask(const Prompt& prompt) override { return inner_.ask(prompt); }
     void notify(const Prompt& prompt) override { inner_.notify(prompt); }
+    void report(const Prompt& prompt, const QStringList& details) override {
+        inner_.report(prompt, details);
+    }
     void explain(const QString& reason) override {
         inner_.explain(reason);
         if (show_)

@@ -15,15 +15,21 @@ class ScriptedPrompter : public Prompter {
 public:
     PromptAnswer ask(const Prompt& prompt) override;
     void explain(const QString& reason) override { reasons.append(reason); }
+    void report(const Prompt& prompt, const QStringList& lines) override {
+        details = lines;
+        ask(prompt);
+    }
 
     void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
 
     QList<Prompt> prompts;     // everything asked, in order
     QStringList texts() const; // the texts of `prompts`
     QStringList reasons;       // every explain(), in order
+    QStringList details;       // the details of the last report()
     void clear() {
         prompts.clear();
         reasons.clear();
+        details.clear();
         answers_.clear();
     }
 
