@@ -3,6 +3,7 @@
 #include "model/TextLanguage.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace mtz4 {
 
@@ -25,7 +26,7 @@ ImportProgressDialog::ImportProgressDialog(QWidget* parent, const QString& fileN
 
 bool ImportProgressDialog::advance(qint64 done, qint64 total) {
     if (total > 0)
-        setValue(int(qBound<qint64>(0, done * Steps / total, Steps - 1)));
+        setValue(int(std::clamp<qint64>(done * Steps / total, 0, Steps - 1)));
     // Until the dialog shows, nothing keeps the user's input from the window,
     // which must not change while the import reads it.
     QCoreApplication::processEvents(isVisible() ? QEventLoop::AllEvents

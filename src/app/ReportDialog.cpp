@@ -17,7 +17,7 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int ListedRows = 12;   // the details list shows this many lines at a time
+constexpr int ListedRows = 12; // the details list shows this many lines at a time
 constexpr int IconSize = 32;
 constexpr int ScreenMargin = 48; // room for the window frame and the task bar
 
@@ -46,7 +46,8 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
         icon->setPixmap(style()->standardIcon(pixmapOf(prompt.icon)).pixmap(IconSize, IconSize));
     icon->setAlignment(Qt::AlignTop);
 
-    summary_ = new QLabel(QString(prompt.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    summary_ =
+        new QLabel(QString(prompt.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setTextFormat(Qt::PlainText);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -64,8 +65,8 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
     layout->addLayout(top, 1);
 
     if (!details.isEmpty()) {
-        auto* caption = new QLabel(
-            InLanguage("Every row (%1):", "すべての行 (%1):").arg(details.size()), this);
+        auto* caption =
+            new QLabel(InLanguage("Every row (%1):", "すべての行 (%1):").arg(details.size()), this);
         details_ = new QListView(this);
         details_->setObjectName(QStringLiteral("details"));
         details_->setModel(new QStringListModel(details, details_));

@@ -149,7 +149,8 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
         const auto get = [&row](int i) {
             return i >= 0 && i < row.size() ? row[i].trimmed() : QString();
         };
-        const QString where = QStringLiteral("row %1 (Location %2)").arg(r).arg(get(columns.location));
+        const QString where =
+            QStringLiteral("row %1 (Location %2)").arg(r).arg(get(columns.location));
         const auto skipRow = [&](const QString& why) {
             result.skipped << where + QStringLiteral(": ") + why;
         };
@@ -184,11 +185,12 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
         if (rowOf[entry] > 0) {
             if (changedLineOf[entry] >= 0)
                 result.changed[changedLineOf[entry]].clear();
-            result.skipped << QStringLiteral("row %1 (Location %2): ").arg(rowOf[entry]).arg(entry) +
-                                  InLanguage("Location %1 again in row %2, which is taken",
-                                             "Location %1 は行 %2 にもあり、そちらを使います")
-                                      .arg(entry)
-                                      .arg(r);
+            result.skipped
+                << QStringLiteral("row %1 (Location %2): ").arg(rowOf[entry]).arg(entry) +
+                       InLanguage("Location %1 again in row %2, which is taken",
+                                  "Location %1 は行 %2 にもあり、そちらを使います")
+                           .arg(entry)
+                           .arg(r);
             --result.imported;
         }
         ClearEntry(ds, entry);

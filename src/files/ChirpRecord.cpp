@@ -157,8 +157,9 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
         out.changes << DescribeChanges(InLanguage("comment", "コメント"), note.changes);
 
     CsvRecord r;
-    PutRecordFields(r.data, r.text,
-                    {mhz, mode, step, option, DefaultSecret, DefaultCarrier, tone, shiftDir, shift});
+    PutRecordFields(
+        r.data, r.text,
+        {mhz, mode, step, option, DefaultSecret, DefaultCarrier, tone, shiftDir, shift});
     r.text[Col::Note] = note.text;
     r.text[Col::Name] = name.text;
     r.data[Col::Skip] =

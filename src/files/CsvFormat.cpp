@@ -22,7 +22,8 @@ QByteArrayView unquoted(QByteArrayView field) {
 bool namesChirpColumns(QByteArrayView line) {
     bool location = false;
     bool frequency = false;
-    for (const QByteArrayView field : QByteArray::fromRawData(line.data(), line.size()).split(',')) {
+    for (const QByteArrayView field :
+         QByteArray::fromRawData(line.data(), line.size()).split(',')) {
         const QByteArrayView name = unquoted(field);
         location = location || name.compare("Location", Qt::CaseInsensitive) == 0;
         frequency = frequency || name.compare("Frequency", Qt::CaseInsensitive) == 0;

@@ -6,6 +6,7 @@
 #include "model/NumericText.h"
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
+#include "reference/ReferenceTables.h"
 
 #include <QRegularExpression>
 #include <optional>
@@ -171,6 +172,13 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         skip(at, InLanguage("too few fields", "欄が足りません"));
         return;
     }
+    if (section == Section::Vfo && !ModelHasBand(ds_.ModelIndex, target)) {
+        // Every export writes all 14 bands; the MT-Z40T and MT-Z40K keep
+        // those they lack as they are.
+        ++bandsLacked_;
+        next_ += CsvRecordFields;
+        return;
+    }
     const QStringList values = fields_->mid(next_, CsvRecordFields);
     next_ += CsvRecordFields;
     QString whyNot;
@@ -186,9 +194,8 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         return;
     }
     const RecordFields coded = FieldsOf(r->data);
-    const QString refusal = section == Section::Vfo
-                                ? BandRefusal(ds_, target, coded)
-                                : EntryRefusal(ds_, target, coded, r->enable);
+    const QString refusal = section == Section::Vfo ? BandRefusal(ds_, target, coded)
+                                                    : EntryRefusal(ds_, target, coded, r->enable);
     if (!refusal.isEmpty()) {
         skip(at, refusal);
         return;
@@ -247,8 +254,7 @@ void CsvMerge::finish() {
         lastLine[searchPass_[i].entry] = i;
     for (int i = 0; i < searchPass_.size(); ++i) {
         const Pending& p = searchPass_[i];
-        const QString refusal = EntryRefusal(ds_, p.entry, FieldsOf(p.record.data),
-                                             p.record.enable,
+        const QString refusal = EntryRefusal(ds_, p.entry, FieldsOf(p.record.data), p.record.enable,
                                              [&lastLine, i](int n) { return lastLine[n] > i; });
         if (!refusal.isEmpty()) {
             skip(p.where, refusal);
@@ -265,6 +271,12 @@ void CsvMerge::finish() {
                        "周波数のない %1 行は読み飛ばしました: そのエントリーとバンドは元のままです")
                 .arg(withoutFrequency_));
     withoutFrequency_ = 0;
+    if (bandsLacked_ > 0)
+        report_.notes.append(InLanguage("%1 lines of VFO bands the %2 lacks passed over",
+                                        "%2 にない VFO バンドの %1 行は読み飛ばしました")
+                                 .arg(bandsLacked_)
+                                 .arg(ModelName(ds_.ModelIndex)));
+    bandsLacked_ = 0;
 }
 
 } // namespace mtz4

@@ -53,6 +53,7 @@ private:
     int lineNumber_ = 0;
     qsizetype next_ = 0;
     int withoutFrequency_ = 0;
+    int bandsLacked_ = 0;
     QList<Pending> searchPass_;
 };
 

@@ -41,11 +41,9 @@ FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
             return failed(FileImportOutcome::Unreadable, import.format);
         import.report = std::move(chirp);
     } else {
-        const CsvFileStatus status =
-            ImportCsvText(*import.data, *bytes, &import.report, progress);
+        const CsvFileStatus status = ImportCsvText(*import.data, *bytes, &import.report, progress);
         stopped = status == CsvFileStatus::FileOpenError;
-        if (const QString note = BankSizeNote(*import.data); !note.isEmpty())
-            import.report.notes << note;
+        import.bankSizeNote = BankSizeNote(*import.data);
     }
     if (import.report.cancelled) {
         import.data.reset();
@@ -66,7 +64,8 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
     case FileImportOutcome::Unreadable:
         return CsvFileMessage(CsvFileStatus::FileOpenError);
     case FileImportOutcome::NotRecognised:
-        return InLanguage("%1 is %2: nothing was imported.", "%1 は%2: 何もインポートしていません。")
+        return InLanguage("%1 is %2: nothing was imported.",
+                          "%1 は%2: 何もインポートしていません。")
             .arg(fileName, CsvFormatDescription(import.format));
     case FileImportOutcome::FormatMismatch:
         return InLanguage("%1 looks like %2.", "%1 は%2のようです。")
@@ -90,9 +89,10 @@ QString BankSizeNote(const DataSet& ds) {
         return {};
     const QList<BankCut> cuts = BankCutsOfEncode(ds);
     if (cuts.isEmpty())
-        return InLanguage("The bank sizes add up to %1, not 1000: %2 channels belong to no bank.",
-                          "バンクサイズの合計は 1000 ではなく %1 です: %2 チャンネルはどのバンクにも"
-                          "属しません。")
+        return InLanguage(
+                   "The bank sizes add up to %1, not 1000: %2 channels belong to no bank.",
+                   "バンクサイズの合計は 1000 ではなく %1 です: %2 チャンネルはどのバンクにも"
+                   "属しません。")
             .arg(total)
             .arg(ChannelCount - total);
     QStringList each;

@@ -31,14 +31,17 @@ struct FileImport {
     // looks like.
     CsvFileFormat format = CsvFileFormat::Neither;
     ImportReport report;
+    // Our own format: what a save will make of bank sizes that do not add
+    // up to 1000 (BankSizeNote); empty when they do.
+    QString bankSizeNote;
     std::unique_ptr<DataSet> data; // the data set after the import
 };
 
 // Imports the file at `path` into a copy of `ds`, in `format` when one is
 // asked for (an explicit choice; a file that plainly has the other format is
 // a FormatMismatch), otherwise in the format the file looks like
-// (DetectCsvFormat). For our own format the report ends with a note when the
-// bank sizes then do not add up to 1000 (BankSizeNote). `ds` is never
+// (DetectCsvFormat). For our own format `bankSizeNote` says when the bank
+// sizes then do not add up to 1000 (BankSizeNote). `ds` is never
 // changed: the caller puts `data` in its place.
 FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
                                     std::optional<CsvFileFormat> format = std::nullopt,

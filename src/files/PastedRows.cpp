@@ -48,7 +48,7 @@ bool isHeader(const QStringList& cells) {
 
 // A header naming columns only CHIRP's CSV has.
 bool isChirpHeader(const QStringList& cells) {
-    static const QStringList chirpOnly{"location", "duplex",   "offset",  "rtonefreq", "ctonefreq",
+    static const QStringList chirpOnly{"location", "duplex",  "offset",   "rtonefreq", "ctonefreq",
                                        "tstep",    "comment", "dtcscode", "crossmode"};
     for (const QString& cell : cells) {
         if (chirpOnly.contains(cell.trimmed().toLower()))

@@ -79,17 +79,20 @@ namespace {
 QString optionRefusal(int model, int option) {
     if (ModelOffersOption(model, option))
         return {};
-    return QStringLiteral("the %1 has no %2 option").arg(ModelName(model), OptionText(option));
+    return InLanguage("the %1 has no %2 option", "%1 にはオプション %2 がありません")
+        .arg(ModelName(model), OptionText(option));
 }
 
 QString frequencyRefusal(FrequencyRule rule) {
     switch (rule) {
     case FrequencyRule::CellularPhone:
-        return QStringLiteral("a frequency of the cellular phone");
+        return InLanguage("a frequency of the cellular phone", "携帯電話の周波数");
     case FrequencyRule::SearchPassDuplicate:
-        return QStringLiteral("a frequency another Search Pass entry has");
+        return InLanguage("a frequency another Search Pass entry has",
+                          "ほかのサーチパスにある周波数");
     case FrequencyRule::OutOfRange:
-        return QStringLiteral("a frequency outside 0.1 .. 1299.995 MHz");
+        return InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
+                          "0.1～1299.995 MHz の範囲外の周波数");
     case FrequencyRule::Taken:
         break;
     }
@@ -119,10 +122,9 @@ QString BandRefusal(const DataSet& ds, int band, const RecordFields& record) {
             .arg(band);
     if (QString refusal = optionRefusal(model, record.option); !refusal.isEmpty())
         return refusal;
-    if (!BandOffersStep(model, band, record.step))
-        return InLanguage("band %1 has no %2 step", "バンド %1 にはステップ %2 がありません")
-            .arg(band)
-            .arg(StepText(record.step));
+    // A step the band lacks is not refused: the dialog shows the band's own
+    // step for it and keeps the stored one until OK, as it does for a record
+    // read from the receiver.
     switch (VfoFrequencyRule(ds, band, record.freq)) {
     case FrequencyRule::OutOfRange:
         return InLanguage("a frequency outside band %1 %2", "バンド %1 %2 の範囲外の周波数")

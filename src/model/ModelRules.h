@@ -52,8 +52,9 @@ FrequencyRule MemoryFrequencyRule(const DataSet& ds, int entry, double mhz,
 FrequencyRule VfoFrequencyRule(const DataSet& ds, int band, double mhz);
 
 // Why the model's rules refuse a record for memory entry `entry` (the Search
-// Pass rule applies to an enabled record only) or VFO band `band`; an empty
-// text when they take it. The frequency range of a memory entry is checked
+// Pass rule applies to an enabled record only) or VFO band `band` (a band the
+// model lacks, a frequency outside the band, the cellular ranges, an option);
+// an empty text when they take it. The frequency range of a memory entry is checked
 // by the readers of the record before (a record outside it cannot be held).
 QString EntryRefusal(const DataSet& ds, int entry, const RecordFields& record, bool enabled,
                      const ReplacedEntries& replaced = {});
@@ -61,8 +62,8 @@ QString BandRefusal(const DataSet& ds, int band, const RecordFields& record);
 
 // The coded fields of a row of MemData or VfoData.
 template <typename Numbers> RecordFields FieldsOf(const Numbers& data) {
-    return {data[Col::Freq],   int(data[Col::Mode]),    int(data[Col::Step]),
-            int(data[Col::Option]), int(data[Col::Secret]), int(data[Col::Carrier]),
+    return {data[Col::Freq],        int(data[Col::Mode]),     int(data[Col::Step]),
+            int(data[Col::Option]), int(data[Col::Secret]),   int(data[Col::Carrier]),
             int(data[Col::Tone]),   int(data[Col::ShiftDir]), data[Col::Shift]};
 }
 
