@@ -21,7 +21,8 @@ const QByteArray ChirpHeader =
 QByteArray ownLine(const QByteArray& section, const QByteArray& channel, const QByteArray& mhz,
                    const QByteArray& option = "OFF") {
     return "\"MT-Z4\",\"" + section + "\",\"" + channel + "\",\"" + mhz + "\",\"FM\",\"20KHz\",\"" +
-           option + "\",\"11\",\"JR\",\"88.5Hz\",\"OFF\",\"0.600000\",\"\",\"\",\"#FALSE#\",#TRUE#\r\n";
+           option +
+           "\",\"11\",\"JR\",\"88.5Hz\",\"OFF\",\"0.600000\",\"\",\"\",\"#FALSE#\",#TRUE#\r\n";
 }
 
 // A CHIRP row: Location, Name, Frequency, Tone, cToneFreq, Mode, TStep.
@@ -76,13 +77,24 @@ void FileImportTest::formatIsTheFilesOwn() {
          CsvFileFormat::Chirp, "in.csv looks like CHIRP's CSV"},
         {"own as chirp", own, CsvFileFormat::Chirp, FileImportOutcome::FormatMismatch,
          CsvFileFormat::Own, "in.csv looks like the program's own CSV"},
-        {"neither", "a,b\n1,2\n", {}, FileImportOutcome::NotRecognised, CsvFileFormat::Neither,
+        {"neither",
+         "a,b\n1,2\n",
+         {},
+         FileImportOutcome::NotRecognised,
+         CsvFileFormat::Neither,
          "nothing was imported"},
-        {"header only", "\"MODEL\",\"BANK\"\r\n\"MT-Z4\",\"MEMORY\",\"5\",\"0\"\r\n", {},
-         FileImportOutcome::NothingImported, CsvFileFormat::Own,
+        {"header only",
+         "\"MODEL\",\"BANK\"\r\n\"MT-Z4\",\"MEMORY\",\"5\",\"0\"\r\n",
+         {},
+         FileImportOutcome::NothingImported,
+         CsvFileFormat::Own,
          "No line of in.csv could be imported."},
-        {"no chirp row", ChirpHeader + chirpRow(1200, "A", "145.5"), {},
-         FileImportOutcome::NothingImported, CsvFileFormat::Chirp, "No line"},
+        {"no chirp row",
+         ChirpHeader + chirpRow(1200, "A", "145.5"),
+         {},
+         FileImportOutcome::NothingImported,
+         CsvFileFormat::Chirp,
+         "No line"},
     };
     for (const Case& c : cases) {
         const FileImport got = importText(c.text, Model::MTZ4J, c.asked);
@@ -141,13 +153,12 @@ void FileImportTest::bankSizesASaveWillCut() {
 
 // Each thing the mapping changes is said for its row.
 void FileImportTest::chirpMappingIsReported() {
-    const QByteArray text = ChirpHeader + chirpRow(1, "A", "145.0", "DTCS") +
-                            chirpRow(2, "B", "145.1", "Cross") + chirpRow(3, "C", "145.2", "TSQL-R") +
-                            chirpRow(4, "D", "145.3", "TSQL", "67.3") +
-                            chirpRow(5, "E", "145.4", "", "88.5", "FM", "7.00") +
-                            chirpRow(6, "KDR444 1", "162.4") + chirpRow(7, "KDR444 2", "162.425") +
-                            chirpRow(8, "F", "120.0", "", "88.5", "NAM") +
-                            chirpRow(9, "OLD", "146.0") + chirpRow(9, "NEW", "146.5");
+    const QByteArray text =
+        ChirpHeader + chirpRow(1, "A", "145.0", "DTCS") + chirpRow(2, "B", "145.1", "Cross") +
+        chirpRow(3, "C", "145.2", "TSQL-R") + chirpRow(4, "D", "145.3", "TSQL", "67.3") +
+        chirpRow(5, "E", "145.4", "", "88.5", "FM", "7.00") + chirpRow(6, "KDR444 1", "162.4") +
+        chirpRow(7, "KDR444 2", "162.425") + chirpRow(8, "F", "120.0", "", "88.5", "NAM") +
+        chirpRow(9, "OLD", "146.0") + chirpRow(9, "NEW", "146.5");
     const FileImport got = importText(text);
     QCOMPARE(got.outcome, FileImportOutcome::Imported);
     QCOMPARE(got.report.imported, 9); // Location 9 counts once
@@ -177,11 +188,11 @@ void FileImportTest::cancelledImportLeavesNothing() {
         chirp += chirpRow(i, "A", "145.0");
     for (const QByteArray& text : {own, chirp}) {
         int calls = 0;
-        const FileImport got = importText(text, Model::MTZ4J, std::nullopt,
-                                          [&calls](qint64 done, qint64 total) {
-                                              ++calls;
-                                              return done > total; // never: stop at once
-                                          });
+        const FileImport got =
+            importText(text, Model::MTZ4J, std::nullopt, [&calls](qint64 done, qint64 total) {
+                ++calls;
+                return done > total; // never: stop at once
+            });
         QCOMPARE(got.outcome, FileImportOutcome::Cancelled);
         QVERIFY(!got.data);
         QCOMPARE(calls, 1);
