@@ -62,7 +62,9 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
     top->addWidget(icon);
     top->addWidget(summaryArea, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
+    // The summary takes the height its lines need (up to half the screen);
+    // what is left goes to the list of every line.
+    layout->addLayout(top, details.isEmpty() ? 1 : 0);
 
     if (!details.isEmpty()) {
         auto* caption =
@@ -89,6 +91,8 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     setMaximumSize(available.width() - ScreenMargin, available.height() - ScreenMargin);
     const QSize text = summary_->sizeHint();
+    summaryArea->setMinimumHeight(
+        qMax(summaryArea->minimumHeight(), qMin(text.height() + 4, available.height() / 2)));
     const int listHeight = details_ ? details_->fontMetrics().lineSpacing() * ListedRows : 0;
     resize(qMin(qMax(text.width() + IconSize * 3, 480), maximumWidth()),
            qMin(text.height() + listHeight + 120, maximumHeight()));

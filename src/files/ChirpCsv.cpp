@@ -102,7 +102,8 @@ public:
         }
         if (it->original == original)
             return {};
-        return InLanguage("name %1 as in row %2 once cut", "名前 %1 は切り詰めると行 %2 と同じ")
+        return InLanguage("name \"%1\" as in row %2 once cut",
+                          "名前 \"%1\" は切り詰めると行 %2 と同じ")
             .arg(fitted)
             .arg(it->row);
     }

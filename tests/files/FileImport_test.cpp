@@ -169,7 +169,7 @@ void FileImportTest::chirpMappingIsReported() {
         "row 5 (Location 4): tone 67.3 Hz is not in the tone list: squelch left off",
         "row 6 (Location 5): step 7.00 kHz is not in the step list: the band's 20KHz",
         "row 7 (Location 6): name: cut to 6 characters",
-        "row 8 (Location 7): name: cut to 6 characters; name KDR444 as in row 7 once cut",
+        "row 8 (Location 7): name: cut to 6 characters; name \"KDR444\" as in row 7 once cut",
     };
     QCOMPARE(got.report.changed, expected);
     QCOMPARE(got.report.skipped,
