@@ -2,6 +2,7 @@
 
 #include "files/PastedRows.h"
 #include "model/ModelRules.h"
+#include "model/TextLanguage.h"
 
 #include <memory>
 
@@ -51,7 +52,7 @@ PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry) {
             continue;
         }
         if (target >= end) {
-            skip(QStringLiteral("beyond the end of the list"));
+            skip(InLanguage("beyond the end of the list", "リストの終わりを越えています"));
             continue;
         }
         const CsvRecord& record = *row.record;

@@ -159,11 +159,12 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
         bool isNumber = false;
         const int entry = get(columns.location).toInt(&isNumber);
         if (!isNumber || entry < 0) {
-            skipRow(QStringLiteral("no channel number"));
+            skipRow(InLanguage("no channel number", "チャンネル番号がありません"));
             continue;
         }
         if (entry >= ChannelCount) {
-            skipRow(QStringLiteral("beyond the 1000 memory channels"));
+            skipRow(
+                InLanguage("beyond the 1000 memory channels", "1000 のメモリーチャンネルの範囲外"));
             continue;
         }
         ChirpRowRecord mapped = ChirpRecordOf(row, columns, ds.ModelIndex, ds.NoteCodePage);

@@ -92,15 +92,17 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
 
     const double mhz = NumericValue(get(columns.frequency));
     if (mhz < LowestFrequency || mhz > HighestFrequency)
-        return refuse(QStringLiteral("a frequency outside 0.1 .. 1299.995 MHz"));
+        return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
+                                 "0.1～1299.995 MHz の範囲外の周波数"));
     const BandDefault band = BandDefaultOf(model, mhz);
 
     const QString modeWord = get(columns.mode);
     int mode = modeOf(modeWord.toUpper());
     if (mode < 0) {
         if (!modeWord.isEmpty() && modeWord.compare(QLatin1String("Auto"), Qt::CaseInsensitive))
-            return refuse(
-                QStringLiteral("the mode %1, which the receiver does not have").arg(modeWord));
+            return refuse(InLanguage("the mode %1, which the receiver does not have",
+                                     "モード %1 は受信機にありません")
+                              .arg(modeWord));
         mode = band.mode;
         if (!modeWord.isEmpty())
             out.changes << InLanguage("mode Auto: the band's %1", "モード Auto: バンドの %1")
@@ -113,7 +115,8 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
                                                             : 0;
     const double shift = shiftDir == 0 ? 0.0 : NumericValue(get(columns.offset));
     if (shift < 0.0 || shift >= OffsetLimit)
-        return refuse(QStringLiteral("an offset outside 0 .. 99.999999 MHz"));
+        return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
+                                 "0～99.999999 MHz の範囲外のオフセット"));
 
     int option = OptionOff;
     int tone = DefaultTone;

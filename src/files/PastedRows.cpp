@@ -4,6 +4,7 @@
 #include "files/CsvWords.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
 #include <QRegularExpression>
@@ -201,7 +202,7 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
             fields = positionalFields(cells);
         }
         if (!fields) {
-            row.whyNot = QStringLiteral("not an entry row");
+            row.whyNot = InLanguage("not an entry row", "エントリーの行ではありません");
         } else {
             row.record = ParseCsvRecord(withDefaults(*fields, model), CsvTexts::AsTheyAre, page,
                                         &row.whyNot, &row.changes);
