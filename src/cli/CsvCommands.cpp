@@ -49,7 +49,9 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
     if (import.outcome == FileImportOutcome::Imported ||
         import.outcome == FileImportOutcome::NothingImported ||
         import.outcome == FileImportOutcome::StoppedEarly) {
-        prompter.note(ImportSummary(import.report));
+        // --quiet leaves out a report that has nothing to name.
+        if (!args.quiet || !ReportLines(import.report).isEmpty())
+            prompter.note(ImportSummary(import.report));
         if (!import.bankSizeNote.isEmpty())
             prompter.ask({import.bankSizeNote, QStringLiteral("Warning"), PromptIcon::Exclamation,
                           PromptButtons::Ok, PromptAnswer::Ok});

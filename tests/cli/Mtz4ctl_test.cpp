@@ -264,6 +264,7 @@ void Mtz4ctlTest::importSaysWhatItDid() {
          "mtz4ctl: Warning: The bank sizes add up to 1051, not 1000: a save cuts bank 9 from 100 "
          "to 49."},
         {{"--dry-run"}, chirp, 0, "mtz4ctl: 1 rows imported"},
+        {{"--quiet"}, chirp, 0, ""}, // nothing to name: nothing said
     };
     SimRunner files; // for its directory only
     const QString base = files.path(QStringLiteral("base.MZ4"));
@@ -285,7 +286,10 @@ void Mtz4ctlTest::importSaysWhatItDid() {
         if (!dryRun)
             args << QStringLiteral("-o") << out;
         const CtlRun run = runCtl(args);
-        QVERIFY2(run.errors.contains(QString::fromUtf8(c.says)), qPrintable(run.errors));
+        if (*c.says)
+            QVERIFY2(run.errors.contains(QString::fromUtf8(c.says)), qPrintable(run.errors));
+        else
+            QCOMPARE(run.errors, QString());
         QCOMPARE(run.exitCode, c.exitCode);
         QCOMPARE(QFile::exists(out), c.exitCode == 0 && !dryRun);
     }
