@@ -95,10 +95,12 @@ void MemoryCommands::pasteText(const QString& text) {
                           ds.DataChanged = true;
                       });
     }
-    // A paste that went as asked shows in the list; one with rows changed
-    // or left out says which and why.
+    // A paste that went as asked says so in the status bar; one with rows
+    // changed or left out says which and why.
     if (!plan.skipped.isEmpty() || !plan.changed.isEmpty())
         ShowImportReport(prompter_, plan, QStringLiteral("Paste"), QStringLiteral("pasted"));
+    else
+        prompter_.status(ImportSummary(plan, QStringLiteral("pasted")));
 }
 
 void MemoryCommands::insertEmptyEntry() {

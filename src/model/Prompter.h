@@ -39,6 +39,11 @@ public:
         ask(prompt);
     }
 
+    // A short line about something done that needs no answer ("3 rows
+    // pasted, 0 skipped"): the desktop program shows it in the status bar.
+    // Ignored unless overridden.
+    virtual void status(const QString& text) { (void)text; }
+
     // One line in plain words that follows a failure message when there is
     // more to say than its fixed text: which file or port, and what is wrong
     // with it ("cannot write /home/u/radio.MZ4: No space left on device").

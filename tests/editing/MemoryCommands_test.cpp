@@ -89,6 +89,7 @@ void MemoryCommandsTest::copyAndPaste() {
     QCOMPARE(f.ds->MemText[100][Col::Note], QStringLiteral("club, \"net\" Tue"));
     QCOMPARE(f.ds->MemText[101][Col::Name], QStringLiteral("uhf"));
     QCOMPARE(f.history.undoText(), QStringLiteral("Paste 01-000"));
+    QCOMPARE(f.prompter.statuses, QStringList{QStringLiteral("2 rows pasted, 0 skipped")});
 
     // Over entries in use: a question first; Cancel changes nothing.
     f.grid().setCurrentRow(6);
