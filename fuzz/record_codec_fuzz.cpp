@@ -35,7 +35,7 @@ QList<QByteArray> seeds() {
             lines.append(char(model) + QByteArray("\r\n") +
                          test::RandomMemRecord(rng, model).toLatin1());
             lines.append(char(model) + QByteArray("\r\n") +
-                         test::RandomVfoRecord(rng, model).toLatin1());
+                         test::RandomVfoRecord(rng, model, 2 + i).toLatin1());
         }
     }
     lines.append(QByteArray(1, '\0') + "\r\n" + QByteArray(64, 'F'));

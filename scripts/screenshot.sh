@@ -12,7 +12,7 @@
 #           tool tip, edit dialog, the comparison with the receiver, a write
 #           under way, the backups list, about box, a port that fails, the
 #           File menu, a setting's tip, the first page of the printed channel
-#           list of docs/sample.MZ4);
+#           list of docs/sample.MZ4, the report of an import);
 #   and on a screen of 1366 x 768: docs/screenshot-small-screen.png (the
 #           window at 125 % scaling, fitted to the screen) and
 #           docs/guide-two-windows.png (two windows side by side at the
@@ -319,6 +319,38 @@ start_program
 window=$(find_window "^Orlenk MT-Z4/Z40 Clone Utility$")
 click_at 205 71
 shot guide-first-start "$window"
+stop_program
+
+# --- File > Import of a channel list that CHIRP wrote, under the default
+# file type: the report of what became of every row.
+{
+    echo "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment"
+    for n in 1 2 3 4 5 6 7; do
+        echo "$((20 + n)),WX CH $n,162.$((375 + 25 * n)),,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,25.00,,,weather"
+    done
+    echo "30,RPT N,145.650000,-,0.600000,DTCS,88.5,88.5,125,NN,125,Tone->Tone,FM,12.50,,,club"
+    echo "31,RPT S,439.125000,-,7.600000,TSQL-R,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
+    echo "32,RPT E,145.775000,-,0.600000,Cross,88.5,88.5,023,NN,023,DTCS->Tone,FM,12.50,,,"
+    echo "33,RPT W,438.950000,-,7.600000,TSQL,88.5,71.9,023,NN,023,Tone->Tone,FM,12.50,,,"
+    echo "34,SIMPLX,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,,"
+    echo "35,AIR 1,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NAM,8.33,,,"
+    echo "35,AIR 2,119.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,,,"
+    echo "36,HF DV,145.375000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,DV,12.50,,,"
+    echo "37,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,,"
+    for n in $(seq 12); do
+        echo "$((1000 + n)),EXTRA $n,446.$((100 + n))000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
+    done
+} >"$work/stations.csv"
+start_program "$PWD/docs/sample.MZ4"
+window=$(find_window "sample.MZ4 - ")
+keys alt+f i
+dialog=$(find_window "^Open$")
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool type --delay 20 "$work/stations.csv"
+press "$dialog" Return
+dialog=$(find_window "^Import$")
+shot guide-import-report "$dialog"
+press "$dialog" Return
 stop_program
 
 # --- Under a Japanese locale, with a Japanese font: the File menu.

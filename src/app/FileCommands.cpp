@@ -4,12 +4,14 @@
 #include "app/CloneFileDialogs.h"
 #include "app/CommandHost.h"
 #include "app/CompareDialog.h"
+#include "app/ImportProgressDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ResourceTexts.h"
 #include "files/Backups.h"
 #include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
+#include "files/FileImport.h"
 #include "files/ImportReport.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
@@ -158,43 +160,57 @@ bool FileCommands::mnuImport_Click() {
         fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
-    return importCsvFile(path, fileDialogs_.chosenKind() == FileKind::ChirpCsv);
+    // CHIRP's file type is an explicit choice; under the others the file
+    // itself says what it is.
+    std::optional<CsvFileFormat> format;
+    if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
+        format = CsvFileFormat::Chirp;
+    return importFile(path, format);
 }
 
-bool FileCommands::importCsvFile(const QString& path, bool chirp) {
-    if (chirp)
-        return importChirpCsv(path);
-    // A file that stops early keeps the lines applied before the failure, and
-    // the views show them.
-    bool complete = false;
-    ImportReport report;
-    editor_.apply(QStringLiteral("Import"), DataPart::Everything, [&](DataSet& ds) {
-        complete = ImportCsvFile(ds, path, prompter_, &report);
-        if (complete)
-            ds.CurrentFile.clear();
-    });
-    if (!complete)
+bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> format) {
+    const QString fileName = QFileInfo(path).fileName();
+    FileImport import;
+    {
+        ImportProgressDialog progress(host_.dialogParent(), fileName);
+        import = ImportCsvFileOfAnyFormat(ds_, path, format, progress.callback());
+    }
+    const QString title = QStringLiteral("Import");
+    switch (import.outcome) {
+    case FileImportOutcome::Cancelled:
         return false;
-    host_.showFirstMemoryRow();
-    host_.setCaption(Ref().AppTitle);
-    ShowChangedRows(report, prompter_);
-    return true;
-}
-
-bool FileCommands::importChirpCsv(const QString& path) {
-    ChirpImport result;
-    editor_.tryApply(QStringLiteral("Import"), DataPart::Memory, [&](DataSet& ds) {
-        result = ImportChirpCsvFile(ds, path);
-        return result.imported > 0;
-    });
-    if (!result.readable) {
-        prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+    case FileImportOutcome::Imported:
+        break;
+    case FileImportOutcome::StoppedEarly:
+        // The lines applied before the failure are kept, and the views show
+        // them; the caption stays as it was.
+        if (import.data) {
+            editor_.apply(title, DataPart::Everything,
+                          [&](DataSet& ds) { ds = std::move(*import.data); });
+            host_.showFirstMemoryRow();
+        }
+        prompter_.error(FileImportMessage(import, fileName));
+        return false;
+    case FileImportOutcome::NothingImported:
+        ShowImportReport(prompter_, import.report, QStringLiteral("ERROR"),
+                         QStringLiteral("imported"), PromptIcon::Critical,
+                         FileImportMessage(import, fileName));
+        return false;
+    case FileImportOutcome::Unreadable:
+    case FileImportOutcome::NotRecognised:
+    case FileImportOutcome::FormatMismatch:
+        prompter_.error(FileImportMessage(import, fileName));
         return false;
     }
+    editor_.apply(title, DataPart::Everything, [&](DataSet& ds) {
+        ds = std::move(*import.data);
+        ds.CurrentFile.clear();
+    });
     host_.showFirstMemoryRow();
-    prompter_.ask({ChirpImportSummary(result).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-                   QStringLiteral("Import"), PromptIcon::Information, PromptButtons::Ok,
-                   PromptAnswer::Ok});
+    host_.setCaption(Ref().AppTitle);
+    if (!import.bankSizeNote.isEmpty())
+        import.report.notes.prepend(import.bankSizeNote);
+    ShowImportReport(prompter_, import.report, title);
     return true;
 }
 

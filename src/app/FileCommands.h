@@ -1,9 +1,11 @@
 #pragma once
 
 #include "editing/DataEditor.h"
+#include "files/CsvFormat.h"
 
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QMenu;
 
@@ -54,14 +56,16 @@ public:
     // File > Export: the data set to a CSV file (ours or CHIRP's). True when
     // written.
     bool mnuExport_Click();
-    // File > Import: a CSV file merged into the data set. True when the whole
-    // file was read (a file that stops early keeps the lines applied so far).
+    // File > Import: a CSV file merged into the data set (importFile). True
+    // when the data took at least one line of the file.
     bool mnuImport_Click();
-    // Import without the dialog, of our CSV or CHIRP's (`chirp`).
-    bool importCsvFile(const QString& path, bool chirp);
-    // Import of CHIRP's generic CSV into the memory channels, with a summary
-    // of the rows taken and left out.
-    bool importChirpCsv(const QString& path);
+    // Imports the CSV file at `path` (also a file dropped on the window): in
+    // `format` when one is asked for, else in the format the file looks like.
+    // A long import shows its progress and can be cancelled. The data change
+    // only when a line is applied; then a report says what became of every
+    // line. A file of neither format, or with no line to apply, is an error
+    // that leaves the data and the caption as they were. True when imported.
+    bool importFile(const QString& path, std::optional<CsvFileFormat> format = std::nullopt);
 
     // File > Open Recent: the list, built when the menu is about to show.
     void fillRecentMenu(QMenu* menu, bool enabled);

@@ -3,7 +3,6 @@
 #include "app/CloneCommands.h"
 #include "app/CommandHost.h"
 #include "app/FileCommands.h"
-#include "files/CsvKind.h"
 #include "model/TextLanguage.h"
 
 #include <QDir>
@@ -88,7 +87,8 @@ bool FileDrop::drop(const QString& path) {
     case DroppedFile::Clone:
         return files_.openFile(path);
     case DroppedFile::Csv:
-        return files_.importCsvFile(path, CsvKindOfFile(path) == CsvKind::Chirp);
+        // The file itself says whether it is our CSV or CHIRP's.
+        return files_.importFile(path);
     case DroppedFile::Refused:
         break;
     }

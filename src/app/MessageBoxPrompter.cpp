@@ -1,5 +1,7 @@
 #include "app/MessageBoxPrompter.h"
 
+#include "app/ReportDialog.h"
+
 #include <QMessageBox>
 
 namespace mtz4 {
@@ -93,6 +95,10 @@ void MessageBoxPrompter::notify(const Prompt& prompt) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+}
+
+void MessageBoxPrompter::report(const Prompt& prompt, const QStringList& details) {
+    ReportDialog(prompt, details, parent_).exec();
 }
 
 } // namespace mtz4

@@ -21,6 +21,8 @@ public:
     PromptAnswer ask(const Prompt& prompt) override;
     // A message box that stays open while the program goes on.
     void notify(const Prompt& prompt) override;
+    // A report in a dialog of its own (ReportDialog), never taller than the screen.
+    void report(const Prompt& prompt, const QStringList& details) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -105,7 +105,7 @@ bool takes(Subcommand subcommand, const QString& option) {
         return option == QLatin1String("-o") || option == QLatin1String("--output");
     case Subcommand::Import:
         return option == QLatin1String("-o") || option == QLatin1String("--output") ||
-               option == QLatin1String("--format");
+               option == QLatin1String("--format") || option == QLatin1String("--dry-run");
     case Subcommand::Export:
         return option == QLatin1String("--format") || option == QLatin1String("--utf8");
     case Subcommand::Identify:
@@ -160,7 +160,7 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
     } else if (a.input.isEmpty() || a.csv.isEmpty()) {
         error = QStringLiteral("the clone file (BASE.MZ4) and the CSV file to import (IN.csv) are "
                                "required");
-    } else if (a.output.isEmpty()) {
+    } else if (a.output.isEmpty() && !a.dryRun) {
         error = QStringLiteral("-o OUT.MZ4 is required");
     }
     return error.isEmpty();
@@ -288,6 +288,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             a.verify = true;
         } else if (arg == QLatin1String("--utf8")) {
             a.utf8 = true;
+        } else if (arg == QLatin1String("--dry-run")) {
+            a.dryRun = true;
         } else if (arg == QLatin1String("--settings") || arg == QLatin1String("--memory") ||
                    arg == QLatin1String("--all")) {
             ++scopes;
@@ -317,6 +319,7 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                     return false;
                 }
             } else if (arg == QLatin1String("--format")) {
+                a.formatGiven = true;
                 if (value == QLatin1String("chirp")) {
                     a.format = CsvFormat::Chirp;
                 } else if (value == QLatin1String("csv")) {

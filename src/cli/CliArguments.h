@@ -29,6 +29,8 @@ struct CliArguments {
     QString input;  // write, export, report: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
     QString csv;    // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
+    bool formatGiven = false;          // --format was given: import takes no other format
+    bool dryRun = false;               // import: --dry-run, report only, write nothing
     QString trace;                     // --trace FILE: the serial traffic of read and write
     // --code-page NAME: the code page of the notes in clone and CSV files;
     // by default the one for the language of the locale.

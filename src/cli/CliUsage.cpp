@@ -146,7 +146,7 @@ QString usageText(Subcommand subcommand) {
         return QStringLiteral(
                    "Usage: mtz4ctl import [--model MODEL] [--format csv|chirp] [--code-page "
                    "NAME]\n"
-                   "                      BASE.MZ4 IN.csv -o OUT.MZ4\n"
+                   "                      [--dry-run] BASE.MZ4 IN.csv -o OUT.MZ4\n"
                    "Merges a CSV file into a clone file's data and writes the result as a new\n"
                    "clone file.\n"
                    "\n"
@@ -154,11 +154,11 @@ QString usageText(Subcommand subcommand) {
                    "MT-Z40T\n"
                    "                    or MT-Z40K; OUT.MZ4 holds only the options it has (MT-Z4J\n"
                    "                    has no \"Scr\", MT-Z40E no \"Train\", the others neither)\n"
-                   "  --format chirp    IN.csv is CHIRP's generic CSV: Location n becomes memory\n"
-                   "                    channel n; rows the receiver cannot take are skipped, and "
-                   "a\n"
-                   "                    summary on standard error names each with the reason, and\n"
-                   "                    each row changed to fit (see below)\n"
+                   "  --format csv|chirp  the format IN.csv must have; without it, the file's own\n"
+                   "                    lines tell: CHIRP's generic CSV (a first line naming\n"
+                   "                    Location and Frequency: Location n becomes memory channel\n"
+                   "                    n) or the program's (lines that begin with \"MT-Z4\")\n"
+                   "  --dry-run         print the report only; write nothing (-o not needed)\n"
                    "  -o, --output OUT.MZ4  the clone file to write\n") +
                CodePageHelp +
                QStringLiteral(
@@ -173,7 +173,14 @@ QString usageText(Subcommand subcommand) {
                    "page (for notes) or the receiver (for names, codes 32..126) cannot hold\n"
                    "becomes its base letter or \"?\", a TAB or line break a space, and a note\n"
                    "longer than 255 characters is cut: the row is kept, and standard error names\n"
-                   "each row so changed. OUT.MZ4 is written only after a complete import.\n"
+                   "each row so changed. Lines the model refuses are passed over: the\n"
+                   "MT-Z40T's cellular ranges, a VFO frequency outside its band, a Search Pass\n"
+                   "frequency given twice, an option the model lacks. A report on standard\n"
+                   "error counts the lines applied and names each line changed or passed over,\n"
+                   "with the reason (--quiet leaves out a report that names none); a warning\n"
+                   "says which bank sizes the save cuts when they do not add up to 1000. A file\n"
+                   "of neither format, or with no line to apply, fails. OUT.MZ4 is written only\n"
+                   "after a complete import.\n"
                    "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Ports:
         return QStringLiteral(

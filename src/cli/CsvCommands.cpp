@@ -7,6 +7,9 @@
 #include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
+#include "files/FileImport.h"
+
+#include <QFileInfo>
 
 namespace mtz4::cli {
 
@@ -38,26 +41,29 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
     const auto ds = loadCloneFileFor(args.input, modelOf(args), args.codePage, prompter);
     if (!ds)
         return ExitFailure;
-    if (args.format == CsvFormat::Chirp) {
-        const ChirpImport result = ImportChirpCsvFile(*ds, args.csv);
-        if (!result.readable) {
-            prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
-            return ExitFailure;
-        }
-        for (const QString& line : ChirpImportSummary(result).split(QLatin1Char('\n')))
-            prompter.note(line);
-    } else {
-        ImportReport report;
-        // A stopped import is not saved: its result would be a partial merge.
-        if (!ImportCsvFile(*ds, args.csv, prompter, &report))
-            return ExitFailure;
-        const QString changed = ChangedRowsSummary(report);
-        if (!changed.isEmpty()) {
-            for (const QString& line : changed.split(QLatin1Char('\n')))
-                prompter.note(line);
-        }
+    std::optional<CsvFileFormat> format;
+    if (args.formatGiven)
+        format = args.format == CsvFormat::Chirp ? CsvFileFormat::Chirp : CsvFileFormat::Own;
+    const FileImport import = ImportCsvFileOfAnyFormat(*ds, args.csv, format);
+    const QString fileName = QFileInfo(args.csv).fileName();
+    if (import.outcome == FileImportOutcome::Imported ||
+        import.outcome == FileImportOutcome::NothingImported ||
+        import.outcome == FileImportOutcome::StoppedEarly) {
+        // --quiet leaves out a report that has nothing to name.
+        if (!args.quiet || !ReportLines(import.report).isEmpty())
+            prompter.note(ImportSummary(import.report));
+        if (!import.bankSizeNote.isEmpty())
+            prompter.ask({import.bankSizeNote, QStringLiteral("Warning"), PromptIcon::Exclamation,
+                          PromptButtons::Ok, PromptAnswer::Ok});
     }
-    return SaveCloneFile(*ds, args.output, prompter) ? ExitSuccess : ExitFailure;
+    // A stopped import is not saved: its result would be a partial merge.
+    if (import.outcome != FileImportOutcome::Imported) {
+        prompter.error(FileImportMessage(import, fileName));
+        return ExitFailure;
+    }
+    if (args.dryRun)
+        return ExitSuccess;
+    return SaveCloneFile(*import.data, args.output, prompter) ? ExitSuccess : ExitFailure;
 }
 
 } // namespace mtz4::cli

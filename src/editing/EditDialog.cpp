@@ -10,6 +10,7 @@
 #include "editing/NamedWidget.h"
 #include "editing/StoreEditFields.h"
 #include "editing/TypingLimit.h"
+#include "model/ModelRules.h"
 #include "model/RecordCodec.h"
 #include "reference/ReferenceTables.h"
 
@@ -39,16 +40,14 @@ constexpr int StepButtons = 18;
 constexpr int Step10KHz = 3;
 constexpr int Step12_5KHz = 4;
 constexpr int Step20KHz = 6;
-constexpr int Step1KHz = 16;
-constexpr int Step9KHz = 17;
+constexpr int Step1KHz = Step1KHzCode;
+constexpr int Step9KHz = Step9KHzCode;
 constexpr int OptionNone = 0;
-constexpr int OptionTrain = 1;
-constexpr int OptionSecret = 4;
+constexpr int OptionTrain = OptionTrainCode;
+constexpr int OptionSecret = OptionSecretCode;
 constexpr int DefaultTone = 8; // "88.5Hz"
 constexpr int CarrierItems = 29;
 constexpr int SecretItems = 29;
-// Models 2 and 3 have bands 0..7 only.
-constexpr int ShortBandCount = 8;
 
 template <std::size_t N> void ClearGroup(const std::array<QRadioButton*, N>& group) {
     // Auto-exclusive buttons cannot all be cleared while exclusive.
@@ -87,10 +86,6 @@ void SelectItem(QComboBox* list, int code) {
 
 int Code(double value) {
     return int(value);
-}
-
-bool HasEightBands(int model) {
-    return model == Model::MTZ40T || model == Model::MTZ40K;
 }
 
 QString IndexedName(const char* base, std::size_t i) {
@@ -284,8 +279,8 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     EnableGroup(opbTone, true);
 
     // Only the option of the selected model can be chosen.
-    const bool train = model == Model::MTZ4J;
-    const bool secret = model == Model::MTZ40E;
+    const bool train = ModelOffersOption(model, OptionTrain);
+    const bool secret = ModelOffersOption(model, OptionSecret);
     opbTone[OptionTrain]->setEnabled(train);
     cbbAir->setEnabled(train);
     if (!train)
@@ -329,7 +324,7 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
         ds_.ModelIndex = ds_.settings.opbModel;
     const int model = ds_.ModelIndex;
     const int b = row - 1;
-    if (HasEightBands(model) && b >= ShortBandCount)
+    if (!ModelHasBand(model, b))
         return false; // a band the model does not have
 
     setWindowTitle(QStringLiteral("Modify VFO"));
@@ -353,29 +348,19 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
 
     // Steps the band offers.
     const int storedStep = Code(data[Col::Step]);
-    const auto onlyStep = [&](int step) {
-        EnableGroup(opbStep, false);
-        opbStep[step]->setEnabled(true);
-        SelectInGroup(opbStep, step);
-    };
-    const auto commonSteps = [&] {
-        EnableGroup(opbStep, true);
-        opbStep[Step1KHz]->setEnabled(false);
-        opbStep[Step9KHz]->setEnabled(false);
-        ClearGroup(opbStep);
-    };
+    ClearGroup(opbStep);
+    for (int step = 0; step < StepButtons; ++step)
+        opbStep[step]->setEnabled(BandOffersStep(model, b, step));
     if (b == 0) {
-        onlyStep(Step1KHz);
+        SelectInGroup(opbStep, Step1KHz);
     } else if (b == 1 && !HasEightBands(model)) {
-        onlyStep(Step9KHz);
+        SelectInGroup(opbStep, Step9KHz);
     } else if (b == 1) {
-        commonSteps();
         // The shift buttons still show the previous edit here: with "OFF"
         // selected there, "10KHz" is preselected instead of the stored step.
         const int step = opbSift[0]->isChecked() ? Step10KHz : storedStep;
         SelectInGroup(opbStep, step == Step1KHz || step == Step9KHz ? Step10KHz : step);
     } else {
-        commonSteps();
         SelectInGroup(opbStep,
                       storedStep == Step1KHz || storedStep == Step9KHz ? Step12_5KHz : storedStep);
     }
@@ -383,18 +368,16 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     // Options the model offers; an option it lacks opens as "None".
     EnableGroup(opbTone, true);
     ClearGroup(opbTone);
-    if (model != Model::MTZ40E)
-        opbTone[OptionSecret]->setEnabled(false);
-    if (model != Model::MTZ4J)
-        opbTone[OptionTrain]->setEnabled(false);
+    for (int option : {OptionTrain, OptionSecret})
+        opbTone[option]->setEnabled(ModelOffersOption(model, option));
     SelectInGroup(opbTone, Code(data[Col::Option]));
     const int option = SelectedInGroup(opbTone);
     if (option >= 0 && !opbTone[option]->isEnabled())
         SelectInGroup(opbTone, OptionNone);
 
-    cbbSec->setEnabled(model == Model::MTZ40E);
+    cbbSec->setEnabled(ModelOffersOption(model, OptionSecret));
     SelectItem(cbbSec, cbbSec->isEnabled() ? Code(data[Col::Secret]) : -1);
-    cbbAir->setEnabled(model == Model::MTZ4J);
+    cbbAir->setEnabled(ModelOffersOption(model, OptionTrain));
     SelectItem(cbbAir, cbbAir->isEnabled() ? Code(data[Col::Carrier]) : -1);
     SelectItem(cbbTxTone, Code(data[Col::Tone]));
 

@@ -1,18 +1,14 @@
 #include "editing/EntryClipboard.h"
 
-#include "editing/FrequencyChecks.h"
-#include "files/CsvWords.h"
-#include "reference/ReferenceTables.h"
+#include "files/PastedRows.h"
+#include "model/ModelRules.h"
+#include "model/TextLanguage.h"
 
 #include <memory>
 
 namespace mtz4 {
 
 namespace {
-
-constexpr int LeadingFields = 3; // "MT-Z4", the section, the channel
-constexpr int OptionTrain = 1;
-constexpr int OptionSecret = 4;
 
 int listEnd(int entry) {
     if (entry < FirstProgramScanEntry)
@@ -22,22 +18,6 @@ int listEnd(int entry) {
     if (entry < FirstPriorityEntry)
         return FirstPriorityEntry;
     return EntryCount;
-}
-
-// Why the model refuses the record, or an empty text.
-QString modelRefusal(const DataSet& ds, int entry, const CsvRecord& r) {
-    const int option = int(r.data[Col::Option]);
-    const int model = ds.ModelIndex;
-    if ((option == OptionTrain && model != Model::MTZ4J) ||
-        (option == OptionSecret && model != Model::MTZ40E))
-        return QStringLiteral("the %1 has no %2 option").arg(ModelName(model), r.text[Col::Option]);
-    const double f = r.data[Col::Freq];
-    if (model == Model::MTZ40T && !CellularAllowed(f))
-        return QStringLiteral("a frequency of the cellular phone");
-    const bool searchPass = entry >= FirstSearchPassEntry && entry < FirstPriorityEntry;
-    if (searchPass && r.enable && !SearchPassUnique(ds, f, entry))
-        return QStringLiteral("a frequency another Search Pass entry has");
-    return {};
 }
 
 } // namespace
@@ -55,52 +35,41 @@ QString EntriesAsText(const DataSet& ds, const QList<int>& entries) {
 
 PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry) {
     PastePlan plan;
-    // Each row is checked against the data as the rows before it leave them.
+    const QList<PastedRow> rows = ReadPastedRows(text, ds.ModelIndex, ds.NoteCodePage);
+    // Each row is checked against the data as the rows before it leave them;
+    // the entries that later rows fill hold no frequency to repeat.
     auto scratch = std::make_unique<DataSet>(ds);
     const int end = listEnd(firstEntry);
-    int target = firstEntry;
-    int rowNumber = 0;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        QStringList fields = QString(line).remove(QLatin1Char('\r')).split(QLatin1Char('\t'));
-        if (fields.size() == 1 && fields.first().trimmed().isEmpty())
-            continue;
-        if (fields.first().trimmed().compare(QLatin1String("MODEL"), Qt::CaseInsensitive) == 0)
-            continue; // a header copied along from a spreadsheet
-        ++rowNumber;
-        const int entry = target++;
+    const int lastFilled = qMin(end, firstEntry + int(rows.size())) - 1;
+    int entry = firstEntry;
+    for (const PastedRow& row : rows) {
+        const int target = entry++;
         const auto skip = [&](const QString& reason) {
-            plan.skipped << QStringLiteral("row %1: %2").arg(rowNumber).arg(reason);
+            plan.skipped << QStringLiteral("row %1: %2").arg(row.number).arg(reason);
         };
-        if (fields.first() == CsvWord::Model)
-            fields = fields.mid(LeadingFields);
-        if (fields.size() < CsvRecordFields) {
-            skip(QStringLiteral("not an entry row"));
+        if (!row.record) {
+            skip(row.whyNot);
             continue;
         }
-        if (entry >= end) {
-            skip(QStringLiteral("beyond the end of the list"));
+        if (target >= end) {
+            skip(InLanguage("beyond the end of the list", "リストの終わりを越えています"));
             continue;
         }
-        QString whyNot;
-        QStringList changes;
-        const std::optional<CsvRecord> record =
-            ParseCsvRecord(fields.mid(0, CsvRecordFields), CsvTexts::AsTheyAre, ds.NoteCodePage,
-                           &whyNot, &changes);
-        if (!record) {
-            skip(whyNot);
-            continue;
-        }
-        if (const QString refusal = modelRefusal(*scratch, entry, *record); !refusal.isEmpty()) {
+        const CsvRecord& record = *row.record;
+        const QString refusal =
+            EntryRefusal(*scratch, target, FieldsOf(record.data), record.enable,
+                         [target, lastFilled](int n) { return n > target && n <= lastFilled; });
+        if (!refusal.isEmpty()) {
             skip(refusal);
             continue;
         }
-        if (scratch->MemEnable[entry] || scratch->MemData[entry][Col::Freq] != 0.0)
+        if (scratch->MemEnable[target] || scratch->MemData[target][Col::Freq] != 0.0)
             ++plan.overwritesInUse;
-        StoreCsvEntry(*scratch, entry, *record);
-        plan.rows.append({entry, *record});
+        StoreCsvEntry(*scratch, target, record);
+        plan.rows.append({target, record});
         ++plan.imported;
-        if (!changes.isEmpty())
-            plan.changed << ChangedRow(QStringLiteral("row %1").arg(rowNumber), changes);
+        if (!row.changes.isEmpty())
+            plan.changed << ChangedRow(QStringLiteral("row %1").arg(row.number), row.changes);
     }
     return plan;
 }

@@ -32,16 +32,16 @@ struct PastePlan : ImportReport {
 };
 
 // Plans pasting `text` into consecutive entries from `firstEntry` on, within
-// its list (memory channels, Program Scan, Search Pass or Priority). A row is
-// an entry line as copied (or from a spreadsheet with the same columns), or
-// just its 13 fields from FREQUENCY on; a header line and empty lines are
-// passed over. Each row passes the checks of the edit dialog and of the CSV
-// import under the data set's model: the frequency and offset ranges, the
-// cellular lock-out of the MT-Z40T, the Search Pass duplicate rule and the
-// options the model offers. Note and name are fitted to the note code page
-// and the receiver (a character they cannot hold becomes its base letter or
-// "?", a note longer than 255 characters is cut); such a row is pasted and
-// listed as changed.
+// its list (memory channels, Program Scan, Search Pass or Priority). The rows
+// are read as ReadPastedRows reads them: entry lines as copied, a
+// spreadsheet's rows in the CSV file's columns, or any rows under a header
+// naming their columns. Each row passes the checks of the edit dialog under
+// the data set's model (EntryRefusal): the cellular lock-out of the MT-Z40T,
+// the Search Pass duplicate rule (against the rows before it, and the
+// entries no later row fills) and the options the model offers. Note and
+// name are fitted to the note code page and the receiver (a character they
+// cannot hold becomes its base letter or "?", a note longer than 255
+// characters is cut); such a row is pasted and listed as changed.
 PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry);
 
 // Stores the planned rows.

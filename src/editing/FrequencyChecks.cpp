@@ -1,15 +1,12 @@
 #include "editing/FrequencyChecks.h"
 
 #include "model/Limits.h"
+#include "model/ModelRules.h"
 #include "model/NumericText.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 
 namespace {
-
-// The band of models 2 and 3 that contains the cellular ranges.
-constexpr int CellularBand = 6;
 
 FieldCheck Refuse(const QString& restored, std::optional<Prompt> message = std::nullopt) {
     return {false, restored, std::move(message)};
@@ -17,6 +14,21 @@ FieldCheck Refuse(const QString& restored, std::optional<Prompt> message = std::
 
 FieldCheck Accept(double value) {
     return {true, FormatMHz(value), std::nullopt};
+}
+
+// The frequency accepted, or the stored text back with the rule's message.
+FieldCheck checked(FrequencyRule rule, double f, const QString& restored) {
+    switch (rule) {
+    case FrequencyRule::Taken:
+        break;
+    case FrequencyRule::OutOfRange:
+        return Refuse(restored);
+    case FrequencyRule::CellularPhone:
+        return Refuse(restored, CellularPhonePrompt());
+    case FrequencyRule::SearchPassDuplicate:
+        return Refuse(restored, SearchPassDuplicatePrompt());
+    }
+    return Accept(f);
 }
 
 } // namespace
@@ -32,14 +44,6 @@ Prompt SearchPassDuplicatePrompt() {
     return {
         QStringLiteral("The same frequency as other channels cannot be set in Search Pass bank."),
         QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
-}
-
-bool SearchPassUnique(const DataSet& ds, double mhz, int entry) {
-    for (int n = FirstSearchPassEntry; n < FirstPriorityEntry; ++n) {
-        if (n != entry && ds.MemEnable[n] && ds.MemData[n][Col::Freq] == mhz)
-            return false;
-    }
-    return true;
 }
 
 QString StoredMemoryFrequencyText(const DataSet& ds, int entry) {
@@ -63,27 +67,12 @@ bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& te
 
 FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed) {
     const double f = NumericValue(typed);
-    const QString restored = StoredMemoryFrequencyText(ds, entry);
-    if (f < LowestFrequency || f > HighestFrequency)
-        return Refuse(restored);
-    if (ds.ModelIndex == Model::MTZ40T && !CellularAllowed(f))
-        return Refuse(restored, CellularPhonePrompt());
-    const bool searchPass = entry >= FirstSearchPassEntry && entry < FirstPriorityEntry;
-    if (searchPass && !SearchPassUnique(ds, f, entry))
-        return Refuse(restored, SearchPassDuplicatePrompt());
-    return Accept(f);
+    return checked(MemoryFrequencyRule(ds, entry, f), f, StoredMemoryFrequencyText(ds, entry));
 }
 
 FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed) {
     const double f = NumericValue(typed);
-    const QString& restored = ds.VfoText[band][Col::Freq];
-    const int model = ds.ModelIndex >= 0 && ds.ModelIndex < ModelCount ? ds.ModelIndex : 0;
-    const auto& limit = Ref().BandLimit[model][band];
-    if (f < limit[0] || f > limit[1])
-        return Refuse(restored);
-    if (ds.ModelIndex == Model::MTZ40T && band == CellularBand && !CellularAllowed(f))
-        return Refuse(restored, CellularPhonePrompt());
-    return Accept(f);
+    return checked(VfoFrequencyRule(ds, band, f), f, ds.VfoText[band][Col::Freq]);
 }
 
 FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString& typed) {

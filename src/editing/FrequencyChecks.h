@@ -22,19 +22,17 @@ struct FieldCheck {
 Prompt CellularPhonePrompt();
 Prompt SearchPassDuplicatePrompt();
 
-// False when another enabled Search Pass entry (1100..1199, other than
-// `entry`) holds exactly the frequency `mhz`.
-bool SearchPassUnique(const DataSet& ds, double mhz, int entry);
-
 // The frequency typed for memory entry `entry`, under model ds.ModelIndex:
 // 0.1 .. 1299.995 MHz, outside the cellular ranges on model 2, unique among
-// the enabled Search Pass entries for a Search Pass entry. A refused text is
+// the enabled Search Pass entries for a Search Pass entry (MemoryFrequencyRule,
+// which imports and pastes keep as well). A refused text is
 // replaced by the entry's stored frequency text, or "145.000000" for an
 // entry without a frequency.
 FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed);
 
 // The frequency typed for VFO band `band`: inside the band's limits for model
-// ds.ModelIndex and, for band 6 of model 2, outside the cellular ranges. A
+// ds.ModelIndex and, for band 6 of model 2, outside the cellular ranges
+// (VfoFrequencyRule). A
 // refused text is replaced by the band's stored frequency text.
 FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed);
 

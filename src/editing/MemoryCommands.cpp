@@ -16,8 +16,6 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int ReportedSkips = 10; // the paste report names at most this many rows
-
 // A short name for a set of entries in a step's name: the label of the only
 // one, or how many there are.
 QString EntriesName(const MemoryGrid& grid, const QList<int>& entries) {
@@ -97,12 +95,12 @@ void MemoryCommands::pasteText(const QString& text) {
                           ds.DataChanged = true;
                       });
     }
-    if (!plan.skipped.isEmpty() || !plan.changed.isEmpty()) {
-        prompter_.ask({ImportSummary(plan, QStringLiteral("pasted"), ReportedSkips)
-                           .replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-                       QStringLiteral("Paste"), PromptIcon::Information, PromptButtons::Ok,
-                       PromptAnswer::Ok});
-    }
+    // A paste that went as asked says so in the status bar; one with rows
+    // changed or left out says which and why.
+    if (!plan.skipped.isEmpty() || !plan.changed.isEmpty())
+        ShowImportReport(prompter_, plan, QStringLiteral("Paste"), QStringLiteral("pasted"));
+    else
+        prompter_.status(ImportSummary(plan, QStringLiteral("pasted")));
 }
 
 void MemoryCommands::insertEmptyEntry() {

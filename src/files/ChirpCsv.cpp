@@ -1,18 +1,17 @@
 #include "files/ChirpCsv.h"
 
+#include "files/ChirpRecord.h"
 #include "files/CsvFields.h"
 #include "files/FileBytes.h"
 #include "files/TextFileEncoding.h"
-#include "model/Limits.h"
+#include "model/EntryOps.h"
+#include "model/ModelRules.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
-#include "model/TextFit.h"
-#include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
+#include "model/TextLanguage.h"
 
-#include <QStringConverter>
-#include <cmath>
-#include <memory>
+#include <QHash>
+#include <array>
 
 namespace mtz4 {
 
@@ -23,40 +22,14 @@ const QStringList Header = {
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
     "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
-constexpr int OptionOff = 0;
 constexpr int OptionTone = 2;
 constexpr int DefaultTone = 8; // 88.5 Hz
-constexpr int DefaultSecret = 11;
-constexpr int DefaultCarrier = 28; // "JR"
-constexpr int StepCount = 18;
-
-// The receiver's steps in kHz, by step code.
-double StepKilohertz(int code) {
-    static const double kHz[StepCount] = {5,  6.25, 8.33, 10,  12.5, 15,  20,   25, 30,
-                                          50, 100,  125,  150, 200,  500, 1000, 1,  9};
-    return code >= 0 && code < StepCount ? kHz[code] : 0.0;
-}
-
-int StepOfKilohertz(double kHz) {
-    for (int code = 0; code < StepCount; ++code) {
-        if (std::fabs(StepKilohertz(code) - kHz) < 0.006)
-            return code;
-    }
-    return -1;
-}
+// How often an import says how far it has got.
+constexpr int RowsPerProgress = 512;
 
 // The tone in Hz as the tone columns write it: "88.5".
 QString ToneHertz(int code) {
     return ToneText(code).remove(QStringLiteral("Hz"));
-}
-
-int ToneOfHertz(double hertz) {
-    const auto& tones = Ref().ToneList;
-    for (int code = 0; code < int(tones.size()); ++code) {
-        if (std::fabs(NumericValue(tones[code]) - hertz) < 0.05)
-            return code;
-    }
-    return -1;
 }
 
 // A field written in quotes when it holds a comma, a quote or a line break,
@@ -67,17 +40,6 @@ QString Field(const QString& text) {
         text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
         return QuotedCsvField(text);
     return text;
-}
-
-// The default step of the band that holds `mhz` for the model, from the
-// model's factory VFO records; 5 kHz outside every band.
-int BandDefaultStep(const DataSet& factory, int model, double mhz) {
-    const auto& limits = Ref().BandLimit[qBound(0, model, ModelCount - 1)];
-    for (int b = 0; b < BandCount; ++b) {
-        if (limits[b][1] > 0.0 && mhz >= limits[b][0] && mhz <= limits[b][1])
-            return int(factory.VfoData[b][Col::Step]);
-    }
-    return 0;
 }
 
 } // namespace
@@ -122,122 +84,128 @@ QByteArray ChirpCsvText(const DataSet& ds) {
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text) {
-    ChirpImport result;
-    const QList<QStringList> lines = SplitCsvLines(ImportFileText(text, ds.NoteCodePage));
-    if (lines.isEmpty()) {
-        result.readable = false;
-        return result;
-    }
-    const QStringList& header = lines.first();
-    const auto column = [&header](const char* name) {
-        for (int i = 0; i < header.size(); ++i) {
-            if (header[i].trimmed().compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-                return i;
+namespace {
+
+// Names that came out the same once fitted to the receiver's 6 characters:
+// each row whose different name became one that an earlier row has is told.
+class FittedNames {
+public:
+    // A change item when `fitted` (from `original`) is what an earlier row's
+    // different name became; an empty text otherwise.
+    QString merged(const QString& original, const QString& fitted, int row) {
+        if (fitted.trimmed().isEmpty())
+            return {};
+        const auto it = first_.constFind(fitted);
+        if (it == first_.cend()) {
+            first_.insert(fitted, {original, row});
+            return {};
         }
-        return -1;
+        if (it->original == original)
+            return {};
+        return InLanguage("name \"%1\" as in row %2 once cut",
+                          "名前 \"%1\" は切り詰めると行 %2 と同じ")
+            .arg(fitted)
+            .arg(it->row);
+    }
+
+private:
+    struct First {
+        QString original;
+        int row;
     };
-    const int location = column("Location");
-    const int frequency = column("Frequency");
-    if (location < 0 || frequency < 0) {
+    QHash<QString, First> first_;
+};
+
+} // namespace
+
+ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
+                               const ImportProgress& progress) {
+    ChirpImport result;
+    const QString decoded = ImportFileText(text, ds.NoteCodePage);
+    CsvLineReader reader(decoded);
+    QStringList row;
+    if (!reader.next(row)) {
         result.readable = false;
         return result;
     }
-    const int name = column("Name"), duplex = column("Duplex"), offset = column("Offset"),
-              toneMode = column("Tone"), cTone = column("cToneFreq"), mode = column("Mode"),
-              tStep = column("TStep"), skip = column("Skip"), comment = column("Comment");
+    const ChirpColumns columns = ChirpColumnsOf(row);
+    if (columns.location < 0 || columns.frequency < 0) {
+        result.readable = false;
+        return result;
+    }
 
-    const int model = ds.ModelIndex;
-    auto factory = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*factory, qBound(0, model, ModelCount - 1));
-
-    for (int r = 1; r < lines.size(); ++r) {
-        const QStringList& row = lines[r];
-        const auto raw = [&row](int i) { return i >= 0 && i < row.size() ? row[i] : QString(); };
-        const auto get = [&raw](int i) { return raw(i).trimmed(); };
-        const QString where = QStringLiteral("row %1 (Location %2)").arg(r + 1).arg(get(location));
+    // The row each channel came from in this import, and the line of the
+    // report that row changed (-1: none), for a Location given again.
+    std::array<int, ChannelCount> rowOf;
+    std::array<qsizetype, ChannelCount> changedLineOf;
+    rowOf.fill(0);
+    FittedNames names;
+    for (int r = 2; reader.next(row); ++r) {
+        if (progress && r % RowsPerProgress == 0 && !progress(reader.position(), decoded.size())) {
+            result.cancelled = true;
+            return result;
+        }
+        if (row.isEmpty())
+            continue;
+        const auto get = [&row](int i) {
+            return i >= 0 && i < row.size() ? row[i].trimmed() : QString();
+        };
+        const QString where =
+            QStringLiteral("row %1 (Location %2)").arg(r).arg(get(columns.location));
         const auto skipRow = [&](const QString& why) {
             result.skipped << where + QStringLiteral(": ") + why;
         };
 
         bool isNumber = false;
-        const int entry = get(location).toInt(&isNumber);
+        const int entry = get(columns.location).toInt(&isNumber);
         if (!isNumber || entry < 0) {
-            skipRow(QStringLiteral("no channel number"));
+            skipRow(InLanguage("no channel number", "チャンネル番号がありません"));
             continue;
         }
         if (entry >= ChannelCount) {
-            skipRow(QStringLiteral("beyond the 1000 memory channels"));
+            skipRow(
+                InLanguage("beyond the 1000 memory channels", "1000 のメモリーチャンネルの範囲外"));
             continue;
         }
-        const double mhz = NumericValue(get(frequency));
-        if (mhz < LowestFrequency || mhz > HighestFrequency) {
-            skipRow(QStringLiteral("a frequency outside 0.1 .. 1299.995 MHz"));
+        ChirpRowRecord mapped = ChirpRecordOf(row, columns, ds.ModelIndex, ds.NoteCodePage);
+        if (!mapped.record) {
+            skipRow(mapped.whyNot);
             continue;
         }
-        if (model == Model::MTZ40T && !CellularAllowed(mhz)) {
-            skipRow(QStringLiteral("a frequency of the cellular phone"));
+        const CsvRecord& record = *mapped.record;
+        const QString refusal = EntryRefusal(ds, entry, FieldsOf(record.data), record.enable);
+        if (!refusal.isEmpty()) {
+            skipRow(refusal);
             continue;
         }
-        const QString modeWord = get(mode).toUpper();
-        int modeCode = 0;
-        if (modeWord == QLatin1String("AM"))
-            modeCode = 1;
-        else if (modeWord == QLatin1String("WFM"))
-            modeCode = 2;
-        else if (modeWord != QLatin1String("FM") && modeWord != QLatin1String("NFM") &&
-                 !modeWord.isEmpty()) {
-            skipRow(QStringLiteral("the mode %1, which the receiver does not have").arg(get(mode)));
-            continue;
-        }
-        const QString duplexWord = get(duplex);
-        const int shiftDir = duplexWord == QLatin1String("+")   ? 1
-                             : duplexWord == QLatin1String("-") ? 2
-                                                                : 0;
-        const double shift = shiftDir == 0 ? 0.0 : NumericValue(get(offset));
-        if (shift < 0.0 || shift >= OffsetLimit) {
-            skipRow(QStringLiteral("an offset outside 0 .. 99.999999 MHz"));
-            continue;
-        }
-        // The texts as they are, blanks included, fitted to what the note
-        // code page and the receiver hold; the row says what that changed.
-        const FittedText note = FitNote(raw(comment), ds.NoteCodePage);
-        const FittedText nameText = FitName(raw(name));
-        QStringList changes;
-        if (!nameText.changes.isEmpty())
-            changes << DescribeChanges(InLanguage("name", "名前"), nameText.changes);
-        if (!note.changes.isEmpty())
-            changes << DescribeChanges(InLanguage("comment", "コメント"), note.changes);
+        const QString merged = names.merged(get(columns.name), record.text[Col::Name], r);
+        if (!merged.isEmpty())
+            mapped.changes << merged;
 
-        int option = OptionOff;
-        int tone = DefaultTone;
-        if (get(toneMode).compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0) {
-            const int code = ToneOfHertz(NumericValue(get(cTone)));
-            if (code >= 0) {
-                option = OptionTone;
-                tone = code;
-            }
+        // A Location given again: the later row is taken, the earlier one
+        // is told as passed over, and the channel counts once.
+        if (rowOf[entry] > 0) {
+            if (changedLineOf[entry] >= 0)
+                result.changed[changedLineOf[entry]].clear();
+            result.skipped
+                << QStringLiteral("row %1 (Location %2): ").arg(rowOf[entry]).arg(entry) +
+                       InLanguage("Location %1 again in row %2, which is taken",
+                                  "Location %1 は行 %2 にもあり、そちらを使います")
+                           .arg(entry)
+                           .arg(r);
+            --result.imported;
         }
-        int step = StepOfKilohertz(NumericValue(get(tStep)));
-        if (step < 0)
-            step = BandDefaultStep(*factory, model, mhz);
-
-        auto& d = ds.MemData[entry];
-        auto& t = ds.MemText[entry];
-        d.fill(0.0);
-        t.fill(QString());
-        PutRecordFields(
-            d, t,
-            {mhz, modeCode, step, option, DefaultSecret, DefaultCarrier, tone, shiftDir, shift});
-        t[Col::Note] = note.text;
-        t[Col::Name] = nameText.text;
-        d[Col::Skip] = get(skip).compare(QLatin1String("S"), Qt::CaseInsensitive) == 0 ? 1.0 : 0.0;
-        ds.MemEnable[entry] = true;
-        ds.MemNoteBytes[entry].clear();
+        ClearEntry(ds, entry);
+        StoreCsvEntry(ds, entry, record);
+        rowOf[entry] = r;
+        changedLineOf[entry] = -1;
         ++result.imported;
-        if (!changes.isEmpty())
-            result.changed << ChangedRow(where, changes);
+        if (!mapped.changes.isEmpty()) {
+            changedLineOf[entry] = result.changed.size();
+            result.changed << ChangedRow(where, mapped.changes);
+        }
     }
+    result.changed.removeAll(QString());
     if (result.imported > 0)
         ds.DataChanged = true;
     return result;
@@ -247,14 +215,14 @@ bool ExportChirpCsvFile(const DataSet& ds, const QString& path) {
     return SaveFileBytes(path, ChirpCsvText(ds));
 }
 
-ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path) {
+ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path, const ImportProgress& progress) {
     const std::optional<QByteArray> text = ReadFileBytes(path);
     if (!text) {
         ChirpImport failed;
         failed.readable = false;
         return failed;
     }
-    return ImportChirpCsvText(ds, *text);
+    return ImportChirpCsvText(ds, *text, progress);
 }
 
 QString ChirpImportSummary(const ChirpImport& result) {

@@ -33,23 +33,27 @@ struct ChirpImport : ImportReport {
 
 // Merges the rows of a CHIRP CSV text into the data set's memory channels:
 // Location n is memory channel n (entry n; 1000 and above are skipped), and
-// the entry becomes enabled with what the row gives. Columns are found by
-// their header names in any order; unknown ones are ignored, missing optional
-// ones taken as empty. Mode FM, NFM (as FM), AM or WFM (others skip the row);
-// Duplex "+"/"-" with Offset the shift, else none and offset 0; Tone "TSQL"
-// the Tone option with cToneFreq (a tone the receiver lacks leaves only the
-// option off), other tone modes no option; TStep the step of that size, else
-// the band's default step; Skip "S" the skip mark. Every row passes the
-// checks of the edit dialog and the CSV import under the data set's model
-// (frequency and offset ranges, the MT-Z40T's cellular lock-out); a row that
-// fails is skipped. Name and comment are fitted (FitName, FitNote): the row
-// is kept, and listed as changed when that changed them.
-ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text);
+// the entry becomes enabled with what the row gives (ChirpRecordOf). Columns
+// are found by their header names in any order; unknown ones are ignored,
+// missing optional ones taken as empty. Every row passes the checks of the
+// edit dialog under the data set's model (EntryRefusal: the MT-Z40T's
+// cellular ranges, the options it lacks); a row that fails is skipped with
+// the reason. A row is listed as changed with each thing its mapping said
+// (a squelch left off, a step or mode of the band, a name or comment fitted)
+// and with a name that, cut to 6 characters, became the same as an earlier
+// row's different name. A Location given again: the later row is taken, the
+// channel counts once, and the earlier row is listed as skipped naming the
+// later one. `progress` is told how far the import has got every 512 rows;
+// when it returns false the import stops with `cancelled` set, the data set
+// part merged (import into a copy to keep the data as they were).
+ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
+                               const ImportProgress& progress = {});
 
 // The same two on files. Export writes safely (an old file is replaced only
 // once the new one is complete).
 bool ExportChirpCsvFile(const DataSet& ds, const QString& path);
-ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path);
+ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path,
+                               const ImportProgress& progress = {});
 
 // The summary of an import for the user: rows imported, skipped and
 // changed, with the reason or the change for each (ImportSummary).

@@ -62,8 +62,8 @@ void writeEntry(CsvWriter& out, const DataSet& ds, int entry) {
 } // namespace
 
 QString CsvFileMessage(CsvFileStatus status) {
-    return status == CsvFileStatus::Ok ? QString()
-                                       : CloneFileMessage(CloneFileStatus::FileOpenError);
+    return status == CsvFileStatus::FileOpenError ? CloneFileMessage(CloneFileStatus::FileOpenError)
+                                                  : QString();
 }
 
 QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {

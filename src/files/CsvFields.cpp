@@ -22,7 +22,9 @@ bool isBlank(QChar c) {
 // Walks the text one field at a time.
 class FieldScanner {
 public:
-    explicit FieldScanner(const QString& text) : text_(text) {}
+    FieldScanner(const QString& text, qsizetype pos) : text_(text), pos_(pos) {}
+
+    qsizetype position() const { return pos_; }
 
     bool atEnd() const { return pos_ >= text_.size(); }
     bool atLineEnd() const { return atEnd() || isLineEnd(text_[pos_]); }
@@ -104,20 +106,28 @@ private:
 
 } // namespace
 
+bool CsvLineReader::next(QStringList& fields) {
+    fields.clear();
+    FieldScanner scanner(text_, pos_);
+    if (scanner.atEnd())
+        return false;
+    fields.reserve(FieldsReserved);
+    if (!scanner.atLineEnd()) {
+        do
+            fields.append(scanner.field());
+        while (scanner.trailingComma());
+    }
+    scanner.skipLineEnd();
+    pos_ = scanner.position();
+    return true;
+}
+
 QList<QStringList> SplitCsvLines(const QString& text) {
     QList<QStringList> lines;
-    FieldScanner scanner(text);
-    while (!scanner.atEnd()) {
-        QStringList fields;
-        fields.reserve(FieldsReserved);
-        if (!scanner.atLineEnd()) {
-            do
-                fields.append(scanner.field());
-            while (scanner.trailingComma());
-        }
-        scanner.skipLineEnd();
-        lines.append(std::move(fields));
-    }
+    CsvLineReader reader(text);
+    QStringList fields;
+    while (reader.next(fields))
+        lines.append(fields);
     return lines;
 }
 

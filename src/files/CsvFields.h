@@ -20,6 +20,21 @@ namespace mtz4 {
 //   spoil at most its own line.
 QList<QStringList> SplitCsvLines(const QString& text);
 
+// The same one line at a time, for texts too long to hold as fields all at
+// once (an import of a million rows).
+class CsvLineReader {
+public:
+    explicit CsvLineReader(const QString& text) : text_(text) {}
+    // The fields of the next line (none for an empty line); false at the end.
+    bool next(QStringList& fields);
+    // How far the reader has got, in characters of the text.
+    qsizetype position() const { return pos_; }
+
+private:
+    const QString& text_;
+    qsizetype pos_ = 0;
+};
+
 // The text as one quoted field: quotes doubled, line breaks written as spaces
 // so that the field stays on its line. AppendQuotedCsvField writes it at the
 // end of a line (the export writes some twenty thousand fields at a time).

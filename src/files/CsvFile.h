@@ -34,9 +34,11 @@ enum class CsvFileStatus {
     Ok,
     FileOpenError, // the file could not be opened, read or written, or a bank
                    // or group line holds a number field that is not a number
+    Cancelled,     // the import was stopped by its progress callback
 };
 
-// The message the user sees for a failed status: "File Open Error".
+// The message the user sees for a failed status: "File Open Error" (none
+// for Cancelled: the user stopped it).
 QString CsvFileMessage(CsvFileStatus status);
 
 // The file's text for the data set, in the data set's note code page or as
@@ -54,15 +56,24 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
 
 // Merges a CSV file's text into the data set. Each valid line overwrites its
 // band, entry, bank size box or group box; whatever the text does not supply
-// with a valid line keeps its value. Lines that break the rules are passed
-// over; a record never continues on the next line. A bank or group line whose
-// number fields are not numbers stops the import with FileOpenError, keeping
-// the lines applied before it. Notes and names are taken in upper case (as
-// far as the note code page has it) and fitted (FitNote, FitName: a
-// character the page or the receiver cannot hold becomes its base letter or
-// "?", a TAB or line break a space, a note is cut to 255 characters); each
-// line so changed is named in `report`, which also counts the band and entry
-// lines applied. SKIP and ENABLE are set when they read #TRUE#, quoted or not.
+// with a valid line keeps its value. A record never continues on the next
+// line. A bank or group line whose number fields are not numbers stops the
+// import with FileOpenError, keeping the lines applied before it. Notes and
+// names are taken in upper case (as far as the note code page has it) and
+// fitted (FitNote, FitName: a character the page or the receiver cannot hold
+// becomes its base letter or "?", a TAB or line break a space, a note is cut
+// to 255 characters). SKIP and ENABLE are set when they read #TRUE#, quoted
+// or not.
+//
+// `report` says what became of every line (CsvMerge): each line applied
+// (`imported`, band, entry, bank and group lines alike), each one changed to
+// fit with what changed, each one passed over with the reason; lines without
+// a frequency (exported empty entries) are counted in a note, and the header
+// line passes without a word. Lines that the edit dialog would refuse under
+// the data set's model are passed over: options the model lacks, the
+// MT-Z40T's cellular ranges, a Search Pass frequency that another enabled
+// Search Pass entry keeps, a VFO frequency outside its band, a step its band
+// lacks, a band the model lacks.
 //
 // What an imported line can put into the data always encodes into a sound
 // record: frequencies outside 0.1 .. 1299.995 MHz and offsets outside
@@ -70,6 +81,10 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
 // (a space for each one outside codes 32..126), secret codes outside 0..28
 // become 11, bank sizes outside 0..1000 are passed over, and the hidden group
 // row 0 (boxes 0..49) stays clear.
+//
+// `progress` is told how far the import has got every 512 lines; when it
+// returns false the import stops at once with Cancelled, the data set part
+// merged (import into a copy to keep the data as they were).
 //
 // At the end, also when the import stops early, the data side of the refresh
 // is done here: disabled entries are emptied (as every refresh of the memory
@@ -82,7 +97,8 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
 // caption to the application title alone, redraw the VFO grid, rebuild the
 // memory grid's row labels, select row 1 and redraw the memory grid, and show
 // the bank page's boxes and total from ds.bank.
-CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report = nullptr);
+CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report = nullptr,
+                            const ImportProgress& progress = {});
 
 // Reads the file at path and merges it as ImportCsvText does. A file that
 // cannot be opened or read changes nothing.

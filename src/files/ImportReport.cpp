@@ -16,20 +16,34 @@ QString listed(QStringList lines, int most) {
     return lines.join(QLatin1Char('\n'));
 }
 
-constexpr int ListedInMessage = 10;
-
 } // namespace
 
+QStringList ReportLines(const ImportReport& report) {
+    return report.notes + report.skipped + report.changed;
+}
+
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {
-    QString text = QStringLiteral("%1 rows %2, %3 skipped")
+    QString text = QStringLiteral("%1 %2 %3, %4 skipped")
                        .arg(report.imported)
-                       .arg(done)
+                       .arg(report.noun, done)
                        .arg(report.skipped.size());
     if (!report.changed.isEmpty())
         text += InLanguage(", %1 changed", "、%1 件を変更").arg(report.changed.size());
-    if (report.skipped.isEmpty() && report.changed.isEmpty())
+    const QStringList lines = ReportLines(report);
+    if (lines.isEmpty())
         return text;
-    return text + QStringLiteral(":\n") + listed(report.skipped + report.changed, most);
+    return text + QStringLiteral(":\n") + listed(lines, most);
+}
+
+void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
+                      const QString& done, PromptIcon icon, const QString& heading) {
+    QString text = ImportSummary(report, done, ReportedInSummary);
+    if (!heading.isEmpty())
+        text = heading + QLatin1Char('\n') + text;
+    const QStringList lines = ReportLines(report);
+    prompter.report({text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")), title, icon,
+                     PromptButtons::Ok, PromptAnswer::Ok},
+                    lines.size() > ReportedInSummary ? lines : QStringList());
 }
 
 QString ChangedRowsSummary(const ImportReport& report, int most) {
@@ -38,15 +52,6 @@ QString ChangedRowsSummary(const ImportReport& report, int most) {
     return InLanguage("%1 rows changed to fit:", "%1 行を収まるように変更しました:")
                .arg(report.changed.size()) +
            QLatin1Char('\n') + listed(report.changed, most);
-}
-
-void ShowChangedRows(const ImportReport& report, Prompter& prompter) {
-    if (report.changed.isEmpty())
-        return;
-    prompter.ask({ChangedRowsSummary(report, ListedInMessage)
-                      .replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-                  QStringLiteral("Import"), PromptIcon::Information, PromptButtons::Ok,
-                  PromptAnswer::Ok});
 }
 
 QString ChangedRow(const QString& where, const QStringList& changes) {

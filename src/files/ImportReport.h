@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace mtz4 {
 
@@ -15,21 +16,43 @@ struct ImportReport {
     int imported = 0;    // rows applied, the changed ones included
     QStringList changed; // "row 3 (Location 2): comment: ł → ?"
     QStringList skipped; // "row 7 (Location 1200): beyond the 1000 memory channels"
+    // What concerns the import as a whole, listed first: lines passed over
+    // without a line each (an exported empty entry), bank sizes that a save
+    // will cut.
+    QStringList notes;
+    QString noun = QStringLiteral("rows"); // what the format consists of: "rows", "lines"
+    bool cancelled = false;                // the user stopped it: nothing was applied
 };
+
+// Told how far an import has got (`done` of `total`, in characters of the
+// file's text) every few hundred rows; it returns false to stop the import.
+// The window shows a progress dialog and keeps its events going meanwhile.
+using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // The summary for the user: "N rows imported, M skipped" (`done` in place of
 // "imported"), then ", K changed" when rows were changed; then, after a
-// colon, each row skipped and each row changed on a line of its own, at most
-// `most` of them (then "and N more"); a negative `most` lists them all.
+// colon, the notes, each row skipped and each row changed on a line of its
+// own, at most `most` of them (then "and N more"); a negative `most` lists
+// them all.
 QString ImportSummary(const ImportReport& report, const QString& done = QStringLiteral("imported"),
                       int most = -1);
+
+// Every line of the report below the summary: notes, rows skipped, rows changed.
+QStringList ReportLines(const ImportReport& report);
+
+// Shows the report through the prompter (Prompter::report): the summary
+// with the first rows (ReportedInSummary) as the text, after `heading` when
+// one is given; every row in the details when they are more. Title and icon
+// as given.
+inline constexpr int ReportedInSummary = 20;
+void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
+                      const QString& done = QStringLiteral("imported"),
+                      PromptIcon icon = PromptIcon::Information, const QString& heading = {});
 
 // The rows changed to fit, for an import that otherwise passes its lines
 // over silently: "K rows changed to fit:" and each on a line of its own, at
 // most `most` of them; empty when none changed.
 QString ChangedRowsSummary(const ImportReport& report, int most = -1);
-// Shows that summary as a message ("Import"), when rows were changed.
-void ShowChangedRows(const ImportReport& report, Prompter& prompter);
 
 // A changed row's line: where, then its changes joined ("row 3: note: ł → ?;
 // name: cut to 6 characters").

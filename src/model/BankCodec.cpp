@@ -35,34 +35,45 @@ void DecodeBanks(DataSet& ds) {
     }
 }
 
+namespace {
+
+// The sizes EncodeBanks writes for the bank texts: the first bank crossing
+// the 1000-channel limit is cut to the remainder, the later banks emptied.
+std::array<int, BankCount> FittedBankSizes(const DataSet& ds) {
+    std::array<int, BankCount> sizes{};
+    int total = 0;
+    for (int i = 0; i < BankCount; ++i) {
+        // A negative size (a 16-bit value of 8000h or more read from the
+        // receiver or a file) is no size at all: it would let the other banks
+        // grow past 1000 channels and cannot be written as a size.
+        const int size = qMax(0, SizeBoxValue(ds.BankText[i]));
+        sizes[i] = qMin(size, ChannelCount - total);
+        total += sizes[i];
+    }
+    return sizes;
+}
+
+} // namespace
+
+QList<BankCut> BankCutsOfEncode(const DataSet& ds) {
+    const std::array<int, BankCount> fitted = FittedBankSizes(ds);
+    QList<BankCut> cuts;
+    for (int i = 0; i < BankCount; ++i) {
+        const int given = SizeBoxValue(ds.BankText[i]);
+        if (given != fitted[i])
+            cuts.append({i, given, fitted[i]});
+    }
+    return cuts;
+}
+
 void EncodeBanks(DataSet& ds) {
     // The sizes are fitted as the bank texts give them: ShowBanks below takes
     // the sizes from the texts again, so fitting anything else could still
     // write a total above 1000 when the two tables disagree.
-    int total = 0;
-    int cutAt = -1;
+    const std::array<int, BankCount> fitted = FittedBankSizes(ds);
     for (int i = 0; i < BankCount; ++i) {
-        int size = SizeBoxValue(ds.BankText[i]);
-        // A negative size (a 16-bit value of 8000h or more read from the
-        // receiver or a file) is no size at all: it would let the other banks
-        // grow past 1000 channels and cannot be written as a size.
-        if (size < 0)
-            size = 0;
-        if (total + size > ChannelCount) {
-            size = ChannelCount - total;
-            cutAt = i;
-        }
-        ds.BankSize[i] = size;
-        ds.BankText[i] = QString::number(size);
-        if (cutAt == i)
-            break;
-        total += size;
-    }
-    if (cutAt >= 0) {
-        for (int j = cutAt + 1; j < BankCount; ++j) {
-            ds.BankSize[j] = 0;
-            ds.BankText[j] = QStringLiteral("0");
-        }
+        ds.BankSize[i] = fitted[i];
+        ds.BankText[i] = QString::number(fitted[i]);
     }
 
     ShowBanks(ds);

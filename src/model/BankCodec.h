@@ -2,6 +2,8 @@
 
 #include "model/DataSet.h"
 
+#include <QList>
+
 namespace mtz4 {
 
 // BankLines slots 0..3 to BankSize/BankText 0..49.
@@ -11,6 +13,17 @@ void DecodeBanks(DataSet& ds);
 // ShowBanks, builds BankLines. The sizes are taken from BankText, the texts the
 // size boxes show, so that BankSize and BankText agree with what is written.
 void EncodeBanks(DataSet& ds);
+// A bank size that the fitting of EncodeBanks changes: bank `bank` from
+// `from` channels (the size its text stands for) to `to`.
+struct BankCut {
+    int bank = 0;
+    int from = 0;
+    int to = 0;
+};
+// What EncodeBanks (and so every save) would change of the sizes BankText
+// gives, in bank order; none when they fit.
+QList<BankCut> BankCutsOfEncode(const DataSet& ds);
+
 // BankText to the size boxes; BankSize 0..49 from the box texts; total label.
 void ShowBanks(DataSet& ds);
 // Size boxes to BankSize 0..49, element 50 (unassigned) and the total label.

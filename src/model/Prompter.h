@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace mtz4 {
 
@@ -28,6 +29,20 @@ public:
     // Shows a plain message without waiting for the user to close it, where
     // the program goes on meanwhile (a clone command running).
     virtual void notify(const Prompt& prompt) { ask(prompt); }
+    // A report (an import's or a paste's): a plain message whose text shows
+    // a summary and the first lines, with every line in `details` (empty
+    // when the text holds them all). The desktop program shows the details
+    // in a scrollable list below the text, in a dialog never taller than the
+    // screen; by default the text alone is shown.
+    virtual void report(const Prompt& prompt, const QStringList& details) {
+        (void)details;
+        ask(prompt);
+    }
+
+    // A short line about something done that needs no answer ("3 rows
+    // pasted, 0 skipped"): the desktop program shows it in the status bar.
+    // Ignored unless overridden.
+    virtual void status(const QString& text) { (void)text; }
 
     // One line in plain words that follows a failure message when there is
     // more to say than its fixed text: which file or port, and what is wrong

@@ -1,6 +1,7 @@
 #include "model/RecordCodec.h"
 
 #include "model/HexBits.h"
+#include "model/ModelRules.h"
 #include "model/NumericText.h"
 #include "reference/ReferenceTables.h"
 
@@ -28,8 +29,6 @@ constexpr int LastMode = 2;
 constexpr int LastStep = 18;
 constexpr int LastTone = 38;
 constexpr int LastCarrierCode = CarrierJRCode;
-constexpr int OptionTrain = 1;
-constexpr int OptionSecret = 4;
 
 int RecordByte(const QString& text, int k) {
     return HexByteAt(text, RecordDataStart + 2 * k);
@@ -43,11 +42,7 @@ QStringView RecordDigits(const QString& text, int k, int count) {
 // voice scrambler get 00 for "secret", models without train get 00 for "train".
 int OptionByte(double code, int opbModel) {
     const int byte = int(RoundHalfEven(code) & 0xFF);
-    const bool secretBlocked = opbModel != Model::MTZ40E;
-    const bool trainBlocked = opbModel != Model::MTZ4J;
-    if ((byte == OptionSecret && secretBlocked) || (byte == OptionTrain && trainBlocked))
-        return 0;
-    return byte;
+    return ModelOffersOption(opbModel, byte) ? byte : 0;
 }
 
 // A frequency field: whole hertz, halves to even; anything outside 32 bits

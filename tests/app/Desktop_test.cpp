@@ -144,8 +144,10 @@ void DesktopTest::droppedFiles_data() {
     QTest::addColumn<QString>("status");
     QTest::newRow("clone file") << "Radio.mz4"
                                 << "" << QStringList{"Save changes to settings?"} << 118.1 << "";
+    // Every line of the exported file comes back: bands, banks, groups, entries.
     QTest::newRow("our CSV file") << "list.CSV"
-                                  << "ours" << QStringList{} << 145.0 << "";
+                                  << "ours" << QStringList{"615 lines imported, 0 skipped"} << 145.0
+                                  << "";
     QTest::newRow("CHIRP's CSV file")
         << "chirp.csv"
         << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"

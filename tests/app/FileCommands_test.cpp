@@ -5,6 +5,7 @@
 
 #include "app/CompareDialog.h"
 #include "app/RecentFiles.h"
+#include "app/ReportDialog.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -21,7 +22,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -54,6 +57,8 @@ private slots:
     void csvExportAndImportThroughTheMenu();
     void openRecentAndCompareWithFile();
     void chirpCsvThroughTheMenu();
+    void importThatTakesNothingChangesNothing();
+    void longReportFitsTheScreen();
 };
 
 namespace {
@@ -478,7 +483,9 @@ void FileCommandsTest::csvExportAndImportThroughTheMenu() {
 
     shell.dialogs.openPaths << csvPath;
     action(w, "mnuImport")->trigger();
-    QVERIFY(shell.prompter.prompts.isEmpty());
+    // One report of what the import did.
+    QCOMPARE(shell.prompter.prompts.size(), 1);
+    QVERIFY(shell.prompter.prompts[0].text.contains(QStringLiteral("lines imported")));
     QCOMPARE(shell.dialogs.kinds, (QList<FileKind>{FileKind::Csv, FileKind::Csv}));
     QVERIFY(ds.MemEnable[0]);
     QCOMPARE(ds.MemText[0][Col::Freq], QStringLiteral("118.100000"));
@@ -559,6 +566,85 @@ void FileCommandsTest::chirpCsvThroughTheMenu() {
     QCOMPARE(shell.prompter.texts(),
              QStringList{QStringLiteral("2 rows imported, 1 skipped:\r\nrow 4 (Location 8): the "
                                         "mode LSB, which the receiver does not have")});
+}
+
+// A file of neither format, one that looks like CHIRP's under CHIRP's type
+// chosen the other way, and one whose every line the model refuses: an
+// error each, with the data, the caption and the change flag as they were.
+void FileCommandsTest::importThatTakesNothingChangesNothing() {
+    Shell shell;
+    frmMain& w = shell.window();
+    DataSet& ds = shell.ds();
+    const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(clonePath, 118.1));
+    QVERIFY(w.fileCommands().LoadCloneFile(clonePath));
+    const QString caption = w.windowTitle();
+    const auto before = std::make_unique<DataSet>(ds);
+    const struct {
+        FileKind kind;
+        QByteArray text;
+        const char* error;
+    } cases[] = {
+        {FileKind::Csv, "Channel;Freq\n1;145.5\n", "list.csv is neither"},
+        {FileKind::ChirpCsv, "\"MT-Z4\",\"GROUP\",\"60\",\"1\"\r\n",
+         "list.csv looks like the program's own CSV"},
+        {FileKind::Csv,
+         "\"MT-Z4\",\"VFO\",\"13\",\"145.000000\",\"FM\",\"20KHz\",\"OFF\",\"11\","
+         "\"JR\",\"88.5Hz\",\"OFF\",\"0.600000\",\"\",\"\",\"#FALSE#\",#TRUE#\r\n",
+         "No line of list.csv could be imported."},
+    };
+    const QString csv = shell.path(QStringLiteral("list.csv"));
+    for (const auto& c : cases) {
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.text);
+        file.close();
+        shell.prompter.clear();
+        shell.dialogs.chosen = c.kind;
+        shell.dialogs.openPaths << csv;
+        action(w, "mnuImport")->trigger();
+        QCOMPARE(shell.prompter.prompts.size(), 1);
+        QCOMPARE(shell.prompter.prompts[0].title, QStringLiteral("ERROR"));
+        QVERIFY2(shell.prompter.prompts[0].text.contains(QLatin1String(c.error)),
+                 qPrintable(shell.prompter.prompts[0].text));
+        QCOMPARE(w.windowTitle(), caption);
+        QVERIFY(!ds.DataChanged);
+        QCOMPARE(ds.MemText, before->MemText);
+        QCOMPARE(ds.VfoText, before->VfoText);
+        QCOMPARE(ds.bank.chkGrp, before->bank.chkGrp);
+    }
+}
+
+// A CHIRP file of 3000 rows: the summary names the first 20 rows, the
+// details list every one, and the dialog stays within the screen.
+void FileCommandsTest::longReportFitsTheScreen() {
+    Shell shell;
+    frmMain& w = shell.window();
+    QByteArray text = "Location,Name,Frequency,Mode\r\n";
+    for (int i = 0; i < 3000; ++i)
+        text += QByteArray::number(i) + ",AIR " + QByteArray::number(i) + ",118.1,AM\r\n";
+    const QString csv = shell.path(QStringLiteral("air.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    shell.dialogs.openPaths << csv;
+    action(w, "mnuImport")->trigger(); // the default type: the file says it is CHIRP's
+    QCOMPARE(shell.prompter.prompts.size(), 1);
+    const Prompt report = shell.prompter.prompts[0];
+    QVERIFY2(
+        report.text.startsWith(QStringLiteral("1000 rows imported, 2000 skipped, 900 changed")),
+        qPrintable(report.text.left(300)));
+    QCOMPARE(report.text.count(QStringLiteral("\r\n")), 21); // summary, 20 rows, "and N more"
+    QCOMPARE(shell.prompter.details.size(), 2900);
+    QVERIFY(shell.ds().MemEnable[999]);
+
+    ReportDialog dialog(report, shell.prompter.details, &w);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QRect screen = w.screen()->availableGeometry();
+    QVERIFY(dialog.frameGeometry().height() <= screen.height());
+    QVERIFY(dialog.details() && dialog.details()->model()->rowCount() == 2900);
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -63,6 +63,7 @@ private slots:
     void receiverFallingSilentFailsTheReadWithoutAFile();
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
+    void importSaysWhatItDid();
     void diffAndChirpFormat();
     void codePagesAndUtf8();
     void verifiedWrite();
@@ -191,7 +192,12 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
     const CtlRun imported =
         runCtl({QStringLiteral("import"), base, csv, QStringLiteral("-o"), back});
     QCOMPARE(imported.exitCode, 0);
-    QCOMPARE(imported.errors, QString());
+    // The report on standard error passes over only what the import never
+    // takes: lines without a frequency and Priority lines from 10 on.
+    const QStringList report = imported.errors.trimmed().split(QLatin1Char('\n'));
+    QVERIFY(report[0].contains(QStringLiteral("lines imported")));
+    for (const QString& line : report.mid(2))
+        QVERIFY2(line.contains(QStringLiteral("(PRIORITY ")), qPrintable(line));
     const auto got = load(back);
     QVERIFY(got);
     // Priority entries from 1210 on are not taken from the file.
@@ -227,6 +233,68 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
 
 // diff prints one difference a line with its exit status; --format chirp
 // exports and imports CHIRP's CSV, with a summary of the rows left out.
+// The report on standard error, the exit status and whether OUT.MZ4 is
+// written, for each kind of file and option.
+void Mtz4ctlTest::importSaysWhatItDid() {
+    struct Case {
+        QStringList options;
+        QByteArray csv;
+        int exitCode;
+        const char* says;
+    };
+    const QByteArray chirp = "Location,Name,Frequency,Mode\r\n3,A,145.5,FM\r\n";
+    const QByteArray own =
+        "\"MT-Z4\",\"MEMORY\",\"1\",\"830.000000\",\"FM\",\"20KHz\",\"OFF\","
+        "\"11\",\"JR\",\"88.5Hz\",\"OFF\",\"0.600000\",\"\",\"\",\"#FALSE#\",#TRUE#"
+        "\r\n";
+    const QByteArray banks = "\"MT-Z4\",\"BANK AMOUNT\",\"0\",\"151\"\r\n";
+    const Case cases[] = {
+        {{}, chirp, 0, "mtz4ctl: 1 rows imported, 0 skipped\n"},
+        {{"--format", "csv"}, chirp, 1, "mtz4ctl: ERROR: in.csv looks like CHIRP's CSV"},
+        {{}, "a,b\n1,2\n", 1, "mtz4ctl: ERROR: in.csv is neither"},
+        {{"--model", "MT-Z40T"},
+         own,
+         1,
+         "mtz4ctl: 0 lines imported, 1 skipped:\nmtz4ctl: line 1 (MEMORY 1): a frequency of the "
+         "cellular phone\nmtz4ctl: ERROR: No line of in.csv could be imported."},
+        {{}, own, 0, "mtz4ctl: 1 lines imported"},
+        {{},
+         banks,
+         0,
+         "mtz4ctl: Warning: The bank sizes add up to 1051, not 1000: a save cuts bank 9 from 100 "
+         "to 49."},
+        {{"--dry-run"}, chirp, 0, "mtz4ctl: 1 rows imported"},
+        {{"--quiet"}, chirp, 0, ""}, // nothing to name: nothing said
+    };
+    SimRunner files; // for its directory only
+    const QString base = files.path(QStringLiteral("base.MZ4"));
+    QCOMPARE(runCtl({QStringLiteral("new"), QStringLiteral("--model=MT-Z4J"), QStringLiteral("-o"),
+                     base})
+                 .exitCode,
+             0);
+    const QString csv = files.path(QStringLiteral("in.csv"));
+    const QString out = files.path(QStringLiteral("out.MZ4"));
+    for (const Case& c : cases) {
+        QFile::remove(out);
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.csv);
+        file.close();
+        QStringList args =
+            QStringList{QStringLiteral("import")} + c.options + QStringList{base, csv};
+        const bool dryRun = c.options.contains(QStringLiteral("--dry-run"));
+        if (!dryRun)
+            args << QStringLiteral("-o") << out;
+        const CtlRun run = runCtl(args);
+        if (*c.says)
+            QVERIFY2(run.errors.contains(QString::fromUtf8(c.says)), qPrintable(run.errors));
+        else
+            QCOMPARE(run.errors, QString());
+        QCOMPARE(run.exitCode, c.exitCode);
+        QCOMPARE(QFile::exists(out), c.exitCode == 0 && !dryRun);
+    }
+}
+
 void Mtz4ctlTest::diffAndChirpFormat() {
     SimRunner files; // for its directory only
     const QString a = files.path(QStringLiteral("a.MZ4"));

@@ -23,6 +23,7 @@ class MemoryCommandsTest : public QObject {
 private slots:
     void copyAndPaste();
     void pastedRowsPassTheChecks();
+    void pastedRowsOfOtherPrograms();
     void pastedNotesFitTheCodePage_data();
     void pastedNotesFitTheCodePage();
     void cutInsertDeleteSortAndUndo();
@@ -88,6 +89,7 @@ void MemoryCommandsTest::copyAndPaste() {
     QCOMPARE(f.ds->MemText[100][Col::Note], QStringLiteral("club, \"net\" Tue"));
     QCOMPARE(f.ds->MemText[101][Col::Name], QStringLiteral("uhf"));
     QCOMPARE(f.history.undoText(), QStringLiteral("Paste 01-000"));
+    QCOMPARE(f.prompter.statuses, QStringList{QStringLiteral("2 rows pasted, 0 skipped")});
 
     // Over entries in use: a question first; Cancel changes nothing.
     f.grid().setCurrentRow(6);
@@ -144,6 +146,57 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
     QVERIFY(f.ds->MemEnable[0]);
     QCOMPARE(f.prompter.texts(),
              QStringList{QStringLiteral("1 rows pasted, 1 skipped:\r\nrow 2: not an entry row")});
+}
+
+// Rows as spreadsheets and other programs give them: any line end, truth
+// values and shifts written in other ways, a header naming the columns, a
+// bare frequency. Each case gives the texts of entries 0 and 1 (frequency,
+// mode, step, shift, name) and whether entry 0 is enabled.
+void MemoryCommandsTest::pastedRowsOfOtherPrograms() {
+    struct Case {
+        const char* name;
+        QString text;
+        QStringList entry0; // frequency, mode, step, shift, name
+        QString entry1Freq; // empty: entry 1 untouched
+    };
+    const QString mid = QStringLiteral("\tOFF\t11\tJR\t88.5Hz\t");
+    const QString row = QStringLiteral("145.500000\tFM\t20KHz") + mid +
+                        QStringLiteral("Shift+\t0.6\tn\tNAME\t#FALSE#\t%1");
+    const QStringList plain{"145.500000", "FM", "20KHz", "Shift+", "NAME"};
+    const Case cases[] = {
+        {"CR line ends", row.arg("#TRUE#") + "\r" + row.arg("#TRUE#").replace("145.5", "146.5"),
+         plain, "146.500000"},
+        {"TRUE", row.arg("TRUE"), plain, {}},
+        {"quoted TRUE", row.arg("\"TRUE\""), plain, {}},
+        {"1", row.arg("1"), plain, {}},
+        {"-",
+         QStringLiteral("145.5\tFM\t20KHz") + mid + "-\t0.6\tn\tNAME\t#FALSE#\t1",
+         {"145.500000", "FM", "20KHz", "Shift-", "NAME"},
+         {}},
+        {"plain header",
+         "frequency\tMode\tName\tNote\r\n118.1\tAM\tTower\tx\r\n121.5\tAM\tG",
+         {"118.100000", "AM", "25KHz", "OFF", "Tower"},
+         "121.500000"},
+        {"CHIRP header",
+         "Location\tName\tFrequency\tDuplex\tOffset\tTone\tcToneFreq\tMode\tTStep\n"
+         "7\tRPT\t145.6\t-\t0.6\tTSQL\t88.5\tNFM\t12.5",
+         {"145.600000", "FM", "12.5KHz", "Shift-", "RPT"},
+         {}},
+        {"frequency only", "118.1", {"118.100000", "AM", "25KHz", "OFF", ""}, {}},
+    };
+    for (const Case& c : cases) {
+        auto ds = factoryDataSet(0);
+        const PastePlan plan = PlanPaste(*ds, c.text, 0);
+        QVERIFY2(plan.skipped.isEmpty(), qPrintable(c.name + plan.skipped.join(';')));
+        ApplyPaste(*ds, plan);
+        const auto& t = ds->MemText[0];
+        QCOMPARE(
+            QStringList({t[Col::Freq], t[Col::Mode], t[Col::Step], t[Col::ShiftDir], t[Col::Name]}),
+            c.entry0);
+        QVERIFY2(ds->MemEnable[0], c.name);
+        QCOMPARE(ds->MemText[1][Col::Freq], c.entry1Freq);
+        QCOMPARE(plan.imported, c.entry1Freq.isEmpty() ? 1 : 2);
+    }
 }
 
 // A row whose note the code page cannot hold is pasted all the same, the

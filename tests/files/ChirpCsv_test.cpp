@@ -1,7 +1,7 @@
 // CHIRP's generic CSV: a file as CHIRP writes it imported row by row with
 // its summary, and export then import giving back every enabled channel.
 #include "files/ChirpCsv.h"
-#include "files/CsvKind.h"
+#include "files/CsvFormat.h"
 #include "reference/FactoryData.h"
 #include "support/RandomData.h"
 
@@ -143,21 +143,25 @@ void ChirpCsvTest::exportThenImportGivesEveryChannelBack() {
 }
 
 void ChirpCsvTest::kindOfACsvFileByItsFirstLine_data() {
-    QTest::addColumn<QByteArray>("firstLine");
-    QTest::addColumn<bool>("chirp");
-    QTest::newRow("CHIRP's header") << QByteArray("Location,Name,Frequency,Duplex\r\n") << true;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<CsvFileFormat>("format");
+    QTest::newRow("CHIRP's header")
+        << QByteArray("Location,Name,Frequency,Duplex\r\n") << CsvFileFormat::Chirp;
     QTest::newRow("with a byte-order mark, quoted, any case")
-        << QByteArray("\xEF\xBB\xBF\"location\", NAME ,\"FREQUENCY\"\n") << true;
-    QTest::newRow("ours: a frequency, no location")
-        << QByteArray("\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\"\r\n") << false;
-    QTest::newRow("a frequency column alone") << QByteArray("Frequency,Mode,Name\r\n") << false;
-    QTest::newRow("empty") << QByteArray() << false;
+        << QByteArray("\xEF\xBB\xBF\"location\", NAME ,\"FREQUENCY\"\n") << CsvFileFormat::Chirp;
+    QTest::newRow("ours: a frequency, no location, then an entry line")
+        << QByteArray("\"MODEL\",\"BANK\",\"CHANNEL\",\"FREQUENCY\",\"MODE\"\r\n"
+                      "\"MT-Z4\",\"MEMORY\",\"0\",\"145.500000\"\r\n")
+        << CsvFileFormat::Own;
+    QTest::newRow("a frequency column alone")
+        << QByteArray("Frequency,Mode,Name\r\n") << CsvFileFormat::Neither;
+    QTest::newRow("empty") << QByteArray() << CsvFileFormat::Neither;
 }
 
 void ChirpCsvTest::kindOfACsvFileByItsFirstLine() {
-    QFETCH(QByteArray, firstLine);
-    QFETCH(bool, chirp);
-    QCOMPARE(CsvKindOfFirstLine(firstLine) == CsvKind::Chirp, chirp);
+    QFETCH(QByteArray, bytes);
+    QFETCH(CsvFileFormat, format);
+    QCOMPARE(DetectCsvFormat(bytes), format);
 }
 
 QTEST_GUILESS_MAIN(ChirpCsvTest)

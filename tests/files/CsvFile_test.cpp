@@ -319,7 +319,7 @@ private slots:
     void bandBankAndGroupLines() {
         auto ds = FactoryDataSet();
         ds->DataChanged = false;
-        const QByteArray text = memoryLine("3").replace("MEMORY", "VFO") +
+        const QByteArray text = memoryLine("6").replace("MEMORY", "VFO") +  // 142 .. 169.995
                                 memoryLine("14").replace("MEMORY", "VFO") + // no band 14
                                 "MT-Z4,BANK AMOUNT,0,50\r\n"
                                 "MT-Z4,BANK AMOUNT,12,\"0050\"\r\n"
@@ -331,8 +331,8 @@ private slots:
                                 "MT-Z4,GROUP,50,1\r\n" // row 1 is shown
                                 "MT-Z4,GROUP,550,1\r\n";
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
-        QCOMPARE(ds->VfoText[3][Col::Freq], QStringLiteral("145.000000"));
-        QCOMPARE(ds->VfoText[3][Col::Note], QStringLiteral("A NOTE"));
+        QCOMPARE(ds->VfoText[6][Col::Freq], QStringLiteral("145.000000"));
+        QCOMPARE(ds->VfoText[6][Col::Note], QStringLiteral("A NOTE"));
         QCOMPARE(ds->VfoData[13], FactoryDataSet()->VfoData[13]);
         QCOMPARE(ds->bank.txtBank[0], QStringLiteral("50"));
         QCOMPARE(ds->bank.txtBank[12], QStringLiteral("50"));

@@ -1,8 +1,12 @@
 #include "support/RandomData.h"
 
 #include "model/BankCodec.h"
+#include "model/ModelRules.h"
 #include "model/RecordCodec.h"
 #include "reference/FactoryData.h"
+#include "reference/ReferenceTables.h"
+
+#include <cmath>
 
 namespace mtz4::test {
 
@@ -30,9 +34,21 @@ int randomOption(QRandomGenerator& rng, int model) {
     return other[rng.bounded(3)];
 }
 
+// A frequency in whole hertz from `low` to `high` MHz that the model keeps
+// (the MT-Z40T refuses its cellular ranges).
+quint32 randomHz(QRandomGenerator& rng, int model, double low, double high) {
+    const auto lowHz = quint32(std::llround(low * 1e6));
+    const auto span = quint32(std::llround(high * 1e6)) - lowHz + 1;
+    for (;;) {
+        const quint32 hz = lowHz + rng.bounded(span);
+        if (model != Model::MTZ40T || CellularAllowed(hz / 1e6))
+            return hz;
+    }
+}
+
 // Bytes 0..14 of a record.
-QString recordHead(QRandomGenerator& rng, int model) {
-    const quint32 hz = 100000 + rng.bounded(1299895001u);
+QString recordHead(QRandomGenerator& rng, int model, double low = 0.1, double high = 1299.995) {
+    const quint32 hz = randomHz(rng, model, low, high);
     const quint32 shiftHz = rng.bounded(100000000u);
     return hexLE32(hz) + hexByte(rng.bounded(3)) + hexByte(rng.bounded(18)) + hexLE32(shiftHz) +
            hexByte(rng.bounded(3)) + hexByte(randomOption(rng, model)) + hexByte(rng.bounded(39)) +
@@ -50,8 +66,9 @@ QString RandomMemRecord(QRandomGenerator& rng, int model) {
            QStringLiteral("0000000000000000") + name;
 }
 
-QString RandomVfoRecord(QRandomGenerator& rng, int model) {
-    return recordHead(rng, model);
+QString RandomVfoRecord(QRandomGenerator& rng, int model, int band) {
+    const auto& limit = Ref().BandLimit[model][band];
+    return recordHead(rng, model, limit[0], limit[1]);
 }
 
 QString RandomNote(QRandomGenerator& rng) {
@@ -93,8 +110,11 @@ void FillRandomDataSet(DataSet& ds, QRandomGenerator& rng, int model) {
         ds.MemText[e][Col::Note] = RandomNote(rng);
         ds.MemEnable[e] = true;
     }
+    // Bands the model lacks keep their factory records.
     for (int b = 0; b < BandCount; ++b) {
-        DecodeVFO(ds, QStringLiteral("\r\n") + RandomVfoRecord(rng, model), b);
+        if (!ModelHasBand(model, b))
+            continue;
+        DecodeVFO(ds, QStringLiteral("\r\n") + RandomVfoRecord(rng, model, b), b);
         ds.VfoText[b][Col::Note] = RandomNote(rng);
     }
     const std::array<int, BankCount> sizes = RandomBankSizes(rng);

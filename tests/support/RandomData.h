@@ -11,10 +11,10 @@ namespace mtz4::test {
 // random source explicitly so a failing seed can be replayed.
 
 // A 64-digit memory record with a non-zero frequency and every field in range;
-// the option code is one the given model keeps when encoding.
+// the option code and the frequency are ones the given model keeps.
 QString RandomMemRecord(QRandomGenerator& rng, int model);
-// A 30-digit VFO record, as above.
-QString RandomVfoRecord(QRandomGenerator& rng, int model);
+// A 30-digit VFO record, as above, with a frequency inside the model's band.
+QString RandomVfoRecord(QRandomGenerator& rng, int model, int band);
 // A note of up to 30 characters drawn from ISO-8859-1, commas, quotes and
 // leading blanks included, but no line breaks.
 QString RandomNote(QRandomGenerator& rng);

@@ -15,15 +15,24 @@ class ScriptedPrompter : public Prompter {
 public:
     PromptAnswer ask(const Prompt& prompt) override;
     void explain(const QString& reason) override { reasons.append(reason); }
+    void status(const QString& text) override { statuses.append(text); }
+    void report(const Prompt& prompt, const QStringList& lines) override {
+        details = lines;
+        ask(prompt);
+    }
 
     void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
 
     QList<Prompt> prompts;     // everything asked, in order
     QStringList texts() const; // the texts of `prompts`
     QStringList reasons;       // every explain(), in order
+    QStringList details;       // the details of the last report()
+    QStringList statuses;      // every status(), in order
     void clear() {
         prompts.clear();
         reasons.clear();
+        details.clear();
+        statuses.clear();
         answers_.clear();
     }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace mtz4 {
+
+// The kinds of CSV file an import takes, told apart by what the file holds
+// rather than by its name or the type chosen in a dialog.
+enum class CsvFileFormat {
+    Own,     // the program's own: lines whose first field is "MT-Z4"
+    Chirp,   // CHIRP's generic CSV: a first line naming Location and Frequency
+    Neither, // none of these
+};
+
+// What the file's bytes look like. CHIRP's header on the first line that
+// holds anything decides first; otherwise any line whose first field (in
+// quotes or not) is exactly "MT-Z4" makes it our own. A UTF-8 byte-order mark
+// is passed over. Cheap enough for any size of file: the bytes are looked at
+// as they are, without reading the file as text.
+CsvFileFormat DetectCsvFormat(const QByteArray& bytes);
+
+// The format in words for a message: "CHIRP's CSV (a first line naming
+// Location and Frequency)", "the program's own CSV (lines that begin with
+// "MT-Z4")", "neither the program's own CSV nor CHIRP's".
+QString CsvFormatDescription(CsvFileFormat format);
+
+} // namespace mtz4

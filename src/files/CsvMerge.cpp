@@ -1,0 +1,282 @@
+#include "files/CsvMerge.h"
+
+#include "files/CsvEntryIndex.h"
+#include "files/CsvWords.h"
+#include "model/ModelRules.h"
+#include "model/NumericText.h"
+#include "model/TextFit.h"
+#include "model/TextLanguage.h"
+#include "reference/ReferenceTables.h"
+
+#include <QRegularExpression>
+#include <optional>
+
+namespace mtz4 {
+
+namespace {
+
+constexpr int HighestGroupRowZeroBox = BankCount - 1; // boxes 0..49: row 0, never shown
+
+// A band or entry number given as a number in 0..last; -1 otherwise (a field
+// without a leading number names nothing, rather than band or entry 0).
+int numberedTarget(const QString& field, int last) {
+    static const QRegularExpression leadingNumber(QStringLiteral("^[ \\t]*[+-]?\\.?[0-9]"));
+    if (!leadingNumber.match(field).hasMatch())
+        return -1;
+    const double value = NumericValue(field);
+    return value < 0.0 || value > last ? -1 : int(RoundHalfEven(value));
+}
+
+// A number field of a bank or group line as a whole number; nothing when the
+// field is not a number.
+std::optional<qint64> wholeNumber(const QString& field) {
+    static const QRegularExpression number(
+        QStringLiteral("^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*$"));
+    if (!number.match(field).hasMatch())
+        return std::nullopt;
+    return RoundHalfEven(NumericValue(field));
+}
+
+bool isHeader(const QStringList& fields) {
+    return fields.first().trimmed().compare(QLatin1String("MODEL"), Qt::CaseInsensitive) == 0;
+}
+
+bool isBlank(const QStringList& fields) {
+    for (const QString& field : fields) {
+        if (!field.trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CsvMerge::CsvMerge(DataSet& ds, ImportReport& report) : ds_(ds), report_(report) {}
+
+QString CsvMerge::upper(const QString& text) const {
+    return UpperCaseIn(text, ds_.NoteCodePage);
+}
+
+QString CsvMerge::where(const QString& section, const QString& channel) const {
+    if (channel.isEmpty())
+        return QStringLiteral("line %1 (%2)").arg(lineNumber_).arg(section);
+    return QStringLiteral("line %1 (%2 %3)").arg(lineNumber_).arg(section, channel);
+}
+
+void CsvMerge::skip(const QString& where, const QString& reason) {
+    report_.skipped << where + QStringLiteral(": ") + reason;
+}
+
+void CsvMerge::applied(const QString& where, const QStringList& changes) {
+    ++report_.imported;
+    if (!changes.isEmpty())
+        report_.changed << ChangedRow(where, changes);
+}
+
+bool CsvMerge::line(const QStringList& fields, int number) {
+    if (fields.isEmpty() || isBlank(fields))
+        return true;
+    fields_ = &fields;
+    lineNumber_ = number;
+    next_ = 0;
+    bool modelWord = false;
+    while (next_ < fields.size()) {
+        // Anything up to the model word is passed over: the header line,
+        // and what is left of a line that was not usable.
+        if (fields[next_++] != CsvWord::Model || next_ >= fields.size())
+            continue;
+        modelWord = true;
+        const QString word = upper(fields[next_++]);
+        static const std::pair<QLatin1String, Section> words[] = {
+            {CsvWord::Vfo, Section::Vfo},
+            {CsvWord::Memory, Section::Memory},
+            {CsvWord::ProgramScan, Section::ProgramScan},
+            {CsvWord::SearchPass, Section::SearchPass},
+            {CsvWord::Priority, Section::Priority},
+            {CsvWord::BankAmount, Section::BankAmount},
+            {CsvWord::Group, Section::Group},
+        };
+        Section section = Section::None;
+        for (const auto& [sectionWord, s] : words) {
+            if (word == sectionWord)
+                section = s;
+        }
+        if (section == Section::BankAmount || section == Section::Group) {
+            if (!numberPair(section, word))
+                return false;
+        } else if (section != Section::None) {
+            record(section, word);
+        } else {
+            skip(where(word, {}), InLanguage("an unknown section", "不明なセクション"));
+        }
+    }
+    if (!modelWord && !isHeader(fields))
+        skip(QStringLiteral("line %1").arg(number),
+             InLanguage("no \"MT-Z4\" field: not a line of the file",
+                        "\"MT-Z4\" の欄がありません: ファイルの行ではありません"));
+    return true;
+}
+
+void CsvMerge::record(Section section, const QString& sectionWord) {
+    const QString channel = has(1) ? upper((*fields_)[next_++]) : QString();
+    const QString at = where(sectionWord, channel);
+    if (channel.isEmpty()) {
+        skip(at, InLanguage("no CHANNEL field", "CHANNEL の欄がありません"));
+        return;
+    }
+    int target = -1;
+    QString noTarget;
+    switch (section) {
+    case Section::Vfo:
+        target = numberedTarget(channel, BandCount - 1);
+        noTarget = InLanguage("no such band (0 to 13)", "そのようなバンドはありません (0～13)");
+        break;
+    case Section::Memory:
+        target = numberedTarget(channel, ChannelCount - 1);
+        noTarget = InLanguage("no such memory channel (0 to 999)",
+                              "そのようなメモリーチャンネルはありません (0～999)");
+        break;
+    case Section::ProgramScan:
+        target = ParseProgramScanIndex(channel);
+        noTarget = InLanguage("no such Program Scan entry (P0A to P49B)",
+                              "そのようなプログラムスキャンはありません (P0A～P49B)");
+        break;
+    case Section::SearchPass:
+        target = ParseSearchPassIndex(channel);
+        noTarget = InLanguage("no such Search Pass entry (0 to 99)",
+                              "そのようなサーチパスはありません (0～99)");
+        break;
+    case Section::Priority:
+        target = ParsePriorityIndex(channel);
+        noTarget = InLanguage("the import takes Priority lines 0 to 9 only",
+                              "インポートはプライオリティの 0～9 の行のみ読み込みます");
+        break;
+    case Section::None:
+    case Section::BankAmount:
+    case Section::Group:
+        return;
+    }
+    const bool complete = has(CsvRecordFields);
+    if (complete && NumericValue((*fields_)[next_]) == 0.0) {
+        // An exported empty entry or band: it leaves the target as it is.
+        ++withoutFrequency_;
+        if (target >= 0)
+            next_ += CsvRecordFields;
+        return;
+    }
+    if (target < 0) {
+        skip(at, noTarget);
+        return;
+    }
+    if (!complete) {
+        skip(at, InLanguage("too few fields", "欄が足りません"));
+        return;
+    }
+    if (section == Section::Vfo && !ModelHasBand(ds_.ModelIndex, target)) {
+        // Every export writes all 14 bands; the MT-Z40T and MT-Z40K keep
+        // those they lack as they are.
+        ++bandsLacked_;
+        next_ += CsvRecordFields;
+        return;
+    }
+    const QStringList values = fields_->mid(next_, CsvRecordFields);
+    next_ += CsvRecordFields;
+    QString whyNot;
+    QStringList changes;
+    const std::optional<CsvRecord> r =
+        ParseCsvRecord(values, CsvTexts::UpperCase, ds_.NoteCodePage, &whyNot, &changes);
+    if (!r) {
+        skip(at, whyNot);
+        return;
+    }
+    if (section == Section::SearchPass) {
+        searchPass_.append({target, *r, at, changes});
+        return;
+    }
+    const RecordFields coded = FieldsOf(r->data);
+    const QString refusal = section == Section::Vfo ? BandRefusal(ds_, target, coded)
+                                                    : EntryRefusal(ds_, target, coded, r->enable);
+    if (!refusal.isEmpty()) {
+        skip(at, refusal);
+        return;
+    }
+    if (section == Section::Vfo)
+        StoreCsvBand(ds_, target, *r);
+    else
+        StoreCsvEntry(ds_, target, *r);
+    applied(at, changes);
+}
+
+bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
+    if (!has(2)) {
+        skip(where(sectionWord, {}), InLanguage("too few fields", "欄が足りません"));
+        next_ = fields_->size();
+        return true;
+    }
+    const std::optional<qint64> number = wholeNumber((*fields_)[next_++]);
+    const std::optional<qint64> value = wholeNumber((*fields_)[next_++]);
+    if (!number || !value)
+        return false;
+    const QString at = where(sectionWord, QString::number(*number));
+    if (section == Section::BankAmount) {
+        // Sizes the bank editor refuses are passed over as well.
+        if (*number < 0 || *number >= BankCount) {
+            skip(at, InLanguage("no such bank (0 to 49)", "そのようなバンクはありません (0～49)"));
+        } else if (*value < 0 || *value > ChannelCount) {
+            skip(at, InLanguage("a bank size outside 0 to 1000", "0～1000 の範囲外のバンクサイズ"));
+        } else {
+            ds_.bank.txtBank[*number] = QString::number(*value);
+            ds_.BankText[*number] = ds_.bank.txtBank[*number];
+            applied(at, {});
+        }
+        return true;
+    }
+    if (*number < 0 || *number >= GroupBoxCount) {
+        skip(at, InLanguage("no such group box (0 to 549)",
+                            "そのようなグループの欄はありません (0～549)"));
+    } else if (*number <= HighestGroupRowZeroBox && *value == 1) {
+        // Row 0 has no visible boxes to clear it again: it stays clear.
+        skip(at, InLanguage("group row 0 is never shown and stays clear",
+                            "グループの行 0 は表示されず、空のままです"));
+    } else {
+        ds_.bank.chkGrp[*number] = *value == 1 ? 1 : 0;
+        applied(at, {});
+    }
+    return true;
+}
+
+void CsvMerge::finish() {
+    // The last line for each Search Pass entry: an entry that a later line
+    // replaces holds no frequency that an earlier line could repeat.
+    std::array<int, EntryCount> lastLine;
+    lastLine.fill(-1);
+    for (int i = 0; i < searchPass_.size(); ++i)
+        lastLine[searchPass_[i].entry] = i;
+    for (int i = 0; i < searchPass_.size(); ++i) {
+        const Pending& p = searchPass_[i];
+        const QString refusal = EntryRefusal(ds_, p.entry, FieldsOf(p.record.data), p.record.enable,
+                                             [&lastLine, i](int n) { return lastLine[n] > i; });
+        if (!refusal.isEmpty()) {
+            skip(p.where, refusal);
+            continue;
+        }
+        StoreCsvEntry(ds_, p.entry, p.record);
+        applied(p.where, p.changes);
+    }
+    searchPass_.clear();
+    if (withoutFrequency_ > 0)
+        report_.notes.prepend(
+            InLanguage("%1 lines without a frequency passed over: their entries and bands "
+                       "keep what they held",
+                       "周波数のない %1 行は読み飛ばしました: そのエントリーとバンドは元のままです")
+                .arg(withoutFrequency_));
+    withoutFrequency_ = 0;
+    if (bandsLacked_ > 0)
+        report_.notes.append(InLanguage("%1 lines of VFO bands the %2 lacks passed over",
+                                        "%2 にない VFO バンドの %1 行は読み飛ばしました")
+                                 .arg(bandsLacked_)
+                                 .arg(ModelName(ds_.ModelIndex)));
+    bandsLacked_ = 0;
+}
+
+} // namespace mtz4

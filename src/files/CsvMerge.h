@@ -1,0 +1,60 @@
+#pragma once
+
+#include "files/CsvRecord.h"
+#include "files/ImportReport.h"
+#include "model/DataSet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace mtz4 {
+
+// Applies the lines of our CSV file to a data set, one line at a time, and
+// says in the report what became of each: applied, changed to fit, or passed
+// over with the reason. Lines without a frequency (an exported empty entry
+// or band) are counted rather than listed, and the header line passes
+// silently. Band and entry lines keep the model's rules (EntryRefusal,
+// BandRefusal). Search Pass lines are checked for duplicates once the whole
+// file is read (finish()), against what the file leaves in the other Search
+// Pass entries: a list reordered in a spreadsheet comes back whole.
+class CsvMerge {
+public:
+    CsvMerge(DataSet& ds, ImportReport& report);
+
+    // Applies every record of line `number` (from 1); false when a bank or
+    // group line holds a number field that is not a number.
+    bool line(const QStringList& fields, int number);
+    // Applies the Search Pass lines held back, and notes the lines without
+    // a frequency.
+    void finish();
+
+private:
+    enum class Section { None, Vfo, Memory, ProgramScan, SearchPass, Priority, BankAmount, Group };
+    struct Pending {
+        int entry;
+        CsvRecord record;
+        QString where;
+        QStringList changes;
+    };
+
+    bool has(qsizetype count) const { return next_ + count <= fields_->size(); }
+    QString upper(const QString& text) const;
+    QString where(const QString& section, const QString& channel) const;
+    void skip(const QString& where, const QString& reason);
+    void applied(const QString& where, const QStringList& changes);
+
+    void record(Section section, const QString& sectionWord);
+    bool numberPair(Section section, const QString& sectionWord);
+
+    DataSet& ds_;
+    ImportReport& report_;
+    const QStringList* fields_ = nullptr;
+    int lineNumber_ = 0;
+    qsizetype next_ = 0;
+    int withoutFrequency_ = 0;
+    int bandsLacked_ = 0;
+    QList<Pending> searchPass_;
+};
+
+} // namespace mtz4
