@@ -23,10 +23,20 @@ QStringList ReportLines(const ImportReport& report) {
 }
 
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {
-    QString text = QStringLiteral("%1 %2 %3, %4 skipped")
-                       .arg(report.imported)
-                       .arg(report.noun, done)
-                       .arg(report.skipped.size());
+    QString text;
+    if (SystemTextLanguage() == TextLanguage::Japanese) {
+        // Rows and lines are both 行; what was done is pasting or importing.
+        text = QStringLiteral("%1 行を%2、%3 行を飛ばしました")
+                   .arg(report.imported)
+                   .arg(done == QLatin1String("pasted") ? QStringLiteral("貼り付け")
+                                                        : QStringLiteral("取り込み"))
+                   .arg(report.skipped.size());
+    } else {
+        text = QStringLiteral("%1 %2 %3, %4 skipped")
+                   .arg(report.imported)
+                   .arg(report.noun, done)
+                   .arg(report.skipped.size());
+    }
     if (!report.changed.isEmpty())
         text += InLanguage(", %1 changed", "、%1 件を変更").arg(report.changed.size());
     const QStringList lines = ReportLines(report);

@@ -4,6 +4,7 @@
 #include "ShellTestSupport.h"
 
 #include "app/ResourceTexts.h"
+#include "files/ImportReport.h"
 #include "reference/ReferenceTables.h"
 
 #include <QAction>
@@ -66,6 +67,13 @@ void JapaneseWindowTest::menusAndTipsAreJapanese() {
 
     QCOMPARE(w.TabStrip1()->tabText(0), QStringLiteral("Settings 1"));
     QCOMPARE(w.windowTitle(), Ref().AppTitle);
+
+    // An import's or a paste's report is in Japanese too.
+    ImportReport report;
+    report.imported = 3;
+    report.skipped << QStringLiteral("row 4");
+    QCOMPARE(ImportSummary(report, QStringLiteral("pasted")),
+             QStringLiteral("3 行を貼り付け、1 行を飛ばしました:\nrow 4"));
 }
 
 int main(int argc, char* argv[]) {
