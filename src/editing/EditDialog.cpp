@@ -10,6 +10,7 @@
 #include "editing/NamedWidget.h"
 #include "editing/StoreEditFields.h"
 #include "editing/TypingLimit.h"
+#include "model/EntryCodes.h"
 #include "model/ModelRules.h"
 #include "model/RecordCodec.h"
 #include "reference/ReferenceTables.h"
@@ -42,10 +43,6 @@ constexpr int Step12_5KHz = 4;
 constexpr int Step20KHz = 6;
 constexpr int Step1KHz = Step1KHzCode;
 constexpr int Step9KHz = Step9KHzCode;
-constexpr int OptionNone = 0;
-constexpr int OptionTrain = OptionTrainCode;
-constexpr int OptionSecret = OptionSecretCode;
-constexpr int DefaultTone = 8; // "88.5Hz"
 constexpr int CarrierItems = 29;
 constexpr int SecretItems = 29;
 
@@ -279,13 +276,13 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     EnableGroup(opbTone, true);
 
     // Only the option of the selected model can be chosen.
-    const bool train = ModelOffersOption(model, OptionTrain);
-    const bool secret = ModelOffersOption(model, OptionSecret);
-    opbTone[OptionTrain]->setEnabled(train);
+    const bool train = ModelOffersOption(model, OptionTrainCode);
+    const bool secret = ModelOffersOption(model, OptionSecretCode);
+    opbTone[OptionTrainCode]->setEnabled(train);
     cbbAir->setEnabled(train);
     if (!train)
         cbbAir->setCurrentIndex(-1);
-    opbTone[OptionSecret]->setEnabled(secret);
+    opbTone[OptionSecretCode]->setEnabled(secret);
     cbbSec->setEnabled(secret);
     if (!secret)
         cbbSec->setCurrentIndex(-1);
@@ -368,16 +365,16 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     // Options the model offers; an option it lacks opens as "None".
     EnableGroup(opbTone, true);
     ClearGroup(opbTone);
-    for (int option : {OptionTrain, OptionSecret})
+    for (int option : {OptionTrainCode, OptionSecretCode})
         opbTone[option]->setEnabled(ModelOffersOption(model, option));
     SelectInGroup(opbTone, Code(data[Col::Option]));
     const int option = SelectedInGroup(opbTone);
     if (option >= 0 && !opbTone[option]->isEnabled())
-        SelectInGroup(opbTone, OptionNone);
+        SelectInGroup(opbTone, OptionOffCode);
 
-    cbbSec->setEnabled(ModelOffersOption(model, OptionSecret));
+    cbbSec->setEnabled(ModelOffersOption(model, OptionSecretCode));
     SelectItem(cbbSec, cbbSec->isEnabled() ? Code(data[Col::Secret]) : -1);
-    cbbAir->setEnabled(ModelOffersOption(model, OptionTrain));
+    cbbAir->setEnabled(ModelOffersOption(model, OptionTrainCode));
     SelectItem(cbbAir, cbbAir->isEnabled() ? Code(data[Col::Carrier]) : -1);
     SelectItem(cbbTxTone, Code(data[Col::Tone]));
 
@@ -393,8 +390,8 @@ void dlgModify::ResetDialog() {
     PutText(txtFreq, QStringLiteral("145.000000"));
     SelectInGroup(opbWave, 0);
     SelectInGroup(opbStep, Step20KHz);
-    SelectInGroup(opbTone, OptionNone);
-    cbbTxTone->setCurrentIndex(DefaultTone);
+    SelectInGroup(opbTone, OptionOffCode);
+    cbbTxTone->setCurrentIndex(DefaultToneCode);
     SelectInGroup(opbSift, 0);
     PutText(txtShift, QStringLiteral("0.600000"));
     chkEnable->setChecked(true);

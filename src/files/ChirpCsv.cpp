@@ -4,6 +4,7 @@
 #include "files/CsvFields.h"
 #include "files/FileBytes.h"
 #include "files/TextFileEncoding.h"
+#include "model/EntryCodes.h"
 #include "model/EntryOps.h"
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
@@ -22,8 +23,6 @@ const QStringList Header = {
     "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
     "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
-constexpr int OptionTone = 2;
-constexpr int DefaultTone = 8; // 88.5 Hz
 // How often an import says how far it has got.
 constexpr int RowsPerProgress = 512;
 
@@ -52,8 +51,8 @@ QByteArray ChirpCsvText(const DataSet& ds) {
         const auto& d = ds.MemData[e];
         const auto& t = ds.MemText[e];
         const int shiftDir = int(d[Col::ShiftDir]);
-        const bool tone = int(d[Col::Option]) == OptionTone;
-        const QString toneHz = ToneHertz(tone ? int(d[Col::Tone]) : DefaultTone);
+        const bool tone = int(d[Col::Option]) == OptionToneCode;
+        const QString toneHz = ToneHertz(tone ? int(d[Col::Tone]) : DefaultToneCode);
         const QStringList row = {
             QString::number(e),
             Field(t[Col::Name]),

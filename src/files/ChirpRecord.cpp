@@ -1,5 +1,6 @@
 #include "files/ChirpRecord.h"
 
+#include "model/EntryCodes.h"
 #include "model/Limits.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
@@ -14,9 +15,6 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int OptionOff = 0;
-constexpr int OptionTone = 2;
-constexpr int DefaultTone = 8; // 88.5 Hz
 constexpr int DefaultSecret = 11;
 constexpr int DefaultCarrier = 28; // "JR"
 constexpr int StepCount = 18;
@@ -118,14 +116,14 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
         return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
                                  "0～99.999999 MHz の範囲外のオフセット"));
 
-    int option = OptionOff;
-    int tone = DefaultTone;
+    int option = OptionOffCode;
+    int tone = DefaultToneCode;
     const QString toneMode = get(columns.tone);
     if (toneMode.compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0) {
         const QString hertz = get(columns.cToneFreq);
         const int code = ToneOfHertz(NumericValue(hertz));
         if (code >= 0) {
-            option = OptionTone;
+            option = OptionToneCode;
             tone = code;
         } else {
             out.changes << InLanguage("tone %1 Hz is not in the tone list: squelch left off",

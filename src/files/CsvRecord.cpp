@@ -1,6 +1,7 @@
 #include "files/CsvRecord.h"
 
 #include "files/CsvWords.h"
+#include "model/EntryCodes.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/TextFit.h"
@@ -14,7 +15,6 @@ namespace mtz4 {
 namespace {
 
 constexpr int StepCount = 18;           // StepList 0..17 (18 and 19 are empty)
-constexpr int DefaultTone = 8;          // "88.5Hz", for a tone text not in the list
 constexpr int FirstCarrierHundreds = 3; // carrier code 0 is 300 Hz
 
 // The list texts are ASCII: only a..z change.
@@ -73,7 +73,7 @@ int toneCode(const QString& upper) {
         if (toneValues[i] == value)
             return int(i);
     }
-    return DefaultTone;
+    return DefaultToneCode;
 }
 
 int shiftDirection(const QString& upper) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataSet.h"
+#include "model/EntryCodes.h"
 #include "model/RecordCodec.h"
 
 #include <QString>
@@ -13,8 +14,6 @@ namespace mtz4 {
 // follows from them (its option and step buttons), and what comes in from
 // elsewhere is refused by them with a reason.
 
-inline constexpr int OptionTrainCode = 1;
-inline constexpr int OptionSecretCode = 4;
 inline constexpr int Step1KHzCode = 16;
 inline constexpr int Step9KHzCode = 17;
 // Models 2 and 3 have bands 0..7 only.

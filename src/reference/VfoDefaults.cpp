@@ -1,5 +1,6 @@
 #include "reference/VfoDefaults.h"
 
+#include "model/EntryCodes.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 
@@ -17,7 +18,6 @@ struct BandPlan {
 };
 
 constexpr int DefaultCarrier = 28; // "JR"
-constexpr int DefaultTone = 8;     // "88.5Hz"
 
 // Bands 0..7 of MT-Z4J and MT-Z40E.
 const BandPlan fourteenBandLow[2][8] = {
@@ -87,8 +87,8 @@ void SetBand(DataSet& ds, int band, const BandPlan& plan, int secret) {
     text[Col::Secret] = QString::number(secret);
     data[Col::Carrier] = DefaultCarrier;
     text[Col::Carrier] = CarrierText(DefaultCarrier);
-    data[Col::Tone] = DefaultTone;
-    text[Col::Tone] = ToneText(DefaultTone);
+    data[Col::Tone] = DefaultToneCode;
+    text[Col::Tone] = ToneText(DefaultToneCode);
     data[Col::ShiftDir] = 0;
     text[Col::ShiftDir] = ShiftDirText(0);
     text[Col::Shift] = QString::fromLatin1(plan.offset);

@@ -1,6 +1,7 @@
 #include "report/ChannelList.h"
 
 #include "model/BankCodec.h"
+#include "model/EntryCodes.h"
 #include "model/RowLabels.h"
 #include "model/ShownOption.h"
 #include "model/TextLanguage.h"
@@ -12,15 +13,6 @@ namespace mtz4 {
 
 namespace {
 
-// Option codes of an entry.
-constexpr int OptionTrain = 1;
-constexpr int OptionTone = 2;
-constexpr int OptionReverse = 3;
-constexpr int OptionSecret = 4;
-// Shift directions.
-constexpr int ShiftPlus = 1;
-constexpr int ShiftMinus = 2;
-
 QString ToneOrOption(const DataSet& ds, int entry, int model) {
     const auto& text = ds.MemText[entry];
     const QString option = text[Col::Option];
@@ -28,12 +20,12 @@ QString ToneOrOption(const DataSet& ds, int entry, int model) {
         return {}; // an option the model does not offer
     const QString with = option + QLatin1Char(' ');
     switch (int(ds.MemData[entry][Col::Option])) {
-    case OptionTone:
-    case OptionReverse:
+    case OptionToneCode:
+    case OptionReverseCode:
         return with + text[Col::Tone];
-    case OptionTrain:
+    case OptionTrainCode:
         return with + text[Col::Carrier];
-    case OptionSecret:
+    case OptionSecretCode:
         return with + text[Col::Secret];
     default:
         return {};
@@ -42,9 +34,9 @@ QString ToneOrOption(const DataSet& ds, int entry, int model) {
 
 QString Shift(const DataSet& ds, int entry) {
     switch (int(ds.MemData[entry][Col::ShiftDir])) {
-    case ShiftPlus:
+    case ShiftPlusCode:
         return QStringLiteral("+") + ds.MemText[entry][Col::Shift];
-    case ShiftMinus:
+    case ShiftMinusCode:
         return QStringLiteral("-") + ds.MemText[entry][Col::Shift];
     default:
         return {};
