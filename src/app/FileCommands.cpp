@@ -11,6 +11,7 @@
 #include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
 #include "files/CsvFile.h"
+#include "files/FileAccess.h"
 #include "files/FileImport.h"
 #include "files/ImportReport.h"
 #include "model/DataDiff.h"
@@ -104,9 +105,10 @@ bool FileCommands::LoadCloneFile(const QString& path) {
 }
 
 bool FileCommands::mnuFileSave_Click() {
-    // Data partly read from the receiver are a mixture that the current file
-    // never held: they are saved only under a name the user chooses.
-    if (ds_.CurrentFile.isEmpty() || ds_.PartlyRead)
+    // Data partly read from the receiver, or partly imported, are a mixture
+    // that the current file never held: they are saved only under a name
+    // the user chooses.
+    if (ds_.CurrentFile.isEmpty() || ds_.PartlyRead || ds_.PartlyImported != 0)
         return mnuFileSaveAs_Click();
     if (!SaveCurrentCloneFile(ds_, prompter_))
         return false;
@@ -129,6 +131,11 @@ bool FileCommands::mnuFileSaveAs_Click() {
     return true;
 }
 
+QString FileCommands::partlyImportedNotice() {
+    // The text before the stopping line.
+    return ResourceText(2030, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+}
+
 void FileCommands::showCurrentFileCaption() {
     host_.setCaption(ds_.CurrentFile.isEmpty() ? Ref().AppTitle : FileCaption(ds_.CurrentFile));
 }
@@ -138,9 +145,16 @@ bool FileCommands::mnuExport_Click() {
         fileDialogs_.chooseFileToSave(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
+    // Never over the clone file the data came from.
+    if (SameFile(path, ds_.CurrentFile)) {
+        prompter_.error(OutputReplacesInput(path, ds_.CurrentFile));
+        return false;
+    }
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv) {
-        if (!ExportChirpCsvFile(ds_, path)) {
+        QString reason;
+        if (!ExportChirpCsvFile(ds_, path, &reason)) {
             prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+            prompter_.explain(reason);
             return false;
         }
     } else if (!ExportCsvFile(ds_, path, prompter_,
@@ -182,14 +196,26 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
     case FileImportOutcome::Imported:
         break;
     case FileImportOutcome::StoppedEarly:
-        // The lines applied before the failure are kept, and the views show
-        // them; the caption stays as it was.
+        // The lines applied before the failure are kept as one step, marked
+        // as partly imported until saved under a name (Save asks for one);
+        // the caption and the status bar say where it stopped, and Undo
+        // Import brings back what was there.
         if (import.data) {
-            editor_.apply(title, DataPart::Everything,
-                          [&](DataSet& ds) { ds = std::move(*import.data); });
+            editor_.apply(title, DataPart::Everything, [&](DataSet& ds) {
+                ds = std::move(*import.data);
+                ds.PartlyImported = import.report.stoppedLine;
+            });
             host_.showFirstMemoryRow();
         }
-        prompter_.error(FileImportMessage(import, fileName));
+        ShowImportReport(prompter_, import.report, QStringLiteral("ERROR"),
+                         QStringLiteral("imported"), PromptIcon::Critical,
+                         FileImportMessage(import, fileName));
+        if (ds_.PartlyImported != 0) {
+            const TextLanguage language = SystemTextLanguage();
+            host_.showStatusText(ResourceText(2030, language)
+                                     .arg(import.report.stoppedAt, fileName,
+                                          ResourceText(2001, language) + QLatin1Char(' ') + title));
+        }
         return false;
     case FileImportOutcome::NothingImported:
         ShowImportReport(prompter_, import.report, QStringLiteral("ERROR"),
@@ -200,6 +226,8 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
     case FileImportOutcome::NotRecognised:
     case FileImportOutcome::FormatMismatch:
         prompter_.error(FileImportMessage(import, fileName));
+        if (!import.reason.isEmpty())
+            prompter_.explain(import.reason);
         return false;
     }
     editor_.apply(title, DataPart::Everything, [&](DataSet& ds) {

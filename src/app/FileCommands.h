@@ -47,8 +47,8 @@ public:
     // prompter. Returns true on success.
     bool LoadCloneFile(const QString& path);
     // File > Save: to the current file without a dialog, else (no current
-    // file, or data partly read from the receiver) as Save As. Returns true
-    // when the data were saved.
+    // file, or data partly read from the receiver or partly imported) as
+    // Save As. Returns true when the data were saved.
     bool mnuFileSave_Click();
     // File > Save As: always asks for the file. Returns true when saved.
     bool mnuFileSaveAs_Click();
@@ -64,7 +64,11 @@ public:
     // A long import shows its progress and can be cancelled. The data change
     // only when a line is applied; then a report says what became of every
     // line. A file of neither format, or with no line to apply, is an error
-    // that leaves the data and the caption as they were. True when imported.
+    // that leaves the data and the caption as they were. An import that
+    // stops part-way keeps the lines applied before it as one step (Undo
+    // Import), marked as partly imported (DataSet::PartlyImported) with the
+    // stopping line in the caption and the status bar, and the report names
+    // that line. True when imported.
     bool importFile(const QString& path, std::optional<CsvFileFormat> format = std::nullopt);
 
     // File > Open Recent: the list, built when the menu is about to show.
@@ -83,6 +87,9 @@ public:
     bool openCopy(const QString& path, const QString& captionFormat);
     // File > Compare With File: the differences with a clone file.
     void compareWithFile();
+
+    // The start of the status bar's notice after an import that stopped part-way.
+    static QString partlyImportedNotice();
 
 private:
     void showCurrentFileCaption();

@@ -172,7 +172,9 @@ void frmMain::connectCommands() {
     // Once undo has brought back what a stopped read replaced, its notice
     // in the status bar no longer holds.
     connect(editor_, &DataEditor::restored, this, [this] {
-        if (!ds_.PartlyRead && statusText().contains(CloneCommands::partlyReadNotice()))
+        if ((!ds_.PartlyRead && statusText().contains(CloneCommands::partlyReadNotice())) ||
+            (ds_.PartlyImported == 0 &&
+             statusText().contains(FileCommands::partlyImportedNotice())))
             showStatusText(QString());
     });
 }
@@ -293,9 +295,15 @@ void frmMain::setCaption(const QString& caption) {
 }
 
 void frmMain::showCaption() {
-    // Data partly read from the receiver are marked as such, whatever file
-    // the caption names.
-    setWindowTitle(ds_.PartlyRead ? caption_ + ResourceText(2026, SystemTextLanguage()) : caption_);
+    // Data partly read from the receiver, or partly imported, are marked as
+    // such, whatever file the caption names.
+    const TextLanguage language = SystemTextLanguage();
+    QString caption = caption_;
+    if (ds_.PartlyRead)
+        caption += ResourceText(2026, language);
+    if (ds_.PartlyImported != 0)
+        caption += ResourceText(2029, language).arg(ds_.PartlyImported);
+    setWindowTitle(caption);
 }
 
 void frmMain::opbModel_Click(int model) {

@@ -2,8 +2,8 @@
 
 #include "app/CloneFileDialogs.h"
 #include "app/CommandHost.h"
+#include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
-#include "files/FileBytes.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/TextLanguage.h"
@@ -60,10 +60,15 @@ bool PrintCommands::exportChannelListPdf() {
         fileDialogs_.chooseFileToSave(host_.dialogParent(), suggestion, FileKind::Pdf);
     if (path.isEmpty())
         return false;
+    if (SameFile(path, ds_.CurrentFile)) {
+        prompter_.error(OutputReplacesInput(path, ds_.CurrentFile));
+        return false;
+    }
     const QByteArray pdf = ChannelListPdf(channelList());
-    if (pdf.isEmpty() || !SaveFileBytes(path, pdf)) {
+    QString reason = WriteFailureReason(path, QStringLiteral("the PDF document could not be made"));
+    if (pdf.isEmpty() || !WriteFileChecked(path, pdf, &reason)) {
         prompter_.error(QStringLiteral("File Open Error"));
-        prompter_.explain(WriteFailureReason(path, QStringLiteral("it cannot be written")));
+        prompter_.explain(reason);
         return false;
     }
     host_.showStatusText(

@@ -75,6 +75,12 @@ constexpr NumberedText Texts[] = {
     {2027, "%1 (backup)", "%1 (バックアップ)"},
     {2028, "the data are partly from the receiver; Edit > %1 brings back what was there",
      "データの一部だけが受信機のものです。編集 > %1 で読み出し前に戻せます"},
+    {2029, " (partly imported: stopped at line %1)", " (一部のみインポート: %1 行目で中断)"},
+    {2030,
+     "the import stopped at %1; the data are partly from %2; Edit > %3 brings back what "
+     "was there",
+     "インポートは %1 で中断しました。データの一部だけが %2 のものです。編集 > %3 で"
+     "インポート前に戻せます"},
     // Note code pages (2050..2059): the menu, then its items in the order of
     // NoteCodePages().
     {2050, "Note Code Page(&N)", "メモのコードページ(&N)"},

@@ -27,9 +27,11 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
     if (!ds)
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
-        if (ExportChirpCsvFile(*ds, args.csv))
+        QString reason;
+        if (ExportChirpCsvFile(*ds, args.csv, &reason))
             return ExitSuccess;
         prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+        prompter.explain(reason);
         return ExitFailure;
     }
     const TextFileEncoding encoding =
@@ -59,6 +61,8 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
     // A stopped import is not saved: its result would be a partial merge.
     if (import.outcome != FileImportOutcome::Imported) {
         prompter.error(FileImportMessage(import, fileName));
+        if (!import.reason.isEmpty())
+            prompter.explain(import.reason);
         return ExitFailure;
     }
     if (args.dryRun)

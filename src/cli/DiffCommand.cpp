@@ -3,7 +3,7 @@
 #include "cli/CloneFileInput.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
-#include "model/CodePage.h"
+#include "cli/TerminalText.h"
 #include "model/DataDiff.h"
 
 #include <cstdio>
@@ -18,8 +18,9 @@ int runDiff(const CliArguments& args, StderrPrompter& prompter) {
         return ExitUsage; // a file that cannot be loaded is no comparison
     const QList<DataDifference> differences = CompareData(*mine, *other);
     for (const DataDifference& d : differences)
-        // Notes in the terminal's own encoding, whatever their code page.
-        std::fprintf(stdout, "%s\n", EncodeForTerminal(d.text()).constData());
+        // Notes in the terminal's own encoding, whatever their code page, and
+        // with their control characters escaped.
+        std::fprintf(stdout, "%s\n", TerminalText(d.text()).constData());
     return differences.isEmpty() ? ExitSuccess : ExitFailure;
 }
 

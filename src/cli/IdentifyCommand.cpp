@@ -13,8 +13,9 @@
 
 namespace mtz4::cli {
 
-int runIdentify(const CliArguments& args, StderrPrompter& prompter) {
-    Link link(prompter);
+namespace {
+
+int identifyWith(Link& link, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
     const DetectedModel found = DetectModel(link);
@@ -37,6 +38,13 @@ int runIdentify(const CliArguments& args, StderrPrompter& prompter) {
         return ExitFailure;
     }
     return finishLinkCommand(link, LinkResult::Failure, prompter, -1);
+}
+
+} // namespace
+
+int runIdentify(const CliArguments& args, StderrPrompter& prompter) {
+    Link link(prompter);
+    return endTrace(link, identifyWith(link, args, prompter), prompter);
 }
 
 } // namespace mtz4::cli

@@ -37,4 +37,12 @@ int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, i
     return ExitFailure;
 }
 
+int endTrace(Link& link, int status, StderrPrompter& prompter) {
+    QString error;
+    if (link.finishTrace(error))
+        return status;
+    prompter.note(error);
+    return status == ExitSuccess ? ExitFailure : status;
+}
+
 } // namespace mtz4::cli

@@ -22,4 +22,9 @@ bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompte
 // its model.
 int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, int model);
 
+// Ends the --trace file once the command is over and returns the exit
+// status: `status`, or a failure when the trace could not be kept (said on
+// standard error).
+int endTrace(Link& link, int status, StderrPrompter& prompter);
+
 } // namespace mtz4::cli

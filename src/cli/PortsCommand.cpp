@@ -1,6 +1,7 @@
 // mtz4ctl ports: the COM port numbers and the devices behind them, then the
 // serial ports of this system.
 #include "cli/Subcommands.h"
+#include "cli/TerminalText.h"
 #include "link/PortDevice.h"
 #include "model/TextLanguage.h"
 
@@ -39,11 +40,13 @@ int runPorts() {
                                                          : QStringLiteral("absent"));
         if (overridden)
             line += QStringLiteral("  (from %1)").arg(portOverrideVariable(n));
-        std::printf("%s\n", line.toLocal8Bit().constData());
+        std::printf("%s\n", TerminalText(line).constData());
     }
     std::printf("\n");
+    // The system's descriptions of its devices are printed with their
+    // control characters escaped.
     for (const QString& line : serialPortLines(SystemSerialPorts()))
-        std::printf("%s\n", line.toLocal8Bit().constData());
+        std::printf("%s\n", TerminalText(line).constData());
     return ExitSuccess;
 }
 

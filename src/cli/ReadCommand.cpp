@@ -15,6 +15,46 @@
 
 namespace mtz4::cli {
 
+namespace {
+
+int readWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
+    if (!configurePort(link, args, prompter))
+        return ExitFailure;
+    ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
+    prompter.beforeMessage = [&view] { view.endLine(); };
+    // "Successed!!" only once the file is written.
+    link.prompter().holdSuccess();
+
+    const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;
+    LinkResult result = LinkResult::Failure;
+    switch (args.scope) {
+    case Scope::Settings:
+        result = cmbRxData1_Click(link, ds, view);
+        break;
+    case Scope::Memory:
+        result = cmbRxData_Click(link, ds, view, memoryRead);
+        break;
+    case Scope::All:
+        result = mnuReAll_Click(link, ds, view, memoryRead);
+        break;
+    }
+    const int status = finishLinkCommand(link, result, prompter, args.model);
+    // A stopped read is not saved, so that a partial read is never taken for
+    // a good one.
+    if (status != ExitSuccess) {
+        link.prompter().dropSuccess();
+        return status;
+    }
+    if (!SaveCloneFile(ds, args.output, prompter)) {
+        link.prompter().dropSuccess();
+        return ExitFailure;
+    }
+    link.prompter().releaseSuccess();
+    return ExitSuccess;
+}
+
+} // namespace
+
 int runRead(const CliArguments& args, StderrPrompter& prompter) {
     // A read takes half a minute: find out first whether its result can be
     // kept at all.
@@ -34,39 +74,7 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     ds->ModelIndex = args.model;
 
     Link link(prompter);
-    if (!configurePort(link, args, prompter))
-        return ExitFailure;
-    ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
-    prompter.beforeMessage = [&view] { view.endLine(); };
-    // "Successed!!" only once the file is written.
-    link.prompter().holdSuccess();
-
-    const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;
-    LinkResult result = LinkResult::Failure;
-    switch (args.scope) {
-    case Scope::Settings:
-        result = cmbRxData1_Click(link, *ds, view);
-        break;
-    case Scope::Memory:
-        result = cmbRxData_Click(link, *ds, view, memoryRead);
-        break;
-    case Scope::All:
-        result = mnuReAll_Click(link, *ds, view, memoryRead);
-        break;
-    }
-    const int status = finishLinkCommand(link, result, prompter, args.model);
-    // A stopped read is not saved, so that a partial read is never taken for
-    // a good one.
-    if (status != ExitSuccess) {
-        link.prompter().dropSuccess();
-        return status;
-    }
-    if (!SaveCloneFile(*ds, args.output, prompter)) {
-        link.prompter().dropSuccess();
-        return ExitFailure;
-    }
-    link.prompter().releaseSuccess();
-    return ExitSuccess;
+    return endTrace(link, readWith(link, *ds, args, prompter), prompter);
 }
 
 } // namespace mtz4::cli

@@ -3,8 +3,8 @@
 #include "cli/CloneFileInput.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
+#include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
-#include "files/FileBytes.h"
 #include "report/ChannelListHtml.h"
 #include "report/ChannelListPages.h"
 
@@ -20,9 +20,10 @@ int runReport(const CliArguments& args, StderrPrompter& prompter) {
     const ChannelList list = MakeChannelList(*ds, model, args.input, QDate::currentDate());
     const QByteArray bytes =
         reportKindOf(args.output) == ReportKind::Pdf ? ChannelListPdf(list) : ChannelListHtml(list);
-    if (bytes.isEmpty() || !SaveFileBytes(args.output, bytes)) {
+    QString reason = WriteFailureReason(args.output, QStringLiteral("the list could not be made"));
+    if (bytes.isEmpty() || !WriteFileChecked(args.output, bytes, &reason)) {
         prompter.error(QStringLiteral("File Open Error"));
-        prompter.explain(WriteFailureReason(args.output, QStringLiteral("it cannot be written")));
+        prompter.explain(reason);
         return ExitFailure;
     }
     return ExitSuccess;

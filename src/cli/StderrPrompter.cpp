@@ -1,6 +1,6 @@
 #include "cli/StderrPrompter.h"
 
-#include "model/CodePage.h"
+#include "cli/TerminalText.h"
 
 #include <QStringList>
 
@@ -22,12 +22,13 @@ void StderrPrompter::note(const QString& text) {
     if (beforeMessage)
         beforeMessage();
     // A message of several lines gives several lines, each marked as the
-    // tool's, in the terminal's encoding (a report may quote notes).
+    // tool's, in the terminal's encoding (a report may quote notes), with
+    // every control character that came from a file shown escaped.
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (const QString& line : lines.split(QLatin1Char('\n')))
-        std::fprintf(stderr, "mtz4ctl: %s\n", EncodeForTerminal(line).constData());
+        std::fprintf(stderr, "mtz4ctl: %s\n", TerminalText(line).constData());
     std::fflush(stderr);
 }
 

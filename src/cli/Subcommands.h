@@ -14,6 +14,12 @@ inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailure = 1; // the receiver, the port or a file failed
 inline constexpr int ExitUsage = 2;   // bad command line
 
+// Why the command must not run: one of the files it writes (the output, the
+// --trace file) is, through any link, one that it reads or writes as well,
+// which it would replace; empty when there is none. The tool then exits
+// with ExitUsage.
+QString outputNamingAnInput(const CliArguments& args);
+
 // The subcommands. Each reports through the prompter and returns the exit
 // status. They need a QCoreApplication: the link waits in its event loop.
 int runRead(const CliArguments& args, StderrPrompter& prompter);

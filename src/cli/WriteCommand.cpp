@@ -11,12 +11,9 @@
 
 namespace mtz4::cli {
 
-int runWrite(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, args.model, args.codePage, prompter);
-    if (!ds)
-        return ExitFailure;
+namespace {
 
-    Link link(prompter);
+int writeWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
     ProgressDisplay view(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
@@ -28,17 +25,17 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
     LinkResult result = LinkResult::Failure;
     switch (args.scope) {
     case Scope::Settings:
-        result = cmbTxData1_Click(link, *ds, view);
+        result = cmbTxData1_Click(link, ds, view);
         break;
     case Scope::Memory:
-        result = cmbTxData_Click(link, *ds, view);
+        result = cmbTxData_Click(link, ds, view);
         break;
     case Scope::All:
-        result = mnuWrAll_Click(link, *ds, view);
+        result = mnuWrAll_Click(link, ds, view);
         break;
     }
     if (args.verify && result == LinkResult::Success) {
-        const VerifyOutcome outcome = VerifyWrite(link, *ds, view, args.scope == Scope::All);
+        const VerifyOutcome outcome = VerifyWrite(link, ds, view, args.scope == Scope::All);
         if (outcome.read != LinkResult::Success) {
             link.prompter().dropSuccess();
             prompter.error(QStringLiteral("Read Failed..."));
@@ -54,6 +51,16 @@ int runWrite(const CliArguments& args, StderrPrompter& prompter) {
             prompter.note(QStringLiteral("Verified"));
     }
     return finishLinkCommand(link, result, prompter, args.model);
+}
+
+} // namespace
+
+int runWrite(const CliArguments& args, StderrPrompter& prompter) {
+    const auto ds = loadCloneFileFor(args.input, args.model, args.codePage, prompter);
+    if (!ds)
+        return ExitFailure;
+    Link link(prompter);
+    return endTrace(link, writeWith(link, *ds, args, prompter), prompter);
 }
 
 } // namespace mtz4::cli

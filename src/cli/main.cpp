@@ -3,6 +3,7 @@
 #include "cli/CliArguments.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
+#include "cli/TerminalText.h"
 #include "reference/ProgramVersion.h"
 
 #include <QCoreApplication>
@@ -28,7 +29,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
         // the toolkit's notes about the desktop session it does not use.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "mtz4ctl: %s\n", text.toLocal8Bit().constData());
+                std::fprintf(stderr, "mtz4ctl: %s\n", TerminalText(text).constData());
         });
         return std::make_unique<QGuiApplication>(argc, argv);
     }
@@ -45,7 +46,7 @@ int main(int argc, char* argv[]) {
     CliArguments parsed;
     QString error;
     if (!parseArguments(args, parsed, error)) {
-        std::fprintf(stderr, "mtz4ctl: %s\n%s", error.toLocal8Bit().constData(),
+        std::fprintf(stderr, "mtz4ctl: %s\n%s", TerminalText(error).constData(),
                      "Try \"mtz4ctl --help\" or \"mtz4ctl SUBCOMMAND --help\".\n");
         return ExitUsage;
     }
@@ -59,6 +60,10 @@ int main(int argc, char* argv[]) {
     }
 
     StderrPrompter prompter(parsed.quiet);
+    if (const QString clash = outputNamingAnInput(parsed); !clash.isEmpty()) {
+        prompter.note(clash);
+        return ExitUsage;
+    }
     try {
         switch (parsed.subcommand) {
         case Subcommand::Read:

@@ -26,6 +26,7 @@ struct DataDelta::Rest {
     SettingsRecord settings;
     BankControls bank;
     bool PartlyRead = false;
+    int PartlyImported = 0;
 
     explicit Rest(const DataSet& ds)
         : VfoData(ds.VfoData), VfoText(ds.VfoText), VfoNoteBytes(ds.VfoNoteBytes),
@@ -33,7 +34,7 @@ struct DataDelta::Rest {
           GroupFlag(ds.GroupFlag), SetLine1(ds.SetLine1), SetLine2(ds.SetLine2),
           GroupLine(ds.GroupLine), BankLines(ds.BankLines), EnableLines(ds.EnableLines),
           ModelIndex(ds.ModelIndex), settings(ds.settings), bank(ds.bank),
-          PartlyRead(ds.PartlyRead) {}
+          PartlyRead(ds.PartlyRead), PartlyImported(ds.PartlyImported) {}
 
     void putInto(DataSet& ds) const {
         ds.VfoData = VfoData;
@@ -52,6 +53,7 @@ struct DataDelta::Rest {
         ds.settings = settings;
         ds.bank = bank;
         ds.PartlyRead = PartlyRead;
+        ds.PartlyImported = PartlyImported;
     }
 
     bool operator==(const Rest&) const = default;

@@ -10,10 +10,10 @@ namespace mtz4 {
 // What one step changed in a data set, kept small enough for a long undo
 // history: the memory entries that differ, each before and after, and the
 // rest of the data (bands, banks, groups, settings, image lines, model, the
-// note code page, the partly-read mark) before and after when it differs. The
-// notes' kept bytes go with their notes. The current file and
-// the change flag are not part of it: the history keeps the change flag
-// through its saved state.
+// note code page, the partly-read and partly-imported marks) before and
+// after when it differs. The notes' kept bytes go with their notes. The
+// current file and the change flag are not part of it: the history keeps
+// the change flag through its saved state.
 class DataDelta {
 public:
     // The difference between `before` and `after`.

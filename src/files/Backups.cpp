@@ -1,5 +1,6 @@
 #include "files/Backups.h"
 
+#include "files/CheckedFileWriter.h"
 #include "files/CloneFile.h"
 #include "files/FileAccess.h"
 #include "reference/ReferenceTables.h"
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <memory>
@@ -75,6 +75,15 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
         return fail(WriteFailureReason(QDir(folder).filePath(stem + Suffix),
                                        QStringLiteral("the folder cannot be made")));
 
+    // The text is made from a copy: making it runs the encoders, and the data
+    // set the user works on is to stay exactly as it is.
+    auto copy = std::make_unique<DataSet>(ds);
+    const QByteArray text = CloneFileText(*copy);
+    QString tooLarge;
+    if (CheckCloneFileSize(text.size(), QDir(folder).filePath(stem + Suffix), &tooLarge) !=
+        CloneFileStatus::Ok)
+        return fail(tooLarge);
+
     // Writing and pruning happen under the folder's lock, so that two windows
     // do not prune each other's new backups; without the lock (it cannot be
     // had in time) pruning waits for the next backup. The name is reserved by
@@ -92,17 +101,10 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
             return fail(WriteFailureReason(path, reserved.errorString()));
     }
 
-    // The text is made from a copy: making it runs the encoders, and the data
-    // set the user works on is to stay exactly as it is.
-    auto copy = std::make_unique<DataSet>(ds);
-    const QByteArray text = CloneFileText(*copy);
-    QString tooLarge;
-    if (CheckCloneFileSize(text.size(), path, &tooLarge) != CloneFileStatus::Ok)
-        return fail(tooLarge);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        QFile::remove(path);
-        return fail(WriteFailureReason(path, file.errorString()));
+    QString why;
+    if (!WriteFileChecked(path, text, &why)) {
+        QFile::remove(path); // the name reserved above
+        return fail(why);
     }
     if (locked)
         Prune(folder, path, when);

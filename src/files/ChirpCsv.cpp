@@ -1,5 +1,6 @@
 #include "files/ChirpCsv.h"
 
+#include "files/CheckedFileWriter.h"
 #include "files/ChirpRecord.h"
 #include "files/CsvFields.h"
 #include "files/FileBytes.h"
@@ -210,8 +211,8 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
     return result;
 }
 
-bool ExportChirpCsvFile(const DataSet& ds, const QString& path) {
-    return SaveFileBytes(path, ChirpCsvText(ds));
+bool ExportChirpCsvFile(const DataSet& ds, const QString& path, QString* reason) {
+    return WriteFileChecked(path, ChirpCsvText(ds), reason);
 }
 
 ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path, const ImportProgress& progress) {

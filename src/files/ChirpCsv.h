@@ -50,8 +50,8 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
                                const ImportProgress& progress = {});
 
 // The same two on files. Export writes safely (an old file is replaced only
-// once the new one is complete).
-bool ExportChirpCsvFile(const DataSet& ds, const QString& path);
+// once the new one is complete); a failure gives the reason in `reason`.
+bool ExportChirpCsvFile(const DataSet& ds, const QString& path, QString* reason = nullptr);
 ChirpImport ImportChirpCsvFile(DataSet& ds, const QString& path,
                                const ImportProgress& progress = {});
 

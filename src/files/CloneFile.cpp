@@ -1,5 +1,6 @@
 #include "files/CloneFile.h"
 
+#include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
 #include "model/BankCodec.h"
 #include "model/EnableCodec.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <new>
 
@@ -268,15 +268,13 @@ CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason)
         if (const CloneFileStatus size = CheckCloneFileSize(text.size(), path, reason);
             size != CloneFileStatus::Ok)
             return size;
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-            setReason(reason, WriteFailureReason(path, file.errorString()));
+        if (!WriteFileChecked(path, text, reason))
             return CloneFileStatus::FileOpenError;
-        }
         ds.CurrentFile = path;
         ds.CurrentFileDigest = digestOf(text);
         ds.DataChanged = false;
         ds.PartlyRead = false;
+        ds.PartlyImported = 0;
         return CloneFileStatus::Ok;
     } catch (const std::bad_alloc&) {
         setReason(reason,
@@ -343,6 +341,7 @@ CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason)
         ds.CurrentFileDigest = digestOf(text);
         ds.DataChanged = false;
         ds.PartlyRead = false;
+        ds.PartlyImported = 0;
         return status;
     } catch (const std::bad_alloc&) {
         setReason(reason,

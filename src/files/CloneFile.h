@@ -51,8 +51,8 @@ CloneFileStatus CheckCloneFileSize(qint64 size, const QString& path, QString* re
 // Writes the data set to path. The old file is replaced only once the new one
 // is complete, so a failed save leaves it intact, and never by a file too
 // large to be opened again (CheckCloneFileSize). On success CurrentFile
-// becomes path, DataChanged and PartlyRead false; on failure all three are
-// unchanged.
+// becomes path, DataChanged false and the partly-read and partly-imported
+// marks are cleared; on failure all of them are unchanged.
 CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
 
 // The Save command's save onto CurrentFile. Refused (FileOpenError, nothing
@@ -63,8 +63,9 @@ CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason = nullptr);
 
 // Loads the file at path (the load routine of Open and of the command-line
 // file). A file larger than CloneFileMaxBytes is refused unread. On success
-// CurrentFile becomes path, DataChanged and PartlyRead false; on failure the data set is
-// unchanged. No input ends the program: running out of memory is a failure.
+// CurrentFile becomes path, DataChanged false and the partly-read and
+// partly-imported marks are cleared; on failure the data set is unchanged. No input ends the
+// program: running out of memory is a failure.
 CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason = nullptr);
 
 // The same three, reporting a failure through the prompter: the message

@@ -1,9 +1,9 @@
+#include "files/CheckedFileWriter.h"
 #include "files/CloneFile.h"
 #include "files/CsvFields.h"
 #include "files/CsvFile.h"
 #include "files/CsvRecord.h"
 #include "files/CsvWords.h"
-#include "files/FileBytes.h"
 #include "reference/ReferenceTables.h"
 
 #include <QStringList>
@@ -90,16 +90,20 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
     return TextFileBytes(out.text(), encoding, ds.NoteCodePage);
 }
 
-CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding) {
-    return SaveFileBytes(path, CsvFileText(ds, encoding)) ? CsvFileStatus::Ok
-                                                          : CsvFileStatus::FileOpenError;
+CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding,
+                            QString* reason) {
+    return WriteFileChecked(path, CsvFileText(ds, encoding), reason) ? CsvFileStatus::Ok
+                                                                     : CsvFileStatus::FileOpenError;
 }
 
 bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter,
                    TextFileEncoding encoding) {
-    const CsvFileStatus status = ExportCsvFile(ds, path, encoding);
-    if (status != CsvFileStatus::Ok)
+    QString reason;
+    const CsvFileStatus status = ExportCsvFile(ds, path, encoding, &reason);
+    if (status != CsvFileStatus::Ok) {
         prompter.error(CsvFileMessage(status));
+        prompter.explain(reason);
+    }
     return status == CsvFileStatus::Ok;
 }
 

@@ -51,8 +51,10 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding = TextFileEn
 // format over the CSV file) and so does DataChanged (the CSV file lacks the
 // settings, so it does not count as saving the data). The window may name
 // the CSV file in its caption (FileCaption); the data set does not record it.
+// A failure gives the reason in `reason` when given.
 CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
-                            TextFileEncoding encoding = TextFileEncoding::CodePage);
+                            TextFileEncoding encoding = TextFileEncoding::CodePage,
+                            QString* reason = nullptr);
 
 // Merges a CSV file's text into the data set. Each valid line overwrites its
 // band, entry, bank size box or group box; whatever the text does not supply
@@ -105,7 +107,8 @@ CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* r
 CsvFileStatus ImportCsvFile(DataSet& ds, const QString& path, ImportReport* report = nullptr);
 
 // The same two, reporting a failure through the prompter ("File Open Error",
-// title "ERROR"). They return true on success.
+// title "ERROR", then the reason through Prompter::explain()). They return
+// true on success.
 bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter,
                    TextFileEncoding encoding = TextFileEncoding::CodePage);
 bool ImportCsvFile(DataSet& ds, const QString& path, Prompter& prompter,

@@ -39,6 +39,9 @@ CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* r
     while (reader.next(fields)) {
         if (!merge.line(fields, ++number)) {
             status = CsvFileStatus::FileOpenError;
+            // The report counts what the stop left unread.
+            while (reader.next(fields))
+                r.notRead += fields.isEmpty() ? 0 : 1;
             break;
         }
         if (progress && number % LinesPerProgress == 0 &&

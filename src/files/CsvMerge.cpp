@@ -215,8 +215,13 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
     }
     const std::optional<qint64> number = wholeNumber((*fields_)[next_++]);
     const std::optional<qint64> value = wholeNumber((*fields_)[next_++]);
-    if (!number || !value)
+    if (!number || !value) {
+        report_.stoppedLine = lineNumber_;
+        report_.stoppedAt = where(sectionWord, {}) + QStringLiteral(": ") +
+                            InLanguage("\"%1\" is not a number", "\"%1\" は数値ではありません")
+                                .arg((*fields_)[number ? next_ - 1 : next_ - 2]);
         return false;
+    }
     const QString at = where(sectionWord, QString::number(*number));
     if (section == Section::BankAmount) {
         // Sizes the bank editor refuses are passed over as well.

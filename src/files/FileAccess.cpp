@@ -1,8 +1,14 @@
 #include "files/FileAccess.h"
 
+#include "model/TextLanguage.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace mtz4 {
 
@@ -14,6 +20,10 @@ QString placeProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("%1 is a folder, not a file").arg(DisplayPath(path));
+    if (IsSpecialFile(path))
+        return InLanguage("cannot write %1: it is a device or a pipe, not a file",
+                          "%1 に書き込めません: ファイルではなく、デバイスかパイプです")
+            .arg(DisplayPath(path));
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
         return QStringLiteral("cannot write %1: the folder %2 does not exist")
@@ -35,7 +45,12 @@ QString DisplayPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-bool CheckWritable(const QString& path, QString* reason) {
+bool IsSpecialFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool CheckPlace(const QString& path, QString* reason) {
     if (path.isEmpty()) {
         setReason(reason, QStringLiteral("no file name given"));
         return false;
@@ -51,6 +66,13 @@ bool CheckWritable(const QString& path, QString* reason) {
                   QStringLiteral("cannot write %1: the file is read-only").arg(DisplayPath(path)));
         return false;
     }
+    return true;
+}
+
+bool CheckWritable(const QString& path, QString* reason) {
+    if (!CheckPlace(path, reason))
+        return false;
+    const QFileInfo info(path);
     // A save writes a new file beside the old one and renames it into place:
     // the folder must take a new file.
     QTemporaryFile probe(QDir(info.absolutePath()).filePath(QStringLiteral(".mtz4-XXXXXX")));
@@ -79,6 +101,29 @@ QString ReadFailureReason(const QString& path, const QString& systemError) {
         return QStringLiteral("cannot open %1: it is a device or a pipe, not a file")
             .arg(DisplayPath(path));
     return QStringLiteral("cannot open %1: %2").arg(DisplayPath(path), systemError);
+}
+
+QString OutputReplacesInput(const QString& output, const QString& input) {
+    return InLanguage("the output %1 is the same file as %2, which is read: choose another file "
+                      "for the output",
+                      "出力先 %1 は読み込むファイル %2 と同じファイルです: 出力には別のファイルを"
+                      "選んでください")
+        .arg(DisplayPath(output), DisplayPath(input));
+}
+
+bool SameFile(const QString& a, const QString& b) {
+#ifdef Q_OS_UNIX
+    // The same device and inode: the same file whatever the links that lead to it.
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+#else
+    const QString first = QFileInfo(a).canonicalFilePath();
+    return !first.isEmpty() &&
+           first.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#endif
 }
 
 } // namespace mtz4

@@ -1,24 +1,25 @@
 #include "files/FileBytes.h"
 
+#include "files/FileAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace mtz4 {
 
-std::optional<QByteArray> ReadFileBytes(const QString& path) {
+std::optional<QByteArray> ReadFileBytes(const QString& path, QString* reason) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    const auto failed = [&]() -> std::optional<QByteArray> {
+        if (reason)
+            *reason = ReadFailureReason(path, file.errorString());
         return std::nullopt;
+    };
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return failed();
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return failed();
     return bytes;
-}
-
-bool SaveFileBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 } // namespace mtz4

@@ -7,11 +7,8 @@
 namespace mtz4 {
 
 // The whole content of the regular file at path; nothing when there is no
-// such file or it cannot be read.
-std::optional<QByteArray> ReadFileBytes(const QString& path);
-
-// Writes bytes as the file at path. An existing file is replaced only once
-// the new one is complete, so a failed write leaves it intact.
-bool SaveFileBytes(const QString& path, const QByteArray& bytes);
+// such file or it cannot be read, with the reason in `reason` when given. A
+// device or a pipe is refused unopened: reading it could block for ever.
+std::optional<QByteArray> ReadFileBytes(const QString& path, QString* reason = nullptr);
 
 } // namespace mtz4

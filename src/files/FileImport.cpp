@@ -22,9 +22,14 @@ FileImport failed(FileImportOutcome outcome, CsvFileFormat format) {
 FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
                                     std::optional<CsvFileFormat> format,
                                     const ImportProgress& progress) {
-    const std::optional<QByteArray> bytes = ReadFileBytes(path);
-    if (!bytes)
-        return failed(FileImportOutcome::Unreadable, format.value_or(CsvFileFormat::Neither));
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, &reason);
+    if (!bytes) {
+        FileImport unreadable =
+            failed(FileImportOutcome::Unreadable, format.value_or(CsvFileFormat::Neither));
+        unreadable.reason = reason;
+        return unreadable;
+    }
     const CsvFileFormat looks = DetectCsvFormat(*bytes);
     if (format && looks != CsvFileFormat::Neither && looks != *format)
         return failed(FileImportOutcome::FormatMismatch, looks);

@@ -31,6 +31,9 @@ struct FileImport {
     // looks like.
     CsvFileFormat format = CsvFileFormat::Neither;
     ImportReport report;
+    // Unreadable: why the file could not be read ("cannot open /x/list.csv:
+    // it is a device or a pipe, not a file"), when that was the cause.
+    QString reason;
     // Our own format: what a save will make of bank sizes that do not add
     // up to 1000 (BankSizeNote); empty when they do.
     QString bankSizeNote;

@@ -19,7 +19,18 @@ QString listed(QStringList lines, int most) {
 } // namespace
 
 QStringList ReportLines(const ImportReport& report) {
-    return report.notes + report.skipped + report.changed;
+    const QString stopped = StoppedLine(report);
+    return (stopped.isEmpty() ? QStringList() : QStringList{stopped}) + report.notes +
+           report.skipped + report.changed;
+}
+
+QString StoppedLine(const ImportReport& report) {
+    if (report.stoppedAt.isEmpty())
+        return {};
+    return InLanguage("stopped at %1; the %2 lines after it were not read",
+                      "%1 で中断しました。その後の %2 行は読み込んでいません")
+        .arg(report.stoppedAt)
+        .arg(report.notRead);
 }
 
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {

@@ -22,6 +22,12 @@ struct ImportReport {
     QStringList notes;
     QString noun = QStringLiteral("rows"); // what the format consists of: "rows", "lines"
     bool cancelled = false;                // the user stopped it: nothing was applied
+    // An import that stopped part-way: the line that stopped it and why
+    // ("line 26 (BANK AMOUNT): \"x7\" is not a number"), and how many lines
+    // after it were not read; empty and 0 otherwise.
+    QString stoppedAt;
+    int stoppedLine = 0; // its number, from 1
+    int notRead = 0;
 };
 
 // Told how far an import has got (`done` of `total`, in characters of the
@@ -31,13 +37,14 @@ using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // The summary for the user: "N rows imported, M skipped" (`done` in place of
 // "imported"), then ", K changed" when rows were changed; then, after a
-// colon, the notes, each row skipped and each row changed on a line of its
-// own, at most `most` of them (then "and N more"); a negative `most` lists
-// them all.
+// colon, the line that stopped the import with the lines not read after it,
+// the notes, each row skipped and each row changed on a line of its own, at
+// most `most` of them (then "and N more"); a negative `most` lists them all.
 QString ImportSummary(const ImportReport& report, const QString& done = QStringLiteral("imported"),
                       int most = -1);
 
-// Every line of the report below the summary: notes, rows skipped, rows changed.
+// Every line of the report below the summary: where it stopped (StoppedLine),
+// notes, rows skipped, rows changed.
 QStringList ReportLines(const ImportReport& report);
 
 // Shows the report through the prompter (Prompter::report): the summary
@@ -53,6 +60,11 @@ void ShowImportReport(Prompter& prompter, const ImportReport& report, const QStr
 // over silently: "K rows changed to fit:" and each on a line of its own, at
 // most `most` of them; empty when none changed.
 QString ChangedRowsSummary(const ImportReport& report, int most = -1);
+
+// For an import that stopped part-way: "stopped at line 26 (BANK AMOUNT):
+// \"x7\" is not a number; the 20 lines after it were not read"; empty for one
+// that did not stop.
+QString StoppedLine(const ImportReport& report);
 
 // A changed row's line: where, then its changes joined ("row 3: note: ł → ?;
 // name: cut to 6 characters").

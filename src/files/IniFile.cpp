@@ -1,13 +1,16 @@
 #include "files/IniFile.h"
 
+#include "files/CheckedFileWriter.h"
+#include "files/FileAccess.h"
 #include "model/NumericText.h"
+#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringList>
 
 namespace mtz4 {
 
@@ -21,22 +24,28 @@ QString iniPath(const QString& dir) {
     return QDir(dir).filePath(IniName);
 }
 
-// The port number in the file, or 0 when there is none.
+// The port number in the file, or 0 when there is none. A device or a pipe
+// in the file's place is not opened: it could block the start for ever.
 int portInFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (IsSpecialFile(path) || !file.open(QIODevice::ReadOnly))
         return 0;
     return IniPortOfText(file.readLine(64));
 }
 
-bool writePort(const QString& dir, int port) {
-    if (dir.isEmpty() || !QDir().mkpath(dir))
+bool writePort(const QString& dir, int port, QStringList& reasons) {
+    if (dir.isEmpty())
         return false;
-    QSaveFile file(iniPath(dir));
-    if (!file.open(QIODevice::WriteOnly))
+    QString reason;
+    if (!QDir().mkpath(dir)) {
+        reasons << WriteFailureReason(iniPath(dir), QStringLiteral("the folder cannot be made"));
         return false;
-    const QByteArray line = QByteArray::number(port) + "\r\n";
-    return file.write(line) == line.size() && file.commit();
+    }
+    if (!WriteFileChecked(iniPath(dir), QByteArray::number(port) + "\r\n", &reason)) {
+        reasons << reason;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -50,27 +59,36 @@ int IniPortOfText(const QByteArray& text) {
     return value >= FirstPort && value <= LastPort ? int(value) : 0;
 }
 
-int ReadIniPort(const IniLocation& where) {
+int ReadIniPort(const IniLocation& where, QString* problem) {
     for (const QString& dir : {where.userDir, where.programDir}) {
         if (dir.isEmpty() || !QFile::exists(iniPath(dir)))
             continue;
+        if (IsSpecialFile(iniPath(dir)) && problem)
+            *problem = InLanguage("%1 is a device or a pipe, not a file: COM 1 is used",
+                                  "%1 はファイルではなく、デバイスかパイプです: COM 1 を使います")
+                           .arg(DisplayPath(iniPath(dir)));
         const int port = portInFile(iniPath(dir));
         return port != 0 ? port : FirstPort;
     }
     return FirstPort;
 }
 
-bool WriteIniPort(const IniLocation& where, int port) {
-    if (writePort(where.programDir, port)) {
+bool WriteIniPort(const IniLocation& where, int port, QString* reason) {
+    QStringList reasons;
+    if (writePort(where.programDir, port, reasons)) {
         // The program's own copy is current now; a per-user copy would hide it.
         if (!where.userDir.isEmpty())
             QFile::remove(iniPath(where.userDir));
         return true;
     }
-    return writePort(where.userDir, port);
+    if (writePort(where.userDir, port, reasons))
+        return true;
+    if (reason)
+        *reason = reasons.join(QStringLiteral("; "));
+    return false;
 }
 
-bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart) {
+bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart, QString* reason) {
     const QString lockDir = where.userDir.isEmpty() ? where.programDir : where.userDir;
     QDir().mkpath(lockDir);
     QLockFile lock(QDir(lockDir).filePath(IniName + QStringLiteral(".lock")));
@@ -87,7 +105,7 @@ bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart) {
             break;
         }
     }
-    return WriteIniPort(where, port);
+    return WriteIniPort(where, port, reason);
 }
 
 IniLocation DefaultIniLocation() {

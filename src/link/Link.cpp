@@ -27,6 +27,15 @@ bool Link::startTrace(const QString& path, QString& error) {
     return true;
 }
 
+bool Link::finishTrace(QString& error) {
+    if (!trace_)
+        return true;
+    exchange_.setTrace(nullptr);
+    const bool kept = trace_->finish(error);
+    trace_.reset();
+    return kept;
+}
+
 bool Link::setPortNumber(int number) {
     if (!isValidPortNumber(number))
         return false;

@@ -66,6 +66,10 @@ public:
     // on (see TrafficTrace). False, with the reason in `error`, when the
     // file cannot be written; the link then runs without a trace.
     bool startTrace(const QString& path, QString& error);
+    // Ends the trace, which then replaces the file at its path (see
+    // TrafficTrace::finish). False, with the reason in `error`, when it
+    // could not be kept; true when there was no trace.
+    bool finishTrace(QString& error);
 
     // Messages of the link procedures go here: on to the program's prompter,
     // or nowhere once a read has been cancelled.

@@ -1,19 +1,47 @@
 #include "link/TrafficTrace.h"
 
+#include "model/TextLanguage.h"
+
 #include <QTime>
 
 namespace mtz4 {
 
+namespace {
+
+QString traceProblem(const QString& reason) {
+    return InLanguage("the serial trace was not kept: %1", "通信の記録は残せませんでした: %1")
+        .arg(reason);
+}
+
+} // namespace
+
+TrafficTrace::~TrafficTrace() {
+    QString ignored;
+    finish(ignored);
+}
+
 bool TrafficTrace::open(const QString& path, QString& error) {
-    file_.close();
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        error = QStringLiteral("cannot write the trace file %1: %2").arg(path, file_.errorString());
+    file_ = std::make_unique<CheckedFileWriter>(path);
+    failure_.clear();
+    if (!file_->open() ||
+        !file_->write("# serial trace: > command to the receiver, < reply with the exchange's "
+                      "outcome\n")) {
+        error = traceProblem(file_->reason());
+        file_.reset();
         return false;
     }
-    file_.write("# serial trace: > command to the receiver, < reply with the exchange's outcome\n");
-    file_.flush();
     return true;
+}
+
+bool TrafficTrace::finish(QString& error) {
+    if (!file_)
+        return true;
+    const bool kept = failure_.isEmpty() && file_->commit();
+    if (!kept)
+        error = traceProblem(failure_.isEmpty() ? file_->reason() : failure_);
+    file_.reset();
+    failure_.clear();
+    return kept;
 }
 
 void TrafficTrace::sent(QByteArrayView command) {
@@ -70,13 +98,13 @@ QString TrafficTrace::escaped(QByteArrayView bytes) {
 }
 
 void TrafficTrace::line(char direction, const QString& text) {
-    if (!file_.isOpen())
+    if (!isOpen())
         return;
     const QString stamp = QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz"));
-    file_.write((stamp + QLatin1Char(' ') + QLatin1Char(direction) + QLatin1Char(' ') + text +
-                 QLatin1Char('\n'))
-                    .toUtf8());
-    file_.flush();
+    if (!file_->write((stamp + QLatin1Char(' ') + QLatin1Char(direction) + QLatin1Char(' ') + text +
+                       QLatin1Char('\n'))
+                          .toUtf8()))
+        failure_ = file_->reason(); // the writer has dropped its file: no more lines
 }
 
 } // namespace mtz4

@@ -61,6 +61,11 @@ struct DataSet {
     // partly what was there before, a mixture that no file holds. Loading,
     // saving and New clear it, and so does a complete Read ALL.
     bool PartlyRead = false;
+    // The line of a CSV file at which an import stopped part-way after it had
+    // merged the lines before it (0: none): the data are then partly the
+    // file's and partly what was there before. Cleared like PartlyRead, but
+    // not by a read.
+    int PartlyImported = 0;
     // Full path of the clone file last loaded or saved; empty when none.
     QString CurrentFile;
     // Digest of that file's bytes as loaded or saved, to see whether another

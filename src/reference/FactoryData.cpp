@@ -43,6 +43,7 @@ void ApplyFactoryData(DataSet& ds) {
     ds.CurrentFileDigest.clear();
     ds.DataChanged = false;
     ds.PartlyRead = false;
+    ds.PartlyImported = 0;
 }
 
 void MakeFactoryDataSet(DataSet& ds, int model) {

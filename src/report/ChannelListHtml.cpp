@@ -20,7 +20,10 @@ tbody tr:nth-child(even) { background: #eee; }
 tr { break-inside: avoid; page-break-inside: avoid; }
 )";
 
-QString Escaped(const QString& text) {
+// HTML text; control characters other than the tab (which a note may hold
+// from a file) are dropped: HTML has no place for them.
+QString Escaped(QString text) {
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control && c != u'\t'; });
     return text.toHtmlEscaped();
 }
 

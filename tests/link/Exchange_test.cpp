@@ -269,6 +269,7 @@ void ExchangeTest::traceRecordsEveryCommandReplyAndOutcome() {
     f.link().SendQZData(QStringLiteral("QZ~F0040R"));
     f.port().failOpen = true;
     f.link().SendQZData(QStringLiteral("QZ~F0060R"));
+    QVERIFY(f.link().finishTrace(error));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
