@@ -30,6 +30,7 @@
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/SettingsCodec.h"
+#include "model/TextLanguage.h"
 #include "reference/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
@@ -39,7 +40,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -83,9 +83,13 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     dlgModify_ = new dlgModify(*editor_, prompter_, this);
     connectCommands();
     updateCommands();
+    // A setting that cannot be stored is told in the status bar.
+    SetSettingsFailureHandler([this](const QString& text) { showStatusText(text); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    SetSettingsFailureHandler({});
+}
 
 void frmMain::buildPages() {
     TabStrip1_ = new QTabWidget(this);
@@ -232,7 +236,14 @@ void frmMain::Form_Load(const QString& commandFile) {
     MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
     MSFlexGrid1_->setModelHeader(ds_.settings.opbModel);
 
-    iniPortAtStart_ = ReadIniPort(ini_);
+    // Neither a device nor a pipe in the place of the INI file or the
+    // settings file keeps the program from starting: it starts with port 1
+    // and the settings it would have on a first start, and says why.
+    QStringList startProblems;
+    QString iniProblem;
+    iniPortAtStart_ = ReadIniPort(ini_, &iniProblem);
+    startProblems << iniProblem << OpenPlacementStore()->problem();
+    startProblems.removeAll(QString());
     link_.setPortNumber(iniPortAtStart_);
     // A device chosen outside the numbered ports outlives the run.
     link_.setDevicePath(ReadChosenDevice());
@@ -272,6 +283,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     setCaption(Ref().AppTitle);
     TabStrip1_Click();
 
+    if (!startProblems.isEmpty())
+        showStatusText(startProblems.join(QStringLiteral("; ")));
     if (!commandFile.isEmpty())
         files_->LoadCloneFile(commandFile);
 
@@ -426,10 +439,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Form_Unload() {
-    // The program's data are not affected when the INI file cannot be
-    // written; the port number then falls back to COM 1 next time. Another
-    // window's newer choice is kept.
-    StoreIniPortAtExit(ini_, link_.portNumber(), iniPortAtStart_);
+    // The program's data are not affected when the INI file or the settings
+    // cannot be written: the files stay as they were, and the window says
+    // why before it goes. Another window's newer port is kept.
+    QStringList problems;
+    QString iniProblem;
+    if (!StoreIniPortAtExit(ini_, link_.portNumber(), iniPortAtStart_, &iniProblem))
+        problems << InLanguage("COM %1 was not stored for the next start: %2",
+                               "COM %1 を次回の起動のために保存できませんでした: %2")
+                        .arg(link_.portNumber())
+                        .arg(iniProblem);
 
     // Other windows of the program still open (the most recent first).
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -443,7 +462,14 @@ void frmMain::Form_Unload() {
             dialog->reject();
     }
 
-    WriteWindowPlacement(*this);
+    if (const QString placement = WriteWindowPlacement(*this); !placement.isEmpty())
+        problems << SettingsFailureText(placement);
+    if (!problems.isEmpty()) {
+        const QString text = problems.join(QLatin1Char('\n'));
+        showStatusText(text);
+        prompter_.ask(
+            {text, Ref().AppTitle, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+    }
 }
 
 } // namespace mtz4

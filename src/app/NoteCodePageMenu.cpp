@@ -6,7 +6,6 @@
 
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
 
 namespace mtz4 {
 
@@ -24,7 +23,7 @@ CodePage ReadNoteCodePage() {
 }
 
 void WriteNoteCodePage(CodePage page) {
-    OpenPlacementStore()->setValue(NoteCodePageKey, CodePageName(page));
+    StoreSetting(NoteCodePageKey, CodePageName(page));
 }
 
 NoteCodePageMenu::NoteCodePageMenu(QMenu* menu, DataEditor& editor, QObject* parent)

@@ -3,7 +3,6 @@
 #include "app/WindowPlacement.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 namespace mtz4 {
 
@@ -12,7 +11,7 @@ namespace {
 const QString Key = QStringLiteral("Recent/Files");
 
 void Store(const QStringList& files) {
-    OpenPlacementStore()->setValue(Key, files);
+    StoreSetting(Key, files);
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "app/WindowPlacement.h"
 
 #include "editing/Twips.h"
+#include "model/TextLanguage.h"
 
-#include <QSettings>
+#include <QDir>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace mtz4 {
@@ -10,34 +12,61 @@ namespace mtz4 {
 namespace {
 // Significant digits of a single-precision number.
 constexpr int SingleDigits = 7;
-} // namespace
 
-std::unique_ptr<QSettings> OpenPlacementStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromLatin1(PlacementOrganisation),
-                                       QString::fromLatin1(PlacementApplication));
+std::function<void(const QString&)>& failureHandler() {
+    static std::function<void(const QString&)> handler;
+    return handler;
 }
 
-namespace {
+// Opens the store, lets `change` change it and writes it at once; a failure
+// is told.
+void store(const std::function<void(SettingsFile&)>& change) {
+    const auto settings = OpenPlacementStore();
+    change(*settings);
+    QString reason;
+    if (!settings->sync(&reason) && failureHandler())
+        failureHandler()(SettingsFailureText(reason));
+}
+
 const QString HideEmptyKey = QStringLiteral("View/HideEmptyEntries");
 const QString QuickReadKey = QStringLiteral("Tool/QuickRead");
+const QString VerifyAfterWriteKey = QStringLiteral("Tool/VerifyAfterWrite");
 const QString ChosenDeviceKey = QStringLiteral("Port/Device");
 } // namespace
+
+QString PlacementStorePath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QString::fromLatin1(PlacementOrganisation) + QLatin1Char('/') +
+                  QString::fromLatin1(PlacementApplication) + QStringLiteral(".conf"));
+}
+
+std::unique_ptr<SettingsFile> OpenPlacementStore() {
+    return std::make_unique<SettingsFile>(PlacementStorePath());
+}
+
+void SetSettingsFailureHandler(std::function<void(const QString&)> handler) {
+    failureHandler() = std::move(handler);
+}
+
+QString SettingsFailureText(const QString& reason) {
+    return InLanguage("the settings were not stored: %1", "設定は保存されませんでした: %1")
+        .arg(reason);
+}
 
 bool ReadHideEmptyEntries() {
     return OpenPlacementStore()->value(HideEmptyKey, false).toBool();
 }
 
 void WriteHideEmptyEntries(bool hide) {
-    OpenPlacementStore()->setValue(HideEmptyKey, hide);
+    store([hide](SettingsFile& s) { s.setValue(HideEmptyKey, hide); });
 }
 
 bool ReadVerifyAfterWrite() {
-    return OpenPlacementStore()->value(QStringLiteral("Tool/VerifyAfterWrite"), false).toBool();
+    return OpenPlacementStore()->value(VerifyAfterWriteKey, false).toBool();
 }
 
 void WriteVerifyAfterWrite(bool verify) {
-    OpenPlacementStore()->setValue(QStringLiteral("Tool/VerifyAfterWrite"), verify);
+    store([verify](SettingsFile& s) { s.setValue(VerifyAfterWriteKey, verify); });
 }
 
 bool ReadQuickRead() {
@@ -45,7 +74,7 @@ bool ReadQuickRead() {
 }
 
 void WriteQuickRead(bool quick) {
-    OpenPlacementStore()->setValue(QuickReadKey, quick);
+    store([quick](SettingsFile& s) { s.setValue(QuickReadKey, quick); });
 }
 
 QString ReadChosenDevice() {
@@ -53,34 +82,39 @@ QString ReadChosenDevice() {
 }
 
 void WriteChosenDevice(const QString& device) {
-    const auto store = OpenPlacementStore();
-    if (device.isEmpty())
-        store->remove(ChosenDeviceKey);
-    else
-        store->setValue(ChosenDeviceKey, device);
+    store([&device](SettingsFile& s) {
+        if (device.isEmpty())
+            s.remove(ChosenDeviceKey);
+        else
+            s.setValue(ChosenDeviceKey, device);
+    });
+}
+
+void StoreSetting(const QString& key, const QVariant& value) {
+    store([&](SettingsFile& s) { s.setValue(key, value); });
 }
 
 QString SingleText(double value) {
     return QString::number(double(float(value)), 'g', SingleDigits);
 }
 
-void WritePlacement(QSettings& store, const QRectF& twips) {
-    store.beginGroup(QStringLiteral("Settings"));
-    store.setValue(QStringLiteral("MainLeft"), SingleText(twips.left()));
-    store.setValue(QStringLiteral("MainTop"), SingleText(twips.top()));
-    store.setValue(QStringLiteral("MainWidth"), SingleText(twips.width()));
-    store.setValue(QStringLiteral("MainHeight"), SingleText(twips.height()));
-    store.endGroup();
-    store.sync();
+QString WritePlacement(SettingsFile& store, const QRectF& twips) {
+    store.setValue(QStringLiteral("Settings/MainLeft"), SingleText(twips.left()));
+    store.setValue(QStringLiteral("Settings/MainTop"), SingleText(twips.top()));
+    store.setValue(QStringLiteral("Settings/MainWidth"), SingleText(twips.width()));
+    store.setValue(QStringLiteral("Settings/MainHeight"), SingleText(twips.height()));
+    QString reason;
+    return store.sync(&reason) ? QString() : reason;
 }
 
-void WriteWindowPlacement(const QWidget& window) {
+QString WriteWindowPlacement(const QWidget& window) {
     if (window.isMinimized())
-        return;
+        return {};
     const QRect frame = window.frameGeometry();
     const auto twips = [&window](int pixels) { return PixelsToTwips(pixels, &window); };
-    WritePlacement(*OpenPlacementStore(), QRectF(twips(frame.left()), twips(frame.top()),
-                                                 twips(frame.width()), twips(frame.height())));
+    return WritePlacement(*OpenPlacementStore(),
+                          QRectF(twips(frame.left()), twips(frame.top()), twips(frame.width()),
+                                 twips(frame.height())));
 }
 
 } // namespace mtz4

@@ -24,10 +24,7 @@ class ComPortDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void controlsAndCaptions();
     void openingSelectsTheCurrentPort();
     void devicesShownAndAbsentOnesGreyed();
@@ -37,7 +34,6 @@ private slots:
     void chosenDeviceOutlivesTheProgramEvenUnplugged();
 
 private:
-    QTemporaryDir settingsDir;
 };
 
 namespace {

@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -19,16 +18,12 @@ class DetectModelTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { qunsetenv("MTZ4_COM1"); }
     void detectModelFindsTheReceiversModel();
     void regionErrorSaysWhatToDo();
 
 private:
-    QTemporaryDir settingsDir;
 };
 
 void DetectModelTest::detectModelFindsTheReceiversModel() {

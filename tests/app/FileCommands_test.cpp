@@ -367,18 +367,17 @@ void FileCommandsTest::closingWritesIniAndPlacement() {
              QByteArray("15\r\n"));
 
     auto store = OpenPlacementStore();
-    store->beginGroup(QStringLiteral("Settings"));
-    QCOMPARE(store->value(QStringLiteral("MainLeft")).toString(),
+    QCOMPARE(store->value(QStringLiteral("Settings/MainLeft")).toString(),
              SingleText(PixelsToTwips(frame.left(), &w)));
-    QCOMPARE(store->value(QStringLiteral("MainTop")).toString(),
+    QCOMPARE(store->value(QStringLiteral("Settings/MainTop")).toString(),
              SingleText(PixelsToTwips(frame.top(), &w)));
-    QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(),
+    QCOMPARE(store->value(QStringLiteral("Settings/MainWidth")).toString(),
              SingleText(PixelsToTwips(frame.width(), &w)));
-    QCOMPARE(store->value(QStringLiteral("MainHeight")).toString(),
+    QCOMPARE(store->value(QStringLiteral("Settings/MainHeight")).toString(),
              SingleText(PixelsToTwips(frame.height(), &w)));
     // 15 twips per pixel on a 96 dpi screen: decimal text of whole numbers.
     if (TwipsPerPixel(&w) == 15.0)
-        QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(),
+        QCOMPARE(store->value(QStringLiteral("Settings/MainWidth")).toString(),
                  QString::number(frame.width() * 15));
     QCOMPARE(SingleText(1234.5), QStringLiteral("1234.5"));
     QCOMPARE(SingleText(0.1), QStringLiteral("0.1"));
@@ -405,11 +404,10 @@ void FileCommandsTest::startSizeIsWhatClosingWrites() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.close());
     auto store = OpenPlacementStore();
-    store->beginGroup(QStringLiteral("Settings"));
     // 10000 twips in whole pixels: 667 at 96 dpi, written as 10005.
     const QString side = SingleText(PixelsToTwips(TwipsToPixels(10000, &w), &w));
-    QCOMPARE(store->value(QStringLiteral("MainWidth")).toString(), side);
-    QCOMPARE(store->value(QStringLiteral("MainHeight")).toString(), side);
+    QCOMPARE(store->value(QStringLiteral("Settings/MainWidth")).toString(), side);
+    QCOMPARE(store->value(QStringLiteral("Settings/MainHeight")).toString(), side);
 }
 
 // Notes longer than the note box's typing limit, on a memory entry and a VFO

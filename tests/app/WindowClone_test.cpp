@@ -21,7 +21,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,12 +34,7 @@ class WindowCloneTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        // A settings store of this test's own: other test programs running
-        // meanwhile clear the shared one.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { qunsetenv("MTZ4_COM1"); }
     void readAllFillsEveryPage();
     void editWrittenWithWriteAllReachesTheReceiver();
@@ -52,7 +46,6 @@ private slots:
     void verifyAfterWrite();
 
 private:
-    QTemporaryDir settingsDir;
 };
 
 namespace {
