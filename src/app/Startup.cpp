@@ -77,7 +77,13 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
         splash->finish(window_.get());
 }
 
-Program::~Program() = default;
+Program::~Program() {
+    // The trace replaces its file now; one that could not be kept is said
+    // where its start would have been.
+    QString traceError;
+    if (link_ && !link_->finishTrace(traceError))
+        std::fprintf(stderr, "mtz4clone: %s\n", traceError.toLocal8Bit().constData());
+}
 
 int Main(int argc, char* argv[]) {
     // Answered without a display: no window is opened for them.

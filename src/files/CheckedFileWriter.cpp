@@ -56,9 +56,14 @@ bool CheckedFileWriter::open() {
 bool CheckedFileWriter::write(QByteArrayView bytes) {
     if (!file_.isOpen())
         return false;
-    if (file_.write(bytes.data(), bytes.size()) != bytes.size() ||
-        file_.error() != QFileDevice::NoError)
-        return fail(WriteFailureReason(path_, file_.errorString()));
+    // A write the system cut short (a size limit reached part-way) is
+    // written on from where it stopped, so that the system says why.
+    while (!bytes.isEmpty()) {
+        const qint64 written = file_.write(bytes.data(), bytes.size());
+        if (written <= 0 || file_.error() != QFileDevice::NoError)
+            return fail(WriteFailureReason(path_, file_.errorString()));
+        bytes = bytes.sliced(written);
+    }
     return true;
 }
 

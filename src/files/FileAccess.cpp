@@ -7,7 +7,10 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace mtz4 {
@@ -32,6 +35,16 @@ QString placeProblem(const QString& path) {
         return QStringLiteral("cannot write %1: %2 is not a folder")
             .arg(DisplayPath(path), DisplayPath(folder.filePath()));
     return {};
+}
+
+// Why the existing file at path may not be written, as the system says it
+// ("Read-only file system", "Permission denied").
+QString notWritableReason([[maybe_unused]] const QString& path) {
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+#endif
+    return QStringLiteral("the file is read-only");
 }
 
 void setReason(QString* reason, const QString& text) {
@@ -62,8 +75,9 @@ bool CheckPlace(const QString& path, QString* reason) {
     }
     const QFileInfo info(path);
     if (info.exists() && !info.isWritable()) {
-        setReason(reason,
-                  QStringLiteral("cannot write %1: the file is read-only").arg(DisplayPath(path)));
+        setReason(
+            reason,
+            QStringLiteral("cannot write %1: %2").arg(DisplayPath(path), notWritableReason(path)));
         return false;
     }
     return true;

@@ -210,8 +210,10 @@ void SettingsFile::setValue(const QString& key, const QVariant& value) {
 }
 
 void SettingsFile::remove(const QString& key) {
+    const qsizetype had = values_.size();
     removeFrom(values_, key);
-    changes_.append({key, {}, true});
+    if (values_.size() != had)
+        changes_.append({key, {}, true});
 }
 
 void SettingsFile::clear() {

@@ -15,6 +15,7 @@
 #include "files/CsvFile.h"
 #include "link/Link.h"
 #include "reference/ReferenceTables.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -58,6 +61,8 @@ private slots:
     void openRecentAndCompareWithFile();
     void chirpCsvThroughTheMenu();
     void importThatTakesNothingChangesNothing();
+    void importStoppedPartWayIsMarkedUntilUndoneOrSaved();
+    void pipesInThePlaceOfTheSettingsNeitherBlockNorHide();
     void longReportFitsTheScreen();
 };
 
@@ -611,6 +616,85 @@ void FileCommandsTest::importThatTakesNothingChangesNothing() {
         QCOMPARE(ds.VfoText, before->VfoText);
         QCOMPARE(ds.bank.chkGrp, before->bank.chkGrp);
     }
+}
+
+// 25 memory lines, a bank line whose number is none, 20 lines more: the 25
+// are kept as one step, marked in the caption and the status bar with the
+// line that stopped the import, which the report names with the lines not
+// read; Save asks for a name until then, and Undo Import brings back what
+// was there.
+void FileCommandsTest::importStoppedPartWayIsMarkedUntilUndoneOrSaved() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(clonePath, 118.1));
+    QVERIFY(w.fileCommands().LoadCloneFile(clonePath));
+    const QByteArray before = fileContent(clonePath);
+    QByteArray csv;
+    const auto memory = [&csv](int from, int count) {
+        for (int n = from; n < from + count; ++n)
+            csv += QStringLiteral("\"MT-Z4\",\"MEMORY\",\"%1\",\"%2\",\"FM\",\"20KHz\",\"OFF\","
+                                  "\"11\",\"JR\",\"88.5Hz\",\"OFF\",\"0.600000\",\"\",\"\","
+                                  "\"#FALSE#\",#TRUE#\r\n")
+                       .arg(n)
+                       .arg(430.0 + n / 8.0, 0, 'f', 6)
+                       .toLatin1();
+    };
+    memory(1, 25);
+    csv += "\"MT-Z4\",\"BANK AMOUNT\",\"x7\",\"5\"\r\n";
+    memory(30, 20);
+    const QString csvPath = shell.path(QStringLiteral("list.csv"));
+    QVERIFY(WriteFile(csvPath, csv));
+
+    shell.dialogs.openPaths << csvPath;
+    QVERIFY(!w.fileCommands().mnuImport_Click());
+    QCOMPARE(shell.prompter.texts(),
+             QStringList{QStringLiteral("File Open Error\r\n25 lines imported, 0 skipped:\r\n"
+                                        "stopped at line 26 (BANK AMOUNT): \"x7\" is not a number; "
+                                        "the 20 lines after it were not read")});
+    QVERIFY(shell.ds().MemEnable[25] && !shell.ds().MemEnable[30]);
+    QCOMPARE(w.windowTitle(), QStringLiteral("radio.MZ4 - Orlenk MT-Z4/Z40 Clone Utility (partly "
+                                             "imported: stopped at line 26)"));
+    QVERIFY2(w.statusPanel(0)->text().startsWith(
+                 QStringLiteral("the import stopped at line 26 (BANK AMOUNT): \"x7\" is not a "
+                                "number; the data are partly from list.csv; Edit > Undo Import")),
+             qPrintable(w.statusPanel(0)->text()));
+
+    // Save, and the closing question's Yes, ask for a name.
+    QVERIFY(!w.fileCommands().mnuFileSave_Click());
+    QCOMPARE(shell.dialogs.saveCalls, 1);
+    QCOMPARE(fileContent(clonePath), before);
+
+    action(w, "mnuUndo")->trigger();
+    QVERIFY(!shell.ds().MemEnable[25]);
+    QCOMPARE(shell.ds().PartlyImported, 0);
+    QCOMPARE(w.windowTitle(), QStringLiteral("radio.MZ4 - Orlenk MT-Z4/Z40 Clone Utility"));
+    QCOMPARE(w.statusPanel(0)->text(), QString());
+}
+
+// A pipe in the place of the INI file and of the settings file: the window
+// starts without opening either, on COM 1 and first-start settings, and
+// says why in the status bar.
+void FileCommandsTest::pipesInThePlaceOfTheSettingsNeitherBlockNorHide() {
+    QTemporaryDir dir;
+    const QString settings = PlacementStorePath();
+    QDir().mkpath(QFileInfo(settings).absolutePath());
+    QFile::remove(settings);
+    const QString ini = dir.filePath(QStringLiteral("MT-Z4.ini"));
+    for (const QString& pipe : {settings, ini})
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    {
+        Shell shell({QStringLiteral("mtz4clone")}, {}, [&dir](StartupOptions& options) {
+            options.ini = {{}, dir.path()};
+        });
+        QCOMPARE(shell.program->link().portNumber(), 1);
+        const QString status = shell.window().statusPanel(0)->text();
+        QVERIFY2(status.contains(ini + QStringLiteral(" is a device or a pipe, not a file: COM 1 "
+                                                      "is used")),
+                 qPrintable(status));
+        QVERIFY2(status.contains(settings + QStringLiteral(" is not a file")), qPrintable(status));
+    }
+    QFile::remove(settings);
 }
 
 // A CHIRP file of 3000 rows: the summary names the first 20 rows, the

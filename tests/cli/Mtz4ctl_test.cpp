@@ -6,6 +6,7 @@
 #include "reference/FactoryData.h"
 #include "support/RandomData.h"
 #include "support/SimRunner.h"
+#include "support/TestFiles.h"
 #include "support/WriteSequence.h"
 
 #include <QFile>
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace mtz4;
 using namespace mtz4::test;
@@ -65,6 +68,7 @@ private slots:
     void csvExportThenImportRoundTrips();
     void importSaysWhatItDid();
     void diffAndChirpFormat();
+    void controlCharactersAndSpecialFilesFromFiles();
     void codePagesAndUtf8();
     void verifiedWrite();
     void quickReadEqualsFullRead();
@@ -268,6 +272,17 @@ void Mtz4ctlTest::importSaysWhatItDid() {
          "to 49."},
         {{"--dry-run"}, chirp, 0, "mtz4ctl: 1 rows imported"},
         {{"--quiet"}, chirp, 0, ""}, // nothing to name: nothing said
+        // An import that stops is not saved, and the report says where it stopped.
+        {{},
+         own + "\"MT-Z4\",\"GROUP\",\"7\",\"one\"\r\n" + own + "\r\n" + own,
+         1,
+         "mtz4ctl: 1 lines imported, 0 skipped:\nmtz4ctl: stopped at line 2 (GROUP): \"one\" is "
+         "not a number; the 2 lines after it were not read\nmtz4ctl: ERROR: File Open Error"},
+        // What the file holds never reaches the terminal as control characters.
+        {{},
+         own + "\"MT-Z4\",\"ME\x1b[2JMORY\",\"4\"\r\n",
+         0,
+         "mtz4ctl: line 2 (ME\\x1b[2JMORY): an unknown section\n"},
     };
     SimRunner files; // for its directory only
     const QString base = files.path(QStringLiteral("base.MZ4"));
@@ -289,12 +304,55 @@ void Mtz4ctlTest::importSaysWhatItDid() {
         if (!dryRun)
             args << QStringLiteral("-o") << out;
         const CtlRun run = runCtl(args);
+        QVERIFY(!run.errors.contains(QLatin1Char('\x1b')));
         if (*c.says)
             QVERIFY2(run.errors.contains(QString::fromUtf8(c.says)), qPrintable(run.errors));
         else
             QCOMPARE(run.errors, QString());
         QCOMPARE(run.exitCode, c.exitCode);
         QCOMPARE(QFile::exists(out), c.exitCode == 0 && !dryRun);
+    }
+}
+
+// Notes that would drive a terminal are printed escaped by diff and left out
+// of the HTML list; a pipe or a device in the place of an input is refused
+// unopened, with the reason.
+void Mtz4ctlTest::controlCharactersAndSpecialFilesFromFiles() {
+    SimRunner files; // for its directory only
+    const QString a = files.path(QStringLiteral("a.MZ4"));
+    const QString b = files.path(QStringLiteral("b.MZ4"));
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    ds->MemData[3][Col::Freq] = 145.5;
+    ds->MemEnable[3] = true;
+    QCOMPARE(SaveCloneFile(*ds, a), CloneFileStatus::Ok);
+    ds->MemText[3][Col::Note] = QStringLiteral("\x1b]0;owned\x07\x1b[2J\tnet");
+    QCOMPARE(SaveCloneFile(*ds, b), CloneFileStatus::Ok);
+    const CtlRun diff = runCtl({QStringLiteral("diff"), a, b});
+    QCOMPARE(diff.exitCode, 1);
+    QVERIFY2(diff.output.contains(QStringLiteral("\\x1b]0;owned\\x07\\x1b[2J\tnet")),
+             qPrintable(diff.output));
+    QVERIFY(!diff.output.contains(QLatin1Char('\x1b')) &&
+            !diff.output.contains(QLatin1Char('\x07')));
+
+    const QString html = files.path(QStringLiteral("list.html"));
+    QCOMPARE(runCtl({QStringLiteral("report"), b, QStringLiteral("-o"), html}).exitCode, 0);
+    const QByteArray page = ReadFile(html);
+    QVERIFY(page.contains("]0;owned[2J\tnet"));
+    QVERIFY(!page.contains('\x1b') && !page.contains('\x07'));
+
+    const QString pipe = files.path(QStringLiteral("pipe"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& input : {pipe, QStringLiteral("/dev/zero")}) {
+        for (const QStringList& args :
+             {QStringList{QStringLiteral("report"), input, QStringLiteral("-o"), html},
+              QStringList{QStringLiteral("import"), a, input, QStringLiteral("--dry-run")}}) {
+            const CtlRun run = runCtl(args, 5000);
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.errors.contains(input + QStringLiteral(": it is a device or a pipe, not a "
+                                                                "file")),
+                     qPrintable(run.errors));
+        }
     }
 }
 

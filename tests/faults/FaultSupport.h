@@ -15,9 +15,67 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <csignal>
 #include <memory>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+
 namespace mtz4::test {
+
+// A tmpfs of the given size, on a fresh folder or on the folder `at`,
+// unmounted when destroyed. Mounting takes root with CAP_SYS_ADMIN (as in
+// CI); mounted() says whether it worked.
+class ScratchMount {
+public:
+    explicit ScratchMount(qint64 bytes, const QString& at = {})
+        : at_(at.isEmpty() ? dir_.path() : at) {
+        const QByteArray options = "size=" + QByteArray::number(bytes);
+        mounted_ = dir_.isValid() && ::mount("tmpfs", QFile::encodeName(at_).constData(), "tmpfs",
+                                             0, options.constData()) == 0;
+    }
+    ~ScratchMount() {
+        if (mounted_)
+            ::umount2(QFile::encodeName(at_).constData(), MNT_DETACH);
+    }
+    ScratchMount(const ScratchMount&) = delete;
+    ScratchMount& operator=(const ScratchMount&) = delete;
+    bool mounted() const { return mounted_; }
+    QString path(const QString& name) const { return at_ + QLatin1Char('/') + name; }
+    bool makeReadOnly() {
+        return ::mount("tmpfs", QFile::encodeName(at_).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                       nullptr) == 0;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QString at_;
+    bool mounted_ = false;
+};
+
+// Lets every write beyond `bytes` of a file fail while it lives, as a full
+// disk; programs started meanwhile inherit the limit.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        handler_ = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old_;
+        small.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, handler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    struct rlimit old_ {};
+    void (*handler_)(int) = nullptr;
+};
 
 // Entries from here on have no enable bit that a clone read fetches.
 inline constexpr int EntriesWithEnableBitsRead = 1280;

@@ -17,59 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/mount.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace mtz4;
 using namespace mtz4::test;
 
 namespace {
-
-// A tmpfs of the given size on a fresh folder, unmounted when destroyed.
-class ScratchMount {
-public:
-    explicit ScratchMount(qint64 bytes) {
-        const QByteArray options = "size=" + QByteArray::number(bytes);
-        mounted_ = dir_.isValid() && ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(),
-                                             "tmpfs", 0, options.constData()) == 0;
-    }
-    ~ScratchMount() {
-        if (mounted_)
-            ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-    QString path(const QString& name) const { return dir_.filePath(name); }
-    bool makeReadOnly() {
-        return ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs",
-                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    QTemporaryDir dir_;
-    bool mounted_ = false;
-};
-
-// Lets every write beyond `bytes` of a file fail while it lives, as a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        handler_ = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old_;
-        small.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, handler_);
-    }
-
-private:
-    struct rlimit old_ {};
-    void (*handler_)(int) = nullptr;
-};
 
 bool writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
