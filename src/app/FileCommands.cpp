@@ -153,8 +153,7 @@ bool FileCommands::mnuExport_Click() {
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv) {
         QString reason;
         if (!ExportChirpCsvFile(ds_, path, &reason)) {
-            prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
-            prompter_.explain(reason);
+            prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError), reason);
             return false;
         }
     } else if (!ExportCsvFile(ds_, path, prompter_,
@@ -225,9 +224,7 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
     case FileImportOutcome::Unreadable:
     case FileImportOutcome::NotRecognised:
     case FileImportOutcome::FormatMismatch:
-        prompter_.error(FileImportMessage(import, fileName));
-        if (!import.reason.isEmpty())
-            prompter_.explain(import.reason);
+        prompter_.error(FileImportMessage(import, fileName), import.reason);
         return false;
     }
     editor_.apply(title, DataPart::Everything, [&](DataSet& ds) {

@@ -465,10 +465,9 @@ void frmMain::Form_Unload() {
     if (const QString placement = WriteWindowPlacement(*this); !placement.isEmpty())
         problems << SettingsFailureText(placement);
     if (!problems.isEmpty()) {
-        const QString text = problems.join(QLatin1Char('\n'));
-        showStatusText(text);
-        prompter_.ask(
-            {text, Ref().AppTitle, PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+        showStatusText(problems.join(QStringLiteral("; ")));
+        prompter_.ask({problems.join(QLatin1Char('\n')), Ref().AppTitle, PromptIcon::Exclamation,
+                       PromptButtons::Ok, PromptAnswer::Ok});
     }
 }
 

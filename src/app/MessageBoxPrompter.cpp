@@ -69,6 +69,8 @@ PromptAnswer escapeAnswer(PromptButtons buttons) {
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     QMessageBox box(boxIcon(prompt.icon), prompt.title, prompt.text, boxButtons(prompt.buttons),
                     parent_);
+    // The reason of a failure on a line of its own below the fixed text.
+    box.setInformativeText(prompt.reason);
     const QMessageBox::StandardButtons buttons = boxButtons(prompt.buttons);
     if (buttons.testFlag(boxButton(prompt.defaultAnswer)))
         box.setDefaultButton(boxButton(prompt.defaultAnswer));

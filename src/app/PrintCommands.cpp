@@ -67,8 +67,7 @@ bool PrintCommands::exportChannelListPdf() {
     const QByteArray pdf = ChannelListPdf(channelList());
     QString reason = WriteFailureReason(path, QStringLiteral("the PDF document could not be made"));
     if (pdf.isEmpty() || !WriteFileChecked(path, pdf, &reason)) {
-        prompter_.error(QStringLiteral("File Open Error"));
-        prompter_.explain(reason);
+        prompter_.error(QStringLiteral("File Open Error"), reason);
         return false;
     }
     host_.showStatusText(

@@ -30,8 +30,7 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
         QString reason;
         if (ExportChirpCsvFile(*ds, args.csv, &reason))
             return ExitSuccess;
-        prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
-        prompter.explain(reason);
+        prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError), reason);
         return ExitFailure;
     }
     const TextFileEncoding encoding =
@@ -60,9 +59,7 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
     }
     // A stopped import is not saved: its result would be a partial merge.
     if (import.outcome != FileImportOutcome::Imported) {
-        prompter.error(FileImportMessage(import, fileName));
-        if (!import.reason.isEmpty())
-            prompter.explain(import.reason);
+        prompter.error(FileImportMessage(import, fileName), import.reason);
         return ExitFailure;
     }
     if (args.dryRun)

@@ -60,8 +60,7 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     // kept at all.
     QString reason;
     if (!CheckWritable(args.output, &reason)) {
-        prompter.error(CloneFileMessage(CloneFileStatus::FileOpenError));
-        prompter.explain(reason);
+        prompter.error(CloneFileMessage(CloneFileStatus::FileOpenError), reason);
         return ExitFailure;
     }
     auto ds = std::make_unique<DataSet>();

@@ -22,8 +22,7 @@ int runReport(const CliArguments& args, StderrPrompter& prompter) {
         reportKindOf(args.output) == ReportKind::Pdf ? ChannelListPdf(list) : ChannelListHtml(list);
     QString reason = WriteFailureReason(args.output, QStringLiteral("the list could not be made"));
     if (bytes.isEmpty() || !WriteFileChecked(args.output, bytes, &reason)) {
-        prompter.error(QStringLiteral("File Open Error"));
-        prompter.explain(reason);
+        prompter.error(QStringLiteral("File Open Error"), reason);
         return ExitFailure;
     }
     return ExitSuccess;

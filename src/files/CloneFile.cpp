@@ -355,9 +355,7 @@ namespace {
 bool reported(CloneFileStatus status, const QString& reason, Prompter& prompter) {
     if (status == CloneFileStatus::Ok)
         return true;
-    prompter.error(CloneFileMessage(status));
-    if (!reason.isEmpty())
-        prompter.explain(reason);
+    prompter.error(CloneFileMessage(status), reason);
     return false;
 }
 

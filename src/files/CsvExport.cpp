@@ -101,8 +101,7 @@ bool ExportCsvFile(const DataSet& ds, const QString& path, Prompter& prompter,
     QString reason;
     const CsvFileStatus status = ExportCsvFile(ds, path, encoding, &reason);
     if (status != CsvFileStatus::Ok) {
-        prompter.error(CsvFileMessage(status));
-        prompter.explain(reason);
+        prompter.error(CsvFileMessage(status), reason);
     }
     return status == CsvFileStatus::Ok;
 }

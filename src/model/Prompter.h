@@ -19,6 +19,9 @@ struct Prompt {
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
+    // Why, in plain words, below the text of a failure message (the
+    // message box's second line); empty when there is nothing to add.
+    QString reason{};
 };
 
 class Prompter {
@@ -51,10 +54,13 @@ public:
     // shows it in the status bar. Ignored unless overridden.
     virtual void explain(const QString& reason) { (void)reason; }
 
-    // A failure message: title "ERROR", error icon, OK button.
-    void error(const QString& text) {
+    // A failure message: title "ERROR", error icon, OK button; the reason,
+    // when given, below the text and then through explain().
+    void error(const QString& text, const QString& reason = {}) {
         ask({text, QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok,
-             PromptAnswer::Ok});
+             PromptAnswer::Ok, reason});
+        if (!reason.isEmpty())
+            explain(reason);
     }
     // The success message "Successed!!" with the title "Success".
     void success() {
