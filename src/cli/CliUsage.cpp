@@ -15,7 +15,9 @@ const QString PortOptionsHelp = QStringLiteral(
     "                    when it exists, else /dev/ttyS<n-1>\n");
 const QString TraceOptionHelp = QStringLiteral(
     "  --trace FILE      write every command and reply on the line to FILE, with\n"
-    "                    the time, the direction and the outcome of each exchange\n");
+    "                    the time, the direction and the outcome of each exchange;\n"
+    "                    FILE is replaced when the command ends, and left as it was\n"
+    "                    when the trace cannot be written (exit status 1)\n");
 // The options that name the receiver, shared by read and write.
 const QString ReceiverOptionsHelp =
     PortOptionsHelp +
@@ -180,7 +182,10 @@ QString usageText(Subcommand subcommand) {
                    "with the reason (--quiet leaves out a report that names none); a warning\n"
                    "says which bank sizes the save cuts when they do not add up to 1000. A file\n"
                    "of neither format, or with no line to apply, fails. OUT.MZ4 is written only\n"
-                   "after a complete import.\n"
+                   "after a complete import: one that stops at a line (a bank or group number\n"
+                   "that is none) fails, and the report names that line, why it stopped and how\n"
+                   "many lines after it were not read. OUT.MZ4 may be neither BASE.MZ4 nor\n"
+                   "IN.csv.\n"
                    "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Ports:
         return QStringLiteral(
@@ -251,9 +256,13 @@ QString usageText(Subcommand subcommand) {
         "\n"
         "--trace FILE writes the serial traffic of read, write and identify to FILE.\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
-        "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\", the success\n"
-        "message \"Successed!!\" unless --quiet, and a progress display while entries are\n"
-        "transferred when standard error is a terminal.\n"
+        "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\" with the\n"
+        "reason on the next line, the success message \"Successed!!\" unless --quiet,\n"
+        "and a progress display while entries are transferred when standard error is a\n"
+        "terminal. Text from files and the receiver is printed with its control\n"
+        "characters escaped (\\x1b). Every file is written beside the old one and put\n"
+        "in its place only once complete; no output may be a file that the command\n"
+        "reads, however it is named (a link): such a command line is refused.\n"
         "Exit status: 0 success, 1 failure, 2 bad command line.\n");
 }
 

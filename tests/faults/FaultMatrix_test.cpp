@@ -593,8 +593,9 @@ private slots:
             }
             table += QLatin1Char('\n');
         }
+        table += QLatin1Char('\n');
         for (int n = 0; n < notes.size(); ++n)
-            table += QStringLiteral("\n(%1) %2").arg(n + 1).arg(notes[n]);
+            table += QStringLiteral("\n- (%1) %2").arg(n + 1).arg(notes[n]);
         table += QStringLiteral("\n\nHeld: the command failed and said why, and the place was as "
                                 "before, byte for byte, with no file left behind; %1.\n")
                      .arg(mountNote);
