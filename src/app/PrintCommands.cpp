@@ -65,7 +65,8 @@ bool PrintCommands::exportChannelListPdf() {
         return false;
     }
     const QByteArray pdf = ChannelListPdf(channelList());
-    QString reason = WriteFailureReason(path, QStringLiteral("the PDF document could not be made"));
+    QString reason = WriteFailureReason(
+        path, InLanguage("the PDF document could not be made", "PDF 文書を作成できませんでした"));
     if (pdf.isEmpty() || !WriteFileChecked(path, pdf, &reason)) {
         prompter_.error(QStringLiteral("File Open Error"), reason);
         return false;

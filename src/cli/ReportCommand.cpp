@@ -5,6 +5,7 @@
 #include "cli/Subcommands.h"
 #include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
+#include "model/TextLanguage.h"
 #include "report/ChannelListHtml.h"
 #include "report/ChannelListPages.h"
 
@@ -20,7 +21,8 @@ int runReport(const CliArguments& args, StderrPrompter& prompter) {
     const ChannelList list = MakeChannelList(*ds, model, args.input, QDate::currentDate());
     const QByteArray bytes =
         reportKindOf(args.output) == ReportKind::Pdf ? ChannelListPdf(list) : ChannelListHtml(list);
-    QString reason = WriteFailureReason(args.output, QStringLiteral("the list could not be made"));
+    QString reason = WriteFailureReason(
+        args.output, InLanguage("the list could not be made", "一覧を作成できませんでした"));
     if (bytes.isEmpty() || !WriteFileChecked(args.output, bytes, &reason)) {
         prompter.error(QStringLiteral("File Open Error"), reason);
         return ExitFailure;

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
@@ -88,8 +87,8 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
     // do not prune each other's new backups; without the lock (it cannot be
     // had in time) pruning waits for the next backup. The name is reserved by
     // creating the file: two windows never write the same one.
-    QLockFile lock(QDir(folder).filePath(QStringLiteral(".lock")));
-    const bool locked = lock.tryLock(LockWaitMs);
+    const auto lock = TakeLockFile(QDir(folder).filePath(QStringLiteral(".lock")), LockWaitMs);
+    const bool locked = lock != nullptr;
     QString path;
     for (int n = 1;; ++n) {
         path = QDir(folder).filePath(n == 1 ? stem + Suffix

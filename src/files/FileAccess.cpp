@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
@@ -123,6 +124,13 @@ QString OutputReplacesInput(const QString& output, const QString& input) {
                       "出力先 %1 は読み込むファイル %2 と同じファイルです: 出力には別のファイルを"
                       "選んでください")
         .arg(DisplayPath(output), DisplayPath(input));
+}
+
+std::unique_ptr<QLockFile> TakeLockFile(const QString& path, int waitMs) {
+    if (IsSpecialFile(path) || QFileInfo(path).isDir())
+        return nullptr;
+    auto lock = std::make_unique<QLockFile>(path);
+    return lock->tryLock(waitMs) ? std::move(lock) : nullptr;
 }
 
 bool SameFile(const QString& a, const QString& b) {

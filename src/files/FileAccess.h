@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+#include <memory>
 
 namespace mtz4 {
 
@@ -35,6 +37,11 @@ bool SameFile(const QString& a, const QString& b);
 // Why an output is refused that would replace `input`, a file the command
 // reads (the same file as SameFile finds it), in plain words.
 QString OutputReplacesInput(const QString& output, const QString& input);
+
+// The lock file at path (QLockFile), taken within waitMs; null when it
+// cannot be had. Something other than a file in its place is left alone: a
+// pipe would block the look at whether an old lock is stale.
+std::unique_ptr<QLockFile> TakeLockFile(const QString& path, int waitMs);
 
 // The path as the user's system writes it.
 QString DisplayPath(const QString& path);

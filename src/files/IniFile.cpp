@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -91,10 +90,10 @@ bool WriteIniPort(const IniLocation& where, int port, QString* reason) {
 bool StoreIniPortAtExit(const IniLocation& where, int port, int portAtStart, QString* reason) {
     const QString lockDir = where.userDir.isEmpty() ? where.programDir : where.userDir;
     QDir().mkpath(lockDir);
-    QLockFile lock(QDir(lockDir).filePath(IniName + QStringLiteral(".lock")));
     // A lock that cannot be had in time (a folder that takes no file) does not
     // keep the port from being written: the write itself is atomic.
-    lock.tryLock(LockWaitMs);
+    const auto lock =
+        TakeLockFile(QDir(lockDir).filePath(IniName + QStringLiteral(".lock")), LockWaitMs);
     if (port == portAtStart) {
         for (const QString& dir : {where.userDir, where.programDir}) {
             if (dir.isEmpty() || !QFile::exists(iniPath(dir)))

@@ -243,8 +243,7 @@ bool SettingsFile::sync(QString* reason) {
         // its own changes on it, so that a setting another window stored
         // meanwhile stays. Without the lock (a folder that takes no file)
         // the write goes ahead all the same, and fails by itself.
-        QLockFile lock(path_ + QStringLiteral(".lock"));
-        lock.tryLock(LockWaitMs);
+        const auto lock = TakeLockFile(path_ + QStringLiteral(".lock"), LockWaitMs);
         QString unread;
         QMap<QString, QVariant> now = readValues(path_, unread);
         for (const Change& change : changes_) {

@@ -397,7 +397,8 @@ QList<Row> rows() {
             });
     backup.fixedFolder = [] { return BackupFolder(); };
     backup.notApplicable[FolderInPlace] =
-        QStringLiteral("every backup takes a name of its own, passing over what is there");
+        QStringLiteral("every backup takes a name of its own, passing over what is there; its FIFO "
+                       "stands in the place of the backups folder");
     backup.notApplicable[OutputIsInput] = QStringLiteral("a backup reads no file");
     // A pipe in the place of the backups folder.
     backup.pipeForFolder = true;
