@@ -11,18 +11,17 @@ namespace mtz4 {
 
 // The per-user settings file: keys such as "Settings/MainLeft" or
 // "Recent/Files" with their values (texts, lists of texts, truth values,
-// numbers), in the INI form that QSettings reads and writes:
+// numbers), in the INI form that QSettings reads and writes (SettingsText),
+// so that files written by earlier versions keep their settings:
 //
 //   [Recent]
 //   Files=/home/u/radio.MZ4, /home/u/club.MZ4
 //
-// It is read with QSettings' own reader, so files written by earlier
-// versions keep their settings, and written through the checked writer
-// (CheckedFileWriter), so that a full disk or a folder that takes no file
-// leaves the file as it was and says why; QSettings' own writing cannot
-// tell that a small file was cut short. A device or a pipe in the file's
-// place is never opened: the settings then start empty, are not written,
-// and problem() says why.
+// It is written through the checked writer (CheckedFileWriter), so that a
+// full disk or a folder that takes no file leaves the file as it was and
+// says why; QSettings' own writing cannot tell that a small file was cut
+// short. A device or a pipe in the file's place is never opened: the
+// settings then start empty, are not written, and problem() says why.
 class SettingsFile {
 public:
     // Reads the file at path (none there: no settings yet).
@@ -63,8 +62,5 @@ private:
     QList<Change> changes_; // since the last sync()
     QString problem_;
 };
-
-// The file's text for the values, as QSettings' INI reader takes it back.
-QByteArray SettingsFileText(const QMap<QString, QVariant>& values);
 
 } // namespace mtz4

@@ -8,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-
 using namespace mtz4;
 
 class SettingsFileTest : public QObject {
@@ -61,24 +60,38 @@ private slots:
             QCOMPARE(qt.value(key).toStringList(), value.toStringList());
         else
             QCOMPARE(qt.value(key).toString(), value.toString());
-        // And this reader, which is QSettings', gives the same.
-        QCOMPARE(SettingsFile(path).value(key).toString(), qt.value(key).toString());
+        // And the file's own reader.
+        const QVariant ours = SettingsFile(path).value(key);
+        if (value.metaType().id() == QMetaType::QStringList)
+            QCOMPARE(ours.toStringList(), value.toStringList());
+        else
+            QCOMPARE(ours.toString(), value.toString());
     }
 
-    // A file QSettings wrote keeps every setting through a change of one.
+    // A file QSettings wrote reads as QSettings reads it, and keeps every
+    // setting through a change of one.
     void keepsWhatQSettingsWrote() {
         const QString path = dir.filePath(QStringLiteral("old.conf"));
+        const QString odd = QStringLiteral(" \"C:\\x\"; a=b,\x1b"
+                                           "1\tÅ📻 ");
         {
             QSettings qt(path, QSettings::IniFormat);
             qt.setValue(QStringLiteral("Recent/Files"), QStringList{"/a b/x.MZ4", "/c,d/y.MZ4"});
             qt.setValue(QStringLiteral("Tool/QuickRead"), true);
             qt.setValue(QStringLiteral("Settings/MainTop"), QStringLiteral("-15"));
+            qt.setValue(QStringLiteral("Port/Device"), odd);
+            qt.setValue(QStringLiteral("General/Top"), QStringLiteral("@x"));
         }
         {
             SettingsFile file(path);
             QVERIFY(file.problem().isEmpty());
+            QCOMPARE(file.value(QStringLiteral("Port/Device")).toString(), odd);
+            QCOMPARE(file.value(QStringLiteral("General/Top")).toString(), QStringLiteral("@x"));
+            QCOMPARE(file.value(QStringLiteral("Recent/Files")).toStringList(),
+                     (QStringList{"/a b/x.MZ4", "/c,d/y.MZ4"}));
             QCOMPARE(file.childGroups(),
-                     (QStringList{QStringLiteral("Recent"), QStringLiteral("Settings"),
+                     (QStringList{QStringLiteral("General"), QStringLiteral("Port"),
+                                  QStringLiteral("Recent"), QStringLiteral("Settings"),
                                   QStringLiteral("Tool")}));
             file.remove(QStringLiteral("Settings"));
             file.setValue(QStringLiteral("Port/Device"), QStringLiteral("/dev/ttyS1"));
