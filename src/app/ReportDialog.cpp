@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStringListModel>
@@ -36,7 +37,8 @@ QStyle::StandardPixmap pixmapOf(PromptIcon icon) {
 
 } // namespace
 
-ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent)
+ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent,
+                           const QString& offer)
     : QDialog(parent) {
     setObjectName(QStringLiteral("reportDialog"));
     setWindowTitle(prompt.title);
@@ -84,6 +86,14 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (!offer.isEmpty()) {
+        QPushButton* offered = buttons->addButton(offer, QDialogButtonBox::ActionRole);
+        offered->setObjectName(QStringLiteral("offer"));
+        connect(offered, &QPushButton::clicked, this, [this] {
+            offerChosen_ = true;
+            accept();
+        });
+    }
     layout->addWidget(buttons);
 
     // As large as the text asks for, within the screen.

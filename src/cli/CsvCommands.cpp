@@ -27,10 +27,16 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
     if (!ds)
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
-        if (ExportChirpCsvFile(*ds, args.csv))
-            return ExitSuccess;
-        prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
-        return ExitFailure;
+        if (!ExportChirpCsvFile(*ds, args.csv)) {
+            prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError));
+            return ExitFailure;
+        }
+        // What the file could not take, by entry; the export still succeeded.
+        const QStringList losses = ChirpExportLosses(*ds);
+        if (!losses.isEmpty())
+            prompter.ask({ChirpExportLossesText(losses), QStringLiteral("Warning"),
+                          PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+        return ExitSuccess;
     }
     const TextFileEncoding encoding =
         args.utf8 ? TextFileEncoding::Utf8WithBom : TextFileEncoding::CodePage;
@@ -55,6 +61,10 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
         if (!import.bankSizeNote.isEmpty())
             prompter.ask({import.bankSizeNote, QStringLiteral("Warning"), PromptIcon::Exclamation,
                           PromptButtons::Ok, PromptAnswer::Ok});
+        // Nobody is there to answer the window's question: it is said.
+        if (import.replacesInUse > 0)
+            prompter.ask({ReplacesInUseText(import.replacesInUse), QStringLiteral("Warning"),
+                          PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
     }
     // A stopped import is not saved: its result would be a partial merge.
     if (import.outcome != FileImportOutcome::Imported) {

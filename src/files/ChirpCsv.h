@@ -19,11 +19,21 @@ namespace mtz4 {
 
 // One row per enabled memory channel, in entry order: Location the entry
 // number, frequency and offset with six decimals, Duplex "+", "-" or empty,
-// the Tone option as "TSQL" with its tone in both tone columns (88.5
-// otherwise), DtcsCode 023, DtcsPolarity NN, RxDtcsCode 023, CrossMode
-// "Tone->Tone", TStep in kHz with two decimals, Skip "S" or empty, Comment
-// the note.
+// the Tone option as "TSQL" and the Reverse option as "TSQL-R", each with
+// its tone in both tone columns (88.5 otherwise), DtcsCode 023,
+// DtcsPolarity NN, RxDtcsCode 023, CrossMode "Tone->Tone", TStep in kHz
+// with two decimals, Skip "S" or empty, Comment the note.
 QByteArray ChirpCsvText(const DataSet& ds);
+
+// What the export leaves out because CHIRP's CSV has no field for it, one
+// line each: every channel with the Train option and its carrier or the
+// Secret option and its code, by its row label ("03-017: the Train option
+// with carrier 1000Hz"), and how many Program Scan, Search Pass and
+// Priority entries are in use. Empty when the file holds everything.
+QStringList ChirpExportLosses(const DataSet& ds);
+// The losses for a message: a line that says what they are, then each, at
+// most `most` of them (then "and N more"; a negative `most` lists all).
+QString ChirpExportLossesText(const QStringList& losses, int most = -1);
 
 // What an import did: how many rows it took, each one it changed to fit and
 // each one it left out.

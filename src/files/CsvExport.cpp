@@ -4,6 +4,7 @@
 #include "files/CsvRecord.h"
 #include "files/CsvWords.h"
 #include "files/FileBytes.h"
+#include "model/NoteBytes.h"
 #include "reference/ReferenceTables.h"
 
 #include <QStringList>
@@ -46,6 +47,14 @@ private:
     QString text_;
 };
 
+// The note as the file holds it: in the code page, its bytes exactly
+// (NoteFileText); as UTF-8, its text.
+QString noteField(const DataSet& ds, const QString& note, const QByteArray& kept,
+                  TextFileEncoding encoding) {
+    return encoding == TextFileEncoding::CodePage ? NoteFileText(note, kept, ds.NoteCodePage)
+                                                  : note;
+}
+
 template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& texts) {
     QStringList out;
     for (int c = 0; c <= Col::Name; ++c)
@@ -54,8 +63,11 @@ template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& te
 }
 
 // An entry's line: every field quoted but ENABLE, a truth value.
-void writeEntry(CsvWriter& out, const DataSet& ds, int entry) {
-    const QStringList fields = CsvEntryFields(ds, entry);
+void writeEntry(CsvWriter& out, const DataSet& ds, int entry, TextFileEncoding encoding) {
+    QStringList fields = CsvEntryFields(ds, entry);
+    constexpr int NoteField = 3 + Col::Note; // after "MT-Z4", the section and the channel
+    fields[NoteField] =
+        noteField(ds, ds.MemText[entry][Col::Note], ds.MemNoteBytes[entry], encoding);
     out.line(fields.mid(0, fields.size() - 1), {fields.last()});
 }
 
@@ -75,12 +87,15 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
               QStringLiteral("NOTES"), QStringLiteral("NAME"), QStringLiteral("SKIP"),
               QStringLiteral("ENABLE")});
 
-    for (int b = 0; b < BandCount; ++b)
+    for (int b = 0; b < BandCount; ++b) {
+        QStringList texts = firstTexts(ds.VfoText[b]);
+        texts[Col::Note] = noteField(ds, ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b], encoding);
         out.line(QStringList{CsvWord::Model, CsvWord::Vfo, QString::number(b)}
-                 << firstTexts(ds.VfoText[b]) << CsvWord::FalseFlag << CsvWord::TrueFlag);
+                 << texts << CsvWord::FalseFlag << CsvWord::TrueFlag);
+    }
 
     for (int e = 0; e < EntryCount; ++e)
-        writeEntry(out, ds, e);
+        writeEntry(out, ds, e, encoding);
 
     for (int b = 0; b < BankCount; ++b)
         out.line({CsvWord::Model, CsvWord::BankAmount, QString::number(b), ds.bank.txtBank[b]});

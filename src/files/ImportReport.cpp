@@ -19,7 +19,10 @@ QString listed(QStringList lines, int most) {
 } // namespace
 
 QStringList ReportLines(const ImportReport& report) {
-    return report.notes + report.skipped + report.changed;
+    QStringList lines = report.notes + report.skipped + report.changed;
+    if (!report.comparedCount.isEmpty())
+        lines << report.comparedCount << report.compared;
+    return lines;
 }
 
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {
@@ -45,15 +48,34 @@ QString ImportSummary(const ImportReport& report, const QString& done, int most)
     return text + QStringLiteral(":\n") + listed(lines, most);
 }
 
-void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
-                      const QString& done, PromptIcon icon, const QString& heading) {
+namespace {
+
+Prompt reportPrompt(const ImportReport& report, const QString& title, const QString& done,
+                    PromptIcon icon, const QString& heading) {
     QString text = ImportSummary(report, done, ReportedInSummary);
     if (!heading.isEmpty())
         text = heading + QLatin1Char('\n') + text;
+    return {text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")), title, icon, PromptButtons::Ok,
+            PromptAnswer::Ok};
+}
+
+QStringList reportDetails(const ImportReport& report) {
     const QStringList lines = ReportLines(report);
-    prompter.report({text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")), title, icon,
-                     PromptButtons::Ok, PromptAnswer::Ok},
-                    lines.size() > ReportedInSummary ? lines : QStringList());
+    return lines.size() > ReportedInSummary ? lines : QStringList();
+}
+
+} // namespace
+
+void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
+                      const QString& done, PromptIcon icon, const QString& heading) {
+    prompter.report(reportPrompt(report, title, done, icon, heading), reportDetails(report));
+}
+
+bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, const QString& title,
+                              const QString& offer) {
+    return prompter.reportOffering(
+        reportPrompt(report, title, QStringLiteral("imported"), PromptIcon::Information, {}),
+        reportDetails(report), offer);
 }
 
 QString ChangedRowsSummary(const ImportReport& report, int most) {

@@ -22,6 +22,12 @@ struct ImportReport {
     QStringList notes;
     QString noun = QStringLiteral("rows"); // what the format consists of: "rows", "lines"
     bool cancelled = false;                // the user stopped it: nothing was applied
+    // What the import changed in the entries and bands in use before it, by
+    // field ("Changes to entries in use before: 3 (Note 2, Frequency 1)"),
+    // then each change ("05-007 Note: 007 -> 7"); listed last
+    // (CompareWithBefore).
+    QString comparedCount;
+    QStringList compared;
 };
 
 // Told how far an import has got (`done` of `total`, in characters of the
@@ -37,7 +43,8 @@ using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 QString ImportSummary(const ImportReport& report, const QString& done = QStringLiteral("imported"),
                       int most = -1);
 
-// Every line of the report below the summary: notes, rows skipped, rows changed.
+// Every line of the report below the summary: notes, rows skipped, rows
+// changed, then what changed in the entries in use before.
 QStringList ReportLines(const ImportReport& report);
 
 // Shows the report through the prompter (Prompter::report): the summary
@@ -48,6 +55,10 @@ inline constexpr int ReportedInSummary = 20;
 void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
                       const QString& done = QStringLiteral("imported"),
                       PromptIcon icon = PromptIcon::Information, const QString& heading = {});
+// The same, offering `offer` beside OK (Prompter::reportOffering): true
+// when the user chose it.
+bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, const QString& title,
+                              const QString& offer);
 
 // The rows changed to fit, for an import that otherwise passes its lines
 // over silently: "K rows changed to fit:" and each on a line of its own, at

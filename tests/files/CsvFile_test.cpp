@@ -20,11 +20,6 @@ namespace {
 using test::FactoryDataSet;
 using test::WriteFile;
 
-// Notes and names come back in upper case, as far as the code page has it.
-QString upperInWestern(const QString& text) {
-    return UpperCaseIn(text, CodePage::Western);
-}
-
 // An entry's state in one text: the 11 display texts, skip flag and enable flag.
 QString entryState(const DataSet& ds, int e) {
     QStringList parts;
@@ -46,7 +41,7 @@ QByteArray memoryLine(const QByteArray& channel, int field = -1, const QByteArra
 }
 
 const QString ImportedDefault =
-    "145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|Shift+|0.600000|A NOTE|NAME12|0|on";
+    "145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|Shift+|0.600000|a note|NAME12|0|on";
 
 } // namespace
 
@@ -122,8 +117,9 @@ private slots:
                 QCOMPARE(got->MemData[e][c], source->MemData[e][c]);
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->MemText[e][c], source->MemText[e][c]);
-            const QString note = e == 3 ? QStringLiteral("TWO  LINES")
-                                        : upperInWestern(source->MemText[e][Col::Note]);
+            // Notes as they were written; names in upper case.
+            const QString note =
+                e == 3 ? QStringLiteral("two  lines") : source->MemText[e][Col::Note];
             QCOMPARE(got->MemText[e][Col::Note], note);
             QCOMPARE(got->MemText[e][Col::Name], source->MemText[e][Col::Name].toUpper());
         }
@@ -131,7 +127,7 @@ private slots:
             QCOMPARE(got->VfoData[b], source->VfoData[b]);
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->VfoText[b][c], source->VfoText[b][c]);
-            QCOMPARE(got->VfoText[b][Col::Note], upperInWestern(source->VfoText[b][Col::Note]));
+            QCOMPARE(got->VfoText[b][Col::Note], source->VfoText[b][Col::Note]);
         }
         QCOMPARE(got->bank, source->bank);
         QCOMPARE(got->BankSize, source->BankSize);
@@ -152,7 +148,7 @@ private slots:
         auto ds = FactoryDataSet();
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
         QCOMPARE(entryState(*ds, 7), QStringLiteral("145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|"
-                                                    "Shift+|0.600000|SAY \"HI\", OK|NAME12|1|on"));
+                                                    "Shift+|0.600000|say \"hi\", ok|NAME12|1|on"));
         QCOMPARE(ds->bank.chkGrp[549], 1);
     }
 
@@ -167,12 +163,12 @@ private slots:
             return QByteArray(line).replace("%1", note);
         };
         QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + with("Caf\xC3\xA9 cr\xC3\xA8me")
-                                         << int(CodePage::Western) << "CAFÉ CRÈME";
+                                         << int(CodePage::Western) << "Café crème";
         QTest::newRow("utf-8 without mark")
-            << with("Z\xC3\xBCrich Tower") << int(CodePage::Western) << "ZÜRICH TOWER";
+            << with("Z\xC3\xBCrich Tower") << int(CodePage::Western) << "Zürich Tower";
         QTest::newRow("utf-8 japanese")
             << with("\xE6\x9D\xB1\xE4\xBA\xAC") << int(CodePage::Japanese) << "東京";
-        QTest::newRow("windows-1252") << with("Caf\xE9") << int(CodePage::Western) << "CAFÉ";
+        QTest::newRow("windows-1252") << with("Caf\xE9") << int(CodePage::Western) << "Café";
         QTest::newRow("shift-jis") << with("\x93\x8C\x8B\x9E") << int(CodePage::Japanese) << "東京";
     }
     void importReadsUtf8AndTheCodePage() {
@@ -222,7 +218,7 @@ private slots:
         QCOMPARE(ds->MemText[8][Col::Name], QStringLiteral("ZURICH"));
         QCOMPARE(report.changed,
                  (QStringList{QStringLiteral("line 1 (MEMORY 7): note: cut to 255 characters"),
-                              QStringLiteral("line 2 (MEMORY 8): name: Ü → U")}));
+                              QStringLiteral("line 2 (MEMORY 8): name: ü → u")}));
     }
 
     void entryLineRules_data() {
@@ -274,7 +270,7 @@ private slots:
                                                                    "cd\"")
                                                      << 7 << with(10, QStringLiteral("A BECD"));
         QTest::newRow("note beyond ASCII") << memoryLine("7", 9, "\"\xB5m \xE9t\xE9\"") << 7
-                                           << with(9, QStringLiteral(u"\u00B5M \u00C9T\u00C9"));
+                                           << with(9, QStringLiteral(u"\u00B5m \u00E9t\u00E9"));
         QTest::newRow("skip flag")
             << memoryLine("7", 11, "#TRUE#") << 7 << with(11, QStringLiteral("1"));
         QTest::newRow("enable flag quoted") << memoryLine("7", 12, "\"#TRUE#\"") << 7 << d;
@@ -332,7 +328,7 @@ private slots:
                                 "MT-Z4,GROUP,550,1\r\n";
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
         QCOMPARE(ds->VfoText[6][Col::Freq], QStringLiteral("145.000000"));
-        QCOMPARE(ds->VfoText[6][Col::Note], QStringLiteral("A NOTE"));
+        QCOMPARE(ds->VfoText[6][Col::Note], QStringLiteral("a note"));
         QCOMPARE(ds->VfoData[13], FactoryDataSet()->VfoData[13]);
         QCOMPARE(ds->bank.txtBank[0], QStringLiteral("50"));
         QCOMPARE(ds->bank.txtBank[12], QStringLiteral("50"));

@@ -165,7 +165,6 @@ void FileImportTest::chirpMappingIsReported() {
     const QStringList expected = {
         "row 2 (Location 1): tone mode DTCS, which the receiver does not have: squelch left off",
         "row 3 (Location 2): tone mode Cross, which the receiver does not have: squelch left off",
-        "row 4 (Location 3): tone mode TSQL-R, which the receiver does not have: squelch left off",
         "row 5 (Location 4): tone 67.3 Hz is not in the tone list: squelch left off",
         "row 6 (Location 5): step 7.00 kHz is not in the step list: the band's 20KHz",
         "row 7 (Location 6): name: cut to 6 characters",
@@ -177,6 +176,7 @@ void FileImportTest::chirpMappingIsReported() {
     QCOMPARE(got.data->MemText[8][Col::Mode], QStringLiteral("AM")); // NAM
     QCOMPARE(got.data->MemText[9][Col::Name], QStringLiteral("NEW"));
     QCOMPARE(got.data->MemText[1][Col::Option], QStringLiteral("OFF"));
+    QCOMPARE(got.data->MemText[3][Col::Option], QStringLiteral("Rev.")); // TSQL-R: reverse tone
 }
 
 void FileImportTest::cancelledImportLeavesNothing() {
