@@ -123,7 +123,8 @@ QString DescribeCsvStart(const QByteArray& bytes) {
             }
         }
         constexpr qsizetype Shown = 60;
-        QString shown = QString::fromUtf8(line.first(qMin(line.size(), Shown)));
+        QString shown = QString::fromUtf8(line.first(qMin(line.size(), Shown)))
+                            .replace(QLatin1Char('\t'), QLatin1Char(' '));
         if (line.size() > Shown)
             shown += QStringLiteral("…");
         const QString separated = separator == ';'    ? InLanguage("semicolons", "セミコロン")

@@ -144,7 +144,7 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     if (!freq)
         return refuse(
             InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません")
-                .arg(f[Col::Freq]));
+                .arg(WithoutRawBytes(fields[Col::Freq]).trimmed()));
     if (*freq < LowestFrequency || *freq > HighestFrequency)
         return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
                                  "0.1～1299.995 MHz の範囲外の周波数"));
@@ -159,7 +159,7 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     if (!shift)
         return refuse(
             InLanguage("the offset \"%1\" is no number", "オフセット \"%1\" は数ではありません")
-                .arg(f[Col::Shift]));
+                .arg(WithoutRawBytes(fields[Col::Shift]).trimmed()));
     if (*shift < 0.0 || *shift >= OffsetLimit)
         return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
                                  "0～99.999999 MHz の範囲外のオフセット"));

@@ -179,7 +179,7 @@ QByteArray EncodeText(QStringView text, CodePage page) {
 
 namespace {
 
-constexpr char16_t RawByteBase = 0xF700; // raw byte b is U+F700 + b (b >= 80h)
+constexpr char16_t RawByteBase = 0xF700; // raw byte b is U+F700 + b
 
 bool isLeadByte(CodePage page, unsigned char b) {
     return page == CodePage::Japanese && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
@@ -211,7 +211,9 @@ QString DecodeTextKeepingBytes(QByteArrayView bytes, CodePage page) {
     qsizetype i = 0;
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
+        // Printable ASCII and line ends are themselves in every page (some
+        // pages swap control codes: those go the long way).
+        if ((b >= 0x20 && b < 0x7F) || b == '\t' || b == '\n' || b == '\r') {
             out += QLatin1Char(char(b));
             ++i;
             continue;
@@ -246,7 +248,7 @@ QByteArray EncodeTextKeepingBytes(QStringView text, CodePage page) {
 }
 
 bool IsRawByte(QChar c) {
-    return c.unicode() >= RawByteBase + 0x80 && c.unicode() <= RawByteBase + 0xFF;
+    return c.unicode() >= RawByteBase && c.unicode() <= RawByteBase + 0xFF;
 }
 
 bool HasRawBytes(QStringView text) {

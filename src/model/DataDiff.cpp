@@ -80,6 +80,13 @@ void noteCodes(QList<DataDifference>& out, const QString& where, const QString& 
     }
 }
 
+QString shownName(const QString& name) {
+    qsizetype end = name.size();
+    while (end > 0 && name[end - 1] == QLatin1Char(' '))
+        --end;
+    return name.left(end);
+}
+
 // The bytes of a note in hex ("81 20 78").
 QString hexBytes(const QByteArray& bytes) {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
@@ -107,13 +114,19 @@ QList<DataDifference> CompareEntry(const DataSet& mine, const DataSet& other, in
             out.append({where, field, a, b});
     };
     note(QStringLiteral("Enabled"), YesNo(mine.MemEnable[e]), YesNo(other.MemEnable[e]));
-    for (int c = 0; c <= Col::Name; ++c)
+    for (int c = 0; c < Col::Name; ++c)
         note(FieldName(c), mine.MemText[e][c], other.MemText[e][c]);
+    // Names as the receiver shows them: the record fills a short name with
+    // what reads back as blanks ("TWR" is "TWR   ").
+    if (shownName(mine.MemText[e][Col::Name]) != shownName(other.MemText[e][Col::Name]))
+        note(FieldName(Col::Name), mine.MemText[e][Col::Name], other.MemText[e][Col::Name]);
     const bool skipMine = mine.MemData[e][Col::Skip] != 0.0;
     const bool skipOther = other.MemData[e][Col::Skip] != 0.0;
     note(QStringLiteral("Skip"), YesNo(skipMine), YesNo(skipOther));
     noteCodes(out, where, EncodeMem(mine, e), EncodeMem(other, e), [&](int c) {
-        return c == Col::Skip ? skipMine != skipOther : mine.MemText[e][c] != other.MemText[e][c];
+        return c == Col::Skip   ? skipMine != skipOther
+               : c == Col::Name ? true
+                                : mine.MemText[e][c] != other.MemText[e][c];
     });
     noteBytes(out, where, mine, other, mine.MemText[e][Col::Note], mine.MemNoteBytes[e],
               other.MemNoteBytes[e], other.MemText[e][Col::Note]);

@@ -1,4 +1,5 @@
 #include "files/CsvEntryIndex.h"
+#include "files/CsvFields.h"
 #include "files/CsvFile.h"
 #include "model/RecordCodec.h"
 #include "model/TextFit.h"
@@ -370,6 +371,87 @@ private slots:
         // Nor does an export that cannot be written.
         QVERIFY(!ExportCsvFile(*untouched, dir.path(), prompter));
         QCOMPARE(prompter.texts().size(), 3);
+    }
+
+    // Records as spreadsheets and CHIRP write them: blanks kept, quoted
+    // fields over line ends, the three separators, doubled and lone quotes;
+    // a stray quote spoils only its line. Records joined by "/", fields by "|".
+    void fieldsAsTheyAreWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("records");
+        const QChar comma(u','), semicolon(u';'), tab(u'\t');
+        QTest::newRow("blanks kept") << " a, b ,\"c,d\" " << comma << " a| b |c,d";
+        QTest::newRow("two lines")
+            << "1,\"first\r\nsecond\",x\n2" << comma << "1|first\r\nsecond|x/2";
+        QTest::newRow("stray quote") << "1,\"abc,def\n\"MT-Z4\",x" << comma << "1|abc,def/MT-Z4|x";
+        QTest::newRow("unclosed") << "\"a\n\n\n\n\n\n\n\n\n\nb\"" << comma << "a/b\"";
+        QTest::newRow("semicolons") << "a;\"1,5\";1,5" << semicolon << "a|1,5|1,5";
+        QTest::newRow("tabs") << "\"say \"\"hi\"\"\"\tx\t\"a\tb\"" << tab << "say \"hi\"|x|a\tb";
+        QTest::newRow("lone quote") << "\"a\"b\",c" << comma << "a\"b|c";
+    }
+    void fieldsAsTheyAreWritten() {
+        QFETCH(QString, text);
+        QFETCH(QChar, separator);
+        QFETCH(QString, records);
+        QStringList got;
+        CsvLineReader reader(text, separator, QStringLiteral("MT-Z4"));
+        QStringList fields;
+        QList<int> lines;
+        while (reader.next(fields)) {
+            if (!fields.isEmpty())
+                got << fields.join(QLatin1Char('|'));
+            lines << reader.lineNumber();
+        }
+        QCOMPARE(got.join(QLatin1Char('/')), records);
+        if (QTest::currentDataTag() == QByteArrayView("two lines"))
+            QCOMPARE(lines, (QList<int>{1, 3})); // the line each record begins on
+    }
+
+    // What an import says beyond the lines it took: a line given twice, a
+    // number split by a decimal comma outside quotes, a flag that is no
+    // truth value, a frequency that is no number, a byte-order mark before
+    // text that is no UTF-8.
+    void importNamesWhatItPassesOver_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("state"); // entry 5 afterwards
+        QTest::addColumn<QStringList>("report");
+        QTest::newRow("given twice")
+            << memoryLine("5") + memoryLine("5", 10, "\"later\"") << "LATER"
+            << QStringList{"line 1 (MEMORY 5): given again in line 2 (MEMORY 5), which is taken"};
+        QTest::newRow("decimal comma outside quotes")
+            << memoryLine("5", 0, "145,5") << ""
+            << QStringList{"line 1 (MEMORY 5): more fields than its columns: a decimal comma "
+                           "outside quotes (145,5) splits a number in two; quote the field or "
+                           "save the file with semicolons"};
+        QTest::newRow("padded by a spreadsheet")
+            << memoryLine("5").replace("\r\n", ",,,\r\n") << "NAME12" << QStringList();
+        QTest::newRow("TRUE and 1") << memoryLine("5", 12, "TRUE") + memoryLine("6", 12, "\"1\"")
+                                    << "NAME12" << QStringList();
+        QTest::newRow("no truth value")
+            << memoryLine("5", 11, "yes") << "NAME12"
+            << QStringList{"line 1 (MEMORY 5): SKIP \"YES\" is no truth value: read as #FALSE#"};
+        QTest::newRow("no number") << memoryLine("5", 8, "\"0.6 MHz\"") << ""
+                                   << QStringList{"line 1 (MEMORY 5): the offset \"0.6 MHz\" is "
+                                                  "no number"};
+        QTest::newRow("mark, then Windows-1252")
+            << "\xEF\xBB\xBF" + memoryLine("5", 9, "\"Caf\xE9 \xE0 la gare\"") << "NAME12"
+            << QStringList{"The file begins with a UTF-8 byte-order mark, but what follows is no "
+                           "UTF-8: it was read in the note code page Western (Windows-1252)."};
+    }
+    void importNamesWhatItPassesOver() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, state);
+        QFETCH(QStringList, report);
+        auto ds = FactoryDataSet();
+        ImportReport got;
+        QCOMPARE(ImportCsvText(*ds, text, &got), CsvFileStatus::Ok);
+        QCOMPARE(ReportLines(got), report);
+        QCOMPARE(ds->MemText[5][Col::Name], state);
+        if (QTest::currentDataTag() == QByteArrayView("mark, then Windows-1252"))
+            QCOMPARE(ds->MemText[5][Col::Note], QStringLiteral("Café à la gare"));
+        if (QTest::currentDataTag() == QByteArrayView("TRUE and 1"))
+            QVERIFY(ds->MemEnable[5] && ds->MemEnable[6]);
     }
 
     void entryIndexOfAChannelField_data() {

@@ -3,6 +3,7 @@
 // rules hold, CHIRP's mapping is reported row by row, and a cancelled import
 // leaves nothing behind.
 #include "files/FileImport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -44,6 +45,8 @@ private slots:
     void bankSizesASaveWillCut();
     void chirpMappingIsReported();
     void cancelledImportLeavesNothing();
+    void reportListsTwentyLinesThenHowManyMore_data();
+    void reportListsTwentyLinesThenHowManyMore();
 
 private:
     FileImport importText(const QByteArray& text, int model = Model::MTZ4J,
@@ -197,6 +200,27 @@ void FileImportTest::cancelledImportLeavesNothing() {
         QVERIFY(!got.data);
         QCOMPARE(calls, 1);
     }
+}
+
+// The summary names the first 20 lines; only beyond them "and N more".
+void FileImportTest::reportListsTwentyLinesThenHowManyMore_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("20") << 20 << "row 20: x";
+    QTest::newRow("21") << 21 << "and 1 more";
+}
+
+void FileImportTest::reportListsTwentyLinesThenHowManyMore() {
+    QFETCH(int, lines);
+    QFETCH(QString, last);
+    ImportReport report;
+    for (int i = 1; i <= lines; ++i)
+        report.skipped << QStringLiteral("row %1: x").arg(i);
+    ScriptedPrompter prompter;
+    ShowImportReport(prompter, report, QStringLiteral("Import"));
+    QVERIFY2(prompter.texts().first().endsWith(QStringLiteral("\r\n") + last),
+             qPrintable(prompter.texts().first()));
+    QCOMPARE(prompter.details.size(), lines > ReportedInSummary ? lines : 0);
 }
 
 QTEST_GUILESS_MAIN(FileImportTest)
