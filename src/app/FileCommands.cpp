@@ -144,24 +144,30 @@ bool FileCommands::mnuExport_Click() {
             prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError));
             return false;
         }
-        // The file is written; what it could not take is said, by entry.
-        const QStringList losses = ChirpExportLosses(ds_);
-        if (!losses.isEmpty())
-            prompter_.report({ChirpExportLossesText(losses, ReportedInSummary)
-                                  .replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-                              QStringLiteral("Export"), PromptIcon::Exclamation, PromptButtons::Ok,
-                              PromptAnswer::Ok},
-                             losses.size() > ReportedInSummary ? losses : QStringList());
-    } else if (!ExportCsvFile(ds_, path, prompter_,
-                              fileDialogs_.chosenKind() == FileKind::CsvUtf8
-                                  ? TextFileEncoding::Utf8WithBom
-                                  : TextFileEncoding::CodePage)) {
-        return false;
+        showExportLosses(ChirpExportLosses(ds_), ChirpExportLossesText);
+    } else {
+        const TextFileEncoding encoding = fileDialogs_.chosenKind() == FileKind::CsvUtf8
+                                              ? TextFileEncoding::Utf8WithBom
+                                              : TextFileEncoding::CodePage;
+        if (!ExportCsvFile(ds_, path, prompter_, encoding))
+            return false;
+        showExportLosses(CsvExportLosses(ds_, encoding), CsvExportLossesText);
     }
     // The caption names the CSV file; the clone file stays the current file,
     // so that Save never writes clone format over the CSV file.
     host_.setCaption(FileCaption(path));
     return true;
+}
+
+void FileCommands::showExportLosses(const QStringList& losses,
+                                    QString (*text)(const QStringList&, int)) {
+    // The file is written; what it could not take is said, by entry.
+    if (losses.isEmpty())
+        return;
+    prompter_.report(
+        {text(losses, ReportedInSummary).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+         QStringLiteral("Export"), PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok},
+        losses.size() > ReportedInSummary ? losses : QStringList());
 }
 
 bool FileCommands::mnuImport_Click() {
@@ -231,7 +237,7 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
         import.report.notes.prepend(import.bankSizeNote);
     // The report offers the comparison of the data with what was there.
     if (ShowImportReportOffering(prompter_, import.report, title,
-                                 InLanguage("Compare...", "比較..."))) {
+                                 InLanguage("&Compare...", "比較(&C)..."))) {
         CompareDialog(CompareData(ds_, *before),
                       InLanguage("the data before the import", "インポート前のデータ"),
                       host_.dialogParent())

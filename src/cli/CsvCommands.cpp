@@ -40,7 +40,13 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
     }
     const TextFileEncoding encoding =
         args.utf8 ? TextFileEncoding::Utf8WithBom : TextFileEncoding::CodePage;
-    return ExportCsvFile(*ds, args.csv, prompter, encoding) ? ExitSuccess : ExitFailure;
+    if (!ExportCsvFile(*ds, args.csv, prompter, encoding))
+        return ExitFailure;
+    const QStringList losses = CsvExportLosses(*ds, encoding);
+    if (!losses.isEmpty())
+        prompter.ask({CsvExportLossesText(losses), QStringLiteral("Warning"),
+                      PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+    return ExitSuccess;
 }
 
 int runImport(const CliArguments& args, StderrPrompter& prompter) {

@@ -15,7 +15,6 @@
 #include "model/TextLanguage.h"
 
 #include <QHash>
-#include <algorithm>
 #include <array>
 
 namespace mtz4 {
@@ -127,16 +126,11 @@ QStringList ChirpExportLosses(const DataSet& ds) {
 }
 
 QString ChirpExportLossesText(const QStringList& losses, int most) {
-    QStringList lines = losses;
-    if (most >= 0 && lines.size() > most) {
-        lines = lines.mid(0, most);
-        lines << InLanguage("and %1 more", "ほか %1 件").arg(losses.size() - most);
-    }
-    return InLanguage(
-               "CHIRP's CSV has no field for what follows; the file was written without "
-               "it:",
-               "CHIRP の CSV には次のものを入れる欄がないため、それを除いて書き出しました:") +
-           QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    return ListedUnder(InLanguage("CHIRP's CSV has no field for what follows; the file was written "
+                                  "without it:",
+                                  "CHIRP の CSV には次のものを入れる欄がないため、それを除いて書き"
+                                  "出しました:"),
+                       losses, most);
 }
 
 namespace {
@@ -215,11 +209,10 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
             result.skipped << where + QStringLiteral(": ") + why;
         };
 
-        // More fields than the header names: the columns are not where the
-        // header says (a decimal comma outside quotes split a number).
-        const auto extra = std::find_if(row.cbegin() + qMin(headerFields, row.size()), row.cend(),
-                                        [](const QString& f) { return !f.trimmed().isEmpty(); });
-        if (extra != row.cend()) {
+        // More fields than the header names, even empty ones: the columns
+        // are not where the header says (a decimal comma outside quotes split
+        // a number, and CHIRP's last columns are mostly empty).
+        if (row.size() > headerFields) {
             skipRow(ExtraFieldsReason());
             continue;
         }

@@ -32,7 +32,7 @@ QByteArray ChirpCsvText(const DataSet& ds);
 // Priority entries are in use. Empty when the file holds everything.
 QStringList ChirpExportLosses(const DataSet& ds);
 // The losses for a message: a line that says what they are, then each, at
-// most `most` of them (then "and N more"; a negative `most` lists all).
+// most `most` of them (ListedUnder).
 QString ChirpExportLossesText(const QStringList& losses, int most = -1);
 
 // What an import did: how many rows it took, each one it changed to fit and
@@ -43,9 +43,13 @@ struct ChirpImport : ImportReport {
 
 // Merges the rows of a CHIRP CSV text into the data set's memory channels:
 // Location n is memory channel n (entry n; 1000 and above are skipped), and
-// the entry becomes enabled with what the row gives (ChirpRecordOf). Columns
-// are found by their header names in any order; unknown ones are ignored,
-// missing optional ones taken as empty. Every row passes the checks of the
+// the entry becomes enabled with what the row gives (ChirpRecordOf). Fields
+// are separated by commas, or by the semicolons or TABs of a spreadsheet
+// that saved the file again (DetectCsvSeparator); a quoted field may go on
+// over line ends (CsvLineReader). Columns are found by their header names in
+// any order; unknown ones are ignored, missing optional ones taken as empty;
+// a row with more fields than the header is skipped (ExtraFieldsReason).
+// Every row passes the checks of the
 // edit dialog under the data set's model (EntryRefusal: the MT-Z40T's
 // cellular ranges, the options it lacks); a row that fails is skipped with
 // the reason. A row is listed as changed with each thing its mapping said

@@ -4,7 +4,10 @@
 #include "files/CsvRecord.h"
 #include "files/CsvWords.h"
 #include "files/FileBytes.h"
+#include "files/ImportReport.h"
 #include "model/NoteBytes.h"
+#include "model/RowLabels.h"
+#include "model/TextLanguage.h"
 #include "reference/ReferenceTables.h"
 
 #include <QStringList>
@@ -103,6 +106,38 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
         out.line({CsvWord::Model, CsvWord::Group, QString::number(i)},
                  {QString::number(ds.bank.chkGrp[i])});
     return TextFileBytes(out.text(), encoding, ds.NoteCodePage);
+}
+
+QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
+    QStringList losses;
+    if (encoding == TextFileEncoding::CodePage)
+        return losses;
+    const auto lost = [&](const QString& where, const QString& note, const QByteArray& kept) {
+        if (kept.isEmpty() || !HasRawBytes(NoteFileText(note, kept, ds.NoteCodePage)))
+            return;
+        losses << InLanguage("%1: note bytes %2 read as no character in the note code page: "
+                             "UTF-8 cannot hold them, a file in the code page does",
+                             "%1: メモのバイト %2 はメモのコードページの文字として読めないため、"
+                             "UTF-8 には入りません (コードページのファイルなら入ります)")
+                      .arg(where,
+                           QString::fromLatin1(
+                               NoteFileBytes(note, kept, ds.NoteCodePage).toHex(' ').toUpper()));
+    };
+    const QStringList labels = BuildRowLabels(ds.bank);
+    for (int e = 0; e < EntryCount; ++e)
+        lost(labels.value(e).isEmpty() ? QString::number(e) : labels[e], ds.MemText[e][Col::Note],
+             ds.MemNoteBytes[e]);
+    for (int b = 0; b < BandCount; ++b)
+        lost(QStringLiteral("Band %1").arg(b), ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b]);
+    return losses;
+}
+
+QString CsvExportLossesText(const QStringList& losses, int most) {
+    return ListedUnder(InLanguage("The UTF-8 file has no room for what follows; it was written "
+                                  "without it:",
+                                  "UTF-8 のファイルには次のものが入らないため、それを除いて書き出し"
+                                  "ました:"),
+                       losses, most);
 }
 
 CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding) {

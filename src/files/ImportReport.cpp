@@ -45,7 +45,11 @@ QString ImportSummary(const ImportReport& report, const QString& done, int most)
     const QStringList lines = ReportLines(report);
     if (lines.isEmpty())
         return text;
-    return text + QStringLiteral(":\n") + listed(lines, most);
+    text += QStringLiteral(":\n") + listed(lines, most);
+    // What changed in the entries in use is always said, at least in sum.
+    if (most >= 0 && !report.comparedCount.isEmpty() && lines.indexOf(report.comparedCount) >= most)
+        text += QLatin1Char('\n') + report.comparedCount;
+    return text;
 }
 
 namespace {
@@ -84,6 +88,10 @@ QString ChangedRowsSummary(const ImportReport& report, int most) {
     return InLanguage("%1 rows changed to fit:", "%1 行を収まるように変更しました:")
                .arg(report.changed.size()) +
            QLatin1Char('\n') + listed(report.changed, most);
+}
+
+QString ListedUnder(const QString& heading, const QStringList& lines, int most) {
+    return heading + QLatin1Char('\n') + listed(lines, most);
 }
 
 QString ChangedRow(const QString& where, const QStringList& changes) {

@@ -38,8 +38,9 @@ using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 // The summary for the user: "N rows imported, M skipped" (`done` in place of
 // "imported"), then ", K changed" when rows were changed; then, after a
 // colon, the notes, each row skipped and each row changed on a line of its
-// own, at most `most` of them (then "and N more"); a negative `most` lists
-// them all.
+// own, at most `most` of them (then "and N more", and the count of what
+// changed in the entries in use when the lines shown leave it out); a
+// negative `most` lists them all.
 QString ImportSummary(const ImportReport& report, const QString& done = QStringLiteral("imported"),
                       int most = -1);
 
@@ -64,6 +65,11 @@ bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, co
 // over silently: "K rows changed to fit:" and each on a line of its own, at
 // most `most` of them; empty when none changed.
 QString ChangedRowsSummary(const ImportReport& report, int most = -1);
+
+// A heading, then each line on a line of its own, at most `most` of them
+// (then "and N more"; a negative `most` lists them all): what an export
+// could not carry, for one.
+QString ListedUnder(const QString& heading, const QStringList& lines, int most = -1);
 
 // A changed row's line: where, then its changes joined ("row 3: note: ł → ?;
 // name: cut to 6 characters").

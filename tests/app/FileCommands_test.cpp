@@ -600,7 +600,7 @@ void FileCommandsTest::chirpCsvThroughTheMenu() {
                                                    "00-000 Secret: 0 -> 11\r\n"
                                                    "00-000 Carrier: 300Hz -> JR\r\n"
                                                    "00-000 Tone: 67.0Hz -> 88.5Hz")}));
-    QCOMPARE(shell.prompter.offers, QStringList{QStringLiteral("Compare...")});
+    QCOMPARE(shell.prompter.offers, QStringList{QStringLiteral("&Compare...")});
     QCOMPARE(rows.first(), QStringLiteral("00-000 Secret 11 0"));
     QVERIFY(rows.contains(QStringLiteral("00-007 Name NEW ")));
 }

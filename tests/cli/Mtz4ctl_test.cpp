@@ -604,6 +604,15 @@ void Mtz4ctlTest::codePagesAndUtf8() {
     const CtlRun bytes = runCtl({QStringLiteral("diff"), QStringLiteral("--code-page=932"), c, d});
     QCOMPARE(bytes.exitCode, 1);
     QCOMPARE(bytes.output, QStringLiteral("00-000 Note bytes differ: 82 20 78 -> 81 20 78\n"));
+    // Such bytes a UTF-8 export cannot carry, and says so.
+    const CtlRun utf8 = runCtl({QStringLiteral("export"), QStringLiteral("--code-page=932"),
+                                QStringLiteral("--utf8"), d, files.path(QStringLiteral("d.csv"))});
+    QCOMPARE(utf8.exitCode, 0);
+    QVERIFY2(
+        utf8.errors.endsWith(QStringLiteral("\nmtz4ctl: 00-000: note bytes 81 20 78 read as "
+                                            "no character in the note code page: UTF-8 "
+                                            "cannot hold them, a file in the code page does\n")),
+        qPrintable(utf8.errors));
 
     const QString csv = files.path(QStringLiteral("a.csv"));
     for (const auto& [options, note] :
