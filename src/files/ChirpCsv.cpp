@@ -174,7 +174,7 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
     const QString decoded = ImportFileText(text, ds.NoteCodePage, &howRead);
     if (!howRead.isEmpty())
         result.notes << howRead;
-    CsvLineReader reader(decoded, DetectCsvSeparator(text));
+    CsvLineReader reader(decoded, DetectCsvSeparator(text), ChirpRecordStart());
     QStringList row;
     if (!reader.next(row)) {
         result.readable = false;

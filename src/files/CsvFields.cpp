@@ -17,8 +17,9 @@ bool isLineEnd(QChar c) {
 // Walks the text one field at a time.
 class FieldScanner {
 public:
-    FieldScanner(const QString& text, qsizetype pos, QChar separator, const QString& recordWord)
-        : text_(text), pos_(pos), separator_(separator), recordWord_(recordWord) {}
+    FieldScanner(const QString& text, qsizetype pos, QChar separator,
+                 const QRegularExpression& recordStart)
+        : text_(text), pos_(pos), separator_(separator), recordStart_(recordStart) {}
 
     qsizetype position() const { return pos_; }
     // The line ends passed inside quoted fields.
@@ -84,13 +85,12 @@ private:
 
     // Whether the line starting at `at` begins a record of its own.
     bool beginsRecord(qsizetype at) const {
-        if (recordWord_.isEmpty())
+        if (recordStart_.pattern().isEmpty())
             return false;
-        while (at < text_.size() && isBlank(text_[at]))
-            ++at;
-        if (at < text_.size() && text_[at] == Quote)
-            ++at;
-        return QStringView(text_).sliced(at).startsWith(recordWord_);
+        return recordStart_
+            .match(text_, at, QRegularExpression::NormalMatch,
+                   QRegularExpression::AnchorAtOffsetMatchOption)
+            .hasMatch();
     }
 
     // Whether the quoted field open at the line end `at` closes on one of
@@ -161,7 +161,7 @@ private:
     const QString& text_;
     qsizetype pos_ = 0;
     QChar separator_;
-    const QString& recordWord_;
+    const QRegularExpression& recordStart_;
     bool trailingSeparator_ = false;
     int linesInFields_ = 0;
 };
@@ -170,7 +170,7 @@ private:
 
 bool CsvLineReader::next(QStringList& fields) {
     fields.clear();
-    FieldScanner scanner(text_, pos_, separator_, recordWord_);
+    FieldScanner scanner(text_, pos_, separator_, recordStart_);
     if (scanner.atEnd())
         return false;
     fields.reserve(FieldsReserved);
@@ -194,6 +194,16 @@ QList<QStringList> SplitCsvLines(const QString& text, QChar separator) {
     while (reader.next(fields))
         lines.append(fields);
     return lines;
+}
+
+const QRegularExpression& OwnRecordStart() {
+    static const QRegularExpression start(QStringLiteral("[ \\t]*\"?MT-Z4"));
+    return start;
+}
+
+const QRegularExpression& ChirpRecordStart() {
+    static const QRegularExpression start(QStringLiteral("[ \\t]*\"?[0-9]+\"?[ \\t]*[,;\\t]"));
+    return start;
 }
 
 QString QuotedCsvField(const QString& text) {

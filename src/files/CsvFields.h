@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -21,9 +22,10 @@ namespace mtz4 {
 //   character, so a lone quote inside a quoted text survives too.
 // - A quoted field goes on over line ends, which stay in it (CHIRP writes a
 //   comment of two lines so), when its closing quote comes within the next
-//   MaxLinesInField lines and none of them begins with `recordWord` (every
-//   line of the program's own file begins with "MT-Z4"). Otherwise the field
-//   ends with its line: a stray quote spoils at most its own line.
+//   MaxLinesInField lines and none of them begins a record of its own, as
+//   `recordStart` tells from the line's start (every line of the program's
+//   own file begins with "MT-Z4", a CHIRP row with its Location). Otherwise
+//   the field ends with its line: a stray quote spoils at most its own line.
 inline constexpr int MaxLinesInField = 8;
 QList<QStringList> SplitCsvLines(const QString& text, QChar separator = QLatin1Char(','));
 
@@ -32,8 +34,8 @@ QList<QStringList> SplitCsvLines(const QString& text, QChar separator = QLatin1C
 class CsvLineReader {
 public:
     explicit CsvLineReader(const QString& text, QChar separator = QLatin1Char(','),
-                           const QString& recordWord = {})
-        : text_(text), separator_(separator), recordWord_(recordWord) {}
+                           const QRegularExpression& recordStart = {})
+        : text_(text), separator_(separator), recordStart_(recordStart) {}
     // The fields of the next record (none for an empty line); false at the end.
     bool next(QStringList& fields);
     // How far the reader has got, in characters of the text.
@@ -44,7 +46,7 @@ public:
 private:
     const QString& text_;
     QChar separator_;
-    QString recordWord_;
+    QRegularExpression recordStart_;
     qsizetype pos_ = 0;
     int line_ = 1;       // the line at pos_
     int recordLine_ = 0; // the line the last record began on
@@ -54,6 +56,12 @@ private:
 // so that the field stays on its line. AppendQuotedCsvField writes it at the
 // end of a line (the export writes some twenty thousand fields at a time).
 QString QuotedCsvField(const QString& text);
+
+// The starts of the records of the program's own file ("MT-Z4", quoted or
+// not) and of CHIRP's rows (a Location number and a separator), for
+// CsvLineReader.
+const QRegularExpression& OwnRecordStart();
+const QRegularExpression& ChirpRecordStart();
 void AppendQuotedCsvField(QString& line, const QString& text);
 
 } // namespace mtz4

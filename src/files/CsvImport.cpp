@@ -2,7 +2,6 @@
 #include "files/CsvFile.h"
 #include "files/CsvFormat.h"
 #include "files/CsvMerge.h"
-#include "files/CsvWords.h"
 #include "files/FileBytes.h"
 #include "files/TextFileEncoding.h"
 #include "model/BankCodec.h"
@@ -37,7 +36,7 @@ CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* r
         r.notes << howRead;
     r.noun = QStringLiteral("lines");
     CsvMerge merge(ds, r);
-    CsvLineReader reader(decoded, DetectCsvSeparator(text), CsvWord::Model);
+    CsvLineReader reader(decoded, DetectCsvSeparator(text), OwnRecordStart());
     QStringList fields;
     CsvFileStatus status = CsvFileStatus::Ok;
     int number = 0;

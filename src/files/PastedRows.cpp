@@ -159,7 +159,7 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
     int number = 0;
     // Cells as spreadsheets copy them: separated by TABs, quoted when they
     // hold a TAB, a line break or a quote.
-    CsvLineReader reader(text, QLatin1Char('\t'));
+    CsvLineReader reader(text, QLatin1Char('\t'), OwnRecordStart());
     QStringList cells;
     while (reader.next(cells)) {
         if (cells.isEmpty() || isBlank(cells))

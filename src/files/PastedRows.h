@@ -17,7 +17,9 @@ namespace mtz4 {
 // - Rows end at CR LF, LF or CR; their cells are separated by TABs. A cell
 //   in quotes, as spreadsheets copy one that holds a TAB, a line break or a
 //   quote, is taken without them, doubled quotes as one and line breaks
-//   kept (CsvLineReader). Empty rows are passed over and not counted.
+//   kept (CsvLineReader; a row the program copied, which begins with
+//   "MT-Z4", is never part of a cell). Empty rows are passed over and not
+//   counted.
 // - A first row with a cell "Frequency" (case ignored) is a header: the rows
 //   under it are read by its column names. CHIRP's names (Location, Duplex,
 //   Offset, rToneFreq, cToneFreq, TStep or Comment among them) read each row

@@ -385,6 +385,8 @@ private slots:
         QTest::newRow("two lines")
             << "1,\"first\r\nsecond\",x\n2" << comma << "1|first\r\nsecond|x/2";
         QTest::newRow("stray quote") << "1,\"abc,def\n\"MT-Z4\",x" << comma << "1|abc,def/MT-Z4|x";
+        QTest::newRow("stray quote, CHIRP")
+            << "1,\"Bob's,146.5\n2,\"Al\",147" << comma << "1|Bob's,146.5/2|Al|147";
         QTest::newRow("unclosed") << "\"a\n\n\n\n\n\n\n\n\n\nb\"" << comma << "a/b\"";
         QTest::newRow("semicolons") << "a;\"1,5\";1,5" << semicolon << "a|1,5|1,5";
         QTest::newRow("tabs") << "\"say \"\"hi\"\"\"\tx\t\"a\tb\"" << tab << "say \"hi\"|x|a\tb";
@@ -395,7 +397,8 @@ private slots:
         QFETCH(QChar, separator);
         QFETCH(QString, records);
         QStringList got;
-        CsvLineReader reader(text, separator, QStringLiteral("MT-Z4"));
+        const bool chirp = QByteArrayView(QTest::currentDataTag()).endsWith("CHIRP");
+        CsvLineReader reader(text, separator, chirp ? ChirpRecordStart() : OwnRecordStart());
         QStringList fields;
         QList<int> lines;
         while (reader.next(fields)) {
