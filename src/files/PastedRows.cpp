@@ -8,6 +8,7 @@
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
+#include <QRegularExpression>
 #include <array>
 
 namespace mtz4 {
@@ -71,9 +72,11 @@ OwnColumns ownColumnsOf(const QStringList& header) {
     return columns;
 }
 
-// A cell that holds just a number (a frequency pasted alone).
-bool isNumber(const QString& cell) {
-    return ParseNumber(cell).has_value();
+// A cell that begins as a number does (a frequency pasted alone): read
+// whole as the frequency, or the row is passed over with the reason.
+bool startsWithNumber(const QString& cell) {
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?[0-9]*[.,]?[0-9]"));
+    return number.match(cell).hasMatch();
 }
 
 // A truth value as ParseCsvRecord reads it: #TRUE# or #FALSE#; `empty` for
@@ -132,7 +135,7 @@ std::optional<QStringList> positionalFields(QStringList cells) {
         cells = cells.mid(LeadingFields);
     if (cells.size() >= CsvRecordFields)
         return cells.mid(0, CsvRecordFields);
-    if (cells.size() == 1 && isNumber(cells.first())) {
+    if (cells.size() == 1 && startsWithNumber(cells.first())) {
         QStringList f(CsvRecordFields);
         f[Col::Freq] = cells.first();
         return f;

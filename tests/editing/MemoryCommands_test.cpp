@@ -137,6 +137,7 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
          "row 2: a frequency another Search Pass entry has"},
         {0, 0, "just text", "row 1: not an entry row"},
         {0, 0, "145,5\tFM\t20KHz" + tail, nullptr},
+        {0, 0, "145.5 MHz", "row 1: the frequency \"145.5 MHz\" is no number"},
     };
     for (const Case& c : cases) {
         auto ds = factoryDataSet(c.model);
