@@ -12,7 +12,8 @@
 #           tool tip, edit dialog, the comparison with the receiver, a write
 #           under way, the backups list, about box, a port that fails, the
 #           File menu, a setting's tip, the first page of the printed channel
-#           list of docs/sample.MZ4, the report of an import);
+#           list of docs/sample.MZ4, the question, the report and the
+#           comparison of an import);
 #   and on a screen of 1366 x 768: docs/screenshot-small-screen.png (the
 #           window at 125 % scaling, fitted to the screen) and
 #           docs/guide-two-windows.png (two windows side by side at the
@@ -348,9 +349,22 @@ dialog=$(find_window "^Open$")
 xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 xdotool type --delay 20 "$work/stations.csv"
 press "$dialog" Return
-dialog=$(find_window "^Import$")
+# It replaces entries in use: the question first, then OK.
+question=$(find_window "^Import$")
+shot guide-import-question "$question"
+press "$question" shift+Tab space
+# The report, a window of the same title, offers the comparison.
+for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --name "^Import$" 2>/dev/null | grep -vx "$question" |
+        head -n 1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
 shot guide-import-report "$dialog"
-press "$dialog" Return
+press "$dialog" alt+c
+dialog=$(find_window "^Compare With the data before the import$")
+shot guide-import-compare "$dialog"
+press "$dialog" Escape
 stop_program
 
 # --- Under a Japanese locale, with a Japanese font: the File menu.

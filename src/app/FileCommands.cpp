@@ -17,6 +17,7 @@
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
+#include "model/TextLanguage.h"
 #include "reference/FactoryData.h"
 #include "reference/ReferenceTables.h"
 
@@ -156,16 +157,30 @@ bool FileCommands::mnuExport_Click() {
             prompter_.error(CsvFileMessage(CsvFileStatus::FileOpenError), reason);
             return false;
         }
-    } else if (!ExportCsvFile(ds_, path, prompter_,
-                              fileDialogs_.chosenKind() == FileKind::CsvUtf8
-                                  ? TextFileEncoding::Utf8WithBom
-                                  : TextFileEncoding::CodePage)) {
-        return false;
+        showExportLosses(ChirpExportLosses(ds_), ChirpExportLossesText);
+    } else {
+        const TextFileEncoding encoding = fileDialogs_.chosenKind() == FileKind::CsvUtf8
+                                              ? TextFileEncoding::Utf8WithBom
+                                              : TextFileEncoding::CodePage;
+        if (!ExportCsvFile(ds_, path, prompter_, encoding))
+            return false;
+        showExportLosses(CsvExportLosses(ds_, encoding), CsvExportLossesText);
     }
     // The caption names the CSV file; the clone file stays the current file,
     // so that Save never writes clone format over the CSV file.
     host_.setCaption(FileCaption(path));
     return true;
+}
+
+void FileCommands::showExportLosses(const QStringList& losses,
+                                    QString (*text)(const QStringList&, int)) {
+    // The file is written; what it could not take is said, by entry.
+    if (losses.isEmpty())
+        return;
+    prompter_.report(
+        {text(losses, ReportedInSummary).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
+         QStringLiteral("Export"), PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok},
+        losses.size() > ReportedInSummary ? losses : QStringList());
 }
 
 bool FileCommands::mnuImport_Click() {
@@ -227,6 +242,16 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
         prompter_.error(FileImportMessage(import, fileName), import.reason);
         return false;
     }
+    // As a paste does, the import asks before it replaces entries in use.
+    if (import.replacesInUse > 0) {
+        const PromptAnswer answer = prompter_.ask(
+            {ReplacesInUseText(import.replacesInUse) + QStringLiteral("\r\n") +
+                 InLanguage("Do you want to go on?", "続けますか?"),
+             title, PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel});
+        if (answer != PromptAnswer::Ok)
+            return false;
+    }
+    const auto before = std::make_unique<DataSet>(ds_);
     editor_.apply(title, DataPart::Everything, [&](DataSet& ds) {
         ds = std::move(*import.data);
         ds.CurrentFile.clear();
@@ -235,7 +260,14 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
     host_.setCaption(Ref().AppTitle);
     if (!import.bankSizeNote.isEmpty())
         import.report.notes.prepend(import.bankSizeNote);
-    ShowImportReport(prompter_, import.report, title);
+    // The report offers the comparison of the data with what was there.
+    if (ShowImportReportOffering(prompter_, import.report, title,
+                                 InLanguage("&Compare...", "比較(&C)..."))) {
+        CompareDialog(CompareData(ds_, *before),
+                      InLanguage("the data before the import", "インポート前のデータ"),
+                      host_.dialogParent())
+            .exec();
+    }
     return true;
 }
 

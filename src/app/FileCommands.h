@@ -93,6 +93,8 @@ public:
 
 private:
     void showCurrentFileCaption();
+    // What an export could not carry, in a report (none when it carried all).
+    void showExportLosses(const QStringList& losses, QString (*text)(const QStringList&, int));
     QString currentFolder() const;
 
     DataSet& ds_;

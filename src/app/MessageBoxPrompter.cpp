@@ -103,4 +103,11 @@ void MessageBoxPrompter::report(const Prompt& prompt, const QStringList& details
     ReportDialog(prompt, details, parent_).exec();
 }
 
+bool MessageBoxPrompter::reportOffering(const Prompt& prompt, const QStringList& details,
+                                        const QString& offer) {
+    ReportDialog dialog(prompt, details, parent_, offer);
+    dialog.exec();
+    return dialog.offerChosen();
+}
+
 } // namespace mtz4

@@ -23,6 +23,8 @@ public:
     void notify(const Prompt& prompt) override;
     // A report in a dialog of its own (ReportDialog), never taller than the screen.
     void report(const Prompt& prompt, const QStringList& details) override;
+    bool reportOffering(const Prompt& prompt, const QStringList& details,
+                        const QString& offer) override;
 
 private:
     QPointer<QWidget> parent_;

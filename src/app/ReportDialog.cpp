@@ -7,8 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -36,7 +38,8 @@ QStyle::StandardPixmap pixmapOf(PromptIcon icon) {
 
 } // namespace
 
-ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent)
+ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent,
+                           const QString& offer)
     : QDialog(parent) {
     setObjectName(QStringLiteral("reportDialog"));
     setWindowTitle(prompt.title);
@@ -84,6 +87,14 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (!offer.isEmpty()) {
+        QPushButton* offered = buttons->addButton(offer, QDialogButtonBox::ActionRole);
+        offered->setObjectName(QStringLiteral("offer"));
+        connect(offered, &QPushButton::clicked, this, [this] {
+            offerChosen_ = true;
+            accept();
+        });
+    }
     layout->addWidget(buttons);
 
     // As large as the text asks for, within the screen.
@@ -91,8 +102,12 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
     setMaximumSize(available.width() - ScreenMargin, available.height() - ScreenMargin);
     const QSize text = summary_->sizeHint();
-    summaryArea->setMinimumHeight(
-        qMax(summaryArea->minimumHeight(), qMin(text.height() + 4, available.height() / 2)));
+    // Room for a scroll bar below lines wider than the dialog can grow.
+    const int scrollBar = text.width() + IconSize * 3 > available.width() - ScreenMargin
+                              ? summaryArea->horizontalScrollBar()->sizeHint().height()
+                              : 0;
+    summaryArea->setMinimumHeight(qMax(
+        summaryArea->minimumHeight(), qMin(text.height() + 4 + scrollBar, available.height() / 2)));
     const int listHeight = details_ ? details_->fontMetrics().lineSpacing() * ListedRows : 0;
     resize(qMin(qMax(text.width() + IconSize * 3, 480), maximumWidth()),
            qMin(text.height() + listHeight + 120, maximumHeight()));

@@ -17,15 +17,20 @@ namespace mtz4 {
 class ReportDialog : public QDialog {
     Q_OBJECT
 public:
-    ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent = nullptr);
+    // `offer`, when given, is a button beside OK that closes the dialog as
+    // well, having been chosen (offerChosen).
+    ReportDialog(const Prompt& prompt, const QStringList& details, QWidget* parent = nullptr,
+                 const QString& offer = {});
 
     QLabel* summary() const { return summary_; }
+    bool offerChosen() const { return offerChosen_; }
     // The list of every line; null when the summary holds them all.
     QListView* details() const { return details_; }
 
 private:
     QLabel* summary_ = nullptr;
     QListView* details_ = nullptr;
+    bool offerChosen_ = false;
 };
 
 } // namespace mtz4

@@ -20,6 +20,10 @@ public:
     void report(const Prompt& prompt, const QStringList& details) override {
         inner_.report(prompt, details);
     }
+    bool reportOffering(const Prompt& prompt, const QStringList& details,
+                        const QString& offer) override {
+        return inner_.reportOffering(prompt, details, offer);
+    }
     void explain(const QString& reason) override {
         inner_.explain(reason);
         if (show_)

@@ -28,14 +28,26 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
         QString reason;
-        if (ExportChirpCsvFile(*ds, args.csv, &reason))
-            return ExitSuccess;
-        prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError), reason);
-        return ExitFailure;
+        if (!ExportChirpCsvFile(*ds, args.csv, &reason)) {
+            prompter.error(CsvFileMessage(CsvFileStatus::FileOpenError), reason);
+            return ExitFailure;
+        }
+        // What the file could not take, by entry; the export still succeeded.
+        const QStringList losses = ChirpExportLosses(*ds);
+        if (!losses.isEmpty())
+            prompter.ask({ChirpExportLossesText(losses), QStringLiteral("Warning"),
+                          PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+        return ExitSuccess;
     }
     const TextFileEncoding encoding =
         args.utf8 ? TextFileEncoding::Utf8WithBom : TextFileEncoding::CodePage;
-    return ExportCsvFile(*ds, args.csv, prompter, encoding) ? ExitSuccess : ExitFailure;
+    if (!ExportCsvFile(*ds, args.csv, prompter, encoding))
+        return ExitFailure;
+    const QStringList losses = CsvExportLosses(*ds, encoding);
+    if (!losses.isEmpty())
+        prompter.ask({CsvExportLossesText(losses), QStringLiteral("Warning"),
+                      PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+    return ExitSuccess;
 }
 
 int runImport(const CliArguments& args, StderrPrompter& prompter) {
@@ -56,6 +68,10 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
         if (!import.bankSizeNote.isEmpty())
             prompter.ask({import.bankSizeNote, QStringLiteral("Warning"), PromptIcon::Exclamation,
                           PromptButtons::Ok, PromptAnswer::Ok});
+        // Nobody is there to answer the window's question: it is said.
+        if (import.replacesInUse > 0)
+            prompter.ask({ReplacesInUseText(import.replacesInUse), QStringLiteral("Warning"),
+                          PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
     }
     // A stopped import is not saved: its result would be a partial merge.
     if (import.outcome != FileImportOutcome::Imported) {

@@ -8,6 +8,11 @@ namespace mtz4::cli {
 QString outputNamingAnInput(const CliArguments& a) {
     QStringList inputs;
     QStringList outputs;
+    // An input that the command's own output may replace: the clone file an
+    // import merges into is read whole before anything is written, so that
+    // `import X.MZ4 IN.csv -o X.MZ4` updates it in place, as `read --base X
+    // -o X` does. Nothing else may replace it.
+    QString updatedInPlace;
     switch (a.subcommand) {
     case Subcommand::Report:
         inputs << a.input;
@@ -19,6 +24,7 @@ QString outputNamingAnInput(const CliArguments& a) {
         break;
     case Subcommand::Import:
         inputs << a.input << a.csv;
+        updatedInPlace = a.input;
         if (!a.dryRun)
             outputs << a.output;
         break;
@@ -47,6 +53,8 @@ QString outputNamingAnInput(const CliArguments& a) {
     }
     for (const QString& output : outputs) {
         for (const QString& input : inputs) {
+            if (input == updatedInPlace && output == a.output && output != a.trace)
+                continue;
             if (!output.isEmpty() && !input.isEmpty() && SameFile(output, input))
                 return OutputReplacesInput(output, input);
         }

@@ -32,8 +32,9 @@ struct PastePlan : ImportReport {
 };
 
 // Plans pasting `text` into consecutive entries from `firstEntry` on, within
-// its list (memory channels, Program Scan, Search Pass or Priority). The rows
-// are read as ReadPastedRows reads them: entry lines as copied, a
+// its list (memory channels, Program Scan, Search Pass or Priority); a row
+// passed over takes no entry, so the next row lands where it would have.
+// The rows are read as ReadPastedRows reads them: entry lines as copied, a
 // spreadsheet's rows in the CSV file's columns, or any rows under a header
 // naming their columns. Each row passes the checks of the edit dialog under
 // the data set's model (EntryRefusal): the cellular lock-out of the MT-Z40T,
@@ -41,7 +42,9 @@ struct PastePlan : ImportReport {
 // entries no later row fills) and the options the model offers. Note and
 // name are fitted to the note code page and the receiver (a character they
 // cannot hold becomes its base letter or "?", a note longer than 255
-// characters is cut); such a row is pasted and listed as changed.
+// characters is cut); such a row is pasted and listed as changed. The
+// report ends with what the paste changes in the entries in use before it
+// (CompareWithBefore).
 PastePlan PlanPaste(const DataSet& ds, const QString& text, int firstEntry);
 
 // Stores the planned rows.

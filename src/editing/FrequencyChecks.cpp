@@ -66,17 +66,17 @@ bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& te
 }
 
 FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed) {
-    const double f = NumericValue(typed);
+    const double f = TypedNumericValue(typed);
     return checked(MemoryFrequencyRule(ds, entry, f), f, StoredMemoryFrequencyText(ds, entry));
 }
 
 FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed) {
-    const double f = NumericValue(typed);
+    const double f = TypedNumericValue(typed);
     return checked(VfoFrequencyRule(ds, band, f), f, ds.VfoText[band][Col::Freq]);
 }
 
 FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString& typed) {
-    const double v = NumericValue(typed);
+    const double v = TypedNumericValue(typed);
     if (v >= 0.0 && v < OffsetLimit)
         return Accept(v);
     const double stored =

@@ -8,6 +8,9 @@
 
 namespace mtz4 {
 
+// The boxes take a comma as the decimal mark as they take a point
+// (TypedNumericValue): "118,7" is 118.7 MHz.
+//
 // Outcome of checking the text of the frequency or offset box. `text` is what
 // the box shows afterwards: the value reformatted when accepted, the stored
 // value when refused. `message` is the message box to show for a refusal

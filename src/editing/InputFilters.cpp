@@ -5,12 +5,22 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace mtz4 {
 
 namespace {
 
 bool IsDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool IsDecimalMark(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
+qsizetype DecimalMarks(const QString& text) {
+    return std::count_if(text.begin(), text.end(), IsDecimalMark);
 }
 
 } // namespace
@@ -31,9 +41,9 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     for (const QChar c : typed) {
         if (IsDigit(c))
             continue;
-        if (c == QLatin1Char('.')) {
+        if (IsDecimalMark(c)) {
             const auto* box = qobject_cast<QLineEdit*>(watched);
-            if (box && !box->text().contains(QLatin1Char('.')) && typed.count(c) == 1)
+            if (box && DecimalMarks(box->text()) == 0 && DecimalMarks(typed) == 1)
                 continue;
         }
         return true; // discarded
@@ -42,14 +52,11 @@ bool NumericKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QValidator::State NumericTextValidator::validate(QString& input, int&) const {
-    int points = 0;
     for (const QChar c : input) {
-        if (c == QLatin1Char('.'))
-            ++points;
-        else if (!IsDigit(c))
+        if (!IsDigit(c) && !IsDecimalMark(c))
             return Invalid;
     }
-    return points <= 1 ? Acceptable : Invalid;
+    return DecimalMarks(input) <= 1 ? Acceptable : Invalid;
 }
 
 CharacterRangeValidator::CharacterRangeValidator(char16_t first, char16_t last, QObject* parent)

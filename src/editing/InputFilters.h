@@ -11,9 +11,10 @@
 namespace mtz4 {
 
 // Key filter of the frequency and offset boxes: a typed character that is not
-// a digit or "." is discarded, and so is a "." while the text already holds
-// one, whatever part of it is selected. Backspace and keys that type no
-// character (cursor movement, Tab, Enter, shortcuts) pass.
+// a digit or a decimal mark ("." or ",", as keyboards and locales write it)
+// is discarded, and so is a mark while the text already holds one, whatever
+// part of it is selected. Backspace and keys that type no character (cursor
+// movement, Tab, Enter, shortcuts) pass.
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -23,8 +24,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Accepts texts of digits with at most one ".", so that pasted or dropped
-// text obeys the same rule as typed keys.
+// Accepts texts of digits with at most one decimal mark ("." or ","), so
+// that pasted or dropped text obeys the same rule as typed keys.
 class NumericTextValidator : public QValidator {
     Q_OBJECT
 public:

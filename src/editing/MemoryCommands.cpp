@@ -96,8 +96,9 @@ void MemoryCommands::pasteText(const QString& text) {
                       });
     }
     // A paste that went as asked says so in the status bar; one with rows
-    // changed or left out says which and why.
-    if (!plan.skipped.isEmpty() || !plan.changed.isEmpty())
+    // changed or left out says which and why, and one that replaced
+    // entries in use what it changed in them.
+    if (!plan.skipped.isEmpty() || !plan.changed.isEmpty() || !plan.compared.isEmpty())
         ShowImportReport(prompter_, plan, QStringLiteral("Paste"), QStringLiteral("pasted"));
     else
         prompter_.status(ImportSummary(plan, QStringLiteral("pasted")));

@@ -15,7 +15,7 @@ void StoreRecord(Numbers& data, Texts& text, const EditFields& f) {
         text[column] = shown;
     };
 
-    const double freq = NumericValue(f.freq);
+    const double freq = TypedNumericValue(f.freq);
     data[Col::Freq] = freq;
     text[Col::Freq] = FormatMHz(freq);
 
@@ -35,7 +35,7 @@ void StoreRecord(Numbers& data, Texts& text, const EditFields& f) {
     if (f.shiftDir >= 0)
         put(Col::ShiftDir, f.shiftDir, ShiftDirText(f.shiftDir));
 
-    const double shift = NumericValue(f.shift);
+    const double shift = TypedNumericValue(f.shift);
     data[Col::Shift] = shift;
     text[Col::Shift] = FormatMHz(shift);
 

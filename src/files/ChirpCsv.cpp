@@ -3,6 +3,8 @@
 #include "files/CheckedFileWriter.h"
 #include "files/ChirpRecord.h"
 #include "files/CsvFields.h"
+#include "files/CsvFormat.h"
+#include "files/CsvRecord.h"
 #include "files/FileBytes.h"
 #include "files/TextFileEncoding.h"
 #include "model/EntryCodes.h"
@@ -10,6 +12,7 @@
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
 #include <QHash>
@@ -52,7 +55,8 @@ QByteArray ChirpCsvText(const DataSet& ds) {
         const auto& d = ds.MemData[e];
         const auto& t = ds.MemText[e];
         const int shiftDir = int(d[Col::ShiftDir]);
-        const bool tone = int(d[Col::Option]) == OptionToneCode;
+        const int option = int(d[Col::Option]);
+        const bool tone = option == OptionToneCode || option == OptionReverseCode;
         const QString toneHz = ToneHertz(tone ? int(d[Col::Tone]) : DefaultToneCode);
         const QStringList row = {
             QString::number(e),
@@ -62,7 +66,9 @@ QByteArray ChirpCsvText(const DataSet& ds) {
             : shiftDir == 2 ? QStringLiteral("-")
                             : QString(),
             FormatMHz(shiftDir == 1 || shiftDir == 2 ? d[Col::Shift] : 0.0),
-            tone ? QStringLiteral("TSQL") : QString(),
+            option == OptionToneCode      ? QStringLiteral("TSQL")
+            : option == OptionReverseCode ? QStringLiteral("TSQL-R")
+                                          : QString(),
             toneHz,
             toneHz,
             QStringLiteral("023"),
@@ -82,6 +88,50 @@ QByteArray ChirpCsvText(const DataSet& ds) {
         lines << row.join(QLatin1Char(','));
     }
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
+QStringList ChirpExportLosses(const DataSet& ds) {
+    QStringList losses;
+    const QStringList labels = BuildRowLabels(ds.bank);
+    for (int e = 0; e < ChannelCount; ++e) {
+        if (!ds.MemEnable[e])
+            continue;
+        const QString where = labels.value(e).isEmpty() ? QString::number(e) : labels[e];
+        const auto& d = ds.MemData[e];
+        const auto& t = ds.MemText[e];
+        switch (int(d[Col::Option])) {
+        case OptionTrainCode:
+            losses << InLanguage("%1: the Train option with carrier %2",
+                                 "%1: トレインのオプション (キャリア %2)")
+                          .arg(where, t[Col::Carrier]);
+            break;
+        case OptionSecretCode:
+            losses << InLanguage("%1: the Secret option with code %2",
+                                 "%1: シークレットのオプション (コード %2)")
+                          .arg(where, t[Col::Secret]);
+            break;
+        default:
+            break;
+        }
+    }
+    int beyond = 0;
+    for (int e = ChannelCount; e < EntryCount; ++e)
+        beyond += ds.MemEnable[e] ? 1 : 0;
+    if (beyond > 0)
+        losses << InLanguage("%1 Program Scan, Search Pass and Priority entries in use: CHIRP's "
+                             "CSV holds memory channels only",
+                             "使用中のプログラムスキャン、サーチパス、プライオリティの %1 "
+                             "エントリー: CHIRP の CSV はメモリーチャンネルのみです")
+                      .arg(beyond);
+    return losses;
+}
+
+QString ChirpExportLossesText(const QStringList& losses, int most) {
+    return ListedUnder(InLanguage("CHIRP's CSV has no field for what follows; the file was written "
+                                  "without it:",
+                                  "CHIRP の CSV には次のものを入れる欄がないため、それを除いて書き"
+                                  "出しました:"),
+                       losses, most);
 }
 
 namespace {
@@ -121,13 +171,17 @@ private:
 ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
                                const ImportProgress& progress) {
     ChirpImport result;
-    const QString decoded = ImportFileText(text, ds.NoteCodePage);
-    CsvLineReader reader(decoded);
+    QString howRead;
+    const QString decoded = ImportFileText(text, ds.NoteCodePage, &howRead);
+    if (!howRead.isEmpty())
+        result.notes << howRead;
+    CsvLineReader reader(decoded, DetectCsvSeparator(text), ChirpRecordStart());
     QStringList row;
     if (!reader.next(row)) {
         result.readable = false;
         return result;
     }
+    const qsizetype headerFields = row.size();
     const ChirpColumns columns = ChirpColumnsOf(row);
     if (columns.location < 0 || columns.frequency < 0) {
         result.readable = false;
@@ -156,6 +210,13 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
             result.skipped << where + QStringLiteral(": ") + why;
         };
 
+        // More fields than the header names, even empty ones: the columns
+        // are not where the header says (a decimal comma outside quotes split
+        // a number, and CHIRP's last columns are mostly empty).
+        if (row.size() > headerFields) {
+            skipRow(ExtraFieldsReason());
+            continue;
+        }
         bool isNumber = false;
         const int entry = get(columns.location).toInt(&isNumber);
         if (!isNumber || entry < 0) {

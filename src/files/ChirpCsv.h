@@ -19,11 +19,21 @@ namespace mtz4 {
 
 // One row per enabled memory channel, in entry order: Location the entry
 // number, frequency and offset with six decimals, Duplex "+", "-" or empty,
-// the Tone option as "TSQL" with its tone in both tone columns (88.5
-// otherwise), DtcsCode 023, DtcsPolarity NN, RxDtcsCode 023, CrossMode
-// "Tone->Tone", TStep in kHz with two decimals, Skip "S" or empty, Comment
-// the note.
+// the Tone option as "TSQL" and the Reverse option as "TSQL-R", each with
+// its tone in both tone columns (88.5 otherwise), DtcsCode 023,
+// DtcsPolarity NN, RxDtcsCode 023, CrossMode "Tone->Tone", TStep in kHz
+// with two decimals, Skip "S" or empty, Comment the note.
 QByteArray ChirpCsvText(const DataSet& ds);
+
+// What the export leaves out because CHIRP's CSV has no field for it, one
+// line each: every channel with the Train option and its carrier or the
+// Secret option and its code, by its row label ("03-017: the Train option
+// with carrier 1000Hz"), and how many Program Scan, Search Pass and
+// Priority entries are in use. Empty when the file holds everything.
+QStringList ChirpExportLosses(const DataSet& ds);
+// The losses for a message: a line that says what they are, then each, at
+// most `most` of them (ListedUnder).
+QString ChirpExportLossesText(const QStringList& losses, int most = -1);
 
 // What an import did: how many rows it took, each one it changed to fit and
 // each one it left out.
@@ -33,9 +43,13 @@ struct ChirpImport : ImportReport {
 
 // Merges the rows of a CHIRP CSV text into the data set's memory channels:
 // Location n is memory channel n (entry n; 1000 and above are skipped), and
-// the entry becomes enabled with what the row gives (ChirpRecordOf). Columns
-// are found by their header names in any order; unknown ones are ignored,
-// missing optional ones taken as empty. Every row passes the checks of the
+// the entry becomes enabled with what the row gives (ChirpRecordOf). Fields
+// are separated by commas, or by the semicolons or TABs of a spreadsheet
+// that saved the file again (DetectCsvSeparator); a quoted field may go on
+// over line ends (CsvLineReader). Columns are found by their header names in
+// any order; unknown ones are ignored, missing optional ones taken as empty;
+// a row with more fields than the header is skipped (ExtraFieldsReason).
+// Every row passes the checks of the
 // edit dialog under the data set's model (EntryRefusal: the MT-Z40T's
 // cellular ranges, the options it lacks); a row that fails is skipped with
 // the reason. A row is listed as changed with each thing its mapping said

@@ -81,14 +81,23 @@ ChirpColumns ChirpColumnsOf(const QStringList& header) {
 ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns, int model,
                              CodePage page) {
     const auto raw = [&row](int i) { return i >= 0 && i < row.size() ? row[i] : QString(); };
-    const auto get = [&raw](int i) { return raw(i).trimmed(); };
+    const auto get = [&raw](int i) { return WithoutRawBytes(raw(i)).trimmed(); };
     ChirpRowRecord out;
     const auto refuse = [&out](const QString& why) {
         out.whyNot = why;
         return out;
     };
+    const auto notANumber = [&](const QString& what, const QString& field) {
+        return refuse(what.arg(field));
+    };
 
-    const double mhz = NumericValue(get(columns.frequency));
+    const QString frequency = get(columns.frequency);
+    const std::optional<double> parsed = ParseNumber(frequency);
+    if (!frequency.isEmpty() && !parsed)
+        return notANumber(
+            InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません"),
+            frequency);
+    const double mhz = parsed.value_or(0.0);
     if (mhz < LowestFrequency || mhz > HighestFrequency)
         return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
                                  "0.1～1299.995 MHz の範囲外の周波数"));
@@ -108,10 +117,43 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     }
 
     const QString duplexWord = get(columns.duplex);
-    const int shiftDir = duplexWord == QLatin1String("+")   ? 1
-                         : duplexWord == QLatin1String("-") ? 2
-                                                            : 0;
-    const double shift = shiftDir == 0 ? 0.0 : NumericValue(get(columns.offset));
+    const QString offsetText = get(columns.offset);
+    const std::optional<double> offset =
+        offsetText.isEmpty() ? std::optional<double>(0.0) : ParseNumber(offsetText);
+    int shiftDir = duplexWord == QLatin1String("+")   ? ShiftPlusCode
+                   : duplexWord == QLatin1String("-") ? ShiftMinusCode
+                                                      : 0;
+    double shift = 0.0;
+    if (shiftDir != 0 || duplexWord.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
+        if (!offset)
+            return notANumber(InLanguage("the offset \"%1\" is no number",
+                                         "オフセット \"%1\" は数ではありません"),
+                              offsetText);
+        shift = *offset;
+    }
+    if (shiftDir == 0 && duplexWord.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
+        // Offset is the other frequency of the pair: the shift that reaches it.
+        const double apart = std::round((shift - mhz) * 1e6) / 1e6;
+        if (apart != 0.0 && std::fabs(apart) < OffsetLimit) {
+            shiftDir = apart > 0 ? ShiftPlusCode : ShiftMinusCode;
+            shift = std::fabs(apart);
+            out.changes << InLanguage("duplex split to %1 MHz: %2 %3",
+                                      "デュプレックス split (%1 MHz): %2 %3")
+                               .arg(FormatMHz(*offset), ShiftDirText(shiftDir), FormatMHz(shift));
+        } else {
+            shift = 0.0;
+            out.changes << InLanguage("duplex split to %1 MHz, which no shift of less than 100 "
+                                      "MHz reaches: no shift",
+                                      "デュプレックス split (%1 MHz) は 100 MHz 未満のシフトで"
+                                      "届きません: シフトなし")
+                               .arg(FormatMHz(*offset));
+        }
+    } else if (shiftDir == 0 && !duplexWord.isEmpty() &&
+               duplexWord.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0) {
+        out.changes << InLanguage("duplex %1, which the receiver does not have: no shift",
+                                  "デュプレックス %1 は受信機にありません: シフトなし")
+                           .arg(duplexWord);
+    }
     if (shift < 0.0 || shift >= OffsetLimit)
         return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
                                  "0～99.999999 MHz の範囲外のオフセット"));
@@ -119,11 +161,13 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     int option = OptionOffCode;
     int tone = DefaultToneCode;
     const QString toneMode = get(columns.tone);
-    if (toneMode.compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0) {
+    const bool toneSquelch = toneMode.compare(QLatin1String("TSQL"), Qt::CaseInsensitive) == 0;
+    const bool reverse = toneMode.compare(QLatin1String("TSQL-R"), Qt::CaseInsensitive) == 0;
+    if (toneSquelch || reverse) {
         const QString hertz = get(columns.cToneFreq);
-        const int code = ToneOfHertz(NumericValue(hertz));
+        const int code = ToneOfHertz(ParseNumber(hertz).value_or(-1.0));
         if (code >= 0) {
-            option = OptionToneCode;
+            option = reverse ? OptionReverseCode : OptionToneCode;
             tone = code;
         } else {
             out.changes << InLanguage("tone %1 Hz is not in the tone list: squelch left off",
@@ -139,7 +183,7 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     }
 
     const QString stepText = get(columns.tStep);
-    int step = StepOfKilohertz(NumericValue(stepText));
+    int step = StepOfKilohertz(ParseNumber(stepText).value_or(0.0));
     if (step < 0) {
         step = band.step;
         if (!stepText.isEmpty())
@@ -150,7 +194,7 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
 
     // The texts as they are, blanks included, fitted to what the note code
     // page and the receiver hold; the row says what that changed.
-    const FittedText name = FitName(raw(columns.name));
+    const FittedText name = FitName(WithoutRawBytes(raw(columns.name)));
     const FittedText note = FitNote(raw(columns.comment), page);
     if (!name.changes.isEmpty())
         out.changes << DescribeChanges(InLanguage("name", "名前"), name.changes);

@@ -44,20 +44,26 @@ struct ChirpRowRecord {
 };
 
 // The record of a row for model `model`, enabled, as a new memory channel:
-// - Frequency: 0.1 .. 1299.995 MHz, or the row is refused.
+// - Frequency: 0.1 .. 1299.995 MHz, or the row is refused. Numbers are read
+//   whole, in any notation (ParseNumber: "145,5", "1E-06"); a number field
+//   that is no number refuses the row.
 // - Mode FM and NFM as FM, AM and NAM as AM, WFM; Auto or none: the mode of
 //   the band that holds the frequency (BandDefaultOf), Auto said; any other
 //   mode refuses the row.
 // - Duplex "+" or "-" with Offset the shift (0 .. 99.999999 MHz, or the row
-//   is refused); anything else no shift and offset 0.
-// - Tone "TSQL" with cToneFreq: the Tone option with that tone. A tone the
-//   receiver lacks, and the squelch modes it does not have (DTCS, DTCS-R,
-//   TSQL-R, Cross, any other word), leave the squelch off, said. "Tone" (an
-//   encoder tone, nothing to the receiver) and none: no option.
+//   is refused). "split" (Offset the other frequency of the pair): the shift
+//   that reaches it when that is less than 100 MHz, else no shift; either
+//   way said. "off" and none: no shift; any other word no shift, said.
+// - Tone "TSQL" with cToneFreq: the Tone option with that tone; "TSQL-R":
+//   the Reverse option (reverse tone) with it. A tone the receiver lacks,
+//   and the squelch modes it does not have (DTCS, DTCS-R, Cross, any other
+//   word), leave the squelch off, said. "Tone" (an encoder tone, nothing to
+//   the receiver) and none: no option.
 // - TStep in kHz the step of that size; a step the receiver lacks: the
 //   band's default, said (none: the band's default without a word).
-// - Skip "S" the skip mark. Name and Comment fitted (FitName, FitNote into
-//   `page`), every change said.
+// - Skip "S" the skip mark. Name and Comment as they stand, leading blanks
+//   included, fitted (FitName, FitNote into `page`; a line break of a
+//   comment becomes a space), every change said.
 ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns, int model,
                              CodePage page);
 

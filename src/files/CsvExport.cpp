@@ -4,6 +4,10 @@
 #include "files/CsvFile.h"
 #include "files/CsvRecord.h"
 #include "files/CsvWords.h"
+#include "files/ImportReport.h"
+#include "model/NoteBytes.h"
+#include "model/RowLabels.h"
+#include "model/TextLanguage.h"
 #include "reference/ReferenceTables.h"
 
 #include <QStringList>
@@ -46,6 +50,14 @@ private:
     QString text_;
 };
 
+// The note as the file holds it: in the code page, its bytes exactly
+// (NoteFileText); as UTF-8, its text.
+QString noteField(const DataSet& ds, const QString& note, const QByteArray& kept,
+                  TextFileEncoding encoding) {
+    return encoding == TextFileEncoding::CodePage ? NoteFileText(note, kept, ds.NoteCodePage)
+                                                  : note;
+}
+
 template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& texts) {
     QStringList out;
     for (int c = 0; c <= Col::Name; ++c)
@@ -54,8 +66,11 @@ template <std::size_t N> QStringList firstTexts(const std::array<QString, N>& te
 }
 
 // An entry's line: every field quoted but ENABLE, a truth value.
-void writeEntry(CsvWriter& out, const DataSet& ds, int entry) {
-    const QStringList fields = CsvEntryFields(ds, entry);
+void writeEntry(CsvWriter& out, const DataSet& ds, int entry, TextFileEncoding encoding) {
+    QStringList fields = CsvEntryFields(ds, entry);
+    constexpr int NoteField = 3 + Col::Note; // after "MT-Z4", the section and the channel
+    fields[NoteField] =
+        noteField(ds, ds.MemText[entry][Col::Note], ds.MemNoteBytes[entry], encoding);
     out.line(fields.mid(0, fields.size() - 1), {fields.last()});
 }
 
@@ -75,12 +90,15 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
               QStringLiteral("NOTES"), QStringLiteral("NAME"), QStringLiteral("SKIP"),
               QStringLiteral("ENABLE")});
 
-    for (int b = 0; b < BandCount; ++b)
+    for (int b = 0; b < BandCount; ++b) {
+        QStringList texts = firstTexts(ds.VfoText[b]);
+        texts[Col::Note] = noteField(ds, ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b], encoding);
         out.line(QStringList{CsvWord::Model, CsvWord::Vfo, QString::number(b)}
-                 << firstTexts(ds.VfoText[b]) << CsvWord::FalseFlag << CsvWord::TrueFlag);
+                 << texts << CsvWord::FalseFlag << CsvWord::TrueFlag);
+    }
 
     for (int e = 0; e < EntryCount; ++e)
-        writeEntry(out, ds, e);
+        writeEntry(out, ds, e, encoding);
 
     for (int b = 0; b < BankCount; ++b)
         out.line({CsvWord::Model, CsvWord::BankAmount, QString::number(b), ds.bank.txtBank[b]});
@@ -88,6 +106,38 @@ QByteArray CsvFileText(const DataSet& ds, TextFileEncoding encoding) {
         out.line({CsvWord::Model, CsvWord::Group, QString::number(i)},
                  {QString::number(ds.bank.chkGrp[i])});
     return TextFileBytes(out.text(), encoding, ds.NoteCodePage);
+}
+
+QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
+    QStringList losses;
+    if (encoding == TextFileEncoding::CodePage)
+        return losses;
+    const auto lost = [&](const QString& where, const QString& note, const QByteArray& kept) {
+        if (kept.isEmpty() || !HasRawBytes(NoteFileText(note, kept, ds.NoteCodePage)))
+            return;
+        losses << InLanguage("%1: note bytes %2 read as no character in the note code page: "
+                             "UTF-8 cannot hold them, a file in the code page does",
+                             "%1: メモのバイト %2 はメモのコードページの文字として読めないため、"
+                             "UTF-8 には入りません (コードページのファイルなら入ります)")
+                      .arg(where,
+                           QString::fromLatin1(
+                               NoteFileBytes(note, kept, ds.NoteCodePage).toHex(' ').toUpper()));
+    };
+    const QStringList labels = BuildRowLabels(ds.bank);
+    for (int e = 0; e < EntryCount; ++e)
+        lost(labels.value(e).isEmpty() ? QString::number(e) : labels[e], ds.MemText[e][Col::Note],
+             ds.MemNoteBytes[e]);
+    for (int b = 0; b < BandCount; ++b)
+        lost(QStringLiteral("Band %1").arg(b), ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b]);
+    return losses;
+}
+
+QString CsvExportLossesText(const QStringList& losses, int most) {
+    return ListedUnder(InLanguage("The UTF-8 file has no room for what follows; it was written "
+                                  "without it:",
+                                  "UTF-8 のファイルには次のものが入らないため、それを除いて書き出し"
+                                  "ました:"),
+                       losses, most);
 }
 
 CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding,

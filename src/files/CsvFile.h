@@ -13,8 +13,9 @@ namespace mtz4 {
 // The CSV file: the band VFO records, the 1300 memory entries, the bank sizes
 // and the group boxes as comma-separated text lines ending in CR LF, for
 // editing in a spreadsheet. The settings are not part of it. The file is
-// written in the note code page, as the clone file's notes are, or on request
-// as UTF-8 with a byte-order mark; the import reads either (ImportFileText).
+// written in the note code page, as the clone file's notes are, every note's
+// bytes exactly as the clone file keeps them (NoteFileText), or on request as
+// UTF-8 with a byte-order mark; the import reads either (ImportFileText).
 //
 // Lines: a header of 16 column words, then per line "MT-Z4", the section word
 // and the CHANNEL field:
@@ -56,22 +57,36 @@ CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path,
                             TextFileEncoding encoding = TextFileEncoding::CodePage,
                             QString* reason = nullptr);
 
+// What a UTF-8 file cannot carry, one line each: the notes of entries and
+// bands whose bytes read as no character in the note code page ("00-003:
+// note bytes 81 20 78 ..."), which only a file in the code page keeps.
+// Empty for a file in the code page, which keeps everything.
+QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding);
+// The losses for a message (ListedUnder).
+QString CsvExportLossesText(const QStringList& losses, int most = -1);
+
 // Merges a CSV file's text into the data set. Each valid line overwrites its
 // band, entry, bank size box or group box; whatever the text does not supply
-// with a valid line keeps its value. A record never continues on the next
-// line. A bank or group line whose number fields are not numbers stops the
-// import with FileOpenError, keeping the lines applied before it. Notes and
-// names are taken in upper case (as far as the note code page has it) and
-// fitted (FitNote, FitName: a character the page or the receiver cannot hold
+// with a valid line keeps its value. Fields are separated by commas, or by
+// the semicolons or TABs a spreadsheet saves with (DetectCsvSeparator); a
+// quoted field may go on over a line end, but never into a line that begins
+// with "MT-Z4" (CsvLineReader). A bank or group line whose number fields are
+// not numbers stops the import with FileOpenError, keeping the lines applied
+// before it. Notes are taken as they stand, every byte of a file in the
+// code page kept; names in upper case (their ASCII letters); both fitted
+// (FitNote, FitName: a character the page or the receiver cannot hold
 // becomes its base letter or "?", a TAB or line break a space, a note is cut
-// to 255 characters). SKIP and ENABLE are set when they read #TRUE#, quoted
-// or not.
+// to 255 characters). Numbers are read whole, in any notation (ParseNumber).
+// SKIP and ENABLE are set by #TRUE#, TRUE or 1, quoted or not
+// (CsvTruthValue).
 //
 // `report` says what became of every line (CsvMerge): each line applied
 // (`imported`, band, entry, bank and group lines alike), each one changed to
 // fit with what changed, each one passed over with the reason; lines without
 // a frequency (exported empty entries) are counted in a note, and the header
-// line passes without a word. Lines that the edit dialog would refuse under
+// line passes without a word; a line given again for the same target, or
+// with more fields than its section has, is passed over (CsvMerge). Lines
+// that the edit dialog would refuse under
 // the data set's model are passed over: options the model lacks, the
 // MT-Z40T's cellular ranges, a Search Pass frequency that another enabled
 // Search Pass entry keeps, a VFO frequency outside its band, a step its band

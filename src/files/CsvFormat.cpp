@@ -11,6 +11,7 @@ namespace mtz4 {
 namespace {
 
 constexpr char Utf8Bom[] = "\xEF\xBB\xBF";
+constexpr char Separators[] = {',', ';', '\t'};
 
 QByteArrayView unquoted(QByteArrayView field) {
     field = field.trimmed();
@@ -19,11 +20,22 @@ QByteArrayView unquoted(QByteArrayView field) {
     return field.trimmed();
 }
 
-bool namesChirpColumns(QByteArrayView line) {
+QList<QByteArrayView> fieldsOf(QByteArrayView line, char separator) {
+    QList<QByteArrayView> fields;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        if (i == line.size() || line[i] == separator) {
+            fields << line.sliced(start, i - start);
+            start = i + 1;
+        }
+    }
+    return fields;
+}
+
+bool namesChirpColumns(QByteArrayView line, char separator) {
     bool location = false;
     bool frequency = false;
-    for (const QByteArrayView field :
-         QByteArray::fromRawData(line.data(), line.size()).split(',')) {
+    for (const QByteArrayView field : fieldsOf(line, separator)) {
         const QByteArrayView name = unquoted(field);
         location = location || name.compare("Location", Qt::CaseInsensitive) == 0;
         frequency = frequency || name.compare("Frequency", Qt::CaseInsensitive) == 0;
@@ -31,15 +43,21 @@ bool namesChirpColumns(QByteArrayView line) {
     return location && frequency;
 }
 
-bool beginsWithModelWord(QByteArrayView line) {
-    const qsizetype comma = line.indexOf(',');
-    const QByteArrayView first = unquoted(comma < 0 ? line : line.first(comma));
-    return first == QByteArrayView(CsvWord::Model.data(), CsvWord::Model.size());
+// The separator after a first field "MT-Z4", or 0 when the line does not
+// begin with that field.
+char separatorAfterModelWord(QByteArrayView line) {
+    for (const char separator : Separators) {
+        const qsizetype end = line.indexOf(separator);
+        const QByteArrayView first = unquoted(end < 0 ? line : line.first(end));
+        if (first == QByteArrayView(CsvWord::Model.data(), CsvWord::Model.size()))
+            return end < 0 ? ',' : separator;
+    }
+    return 0;
 }
 
-} // namespace
-
-CsvFileFormat DetectCsvFormat(const QByteArray& bytes) {
+// Calls `look` with each line that holds anything, and whether it is the
+// first such line, until it returns true.
+template <typename Look> void eachLine(const QByteArray& bytes, Look look) {
     QByteArrayView text(bytes);
     if (text.startsWith(Utf8Bom))
         text = text.sliced(3);
@@ -53,13 +71,73 @@ CsvFileFormat DetectCsvFormat(const QByteArray& bytes) {
         pos = end + 1;
         if (line.trimmed().isEmpty())
             continue;
-        if (firstLine && namesChirpColumns(line))
-            return CsvFileFormat::Chirp;
+        if (look(line, firstLine))
+            return;
         firstLine = false;
-        if (beginsWithModelWord(line))
-            return CsvFileFormat::Own;
     }
-    return CsvFileFormat::Neither;
+}
+
+struct Detected {
+    CsvFileFormat format = CsvFileFormat::Neither;
+    char separator = ',';
+};
+
+Detected detect(const QByteArray& bytes) {
+    Detected found;
+    eachLine(bytes, [&found](QByteArrayView line, bool first) {
+        for (const char separator : Separators) {
+            if (first && namesChirpColumns(line, separator)) {
+                found = {CsvFileFormat::Chirp, separator};
+                return true;
+            }
+        }
+        if (const char separator = separatorAfterModelWord(line)) {
+            found = {CsvFileFormat::Own, separator};
+            return true;
+        }
+        return false;
+    });
+    return found;
+}
+
+} // namespace
+
+CsvFileFormat DetectCsvFormat(const QByteArray& bytes) {
+    return detect(bytes).format;
+}
+
+QChar DetectCsvSeparator(const QByteArray& bytes) {
+    return QLatin1Char(detect(bytes).separator);
+}
+
+QString DescribeCsvStart(const QByteArray& bytes) {
+    QString description = InLanguage("The file is empty.", "ファイルは空です。");
+    eachLine(bytes, [&description](QByteArrayView line, bool) {
+        // The separator that splits the line most.
+        char separator = ',';
+        qsizetype most = 0;
+        for (const char s : Separators) {
+            if (line.count(s) > most) {
+                most = line.count(s);
+                separator = s;
+            }
+        }
+        constexpr qsizetype Shown = 60;
+        QString shown = QString::fromUtf8(line.first(qMin(line.size(), Shown)))
+                            .replace(QLatin1Char('\t'), QLatin1Char(' '));
+        if (line.size() > Shown)
+            shown += QStringLiteral("…");
+        const QString separated = separator == ';'    ? InLanguage("semicolons", "セミコロン")
+                                  : separator == '\t' ? InLanguage("TABs", "タブ")
+                                                      : InLanguage("commas", "コンマ");
+        description = InLanguage("Its first line reads \"%1\" (%2 fields separated by %3).",
+                                 "先頭行は \"%1\" です (%3 区切りで %2 個の欄)。")
+                          .arg(shown)
+                          .arg(most + 1)
+                          .arg(separated);
+        return true;
+    });
+    return description;
 }
 
 QString CsvFormatDescription(CsvFileFormat format) {

@@ -1,5 +1,6 @@
 #include "files/CsvFields.h"
 #include "files/CsvFile.h"
+#include "files/CsvFormat.h"
 #include "files/CsvMerge.h"
 #include "files/FileBytes.h"
 #include "files/TextFileEncoding.h"
@@ -27,17 +28,21 @@ void refreshAfterImport(DataSet& ds) {
 
 CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report,
                             const ImportProgress& progress) {
-    const QString decoded = ImportFileText(text, ds.NoteCodePage);
     ImportReport ownReport;
     ImportReport& r = report ? *report : ownReport;
+    QString howRead;
+    const QString decoded = ImportFileText(text, ds.NoteCodePage, &howRead);
+    if (!howRead.isEmpty())
+        r.notes << howRead;
     r.noun = QStringLiteral("lines");
     CsvMerge merge(ds, r);
-    CsvLineReader reader(decoded);
+    CsvLineReader reader(decoded, DetectCsvSeparator(text), OwnRecordStart());
     QStringList fields;
     CsvFileStatus status = CsvFileStatus::Ok;
     int number = 0;
     while (reader.next(fields)) {
-        if (!merge.line(fields, ++number)) {
+        ++number;
+        if (!merge.line(fields, reader.lineNumber())) {
             status = CsvFileStatus::FileOpenError;
             // The report counts what the stop left unread.
             while (reader.next(fields))

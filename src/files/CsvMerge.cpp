@@ -17,6 +17,17 @@ namespace {
 
 constexpr int HighestGroupRowZeroBox = BankCount - 1; // boxes 0..49: row 0, never shown
 
+// The keys of the targets a line applies to, for telling a target given again.
+int bandKey(int band) {
+    return EntryCount + band;
+}
+int bankKey(int bank) {
+    return EntryCount + BandCount + bank;
+}
+int groupKey(int box) {
+    return EntryCount + BandCount + BankCount + box;
+}
+
 // A band or entry number given as a number in 0..last; -1 otherwise (a field
 // without a leading number names nothing, rather than band or entry 0).
 int numberedTarget(const QString& field, int last) {
@@ -30,11 +41,14 @@ int numberedTarget(const QString& field, int last) {
 // A number field of a bank or group line as a whole number; nothing when the
 // field is not a number.
 std::optional<qint64> wholeNumber(const QString& field) {
-    static const QRegularExpression number(
-        QStringLiteral("^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*$"));
-    if (!number.match(field).hasMatch())
+    const std::optional<double> number = ParseNumber(field);
+    if (!number)
         return std::nullopt;
-    return RoundHalfEven(NumericValue(field));
+    return RoundHalfEven(*number);
+}
+
+bool isModelWord(const QString& field) {
+    return field.trimmed() == CsvWord::Model;
 }
 
 bool isHeader(const QStringList& fields) {
@@ -54,7 +68,7 @@ bool isBlank(const QStringList& fields) {
 CsvMerge::CsvMerge(DataSet& ds, ImportReport& report) : ds_(ds), report_(report) {}
 
 QString CsvMerge::upper(const QString& text) const {
-    return UpperCaseIn(text, ds_.NoteCodePage);
+    return UpperCaseAscii(text.trimmed());
 }
 
 QString CsvMerge::where(const QString& section, const QString& channel) const {
@@ -67,10 +81,31 @@ void CsvMerge::skip(const QString& where, const QString& reason) {
     report_.skipped << where + QStringLiteral(": ") + reason;
 }
 
-void CsvMerge::applied(const QString& where, const QStringList& changes) {
+void CsvMerge::applied(const QString& where, const QStringList& changes, int target) {
+    const auto earlier = applied_.constFind(target);
+    if (earlier != applied_.cend()) {
+        // The earlier line is overwritten whole: it counts no more.
+        if (earlier->changedLine >= 0)
+            report_.changed[earlier->changedLine].clear();
+        skip(earlier->where,
+             InLanguage("given again in %1, which is taken", "%1 にもあり、そちらを使います")
+                 .arg(where));
+        --report_.imported;
+    }
     ++report_.imported;
-    if (!changes.isEmpty())
+    qsizetype changedLine = -1;
+    if (!changes.isEmpty()) {
+        changedLine = report_.changed.size();
         report_.changed << ChangedRow(where, changes);
+    }
+    applied_.insert(target, {where, changedLine});
+}
+
+qsizetype CsvMerge::extraFieldsEnd() const {
+    qsizetype end = next_;
+    while (end < fields_->size() && !isModelWord((*fields_)[end]))
+        ++end;
+    return end;
 }
 
 bool CsvMerge::line(const QStringList& fields, int number) {
@@ -83,7 +118,7 @@ bool CsvMerge::line(const QStringList& fields, int number) {
     while (next_ < fields.size()) {
         // Anything up to the model word is passed over: the header line,
         // and what is left of a line that was not usable.
-        if (fields[next_++] != CsvWord::Model || next_ >= fields.size())
+        if (!isModelWord(fields[next_++]) || next_ >= fields.size())
             continue;
         modelWord = true;
         const QString word = upper(fields[next_++]);
@@ -157,7 +192,8 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         return;
     }
     const bool complete = has(CsvRecordFields);
-    if (complete && NumericValue((*fields_)[next_]) == 0.0) {
+    const QString freq = complete ? (*fields_)[next_].trimmed() : QString();
+    if (complete && (freq.isEmpty() || ParseNumber(freq) == 0.0)) {
         // An exported empty entry or band: it leaves the target as it is.
         ++withoutFrequency_;
         if (target >= 0)
@@ -181,6 +217,14 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
     }
     const QStringList values = fields_->mid(next_, CsvRecordFields);
     next_ += CsvRecordFields;
+    const qsizetype extraEnd = extraFieldsEnd();
+    for (qsizetype i = next_; i < extraEnd; ++i) {
+        if (!(*fields_)[i].trimmed().isEmpty()) {
+            next_ = extraEnd;
+            skip(at, ExtraFieldsReason());
+            return;
+        }
+    }
     QString whyNot;
     QStringList changes;
     const std::optional<CsvRecord> r =
@@ -204,7 +248,7 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         StoreCsvBand(ds_, target, *r);
     else
         StoreCsvEntry(ds_, target, *r);
-    applied(at, changes);
+    applied(at, changes, section == Section::Vfo ? bandKey(target) : target);
 }
 
 bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
@@ -232,7 +276,7 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
         } else {
             ds_.bank.txtBank[*number] = QString::number(*value);
             ds_.BankText[*number] = ds_.bank.txtBank[*number];
-            applied(at, {});
+            applied(at, {}, bankKey(int(*number)));
         }
         return true;
     }
@@ -245,7 +289,7 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
                             "グループの行 0 は表示されず、空のままです"));
     } else {
         ds_.bank.chkGrp[*number] = *value == 1 ? 1 : 0;
-        applied(at, {});
+        applied(at, {}, groupKey(int(*number)));
     }
     return true;
 }
@@ -266,9 +310,10 @@ void CsvMerge::finish() {
             continue;
         }
         StoreCsvEntry(ds_, p.entry, p.record);
-        applied(p.where, p.changes);
+        applied(p.where, p.changes, p.entry);
     }
     searchPass_.clear();
+    report_.changed.removeAll(QString());
     if (withoutFrequency_ > 0)
         report_.notes.prepend(
             InLanguage("%1 lines without a frequency passed over: their entries and bands "

@@ -4,6 +4,7 @@
 #include "files/ImportReport.h"
 #include "model/DataSet.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,13 +18,19 @@ namespace mtz4 {
 // silently. Band and entry lines keep the model's rules (EntryRefusal,
 // BandRefusal). Search Pass lines are checked for duplicates once the whole
 // file is read (finish()), against what the file leaves in the other Search
-// Pass entries: a list reordered in a spreadsheet comes back whole.
+// Pass entries: a list reordered in a spreadsheet comes back whole. A band,
+// entry, bank or group box given again: the later line is taken, and the
+// earlier one is listed as passed over, naming the later one. A band or
+// entry line with more fields than it has, not all of them empty, is passed
+// over: a decimal comma outside quotes splits a number in two ("145,5"),
+// and what follows is then in the wrong columns.
 class CsvMerge {
 public:
     CsvMerge(DataSet& ds, ImportReport& report);
 
-    // Applies every record of line `number` (from 1); false when a bank or
-    // group line holds a number field that is not a number.
+    // Applies every record of the line (numbered from 1) whose fields are
+    // `fields`; false when a bank or group line holds a number field that
+    // is not a number.
     bool line(const QStringList& fields, int number);
     // Applies the Search Pass lines held back, and notes the lines without
     // a frequency.
@@ -42,7 +49,10 @@ private:
     QString upper(const QString& text) const;
     QString where(const QString& section, const QString& channel) const;
     void skip(const QString& where, const QString& reason);
-    void applied(const QString& where, const QStringList& changes);
+    // The line at `where` applied to `target` (entries 0..1299, then bands,
+    // bank size boxes and group boxes).
+    void applied(const QString& where, const QStringList& changes, int target);
+    qsizetype extraFieldsEnd() const;
 
     void record(Section section, const QString& sectionWord);
     bool numberPair(Section section, const QString& sectionWord);
@@ -55,6 +65,13 @@ private:
     int withoutFrequency_ = 0;
     int bandsLacked_ = 0;
     QList<Pending> searchPass_;
+    // The line that last applied each target, and its line of the report's
+    // changes (-1: none), for a target given again.
+    struct Applied {
+        QString where;
+        qsizetype changedLine;
+    };
+    QHash<int, Applied> applied_;
 };
 
 } // namespace mtz4

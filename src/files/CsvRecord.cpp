@@ -2,9 +2,11 @@
 
 #include "files/CsvWords.h"
 #include "model/EntryCodes.h"
+#include "model/NoteBytes.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/TextFit.h"
+#include "model/TextLanguage.h"
 #include "reference/ReferenceTables.h"
 
 #include <array>
@@ -59,6 +61,15 @@ int carrierCode(const QString& upper) {
     return code < 0 || code >= CarrierJRCode ? CarrierJRCode : int(code);
 }
 
+// A tone as written ("88.5Hz", "88,5 Hz", "88.5"): its value, or the
+// leading number of a text that is none of these.
+double toneValue(const QString& upper) {
+    QString number = upper;
+    if (number.endsWith(QLatin1String("HZ")))
+        number.chop(2);
+    return ParseNumber(number).value_or(NumericValue(upper));
+}
+
 int toneCode(const QString& upper) {
     // The tones' values, read once: the reference tables never change.
     using ToneValues = std::array<double, std::tuple_size_v<decltype(ReferenceTables::ToneList)>>;
@@ -68,7 +79,7 @@ int toneCode(const QString& upper) {
             values[i] = NumericValue(Ref().ToneList[i]);
         return values;
     }();
-    const double value = NumericValue(upper);
+    const double value = toneValue(upper);
     for (std::size_t i = 0; i < toneValues.size(); ++i) {
         if (toneValues[i] == value)
             return int(i);
@@ -91,36 +102,67 @@ int secretCode(const QString& upper) {
 
 } // namespace
 
+QString ExtraFieldsReason() {
+    return InLanguage("more fields than its columns: a decimal comma outside quotes (145,5) "
+                      "splits a number in two; quote the field or save the file with semicolons",
+                      "列より欄が多くあります: 引用符の外の小数点のコンマ (145,5) は数を二つに"
+                      "分けます。欄を引用符で囲むか、セミコロン区切りで保存してください");
+}
+
+std::optional<bool> CsvTruthValue(const QString& field) {
+    QString word = field.trimmed().toUpper();
+    if (word.size() >= 2 && word.startsWith(QLatin1Char('"')) && word.endsWith(QLatin1Char('"')))
+        word = word.mid(1, word.size() - 2).trimmed();
+    if (word == CsvWord::TrueFlag || word == QLatin1String("TRUE") || word == QLatin1String("1"))
+        return true;
+    if (word == CsvWord::FalseFlag || word == QLatin1String("FALSE") || word == QLatin1String("0"))
+        return false;
+    return std::nullopt;
+}
+
 std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts texts, CodePage page,
                                         QString* whyNot, QStringList* changes) {
-    const auto refuse = [whyNot](const char* reason) -> std::optional<CsvRecord> {
+    const auto refuse = [whyNot](const QString& reason) -> std::optional<CsvRecord> {
         if (whyNot)
-            *whyNot = QString::fromLatin1(reason);
+            *whyNot = reason;
         return std::nullopt;
     };
     if (fields.size() < CsvRecordFields)
-        return refuse("too few fields");
-    QStringList f = fields;
-    for (int c = 0; c < CsvRecordTexts; ++c) {
-        if (texts == CsvTexts::UpperCase || (c != Col::Note && c != Col::Name))
-            f[c] = UpperCaseIn(f[c], page);
+        return refuse(InLanguage("too few fields", "欄が足りません"));
+    // The words and numbers without blanks and in upper case; a raw byte of
+    // the file shows as the character it is not.
+    QStringList f(CsvRecordFields);
+    for (int c = 0; c < CsvRecordFields; ++c) {
+        if (c != Col::Note && c != Col::Name)
+            f[c] = UpperCaseAscii(WithoutRawBytes(fields[c]).trimmed());
     }
 
     CsvRecord r;
-    const double freq = NumericValue(f[Col::Freq]);
-    if (freq == 0.0)
-        return refuse("no frequency");
-    if (freq < LowestFrequency || freq > HighestFrequency)
-        return refuse("a frequency outside 0.1 .. 1299.995 MHz");
+    const std::optional<double> freq = ParseNumber(f[Col::Freq]);
+    if (f[Col::Freq].isEmpty() || (freq && *freq == 0.0))
+        return refuse(InLanguage("no frequency", "周波数がありません"));
+    if (!freq)
+        return refuse(
+            InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません")
+                .arg(WithoutRawBytes(fields[Col::Freq]).trimmed()));
+    if (*freq < LowestFrequency || *freq > HighestFrequency)
+        return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
+                                 "0.1～1299.995 MHz の範囲外の周波数"));
     const int mode = modeCode(f[Col::Mode]);
     if (mode < 0)
-        return refuse("an unknown mode");
+        return refuse(InLanguage("an unknown mode", "不明なモード"));
     const int step = indexOf(Ref().StepList, StepCount, f[Col::Step]);
     if (step < 0)
-        return refuse("an unknown step");
-    const double shift = NumericValue(f[Col::Shift]);
-    if (shift < 0.0 || shift >= OffsetLimit)
-        return refuse("an offset outside 0 .. 99.999999 MHz");
+        return refuse(InLanguage("an unknown step", "不明なステップ"));
+    const std::optional<double> shift =
+        f[Col::Shift].isEmpty() ? std::optional<double>(0.0) : ParseNumber(f[Col::Shift]);
+    if (!shift)
+        return refuse(
+            InLanguage("the offset \"%1\" is no number", "オフセット \"%1\" は数ではありません")
+                .arg(WithoutRawBytes(fields[Col::Shift]).trimmed()));
+    if (*shift < 0.0 || *shift >= OffsetLimit)
+        return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
+                                 "0～99.999999 MHz の範囲外のオフセット"));
     const int option =
         qMax(0, indexOf(Ref().OptionList, int(Ref().OptionList.size()), f[Col::Option]));
     const int secret = secretCode(f[Col::Secret]);
@@ -129,21 +171,31 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     const int shiftDir = shiftDirection(f[Col::ShiftDir]);
 
     PutRecordFields(r.data, r.text,
-                    {freq, mode, step, option, secret, carrier, tone, shiftDir, shift});
-    const FittedText note = FitNote(f[Col::Note], page);
-    const FittedText name = FitName(f[Col::Name]);
+                    {*freq, mode, step, option, secret, carrier, tone, shiftDir, *shift});
+    const QString name = WithoutRawBytes(fields[Col::Name]);
+    const FittedText note = FitNote(fields[Col::Note], page);
+    const FittedText fittedName = FitName(name);
     r.text[Col::Note] = note.text;
-    r.text[Col::Name] = name.text;
-    if (changes) {
-        changes->clear();
-        if (!note.changes.isEmpty())
-            *changes << DescribeChanges(InLanguage("note", "メモ"), note.changes);
-        if (!name.changes.isEmpty())
-            *changes << DescribeChanges(InLanguage("name", "名前"), name.changes);
-    }
-    r.data[Col::Skip] = f[CsvRecordTexts] == CsvWord::TrueFlag ? 1.0 : 0.0;
-    // Spreadsheets write the flag back quoted or not; either way it counts.
-    r.enable = f[CsvRecordTexts + 1] == CsvWord::TrueFlag;
+    r.text[Col::Name] =
+        texts == CsvTexts::UpperCase ? UpperCaseAscii(fittedName.text) : fittedName.text;
+    QStringList said;
+    if (!note.changes.isEmpty())
+        said << DescribeChanges(InLanguage("note", "メモ"), note.changes);
+    if (!fittedName.changes.isEmpty())
+        said << DescribeChanges(InLanguage("name", "名前"), fittedName.changes);
+    // A flag that is no truth value leaves the entry without it, and says so.
+    const auto flag = [&](int field, const char* word) {
+        const std::optional<bool> value = CsvTruthValue(f[field]);
+        if (!value && !f[field].isEmpty())
+            said << InLanguage("%1 \"%2\" is no truth value: read as #FALSE#",
+                               "%1 \"%2\" は真偽値ではありません: #FALSE# とします")
+                        .arg(QLatin1String(word), f[field]);
+        return value.value_or(false);
+    };
+    r.data[Col::Skip] = flag(CsvRecordTexts, "SKIP") ? 1.0 : 0.0;
+    r.enable = flag(CsvRecordTexts + 1, "ENABLE");
+    if (changes)
+        *changes = said;
     return r;
 }
 
@@ -154,8 +206,9 @@ void StoreCsvEntry(DataSet& ds, int entry, const CsvRecord& r) {
         ds.MemText[entry][c] = r.text[c];
     if (r.data[Col::Skip] != 0.0)
         ds.MemText[entry][Col::Skip] = QStringLiteral("*");
+    StoreNote(ds.MemText[entry][Col::Note], ds.MemNoteBytes[entry], r.text[Col::Note],
+              ds.NoteCodePage);
     ds.MemEnable[entry] = r.enable;
-    ds.MemNoteBytes[entry].clear();
 }
 
 void StoreCsvBand(DataSet& ds, int band, const CsvRecord& r) {
@@ -163,7 +216,8 @@ void StoreCsvBand(DataSet& ds, int band, const CsvRecord& r) {
         ds.VfoData[band][c] = r.data[c];
         ds.VfoText[band][c] = r.text[c];
     }
-    ds.VfoNoteBytes[band].clear();
+    StoreNote(ds.VfoText[band][Col::Note], ds.VfoNoteBytes[band], r.text[Col::Note],
+              ds.NoteCodePage);
 }
 
 QStringList CsvEntryFields(const DataSet& ds, int entry) {

@@ -3,6 +3,7 @@
 #include "files/ChirpCsv.h"
 #include "files/CsvFile.h"
 #include "files/FileBytes.h"
+#include "files/ImportComparison.h"
 #include "model/BankCodec.h"
 #include "model/TextLanguage.h"
 
@@ -33,8 +34,11 @@ FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
     const CsvFileFormat looks = DetectCsvFormat(*bytes);
     if (format && looks != CsvFileFormat::Neither && looks != *format)
         return failed(FileImportOutcome::FormatMismatch, looks);
-    if (!format && looks == CsvFileFormat::Neither)
-        return failed(FileImportOutcome::NotRecognised, looks);
+    if (!format && looks == CsvFileFormat::Neither) {
+        FileImport neither = failed(FileImportOutcome::NotRecognised, looks);
+        neither.looks = DescribeCsvStart(*bytes);
+        return neither;
+    }
 
     FileImport import;
     import.format = format.value_or(looks);
@@ -50,6 +54,8 @@ FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
         stopped = status == CsvFileStatus::FileOpenError;
         import.bankSizeNote = BankSizeNote(*import.data);
     }
+    if (!import.report.cancelled && import.report.imported > 0)
+        import.replacesInUse = CompareWithBefore(import.report, ds, *import.data);
     if (import.report.cancelled) {
         import.data.reset();
         import.outcome = FileImportOutcome::Cancelled;
@@ -71,7 +77,8 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
     case FileImportOutcome::NotRecognised:
         return InLanguage("%1 is %2: nothing was imported.",
                           "%1 は%2: 何もインポートしていません。")
-            .arg(fileName, CsvFormatDescription(import.format));
+                   .arg(fileName, CsvFormatDescription(import.format)) +
+               (import.looks.isEmpty() ? QString() : QLatin1Char(' ') + import.looks);
     case FileImportOutcome::FormatMismatch:
         return InLanguage("%1 looks like %2.", "%1 は%2のようです。")
             .arg(fileName, CsvFormatDescription(import.format));
@@ -84,6 +91,12 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
         break;
     }
     return {};
+}
+
+QString ReplacesInUseText(int count) {
+    return InLanguage("The import replaces %1 entries in use.",
+                      "インポートで使用中のエントリー %1 件が置き換わります。")
+        .arg(count);
 }
 
 QString BankSizeNote(const DataSet& ds) {

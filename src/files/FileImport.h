@@ -37,6 +37,11 @@ struct FileImport {
     // Our own format: what a save will make of bank sizes that do not add
     // up to 1000 (BankSizeNote); empty when they do.
     QString bankSizeNote;
+    // How many memory entries in use before the import it changes
+    // (CompareWithBefore, which ends the report with the changes).
+    int replacesInUse = 0;
+    // For NotRecognised: what the start of the file looks like (DescribeCsvStart).
+    QString looks;
     std::unique_ptr<DataSet> data; // the data set after the import
 };
 
@@ -44,17 +49,18 @@ struct FileImport {
 // asked for (an explicit choice; a file that plainly has the other format is
 // a FormatMismatch), otherwise in the format the file looks like
 // (DetectCsvFormat). For our own format `bankSizeNote` says when the bank
-// sizes then do not add up to 1000 (BankSizeNote). `ds` is never
-// changed: the caller puts `data` in its place.
+// sizes then do not add up to 1000 (BankSizeNote). The report ends with
+// what the import changed in the entries in use (CompareWithBefore). `ds`
+// is never changed: the caller puts `data` in its place.
 FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
                                     std::optional<CsvFileFormat> format = std::nullopt,
                                     const ImportProgress& progress = {});
 
 // The message for an outcome other than Imported and Cancelled, naming the
 // file by `fileName`: "File Open Error" for StoppedEarly and Unreadable, the
-// format the file looks like for NotRecognised and FormatMismatch ("list.csv
-// looks like CHIRP's CSV ..."), "No line of list.csv could be imported." for
-// NothingImported.
+// format the file looks like for NotRecognised (with its first line) and
+// FormatMismatch ("list.csv looks like CHIRP's CSV ..."), "No line of
+// list.csv could be imported." for NothingImported.
 QString FileImportMessage(const FileImport& import, const QString& fileName);
 
 // When the bank sizes (the texts a save writes them from) do not add up to
@@ -62,5 +68,10 @@ QString FileImportMessage(const FileImport& import, const QString& fileName);
 // 1000: a save cuts bank 7 from 952 to 901." or "The bank sizes add up to
 // 950, not 1000: 50 channels belong to no bank."; an empty text when they do.
 QString BankSizeNote(const DataSet& ds);
+
+// The question before an import replaces `count` entries in use: "The
+// import replaces 85 entries in use.", and in the window "Do you want to go
+// on?" after it (OK or Cancel, Cancel the default).
+QString ReplacesInUseText(int count);
 
 } // namespace mtz4

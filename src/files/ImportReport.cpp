@@ -20,8 +20,11 @@ QString listed(QStringList lines, int most) {
 
 QStringList ReportLines(const ImportReport& report) {
     const QString stopped = StoppedLine(report);
-    return (stopped.isEmpty() ? QStringList() : QStringList{stopped}) + report.notes +
-           report.skipped + report.changed;
+    QStringList lines = (stopped.isEmpty() ? QStringList() : QStringList{stopped}) + report.notes +
+                        report.skipped + report.changed;
+    if (!report.comparedCount.isEmpty())
+        lines << report.comparedCount << report.compared;
+    return lines;
 }
 
 QString StoppedLine(const ImportReport& report) {
@@ -53,18 +56,41 @@ QString ImportSummary(const ImportReport& report, const QString& done, int most)
     const QStringList lines = ReportLines(report);
     if (lines.isEmpty())
         return text;
-    return text + QStringLiteral(":\n") + listed(lines, most);
+    text += QStringLiteral(":\n") + listed(lines, most);
+    // What changed in the entries in use is always said, at least in sum.
+    if (most >= 0 && !report.comparedCount.isEmpty() && lines.indexOf(report.comparedCount) >= most)
+        text += QLatin1Char('\n') + report.comparedCount;
+    return text;
 }
 
-void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
-                      const QString& done, PromptIcon icon, const QString& heading) {
+namespace {
+
+Prompt reportPrompt(const ImportReport& report, const QString& title, const QString& done,
+                    PromptIcon icon, const QString& heading) {
     QString text = ImportSummary(report, done, ReportedInSummary);
     if (!heading.isEmpty())
         text = heading + QLatin1Char('\n') + text;
+    return {text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")), title, icon, PromptButtons::Ok,
+            PromptAnswer::Ok};
+}
+
+QStringList reportDetails(const ImportReport& report) {
     const QStringList lines = ReportLines(report);
-    prompter.report({text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")), title, icon,
-                     PromptButtons::Ok, PromptAnswer::Ok},
-                    lines.size() > ReportedInSummary ? lines : QStringList());
+    return lines.size() > ReportedInSummary ? lines : QStringList();
+}
+
+} // namespace
+
+void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
+                      const QString& done, PromptIcon icon, const QString& heading) {
+    prompter.report(reportPrompt(report, title, done, icon, heading), reportDetails(report));
+}
+
+bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, const QString& title,
+                              const QString& offer) {
+    return prompter.reportOffering(
+        reportPrompt(report, title, QStringLiteral("imported"), PromptIcon::Information, {}),
+        reportDetails(report), offer);
 }
 
 QString ChangedRowsSummary(const ImportReport& report, int most) {
@@ -73,6 +99,10 @@ QString ChangedRowsSummary(const ImportReport& report, int most) {
     return InLanguage("%1 rows changed to fit:", "%1 行を収まるように変更しました:")
                .arg(report.changed.size()) +
            QLatin1Char('\n') + listed(report.changed, most);
+}
+
+QString ListedUnder(const QString& heading, const QStringList& lines, int most) {
+    return heading + QLatin1Char('\n') + listed(lines, most);
 }
 
 QString ChangedRow(const QString& where, const QStringList& changes) {

@@ -28,6 +28,12 @@ struct ImportReport {
     QString stoppedAt;
     int stoppedLine = 0; // its number, from 1
     int notRead = 0;
+    // What the import changed in the entries and bands in use before it, by
+    // field ("Changes to entries in use before: 3 (Note 2, Frequency 1)"),
+    // then each change ("05-007 Note: 007 -> 7"); listed last
+    // (CompareWithBefore).
+    QString comparedCount;
+    QStringList compared;
 };
 
 // Told how far an import has got (`done` of `total`, in characters of the
@@ -39,12 +45,15 @@ using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 // "imported"), then ", K changed" when rows were changed; then, after a
 // colon, the line that stopped the import with the lines not read after it,
 // the notes, each row skipped and each row changed on a line of its own, at
-// most `most` of them (then "and N more"); a negative `most` lists them all.
+// most `most` of them (then "and N more", and the count of what changed in
+// the entries in use when the lines shown leave it out); a negative `most`
+// lists them all.
 QString ImportSummary(const ImportReport& report, const QString& done = QStringLiteral("imported"),
                       int most = -1);
 
 // Every line of the report below the summary: where it stopped (StoppedLine),
-// notes, rows skipped, rows changed.
+// notes, rows skipped, rows changed, then what changed in the entries in use
+// before.
 QStringList ReportLines(const ImportReport& report);
 
 // Shows the report through the prompter (Prompter::report): the summary
@@ -55,6 +64,10 @@ inline constexpr int ReportedInSummary = 20;
 void ShowImportReport(Prompter& prompter, const ImportReport& report, const QString& title,
                       const QString& done = QStringLiteral("imported"),
                       PromptIcon icon = PromptIcon::Information, const QString& heading = {});
+// The same, offering `offer` beside OK (Prompter::reportOffering): true
+// when the user chose it.
+bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, const QString& title,
+                              const QString& offer);
 
 // The rows changed to fit, for an import that otherwise passes its lines
 // over silently: "K rows changed to fit:" and each on a line of its own, at
@@ -65,6 +78,11 @@ QString ChangedRowsSummary(const ImportReport& report, int most = -1);
 // \"x7\" is not a number; the 20 lines after it were not read"; empty for one
 // that did not stop.
 QString StoppedLine(const ImportReport& report);
+
+// A heading, then each line on a line of its own, at most `most` of them
+// (then "and N more"; a negative `most` lists them all): what an export
+// could not carry, for one.
+QString ListedUnder(const QString& heading, const QStringList& lines, int most = -1);
 
 // A changed row's line: where, then its changes joined ("row 3: note: ł → ?;
 // name: cut to 6 characters").

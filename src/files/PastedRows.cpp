@@ -1,6 +1,7 @@
 #include "files/PastedRows.h"
 
 #include "files/ChirpRecord.h"
+#include "files/CsvFields.h"
 #include "files/CsvWords.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
@@ -71,24 +72,22 @@ OwnColumns ownColumnsOf(const QStringList& header) {
     return columns;
 }
 
+// A cell that begins as a number does (a frequency pasted alone): read
+// whole as the frequency, or the row is passed over with the reason.
 bool startsWithNumber(const QString& cell) {
-    static const QRegularExpression number(QStringLiteral("^\\s*[0-9]*\\.?[0-9]"));
+    static const QRegularExpression number(QStringLiteral("^\\s*[+-]?[0-9]*[.,]?[0-9]"));
     return number.match(cell).hasMatch();
 }
 
 // A truth value as ParseCsvRecord reads it: #TRUE# or #FALSE#; `empty` for
-// an empty cell.
+// an empty cell, the word itself for one that is no truth value.
 QString flag(const QString& cell, const QLatin1String& empty) {
-    QString word = cell.trimmed().toUpper();
-    if (word.size() >= 2 && word.startsWith(QLatin1Char('"')) && word.endsWith(QLatin1Char('"')))
-        word = word.mid(1, word.size() - 2).trimmed();
-    if (word.isEmpty())
+    if (cell.trimmed().isEmpty())
         return empty;
-    if (word == CsvWord::TrueFlag || word == QLatin1String("TRUE") || word == QLatin1String("1"))
-        return CsvWord::TrueFlag;
-    if (word == CsvWord::FalseFlag || word == QLatin1String("FALSE") || word == QLatin1String("0"))
-        return CsvWord::FalseFlag;
-    return word;
+    const std::optional<bool> value = CsvTruthValue(cell);
+    if (!value)
+        return cell;
+    return *value ? CsvWord::TrueFlag : CsvWord::FalseFlag;
 }
 
 QString shiftWord(const QString& cell) {
@@ -100,19 +99,19 @@ QString shiftWord(const QString& cell) {
     return word;
 }
 
-// A step given as its size ("12.5", "12.5 kHz") as the step's text.
+// A step given as its size ("12.5", "12,5 kHz") as the step's text.
 QString stepWord(const QString& cell) {
-    static const QRegularExpression size(QStringLiteral("^\\s*[0-9]*\\.?[0-9]+\\s*(khz)?\\s*$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    if (!size.match(cell).hasMatch())
-        return cell;
-    const int code = StepOfKilohertz(NumericValue(cell));
+    QString size = cell.trimmed();
+    if (size.endsWith(QLatin1String("khz"), Qt::CaseInsensitive))
+        size.chop(3);
+    const std::optional<double> kHz = ParseNumber(size);
+    const int code = kHz ? StepOfKilohertz(*kHz) : -1;
     return code >= 0 ? StepText(code) : cell;
 }
 
 // The 13 fields with what a new entry takes in place of an empty one.
 QStringList withDefaults(QStringList f, int model) {
-    const BandDefault band = BandDefaultOf(model, NumericValue(f[Col::Freq]));
+    const BandDefault band = BandDefaultOf(model, ParseNumber(f[Col::Freq]).value_or(0.0));
     const auto orDefault = [&f](int field, const QString& value) {
         if (f[field].trimmed().isEmpty())
             f[field] = value;
@@ -132,7 +131,7 @@ QStringList withDefaults(QStringList f, int model) {
 
 // The 13 fields of a row without a header; none when it is no entry row.
 std::optional<QStringList> positionalFields(QStringList cells) {
-    if (cells.first() == CsvWord::Model)
+    if (cells.first().trimmed() == CsvWord::Model)
         cells = cells.mid(LeadingFields);
     if (cells.size() >= CsvRecordFields)
         return cells.mid(0, CsvRecordFields);
@@ -142,11 +141,6 @@ std::optional<QStringList> positionalFields(QStringList cells) {
         return f;
     }
     return std::nullopt;
-}
-
-QStringList splitRows(const QString& text) {
-    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|\\r|\\n"));
-    return text.split(lineEnd);
 }
 
 bool isBlank(const QStringList& cells) {
@@ -166,9 +160,12 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
     ChirpColumns chirp;
     bool first = true;
     int number = 0;
-    for (const QString& line : splitRows(text)) {
-        const QStringList cells = line.split(QLatin1Char('\t'));
-        if (isBlank(cells))
+    // Cells as spreadsheets copy them: separated by TABs, quoted when they
+    // hold a TAB, a line break or a quote.
+    CsvLineReader reader(text, QLatin1Char('\t'), OwnRecordStart());
+    QStringList cells;
+    while (reader.next(cells)) {
+        if (cells.isEmpty() || isBlank(cells))
             continue;
         if (first) {
             first = false;

@@ -14,8 +14,12 @@ namespace mtz4 {
 // copies, rows from a spreadsheet in the CSV file's columns, or any
 // spreadsheet's selection under a header row naming its columns.
 //
-// - Rows end at CR LF, LF or CR; their cells are separated by TABs. Empty
-//   rows are passed over and not counted.
+// - Rows end at CR LF, LF or CR; their cells are separated by TABs. A cell
+//   in quotes, as spreadsheets copy one that holds a TAB, a line break or a
+//   quote, is taken without them, doubled quotes as one and line breaks
+//   kept (CsvLineReader; a row the program copied, which begins with
+//   "MT-Z4", is never part of a cell). Empty rows are passed over and not
+//   counted.
 // - A first row with a cell "Frequency" (case ignored) is a header: the rows
 //   under it are read by its column names. CHIRP's names (Location, Duplex,
 //   Offset, rToneFreq, cToneFreq, TStep or Comment among them) read each row
@@ -31,8 +35,10 @@ namespace mtz4 {
 //   (BandDefaultOf), no option, secret code 11, carrier "JR", tone 88.5Hz, no
 //   shift, offset 0.600000, no skip, enabled.
 // - ENABLE and SKIP read #TRUE#, TRUE or 1 as set and #FALSE#, FALSE or 0 as
-//   clear, in quotes or not; a shift reads "+", "-", "Shift+", "Shift-",
-//   "+SHIFT" or "-SHIFT"; a step may be given as its size in kHz ("12.5").
+//   clear, in quotes or not (CsvTruthValue); a shift reads "+", "-",
+//   "Shift+", "Shift-", "+SHIFT" or "-SHIFT"; a step may be given as its
+//   size in kHz ("12.5", "12,5"). Numbers are read whole, a comma as the
+//   decimal mark (ParseNumber).
 // - Notes and names are taken as they are, fitted to the code page and the
 //   receiver (ParseCsvRecord), every change said.
 struct PastedRow {

@@ -17,22 +17,28 @@ bool isAscii(const QByteArray& bytes) {
 
 } // namespace
 
-QString ImportFileText(const QByteArray& bytes, CodePage page) {
-    if (bytes.startsWith(Utf8Bom))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
+QString ImportFileText(const QByteArray& bytes, CodePage page, QString* note) {
+    const bool marked = bytes.startsWith(Utf8Bom);
+    const QByteArrayView body = QByteArrayView(bytes).sliced(marked ? 3 : 0);
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
+    QString text = utf8.decode(body);
     if (!utf8.hasError())
         return text;
-    return DecodeText(bytes, page);
+    if (marked && note)
+        *note = InLanguage("The file begins with a UTF-8 byte-order mark, but what follows is no "
+                           "UTF-8: it was read in the note code page %1.",
+                           "ファイルは UTF-8 のバイト順マークで始まりますが、続きが UTF-8 では"
+                           "ないため、メモのコードページ %1 で読みました。")
+                    .arg(CodePageCaption(page));
+    return DecodeTextKeepingBytes(body, page);
 }
 
 QByteArray TextFileBytes(const QString& text, TextFileEncoding encoding, CodePage page) {
     if (encoding == TextFileEncoding::Utf8WithBom)
         return QByteArray(Utf8Bom) + text.toUtf8();
-    return EncodeText(text, page);
+    return EncodeTextKeepingBytes(text, page);
 }
 
 } // namespace mtz4

@@ -3,6 +3,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -174,6 +175,95 @@ QString DecodeText(QByteArrayView bytes, CodePage page) {
 
 QByteArray EncodeText(QStringView text, CodePage page) {
     return encode(converter(infoOf(page).converter, Unconvertible::Substitute), text);
+}
+
+namespace {
+
+constexpr char16_t RawByteBase = 0xF700; // raw byte b is U+F700 + b
+
+bool isLeadByte(CodePage page, unsigned char b) {
+    return page == CodePage::Japanese && ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC));
+}
+
+// The character of a byte sequence (one byte, or a lead and a trail byte)
+// when it reads as one that is written back as the same bytes; null
+// otherwise. Looked up once per page and sequence.
+QString characterOf(QByteArrayView sequence, CodePage page) {
+    thread_local std::map<std::pair<int, int>, QString> known;
+    int key = static_cast<unsigned char>(sequence[0]);
+    if (sequence.size() > 1)
+        key = key << 8 | static_cast<unsigned char>(sequence[1]);
+    const auto found = known.find({int(page), key});
+    if (found != known.end())
+        return found->second;
+    QString text = DecodeText(sequence, page);
+    if (text.contains(QChar(Replacement)) || EncodeText(text, page) != sequence)
+        text = QString();
+    known.emplace(std::make_pair(int(page), key), text);
+    return text;
+}
+
+} // namespace
+
+QString DecodeTextKeepingBytes(QByteArrayView bytes, CodePage page) {
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        // Printable ASCII and line ends are themselves in every page (some
+        // pages swap control codes: those go the long way).
+        if ((b >= 0x20 && b < 0x7F) || b == '\t' || b == '\n' || b == '\r') {
+            out += QLatin1Char(char(b));
+            ++i;
+            continue;
+        }
+        if (isLeadByte(page, b) && i + 1 < bytes.size()) {
+            const QString pair = characterOf(bytes.sliced(i, 2), page);
+            if (!pair.isNull()) {
+                out += pair;
+                i += 2;
+                continue;
+            }
+        }
+        const QString single = characterOf(bytes.sliced(i, 1), page);
+        out += single.isNull() ? QString(QChar(char16_t(RawByteBase + b))) : single;
+        ++i;
+    }
+    return out;
+}
+
+QByteArray EncodeTextKeepingBytes(QStringView text, CodePage page) {
+    QByteArray out;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsRawByte(text[i]))
+            continue;
+        out += EncodeText(text.sliced(start, i - start), page);
+        if (i < text.size())
+            out += char(text[i].unicode() - RawByteBase);
+        start = i + 1;
+    }
+    return out;
+}
+
+bool IsRawByte(QChar c) {
+    return c.unicode() >= RawByteBase && c.unicode() <= RawByteBase + 0xFF;
+}
+
+bool HasRawBytes(QStringView text) {
+    return std::any_of(text.begin(), text.end(), IsRawByte);
+}
+
+QString WithoutRawBytes(const QString& text) {
+    if (!HasRawBytes(text))
+        return text;
+    QString out = text;
+    for (QChar& c : out) {
+        if (IsRawByte(c))
+            c = QChar(Replacement);
+    }
+    return out;
 }
 
 bool CanHold(char32_t character, CodePage page) {

@@ -48,6 +48,19 @@ QString DecodeText(QByteArrayView bytes, CodePage page);
 // "?"; callers fit texts beforehand (TextFit.h), so that this never happens
 // unnoticed.
 QByteArray EncodeText(QStringView text, CodePage page);
+// Files in the code page keep their bytes exactly, also those that read as
+// no character: such a byte (and one that would be written back as another
+// byte) reads as a raw byte, a character of its own (from the private use
+// area) that stands for it, so that decoding and encoding again give the
+// very bytes. Raw bytes are taken apart from the text where it is shown or
+// stored (StoreNote, NoteBytes.h).
+QString DecodeTextKeepingBytes(QByteArrayView bytes, CodePage page);
+QByteArray EncodeTextKeepingBytes(QStringView text, CodePage page);
+bool IsRawByte(QChar c);
+bool HasRawBytes(QStringView text);
+// The text with each raw byte as U+FFFD, as DecodeText shows such a byte.
+QString WithoutRawBytes(const QString& text);
+
 // True when the code page holds the character (a Unicode code point), also
 // where it keeps only its look-alike (the Japanese page's wave dash for
 // U+301C, say).

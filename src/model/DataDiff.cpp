@@ -1,5 +1,6 @@
 #include "model/DataDiff.h"
 
+#include "model/NoteBytes.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
 #include "reference/SettingControls.h"
@@ -79,7 +80,72 @@ void noteCodes(QList<DataDifference>& out, const QString& where, const QString& 
     }
 }
 
+QString shownName(const QString& name) {
+    qsizetype end = name.size();
+    while (end > 0 && name[end - 1] == QLatin1Char(' '))
+        --end;
+    return name.left(end);
+}
+
+// The bytes of a note in hex ("81 20 78").
+QString hexBytes(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+// A line for two notes that read alike but whose file bytes differ.
+void noteBytes(QList<DataDifference>& out, const QString& where, const DataSet& mine,
+               const DataSet& other, const QString& note, const QByteArray& keptMine,
+               const QByteArray& keptOther, const QString& otherNote) {
+    if (note != otherNote || (keptMine.isEmpty() && keptOther.isEmpty()))
+        return;
+    const QByteArray a = NoteFileBytes(note, keptMine, mine.NoteCodePage);
+    const QByteArray b = NoteFileBytes(otherNote, keptOther, other.NoteCodePage);
+    if (a != b)
+        out.append({where, QStringLiteral("Note bytes differ"), hexBytes(a), hexBytes(b)});
+}
+
 } // namespace
+
+QList<DataDifference> CompareEntry(const DataSet& mine, const DataSet& other, int e,
+                                   const QString& where) {
+    QList<DataDifference> out;
+    const auto note = [&out, &where](const QString& field, const QString& a, const QString& b) {
+        if (a != b)
+            out.append({where, field, a, b});
+    };
+    note(QStringLiteral("Enabled"), YesNo(mine.MemEnable[e]), YesNo(other.MemEnable[e]));
+    for (int c = 0; c < Col::Name; ++c)
+        note(FieldName(c), mine.MemText[e][c], other.MemText[e][c]);
+    // Names as the receiver shows them: the record fills a short name with
+    // what reads back as blanks ("TWR" is "TWR   ").
+    if (shownName(mine.MemText[e][Col::Name]) != shownName(other.MemText[e][Col::Name]))
+        note(FieldName(Col::Name), mine.MemText[e][Col::Name], other.MemText[e][Col::Name]);
+    const bool skipMine = mine.MemData[e][Col::Skip] != 0.0;
+    const bool skipOther = other.MemData[e][Col::Skip] != 0.0;
+    note(QStringLiteral("Skip"), YesNo(skipMine), YesNo(skipOther));
+    noteCodes(out, where, EncodeMem(mine, e), EncodeMem(other, e), [&](int c) {
+        return c == Col::Skip   ? skipMine != skipOther
+               : c == Col::Name ? true
+                                : mine.MemText[e][c] != other.MemText[e][c];
+    });
+    noteBytes(out, where, mine, other, mine.MemText[e][Col::Note], mine.MemNoteBytes[e],
+              other.MemNoteBytes[e], other.MemText[e][Col::Note]);
+    return out;
+}
+
+QList<DataDifference> CompareBand(const DataSet& mine, const DataSet& other, int b) {
+    QList<DataDifference> out;
+    const QString where = QStringLiteral("Band %1").arg(b);
+    for (int c = 0; c <= Col::Note; ++c) {
+        if (mine.VfoText[b][c] != other.VfoText[b][c])
+            out.append({where, FieldName(c), mine.VfoText[b][c], other.VfoText[b][c]});
+    }
+    noteCodes(out, where, EncodeVFO(mine, b), EncodeVFO(other, b),
+              [&](int c) { return mine.VfoText[b][c] != other.VfoText[b][c]; });
+    noteBytes(out, where, mine, other, mine.VfoText[b][Col::Note], mine.VfoNoteBytes[b],
+              other.VfoNoteBytes[b], other.VfoText[b][Col::Note]);
+    return out;
+}
 
 QString DataDifference::text() const {
     return QStringLiteral("%1 %2: %3 -> %4").arg(where, field, thisValue, otherValue);
@@ -99,25 +165,11 @@ QList<DataDifference> CompareData(const DataSet& mine, const DataSet& other) {
             continue;
         const QString where =
             labels.value(e).isEmpty() ? QStringLiteral("Entry %1").arg(e) : labels[e];
-        note(where, QStringLiteral("Enabled"), YesNo(mine.MemEnable[e]), YesNo(other.MemEnable[e]));
-        for (int c = 0; c <= Col::Name; ++c)
-            note(where, FieldName(c), mine.MemText[e][c], other.MemText[e][c]);
-        const bool skipMine = mine.MemData[e][Col::Skip] != 0.0;
-        const bool skipOther = other.MemData[e][Col::Skip] != 0.0;
-        note(where, QStringLiteral("Skip"), YesNo(skipMine), YesNo(skipOther));
-        noteCodes(out, where, EncodeMem(mine, e), EncodeMem(other, e), [&](int c) {
-            return c == Col::Skip ? skipMine != skipOther
-                                  : mine.MemText[e][c] != other.MemText[e][c];
-        });
+        out += CompareEntry(mine, other, e, where);
     }
 
-    for (int b = 0; b < BandCount; ++b) {
-        const QString where = QStringLiteral("Band %1").arg(b);
-        for (int c = 0; c <= Col::Note; ++c)
-            note(where, FieldName(c), mine.VfoText[b][c], other.VfoText[b][c]);
-        noteCodes(out, where, EncodeVFO(mine, b), EncodeVFO(other, b),
-                  [&](int c) { return mine.VfoText[b][c] != other.VfoText[b][c]; });
-    }
+    for (int b = 0; b < BandCount; ++b)
+        out += CompareBand(mine, other, b);
 
     for (int b = 0; b < BankCount; ++b)
         note(QStringLiteral("Bank %1").arg(b), QStringLiteral("Size"), mine.bank.txtBank[b],

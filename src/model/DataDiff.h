@@ -27,8 +27,15 @@ struct DataDifference {
 // and the offered settings (by their captions and the texts of their
 // values). Beyond what the texts show, the bytes that go to the receiver: a
 // coded field of an entry or band whose texts agree but whose code differs
-// ("03-012 Shift code: 00 -> 10"). Entries empty in both are alike whatever
-// they hold.
+// ("03-012 Shift code: 00 -> 10"), and the bytes a file keeps of a note
+// whose texts agree but whose bytes differ ("00-003 Note bytes differ: 81
+// 20 78 -> 82 20 78"). Entries empty in both are alike whatever they hold.
 QList<DataDifference> CompareData(const DataSet& mine, const DataSet& other);
+
+// The differences of one memory entry, named `where`, or of one VFO band,
+// as CompareData lists them (empty entries included).
+QList<DataDifference> CompareEntry(const DataSet& mine, const DataSet& other, int entry,
+                                   const QString& where);
+QList<DataDifference> CompareBand(const DataSet& mine, const DataSet& other, int band);
 
 } // namespace mtz4

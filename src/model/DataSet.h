@@ -25,9 +25,10 @@ struct DataSet {
     std::array<std::array<double, VfoColumns>, BandCount> VfoData{};
     std::array<std::array<QString, VfoColumns>, BandCount> VfoText;
 
-    // The notes' bytes as read from a clone file, kept so that a note the
-    // user has not changed is written back exactly as it came (NoteBytes.h);
-    // empty for a note that came from elsewhere. Stale bytes do no harm: a
+    // The notes' bytes as read from a clone file (or from a CSV file in the
+    // code page, when they read as no character: StoreNote), kept so that a
+    // note the user has not changed is written back exactly as it came
+    // (NoteBytes.h); empty for a note that came from elsewhere. Stale bytes do no harm: a
     // note that no longer reads as its kept bytes is written from its text.
     std::array<QByteArray, EntryCount> MemNoteBytes;
     std::array<QByteArray, BandCount> VfoNoteBytes;

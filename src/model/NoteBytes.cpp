@@ -19,6 +19,22 @@ QByteArray NoteFileBytes(const QString& note, const QByteArray& kept, CodePage p
     return EncodeText(note, page);
 }
 
+void StoreNote(QString& note, QByteArray& kept, const QString& text, CodePage page) {
+    if (!HasRawBytes(text)) {
+        note = text;
+        kept.clear();
+        return;
+    }
+    kept = EncodeTextKeepingBytes(text, page);
+    note = DecodeText(kept, page);
+}
+
+QString NoteFileText(const QString& note, const QByteArray& kept, CodePage page) {
+    if (kept.isEmpty())
+        return note;
+    return DecodeTextKeepingBytes(NoteFileBytes(note, kept, page), page);
+}
+
 void ChangeNoteCodePage(DataSet& ds, CodePage page) {
     const CodePage from = ds.NoteCodePage;
     if (from == page)

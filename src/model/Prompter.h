@@ -42,6 +42,16 @@ public:
         ask(prompt);
     }
 
+    // A report that offers one more thing to do, on a button of its own
+    // beside OK (`offer`, "Compare"): true when the user chose it. By
+    // default the report is shown as report() shows it, and nothing chosen.
+    virtual bool reportOffering(const Prompt& prompt, const QStringList& details,
+                                const QString& offer) {
+        (void)offer;
+        report(prompt, details);
+        return false;
+    }
+
     // A short line about something done that needs no answer ("3 rows
     // pasted, 0 skipped"): the desktop program shows it in the status bar.
     // Ignored unless overridden.

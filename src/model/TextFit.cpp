@@ -122,10 +122,12 @@ bool NoteCanHold(char32_t character, CodePage page) {
 }
 
 FittedText FitNote(const QString& text, CodePage page, int limit) {
-    FittedText out = Fitter([page](char32_t c) { return NoteCanHold(c, page); }).fit(text, limit);
+    FittedText out = Fitter([page](char32_t c) {
+                         return NoteCanHold(c, page) || (c <= 0xFFFF && IsRawByte(QChar(c)));
+                     }).fit(text, limit);
     // Look-alikes in the page's own form, as the file will hold them.
     if (!isAscii(out.text))
-        out.text = DecodeText(EncodeText(out.text, page), page);
+        out.text = DecodeTextKeepingBytes(EncodeTextKeepingBytes(out.text, page), page);
     return out;
 }
 
@@ -133,20 +135,11 @@ FittedText FitName(const QString& text) {
     return Fitter([](char32_t c) { return c >= 32 && c <= 126; }).fit(text, NameLength);
 }
 
-QString UpperCaseIn(const QString& text, CodePage page) {
+QString UpperCaseAscii(const QString& text) {
     QString out = text;
-    for (qsizetype i = 0; i < out.size(); ++i) {
-        const QChar c = out.at(i);
-        if (c.unicode() < 0x80) {
-            if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-                out[i] = QChar(c.unicode() - 0x20);
-            continue;
-        }
-        if (c.isSurrogate())
-            continue;
-        const QChar upper = c.toUpper();
-        if (upper != c && CanHold(upper.unicode(), page))
-            out[i] = upper;
+    for (QChar& c : out) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 0x20);
     }
     return out;
 }

@@ -28,7 +28,8 @@ struct FittedText {
 // the page cannot hold becomes its base letter where the page holds that
 // (é → e) or "?" otherwise, and the note is cut to NoteLengthLimit
 // characters (`limit`). Look-alikes that the page keeps in its own form (the
-// wave dash, fullwidth letters) are taken in that form without a word.
+// wave dash, fullwidth letters) are taken in that form without a word. Raw
+// bytes of a file in the code page (DecodeTextKeepingBytes) stay as they are.
 FittedText FitNote(const QString& text, CodePage page, int limit = NoteLengthLimit);
 
 // A name: the same rules within codes 32..126, cut to NameLength characters.
@@ -38,9 +39,10 @@ FittedText FitName(const QString& text);
 // page holds it, and it is no control character.
 bool NoteCanHold(char32_t character, CodePage page);
 
-// The text in upper case as far as the code page holds the upper-case
-// letters; any other character stays as it is.
-QString UpperCaseIn(const QString& text, CodePage page);
+// The text with its ASCII letters a..z in upper case; every other character
+// stays as it is, so that no byte of a double-byte character (and no letter
+// that the receiver cannot show anyway) ever changes.
+QString UpperCaseAscii(const QString& text);
 
 // The changes of a fitted field for a report: the field's name, then the
 // changes ("note: ł → ?, cut to 255 characters"); empty when none.

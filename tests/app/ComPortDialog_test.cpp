@@ -227,6 +227,13 @@ void ComPortDialogTest::serialPortsListedAndOneChosen() {
     QCOMPARE(list.currentItem(), list.topLevelItem(3));
     QCOMPARE(greyed(list, 3), !QFileInfo::exists(QStringLiteral("/dev/pts/7")));
 
+    // A device stored by its bare name is the listed one, not a row again.
+    dialog.txtDevice()->clear();
+    QTest::keyClicks(dialog.txtDevice(), QStringLiteral("ttyS0"));
+    QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);
+    dialog.show();
+    QCOMPARE(list.topLevelItemCount(), 3);
+
     // A numbered port again: the device is forgotten.
     QTest::mouseClick(dialog.opbCom(1), Qt::LeftButton);
     QTest::mouseClick(dialog.OKButton(), Qt::LeftButton);

@@ -88,6 +88,23 @@ QByteArray fileContent(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Once the next modal dialog is up: when it is the compare view, its rows
+// ("where field this other") into `rows`, and it is closed.
+void readCompareDialogSoon(QStringList& rows) {
+    QTimer::singleShot(0, [&rows] {
+        auto* dialog = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (int r = 0; r < dialog->table()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < dialog->table()->columnCount(); ++c)
+                cells << dialog->table()->item(r, c)->text();
+            rows << cells.join(QLatin1Char(' '));
+        }
+        dialog->reject();
+    });
+}
+
 // Frequency of entry 0 in the clone file at path.
 double SavedFrequency(const QString& path) {
     auto ds = std::make_unique<DataSet>();
@@ -492,7 +509,7 @@ void FileCommandsTest::csvExportAndImportThroughTheMenu() {
     QCOMPARE(shell.dialogs.kinds, (QList<FileKind>{FileKind::Csv, FileKind::Csv}));
     QVERIFY(ds.MemEnable[0]);
     QCOMPARE(ds.MemText[0][Col::Freq], QStringLiteral("118.100000"));
-    QCOMPARE(ds.MemText[0][Col::Note], QStringLiteral("TOWER"));
+    QCOMPARE(ds.MemText[0][Col::Note], QStringLiteral("tower")); // as it was written
     QCOMPARE(w.bankPage()->txtBank[1]->text(), QStringLiteral("110"));
     QCOMPARE(ds.bank.lblAll, QStringLiteral("1000"));
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 1);
@@ -530,21 +547,15 @@ void FileCommandsTest::openRecentAndCompareWithFile() {
     QVERIFY(WriteCloneFile(c, 145.5));
     shell.dialogs.openPaths << c;
     QStringList rows;
-    QTimer::singleShot(0, [&rows] {
-        auto* dialog = qobject_cast<CompareDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        for (int r = 0; r < dialog->table()->rowCount(); ++r)
-            rows << dialog->table()->item(r, 0)->text() + QLatin1Char(' ') +
-                        dialog->table()->item(r, 1)->text() + QLatin1Char(' ') +
-                        dialog->table()->item(r, 3)->text();
-        dialog->reject();
-    });
+    readCompareDialogSoon(rows);
     action(w, "mnuCompareFile")->trigger();
-    QCOMPARE(rows, QStringList{QStringLiteral("00-000 Frequency 145.500000")});
+    QCOMPARE(rows, QStringList{QStringLiteral("00-000 Frequency 118.100000 145.500000")});
 }
 
-// File > Export and Import with CHIRP's CSV chosen as the file type.
+// File > Export and Import with CHIRP's CSV chosen as the file type. An
+// import over entries in use asks first (Cancel changes nothing); its
+// report ends with what it changed there and offers the compare view of
+// the data before and after it.
 void FileCommandsTest::chirpCsvThroughTheMenu() {
     Shell shell;
     frmMain& w = shell.window();
@@ -562,13 +573,39 @@ void FileCommandsTest::chirpCsvThroughTheMenu() {
     file.write("7,NEW,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,,,,,,\r\n"
                "8,BAD,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,LSB,12.50,,,,,,,\r\n");
     file.close();
-    shell.dialogs.openPaths << csv;
+    const QString question =
+        QStringLiteral("The import replaces 1 entries in use.\r\nDo you want to go on?");
+    const auto before = std::make_unique<DataSet>(shell.ds());
+    shell.dialogs.openPaths << csv << csv;
+    shell.prompter.script({PromptAnswer::Cancel});
+    action(w, "mnuImport")->trigger();
+    QCOMPARE(shell.prompter.texts(), QStringList{question});
+    QCOMPARE(shell.prompter.prompts[0].defaultAnswer, PromptAnswer::Cancel);
+    QCOMPARE(shell.ds().MemText, before->MemText);
+    QCOMPARE(shell.ds().MemData, before->MemData);
+
+    shell.prompter.clear();
+    shell.prompter.script({PromptAnswer::Ok});
+    shell.prompter.chooseOffer = true;
+    QStringList rows;
+    readCompareDialogSoon(rows);
     action(w, "mnuImport")->trigger();
     QVERIFY(shell.ds().MemEnable[7]);
     QCOMPARE(shell.ds().MemText[7][Col::Name], QStringLiteral("NEW"));
+    // CHIRP's file holds no secret code, carrier or tone of a channel
+    // without a squelch: the import's defaults, said.
     QCOMPARE(shell.prompter.texts(),
-             QStringList{QStringLiteral("2 rows imported, 1 skipped:\r\nrow 4 (Location 8): the "
-                                        "mode LSB, which the receiver does not have")});
+             (QStringList{question, QStringLiteral("2 rows imported, 1 skipped:\r\n"
+                                                   "row 4 (Location 8): the mode LSB, which the "
+                                                   "receiver does not have\r\n"
+                                                   "Changes to entries in use before: 3 (Secret 1, "
+                                                   "Carrier 1, Tone 1)\r\n"
+                                                   "00-000 Secret: 0 -> 11\r\n"
+                                                   "00-000 Carrier: 300Hz -> JR\r\n"
+                                                   "00-000 Tone: 67.0Hz -> 88.5Hz")}));
+    QCOMPARE(shell.prompter.offers, QStringList{QStringLiteral("&Compare...")});
+    QCOMPARE(rows.first(), QStringLiteral("00-000 Secret 11 0"));
+    QVERIFY(rows.contains(QStringLiteral("00-007 Name NEW ")));
 }
 
 // A file of neither format, one that looks like CHIRP's under CHIRP's type

@@ -12,6 +12,7 @@
 #include "editing/Settings2Page.h"
 #include "editing/UndoHistory.h"
 #include "files/Backups.h"
+#include "link/Link.h"
 #include "reference/ReferenceTables.h"
 
 #include <QApplication>
@@ -232,6 +233,29 @@ void ReadSafetyTest::partlyReadDataAreUndoneExactlyAndNeverSavedOverTheFile() {
     action(w, "mnuRedo")->trigger();
     QVERIFY(ds.PartlyRead && ds.DataChanged);
     QCOMPARE(ds.MemData[0], receiver->MemData[0]);
+
+    // Good reads of parts of the data keep the mark: only a complete Read
+    // ALL clears it. Save still asks for a name and leaves the file as it was.
+    SimRunner good;
+    QVERIFY(startSim(good, {QStringLiteral("--image"), image}));
+    shell.program->link().close(); // the silent receiver's port
+
+    const QByteArray saved = fileBytes(path);
+    for (const ReadCommand& command : readCommands()) {
+        const QByteArray name(command.name);
+        if (name != "Read > Settings" && name != "Read Bank" && name != "Read Group")
+            continue;
+        w.TabStrip1()->setCurrentIndex(command.page);
+        shell.prompter.clear();
+        shell.prompter.script({PromptAnswer::No});
+        command.run(w);
+        QVERIFY2(shell.prompter.texts().last() == QStringLiteral("Successed!!"), command.name);
+        QVERIFY2(ds.PartlyRead, command.name);
+    }
+    const int asked = shell.dialogs.saveCalls;
+    QVERIFY(!w.fileCommands().mnuFileSave_Click());
+    QCOMPARE(shell.dialogs.saveCalls, asked + 1);
+    QCOMPARE(fileBytes(path), saved);
 }
 
 // A read is a step of the history, not its end; one that changed nothing

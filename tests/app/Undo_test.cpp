@@ -200,6 +200,15 @@ void UndoTest::historyAndChangeFlag() {
     shell.prompter.script({PromptAnswer::No});
     action(w, "mnuFileNew")->trigger();
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+    // Data that their load repaired are unsaved; an edit and its undo
+    // leave them so, and the repair is still offered for saving.
+    w.editor()->apply(
+        QStringLiteral("Open"), DataPart::Everything, [](DataSet& d) { d.DataChanged = true; },
+        StepKind::Replace);
+    w.bankPage()->chkGrp[62]->click();
+    undo->trigger();
+    QVERIFY(ds.DataChanged);
 }
 
 QTEST_MAIN(UndoTest)

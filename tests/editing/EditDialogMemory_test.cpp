@@ -215,6 +215,12 @@ void EditDialogMemoryTest::keyFilters() {
         QCOMPARE(d.txtFreq->text(), QString());
         QTest::keyClicks(d.txtFreq, QStringLiteral("123456789012345"));
         QCOMPARE(d.txtFreq->text(), QStringLiteral("12345678901"));
+        // A comma is a decimal mark as a point is: one mark of either.
+        d.txtFreq->clear();
+        QTest::keyClicks(d.txtFreq, QStringLiteral("118,7.,5"));
+        QCOMPARE(d.txtFreq->text(), QStringLiteral("118,75"));
+        QTest::keyClick(d.txtFreq, Qt::Key_Tab);
+        QCOMPARE(d.txtFreq->text(), QStringLiteral("118.750000"));
 
         d.txtShift->clear();
         QTest::keyClicks(d.txtShift, QStringLiteral("-0.6.0x"));
@@ -349,7 +355,7 @@ void EditDialogMemoryTest::offsetRange() {
         QCOMPARE(d.txtShift->text(), QStringLiteral("5.000000"));
         enterAndLeave(d.txtShift, QStringLiteral("99.999999"));
         QCOMPARE(d.txtShift->text(), QStringLiteral("99.999999"));
-        enterAndLeave(d.txtShift, QStringLiteral("0.6"));
+        enterAndLeave(d.txtShift, QStringLiteral("0,6"));
         QCOMPARE(d.txtShift->text(), QStringLiteral("0.600000"));
         typeInto(d.txtShift, QString());
         QTest::keyClick(d.txtShift, Qt::Key_Backspace);

@@ -230,6 +230,7 @@ void EditDialogVfoTest::frequencyChecksOfABand() {
         QCOMPARE(f.prompter.prompts.size(), 1);
         QCOMPARE(f.prompter.prompts.at(0).title, QStringLiteral("Frequency of the cellular phone"));
         QCOMPARE(leaveWith(QStringLiteral("850")), QStringLiteral("850.000000"));
+        QCOMPARE(leaveWith(QStringLiteral("851,25")), QStringLiteral("851.250000"));
         QCOMPARE(leaveWith(QStringLiteral("959.995")), QStringLiteral("959.995000"));
     });
     // Only band 6 holds the cellular ranges.

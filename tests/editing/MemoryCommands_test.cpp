@@ -100,6 +100,15 @@ void MemoryCommandsTest::copyAndPaste() {
     QCOMPARE(f.prompter.prompts.size(), 1);
     QCOMPARE(f.prompter.prompts.at(0).defaultAnswer, PromptAnswer::Cancel);
     QCOMPARE(f.ds->MemText, before);
+    // OK: the report says what the paste changed in the entry in use.
+    f.prompter.script({PromptAnswer::Ok});
+    f.commands().pasteText(
+        QStringLiteral("MT-Z4\tMEMORY\t0\t118.000000\tAM\t25KHz\tOFF\t11\tJR\t"
+                       "88.5Hz\tOFF\t0.000000\t\"net \"\"B\"\"\"\tTWR\t#FALSE#\t#TRUE#\n"));
+    QVERIFY2(f.prompter.texts().last().endsWith(
+                 QStringLiteral("\r\n00-005 Note: club, \"net\" Tue -> net \"B\"\r\n00-005 Name: "
+                                "Rpt A -> TWR")),
+             qPrintable(f.prompter.texts().last()));
 }
 
 void MemoryCommandsTest::pastedRowsPassTheChecks() {
@@ -127,6 +136,8 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
         {0, 1100, "146.5\tFM\t20KHz" + tail + "\n146.5\tFM\t20KHz" + tail,
          "row 2: a frequency another Search Pass entry has"},
         {0, 0, "just text", "row 1: not an entry row"},
+        {0, 0, "145,5\tFM\t20KHz" + tail, nullptr},
+        {0, 0, "145.5 MHz", "row 1: the frequency \"145.5 MHz\" is no number"},
     };
     for (const Case& c : cases) {
         auto ds = factoryDataSet(c.model);
@@ -138,6 +149,11 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
             QCOMPARE(plan.skipped, QStringList{QString::fromUtf8(c.reason)});
         }
     }
+
+    // A row passed over takes no entry: the next row lands where it would have.
+    const PastePlan gap = PlanPaste(*factoryDataSet(0), "just text\n145.5\tFM\t20KHz" + tail, 10);
+    QCOMPARE(gap.rows.size(), 1);
+    QCOMPARE(gap.rows.first().entry, 10);
 
     // The report after a paste with skipped rows.
     PageFixture f;
@@ -183,6 +199,13 @@ void MemoryCommandsTest::pastedRowsOfOtherPrograms() {
          {"145.600000", "FM", "12.5KHz", "Shift-", "RPT"},
          {}},
         {"frequency only", "118.1", {"118.100000", "AM", "25KHz", "OFF", ""}, {}},
+        {"decimal comma", "118,1", {"118.100000", "AM", "25KHz", "OFF", ""}, {}},
+        // Cells as spreadsheets copy them: quoted with a line break or quotes.
+        {"quoted cells",
+         QStringLiteral("145.5\tFM\t20KHz") + mid +
+             "Shift+\t0.6\t\"first\nsecond line\"\t\"a \"\"b\"\"\"\t#FALSE#\t1\n146.5",
+         {"145.500000", "FM", "20KHz", "Shift+", "a \"b\""},
+         "146.500000"},
     };
     for (const Case& c : cases) {
         auto ds = factoryDataSet(0);

@@ -1,4 +1,5 @@
 #include "files/CsvEntryIndex.h"
+#include "files/CsvFields.h"
 #include "files/CsvFile.h"
 #include "model/RecordCodec.h"
 #include "model/TextFit.h"
@@ -19,11 +20,6 @@ namespace {
 
 using test::FactoryDataSet;
 using test::WriteFile;
-
-// Notes and names come back in upper case, as far as the code page has it.
-QString upperInWestern(const QString& text) {
-    return UpperCaseIn(text, CodePage::Western);
-}
 
 // An entry's state in one text: the 11 display texts, skip flag and enable flag.
 QString entryState(const DataSet& ds, int e) {
@@ -46,7 +42,7 @@ QByteArray memoryLine(const QByteArray& channel, int field = -1, const QByteArra
 }
 
 const QString ImportedDefault =
-    "145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|Shift+|0.600000|A NOTE|NAME12|0|on";
+    "145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|Shift+|0.600000|a note|NAME12|0|on";
 
 } // namespace
 
@@ -122,8 +118,9 @@ private slots:
                 QCOMPARE(got->MemData[e][c], source->MemData[e][c]);
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->MemText[e][c], source->MemText[e][c]);
-            const QString note = e == 3 ? QStringLiteral("TWO  LINES")
-                                        : upperInWestern(source->MemText[e][Col::Note]);
+            // Notes as they were written; names in upper case.
+            const QString note =
+                e == 3 ? QStringLiteral("two  lines") : source->MemText[e][Col::Note];
             QCOMPARE(got->MemText[e][Col::Note], note);
             QCOMPARE(got->MemText[e][Col::Name], source->MemText[e][Col::Name].toUpper());
         }
@@ -131,7 +128,7 @@ private slots:
             QCOMPARE(got->VfoData[b], source->VfoData[b]);
             for (int c = 0; c < Col::Note; ++c)
                 QCOMPARE(got->VfoText[b][c], source->VfoText[b][c]);
-            QCOMPARE(got->VfoText[b][Col::Note], upperInWestern(source->VfoText[b][Col::Note]));
+            QCOMPARE(got->VfoText[b][Col::Note], source->VfoText[b][Col::Note]);
         }
         QCOMPARE(got->bank, source->bank);
         QCOMPARE(got->BankSize, source->BankSize);
@@ -152,7 +149,7 @@ private slots:
         auto ds = FactoryDataSet();
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
         QCOMPARE(entryState(*ds, 7), QStringLiteral("145.000000|FM|10KHz|Tone|5|300Hz|100.0Hz|"
-                                                    "Shift+|0.600000|SAY \"HI\", OK|NAME12|1|on"));
+                                                    "Shift+|0.600000|say \"hi\", ok|NAME12|1|on"));
         QCOMPARE(ds->bank.chkGrp[549], 1);
     }
 
@@ -167,12 +164,12 @@ private slots:
             return QByteArray(line).replace("%1", note);
         };
         QTest::newRow("utf-8 with mark") << "\xEF\xBB\xBF" + with("Caf\xC3\xA9 cr\xC3\xA8me")
-                                         << int(CodePage::Western) << "CAFÉ CRÈME";
+                                         << int(CodePage::Western) << "Café crème";
         QTest::newRow("utf-8 without mark")
-            << with("Z\xC3\xBCrich Tower") << int(CodePage::Western) << "ZÜRICH TOWER";
+            << with("Z\xC3\xBCrich Tower") << int(CodePage::Western) << "Zürich Tower";
         QTest::newRow("utf-8 japanese")
             << with("\xE6\x9D\xB1\xE4\xBA\xAC") << int(CodePage::Japanese) << "東京";
-        QTest::newRow("windows-1252") << with("Caf\xE9") << int(CodePage::Western) << "CAFÉ";
+        QTest::newRow("windows-1252") << with("Caf\xE9") << int(CodePage::Western) << "Café";
         QTest::newRow("shift-jis") << with("\x93\x8C\x8B\x9E") << int(CodePage::Japanese) << "東京";
     }
     void importReadsUtf8AndTheCodePage() {
@@ -222,7 +219,7 @@ private slots:
         QCOMPARE(ds->MemText[8][Col::Name], QStringLiteral("ZURICH"));
         QCOMPARE(report.changed,
                  (QStringList{QStringLiteral("line 1 (MEMORY 7): note: cut to 255 characters"),
-                              QStringLiteral("line 2 (MEMORY 8): name: Ü → U")}));
+                              QStringLiteral("line 2 (MEMORY 8): name: ü → u")}));
     }
 
     void entryLineRules_data() {
@@ -274,7 +271,7 @@ private slots:
                                                                    "cd\"")
                                                      << 7 << with(10, QStringLiteral("A BECD"));
         QTest::newRow("note beyond ASCII") << memoryLine("7", 9, "\"\xB5m \xE9t\xE9\"") << 7
-                                           << with(9, QStringLiteral(u"\u00B5M \u00C9T\u00C9"));
+                                           << with(9, QStringLiteral(u"\u00B5m \u00E9t\u00E9"));
         QTest::newRow("skip flag")
             << memoryLine("7", 11, "#TRUE#") << 7 << with(11, QStringLiteral("1"));
         QTest::newRow("enable flag quoted") << memoryLine("7", 12, "\"#TRUE#\"") << 7 << d;
@@ -332,7 +329,7 @@ private slots:
                                 "MT-Z4,GROUP,550,1\r\n";
         QCOMPARE(ImportCsvText(*ds, text), CsvFileStatus::Ok);
         QCOMPARE(ds->VfoText[6][Col::Freq], QStringLiteral("145.000000"));
-        QCOMPARE(ds->VfoText[6][Col::Note], QStringLiteral("A NOTE"));
+        QCOMPARE(ds->VfoText[6][Col::Note], QStringLiteral("a note"));
         QCOMPARE(ds->VfoData[13], FactoryDataSet()->VfoData[13]);
         QCOMPARE(ds->bank.txtBank[0], QStringLiteral("50"));
         QCOMPARE(ds->bank.txtBank[12], QStringLiteral("50"));
@@ -374,6 +371,90 @@ private slots:
         // Nor does an export that cannot be written.
         QVERIFY(!ExportCsvFile(*untouched, dir.path(), prompter));
         QCOMPARE(prompter.texts().size(), 3);
+    }
+
+    // Records as spreadsheets and CHIRP write them: blanks kept, quoted
+    // fields over line ends, the three separators, doubled and lone quotes;
+    // a stray quote spoils only its line. Records joined by "/", fields by "|".
+    void fieldsAsTheyAreWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QChar>("separator");
+        QTest::addColumn<QString>("records");
+        const QChar comma(u','), semicolon(u';'), tab(u'\t');
+        QTest::newRow("blanks kept") << " a, b ,\"c,d\" " << comma << " a| b |c,d";
+        QTest::newRow("two lines")
+            << "1,\"first\r\nsecond\",x\n2" << comma << "1|first\r\nsecond|x/2";
+        QTest::newRow("stray quote") << "1,\"abc,def\n\"MT-Z4\",x" << comma << "1|abc,def/MT-Z4|x";
+        QTest::newRow("stray quote, CHIRP")
+            << "1,\"Bob's,146.5\n2,\"Al\",147" << comma << "1|Bob's,146.5/2|Al|147";
+        QTest::newRow("unclosed") << "\"a\n\n\n\n\n\n\n\n\n\nb\"" << comma << "a/b\"";
+        QTest::newRow("semicolons") << "a;\"1,5\";1,5" << semicolon << "a|1,5|1,5";
+        QTest::newRow("tabs") << "\"say \"\"hi\"\"\"\tx\t\"a\tb\"" << tab << "say \"hi\"|x|a\tb";
+        QTest::newRow("lone quote") << "\"a\"b\",c" << comma << "a\"b|c";
+    }
+    void fieldsAsTheyAreWritten() {
+        QFETCH(QString, text);
+        QFETCH(QChar, separator);
+        QFETCH(QString, records);
+        QStringList got;
+        const bool chirp = QByteArrayView(QTest::currentDataTag()).endsWith("CHIRP");
+        CsvLineReader reader(text, separator, chirp ? ChirpRecordStart() : OwnRecordStart());
+        QStringList fields;
+        QList<int> lines;
+        while (reader.next(fields)) {
+            if (!fields.isEmpty())
+                got << fields.join(QLatin1Char('|'));
+            lines << reader.lineNumber();
+        }
+        QCOMPARE(got.join(QLatin1Char('/')), records);
+        if (QTest::currentDataTag() == QByteArrayView("two lines"))
+            QCOMPARE(lines, (QList<int>{1, 3})); // the line each record begins on
+    }
+
+    // What an import says beyond the lines it took: a line given twice, a
+    // number split by a decimal comma outside quotes, a flag that is no
+    // truth value, a frequency that is no number, a byte-order mark before
+    // text that is no UTF-8.
+    void importNamesWhatItPassesOver_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("state"); // entry 5 afterwards
+        QTest::addColumn<QStringList>("report");
+        QTest::newRow("given twice")
+            << memoryLine("5") + memoryLine("5", 10, "\"later\"") << "LATER"
+            << QStringList{"line 1 (MEMORY 5): given again in line 2 (MEMORY 5), which is taken"};
+        QTest::newRow("decimal comma outside quotes")
+            << memoryLine("5", 0, "145,5") << ""
+            << QStringList{"line 1 (MEMORY 5): more fields than its columns: a decimal comma "
+                           "outside quotes (145,5) splits a number in two; quote the field or "
+                           "save the file with semicolons"};
+        QTest::newRow("padded by a spreadsheet")
+            << memoryLine("5").replace("\r\n", ",,,\r\n") << "NAME12" << QStringList();
+        QTest::newRow("TRUE and 1") << memoryLine("5", 12, "TRUE") + memoryLine("6", 12, "\"1\"")
+                                    << "NAME12" << QStringList();
+        QTest::newRow("no truth value")
+            << memoryLine("5", 11, "yes") << "NAME12"
+            << QStringList{"line 1 (MEMORY 5): SKIP \"YES\" is no truth value: read as #FALSE#"};
+        QTest::newRow("no number") << memoryLine("5", 8, "\"0.6 MHz\"") << ""
+                                   << QStringList{"line 1 (MEMORY 5): the offset \"0.6 MHz\" is "
+                                                  "no number"};
+        QTest::newRow("mark, then Windows-1252")
+            << "\xEF\xBB\xBF" + memoryLine("5", 9, "\"Caf\xE9 \xE0 la gare\"") << "NAME12"
+            << QStringList{"The file begins with a UTF-8 byte-order mark, but what follows is no "
+                           "UTF-8: it was read in the note code page Western (Windows-1252)."};
+    }
+    void importNamesWhatItPassesOver() {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, state);
+        QFETCH(QStringList, report);
+        auto ds = FactoryDataSet();
+        ImportReport got;
+        QCOMPARE(ImportCsvText(*ds, text, &got), CsvFileStatus::Ok);
+        QCOMPARE(ReportLines(got), report);
+        QCOMPARE(ds->MemText[5][Col::Name], state);
+        if (QTest::currentDataTag() == QByteArrayView("mark, then Windows-1252"))
+            QCOMPARE(ds->MemText[5][Col::Note], QStringLiteral("Café à la gare"));
+        if (QTest::currentDataTag() == QByteArrayView("TRUE and 1"))
+            QVERIFY(ds->MemEnable[5] && ds->MemEnable[6]);
     }
 
     void entryIndexOfAChannelField_data() {

@@ -3,6 +3,7 @@
 // rules hold, CHIRP's mapping is reported row by row, and a cancelled import
 // leaves nothing behind.
 #include "files/FileImport.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -44,6 +45,8 @@ private slots:
     void bankSizesASaveWillCut();
     void chirpMappingIsReported();
     void cancelledImportLeavesNothing();
+    void reportListsTwentyLinesThenHowManyMore_data();
+    void reportListsTwentyLinesThenHowManyMore();
 
 private:
     FileImport importText(const QByteArray& text, int model = Model::MTZ4J,
@@ -165,7 +168,6 @@ void FileImportTest::chirpMappingIsReported() {
     const QStringList expected = {
         "row 2 (Location 1): tone mode DTCS, which the receiver does not have: squelch left off",
         "row 3 (Location 2): tone mode Cross, which the receiver does not have: squelch left off",
-        "row 4 (Location 3): tone mode TSQL-R, which the receiver does not have: squelch left off",
         "row 5 (Location 4): tone 67.3 Hz is not in the tone list: squelch left off",
         "row 6 (Location 5): step 7.00 kHz is not in the step list: the band's 20KHz",
         "row 7 (Location 6): name: cut to 6 characters",
@@ -177,6 +179,7 @@ void FileImportTest::chirpMappingIsReported() {
     QCOMPARE(got.data->MemText[8][Col::Mode], QStringLiteral("AM")); // NAM
     QCOMPARE(got.data->MemText[9][Col::Name], QStringLiteral("NEW"));
     QCOMPARE(got.data->MemText[1][Col::Option], QStringLiteral("OFF"));
+    QCOMPARE(got.data->MemText[3][Col::Option], QStringLiteral("Rev.")); // TSQL-R: reverse tone
 }
 
 void FileImportTest::cancelledImportLeavesNothing() {
@@ -197,6 +200,27 @@ void FileImportTest::cancelledImportLeavesNothing() {
         QVERIFY(!got.data);
         QCOMPARE(calls, 1);
     }
+}
+
+// The summary names the first 20 lines; only beyond them "and N more".
+void FileImportTest::reportListsTwentyLinesThenHowManyMore_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("20") << 20 << "row 20: x";
+    QTest::newRow("21") << 21 << "and 1 more";
+}
+
+void FileImportTest::reportListsTwentyLinesThenHowManyMore() {
+    QFETCH(int, lines);
+    QFETCH(QString, last);
+    ImportReport report;
+    for (int i = 1; i <= lines; ++i)
+        report.skipped << QStringLiteral("row %1: x").arg(i);
+    ScriptedPrompter prompter;
+    ShowImportReport(prompter, report, QStringLiteral("Import"));
+    QVERIFY2(prompter.texts().first().endsWith(QStringLiteral("\r\n") + last),
+             qPrintable(prompter.texts().first()));
+    QCOMPARE(prompter.details.size(), lines > ReportedInSummary ? lines : 0);
 }
 
 QTEST_GUILESS_MAIN(FileImportTest)

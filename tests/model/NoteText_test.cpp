@@ -96,8 +96,29 @@ private slots:
         const FittedText out = FitNote(QString(300, QLatin1Char('x')), CodePage::Western);
         QCOMPARE(out.text.size(), NoteLengthLimit);
         QCOMPARE(out.changes, QStringList{QStringLiteral("cut to 255 characters")});
-        QCOMPARE(UpperCaseIn(QStringLiteral("café ÿ µ ß"), CodePage::Western),
-                 QStringLiteral("CAFÉ Ÿ µ ß")); // µ's upper case is not in the page
+        QCOMPARE(UpperCaseAscii(QStringLiteral("café ÿ µ ß")),
+                 QStringLiteral("CAFé ÿ µ ß")); // ASCII letters only
+    }
+
+    // Any bytes, those that read as no character among them, come back from
+    // the text of a file in the code page exactly.
+    void everyByteIsKept_data() {
+        QTest::addColumn<CodePage>("page");
+        for (const CodePage page : NoteCodePages())
+            QTest::newRow(qPrintable(CodePageName(page))) << page;
+    }
+    void everyByteIsKept() {
+        QFETCH(CodePage, page);
+        QByteArray bytes;
+        for (int lead = 0; lead <= 0xFF; ++lead) {
+            for (int trail = 0; trail <= 0xFF; ++trail)
+                bytes += char(lead) + QByteArray(1, char(trail));
+        }
+        const QString text = DecodeTextKeepingBytes(bytes, page);
+        QCOMPARE(EncodeTextKeepingBytes(text, page), bytes);
+        // Shown, a raw byte is the character it is not.
+        QVERIFY(!HasRawBytes(WithoutRawBytes(text)));
+        QCOMPARE(DecodeTextKeepingBytes("Caf\xE9", CodePage::Western), QStringLiteral("Café"));
     }
 
     // Switching the code page shows the same bytes anew; switching back shows

@@ -30,6 +30,40 @@ private slots:
         QCOMPARE(NumericValue(text), value);
     }
 
+    // Numbers as spreadsheets write them, read whole or not at all.
+    void wholeNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // -1: no number
+        QTest::newRow("plain") << "145.500000" << 145.5;
+        QTest::newRow("decimal comma") << "145,5000" << 145.5;
+        QTest::newRow("blanks and plus") << " +7 " << 7.0;
+        QTest::newRow("exponent") << "1E-06" << 0.000001;
+        QTest::newRow("exponent with comma") << "1,45E+02" << 145.0;
+        QTest::newRow("thousands and comma") << "1.234,5" << 1234.5;
+        QTest::newRow("thousands and point") << "1,234.5" << 1234.5;
+        QTest::newRow("thousands only") << "1.234.567" << 1234567.0;
+        QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("negative") << "-0,6" << -0.6;
+        QTest::newRow("unit") << "145.5 MHz" << -1.0;
+        QTest::newRow("date") << "12/1" << -1.0;
+        QTest::newRow("groups wrong") << "12.34,5" << -1.0;
+        QTest::newRow("two marks") << "1.2.3,4" << -1.0;
+        QTest::newRow("exponent alone") << "E5" << -1.0;
+        QTest::newRow("exponent unfinished") << "1e" << -1.0;
+        QTest::newRow("sign only") << "-" << -1.0;
+        QTest::newRow("empty") << "" << -1.0;
+    }
+    void wholeNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(ParseNumber(text).value_or(-1.0), value);
+    }
+
+    void typedDecimalComma() {
+        QCOMPARE(TypedNumericValue(QStringLiteral("118,7")), 118.7);
+        QCOMPARE(TypedNumericValue(QStringLiteral("145.5")), 145.5);
+    }
+
     void roundsHalvesToEven() {
         QCOMPARE(RoundHalfEven(2.5), 2);
         QCOMPARE(RoundHalfEven(3.5), 4);

@@ -150,11 +150,14 @@ void ChannelListTest::pagesBreakBetweenSectionsWhereTheyFit() {
 
 void ChannelListTest::htmlHasTheHeaderAndEscapedCells() {
     const auto ds = Sample();
-    const QString html = QString::fromUtf8(
-        ChannelListHtml(MakeChannelList(*ds, Model::MTZ4J, QStringLiteral("radio.MZ4"), Printed)));
+    const QString html = QString::fromUtf8(ChannelListHtml(
+        MakeChannelList(*ds, Model::MTZ4J, QStringLiteral("Tom & Jerry <club>.MZ4"), Printed)));
     QVERIFY(html.contains(QStringLiteral("<meta charset=\"utf-8\">")));
-    // Every section's head repeats the header line, for every printed page.
-    QCOMPARE(html.count(QStringLiteral("radio.MZ4 - MT-Z4J - 2026-12-09</th>")), 5);
+    // Every section's head repeats the header line, for every printed page,
+    // escaped as every text is.
+    QCOMPARE(
+        html.count(QStringLiteral(">Tom &amp; Jerry &lt;club&gt;.MZ4 - MT-Z4J - 2026-12-09</th>")),
+        5);
     QVERIFY(html.contains(QStringLiteral("<td>00-000</td><td>145.500000</td><td>FM</td>"
                                          "<td>12.5KHz</td><td>Tone 88.5Hz</td><td>-0.600000</td>"
                                          "<td>*</td><td>RPT1</td><td class=\"note\">Repeater "

@@ -20,6 +20,13 @@ public:
         details = lines;
         ask(prompt);
     }
+    // Records the offer, and chooses it when `chooseOffer` says so.
+    bool reportOffering(const Prompt& prompt, const QStringList& lines,
+                        const QString& offer) override {
+        offers << offer;
+        report(prompt, lines);
+        return chooseOffer;
+    }
 
     void script(std::initializer_list<PromptAnswer> answers) { answers_.append(answers); }
 
@@ -28,11 +35,14 @@ public:
     QStringList reasons;       // every explain(), in order
     QStringList details;       // the details of the last report()
     QStringList statuses;      // every status(), in order
+    QStringList offers;        // every reportOffering()'s offer, in order
+    bool chooseOffer = false;  // the answer to reportOffering()
     void clear() {
         prompts.clear();
         reasons.clear();
         details.clear();
         statuses.clear();
+        offers.clear();
         answers_.clear();
     }
 
