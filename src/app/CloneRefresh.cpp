@@ -1,34 +1,45 @@
-#include "link/CloneRefresh.h"
+#include "app/CloneRefresh.h"
 
-#include "link/CloneView.h"
 #include "model/DataSet.h"
-#include "model/EntryOps.h"
 #include "model/RowLabels.h"
 
 namespace mtz4 {
 
-QStringList RebuildRowLabels(const DataSet& ds, CloneView& view) {
-    QStringList labels = BuildRowLabels(ds.bank);
-    view.rowLabelsRebuilt(labels);
-    return labels;
+void ShowChangedParts(const DataSet& ds, ClonePages& pages, DataParts changed) {
+    if (changed & DataPart::Settings)
+        pages.settingsDecoded();
+    if (changed & DataPart::Vfo)
+        pages.vfoListRefreshed();
+    if (changed & DataPart::Banks) {
+        pages.banksShown();
+        RebuildRowLabels(ds, pages);
+    }
+    if (changed & DataPart::Groups)
+        pages.groupsShown();
+    if (changed & DataPart::Memory)
+        pages.memoryListRefreshed();
 }
 
-void RefreshMemoryList(DataSet& ds, CloneView& view) {
-    ClearDisabledEntries(ds);
-    view.memoryListRefreshed();
+void RebuildRowLabels(const DataSet& ds, ClonePages& pages) {
+    pages.rowLabelsRebuilt(BuildRowLabels(ds.bank));
 }
 
-void LeaveMemoryAndBankPages(CloneView& view) {
-    const CloneTab tab = view.currentTab();
+void LeaveMemoryAndBankPages(ClonePages& pages) {
+    const CloneTab tab = pages.currentTab();
     if (tab == CloneTab::Memory || tab == CloneTab::Bank)
-        view.selectTab(CloneTab::Settings1);
+        pages.selectTab(CloneTab::Settings1);
 }
 
-void ShowMemoryListPage(DataSet& ds, CloneView& view) {
-    RebuildRowLabels(ds, view);
-    RefreshMemoryList(ds, view);
-    if (view.currentTab() != CloneTab::Memory)
-        view.selectTab(CloneTab::Memory);
+void ShowMemoryListPage(const DataSet& ds, ClonePages& pages) {
+    RebuildRowLabels(ds, pages);
+    pages.memoryListRefreshed();
+    if (pages.currentTab() != CloneTab::Memory)
+        pages.selectTab(CloneTab::Memory);
+}
+
+void WholeTransferPages::memoryPartStarting() {
+    ShowMemoryListPage(ds_, pages_);
+    memoryRow_ = pages_.currentMemoryRow();
 }
 
 } // namespace mtz4

@@ -1,102 +1,78 @@
-#include "link/ReadCommands.h"
+#include "app/ReadCommands.h"
 
-#include "link/CloneMessages.h"
-#include "link/CloneRead.h"
-#include "link/CloneRefresh.h"
-#include "link/CloneView.h"
-#include "link/Link.h"
-#include "model/BankCodec.h"
-#include "model/DataSet.h"
-#include "model/GroupCodec.h"
-#include "model/Prompter.h"
+#include "app/ClonePages.h"
+#include "app/CloneRefresh.h"
 
 namespace mtz4 {
 
 namespace {
 
-LinkResult reported(Link& link, LinkResult result) {
-    ShowReadResult(link.prompter(), result);
-    return result;
-}
-
-void showGroups(DataSet& ds, CloneView& view) {
-    ShowGroups(ds);
-    view.groupsShown();
+// After a settings read: the whole VFO grid selected, unless the receiver
+// was in clone mode but the settings lines never came (then the settings
+// are left as they were).
+void selectVfoGridAfter(const CloneOutcome& outcome, ClonePages& pages) {
+    if (!outcome.cloneModeEntered || outcome.changed & DataPart::Vfo)
+        pages.selectWholeVfoGrid();
 }
 
 } // namespace
 
-LinkResult cmbRxData_Click(Link& link, DataSet& ds, CloneView& view) {
-    return cmbRxData_Click(link, ds, view, MemoryRead::Full);
+CloneOutcome cmbRxData_Click(Link& link, DataSet& ds, ClonePages& pages, MemoryRead read) {
+    ButtonsDisabled memory(pages, CloneButtons::Memory);
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    const int row = pages.currentMemoryRow();
+    const CloneOutcome outcome = ReadMemory(link, ds, pages, read);
+    ShowChangedParts(ds, pages, outcome.changed);
+    if (outcome.changed & DataPart::Memory)
+        pages.setCurrentMemoryRow(row);
+    return outcome;
 }
 
-LinkResult cmbRxData_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
-    return reported(link, ReadMemory(link, ds, view, read));
+CloneOutcome cmbRxData1_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled settings(pages, CloneButtons::Settings);
+    const CloneOutcome outcome = ReadSettings(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    selectVfoGridAfter(outcome, pages);
+    return outcome;
 }
 
-LinkResult cmbRxData1_Click(Link& link, DataSet& ds, CloneView& view) {
-    return reported(link, ReadSettings(link, ds, view));
+CloneOutcome cmbReadBank_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    const CloneOutcome outcome = ReadBanksAndGroups(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
-LinkResult cmbReadBank_Click(Link& link, DataSet& ds, CloneView& view) {
-    const LinkResult banks = ReadBank(link, ds, view);
-    if (banks != LinkResult::Success)
-        return reported(link, banks);
-    DecodeBanks(ds);
-    ShowBanks(ds);
-    view.banksShown();
-    // The bank sizes now are the receiver's, not those last loaded or saved.
-    ds.DataChanged = true;
-    if (ReadGroups(link, ds) != LinkResult::Success)
-        return LinkResult::Failure; // its own message has been shown
-    showGroups(ds, view);
-    return reported(link, LinkResult::Success);
+CloneOutcome cmdReadGroup_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    const CloneOutcome outcome = ReadScanGroups(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
-LinkResult cmdReadGroup_Click(Link& link, DataSet& ds, CloneView& view) {
-    const LinkResult entered = SendQZMTZ4(link, ds, CloneFlag::Read);
-    if (entered != LinkResult::Success)
-        return reported(link, entered);
-    if (ReadGroups(link, ds) != LinkResult::Success)
-        return LinkResult::Failure; // its own message has been shown
-    showGroups(ds, view);
-    ds.DataChanged = true;
-    return reported(link, LinkResult::Success);
+CloneOutcome mnuReMem_Click(Link& link, DataSet& ds, ClonePages& pages, MemoryRead read) {
+    if (pages.currentTab() != CloneTab::Memory)
+        pages.selectTab(CloneTab::Memory);
+    return cmbRxData_Click(link, ds, pages, read);
 }
 
-LinkResult mnuReMem_Click(Link& link, DataSet& ds, CloneView& view) {
-    return mnuReMem_Click(link, ds, view, MemoryRead::Full);
+CloneOutcome mnuReSet_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    if (pages.currentTab() == CloneTab::Memory)
+        pages.selectTab(CloneTab::Settings1);
+    return cmbRxData1_Click(link, ds, pages);
 }
 
-LinkResult mnuReMem_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
-    if (view.currentTab() != CloneTab::Memory)
-        view.selectTab(CloneTab::Memory);
-    return cmbRxData_Click(link, ds, view, read);
-}
-
-LinkResult mnuReSet_Click(Link& link, DataSet& ds, CloneView& view) {
-    if (view.currentTab() == CloneTab::Memory)
-        view.selectTab(CloneTab::Settings1);
-    return cmbRxData1_Click(link, ds, view);
-}
-
-LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view) {
-    return mnuReAll_Click(link, ds, view, MemoryRead::Full);
-}
-
-LinkResult mnuReAll_Click(Link& link, DataSet& ds, CloneView& view, MemoryRead read) {
-    LeaveMemoryAndBankPages(view);
-
-    const LinkResult settings = ReadSettings(link, ds, view);
-    if (settings != LinkResult::Success)
-        return reported(link, settings);
-
-    ShowMemoryListPage(ds, view);
-
-    const LinkResult memory = ReadMemory(link, ds, view, read);
-    // Every failure of the memory read reads "Read Failed...", a refused
-    // identification included.
-    return reported(link, memory == LinkResult::Success ? memory : LinkResult::Failure);
+CloneOutcome mnuReAll_Click(Link& link, DataSet& ds, ClonePages& pages, MemoryRead read) {
+    LeaveMemoryAndBankPages(pages);
+    ButtonsDisabled settings(pages, CloneButtons::Settings);
+    ButtonsDisabled memory(pages, CloneButtons::Memory);
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    WholeTransferPages progress(ds, pages);
+    const CloneOutcome outcome = ReadAll(link, ds, progress, read);
+    ShowChangedParts(ds, pages, outcome.changed);
+    selectVfoGridAfter(outcome, pages);
+    if (outcome.changed & DataPart::Memory)
+        pages.setCurrentMemoryRow(progress.memoryRow());
+    return outcome;
 }
 
 } // namespace mtz4

@@ -1,90 +1,63 @@
-#include "link/WriteCommands.h"
+#include "app/WriteCommands.h"
 
-#include "link/CloneMessages.h"
-#include "link/CloneRefresh.h"
-#include "link/CloneView.h"
+#include "app/ClonePages.h"
+#include "app/CloneRefresh.h"
 #include "link/CloneWrite.h"
-#include "link/Link.h"
-#include "model/DataSet.h"
-#include "model/GroupCodec.h"
-#include "model/Prompter.h"
 
 namespace mtz4 {
 
-namespace {
-
-LinkResult reported(Link& link, LinkResult result) {
-    ShowWriteResult(link.prompter(), result);
-    return result;
+CloneOutcome cmbTxData_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled memory(pages, CloneButtons::Memory);
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    const CloneOutcome outcome = WriteMemoryAndFinish(link, ds, pages);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
-// Shows "Successed!!" or, when the receiver did not take "QZ~FINISH", the
-// given failure message.
-LinkResult finish(Link& link, const QString& failure) {
-    if (SendQZFINISH(link) != LinkResult::Success) {
-        link.prompter().error(failure);
-        return LinkResult::Failure;
-    }
-    link.prompter().success();
-    return LinkResult::Success;
+CloneOutcome cmbTxData1_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled settings(pages, CloneButtons::Settings);
+    const CloneOutcome outcome = WriteSettings(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
-} // namespace
-
-LinkResult cmbTxData_Click(Link& link, DataSet& ds, CloneView& view) {
-    const LinkResult memory = WriteMemory(link, ds, view);
-    if (memory != LinkResult::Success)
-        return reported(link, memory);
-    return finish(link, WriteFailedMessage);
+CloneOutcome cmbWriteBank_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    const CloneOutcome outcome = WriteBankTable(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    // The memory list follows the bank sizes written.
+    if (outcome.changed & DataPart::Banks)
+        pages.memoryListRefreshed();
+    return outcome;
 }
 
-LinkResult cmbTxData1_Click(Link& link, DataSet& ds, CloneView& view) {
-    return reported(link, WriteSettings(link, ds, view));
+CloneOutcome cmdWriteGroup_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    const CloneOutcome outcome = WriteScanGroups(link, ds);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
-LinkResult cmbWriteBank_Click(Link& link, DataSet& ds, CloneView& view) {
-    const LinkResult banks = WriteBanks(link, ds, view, EraseEntries::No);
-    if (banks != LinkResult::Success)
-        return reported(link, banks);
-    RebuildRowLabels(ds, view);
-    RefreshMemoryList(ds, view);
-    if (SendClearStep(link) != LinkResult::Success)
-        return LinkResult::Failure; // its own message has been shown
-    return reported(link, LinkResult::Success);
+CloneOutcome mnuWrMem_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    if (pages.currentTab() != CloneTab::Memory)
+        pages.selectTab(CloneTab::Memory);
+    return cmbTxData_Click(link, ds, pages);
 }
 
-LinkResult cmdWriteGroup_Click(Link& link, DataSet& ds, CloneView& view) {
-    const LinkResult entered = SendQZMTZ4(link, ds, CloneFlag::Read);
-    if (entered != LinkResult::Success)
-        return reported(link, entered);
-    ReadGroupChecks(ds);
-    const LinkResult groups = WriteGroups(link, ds, view);
-    return reported(link, groups == LinkResult::Success ? groups : LinkResult::Failure);
+CloneOutcome mnuWrSet_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    LeaveMemoryAndBankPages(pages);
+    return cmbTxData1_Click(link, ds, pages);
 }
 
-LinkResult mnuWrMem_Click(Link& link, DataSet& ds, CloneView& view) {
-    if (view.currentTab() != CloneTab::Memory)
-        view.selectTab(CloneTab::Memory);
-    return cmbTxData_Click(link, ds, view);
-}
-
-LinkResult mnuWrSet_Click(Link& link, DataSet& ds, CloneView& view) {
-    LeaveMemoryAndBankPages(view);
-    return cmbTxData1_Click(link, ds, view);
-}
-
-LinkResult mnuWrAll_Click(Link& link, DataSet& ds, CloneView& view) {
-    LeaveMemoryAndBankPages(view);
-
-    const LinkResult settings = WriteSettings(link, ds, view);
-    if (settings != LinkResult::Success)
-        return reported(link, settings);
-
-    ShowMemoryListPage(ds, view);
-
-    if (WriteMemory(link, ds, view) != LinkResult::Success)
-        return reported(link, LinkResult::Failure); // "Write Failed...", also for a refusal
-    return finish(link, CommunicationErrorMessage);
+CloneOutcome mnuWrAll_Click(Link& link, DataSet& ds, ClonePages& pages) {
+    LeaveMemoryAndBankPages(pages);
+    ButtonsDisabled settings(pages, CloneButtons::Settings);
+    ButtonsDisabled memory(pages, CloneButtons::Memory);
+    ButtonsDisabled bank(pages, CloneButtons::Bank);
+    WholeTransferPages progress(ds, pages);
+    const CloneOutcome outcome = WriteAll(link, ds, progress);
+    ShowChangedParts(ds, pages, outcome.changed);
+    return outcome;
 }
 
 } // namespace mtz4

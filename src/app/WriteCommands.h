@@ -1,36 +1,39 @@
 #pragma once
 
-#include "link/CloneMode.h"
+#include "link/CloneOutcome.h"
 
 namespace mtz4 {
 
-class CloneView;
+class ClonePages;
 class Link;
 struct DataSet;
 
-// The clone write commands of the buttons and the Write menu. Each shows its
-// messages through link.prompter() ("Successed!!", "Region Error",
-// "Write Failed...", "Communication Error") and returns its outcome, Success
-// only when it showed "Successed!!".
+// The window's handlers of the clone write buttons and the Write menu. Each
+// disables its buttons, selects the tab of its data, runs the link's write
+// operation, redraws what the encoders rebuilt and returns its outcome; the
+// caller shows the outcome's message (CloneCommands, after a read-back
+// where Verify After Write is on).
 
-// Memory page "Write": WriteMemory, then "QZ~FINISH".
-LinkResult cmbTxData_Click(Link& link, DataSet& ds, CloneView& view);
-// "Write Settings" on either settings page: WriteSettings; the receiver
-// stays in clone mode.
-LinkResult cmbTxData1_Click(Link& link, DataSet& ds, CloneView& view);
+// Memory page "Write": the memory write, then "QZ~FINISH".
+CloneOutcome cmbTxData_Click(Link& link, DataSet& ds, ClonePages& pages);
+// "Write Settings" on either settings page: the settings write; the
+// receiver stays in clone mode.
+CloneOutcome cmbTxData1_Click(Link& link, DataSet& ds, ClonePages& pages);
 // Bank page "Write Bank": the bank table (no "QZ~IM"), the row labels and
-// memory list rebuilt, then the clear step; no "QZ~FINISH".
-LinkResult cmbWriteBank_Click(Link& link, DataSet& ds, CloneView& view);
+// memory list rebuilt, the clear step; no "QZ~FINISH".
+CloneOutcome cmbWriteBank_Click(Link& link, DataSet& ds, ClonePages& pages);
 // Bank page "Write Group": the group bitmap from the group check boxes.
 // Enters clone mode as a read does, so any bank total goes through.
-LinkResult cmdWriteGroup_Click(Link& link, DataSet& ds, CloneView& view);
+CloneOutcome cmdWriteGroup_Click(Link& link, DataSet& ds, ClonePages& pages);
 
 // Write > "Memory(&M)": selects the "Memory" tab, then as the memory "Write".
-LinkResult mnuWrMem_Click(Link& link, DataSet& ds, CloneView& view);
+CloneOutcome mnuWrMem_Click(Link& link, DataSet& ds, ClonePages& pages);
 // Write > "Settings(&S)": selects "Settings 1" when on "Memory" or "Bank",
 // then as "Write Settings".
-LinkResult mnuWrSet_Click(Link& link, DataSet& ds, CloneView& view);
-// Write > "ALL(&A)": the settings write, the memory write, "QZ~FINISH".
-LinkResult mnuWrAll_Click(Link& link, DataSet& ds, CloneView& view);
+CloneOutcome mnuWrSet_Click(Link& link, DataSet& ds, ClonePages& pages);
+// Write > "ALL(&A)": "Settings 1" from the "Memory" or "Bank" page, the
+// settings write, then on the "Memory" page the memory write and
+// "QZ~FINISH" (WriteAll).
+CloneOutcome mnuWrAll_Click(Link& link, DataSet& ds, ClonePages& pages);
 
 } // namespace mtz4

@@ -2,17 +2,17 @@
 // real time, through the system serial port.
 #include "files/CloneFile.h"
 #include "link/CloneMode.h"
-#include "link/CloneView.h"
+#include "link/CloneProgress.h"
+#include "link/CloneRead.h"
 #include "link/Commands.h"
 #include "link/Link.h"
-#include "link/ReadCommands.h"
 #include "link/Retry.h"
 #include "model/DataSet.h"
 #include "model/RecordCodec.h"
-#include "reference/FactoryData.h"
 #include "support/RandomData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimRunner.h"
+#include "support/TestFiles.h"
 #include "support/TimeBounds.h"
 
 #include <QElapsedTimer>
@@ -27,9 +27,7 @@ namespace {
 const QString Probe = QStringLiteral("QZ~F00022R");
 
 std::unique_ptr<DataSet> factory() {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, Model::MTZ4J);
-    return ds;
+    return FactoryDataSet(Model::MTZ4J);
 }
 
 } // namespace
@@ -146,11 +144,13 @@ void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
         ds->MemEnable[n] = true;
     }
     const auto old = std::make_unique<DataSet>(*ds);
-    CloneView view;
+    CloneProgress progress;
 
-    QCOMPARE(cmbRxData_Click(link, *ds, view), LinkResult::Failure);
-    QCOMPARE(prompter.texts(), (QStringList{QStringLiteral("Communication Error"),
-                                            QStringLiteral("Read Failed...")}));
+    const CloneOutcome outcome = ReadMemory(link, *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(
+        prompter.texts() << outcome.message,
+        (QStringList{QStringLiteral("Communication Error"), QStringLiteral("Read Failed...")}));
     for (int n = 0; n < 20; ++n)
         QCOMPARE(ds->MemData[n], source->MemData[n]);
     for (int n = 20; n < 1280; ++n)
