@@ -17,9 +17,9 @@
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 #include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
 
 #include <QAction>
 #include <QDir>

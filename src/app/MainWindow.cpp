@@ -29,9 +29,9 @@
 #include "link/Link.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <QAction>

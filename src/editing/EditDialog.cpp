@@ -13,7 +13,7 @@
 #include "model/EntryCodes.h"
 #include "model/ModelRules.h"
 #include "model/RecordCodec.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "model/DataSet.h"
 
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 namespace mtz4 {
 

@@ -3,7 +3,7 @@
 #include "model/HexBits.h"
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 namespace mtz4 {
 

@@ -1,7 +1,7 @@
 #include "reference/BandDefaults.h"
 
 #include "model/DataSet.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <memory>

@@ -14,7 +14,7 @@
 #include "editing/Settings2Page.h"
 #include "files/CsvFile.h"
 #include "model/RecordCodec.h"
-#include "reference/SettingControls.h"
+#include "model/SettingControls.h"
 
 #include <QAction>
 #include <QApplication>

@@ -14,7 +14,7 @@
 #include "editing/VfoGrid.h"
 #include "files/CsvFile.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "support/TestFiles.h"
 
 #include <QAction>

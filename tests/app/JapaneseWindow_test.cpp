@@ -5,7 +5,7 @@
 
 #include "app/ResourceTexts.h"
 #include "files/ImportReport.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QAction>
 #include <QApplication>

@@ -13,7 +13,7 @@
 #include "editing/UndoHistory.h"
 #include "files/Backups.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QLabel>

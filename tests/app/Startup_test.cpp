@@ -4,7 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QComboBox>
 #include <QStandardPaths>

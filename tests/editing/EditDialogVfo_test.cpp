@@ -2,7 +2,7 @@
 // a model lacks, the frequency checks of a band and OK.
 #include "EditingFixtures.h"
 #include "editing/EditDialog.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>

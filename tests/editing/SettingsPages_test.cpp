@@ -5,8 +5,8 @@
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "files/CloneFile.h"
+#include "model/SettingControls.h"
 #include "model/SettingsCodec.h"
-#include "reference/SettingControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
 #include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <QTest>
