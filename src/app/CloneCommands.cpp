@@ -142,8 +142,9 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
         addStatus(QStringLiteral("Verified"));
     // A read that stopped part-way says how to get back what was there.
     if (partlyRead_)
-        addStatus(ResourceText(2028, SystemTextLanguage())
-                      .arg(ResourceText(2001, SystemTextLanguage()) + QLatin1Char(' ') + name));
+        addStatus(
+            ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
+                .arg(ResourceText(Text::mnuUndo, SystemTextLanguage()) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         addStatus(QStringLiteral("no backup: ") + backupProblem_);
@@ -214,7 +215,8 @@ void CloneCommands::cancelRead() {
 
 QString CloneCommands::partlyReadNotice() {
     // The text before the name of the step to undo.
-    return ResourceText(2028, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
+        .section(QStringLiteral("%1"), 0, 0);
 }
 
 } // namespace mtz4

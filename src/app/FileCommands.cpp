@@ -134,7 +134,8 @@ bool FileCommands::mnuFileSaveAs_Click() {
 
 QString FileCommands::partlyImportedNotice() {
     // The text before the stopping line.
-    return ResourceText(2030, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyImportedNotice, SystemTextLanguage())
+        .section(QStringLiteral("%1"), 0, 0);
 }
 
 void FileCommands::showCurrentFileCaption() {
@@ -226,9 +227,10 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
                          FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
             const TextLanguage language = SystemTextLanguage();
-            host_.showStatusText(ResourceText(2030, language)
-                                     .arg(import.report.stoppedAt, fileName,
-                                          ResourceText(2001, language) + QLatin1Char(' ') + title));
+            host_.showStatusText(
+                ResourceText(Text::PartlyImportedNotice, language)
+                    .arg(import.report.stoppedAt, fileName,
+                         ResourceText(Text::mnuUndo, language) + QLatin1Char(' ') + title));
         }
         return false;
     case FileImportOutcome::NothingImported:
@@ -283,7 +285,7 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
         connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     menu->addSeparator();
-    QAction* clear = menu->addAction(ResourceText(2024, SystemTextLanguage()));
+    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList, SystemTextLanguage()));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(enabled && !files.isEmpty());
     connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
@@ -310,7 +312,7 @@ void FileCommands::showBackups() {
 }
 
 bool FileCommands::openBackupCopy(const QString& path) {
-    return openCopy(path, ResourceText(2027, SystemTextLanguage()));
+    return openCopy(path, ResourceText(Text::BackupCaption, SystemTextLanguage()));
 }
 
 bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {

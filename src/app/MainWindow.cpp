@@ -205,8 +205,10 @@ void frmMain::updateCommands() {
         const QString text = ResourceText(number, language);
         return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
     };
-    menus_->action(QStringLiteral("mnuUndo"))->setText(caption(2001, history_->undoText()));
-    menus_->action(QStringLiteral("mnuRedo"))->setText(caption(2002, history_->redoText()));
+    menus_->action(QStringLiteral("mnuUndo"))
+        ->setText(caption(Text::mnuUndo, history_->undoText()));
+    menus_->action(QStringLiteral("mnuRedo"))
+        ->setText(caption(Text::mnuRedo, history_->redoText()));
 }
 
 void frmMain::runMemoryCommand(void (*command)(MemoryCommands&)) {
@@ -313,9 +315,9 @@ void frmMain::showCaption() {
     const TextLanguage language = SystemTextLanguage();
     QString caption = caption_;
     if (ds_.PartlyRead)
-        caption += ResourceText(2026, language);
+        caption += ResourceText(Text::PartlyReadCaption, language);
     if (ds_.PartlyImported != 0)
-        caption += ResourceText(2029, language).arg(ds_.PartlyImported);
+        caption += ResourceText(Text::PartlyImportedCaption, language).arg(ds_.PartlyImported);
     setWindowTitle(caption);
 }
 

@@ -50,7 +50,8 @@ class frmAbout;
 // is kept when the program ends (the port number in the INI file and the
 // window placement). Its commands live in classes of their own: the file
 // commands (FileCommands), the clone commands (CloneCommands), the menu and
-// toolbar table (MainMenuTable.cpp); the window wires them to its controls.
+// toolbar table (MainWindowMenuTable.cpp); the window wires them to its
+// controls.
 //
 // The data set, the link, the prompter and the file dialogs belong to the
 // caller and must outlive the window.
@@ -81,8 +82,6 @@ public:
     // Edit > Modify: edits the current row of the VFO grid (Settings 1) or
     // of the memory grid (Memory).
     void mnuEditUndo_Click();
-    // The toolbar button with the given key ("新規作成", "開く", "上書き保存", "ﾍﾙﾌﾟ").
-    void tbToolBar_ButtonClick(const QString& key);
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     // Tool > COM Port Setup: the COM port dialog with the current port selected.
@@ -140,7 +139,8 @@ private:
     void showWholeMemoryList() override;
     void setTransferRunning(bool running, bool reading) override;
 
-    // The menu table and the toolbar's buttons (MainMenuTable.cpp).
+    // The menu table and the toolbar's buttons, each with its command
+    // (MainWindowMenuTable.cpp).
     std::vector<MenuEntry> menuEntries();
     std::vector<ToolButton> toolButtons();
     void buildPages();

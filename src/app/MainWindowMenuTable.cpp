@@ -1,12 +1,14 @@
 // The main window's menu bar and toolbar as one table: each line gives the
-// item's name, its text number (the English and Japanese texts are in
-// ResourceTexts.cpp), its keys, when it can be used and the command it runs.
+// item's name, its text number (named after the item in ResourceTexts.h; the
+// English and Japanese texts are in ResourceTexts.cpp), its keys, when it can
+// be used and the command it runs.
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/NewWindowCommand.h"
 #include "app/PrintCommands.h"
+#include "app/ResourceTexts.h"
 #include "app/WindowPlacement.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
@@ -68,130 +70,121 @@ std::vector<MenuEntry> frmMain::menuEntries() {
     constexpr When Memory = When::IdleOnMemoryPage;
     // clang-format off
     return {
-        menu(nullptr, "mnuFile", 1000),
-        item("mnuFile", "mnuFileNew", 1001, Idle, [&f] { f.NewDataSet(); }, {K(Qt::CTRL | Qt::Key_N)}),
-        item("mnuFile", "mnuFileOpen", 1002, Idle, [&f] { f.mnuFileOpen_Click(); }, {K(Qt::CTRL | Qt::Key_O)}),
+        menu(nullptr, "mnuFile", Text::mnuFile),
+        item("mnuFile", "mnuFileNew", Text::mnuFileNew, Idle, [&f] { f.NewDataSet(); }, {K(Qt::CTRL | Qt::Key_N)}),
+        item("mnuFile", "mnuFileOpen", Text::mnuFileOpen, Idle, [&f] { f.mnuFileOpen_Click(); }, {K(Qt::CTRL | Qt::Key_O)}),
         // Its items are made as it opens.
-        {Kind::Menu, "mnuFile", "mnuRecent", 2020, {}, Idle, {}, {}, recent},
-        item("mnuFile", "mnuFileSave", 1003, Idle, [&f] { f.mnuFileSave_Click(); }, {K(Qt::CTRL | Qt::Key_S)}),
-        item("mnuFile", "mnuFileSaveAs", 1004, Idle, [&f] { f.mnuFileSaveAs_Click(); },
+        {Kind::Menu, "mnuFile", "mnuRecent", Text::mnuRecent, {}, Idle, {}, {}, recent},
+        item("mnuFile", "mnuFileSave", Text::mnuFileSave, Idle, [&f] { f.mnuFileSave_Click(); }, {K(Qt::CTRL | Qt::Key_S)}),
+        item("mnuFile", "mnuFileSaveAs", Text::mnuFileSaveAs, Idle, [&f] { f.mnuFileSaveAs_Click(); },
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
         separator("mnuFile"),
-        item("mnuFile", "mnuImport", 1201, Idle, [&f] { f.mnuImport_Click(); }),
-        item("mnuFile", "mnuExport", 1202, Idle, [&f] { f.mnuExport_Click(); }),
+        item("mnuFile", "mnuImport", Text::mnuImport, Idle, [&f] { f.mnuImport_Click(); }),
+        item("mnuFile", "mnuExport", Text::mnuExport, Idle, [&f] { f.mnuExport_Click(); }),
         separator("mnuFile"),
-        item("mnuFile", "mnuBackups", 2021, Idle, [&f] { f.showBackups(); }),
-        item("mnuFile", "mnuCompareFile", 2022, Idle, [&f] { f.compareWithFile(); }),
+        item("mnuFile", "mnuBackups", Text::mnuBackups, Idle, [&f] { f.showBackups(); }),
+        item("mnuFile", "mnuCompareFile", Text::mnuCompareFile, Idle, [&f] { f.compareWithFile(); }),
         separator("mnuFile"),
         // Second windows, processes of their own, beside this one.
-        item("mnuFile", "mnuNewWindow", 2070, When::Always, [this] { newWindow_->openNewWindow(); }),
-        item("mnuFile", "mnuOpenInNewWindow", 2071, Idle, [this] { newWindow_->openFileInNewWindow(); }),
+        item("mnuFile", "mnuNewWindow", Text::mnuNewWindow, When::Always, [this] { newWindow_->openNewWindow(); }),
+        item("mnuFile", "mnuOpenInNewWindow", Text::mnuOpenInNewWindow, Idle, [this] { newWindow_->openFileInNewWindow(); }),
         separator("mnuFile"),
         // The channel list, printed or as a PDF file.
-        item("mnuFile", "mnuPrintList", 2072, Idle, [this] { print_->printChannelList(); }),
-        item("mnuFile", "mnuExportListPdf", 2073, Idle, [this] { print_->exportChannelListPdf(); }),
+        item("mnuFile", "mnuPrintList", Text::mnuPrintList, Idle, [this] { print_->printChannelList(); }),
+        item("mnuFile", "mnuExportListPdf", Text::mnuExportListPdf, Idle, [this] { print_->exportChannelListPdf(); }),
         // Print Setup is there but never enabled.
-        item("mnuFile", "mnuFilePageSetup", 1005, When::Never, {}),
+        item("mnuFile", "mnuFilePageSetup", Text::mnuFilePageSetup, When::Never, {}),
         // Ctrl+Q asks about unsaved changes as the close box does.
-        item("mnuFile", "mnuFileExit", 1007, When::Always, [this] { close(); }, {K(Qt::CTRL | Qt::Key_Q)}),
+        item("mnuFile", "mnuFileExit", Text::mnuFileExit, When::Always, [this] { close(); }, {K(Qt::CTRL | Qt::Key_Q)}),
 
-        menu(nullptr, "mnuEdit", 1008),
+        menu(nullptr, "mnuEdit", Text::mnuEdit),
         // Undo and Redo name the step they take back or make again.
         item("mnuEdit", "mnuUndo", 0, When::CanUndo, [this] { history_->undo(); }, {K::Undo}),
         item("mnuEdit", "mnuRedo", 0, When::CanRedo, [this] { history_->redo(); },
              {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
         separator("mnuEdit"),
-        item("mnuEdit", "mnuEditUndo", 1009, When::IdleOnGridPage, [this] { mnuEditUndo_Click(); }),
+        item("mnuEdit", "mnuEditUndo", Text::mnuEditUndo, When::IdleOnGridPage, [this] { mnuEditUndo_Click(); }),
         separator("mnuEdit"),
         // The memory list's own commands: on the Memory page only.
-        item("mnuEdit", "mnuCut", 2003, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),
-        item("mnuEdit", "mnuCopy", 2004, Memory, memory([](MemoryCommands& m) { m.copy(); }), {K::Copy}),
-        item("mnuEdit", "mnuPaste", 2005, Memory, memory([](MemoryCommands& m) { m.paste(); }), {K::Paste}),
+        item("mnuEdit", "mnuCut", Text::mnuCut, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),
+        item("mnuEdit", "mnuCopy", Text::mnuCopy, Memory, memory([](MemoryCommands& m) { m.copy(); }), {K::Copy}),
+        item("mnuEdit", "mnuPaste", Text::mnuPaste, Memory, memory([](MemoryCommands& m) { m.paste(); }), {K::Paste}),
         separator("mnuEdit"),
-        item("mnuEdit", "mnuInsertEntry", 2006, Memory,
+        item("mnuEdit", "mnuInsertEntry", Text::mnuInsertEntry, Memory,
              memory([](MemoryCommands& m) { m.insertEmptyEntry(); }), {K(Qt::Key_Insert)}),
-        item("mnuEdit", "mnuDeleteEntry", 2007, Memory,
+        item("mnuEdit", "mnuDeleteEntry", Text::mnuDeleteEntry, Memory,
              memory([](MemoryCommands& m) { m.deleteEntry(); }), {K(Qt::Key_Delete)}),
         separator("mnuEdit"),
-        item("mnuEdit", "mnuFind", 2008, Memory,
+        item("mnuEdit", "mnuFind", Text::mnuFind, Memory,
              memory([](MemoryCommands& m) { m.openFind(); }), {K(Qt::CTRL | Qt::Key_F)}),
         key("mnuFindNext", {K(Qt::Key_F3)}, Memory, memory([](MemoryCommands& m) { m.findNext(); })),
         key("mnuFindPrevious", {K(Qt::SHIFT | Qt::Key_F3)}, Memory,
             memory([](MemoryCommands& m) { m.findPrevious(); })),
-        item("mnuEdit", "mnuGoTo", 2009, Memory,
+        item("mnuEdit", "mnuGoTo", Text::mnuGoTo, Memory,
              memory([](MemoryCommands& m) { m.askGoTo(); }), {K(Qt::CTRL | Qt::Key_G)}),
         separator("mnuEdit"),
-        item("mnuEdit", "mnuSortFrequency", 2011, Memory,
+        item("mnuEdit", "mnuSortFrequency", Text::mnuSortFrequency, Memory,
              memory([](MemoryCommands& m) { m.sortBank(SortKey::Frequency); })),
-        item("mnuEdit", "mnuSortName", 2012, Memory,
+        item("mnuEdit", "mnuSortName", Text::mnuSortName, Memory,
              memory([](MemoryCommands& m) { m.sortBank(SortKey::Name); })),
 
-        menu(nullptr, "mnuView", 1010),
-        check("mnuView", "mnuViewToolbar", 1011, [this](bool) { mnuViewToolbar_Click(); }),
-        check("mnuView", "mnuStatusBar", 1100, [this](bool) { mnuStatusBar_Click(); }),
+        menu(nullptr, "mnuView", Text::mnuView),
+        check("mnuView", "mnuViewToolbar", Text::mnuViewToolbar, [this](bool) { mnuViewToolbar_Click(); }),
+        check("mnuView", "mnuStatusBar", Text::mnuStatusBar, [this](bool) { mnuStatusBar_Click(); }),
         separator("mnuView"),
         // Only the entries in use; remembered between runs.
-        check("mnuView", "mnuHideEmpty", 2010, [this](bool hide) {
+        check("mnuView", "mnuHideEmpty", Text::mnuHideEmpty, [this](bool hide) {
             MSFlexGrid1_->setHideEmpty(hide);
             WriteHideEmptyEntries(hide);
         }),
 
-        menu(nullptr, "mnuTools", 1012),
-        menu("mnuTools", "mnuRe", 1203),
-        item("mnuRe", "mnuReSet", 1205, Idle, clone(CloneCommand::ReadSettingsMenu)),
-        item("mnuRe", "mnuReMem", 1206, Idle, clone(CloneCommand::ReadMemoryMenu)),
-        item("mnuRe", "mnuReAll", 1207, Idle, clone(CloneCommand::ReadAll)),
-        menu("mnuTools", "mnuWr", 1204),
-        item("mnuWr", "mnuWrSet", 1205, Idle, clone(CloneCommand::WriteSettingsMenu)),
-        item("mnuWr", "mnuWrMem", 1206, Idle, clone(CloneCommand::WriteMemoryMenu)),
-        item("mnuWr", "mnuWrAll", 1207, Idle, clone(CloneCommand::WriteAll)),
-        item("mnuTools", "mnuCompareReceiver", 2023, Idle, [&c] { c.compareWithReceiver(); }),
+        menu(nullptr, "mnuTools", Text::mnuTools),
+        menu("mnuTools", "mnuRe", Text::mnuRe),
+        item("mnuRe", "mnuReSet", Text::mnuReSet, Idle, clone(CloneCommand::ReadSettingsMenu)),
+        item("mnuRe", "mnuReMem", Text::mnuReMem, Idle, clone(CloneCommand::ReadMemoryMenu)),
+        item("mnuRe", "mnuReAll", Text::mnuReAll, Idle, clone(CloneCommand::ReadAll)),
+        menu("mnuTools", "mnuWr", Text::mnuWr),
+        item("mnuWr", "mnuWrSet", Text::mnuWrSet, Idle, clone(CloneCommand::WriteSettingsMenu)),
+        item("mnuWr", "mnuWrMem", Text::mnuWrMem, Idle, clone(CloneCommand::WriteMemoryMenu)),
+        item("mnuWr", "mnuWrAll", Text::mnuWrAll, Idle, clone(CloneCommand::WriteAll)),
+        item("mnuTools", "mnuCompareReceiver", Text::mnuCompareReceiver, Idle, [&c] { c.compareWithReceiver(); }),
         // A quick read fetches only the entries in use; remembered between runs.
-        check("mnuTools", "mnuQuickRead", 2013, [&c](bool quick) {
+        check("mnuTools", "mnuQuickRead", Text::mnuQuickRead, [&c](bool quick) {
             c.quickRead = quick;
             WriteQuickRead(quick);
         }),
         // A write of the memory can be read back and compared; remembered too.
-        check("mnuTools", "mnuVerifyWrite", 2025, [&c](bool verify) {
+        check("mnuTools", "mnuVerifyWrite", Text::mnuVerifyWrite, [&c](bool verify) {
             c.verifyAfterWrite = verify;
             WriteVerifyAfterWrite(verify);
         }),
         // Finds the model the receiver accepts and offers to select it.
-        item("mnuTools", "mnuDetectModel", 2040, Idle, [&c] { c.detectModel(); }),
+        item("mnuTools", "mnuDetectModel", Text::mnuDetectModel, Idle, [&c] { c.detectModel(); }),
         // The code page of the notes; its items are made by NoteCodePageMenu.
-        menu("mnuTools", "mnuNoteCodePage", 2050, Idle),
-        item("mnuTools", "mnuToolsOptions", 1013, Idle, [this] { mnuToolsOptions_Click(); }),
+        menu("mnuTools", "mnuNoteCodePage", Text::mnuNoteCodePage, Idle),
+        item("mnuTools", "mnuToolsOptions", Text::mnuToolsOptions, Idle, [this] { mnuToolsOptions_Click(); }),
 
-        menu(nullptr, "mnuHelp", 1014),
-        item("mnuHelp", "mnuUserGuide", 2074, When::Always, [this] { help_->showUserGuide(); }, {K(Qt::Key_F1)}),
-        item("mnuHelp", "mnuSampleFile", 2075, Idle, [this] { help_->openSampleFile(); }),
+        menu(nullptr, "mnuHelp", Text::mnuHelp),
+        item("mnuHelp", "mnuUserGuide", Text::mnuUserGuide, When::Always, [this] { help_->showUserGuide(); }, {K(Qt::Key_F1)}),
+        item("mnuHelp", "mnuSampleFile", Text::mnuSampleFile, Idle, [this] { help_->openSampleFile(); }),
         separator("mnuHelp"),
         // A modal box during a transfer would hold up its wait; it waits too.
-        item("mnuHelp", "mnuHelpAbout", 1016, Idle, [this] { mnuHelpAbout_Click(); }),
+        item("mnuHelp", "mnuHelpAbout", Text::mnuHelpAbout, Idle, [this] { mnuHelpAbout_Click(); }),
     };
     // clang-format on
 }
 
 std::vector<ToolButton> frmMain::toolButtons() {
-    const auto key = [this](const QString& k) { return [this, k] { tbToolBar_ButtonClick(k); }; };
+    FileCommands& f = *files_;
+    // Each button runs the command of its key (what tbToolBar_ButtonClick
+    // does), connected to it directly.
     return {
-        {KeyNew, QStyle::SP_FileIcon, 1017, key(KeyNew)},
-        {KeyOpen, QStyle::SP_DialogOpenButton, 1018, key(KeyOpen)},
-        {KeySave, QStyle::SP_DialogSaveButton, 1019, key(KeySave)},
+        {KeyNew, QStyle::SP_FileIcon, Text::tipNew, [&f] { f.NewDataSet(); }},
+        {KeyOpen, QStyle::SP_DialogOpenButton, Text::tipOpen, [&f] { f.mnuFileOpen_Click(); }},
+        {KeySave, QStyle::SP_DialogSaveButton, Text::tipSave, [&f] { f.mnuFileSave_Click(); }},
         {},
-        {KeyHelp, QStyle::SP_MessageBoxQuestion, 1021, key(KeyHelp)},
+        {KeyHelp, QStyle::SP_MessageBoxQuestion, Text::tipHelp, [this] { mnuHelpAbout_Click(); }},
     };
-}
-
-void frmMain::tbToolBar_ButtonClick(const QString& key) {
-    if (key == KeyNew)
-        files_->NewDataSet();
-    else if (key == KeyOpen)
-        files_->mnuFileOpen_Click();
-    else if (key == KeySave)
-        files_->mnuFileSave_Click();
-    else if (key == KeyHelp)
-        mnuHelpAbout_Click();
 }
 
 QToolBar* frmMain::tbToolBar() const {

@@ -155,7 +155,7 @@ void FileCommandsTest::saveWithoutFileAsksForOne() {
 
     // The toolbar's Save button saves to the current file at once.
     editEntry(shell.ds());
-    w.tbToolBar_ButtonClick(QStringLiteral("上書き保存"));
+    w.findChild<QAction*>(QStringLiteral("tb_上書き保存"))->trigger();
     QCOMPARE(shell.dialogs.saveCalls, 2);
     QVERIFY(!shell.ds().DataChanged);
 }
@@ -199,7 +199,7 @@ void FileCommandsTest::openLoadsTheChosenFile() {
     QVERIFY(WriteCloneFile(path, 118.1));
     frmMain& w = shell.window();
 
-    w.tbToolBar_ButtonClick(QStringLiteral("開く")); // cancelled dialog
+    w.findChild<QAction*>(QStringLiteral("tb_開く"))->trigger(); // cancelled dialog
     QCOMPARE(shell.dialogs.openCalls, 1);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
 
