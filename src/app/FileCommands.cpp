@@ -54,21 +54,19 @@ bool FileCommands::askToSaveChanges() {
     return false;
 }
 
-int FileCommands::NewDataSet() {
+FileCommands::NewOutcome FileCommands::NewDataSet() {
     if (!askToSaveChanges())
-        return 1;
-    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel, StepKind::Replace);
-    return 0;
+        return NewOutcome::Cancelled;
+    putFactoryData(QStringLiteral("New"), ds_.ModelIndex, StepKind::Replace);
+    return NewOutcome::Replaced;
 }
 
 void FileCommands::putFactoryData(const QString& step, int model, StepKind kind) {
     editor_.apply(
         step, DataPart::Everything,
         [model](DataSet& ds) {
-            ds.settings.opbModel = model;
+            ds.ModelIndex = model;
             ApplyFactoryData(ds);
-            if (model >= 0 && model < ModelCount)
-                ds.ModelIndex = model;
         },
         kind);
     host_.showWholeMemoryList();

@@ -103,7 +103,7 @@ std::vector<MenuEntry> frmMain::menuEntries() {
         item("mnuEdit", "mnuRedo", 0, When::CanRedo, [this] { history_->redo(); },
              {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
         separator("mnuEdit"),
-        item("mnuEdit", "mnuEditUndo", Text::mnuEditUndo, When::IdleOnGridPage, [this] { mnuEditUndo_Click(); }),
+        item("mnuEdit", "mnuEditUndo", Text::mnuEditUndo, When::IdleOnGridPage, [this] { modifyCurrentRow(); }),
         separator("mnuEdit"),
         // The memory list's own commands: on the Memory page only.
         item("mnuEdit", "mnuCut", Text::mnuCut, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),

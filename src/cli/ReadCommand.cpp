@@ -66,7 +66,6 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     if (!args.base.isEmpty() && !LoadCloneFile(*ds, args.base, prompter))
         return ExitFailure;
     // The clone file does not record the model: the command line names it.
-    ds->settings.opbModel = args.model;
     ds->ModelIndex = args.model;
 
     Link link(prompter);

@@ -4,6 +4,11 @@
 
 namespace mtz4 {
 
+void SelectModelButton(DataSet& ds, int button) {
+    if (button >= 0 && button < ModelCount)
+        ds.ModelIndex = button;
+}
+
 void InitTables(DataSet& ds) {
     // The band captions and limits and the Program Scan labels live with the
     // other reference tables; make sure they exist before any table is used.

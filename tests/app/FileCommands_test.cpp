@@ -328,7 +328,8 @@ void FileCommandsTest::questionBeforeOpenNewAndClose() {
         action(w, "mnuFileOpen")->trigger();
         break;
     case Command::New:
-        QCOMPARE(w.fileCommands().NewDataSet(), goesOn ? 0 : 1);
+        QCOMPARE(w.fileCommands().NewDataSet(),
+                 goesOn ? FileCommands::NewOutcome::Replaced : FileCommands::NewOutcome::Cancelled);
         break;
     case Command::Close:
         action(w, "mnuFileExit")->trigger();

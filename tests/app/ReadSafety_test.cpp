@@ -68,22 +68,22 @@ QByteArray fileBytes(const QString& path) {
 // each with the page it is on.
 struct ReadCommand {
     const char* name;
-    frmMain::Page page;
+    frmMain::Tab page;
     std::function<void(frmMain&)> run;
 };
 const std::vector<ReadCommand>& readCommands() {
-    using P = frmMain::Page;
+    using P = frmMain::Tab;
     static const std::vector<ReadCommand> commands = {
-        {"Read ALL", P::Settings1Page, [](frmMain& w) { action(w, "mnuReAll")->trigger(); }},
-        {"Read > Memory", P::Settings1Page, [](frmMain& w) { action(w, "mnuReMem")->trigger(); }},
-        {"Read > Settings", P::BankPage, [](frmMain& w) { action(w, "mnuReSet")->trigger(); }},
-        {"Read", P::MemoryPage, [](frmMain& w) { w.memoryPage()->cmbRxData->click(); }},
-        {"Read Settings 1", P::Settings1Page,
+        {"Read ALL", P::Settings1Tab, [](frmMain& w) { action(w, "mnuReAll")->trigger(); }},
+        {"Read > Memory", P::Settings1Tab, [](frmMain& w) { action(w, "mnuReMem")->trigger(); }},
+        {"Read > Settings", P::BankTab, [](frmMain& w) { action(w, "mnuReSet")->trigger(); }},
+        {"Read", P::MemoryTab, [](frmMain& w) { w.memoryPage()->cmbRxData->click(); }},
+        {"Read Settings 1", P::Settings1Tab,
          [](frmMain& w) { w.settings1Page()->cmbRxData1()->click(); }},
-        {"Read Settings 2", P::Settings2Page,
+        {"Read Settings 2", P::Settings2Tab,
          [](frmMain& w) { w.settings2Page()->cmbRxData2()->click(); }},
-        {"Read Bank", P::BankPage, [](frmMain& w) { w.bankPage()->cmbReadBank->click(); }},
-        {"Read Group", P::BankPage, [](frmMain& w) { w.bankPage()->cmdReadGroup->click(); }},
+        {"Read Bank", P::BankTab, [](frmMain& w) { w.bankPage()->cmbReadBank->click(); }},
+        {"Read Group", P::BankTab, [](frmMain& w) { w.bankPage()->cmdReadGroup->click(); }},
     };
     return commands;
 }

@@ -46,7 +46,7 @@ void StartupTest::stateAfterStartWithoutFile() {
     QCOMPARE(w.cbbBank()->currentText(), QStringLiteral("All"));
     QVERIFY(w.cbbBank()->isHidden());
 
-    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::Settings1Page));
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::Settings1Tab));
     QCOMPARE(w.TabStrip1()->count(), 4);
     QCOMPARE(w.TabStrip1()->tabText(2), QStringLiteral("Memory"));
 

@@ -73,12 +73,12 @@ void WindowCloneTest::readAllFillsEveryPage() {
     Shell shell;
     frmMain& w = shell.window();
     DataSet& ds = shell.ds();
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     w.MSFlexGrid1()->setCurrentRow(7);
 
     action(w, "mnuReAll")->trigger();
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
-    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::MemoryPage));
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::MemoryTab));
     // The sixth enable slot (entries 1280..1299) is not in the receiver.
     for (int n = 0; n < 1280; ++n) {
         QCOMPARE(ds.MemEnable[n], source->MemEnable[n]);

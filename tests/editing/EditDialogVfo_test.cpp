@@ -80,7 +80,7 @@ void EditDialogVfoTest::captionsAndHiddenControls() {
         QVERIFY(!d.cbbSec->isEnabled());
         QCOMPARE(d.cbbSec->currentIndex(), -1);
         for (QWidget* w : std::initializer_list<QWidget*>{d.chkEnable, d.chkSkip, d.chkHold,
-                                                          d.txtName, d.Label4})
+                                                          d.txtName, d.nameLabel})
             QVERIFY(w->isHidden());
         QCOMPARE(QApplication::focusWidget(), d.txtFreq);
     });

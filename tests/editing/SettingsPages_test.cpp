@@ -247,7 +247,7 @@ void SettingsPagesTest::modelSelectorOnlyAsks() {
     QCOMPARE(chosen.size(), 2);
     QCOMPARE(chosen.at(0).at(0).toInt(), 1);
     QVERIFY(steps.isEmpty());
-    QCOMPARE(pages.ds->settings.opbModel, 0);
+    QCOMPARE(pages.ds->ModelIndex, 0);
     QVERIFY(!pages.ds->DataChanged);
 
     // The model change was cancelled: the previous model shows again.
@@ -257,7 +257,7 @@ void SettingsPagesTest::modelSelectorOnlyAsks() {
     QVERIFY(!pages.one.opbModel(1)->isChecked());
 
     // A new model in the data shows after the step.
-    pages.editor.apply("Model", DataPart::Model, [](DataSet& ds) { ds.settings.opbModel = 3; });
+    pages.editor.apply("Model", DataPart::Model, [](DataSet& ds) { ds.ModelIndex = 3; });
     QVERIFY(pages.one.opbModel(3)->isChecked());
     QCOMPARE(chosen.size(), 2);
 }

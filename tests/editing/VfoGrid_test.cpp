@@ -69,7 +69,7 @@ void VfoGridTest::textsOfModelsZeroAndOne() {
     QCOMPARE(cell(grid, 4, 10), QStringLiteral("six metres"));
     QCOMPARE(cell(grid, 5, 4), QStringLiteral("OFF"));
 
-    ds->settings.opbModel = 1;
+    ds->ModelIndex = 1;
     grid.UpdateVFOData();
     QCOMPARE(cell(grid, 4, 4), QStringLiteral("OFF"));
     QCOMPARE(cell(grid, 4, 6), QStringLiteral("9")); // the secret code again
