@@ -38,7 +38,7 @@ namespace {
 
 // Both pages on a data set (factory data of model 0 unless given), shown.
 struct Pages {
-    explicit Pages(std::unique_ptr<DataSet> data = factoryDataSet(0))
+    explicit Pages(std::unique_ptr<DataSet> data = FactoryDataSet(0))
         : ds(std::move(data)), editor(*ds), one(editor), two(editor) {
         one.show();
         two.show();
@@ -140,7 +140,7 @@ void SettingsPagesTest::everyControlSurvivesTheCodec() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.MZ4"));
     QCOMPARE(SaveCloneFile(*pages.ds, path), CloneFileStatus::Ok);
-    auto decoded = factoryDataSet(0);
+    auto decoded = FactoryDataSet(0);
     QCOMPARE(ReadCloneFile(*decoded, path), CloneFileStatus::Ok);
     Pages fresh(std::move(decoded));
     fresh.one.showSettings();

@@ -26,9 +26,6 @@ const QString ComPortError = QStringLiteral("COM Port Error");
 // Entries below this one have enable bits in the receiver.
 constexpr int EntriesWithEnableBits = 1280;
 
-std::unique_ptr<DataSet> factory() {
-    return FactoryDataSet(Model::MTZ4J);
-}
 
 // The messages shown on the way, then the one that ends the operation.
 QStringList messages(FakeLink& f, const CloneOutcome& outcome) {
@@ -100,7 +97,7 @@ private slots:
 
 void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
     QRandomGenerator rng(4);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     source->settings.optLamp = 2;
     source->settings.Slider1 = 12;
@@ -110,7 +107,7 @@ void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
     receiver.cloneMode = false;
     RecordingProgress progress;
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const CloneOutcome outcome = ReadAll(f.link(), *ds, progress);
     QCOMPARE(outcome.result, LinkResult::Success);
     QCOMPARE(messages(f, outcome), QStringList{Success});
@@ -148,7 +145,7 @@ void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
 
 void CloneReadTest::memoryReadEmptiesUnusedRecordsAndKeepsTheRow() {
     QRandomGenerator rng(11);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     for (int n : {3, 7, 1280}) {
         DecodeMem(*source, QStringLiteral("\r\n") + RandomMemRecord(rng, Model::MTZ4J), n);
         source->MemEnable[n] = true;
@@ -158,7 +155,7 @@ void CloneReadTest::memoryReadEmptiesUnusedRecordsAndKeepsTheRow() {
     receiver.load(*source);
     receiver.setEntry(7, "FFFFFFFF" + QByteArray(56, '0')); // enabled, but never written
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     fillEntries(*ds, RandomMemRecord(rng, Model::MTZ4J));
     ds->EnableLines[5] = QStringLiteral("80000"); // entry 1280 enabled, 1281..1299 not
     RecordingProgress progress;
@@ -193,14 +190,14 @@ void CloneReadTest::stoppedEntryLoopKeepsTheEntriesReadBeforeIt() {
     do
         newRecord = RandomMemRecord(rng, Model::MTZ4J);
     while (newRecord.left(8) == oldRecord.left(8));
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     fillEntries(*source, newRecord);
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.load(*source);
     receiver.silentFor = isCommand(readCommand(0xA00 + 0x20 * 500));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     fillEntries(*ds, oldRecord);
     auto old = std::make_unique<DataSet>(*ds);
     RecordingProgress progress;
@@ -223,7 +220,7 @@ void CloneReadTest::stoppedGroupReadChangesNoGroupBox() {
         FakeReceiver receiver(f.port());
         receiver.blocks[0x80] = QByteArray(64, 'F');
         receiver.silentFor = isCommand(readCommand(0xA0));
-        auto ds = factory();
+        auto ds = FactoryDataSet(Model::MTZ4J);
         ds->bank.chkGrp[60] = 1;
         ds->GroupFlag[1][10] = true;
         const BankControls boxes = ds->bank;
@@ -251,7 +248,7 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
     QFETCH(int, address);
     QFETCH(bool, portFails);
     QRandomGenerator rng(9);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     source->settings.optLamp = 3;
     FakeLink f;
@@ -259,7 +256,7 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
     receiver.load(*source);
     (portFails ? receiver.portFailsFor : receiver.silentFor) = isCommand(readCommand(address));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
 
     const CloneOutcome outcome = readAll(f.link(), *ds);
@@ -278,14 +275,14 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
 
 void CloneReadTest::stoppedVfoLoopKeepsTheBandsReadBeforeIt() {
     QRandomGenerator rng(21);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.load(*source);
     receiver.silentFor = isCommand(readCommand(0x300 + 0x20 * 5));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
     const CloneOutcome outcome = ReadSettings(f.link(), *ds);
     QCOMPARE(outcome.result, LinkResult::Failure);
@@ -313,7 +310,7 @@ void CloneReadTest::everyOperationReportsARefusal() {
     FakeReceiver receiver(f.port());
     receiver.cloneMode = false;
     receiver.model = "MT-Z40E";
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
 
     const CloneOutcome outcome = operations[operation](f.link(), *ds);

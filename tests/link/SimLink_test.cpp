@@ -26,9 +26,6 @@ namespace {
 
 const QString Probe = QStringLiteral("QZ~F00022R");
 
-std::unique_ptr<DataSet> factory() {
-    return FactoryDataSet(Model::MTZ4J);
-}
 
 } // namespace
 
@@ -103,7 +100,7 @@ void SimLinkTest::refusedIdentification() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Read), LinkResult::RegionError);
     QCOMPARE(sim.commands(), (QStringList{Probe, Probe, Probe, QStringLiteral("QZ~MT-Z4J")}));
 }
@@ -114,7 +111,7 @@ void SimLinkTest::receiverInCloneModeGetsNoIdentification() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Write), LinkResult::Success);
     QCOMPARE(sim.commands(), QStringList{Probe});
     QCOMPARE(link.StartBankCode, QString());
@@ -124,7 +121,7 @@ void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
     SimRunner sim;
     const QString image = sim.path(QStringLiteral("image.MZ4"));
     QRandomGenerator rng(77);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     for (int n = 0; n < EntryCount; ++n) {
         DecodeMem(*source, QStringLiteral("\r\n") + RandomMemRecord(rng, Model::MTZ4J), n);
         source->MemEnable[n] = true;
@@ -137,7 +134,7 @@ void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const QString oldRecord = RandomMemRecord(rng, Model::MTZ4J);
     for (int n = 0; n < EntryCount; ++n) {
         DecodeMem(*ds, QStringLiteral("\r\n") + oldRecord, n);
