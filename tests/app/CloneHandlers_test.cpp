@@ -2,7 +2,6 @@
 // tab each selects, the buttons it disables and enables again, the progress
 // bar, the pages it redraws and the memory grid's row it keeps.
 #include "app/ReadCommands.h"
-#include "app/RecordingPages.h"
 #include "app/WriteCommands.h"
 #include "link/Commands.h"
 #include "model/BankCodec.h"
@@ -11,6 +10,7 @@
 #include "support/FakeLink.h"
 #include "support/FakeReceiver.h"
 #include "support/RandomData.h"
+#include "support/RecordingPages.h"
 #include "support/TestFiles.h"
 
 #include <QTest>

@@ -1,7 +1,11 @@
 // The file commands and closing: Open, Save, Save As, New, the question
 // about unsaved changes, and what closing leaves behind (INI file, window
 // placement).
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "app/CompareDialog.h"
 #include "app/RecentFiles.h"
@@ -79,10 +83,6 @@ void editEntry(DataSet& ds) {
     ds.DataChanged = true;
 }
 
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
-
 QByteArray fileContent(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -155,7 +155,7 @@ void FileCommandsTest::saveWithoutFileAsksForOne() {
 
     // The toolbar's Save button saves to the current file at once.
     editEntry(shell.ds());
-    w.findChild<QAction*>(QStringLiteral("tb_上書き保存"))->trigger();
+    action(w, "tb_上書き保存")->trigger();
     QCOMPARE(shell.dialogs.saveCalls, 2);
     QVERIFY(!shell.ds().DataChanged);
 }
@@ -199,7 +199,7 @@ void FileCommandsTest::openLoadsTheChosenFile() {
     QVERIFY(WriteCloneFile(path, 118.1));
     frmMain& w = shell.window();
 
-    w.findChild<QAction*>(QStringLiteral("tb_開く"))->trigger(); // cancelled dialog
+    action(w, "tb_開く")->trigger(); // cancelled dialog
     QCOMPARE(shell.dialogs.openCalls, 1);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
 

@@ -1,6 +1,9 @@
 // The main window: menu and toolbar texts, the view switches, the page guard,
 // the COM port command and the about box.
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "app/AboutBox.h"
 #include "app/ComPortDialog.h"
@@ -60,13 +63,6 @@ private slots:
 };
 
 namespace {
-
-QAction* action(QWidget& w, const char* name) {
-    QAction* a = w.findChild<QAction*>(QLatin1String(name));
-    if (!a)
-        qWarning("no action %s", name);
-    return a;
-}
 
 QAction* toolButton(frmMain& w, const QString& key) {
     for (QAction* a : w.tbToolBar()->actions()) {

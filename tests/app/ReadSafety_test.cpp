@@ -3,6 +3,8 @@
 // one step of the undo history, never saves a partly read mixture over a
 // file, and opens backups only as copies. Against mtz4sim on COM 1.
 #include "WindowCloneSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
 
 #include "app/BackupsDialog.h"
 #include "app/RecentFiles.h"
@@ -291,8 +293,7 @@ void ReadSafetyTest::readsKeepTheHistory() {
 
     // A read of the very data there were still marks them unsaved; its
     // undo makes them saved again.
-    auto factory = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*factory, Model::MTZ4J);
+    const auto factory = FactoryDataSet(Model::MTZ4J);
     SimRunner same;
     const QString sameImage = same.path(QStringLiteral("same.MZ4"));
     QVERIFY(SaveCloneFile(*factory, sameImage) == CloneFileStatus::Ok);
@@ -312,8 +313,7 @@ void ReadSafetyTest::readsKeepTheHistory() {
 // File > Backups opens a copy: no current file, a caption that says so, not
 // a recent file, and Save asks for a name instead of writing the backup.
 void ReadSafetyTest::backupsOpenAsCopies() {
-    auto data = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*data, Model::MTZ4J);
+    const auto data = FactoryDataSet(Model::MTZ4J);
     data->MemData[3][Col::Freq] = 430.0;
     data->MemEnable[3] = true;
     data->MemText[3][Col::Note] = QStringLiteral("from the backup");

@@ -1,6 +1,7 @@
 // Start-up: the state after start, the command-line file, the port number
 // from the INI file.
-#include "ShellTestSupport.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
 
 #include "app/CommandLine.h"
 #include "link/Link.h"

@@ -1,7 +1,11 @@
 // Undo and redo in the window: every kind of change comes back exactly (the
 // clone file text before and after compared), the steps are named, Open and
 // New end the history, and the change flag follows the saved state.
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -37,10 +41,6 @@ private slots:
 };
 
 namespace {
-
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
 
 // A clone file whose first entries are in use, each with a name and a note,
 // so that a change that loses either shows in the file's text.

@@ -4,6 +4,7 @@
 // in order, a cancelled read leaves what a failed read leaves, and no
 // command can start while one runs.
 #include "WindowCloneSupport.h"
+#include "app/MainWindow.h"
 
 #include "editing/BankPage.h"
 #include "editing/MemoryGrid.h"
@@ -330,14 +331,9 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
             QCOMPARE(shell.ds().MemData[n], source->MemData[n]);
     }
     // The next start has it checked.
-    ScriptedPrompter prompter;
-    StartupOptions options;
-    options.prompter = &prompter;
-    options.showSplash = false;
-    options.ini = {sim.path(QStringLiteral("program")), sim.path(QStringLiteral("user"))};
     {
-        Program program({QStringLiteral("mtz4clone")}, options);
-        QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
+        Shell next;
+        QVERIFY(action(next.window(), "mnuQuickRead")->isChecked());
     }
     OpenPlacementStore()->remove(QStringLiteral("Tool"));
 }

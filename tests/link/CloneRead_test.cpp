@@ -26,7 +26,6 @@ const QString ComPortError = QStringLiteral("COM Port Error");
 // Entries below this one have enable bits in the receiver.
 constexpr int EntriesWithEnableBits = 1280;
 
-
 // The messages shown on the way, then the one that ends the operation.
 QStringList messages(FakeLink& f, const CloneOutcome& outcome) {
     QStringList texts = f.prompter.texts();

@@ -26,7 +26,6 @@ namespace {
 
 const QString Probe = QStringLiteral("QZ~F00022R");
 
-
 } // namespace
 
 class SimLinkTest : public QObject {

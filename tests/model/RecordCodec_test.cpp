@@ -94,7 +94,7 @@ private slots:
         QVERIFY(!DecodeMem(*ds, QString(), 0)); // nothing at all decodes as frequency 0
     }
 
-    void clampsAndTexts() {
+    void outOfRangeCodesAreRepairedAndEveryCodeHasItsText() {
         QVERIFY(DecodeMem(*ds,
                           Reply(Record({{4, "05"},
                                         {5, "13"},
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(CarrierText(27), QStringLiteral("3000Hz"));
     }
 
-    void names() {
+    void namesAreSixPrintableCharacters() {
         QCOMPARE(DecodeName(QStringLiteral("4142001F7F43")), QStringLiteral("AB   C"));
         QCOMPARE(EncodeName(QStringLiteral("AB")), QStringLiteral("414200000000"));
         // At most six characters; anything unprintable is written as a space.
