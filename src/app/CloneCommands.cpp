@@ -4,6 +4,7 @@
 #include "app/CompareDialog.h"
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
+#include "app/FileModels.h"
 #include "app/ReadCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
@@ -109,6 +110,9 @@ LinkResult CloneCommands::runClone(Command command) {
                 name, run.parts, [&](DataSet& ds) { outcome = run.procedure(link_, ds, view_); },
                 StepKind::Transfer);
         }
+        // The file in use was read or written with this model.
+        if (outcome.succeeded() && !ds_.CurrentFile.isEmpty())
+            RememberFileModel(ds_.CurrentFile, ds_.ModelIndex);
         // With Verify After Write, "Successed!!" waits for the read-back.
         if (verifying && outcome.succeeded())
             return verifyWrite(command == Command::WriteAll, outcome.message);

@@ -5,8 +5,10 @@
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
 #include "app/FileDrop.h"
+#include "app/FileModels.h"
 #include "app/HelpCommands.h"
 #include "app/MainMenus.h"
+#include "app/ModelCommands.h"
 #include "app/NewWindowCommand.h"
 #include "app/NoteCodePageMenu.h"
 #include "app/PrintCommands.h"
@@ -72,6 +74,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     clone_ = new CloneCommands(ds_, *editor_, link_, *files_, *this, *cloneView_, this);
     print_ = new PrintCommands(ds_, prompter_, fileDialogs, *this, this);
     help_ = new HelpCommands(*files_, prompter_, *this, this);
+    models_ = new ModelCommands(ds_, *editor_, prompter_, *files_, *this, this);
     newWindow_ = new NewWindowCommand(*this, fileDialogs, this);
     drop_ = new FileDrop(*this, *files_, *clone_, *this);
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
@@ -149,8 +152,8 @@ void frmMain::connectCommands() {
     // The model the receiver accepts, selected on Settings 1 as a choice of
     // the user's when he says so.
     connect(clone_, &CloneCommands::modelDetected, this, [this](int model) {
-        if (OfferDetectedModel(prompter_, model, ds_.ModelIndex))
-            settings1Page_->opbModel(model)->click();
+        models_->offerDetected(model);
+        settings1Page_->showModel(ds_.ModelIndex);
     });
     // A close asked for during a transfer goes on once it has ended.
     connect(clone_, &CloneCommands::ended, this, [this] {
@@ -170,6 +173,9 @@ void frmMain::connectCommands() {
 
     connect(history_, &UndoHistory::stateChanged, this, &frmMain::updateCommands);
     connect(editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
+        // The model last selected is the next start's.
+        if (parts & DataPart::Model)
+            WriteLastModel(ds_.ModelIndex);
         showChangedParts(parts);
         showCaption();
     });
@@ -233,7 +239,9 @@ void frmMain::Form_Load(const QString& commandFile) {
     // written at exit measures it; on a smaller screen the screen's size.
     fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
 
-    // The grids' headers follow the selected model.
+    // The model last selected, with its defaults; the grids' headers follow it.
+    ds_.ModelIndex = ReadLastModel();
+    settings1Page_->showModel(ds_.ModelIndex);
     MSFlexGrid2_->setModelHeader(ds_.ModelIndex);
     MSFlexGrid1_->setModelHeader(ds_.ModelIndex);
 
@@ -290,6 +298,7 @@ void frmMain::Form_Load(const QString& commandFile) {
         files_->LoadCloneFile(commandFile);
 
     ds_.DataChanged = false;
+    models_->takeBaseline();
 }
 
 void frmMain::showChangedParts(DataParts parts) {
@@ -318,16 +327,8 @@ void frmMain::showCaption() {
 }
 
 void frmMain::opbModel_Click(int model) {
-    // Choosing a model counts as a change, so that the question before the
-    // reset is always asked.
-    editor_->apply(QStringLiteral("Model"), {}, [](DataSet& ds) { ds.DataChanged = true; });
-    if (model == ds_.ModelIndex)
-        return;
-    if (!files_->askToSaveChanges()) {
+    if (!models_->chooseModel(model))
         settings1Page_->showModel(ds_.ModelIndex);
-        return;
-    }
-    files_->putFactoryData(QStringLiteral("Model ") + ModelName(model), model, StepKind::Edit);
 }
 
 void frmMain::showFirstMemoryRow() {

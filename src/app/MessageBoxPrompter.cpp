@@ -2,6 +2,7 @@
 
 #include "app/ReportDialog.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace mtz4 {
@@ -75,6 +76,10 @@ PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     if (buttons.testFlag(boxButton(prompt.defaultAnswer)))
         box.setDefaultButton(boxButton(prompt.defaultAnswer));
     box.setEscapeButton(boxButton(escapeAnswer(prompt.buttons)));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes); yes && !prompt.yesText.isEmpty())
+        yes->setText(prompt.yesText);
+    if (QAbstractButton* no = box.button(QMessageBox::No); no && !prompt.noText.isEmpty())
+        no->setText(prompt.noText);
 
     switch (box.exec()) {
     case QMessageBox::Yes:
