@@ -126,7 +126,7 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     running_ = true;
     reading_ = reading;
     host_.setTransferRunning(true, reading);
-    view_.begin(name, reading);
+    view_.begin(name, reading, link_.portInUse());
     link_.prompter().clearShown();
     backupProblem_.clear();
     verified_ = false;

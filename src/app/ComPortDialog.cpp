@@ -5,6 +5,7 @@
 #include "editing/DialogFrame.h"
 #include "link/Link.h"
 #include "link/PortDevice.h"
+#include "model/TextLanguage.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -103,9 +104,15 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     OKButton_->setDefault(true);
     connect(OKButton_, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
 
+    // Cancel leaves the port and the stored choice as they were.
+    CancelButton_ = new QPushButton(InLanguage("Cancel", "キャンセル"), this);
+    CancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    connect(CancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButton_);
+    buttons->addWidget(CancelButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

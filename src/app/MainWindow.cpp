@@ -29,6 +29,7 @@
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
 #include "link/Link.h"
+#include "link/PortDevice.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/ReferenceTables.h"
@@ -254,8 +255,19 @@ void frmMain::Form_Load(const QString& commandFile) {
     startProblems << iniProblem << OpenPlacementStore()->problem();
     startProblems.removeAll(QString());
     link_.setPortNumber(iniPortAtStart_);
-    // A device chosen outside the numbered ports outlives the run.
-    link_.setDevicePath(ReadChosenDevice());
+    // A device chosen outside the numbered ports outlives the run, unless
+    // the environment points the port at a device for this run: the
+    // environment wins, and the status bar says so (the choice stays stored).
+    const QString chosen = ReadChosenDevice();
+    const QString variable = portOverrideVariable(iniPortAtStart_);
+    if (!chosen.isEmpty() && !qEnvironmentVariable(variable.toLatin1().constData()).isEmpty())
+        startProblems << InLanguage("%1 is used for this run, as %2 says, instead of %3 chosen in "
+                                    "COM Port Setup",
+                                    "%2 の指定により、この実行では COM Port Setup で選んだ %3 "
+                                    "ではなく %1 を使います")
+                             .arg(link_.portInUse(), variable, chosen);
+    else
+        link_.setDevicePath(chosen);
 
     ds_.SetLine1 = DefaultSetLine1(ds_.ModelIndex);
     ds_.SetLine2 = DefaultSetLine2(ds_.ModelIndex);

@@ -99,6 +99,8 @@ void WindowCloneTest::readAllFillsEveryPage() {
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 7);
     QVERIFY(w.memoryPage()->ProgressBar1->isHidden());
     QVERIFY(w.statusPanel(0)->text().startsWith(QStringLiteral("Read ALL: done in")));
+    // The port used is named.
+    QVERIFY(w.statusPanel(0)->text().endsWith(QStringLiteral(" on COM 1 (%1)").arg(sim.device())));
     QVERIFY(action(w, "mnuReAll")->isEnabled());
     QVERIFY(w.memoryPage()->cmbRxData->isEnabled());
 }
