@@ -152,6 +152,8 @@ void frmMain::connectCommands() {
     connect(escape, &QShortcut::activated, clone_, &CloneCommands::cancelRead);
     // The model the receiver accepts, selected on Settings 1 as a choice of
     // the user's when he says so.
+    // The cure of a "Region Error": the model found, the data kept.
+    clone_->keepModel = [this](int model) { models_->keepChannels(model); };
     connect(clone_, &CloneCommands::modelDetected, this, [this](int model) {
         models_->offerDetected(model);
         settings1Page_->showModel(ds_.ModelIndex);

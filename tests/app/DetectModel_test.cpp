@@ -23,6 +23,8 @@ private slots:
     void cleanup() { qunsetenv("MTZ4_COM1"); }
     void detectModelFindsTheReceiversModel();
     void regionErrorSaysWhatToDo();
+    void regionErrorCureFindsTheModelAndRunsAgain_data();
+    void regionErrorCureFindsTheModelAndRunsAgain();
 
 private:
 };
@@ -99,15 +101,53 @@ void DetectModelTest::regionErrorSaysWhatToDo() {
     QVERIFY(startSim(sim, {QStringLiteral("--model"), QStringLiteral("MT-Z40T")}));
     Shell shell;
     frmMain& w = shell.window();
+    shell.prompter.script({PromptAnswer::No}); // not now to finding the model
     QCOMPARE(w.cloneCommands().runClone(frmMain::CloneCommand::ReadSettings),
              LinkResult::RegionError);
-    QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Region Error")});
+    QCOMPARE(shell.prompter.texts().size(), 2);
+    QCOMPARE(shell.prompter.texts().first(), QStringLiteral("Region Error"));
+    QVERIFY(shell.prompter.texts().last().startsWith(
+        QStringLiteral("The receiver did not accept the model MT-Z4J.")));
     const QString status = w.statusPanel(0)->text();
     QVERIFY2(status.startsWith(QStringLiteral(
                  "Read Settings: the receiver did not accept the selected model MT-Z4J; choose "
                  "the receiver's model on Settings 1, or find it with Tool > Detect Model "
                  "(Region Error, after ")),
              qPrintable(status));
+}
+
+void DetectModelTest::regionErrorCureFindsTheModelAndRunsAgain_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("Read ALL") << int(frmMain::CloneCommand::ReadAll);
+    QTest::newRow("Write ALL") << int(frmMain::CloneCommand::WriteAll);
+}
+
+// Against a receiver of another model: "Region Error", Yes to finding the
+// model, the model found selected keeping the channels, the command once
+// more, and it succeeds.
+void DetectModelTest::regionErrorCureFindsTheModelAndRunsAgain() {
+    QFETCH(int, command);
+    SimRunner sim;
+    QVERIFY(startSim(sim, {QStringLiteral("--model"), QStringLiteral("MT-Z40E")}));
+    Shell shell;
+    frmMain& w = shell.window();
+    DataSet& ds = shell.ds();
+    ds.MemData[0][Col::Freq] = 145.5;
+    ds.MemText[0][Col::Freq] = QStringLiteral("145.500000");
+    ds.MemEnable[0] = true;
+    shell.prompter.script({PromptAnswer::Yes});
+    QCOMPARE(w.cloneCommands().runClone(frmMain::CloneCommand(command)), LinkResult::Success);
+    const QStringList texts = shell.prompter.texts();
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts[0], QStringLiteral("Region Error"));
+    QCOMPARE(texts[2], QStringLiteral("Successed!!"));
+    QCOMPARE(ds.ModelIndex, int(Model::MTZ40E));
+    QVERIFY(w.settings1Page()->opbModel(Model::MTZ40E)->isChecked());
+    // The receiver was asked as an MT-Z40E the second time.
+    QCOMPARE(sim.commands().count(QStringLiteral("QZ~MT-Z4J")), 2); // the command, Detect Model
+    QVERIFY(sim.commands().contains(QStringLiteral("QZ~MT-Z40E")));
+    if (command == int(frmMain::CloneCommand::WriteAll))
+        QCOMPARE(ds.MemData[0][Col::Freq], 145.5); // the channels kept
 }
 
 QTEST_MAIN(DetectModelTest)
