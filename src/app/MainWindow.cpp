@@ -48,6 +48,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace mtz4 {
@@ -175,6 +176,16 @@ void frmMain::connectCommands() {
     });
 
     connect(history_, &UndoHistory::stateChanged, this, &frmMain::updateCommands);
+    // A status text no longer holds once the step it followed is undone (a
+    // paste's count), nor one left from before once a file is opened or New
+    // starts afresh (Detect Model's words).
+    connect(editor_, &DataEditor::aboutToChange, this,
+            [this](const QString&, DataParts, StepKind) { statusBeforeStep_ = statusText(); });
+    connect(editor_, &DataEditor::stepEnded, this,
+            [this](const QString&, DataParts, StepKind kind, bool happened) {
+                if (happened && kind == StepKind::Replace && statusText() == statusBeforeStep_)
+                    showStatusText(QString());
+            });
     connect(editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
         // The model last selected is the next start's.
         if (parts & DataPart::Model)
@@ -184,7 +195,14 @@ void frmMain::connectCommands() {
     });
     // Once undo has brought back what a stopped read replaced, its notice
     // in the status bar no longer holds.
+    // The history's index moves just after the data are restored.
+    connect(history_->stack(), &QUndoStack::indexChanged, this, [this](int index) {
+        if (restoring_ && index < statusStep_)
+            showStatusText(QString());
+        restoring_ = false;
+    });
     connect(editor_, &DataEditor::restored, this, [this] {
+        restoring_ = true;
         if ((!ds_.PartlyRead && statusText().contains(CloneCommands::partlyReadNotice())) ||
             (ds_.PartlyImported == 0 &&
              statusText().contains(FileCommands::partlyImportedNotice())))
@@ -230,6 +248,8 @@ QString frmMain::statusText() const {
 
 void frmMain::showStatusText(const QString& text) {
     status_->showText(text);
+    // The step the text follows.
+    statusStep_ = history_->stack()->index();
 }
 
 QLabel* frmMain::statusPanel(int index) const {
@@ -306,10 +326,14 @@ void frmMain::Form_Load(const QString& commandFile) {
     setCaption(Ref().AppTitle);
     TabStrip1_Click();
 
-    if (!startProblems.isEmpty())
-        showStatusText(startProblems.join(QStringLiteral("; ")));
     if (!commandFile.isEmpty())
         files_->LoadCloneFile(commandFile);
+    // After the file, which would clear them; beside what its load said.
+    if (!startProblems.isEmpty()) {
+        startProblems.prepend(statusText());
+        startProblems.removeAll(QString());
+        showStatusText(startProblems.join(QStringLiteral("; ")));
+    }
 
     ds_.DataChanged = false;
     models_->takeBaseline();

@@ -181,6 +181,9 @@ private:
     std::unique_ptr<WindowCloneView> cloneView_;
     bool closePending_ = false; // the user closed the window during a transfer
     QString caption_;           // the caption without the partly-read mark
+    QString statusBeforeStep_;  // the status text when the last step began
+    int statusStep_ = 0;        // the undo history's index when the status text was shown
+    bool restoring_ = false;    // undo or redo has restored data; the index moves next
     WindowFit* fit_ = nullptr;
     int iniPortAtStart_ = 0; // the port number the INI file gave
 
