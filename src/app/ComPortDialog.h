@@ -53,6 +53,12 @@ public:
     QRadioButton* opbDevice() const { return opbDevice_; }
     QLineEdit* txtDevice() const { return txtDevice_; }
     QTreeWidget* lstPorts() const { return lstPorts_; }
+    // "Find the cable...": asks for the cable to be unplugged and plugged in
+    // again and chooses the port that appeared, which lblFound() describes
+    // (with the cure when the user may not open it).
+    QPushButton* cmdFindCable() const { return cmdFindCable_; }
+    QLabel* lblFound() const { return lblFound_; }
+    void findCable();
 
     // Caption of the button for port `number`: "COM  1" .. "COM  9" with two
     // blanks, "COM 10" .. "COM 16" with one, so that the numbers line up.
@@ -78,6 +84,8 @@ private:
     QLineEdit* txtDevice_ = nullptr;
     QTreeWidget* lstPorts_ = nullptr;
     QPushButton* OKButton_ = nullptr;
+    QPushButton* cmdFindCable_ = nullptr;
+    QLabel* lblFound_ = nullptr;
     QPushButton* CancelButton_ = nullptr;
 };
 

@@ -33,6 +33,7 @@ private slots:
     void cancelAndClosingByTheFrameChangeNothing();
     void serialPortsListedAndOneChosen();
     void chosenDeviceOutlivesTheProgramEvenUnplugged();
+    void findTheCableChoosesThePortThatAppears();
 
 private:
 };
@@ -90,7 +91,8 @@ void ComPortDialogTest::controlsAndCaptions() {
     QCOMPARE(dialog.opbCom(9)->text(), QStringLiteral("COM 10"));
     QCOMPARE(dialog.opbCom(15)->text(), QStringLiteral("COM 16"));
     const auto buttons = dialog.findChildren<QPushButton*>();
-    QCOMPARE(buttons, (QList<QPushButton*>{dialog.OKButton(), dialog.CancelButton()}));
+    QCOMPARE(buttons, (QList<QPushButton*>{dialog.cmdFindCable(), dialog.OKButton(),
+                                           dialog.CancelButton()}));
     QCOMPARE(dialog.OKButton()->text(), QStringLiteral("OK"));
     QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Cancel"));
 }
@@ -295,6 +297,30 @@ void ComPortDialogTest::chosenDeviceOutlivesTheProgramEvenUnplugged() {
     qunsetenv("MTZ4_COM4");
     QCOMPARE(ReadChosenDevice(), ById);
     WriteChosenDevice({});
+}
+
+// The cable unplugged and plugged in again: the list changes under the
+// finder, which chooses the port that appeared and describes it.
+void ComPortDialogTest::findTheCableChoosesThePortThatAppears() {
+    FakeLink f;
+    dlgCOM dialog(f.link());
+    int looks = 0;
+    dialog.setPortLister([&looks] {
+        QList<SerialPortEntry> ports = adapterPorts();
+        // At the dialog's opening and the finder's first look: plugged in;
+        // then unplugged; then plugged in again.
+        return ++looks == 3 ? ports.mid(1, 1) : ports;
+    });
+    dialog.show();
+    QVERIFY(dialog.opbCom(0)->isChecked());
+    dialog.findCable();
+    QVERIFY(looks >= 4);
+    QVERIFY(dialog.opbDevice()->isChecked());
+    QCOMPARE(dialog.txtDevice()->text(), ById);
+    QVERIFY(dialog.lblFound()->isVisibleTo(&dialog));
+    const QString found = dialog.lblFound()->text();
+    QVERIFY2(found.startsWith(QStringLiteral("Found: ") + ById), qPrintable(found));
+    QVERIFY2(found.contains(QStringLiteral("1234:abcd")), qPrintable(found));
 }
 
 QTEST_MAIN(ComPortDialogTest)
