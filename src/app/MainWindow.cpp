@@ -76,6 +76,11 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     clone_ = new CloneCommands(ds_, *editor_, link_, *files_, *this, *cloneView_, this);
     print_ = new PrintCommands(ds_, prompter_, fileDialogs, *this, this);
     help_ = new HelpCommands(*files_, prompter_, *this, this);
+    // The guide opens at the section about the page in view.
+    help_->sectionInView = [this] {
+        return TabStrip1_->currentIndex() == Settings1Tab ? QStringLiteral("2-first-start")
+                                                          : QStringLiteral("6-editing");
+    };
     models_ = new ModelCommands(ds_, *editor_, prompter_, *files_, *this, this);
     newWindow_ = new NewWindowCommand(*this, fileDialogs, this);
     drop_ = new FileDrop(*this, *files_, *clone_, *this);
