@@ -11,6 +11,7 @@
 #include "app/FileDrop.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
+#include "app/MessageBoxPrompter.h"
 #include "app/NewWindowCommand.h"
 #include "app/PrintCommands.h"
 #include "app/WindowFit.h"
@@ -24,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
@@ -94,6 +96,7 @@ private slots:
     void windowFitsASmallScreen_data();
     void windowFitsASmallScreen();
     void userGuideAndSample();
+    void messageBoxesHaveRoomForTheirTitle();
     void channelListAsPdfAndPrinted();
     void newWindowStartsTheProgramBesideThisOne();
     void everySettingHasATip();
@@ -323,6 +326,22 @@ void DesktopTest::userGuideAndSample() {
     QVERIFY(shell.ds().MemEnable[0]);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
     QVERIFY(w.windowTitle().startsWith(QStringLiteral("sample.MZ4 (sample) - ")));
+}
+
+// "Successed!!" is shorter than its title "Success" with the frame's buttons.
+void DesktopTest::messageBoxesHaveRoomForTheirTitle() {
+    MessageBoxPrompter prompter;
+    int width = 0;
+    int title = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->sizeHint().width();
+            title = box->fontMetrics().horizontalAdvance(QStringLiteral("Success"));
+            box->accept();
+        }
+    });
+    prompter.success();
+    QVERIFY2(width >= title + 150, qPrintable(QStringLiteral("%1 %2").arg(width).arg(title)));
 }
 
 void DesktopTest::channelListAsPdfAndPrinted() {

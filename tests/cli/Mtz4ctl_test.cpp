@@ -994,9 +994,12 @@ void Mtz4ctlTest::portsListsTheSixteenNumbersThenTheSerialPorts() {
     const QString details = QStringLiteral("FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI");
     QCOMPARE(cli::serialPortLines({byId, port("/dev/ttyS10"), adapter, port("/dev/ttyS2"),
                                    port("/dev/ttyACM0", "USB Modem", "USB Modem")}),
-             QStringList({QStringLiteral("/dev/ttyACM0  USB Modem"), QStringLiteral("/dev/ttyS2"),
-                          QStringLiteral("/dev/ttyS10"), QStringLiteral("/dev/ttyUSB0  ") + details,
-                          byId.device + QStringLiteral("  ttyUSB0: ") + details}));
+             QStringList({QStringLiteral("serial port  /dev/ttyACM0  USB Modem"),
+                          QStringLiteral("serial port  /dev/ttyS2"),
+                          QStringLiteral("serial port  /dev/ttyS10"),
+                          QStringLiteral("serial port  /dev/ttyUSB0  ") + details,
+                          QStringLiteral("serial port  ") + byId.device +
+                              QStringLiteral("  ttyUSB0: ") + details}));
     QCOMPARE(cli::serialPortLines({}),
              QStringList{QStringLiteral("no serial port found on this system")});
 }
