@@ -78,6 +78,7 @@ std::vector<MenuEntry> frmMain::menuEntries() {
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
         separator("mnuFile"),
         item("mnuFile", "mnuImport", 1201, Idle, [&f] { f.mnuImport_Click(); }),
+        item("mnuFile", "mnuImportStock", 2060, Idle, [&f] { f.importStockList(); }),
         item("mnuFile", "mnuExport", 1202, Idle, [&f] { f.mnuExport_Click(); }),
         separator("mnuFile"),
         item("mnuFile", "mnuBackups", 2021, Idle, [&f] { f.showBackups(); }),

@@ -90,6 +90,8 @@ constexpr NumberedText Texts[] = {
     {2054, "Cyrillic (Windows-1251)", "キリル (Windows-1251)"},
     {2055, "Greek (Windows-1253)", "ギリシャ語 (Windows-1253)"},
     {2056, "Turkish (Windows-1254)", "トルコ語 (Windows-1254)"},
+    // Imports (2060..2069).
+    {2060, "Import Stoc&k List...", "同梱リストをインポート(&K)..."},
     // Serial ports and model detection (2040..2049).
     {2040, "&Detect Model", "機種を検出(&D)"},
     {2041, "Other serial device:", "その他のシリアルデバイス:"},

@@ -3,6 +3,7 @@
 #include "files/ChirpRecord.h"
 #include "files/CsvFields.h"
 #include "files/CsvWords.h"
+#include "files/NewEntryFields.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/TextLanguage.h"
@@ -15,9 +16,7 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int LeadingFields = 3; // "MT-Z4", the section, the channel
-constexpr int SkipField = CsvRecordTexts;
-constexpr int EnableField = CsvRecordTexts + 1;
+constexpr int LeadingFields = 3;                     // "MT-Z4", the section, the channel
 using OwnColumns = std::array<int, CsvRecordFields>; // cell of each field, -1: none
 
 // The names of our fields in a header row, in the fields' order.
@@ -77,56 +76,6 @@ OwnColumns ownColumnsOf(const QStringList& header) {
 bool startsWithNumber(const QString& cell) {
     static const QRegularExpression number(QStringLiteral("^\\s*[+-]?[0-9]*[.,]?[0-9]"));
     return number.match(cell).hasMatch();
-}
-
-// A truth value as ParseCsvRecord reads it: #TRUE# or #FALSE#; `empty` for
-// an empty cell, the word itself for one that is no truth value.
-QString flag(const QString& cell, const QLatin1String& empty) {
-    if (cell.trimmed().isEmpty())
-        return empty;
-    const std::optional<bool> value = CsvTruthValue(cell);
-    if (!value)
-        return cell;
-    return *value ? CsvWord::TrueFlag : CsvWord::FalseFlag;
-}
-
-QString shiftWord(const QString& cell) {
-    const QString word = cell.trimmed();
-    if (word == QLatin1String("+"))
-        return QStringLiteral("SHIFT+");
-    if (word == QLatin1String("-"))
-        return QStringLiteral("SHIFT-");
-    return word;
-}
-
-// A step given as its size ("12.5", "12,5 kHz") as the step's text.
-QString stepWord(const QString& cell) {
-    QString size = cell.trimmed();
-    if (size.endsWith(QLatin1String("khz"), Qt::CaseInsensitive))
-        size.chop(3);
-    const std::optional<double> kHz = ParseNumber(size);
-    const int code = kHz ? StepOfKilohertz(*kHz) : -1;
-    return code >= 0 ? StepText(code) : cell;
-}
-
-// The 13 fields with what a new entry takes in place of an empty one.
-QStringList withDefaults(QStringList f, int model) {
-    const BandDefault band = BandDefaultOf(model, ParseNumber(f[Col::Freq]).value_or(0.0));
-    const auto orDefault = [&f](int field, const QString& value) {
-        if (f[field].trimmed().isEmpty())
-            f[field] = value;
-    };
-    orDefault(Col::Mode, ModeText(band.mode));
-    orDefault(Col::Step, StepText(band.step));
-    f[Col::Step] = stepWord(f[Col::Step]);
-    orDefault(Col::Secret, QString::number(SecretRepairCode));
-    orDefault(Col::Carrier, CarrierText(CarrierJRCode));
-    orDefault(Col::Tone, QStringLiteral("88.5Hz"));
-    f[Col::ShiftDir] = shiftWord(f[Col::ShiftDir]);
-    orDefault(Col::Shift, QStringLiteral("0.600000"));
-    f[SkipField] = flag(f[SkipField], CsvWord::FalseFlag);
-    f[EnableField] = flag(f[EnableField], CsvWord::TrueFlag);
-    return f;
 }
 
 // The 13 fields of a row without a header; none when it is no entry row.
@@ -201,8 +150,8 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         if (!fields) {
             row.whyNot = InLanguage("not an entry row", "エントリーの行ではありません");
         } else {
-            row.record = ParseCsvRecord(withDefaults(*fields, model), CsvTexts::AsTheyAre, page,
-                                        &row.whyNot, &row.changes);
+            row.record = ParseCsvRecord(WithNewEntryDefaults(*fields, model), CsvTexts::AsTheyAre,
+                                        page, &row.whyNot, &row.changes);
         }
         rows.append(row);
     }

@@ -625,7 +625,7 @@ void FileCommandsTest::importThatTakesNothingChangesNothing() {
         QByteArray text;
         const char* error;
     } cases[] = {
-        {FileKind::Csv, "Channel;Freq\n1;145.5\n", "list.csv is neither"},
+        {FileKind::Csv, "Channel;Value\n1;145.5\n", "list.csv is neither"},
         {FileKind::ChirpCsv, "\"MT-Z4\",\"GROUP\",\"60\",\"1\"\r\n",
          "list.csv looks like the program's own CSV"},
         {FileKind::Csv,
