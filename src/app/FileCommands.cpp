@@ -16,7 +16,6 @@
 #include "files/FileAccess.h"
 #include "files/FileImport.h"
 #include "files/ImportReport.h"
-#include "model/BankCodec.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
@@ -315,12 +314,10 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
         ds.CurrentFile.clear();
     });
     // The grid shows where the rows went.
-    if (destination.kind == ImportDestination::Kind::AsNumbered)
+    if (import.firstEntry >= 0)
+        host_.showMemoryEntry(import.firstEntry);
+    else
         host_.showFirstMemoryRow();
-    else if (destination.kind == ImportDestination::Kind::FromEntry)
-        host_.showMemoryEntry(destination.entry);
-    else if (destination.kind == ImportDestination::Kind::Bank)
-        host_.showMemoryEntry(BankStart(ds_, destination.bank));
     host_.setCaption(Ref().AppTitle);
     if (!import.bankSizeNote.isEmpty())
         import.report.notes.prepend(import.bankSizeNote);

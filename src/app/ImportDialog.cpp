@@ -93,7 +93,7 @@ ImportDialog::ImportDialog(const CsvFileLook& look, const QString& fileName, con
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons_);
     showFields();
-    resize(720, 480);
+    resize(760, 560);
 }
 
 QPushButton* ImportDialog::importButton() const {

@@ -26,6 +26,7 @@ void FillImportPreview(QTableWidget& table, const QStringList& header,
     }
     table.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table.verticalHeader()->hide();
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 8);
     table.resizeColumnsToContents();
 }
 

@@ -70,7 +70,7 @@ StockListDialog::StockListDialog(const QList<StockList>& lists, const DataSet& d
     layout->addWidget(buttons);
     if (lists_->topLevelItemCount() > 0)
         lists_->setCurrentItem(lists_->topLevelItem(0));
-    resize(760, 620);
+    resize(800, 680);
 }
 
 QString StockListDialog::chosenName() const {

@@ -179,11 +179,15 @@ int EntryPlacement::freePairEdge(const DataSet& ds, int numbered, QString* whyNo
 }
 
 void EntryPlacement::taken(int entry) {
+    if (firstTaken_ < 0)
+        firstTaken_ = entry;
     switch (mode_) {
     case Mode::Numbered:
         return;
     case Mode::Bank:
         if (ImportListOfEntry(entry) == ImportList::Channels) {
+            if (firstChannel_ < 0)
+                firstChannel_ = channel_;
             ++channel_;
             lastGrownUnused_ = false;
             return;
@@ -210,6 +214,9 @@ void EntryPlacement::finish(DataSet& ds, ImportReport& report) {
         MoveLastChannel(ds, bank_, donors_.takeLast());
         lastGrownUnused_ = false;
     }
+    // The bank may have moved as it grew into a bank before it.
+    if (firstChannel_ >= 0 && firstTaken_ < ChannelCount)
+        firstTaken_ = startOf(ds, bank_) + firstChannel_;
     if (donors_.isEmpty())
         return;
     QMap<int, int> counts; // donor -> channels, in bank order, no bank last

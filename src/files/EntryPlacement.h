@@ -47,6 +47,8 @@ public:
     // the comparison with what was there (every channel at its bank and
     // number).
     void layOut(DataSet& before) const;
+    // The first entry a row went to (-1: none), where the window shows the rows.
+    int firstTaken() const { return firstTaken_; }
 
 private:
     enum class Mode { Numbered, Bank, Consecutive, Free };
@@ -72,6 +74,8 @@ private:
     int sizeBefore_ = 0;
     QList<int> donors_;
     bool lastGrownUnused_ = false;
+    int firstTaken_ = -1;
+    int firstChannel_ = -1; // Mode::Bank: the channel of the bank it was
 };
 
 } // namespace mtz4

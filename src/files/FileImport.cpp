@@ -130,6 +130,7 @@ FileImport ImportLookedAtFile(const DataSet& ds, const CsvFileLook& look,
         return import;
     }
     placement.finish(*import.data, import.report);
+    import.firstEntry = placement.firstTaken();
     if (import.format == CsvFileFormat::Own)
         import.bankSizeNote = BankSizeNote(*import.data);
     if (import.report.imported > 0) {

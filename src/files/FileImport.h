@@ -85,6 +85,8 @@ struct FileImport {
     int replacesInUse = 0;
     // For NotRecognised: what the start of the file looks like (DescribeCsvStart).
     QString looks;
+    // To a destination: the first entry a row went to (-1: none, or as numbered).
+    int firstEntry = -1;
     std::unique_ptr<DataSet> data; // the data set after the import
 };
 

@@ -1,6 +1,7 @@
 #include "files/PastedRows.h"
 
 #include "files/ChirpRecord.h"
+#include "files/ColumnsCsv.h"
 #include "files/CsvFields.h"
 #include "files/CsvWords.h"
 #include "files/NewEntryFields.h"
@@ -41,7 +42,22 @@ const std::array<QStringList, CsvRecordFields>& ownNames() {
 
 bool isHeader(const QStringList& cells) {
     for (const QString& cell : cells) {
-        if (cell.trimmed().compare(QLatin1String("Frequency"), Qt::CaseInsensitive) == 0)
+        if (HeaderWordOf(cell).field == ColumnField::Frequency)
+            return true;
+    }
+    return false;
+}
+
+// A header with a word our CSV's columns do not have ("Frequenz", "Alpha
+// Tag", "CTCSS"): read as any file with a header row is.
+bool isOthersHeader(const QStringList& cells) {
+    static const QStringList ours{"MODEL", "BANK", "CHANNEL"};
+    for (const QString& cell : cells) {
+        const QString name = cell.trimmed().toUpper();
+        bool own = ours.contains(name);
+        for (const QStringList& names : ownNames())
+            own = own || names.contains(name);
+        if (!own && HeaderWordOf(cell).field != ColumnField::None)
             return true;
     }
     return false;
@@ -104,7 +120,8 @@ bool isBlank(const QStringList& cells) {
 
 QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
     QList<PastedRow> rows;
-    enum class Layout { Positional, Own, Chirp } layout = Layout::Positional;
+    enum class Layout { Positional, Own, Chirp, Columns } layout = Layout::Positional;
+    ColumnsHeader columns;
     OwnColumns own{};
     ChirpColumns chirp;
     bool first = true;
@@ -119,7 +136,12 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         if (first) {
             first = false;
             if (isHeader(cells)) {
-                layout = isChirpHeader(cells) ? Layout::Chirp : Layout::Own;
+                const bool chirpHeader =
+                    isChirpHeader(cells) && ChirpColumnsOf(cells).frequency >= 0;
+                layout = chirpHeader             ? Layout::Chirp
+                         : isOthersHeader(cells) ? Layout::Columns
+                                                 : Layout::Own;
+                columns = FindColumnsHeader(cells.join(QLatin1Char('\t')));
                 own = ownColumnsOf(cells);
                 chirp = ChirpColumnsOf(cells);
                 continue;
@@ -129,6 +151,14 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         }
         PastedRow row;
         row.number = ++number;
+        if (layout == Layout::Columns) {
+            ColumnsRow mapped = ColumnsRowOf(cells, columns, model, page);
+            row.record = std::move(mapped.record);
+            row.whyNot = mapped.whyNot;
+            row.changes = mapped.changes;
+            rows.append(row);
+            continue;
+        }
         if (layout == Layout::Chirp) {
             ChirpRowRecord mapped = ChirpRecordOf(cells, chirp, model, page);
             row.record = std::move(mapped.record);
