@@ -210,11 +210,14 @@ bool FileCommands::mnuImport_Click() {
         fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
-    // CHIRP's file type is an explicit choice; under the others the file
-    // itself says what it is.
+    // CHIRP's file type is an explicit choice, and so is a header row's (the
+    // dialog then maps a first row of names it does not know); under the
+    // others the file itself says what it is.
     std::optional<CsvFileFormat> format;
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
         format = CsvFileFormat::Chirp;
+    else if (fileDialogs_.chosenKind() == FileKind::ColumnsCsv)
+        format = CsvFileFormat::Columns;
     return importFile(path, format);
 }
 
