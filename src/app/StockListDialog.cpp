@@ -70,6 +70,8 @@ StockListDialog::StockListDialog(const QList<StockList>& lists, const DataSet& d
     layout->addWidget(buttons);
     if (lists_->topLevelItemCount() > 0)
         lists_->setCurrentItem(lists_->topLevelItem(0));
+    // Typing a list's first letters finds it.
+    lists_->setFocus();
     resize(800, 680);
 }
 

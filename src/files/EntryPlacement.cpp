@@ -223,8 +223,14 @@ void EntryPlacement::finish(DataSet& ds, ImportReport& report) {
     for (int donor : donors_)
         ++counts[donor];
     QList<BankDonation> donations;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        donations.append({it.key(), it.value(), it.key() == NoBank ? 0 : sizeOf(ds, it.key())});
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const BankDonation donation{it.key(), it.value(),
+                                    it.key() == NoBank ? 0 : sizeOf(ds, it.key())};
+        if (it.key() == NoBank)
+            donations.prepend(donation);
+        else
+            donations.append(donation);
+    }
     report.notes << BankGrowthText(bank_, sizeBefore_, sizeOf(ds, bank_), donations);
 }
 

@@ -95,25 +95,35 @@ int DonorFor(const DataSet& ds, int bank) {
 }
 
 QString BankGrowthText(int bank, int from, int to, const QList<BankDonation>& donations) {
-    QStringList each;
+    // "a, b and c"
+    const auto listed = [](const QStringList& items) {
+        if (items.size() < 2)
+            return items.join(QString());
+        return items.mid(0, items.size() - 1).join(InLanguage(", ", "、")) +
+               InLanguage(" and ", "と") + items.last();
+    };
+    QStringList parts;
+    QStringList banks;
     for (const BankDonation& d : donations) {
         if (d.donor == NoBank)
-            each << InLanguage("%1 channels that belonged to no bank",
-                               "どのバンクにも属さなかった %1 チャンネル")
-                        .arg(d.count);
+            parts << InLanguage("%1 channels that belonged to no bank",
+                                "どのバンクにも属さなかった %1 チャンネル")
+                         .arg(d.count);
         else
-            each << InLanguage("the free channels at the end of bank %1 (%2; %3 left)",
-                               "バンク %1 の末尾の空きチャンネル (%2、残り %3)")
-                        .arg(d.donor)
-                        .arg(d.count)
-                        .arg(d.left);
+            banks << InLanguage("bank %1 (%2; %3 left)", "バンク %1 (%2、残り %3)")
+                         .arg(d.donor)
+                         .arg(d.count)
+                         .arg(d.left);
     }
+    if (!banks.isEmpty())
+        parts << InLanguage("the free channels at the end of %1", "%1 の末尾の空きチャンネル")
+                     .arg(listed(banks));
     return InLanguage("Bank %1 grew from %2 to %3 channels, taking %4.",
                       "バンク %1 を %2 から %3 チャンネルに広げ、%4を使いました。")
         .arg(bank)
         .arg(from)
         .arg(to)
-        .arg(each.join(InLanguage(" and ", "と")));
+        .arg(listed(parts));
 }
 
 } // namespace mtz4

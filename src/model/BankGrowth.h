@@ -43,7 +43,8 @@ struct BankDonation {
 };
 
 // The sentence a report says of a growth: "Bank 12 grew from 20 to 85
-// channels, taking the free channels at the end of bank 9 (65; 35 left)."
+// channels, taking the free channels at the end of bank 8 (15; 85 left) and
+// bank 9 (50; 50 left)." (the channels of no bank first).
 QString BankGrowthText(int bank, int from, int to, const QList<BankDonation>& donations);
 
 } // namespace mtz4

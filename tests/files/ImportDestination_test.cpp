@@ -162,8 +162,7 @@ void ImportDestinationTest::bankGrowsIntoTheFreeChannelsOfOthers_data() {
         << QList<int>{100, 100, 100, 100, 100, 100, 100, 100, 100, 90, 10} << QList<int>{990} << 12
         << 150 << 150 << 1000
         << "Bank 12 grew from 0 to 150 channels, taking the free channels at the end of bank 8 "
-           "(51; 49 left) and the free channels at the end of bank 9 (90; 0 left) and the free "
-           "channels at the end of bank 10 (9; 1 left)."
+           "(51; 49 left), bank 9 (90; 0 left) and bank 10 (9; 1 left)."
         << 0;
     QTest::newRow("from no bank first")
         << QList<int>{100, 100, 100, 100, 100, 100, 100, 100, 100, 50} << QList<int>{400} << 3
