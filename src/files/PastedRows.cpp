@@ -151,20 +151,19 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         }
         PastedRow row;
         row.number = ++number;
-        if (layout == Layout::Columns) {
-            ColumnsRow mapped = ColumnsRowOf(cells, columns, model, page);
+        // A row of a header's columns or of CHIRP's, read as a file's would be.
+        const auto take = [&rows, &row](auto mapped) {
             row.record = std::move(mapped.record);
             row.whyNot = mapped.whyNot;
             row.changes = mapped.changes;
             rows.append(row);
+        };
+        if (layout == Layout::Columns) {
+            take(ColumnsRowOf(cells, columns, model, page));
             continue;
         }
         if (layout == Layout::Chirp) {
-            ChirpRowRecord mapped = ChirpRecordOf(cells, chirp, model, page);
-            row.record = std::move(mapped.record);
-            row.whyNot = mapped.whyNot;
-            row.changes = mapped.changes;
-            rows.append(row);
+            take(ChirpRecordOf(cells, chirp, model, page));
             continue;
         }
         std::optional<QStringList> fields;
