@@ -11,7 +11,7 @@
 #include "app/WindowPlacement.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -75,6 +75,10 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
     window_->show();
     if (splash)
         splash->finish(window_.get());
+}
+
+FileCommands& Program::fileCommands() {
+    return window_->fileCommands();
 }
 
 Program::~Program() {

@@ -9,10 +9,10 @@
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
-#include "reference/ReferenceTables.h"
 
 #include <QHash>
 #include <cmath>
