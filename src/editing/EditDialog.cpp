@@ -2,6 +2,7 @@
 
 #include "editing/DialogFrame.h"
 #include "editing/EditFields.h"
+#include "editing/FieldEdit.h"
 #include "editing/FrequencyChecks.h"
 #include "editing/GridCellText.h"
 #include "editing/GridLayout.h"
@@ -40,7 +41,6 @@ constexpr int NameMaxLength = 6;
 constexpr int StepButtons = 18;
 constexpr int Step10KHz = 3;
 constexpr int Step12_5KHz = 4;
-constexpr int Step20KHz = 6;
 constexpr int Step1KHz = Step1KHzCode;
 constexpr int Step9KHz = Step9KHzCode;
 constexpr int CarrierItems = 29;
@@ -233,6 +233,14 @@ void dlgModify::buildControls() {
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Each box is named by its label, for screen readers and the label's
+    // access by the keyboard alike.
+    for (auto [label, box] : {std::pair{Label1, txtFreq}, std::pair{Label6, txtShift},
+                              std::pair{Label3, txtNote}, std::pair{Label4, txtName}}) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
+
     // Input filters: keys and pasted text.
     auto* numericKeys = new NumericKeyFilter(this);
     auto* numericText = new NumericTextValidator(this);
@@ -287,27 +295,10 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     if (!secret)
         cbbSec->setCurrentIndex(-1);
 
-    const auto& data = ds_.MemData[e];
-    const auto& text = ds_.MemText[e];
-    if (data[Col::Freq] != 0.0 && !text[Col::Freq].isEmpty()) {
-        PutText(txtFreq, text[Col::Freq]);
-        noteBox_->put(text[Col::Note]);
-        PutText(txtName, text[Col::Name]);
-        SelectInGroup(opbWave, Code(data[Col::Mode]));
-        SelectInGroup(opbStep, Code(data[Col::Step]));
-        SelectInGroup(opbTone, Code(data[Col::Option]));
-        chkSkip->setChecked(data[Col::Skip] == 1.0);
-        if (cbbSec->isEnabled())
-            SelectItem(cbbSec, Code(data[Col::Secret]));
-        if (cbbAir->isEnabled())
-            SelectItem(cbbAir, Code(data[Col::Carrier]));
-        SelectItem(cbbTxTone, Code(data[Col::Tone]));
-        SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
-        PutText(txtShift, text[Col::Shift]);
-        chkEnable->setChecked(ds_.MemEnable[e]);
-    } else if (!chkHold->isChecked()) {
+    if (EntryHasFrequency(ds_, e))
+        putFields(StoredEntryFields(ds_, e));
+    else if (!chkHold->isChecked())
         ResetDialog();
-    }
 
     return exec() == QDialog::Accepted;
 }
@@ -387,21 +378,26 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
 }
 
 void dlgModify::ResetDialog() {
-    PutText(txtFreq, QStringLiteral("145.000000"));
-    SelectInGroup(opbWave, 0);
-    SelectInGroup(opbStep, Step20KHz);
-    SelectInGroup(opbTone, OptionOffCode);
-    cbbTxTone->setCurrentIndex(DefaultToneCode);
-    SelectInGroup(opbSift, 0);
-    PutText(txtShift, QStringLiteral("0.600000"));
-    chkEnable->setChecked(true);
-    noteBox_->put({});
-    PutText(txtName, {});
-    chkSkip->setChecked(false);
-    if (cbbAir->isEnabled())
-        cbbAir->setCurrentIndex(DefaultCarrierCode);
+    putFields(NewEntryFields());
+}
+
+void dlgModify::putFields(const EditFields& f) {
+    PutText(txtFreq, f.freq);
+    noteBox_->put(f.note);
+    PutText(txtName, f.name);
+    SelectInGroup(opbWave, f.mode);
+    SelectInGroup(opbStep, f.step);
+    SelectInGroup(opbTone, f.option);
+    chkSkip->setChecked(f.skip);
+    // A list the model does not use keeps no selection.
     if (cbbSec->isEnabled())
-        cbbSec->setCurrentIndex(DefaultSecretCode);
+        SelectItem(cbbSec, f.secret);
+    if (cbbAir->isEnabled())
+        SelectItem(cbbAir, f.carrier);
+    SelectItem(cbbTxTone, f.tone);
+    SelectInGroup(opbSift, f.shiftDir);
+    PutText(txtShift, f.shift);
+    chkEnable->setChecked(f.enable);
 }
 
 void dlgModify::showEvent(QShowEvent* event) {
@@ -438,10 +434,14 @@ bool dlgModify::txtFreq_LostFocus() {
     if (!editIndexValid())
         return false;
     const int index = EditIndex - 1;
-    const FieldCheck check = EditingMemory ? CheckMemoryFrequency(ds_, index, txtFreq->text())
-                                           : CheckVfoFrequency(ds_, index, txtFreq->text());
+    const QString typed = txtFreq->text();
+    const FieldCheck check = EditingMemory ? CheckMemoryFrequency(ds_, index, typed)
+                                           : CheckVfoFrequency(ds_, index, typed);
     if (check.message)
         prompter_.ask(*check.message);
+    // A value put back is never put back without a word.
+    if (!check.accepted)
+        prompter_.explain(RefusedValueText(Label1->text(), typed, check.reason));
     PutText(txtFreq, check.text);
     return check.accepted;
 }
@@ -449,7 +449,10 @@ bool dlgModify::txtFreq_LostFocus() {
 bool dlgModify::txtShift_LostFocus() {
     if (!editIndexValid())
         return false;
-    const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, txtShift->text());
+    const QString typed = txtShift->text();
+    const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, typed);
+    if (!check.accepted)
+        prompter_.explain(RefusedValueText(Label6->text(), typed, check.reason));
     PutText(txtShift, check.text);
     return check.accepted;
 }

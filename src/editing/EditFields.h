@@ -20,6 +20,8 @@ struct EditFields {
     QString name;
     bool skip = false;
     bool enable = true;
+
+    bool operator==(const EditFields&) const = default;
 };
 
 } // namespace mtz4

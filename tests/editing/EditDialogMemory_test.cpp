@@ -272,6 +272,10 @@ void EditDialogMemoryTest::frequencyRangeRestoresTheStoredText() {
         QCOMPARE(d.txtFreq->text(), QStringLiteral("145.123457"));
     });
     QVERIFY(f.prompter.prompts.isEmpty());
+    // No message box, but the status bar says why each typed value went back.
+    QCOMPARE(f.prompter.reasons.size(), 4);
+    QCOMPARE(f.prompter.reasons.at(1), QStringLiteral("Frequency: \"0.05\" was not taken: a "
+                                                      "frequency outside 0.1 .. 1299.995 MHz"));
 }
 
 void EditDialogMemoryTest::cellularFrequenciesOnModelTwo() {
@@ -364,6 +368,11 @@ void EditDialogMemoryTest::offsetRange() {
         QCOMPARE(d.txtShift->text(), QStringLiteral("0.000000"));
     });
     QVERIFY(f.prompter.prompts.isEmpty());
+    QCOMPARE(f.prompter.reasons,
+             QStringList({QStringLiteral("Offset Frequency: \"100\" was not taken: an offset "
+                                         "outside 0 .. 99.999999 MHz"),
+                          QStringLiteral("Offset Frequency: \"-1\" was not taken: an offset "
+                                         "outside 0 .. 99.999999 MHz")}));
 }
 
 void EditDialogMemoryTest::okStoresEveryField() {
