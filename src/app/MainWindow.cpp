@@ -16,6 +16,7 @@
 #include "app/WindowFit.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
+#include "editing/CellEdits.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
@@ -163,6 +164,8 @@ void frmMain::connectCommands() {
         if (!clone_->running())
             dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
     });
+    // A refused edit in a cell of the VFO grid says why.
+    connect(MSFlexGrid2_, &GridView::told, this, &frmMain::showStatusText);
     connect(MSFlexGrid2_, &VfoGrid::editRequested, this, [this](int row) {
         if (!clone_->running())
             dlgModify_->MSFlexGrid2_DblClick(row);
@@ -186,6 +189,9 @@ void frmMain::connectCommands() {
 void frmMain::setTransferRunning(bool running, bool) {
     updateCommands();
     settings1Page_->setEditingEnabled(!running);
+    for (GridView* grid :
+         {static_cast<GridView*>(MSFlexGrid1_), static_cast<GridView*>(MSFlexGrid2_)})
+        grid->cellEdits()->setLocked(running);
     settings2Page_->setEnabled(!running);
     bankPage_->setEnabled(!running);
     for (QPushButton* b : {memoryPage_->cmbRxData, memoryPage_->cmbTxData, memoryPage_->cmbClear,

@@ -33,10 +33,10 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int FreqMaxLength = 11;
-constexpr int ShiftMaxLength = 9;
-constexpr int NoteMaxLength = 30;
-constexpr int NameMaxLength = 6;
+constexpr int FreqMaxLength = FreqTypingLimit;
+constexpr int ShiftMaxLength = ShiftTypingLimit;
+constexpr int NoteMaxLength = NoteTypingLimit;
+constexpr int NameMaxLength = NameTypingLimit;
 
 constexpr int StepButtons = 18;
 constexpr int Step10KHz = 3;

@@ -100,11 +100,6 @@ EditFields StoredFields(const Numbers& data, const Texts& text) {
     return f;
 }
 
-QString NoFrequencyRefusal() {
-    return InLanguage("the entry has no frequency: give it one first",
-                      "エントリーに周波数がありません: 先に周波数を入力してください");
-}
-
 // The checks that entries and bands share once the frequency is checked: the
 // offset, the option, the name and the note. Returns false after a refusal.
 bool CheckRest(const DataSet& ds, bool memory, int index, const EditFields& before,
@@ -140,6 +135,11 @@ bool CheckRest(const DataSet& ds, bool memory, int index, const EditFields& befo
 }
 
 } // namespace
+
+QString NoFrequencyRefusal() {
+    return InLanguage("the entry has no frequency: give it one first",
+                      "エントリーに周波数がありません: 先に周波数を入力してください");
+}
 
 EditField FieldOfColumn(int column, int model) {
     switch (column) {

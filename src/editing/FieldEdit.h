@@ -66,6 +66,9 @@ EditFields NewEntryFields();
 // band that holds it, as a pasted frequency takes them.
 EditFields NewEntryFieldsAt(int model, const QString& freq);
 
+// Why an entry without a frequency takes nothing but a frequency.
+QString NoFrequencyRefusal();
+
 // Fields to change, with their values.
 using FieldChanges = QList<QPair<EditField, QVariant>>;
 

@@ -42,6 +42,7 @@ public:
     MemoryTableModel* tableModel() const { return model_; }
 
 protected:
+    bool showsMemory() const override { return true; }
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -22,6 +22,10 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     MSFlexGrid1 = new MemoryGrid(editor.data(), this);
     findBar = new FindBar(this);
     commands = new MemoryCommands(editor, prompter, *MSFlexGrid1, *findBar, this);
+    // The cells take edits in place; a refused one says why in the status bar.
+    MSFlexGrid1->enableCellEditing(editor);
+    connect(MSFlexGrid1, &GridView::told, this,
+            [this](const QString& text) { prompter_.explain(text); });
 
     // The list selector: filled when the window loads, set to "All", never shown.
     cbbBank = new QComboBox(this);
