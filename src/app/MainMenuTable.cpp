@@ -8,8 +8,10 @@
 #include "app/NewWindowCommand.h"
 #include "app/PrintCommands.h"
 #include "app/WindowPlacement.h"
+#include "editing/FieldCommands.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
+#include "editing/MemoryPage.h"
 #include "editing/UndoHistory.h"
 
 #include <QToolBar>
@@ -62,6 +64,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
     const auto memory = [this](void (*command)(MemoryCommands&)) -> Run {
         return [this, command] { runMemoryCommand(command); };
     };
+    const auto page = [this](void (*command)(mtz4::MemoryPage&)) -> Run {
+        return [this, command] { runOnMemoryPage(command); };
+    };
     const auto recent = [this](QMenu* m) { files_->fillRecentMenu(m, !clone_->running()); };
     using K = QKeySequence;
     constexpr When Idle = When::Idle; // none of these may start while a clone command runs
@@ -102,11 +107,19 @@ std::vector<MenuEntry> frmMain::menuEntries() {
              {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
         separator("mnuEdit"),
         item("mnuEdit", "mnuEditUndo", 1009, When::IdleOnGridPage, [this] { mnuEditUndo_Click(); }),
+        // The fields of every selected row at once.
+        item("mnuEdit", "mnuProperties", 2014, Memory, page([](mtz4::MemoryPage& p) { p.fields->properties(); }),
+             {K(Qt::ALT | Qt::Key_Return), K(Qt::ALT | Qt::Key_Enter)}),
         separator("mnuEdit"),
         // The memory list's own commands: on the Memory page only.
         item("mnuEdit", "mnuCut", 2003, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),
         item("mnuEdit", "mnuCopy", 2004, Memory, memory([](MemoryCommands& m) { m.copy(); }), {K::Copy}),
         item("mnuEdit", "mnuPaste", 2005, Memory, memory([](MemoryCommands& m) { m.paste(); }), {K::Paste}),
+        separator("mnuEdit"),
+        item("mnuEdit", "mnuFillDown", 2015, Memory, page([](mtz4::MemoryPage& p) { p.fields->fillDown(); }),
+             {K(Qt::CTRL | Qt::Key_D)}),
+        item("mnuEdit", "mnuFillFrequencies", 2016, Memory,
+             page([](mtz4::MemoryPage& p) { p.fields->fillFrequencies(); })),
         separator("mnuEdit"),
         item("mnuEdit", "mnuInsertEntry", 2006, Memory,
              memory([](MemoryCommands& m) { m.insertEmptyEntry(); }), {K(Qt::Key_Insert)}),

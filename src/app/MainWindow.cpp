@@ -5,6 +5,7 @@
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
 #include "app/FileDrop.h"
+#include "app/GridContextMenu.h"
 #include "app/HelpCommands.h"
 #include "app/MainMenus.h"
 #include "app/NewWindowCommand.h"
@@ -83,6 +84,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     // The edit dialog is created once and hidden between uses.
     dlgModify_ = new dlgModify(*editor_, prompter_, this);
     connectCommands();
+    UseGridContextMenu(*MSFlexGrid1_, *menus_);
     updateCommands();
     // A setting that cannot be stored is told in the status bar.
     SetSettingsFailureHandler([this](const QString& text) { showStatusText(text); });
@@ -218,6 +220,11 @@ void frmMain::updateCommands() {
 void frmMain::runMemoryCommand(void (*command)(MemoryCommands&)) {
     if (!clone_->running() && TabStrip1_->currentIndex() == MemoryPage)
         command(*memoryPage_->commands);
+}
+
+void frmMain::runOnMemoryPage(void (*command)(mtz4::MemoryPage&)) {
+    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryPage)
+        command(*memoryPage_);
 }
 
 QString frmMain::statusText() const {

@@ -61,6 +61,13 @@ constexpr NumberedText Texts[] = {
     {2011, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
     {2012, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
     {2013, "Quick Read(&Q)", "クイック読み出し(&Q)"},
+    // Editing many rows at once, moving and filtering them (2014..2019).
+    {2014, "Properties(&R)...", "プロパティ(&R)..."},
+    {2015, "Fill Down(&L)", "下へコピー(&L)"},
+    {2016, "Fill Frequencies(&Y)...", "周波数を連番で入力(&Y)..."},
+    {2017, "Move Up(&U)", "上へ移動(&U)"},
+    {2018, "Move Down(&W)", "下へ移動(&W)"},
+    {2019, "Filter(&F)...", "絞り込み(&F)..."},
     // Backups, recent files and compare (2020..).
     {2020, "Open &Recent", "最近使ったファイル(&R)"},
     {2021, "&Backups...", "バックアップ(&B)..."},

@@ -97,8 +97,10 @@ bool Extends(Qt::KeyboardModifiers modifiers) {
 void MemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
     // Whatever the mouse did, the selection ends as the whole current row,
-    // unless Ctrl or Shift adds rows to it; the selection is never empty.
-    if (!Extends(event->modifiers()) || !selectionModel()->hasSelection())
+    // unless Ctrl or Shift adds rows to it, or the right button opened the
+    // context menu for the rows selected; the selection is never empty.
+    const bool keeps = Extends(event->modifiers()) || event->button() == Qt::RightButton;
+    if (!keeps || !selectionModel()->hasSelection())
         selectCurrentRowWhole();
 }
 

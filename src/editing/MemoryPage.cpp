@@ -1,6 +1,7 @@
 #include "editing/MemoryPage.h"
 
 #include "editing/DataEditor.h"
+#include "editing/FieldCommands.h"
 #include "editing/FindBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
@@ -22,6 +23,7 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     MSFlexGrid1 = new MemoryGrid(editor.data(), this);
     findBar = new FindBar(this);
     commands = new MemoryCommands(editor, prompter, *MSFlexGrid1, *findBar, this);
+    fields = new FieldCommands(editor, prompter, *MSFlexGrid1, this);
     // The cells take edits in place; a refused one says why in the status bar.
     MSFlexGrid1->enableCellEditing(editor);
     connect(MSFlexGrid1, &GridView::told, this,

@@ -9,6 +9,7 @@ class QPushButton;
 namespace mtz4 {
 
 class DataEditor;
+class FieldCommands;
 class FindBar;
 class MemoryCommands;
 class MemoryGrid;
@@ -36,6 +37,8 @@ public:
     FindBar* findBar = nullptr;
     // Copy, cut, paste, insert, delete, sort, find and go to.
     MemoryCommands* commands = nullptr;
+    // Properties, Fill Down and Fill Frequencies of the selected rows.
+    FieldCommands* fields = nullptr;
     QComboBox* cbbBank =
         nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
     QPushButton* cmbRxData = nullptr;
