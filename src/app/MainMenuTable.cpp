@@ -9,6 +9,7 @@
 #include "app/PrintCommands.h"
 #include "app/WindowPlacement.h"
 #include "editing/FieldCommands.h"
+#include "editing/FilterBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
@@ -148,6 +149,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
             MSFlexGrid1_->setHideEmpty(hide);
             WriteHideEmptyEntries(hide);
         }),
+        // The filter box beside Find: only the rows that match show.
+        item("mnuView", "mnuFilter", 2019, Memory, page([](mtz4::MemoryPage& p) { p.filterBar->open(); }),
+             {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}),
 
         menu(nullptr, "mnuTools", 1012),
         menu("mnuTools", "mnuRe", 1203),

@@ -35,13 +35,30 @@ int MemoryGrid::UpDateMemData() {
 
 void MemoryGrid::setHideEmpty(bool hide) {
     hideEmpty_ = hide;
-    applyHiddenRows();
+    applyHiddenRows(true);
     if (const QModelIndex current = currentIndex(); current.isValid())
         scrollTo(current);
 }
 
-void MemoryGrid::applyHiddenRows() {
-    const auto hiddenNow = [this](int e) { return hideEmpty_ && !ds_.MemEnable[e]; };
+void MemoryGrid::setFilter(const QString& text) {
+    filterText_ = text;
+    filter_ = EntryFilter(text);
+    applyHiddenRows(true);
+    if (const QModelIndex current = currentIndex();
+        current.isValid() && !isRowHidden(current.row()))
+        scrollTo(current);
+}
+
+void MemoryGrid::applyHiddenRows(bool strict) {
+    const bool filtered = !filter_.isEmpty();
+    const auto hiddenNow = [this, filtered, strict](int e) {
+        if (hideEmpty_ && !ds_.MemEnable[e])
+            return true;
+        if (!filtered || filter_.matches(ds_, e))
+            return false;
+        // A row shown stays shown until the filter changes.
+        return strict || isRowHidden(e);
+    };
     int e = 0;
     while (e < EntryCount && isRowHidden(e) == hiddenNow(e))
         ++e;
@@ -57,6 +74,13 @@ void MemoryGrid::applyHiddenRows() {
     setUpdatesEnabled(true);
 }
 
+int MemoryGrid::shownRows() const {
+    int shown = 0;
+    for (int e = 0; e < EntryCount; ++e)
+        shown += isRowHidden(e) ? 0 : 1;
+    return shown;
+}
+
 QStringList MemoryGrid::rowLabels() const {
     QStringList labels;
     labels.reserve(EntryCount);
@@ -67,8 +91,11 @@ QStringList MemoryGrid::rowLabels() const {
 
 QList<int> MemoryGrid::selectedEntries() const {
     QList<int> entries;
-    for (const QModelIndex& row : selectionModel()->selectedRows())
-        entries << row.row();
+    // A range selected across hidden rows holds them too: they are left out.
+    for (const QModelIndex& row : selectionModel()->selectedRows()) {
+        if (!isRowHidden(row.row()))
+            entries << row.row();
+    }
     std::sort(entries.begin(), entries.end());
     if (entries.isEmpty() && currentIndex().isValid())
         entries << currentIndex().row();
@@ -82,6 +109,12 @@ void MemoryGrid::setCurrentRow(int row) {
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect |
                                                   QItemSelectionModel::Rows);
     scrollTo(target);
+}
+
+void MemoryGrid::centreOnRow(int row) {
+    setCurrentRow(row);
+    if (row >= 1 && row <= EntryCount)
+        scrollTo(model_->index(row - 1, 0), PositionAtCenter);
 }
 
 QString MemoryGrid::rowLabel(int row) const {

@@ -10,6 +10,7 @@ namespace mtz4 {
 
 class DataEditor;
 class FieldCommands;
+class FilterBar;
 class FindBar;
 class MemoryCommands;
 class MemoryGrid;
@@ -35,6 +36,8 @@ public:
 
     MemoryGrid* MSFlexGrid1 = nullptr;
     FindBar* findBar = nullptr;
+    // Beside the find bar: the rows shown.
+    FilterBar* filterBar = nullptr;
     // Copy, cut, paste, insert, delete, sort, find and go to.
     MemoryCommands* commands = nullptr;
     // Properties, Fill Down and Fill Frequencies of the selected rows.
@@ -51,8 +54,12 @@ public:
     // Beside the progress bar while a read runs: stops it (as Esc does).
     QPushButton* cmbCancel = nullptr;
 
+    // Clears the filter, so that every row shows again.
+    void clearFilter();
+
 private:
     bool confirmClear(const QString& question);
+    void showFilterCount();
 
     DataEditor& editor_;
     Prompter& prompter_;
