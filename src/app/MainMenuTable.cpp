@@ -13,6 +13,7 @@
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
+#include "editing/MoveCommands.h"
 #include "editing/UndoHistory.h"
 
 #include <QToolBar>
@@ -126,6 +127,10 @@ std::vector<MenuEntry> frmMain::menuEntries() {
              memory([](MemoryCommands& m) { m.insertEmptyEntry(); }), {K(Qt::Key_Insert)}),
         item("mnuEdit", "mnuDeleteEntry", 2007, Memory,
              memory([](MemoryCommands& m) { m.deleteEntry(); }), {K(Qt::Key_Delete)}),
+        item("mnuEdit", "mnuMoveUp", 2017, Memory, page([](mtz4::MemoryPage& p) { p.moves->moveUp(); }),
+             {K(Qt::CTRL | Qt::Key_Up)}),
+        item("mnuEdit", "mnuMoveDown", 2018, Memory, page([](mtz4::MemoryPage& p) { p.moves->moveDown(); }),
+             {K(Qt::CTRL | Qt::Key_Down)}),
         separator("mnuEdit"),
         item("mnuEdit", "mnuFind", 2008, Memory,
              memory([](MemoryCommands& m) { m.openFind(); }), {K(Qt::CTRL | Qt::Key_F)}),

@@ -22,6 +22,7 @@
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
+#include "editing/MoveCommands.h"
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "editing/Twips.h"
@@ -194,6 +195,7 @@ void frmMain::setTransferRunning(bool running, bool) {
     for (GridView* grid :
          {static_cast<GridView*>(MSFlexGrid1_), static_cast<GridView*>(MSFlexGrid2_)})
         grid->cellEdits()->setLocked(running);
+    memoryPage_->moves->setLocked(running);
     settings2Page_->setEnabled(!running);
     bankPage_->setEnabled(!running);
     for (QPushButton* b : {memoryPage_->cmbRxData, memoryPage_->cmbTxData, memoryPage_->cmbClear,

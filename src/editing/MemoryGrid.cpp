@@ -111,6 +111,16 @@ void MemoryGrid::setCurrentRow(int row) {
     scrollTo(target);
 }
 
+void MemoryGrid::selectEntries(const QList<int>& entries) {
+    if (entries.isEmpty())
+        return;
+    setCurrentRow(entries.first() + 1);
+    QItemSelection rows;
+    for (int e : entries)
+        rows.select(model_->index(e, 0), model_->index(e, model_->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
 void MemoryGrid::centreOnRow(int row) {
     setCurrentRow(row);
     if (row >= 1 && row <= EntryCount)

@@ -49,6 +49,8 @@ public:
     QString filterText() const { return filterText_; }
     // How many rows are shown.
     int shownRows() const;
+    // Selects the rows of `entries` whole, the first of them current.
+    void selectEntries(const QList<int>& entries);
     // Makes grid row `row` (1..1300) current and selects it whole, scrolled
     // to the middle of the view.
     void centreOnRow(int row);

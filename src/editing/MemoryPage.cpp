@@ -6,6 +6,7 @@
 #include "editing/FindBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
+#include "editing/MoveCommands.h"
 #include "editing/NamedWidget.h"
 #include "model/EntryOps.h"
 #include "model/Prompter.h"
@@ -26,6 +27,7 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     filterBar = new FilterBar(this);
     commands = new MemoryCommands(editor, prompter, *MSFlexGrid1, *findBar, this);
     fields = new FieldCommands(editor, prompter, *MSFlexGrid1, this);
+    moves = new MoveCommands(editor, prompter, *MSFlexGrid1, *commands, this);
     connect(commands, &MemoryCommands::filterInTheWay, this, &MemoryPage::clearFilter);
     // The cells take edits in place; a refused one says why in the status bar.
     MSFlexGrid1->enableCellEditing(editor);

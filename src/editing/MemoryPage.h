@@ -14,6 +14,7 @@ class FilterBar;
 class FindBar;
 class MemoryCommands;
 class MemoryGrid;
+class MoveCommands;
 class Prompter;
 
 // The "Memory" page: the memory grid, the hidden list selector, the clone
@@ -42,6 +43,8 @@ public:
     MemoryCommands* commands = nullptr;
     // Properties, Fill Down and Fill Frequencies of the selected rows.
     FieldCommands* fields = nullptr;
+    // Moving the selected rows with the keys and by dragging their headers.
+    MoveCommands* moves = nullptr;
     QComboBox* cbbBank =
         nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
     QPushButton* cmbRxData = nullptr;
