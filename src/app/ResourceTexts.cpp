@@ -99,7 +99,7 @@ constexpr NumberedText Texts[] = {
     {2056, "Turkish (Windows-1254)", "トルコ語 (Windows-1254)"},
     // Serial ports and model detection (2040..2049).
     {2040, "&Detect Model", "機種を検出(&D)"},
-    {2041, "Other serial device:", "その他のシリアルデバイス:"},
+    {2041, "Other serial &device:", "その他のシリアルデバイス(&D):"},
     {2042, "Device", "デバイス"},
     {2043, "Description", "説明"},
     {2044, "Maker", "メーカー"},

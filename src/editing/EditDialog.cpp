@@ -249,7 +249,9 @@ void dlgModify::buildControls() {
         box->installEventFilter(this); // focus-out checks
         box->setValidator(numericText);
     }
-    txtName->setValidator(new CharacterRangeValidator(32, 126, this));
+    auto* nameText = new CharacterRangeValidator(32, 126, this);
+    nameText->refused = [this](const QString& reason) { prompter_.explain(reason); };
+    txtName->setValidator(nameText);
     noteBox_ = std::make_unique<NoteBox>(txtNote, ds_.NoteCodePage, prompter_);
 
     connect(OKButton, &QPushButton::clicked, this, &dlgModify::OKButton_Click);

@@ -76,6 +76,7 @@ FillFrequenciesDialog::FillFrequenciesDialog(const QString& start, double stepKH
     };
     row(InLanguage("&Start frequency (MHz)", "開始周波数 (MHz)(&S)"), start_);
     row(InLanguage("S&tep (kHz)", "ステップ (kHz)(&T)"), step_);
+    step_->lineEdit()->setAccessibleName(step_->accessibleName());
     form->addRow(InLanguage("Last row", "最後の行"), last_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

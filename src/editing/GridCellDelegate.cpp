@@ -58,9 +58,12 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         box->setValidator(note);
         break;
     }
-    default:
-        box->setValidator(new CharacterRangeValidator(32, 126, box));
+    default: {
+        auto* name = new CharacterRangeValidator(32, 126, box);
+        name->refused = [this](const QString& reason) { edits_.tell(reason); };
+        box->setValidator(name);
         break;
+    }
     }
     return box;
 }

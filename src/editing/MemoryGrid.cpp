@@ -3,6 +3,7 @@
 #include "editing/MemoryTableModel.h"
 #include "model/EntryOps.h"
 #include "model/RowLabels.h"
+#include "model/TextLanguage.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@ MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent)
       ds_(ds) {
     model_ = static_cast<MemoryTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setAccessibleName(InLanguage("Memory channels", "メモリーチャンネル"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     BuildRowLabels();

@@ -233,6 +233,9 @@ void EditDialogMemoryTest::keyFilters() {
         d.txtName->clear();
         typeKeys(d.txtName, QStringLiteral("Ab~\u00e9\u00c4 7xyz"));
         QCOMPARE(d.txtName->text(), QStringLiteral("Ab~ 7x"));
+        QCOMPARE(f.prompter.reasons.size(), 2); // a word for each refused letter
+        QVERIFY(f.prompter.reasons.at(1).contains(QStringLiteral("\"\u00c4\"")));
+        f.prompter.reasons.clear();
 
         // The note takes what the note code page (Western here) holds, on
         // one line, and the status bar says why a character is refused.
