@@ -150,9 +150,12 @@ void MemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MemoryGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
     GridView::keyPressEvent(event);
-    // Moving with the keys keeps the selection one whole row too.
-    if (!Extends(event->modifiers()))
+    // Moving with the keys keeps the selection one whole row too; a key that
+    // does not move (Alt on the way to a menu or to Alt+Enter) keeps the
+    // rows selected.
+    if (!Extends(event->modifiers()) && currentIndex() != before)
         selectCurrentRowWhole();
 }
 
