@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScrollArea>
 #include <algorithm>
 #include <cmath>
 
@@ -82,6 +83,17 @@ GroupMatrix::GroupMatrix(QWidget* parent) : QWidget(parent) {
     placeControls();
 }
 
+void GroupMatrix::showInScrolledPage(QWidget* box) {
+    // The matrix can be wider than the window: the box with the focus is
+    // scrolled into view, wherever the arrow keys took it.
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(up)) {
+            area->ensureWidgetVisible(box, 0, 0);
+            return;
+        }
+    }
+}
+
 void GroupMatrix::makeCurrent(int index) {
     // Only the current box is a stop of Tab.
     chkGrp[current_]->setFocusPolicy(Qt::ClickFocus);
@@ -96,6 +108,7 @@ bool GroupMatrix::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::FocusIn) {
         makeCurrent(index);
+        showInScrolledPage(box);
         return false;
     }
     if (event->type() != QEvent::KeyPress)

@@ -55,6 +55,7 @@ private:
     int x(int twips) const;
     int y(int twips) const;
     void makeCurrent(int index);
+    void showInScrolledPage(QWidget* box);
 
     int current_ = BankCount; // GRP1, bank 0
 };

@@ -168,6 +168,7 @@ void AccessibilityTest::groupMatrixIsOneControl() {
     QTest::keyClick(box[101], Qt::Key_Left);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
     QCOMPARE(QApplication::focusWidget(), box[149]); // from the first bank to the last
+    QVERIFY(!box[149]->visibleRegion().isEmpty());   // scrolled into view
     // Tab leaves the matrix; Shift+Tab comes back to the box last visited.
     QTest::keyClick(box[149], Qt::Key_Tab);
     QVERIFY(!page.findChild<GroupMatrix*>()->isAncestorOf(QApplication::focusWidget()));
