@@ -100,6 +100,18 @@ EditFields StoredFields(const Numbers& data, const Texts& text) {
     return f;
 }
 
+// Takes the checked frequency (in its stored form) into `out`, or notes why
+// the typed one is refused; false when refused.
+bool TakeFrequency(const FieldCheck& check, FieldEdit& out) {
+    if (!check.accepted) {
+        out.refusal = check.reason;
+        out.refused = out.fields.freq;
+        return false;
+    }
+    out.fields.freq = check.text;
+    return true;
+}
+
 // The checks that entries and bands share once the frequency is checked: the
 // offset, the option, the name and the note. Returns false after a refusal.
 bool CheckRest(const DataSet& ds, bool memory, int index, const EditFields& before,
@@ -314,15 +326,9 @@ FieldEdit PlanEntryEdit(const DataSet& ds, int entry, const FieldChanges& change
         SetFieldValue(out.fields, field, value);
 
     EditFields& f = out.fields;
-    if ((!inUse || f.freq != base.freq) && !IsStoredFrequency(ds, true, entry, f.freq)) {
-        const FieldCheck check = CheckMemoryFrequency(ds, entry, f.freq);
-        if (!check.accepted) {
-            out.refusal = check.reason;
-            out.refused = f.freq;
-            return out;
-        }
-        f.freq = check.text;
-    }
+    if ((!inUse || f.freq != base.freq) && !IsStoredFrequency(ds, true, entry, f.freq) &&
+        !TakeFrequency(CheckMemoryFrequency(ds, entry, f.freq), out))
+        return out;
     if (!CheckRest(ds, true, entry, base, ds.MemText[entry][Col::Note], out))
         return out;
     out.changed = !inUse || f != base;
@@ -337,15 +343,9 @@ FieldEdit PlanBandEdit(const DataSet& ds, int band, const FieldChanges& changes)
         SetFieldValue(out.fields, field, value);
 
     EditFields& f = out.fields;
-    if (f.freq != before.freq && !IsStoredFrequency(ds, false, band, f.freq)) {
-        const FieldCheck check = CheckVfoFrequency(ds, band, f.freq);
-        if (!check.accepted) {
-            out.refusal = check.reason;
-            out.refused = f.freq;
-            return out;
-        }
-        f.freq = check.text;
-    }
+    if (f.freq != before.freq && !IsStoredFrequency(ds, false, band, f.freq) &&
+        !TakeFrequency(CheckVfoFrequency(ds, band, f.freq), out))
+        return out;
     if (f.step != before.step && !BandOffersStep(ds.ModelIndex, band, f.step)) {
         out.refusal =
             InLanguage("a step band %1 does not take", "バンド %1 にないステップ").arg(band);
