@@ -40,8 +40,11 @@ void FieldCommands::change(const std::function<QString(const EntriesEdit&)>& nam
         return grid_.rowLabel(entry + 1);
     });
     if (!edit.stores.isEmpty()) {
+        // The rows stay selected for the next command, as they were.
+        const QList<int> selected = grid_.selectedEntries();
         editor_.apply(nameOf(edit), DataPart::Memory,
                       [&edit](DataSet& ds) { StoreEntriesEdit(ds, edit); });
+        grid_.keepSelected(selected);
     }
     const QString summary = InLanguage("%1: %2 of %3 entries changed, %4 refused",
                                        "%1: %3 件中 %2 件を変更、%4 件は設定できません")

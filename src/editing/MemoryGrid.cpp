@@ -117,6 +117,12 @@ void MemoryGrid::selectEntries(const QList<int>& entries) {
     if (entries.isEmpty())
         return;
     setCurrentRow(entries.first() + 1);
+    keepSelected(entries);
+}
+
+void MemoryGrid::keepSelected(const QList<int>& entries) {
+    if (entries.isEmpty())
+        return;
     QItemSelection rows;
     for (int e : entries)
         rows.select(model_->index(e, 0), model_->index(e, model_->columnCount() - 1));

@@ -51,6 +51,8 @@ public:
     int shownRows() const;
     // Selects the rows of `entries` whole, the first of them current.
     void selectEntries(const QList<int>& entries);
+    // Selects the rows of `entries` whole; the current cell stays where it is.
+    void keepSelected(const QList<int>& entries);
     // Makes grid row `row` (1..1300) current and selects it whole, scrolled
     // to the middle of the view.
     void centreOnRow(int row);

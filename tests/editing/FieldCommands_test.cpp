@@ -113,6 +113,7 @@ void FieldCommandsTest::propertiesOnFortyRows() {
     }
     QCOMPARE(f.ds->MemText[7][Col::Note], QStringLiteral("tower"));
     QCOMPARE(f.history.undoText(), QStringLiteral("Edit 40 entries"));
+    QCOMPARE(f.grid().selectedEntries().size(), 40); // still selected for the next command
     QVERIFY(
         f.prompter.statuses.last().contains(QStringLiteral("40 of 40 entries changed, 0 refused")));
     f.history.undo();
@@ -157,6 +158,8 @@ void FieldCommandsTest::fillDown() {
         QCOMPARE(f.ds->MemData[100 + i][Col::Tone], i == 4 ? 4.0 : 0.0);
     QCOMPARE(f.ds->MemData[101][Col::Freq], 118.025); // only the column copied
     QCOMPARE(f.history.undoText(), QStringLiteral("Fill Down Tone"));
+    QCOMPARE(f.grid().selectedEntries().size(), 4);
+    QCOMPARE(f.grid().currentIndex().column(), GridCol::Tone - 1);
     f.history.undo();
     QCOMPARE(f.ds->MemData[103][Col::Tone], 3.0);
 }
