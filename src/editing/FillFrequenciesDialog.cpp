@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 #include <set>
 
 namespace mtz4 {
@@ -39,7 +40,10 @@ double Number(const QString& text) {
 } // namespace
 
 QString FilledFrequency(double startMHz, double stepKHz, int index) {
-    const qint64 hz = RoundHalfEven(startMHz * 1e6) + index * RoundHalfEven(stepKHz * 1e3);
+    // The airband's 8.33 kHz channels lie 25/3 kHz apart: every third one
+    // is on a 25 kHz channel again (118.100, 118.108333, 118.116667, 118.125).
+    const double stepHz = std::fabs(stepKHz - 8.33) < 0.005 ? 25000.0 / 3 : stepKHz * 1e3;
+    const qint64 hz = RoundHalfEven(startMHz * 1e6) + RoundHalfEven(index * stepHz);
     return FormatMHz(double(hz) / 1e6);
 }
 

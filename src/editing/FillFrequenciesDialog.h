@@ -11,7 +11,8 @@ namespace mtz4 {
 
 // The frequency of the `index`-th row of a fill (from 0): `startMHz` plus
 // `index` steps of `stepKHz`, counted in whole hertz so that 446.00625 +
-// 12.5 kHz gives 446.018750, formatted as the grid shows it.
+// 12.5 kHz gives 446.018750, formatted as the grid shows it; a step of 8.33
+// kHz is the airband's 25/3 kHz.
 QString FilledFrequency(double startMHz, double stepKHz, int index);
 
 // Edit > Fill Frequencies: the start frequency (MHz) and the step (kHz,

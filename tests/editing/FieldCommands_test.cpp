@@ -173,6 +173,11 @@ void FieldCommandsTest::fillFrequencies_data() {
                             << "12,5"
                             << QStringList{"446.006250", "446.018750", "446.031250", "446.043750"}
                             << 0;
+    QTest::newRow("airband 8.33") << "118.1"
+                                  << "8.33"
+                                  << QStringList{"118.100000", "118.108333", "118.116667",
+                                                 "118.125000"}
+                                  << 0;
     QTest::newRow("past the top") << "1299.99"
                                   << "5" << QStringList{"1299.990000", "1299.995000", "", ""} << 2;
 }
