@@ -132,7 +132,7 @@ struct LoadedProgram {
     Program program;
     explicit LoadedProgram(const QString& file)
         : program({QStringLiteral("mtz4clone"), file}, options()) {
-        program.mainWindow().TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+        program.mainWindow().TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
         for (int i = 0; i < 10; ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }

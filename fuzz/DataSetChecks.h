@@ -72,7 +72,7 @@ inline constexpr double MaxRecordMHz = 4294.967294;
 // What the encoders make of the option codes for the model selected: a code
 // the model cannot hold is written as 00 and so reads back as "OFF".
 inline void applyOptionRule(DataSet& ds) {
-    const int model = ds.settings.opbModel;
+    const int model = ds.ModelIndex;
     const auto rule = [model](auto& data, auto& text) {
         const double option = data[Col::Option];
         if ((option == 4 && model != Model::MTZ40E) || (option == 1 && model != Model::MTZ4J)) {

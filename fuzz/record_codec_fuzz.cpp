@@ -49,7 +49,7 @@ void fuzzOne(QByteArrayView input) {
         return made;
     }();
     InputReader in(input);
-    ds->settings.opbModel = in.below(ModelCount);
+    ds->ModelIndex = in.below(ModelCount);
     const QString text = QString::fromLatin1(in.rest());
 
     if (DecodeMem(*ds, text, 0)) {

@@ -49,7 +49,6 @@ void fuzzOne(QByteArrayView input) {
     InputReader in(input);
     const DataSet& start = (*factory)[in.below(ModelCount)];
     ds->settings = start.settings;
-    ds->ModelIndex = start.ModelIndex;
     ds->SetLine1 = QString::fromLatin1(in.until('\n'));
     ds->SetLine2 = QString::fromLatin1(in.rest());
     DecodeSettings(*ds);

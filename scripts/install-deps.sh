@@ -2,11 +2,12 @@
 # Installs what building, running and testing need on Debian 12, and any
 # further Debian packages named as arguments. python3-markdown makes the
 # user guide's HTML page; the tests read PDF files with poppler-utils'
-# pdftotext, Japanese notes included (fonts-ipafont-gothic).
+# pdftotext, Japanese notes included (fonts-ipafont-gothic); clang-format
+# checks that the sources are formatted.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           libicu-dev libgl-dev xvfb xauth python3 python3-markdown poppler-utils
-          fonts-ipafont-gothic "$@")
+          fonts-ipafont-gothic clang-format "$@")
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive

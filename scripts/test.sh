@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds everything and runs every test: once in a
+# Installs the dependencies, checks that every C++ source is formatted
+# (scripts/format.sh --check), builds everything and runs every test: once in a
 # normal build, then the Debian package built from it (installed, tried and
 # removed again), then once more with AddressSanitizer and
 # UndefinedBehaviorSanitizer, then every fuzz target for 30 seconds
@@ -9,6 +10,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/format.sh --check
 jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMTZ4_WERROR=ON >/dev/null

@@ -1,7 +1,7 @@
 #include "app/AboutBox.h"
 
 #include "editing/DialogFrame.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

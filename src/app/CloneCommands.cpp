@@ -4,17 +4,17 @@
 #include "app/CompareDialog.h"
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
+#include "app/ReadCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
+#include "app/WriteCommands.h"
 #include "editing/DataDelta.h"
 #include "editing/DataEditor.h"
 #include "files/Backups.h"
 #include "link/CloneMessages.h"
 #include "link/CloneRead.h"
 #include "link/Link.h"
-#include "link/ReadCommands.h"
 #include "link/VerifyWrite.h"
-#include "link/WriteCommands.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 
@@ -30,7 +30,7 @@ CloneCommands::CloneCommands(DataSet& ds, DataEditor& editor, Link& link, FileCo
       view_(view) {}
 
 LinkResult CloneCommands::runClone(Command command) {
-    using Procedure = std::function<LinkResult(Link&, DataSet&, CloneView&)>;
+    using Procedure = std::function<CloneOutcome(Link&, DataSet&, ClonePages&)>;
     struct Run {
         const char* name;
         bool reading;
@@ -40,10 +40,10 @@ LinkResult CloneCommands::runClone(Command command) {
     };
     // The commands that read the memory do it the way Tool > Quick Read says.
     const MemoryRead memoryRead = quickRead ? MemoryRead::Quick : MemoryRead::Full;
-    const auto reading =
-        [memoryRead](LinkResult (*command)(Link&, DataSet&, CloneView&, MemoryRead)) -> Procedure {
-        return [command, memoryRead](Link& link, DataSet& ds, CloneView& view) {
-            return command(link, ds, view, memoryRead);
+    const auto reading = [memoryRead](CloneOutcome (*command)(Link&, DataSet&, ClonePages&,
+                                                              MemoryRead)) -> Procedure {
+        return [command, memoryRead](Link& link, DataSet& ds, ClonePages& pages) {
+            return command(link, ds, pages, memoryRead);
         };
     };
     // What each command touches: a read replaces data, a write only what
@@ -84,10 +84,7 @@ LinkResult CloneCommands::runClone(Command command) {
         // What was there before, in case the transfer goes wrong: before a
         // read the data it replaces, before a write what goes to the receiver.
         takeBackup(QStringLiteral("before ") + name);
-        // With Verify After Write, "Successed!!" waits for the read-back.
-        if (verifying)
-            link_.prompter().holdSuccess();
-        LinkResult result = LinkResult::Failure;
+        CloneOutcome outcome;
         if (run.reading) {
             // One step of the history: Undo brings back the data as they
             // were, whatever the read's outcome.
@@ -95,8 +92,8 @@ LinkResult CloneCommands::runClone(Command command) {
                 name, run.parts,
                 [&](DataSet& ds) {
                     const auto before = std::make_unique<DataSet>(ds);
-                    result = run.procedure(link_, ds, view_);
-                    if (result == LinkResult::Success) {
+                    outcome = run.procedure(link_, ds, view_);
+                    if (outcome.succeeded()) {
                         if (command == Command::ReadAll)
                             ds.PartlyRead = false;
                     } else if (!DataDelta(*before, ds).empty()) {
@@ -105,20 +102,18 @@ LinkResult CloneCommands::runClone(Command command) {
                     }
                 },
                 StepKind::Read);
-            if (result == LinkResult::Success && !link_.cancelled())
+            if (outcome.succeeded() && !link_.cancelled())
                 takeBackup(QStringLiteral("after ") + name);
         } else {
             editor_.apply(
-                name, run.parts, [&](DataSet& ds) { result = run.procedure(link_, ds, view_); },
+                name, run.parts, [&](DataSet& ds) { outcome = run.procedure(link_, ds, view_); },
                 StepKind::Transfer);
         }
-        if (verifying) {
-            if (result == LinkResult::Success)
-                result = verifyWrite(command == Command::WriteAll);
-            else
-                link_.prompter().dropSuccess();
-        }
-        return result;
+        // With Verify After Write, "Successed!!" waits for the read-back.
+        if (verifying && outcome.succeeded())
+            return verifyWrite(command == Command::WriteAll, outcome.message);
+        ShowEndMessage(link_.prompter(), outcome.message);
+        return outcome.result;
     });
 }
 
@@ -147,8 +142,9 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
         addStatus(QStringLiteral("Verified"));
     // A read that stopped part-way says how to get back what was there.
     if (partlyRead_)
-        addStatus(ResourceText(2028, SystemTextLanguage())
-                      .arg(ResourceText(2001, SystemTextLanguage()) + QLatin1Char(' ') + name));
+        addStatus(
+            ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
+                .arg(ResourceText(Text::mnuUndo, SystemTextLanguage()) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         addStatus(QStringLiteral("no backup: ") + backupProblem_);
@@ -160,21 +156,18 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     return result;
 }
 
-LinkResult CloneCommands::verifyWrite(bool settings) {
+LinkResult CloneCommands::verifyWrite(bool settings, const QString& success) {
     const VerifyOutcome outcome = VerifyWrite(link_, ds_, view_, settings);
     if (outcome.read != LinkResult::Success) {
-        link_.prompter().dropSuccess();
-        if (!link_.cancelled())
-            ShowReadResult(link_.prompter(), outcome.read);
+        ShowReadResult(link_.prompter(), outcome.read);
         return LinkResult::Failure;
     }
     if (!outcome.differences.isEmpty()) {
-        link_.prompter().dropSuccess();
         link_.prompter().ask(VerifyFailedPrompt(outcome.differences));
         return LinkResult::Failure;
     }
     // The write's "Successed!!" comes only now that the receiver agrees.
-    link_.prompter().releaseSuccess();
+    ShowEndMessage(link_.prompter(), success);
     verified_ = true;
     return LinkResult::Success;
 }
@@ -188,12 +181,12 @@ void CloneCommands::takeBackup(const QString& occasion) {
 void CloneCommands::compareWithReceiver() {
     auto other = std::make_unique<DataSet>(ds_);
     const LinkResult result = runTransfer(QStringLiteral("Compare With Receiver"), true, [&] {
-        LinkResult read = ReadSettings(link_, *other, view_);
-        if (read == LinkResult::Success)
+        CloneOutcome read = ReadSettings(link_, *other);
+        if (read.succeeded())
             read = ReadMemory(link_, *other, view_);
-        if (read != LinkResult::Success && !link_.cancelled())
-            ShowReadResult(link_.prompter(), read);
-        return read;
+        if (!read.succeeded())
+            ShowEndMessage(link_.prompter(), read.message);
+        return read.result;
     });
     if (result == LinkResult::Success)
         CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"),
@@ -222,7 +215,8 @@ void CloneCommands::cancelRead() {
 
 QString CloneCommands::partlyReadNotice() {
     // The text before the name of the step to undo.
-    return ResourceText(2028, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
+        .section(QStringLiteral("%1"), 0, 0);
 }
 
 } // namespace mtz4

@@ -84,8 +84,9 @@ private:
     // A backup of the data set; a failure is told in the status bar at the end.
     void takeBackup(const QString& occasion);
     // Reads back what a write sent and compares; a difference fails the write
-    // with a message listing it. "Successed!!" is shown only after agreement.
-    LinkResult verifyWrite(bool settings);
+    // with a message listing it. The write's `success` message is shown only
+    // after agreement.
+    LinkResult verifyWrite(bool settings, const QString& success);
 
     DataSet& ds_;
     DataEditor& editor_;

@@ -65,14 +65,14 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
         lblDevice_[i] = device;
     }
 
-    opbDevice_ = new QRadioButton(text(2041), this);
+    opbDevice_ = new QRadioButton(text(Text::OtherSerialDevice), this);
     opbDevice_->setObjectName(QStringLiteral("opbDevice"));
     group->addButton(opbDevice_, PortCount);
     txtDevice_ = new QLineEdit(this);
     txtDevice_->setObjectName(QStringLiteral("txtDevice"));
     // The option's caption names the box, and its access key chooses it.
     txtDevice_->setAccessibleName(
-        QString(text(2041)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+        QString(text(Text::OtherSerialDevice)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     auto* other = new QHBoxLayout;
     other->addWidget(opbDevice_);
     other->addWidget(txtDevice_, 1);
@@ -83,7 +83,9 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
         InLanguage("Serial ports of this computer", "このコンピューターのシリアルポート"));
     lstPorts_->setRootIsDecorated(false);
     lstPorts_->setUniformRowHeights(true);
-    lstPorts_->setHeaderLabels({text(2042), text(2043), text(2044), text(2045), text(2046)});
+    lstPorts_->setHeaderLabels({text(Text::PortListDevice), text(Text::PortListDescription),
+                                text(Text::PortListMaker), text(Text::PortListUsbId),
+                                text(Text::PortListSerialNumber)});
     lstPorts_->setFixedSize(ListWidth, lstPorts_->header()->sizeHint().height() +
                                            ListRows * fontMetrics().lineSpacing() * 3 / 2);
     lstPorts_->header()->setStretchLastSection(true);
@@ -158,11 +160,11 @@ void dlgCOM::showPortList() {
         item->setText(UsbIdColumn, UsbId(port));
         item->setText(SerialColumn, port.serialNumber);
         const QString details = PortDetails(port);
-        item->setToolTip(DeviceColumn,
-                         port.present
-                             ? port.device +
-                                   (details.isEmpty() ? QString() : QStringLiteral(": ") + details)
-                             : QStringLiteral("%1: %2").arg(port.device, text(2047)));
+        item->setToolTip(
+            DeviceColumn,
+            port.present
+                ? port.device + (details.isEmpty() ? QString() : QStringLiteral(": ") + details)
+                : QStringLiteral("%1: %2").arg(port.device, text(Text::PortNotPresent)));
         // A remembered device that is not there now stays choosable, greyed.
         if (!port.present)
             for (int column = 0; column < lstPorts_->columnCount(); ++column)

@@ -6,10 +6,11 @@ class QWidget;
 
 namespace mtz4 {
 
-// What the window's command classes (file commands, clone commands) need of
-// the window, and no more: where their dialogs go, the caption, the status
-// bar's text, the memory grid's place, and the switching of every other
-// command while a clone command runs. The main window is one.
+// What the window's command classes (the file, clone, print and help
+// commands, the file drop) need of the window, and no more: where their
+// dialogs go, the caption, the status bar's text, the memory grid's place,
+// and the switching of every other command while a clone command runs. The
+// main window is one.
 class CommandHost {
 public:
     virtual ~CommandHost() = default;

@@ -3,8 +3,8 @@
 #include "link/CloneMessages.h"
 #include "link/Link.h"
 #include "model/Prompter.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 

@@ -17,9 +17,9 @@
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 #include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,21 +54,19 @@ bool FileCommands::askToSaveChanges() {
     return false;
 }
 
-int FileCommands::NewDataSet() {
+FileCommands::NewOutcome FileCommands::NewDataSet() {
     if (!askToSaveChanges())
-        return 1;
-    putFactoryData(QStringLiteral("New"), ds_.settings.opbModel, StepKind::Replace);
-    return 0;
+        return NewOutcome::Cancelled;
+    putFactoryData(QStringLiteral("New"), ds_.ModelIndex, StepKind::Replace);
+    return NewOutcome::Replaced;
 }
 
 void FileCommands::putFactoryData(const QString& step, int model, StepKind kind) {
     editor_.apply(
         step, DataPart::Everything,
         [model](DataSet& ds) {
-            ds.settings.opbModel = model;
+            ds.ModelIndex = model;
             ApplyFactoryData(ds);
-            if (model >= 0 && model < ModelCount)
-                ds.ModelIndex = model;
         },
         kind);
     host_.showWholeMemoryList();
@@ -134,7 +132,8 @@ bool FileCommands::mnuFileSaveAs_Click() {
 
 QString FileCommands::partlyImportedNotice() {
     // The text before the stopping line.
-    return ResourceText(2030, SystemTextLanguage()).section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyImportedNotice, SystemTextLanguage())
+        .section(QStringLiteral("%1"), 0, 0);
 }
 
 void FileCommands::showCurrentFileCaption() {
@@ -226,9 +225,10 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
                          FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
             const TextLanguage language = SystemTextLanguage();
-            host_.showStatusText(ResourceText(2030, language)
-                                     .arg(import.report.stoppedAt, fileName,
-                                          ResourceText(2001, language) + QLatin1Char(' ') + title));
+            host_.showStatusText(
+                ResourceText(Text::PartlyImportedNotice, language)
+                    .arg(import.report.stoppedAt, fileName,
+                         ResourceText(Text::mnuUndo, language) + QLatin1Char(' ') + title));
         }
         return false;
     case FileImportOutcome::NothingImported:
@@ -283,7 +283,7 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
         connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     menu->addSeparator();
-    QAction* clear = menu->addAction(ResourceText(2024, SystemTextLanguage()));
+    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList, SystemTextLanguage()));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(enabled && !files.isEmpty());
     connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
@@ -310,7 +310,7 @@ void FileCommands::showBackups() {
 }
 
 bool FileCommands::openBackupCopy(const QString& path) {
-    return openCopy(path, ResourceText(2027, SystemTextLanguage()));
+    return openCopy(path, ResourceText(Text::BackupCaption, SystemTextLanguage()));
 }
 
 bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {

@@ -30,11 +30,15 @@ public:
     // command may go on: nothing changed, No, or Yes and the save succeeded.
     bool askToSaveChanges();
 
+    // What File > New came to.
+    enum class NewOutcome {
+        Replaced = 0,  // the factory data are in place
+        Cancelled = 1, // the user cancelled (or the save he asked for did not
+                       // happen): nothing changed
+    };
     // File > New: asks about unsaved changes, then puts the factory data of
-    // the selected model in place. Returns 1 when the user cancelled (or the
-    // save he asked for did not happen) and nothing changed, 0 when the new
-    // data set is in place.
-    int NewDataSet();
+    // the selected model in place.
+    NewOutcome NewDataSet();
     // The factory data of `model` in place, as the editor step `step`.
     void putFactoryData(const QString& step, int model, StepKind kind);
 

@@ -74,7 +74,7 @@ bool HelpCommands::openSampleFile() {
     }
     if (!files_.askToSaveChanges())
         return false;
-    return files_.openCopy(samplePath, ResourceText(2076, SystemTextLanguage()));
+    return files_.openCopy(samplePath, ResourceText(Text::SampleCaption, SystemTextLanguage()));
 }
 
 } // namespace mtz4

@@ -21,7 +21,7 @@ enum class EnabledWhen {
     Idle,             // no clone command running
     IdleOnMemoryPage, // the memory list's commands
     IdleOnGridPage,   // Modify: on "Settings 1" (VFO grid) or "Memory"
-    Never,            // Print Setup: the program offers no printing
+    Never,            // Print Setup: there, but never enabled
     CanUndo,          // idle, with a step to undo
     CanRedo,          // idle, with a step to redo
 };

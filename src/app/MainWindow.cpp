@@ -32,9 +32,9 @@
 #include "link/Link.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <QAction>
@@ -80,10 +80,10 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
     noteCodePages_ =
         new NoteCodePageMenu(menus_->menu(QStringLiteral("mnuNoteCodePage")), *editor_, this);
-    frmAbout_ = new frmAbout(this);
-    dlgCOM_ = new dlgCOM(link_, this);
+    aboutBox_ = new frmAbout(this);
+    comPortDialog_ = new dlgCOM(link_, this);
     // The edit dialog is created once and hidden between uses.
-    dlgModify_ = new dlgModify(*editor_, prompter_, this);
+    editDialog_ = new dlgModify(*editor_, prompter_, this);
     connectCommands();
     UseGridContextMenu(*MSFlexGrid1_, *menus_);
     updateCommands();
@@ -110,21 +110,21 @@ void frmMain::buildPages() {
         TabStrip1_->addTab(ScrollableWhenSmall(frames[i]), captions[i]);
     }
 
-    settings1Page_ = new mtz4::Settings1Page(*editor_, frames[Settings1Page]);
-    frames[Settings1Page]->layout()->addWidget(settings1Page_);
+    settings1Page_ = new Settings1Page(*editor_, frames[Settings1Tab]);
+    frames[Settings1Tab]->layout()->addWidget(settings1Page_);
     MSFlexGrid2_ = settings1Page_->MSFlexGrid2();
-    connect(settings1Page_, &mtz4::Settings1Page::modelChosen, this, &frmMain::opbModel_Click);
+    connect(settings1Page_, &Settings1Page::modelChosen, this, &frmMain::opbModel_Click);
 
-    settings2Page_ = new mtz4::Settings2Page(*editor_, frames[Settings2Page]);
-    frames[Settings2Page]->layout()->addWidget(settings2Page_);
+    settings2Page_ = new Settings2Page(*editor_, frames[Settings2Tab]);
+    frames[Settings2Tab]->layout()->addWidget(settings2Page_);
 
-    memoryPage_ = new mtz4::MemoryPage(*editor_, prompter_, frames[MemoryPage]);
-    frames[MemoryPage]->layout()->addWidget(memoryPage_);
+    memoryPage_ = new MemoryPage(*editor_, prompter_, frames[MemoryTab]);
+    frames[MemoryTab]->layout()->addWidget(memoryPage_);
     MSFlexGrid1_ = memoryPage_->MSFlexGrid1;
     cbbBank_ = memoryPage_->cbbBank;
 
-    bankPage_ = new mtz4::BankPage(*editor_, prompter_, frames[BankPage]);
-    frames[BankPage]->layout()->addWidget(bankPage_);
+    bankPage_ = new BankPage(*editor_, prompter_, frames[BankTab]);
+    frames[BankTab]->layout()->addWidget(bankPage_);
 
     setCentralWidget(TabStrip1_);
     connect(TabStrip1_, &QTabWidget::currentChanged, this, [this] { TabStrip1_Click(); });
@@ -165,13 +165,13 @@ void frmMain::connectCommands() {
     // No entry is edited while a clone command runs.
     connect(MSFlexGrid1_, &MemoryGrid::editRequested, this, [this](int row) {
         if (!clone_->running())
-            dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
+            editDialog_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
     });
     // A refused edit in a cell of the VFO grid says why.
     connect(MSFlexGrid2_, &GridView::told, this, &frmMain::showStatusText);
     connect(MSFlexGrid2_, &VfoGrid::editRequested, this, [this](int row) {
         if (!clone_->running())
-            dlgModify_->MSFlexGrid2_DblClick(row);
+            editDialog_->MSFlexGrid2_DblClick(row);
     });
 
     connect(history_, &UndoHistory::stateChanged, this, &frmMain::updateCommands);
@@ -207,25 +207,26 @@ void frmMain::setTransferRunning(bool running, bool) {
 
 void frmMain::updateCommands() {
     const int page = TabStrip1_->currentIndex();
-    menus_->update({clone_->running(), page == MemoryPage,
-                    page == Settings1Page || page == MemoryPage, history_->canUndo(),
-                    history_->canRedo()});
+    menus_->update({clone_->running(), page == MemoryTab, page == Settings1Tab || page == MemoryTab,
+                    history_->canUndo(), history_->canRedo()});
     const TextLanguage language = SystemTextLanguage();
     const auto caption = [language](int number, const QString& step) {
         const QString text = ResourceText(number, language);
         return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
     };
-    menus_->action(QStringLiteral("mnuUndo"))->setText(caption(2001, history_->undoText()));
-    menus_->action(QStringLiteral("mnuRedo"))->setText(caption(2002, history_->redoText()));
+    menus_->action(QStringLiteral("mnuUndo"))
+        ->setText(caption(Text::mnuUndo, history_->undoText()));
+    menus_->action(QStringLiteral("mnuRedo"))
+        ->setText(caption(Text::mnuRedo, history_->redoText()));
 }
 
 void frmMain::runMemoryCommand(void (*command)(MemoryCommands&)) {
-    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryPage)
+    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryTab)
         command(*memoryPage_->commands);
 }
 
 void frmMain::runOnMemoryPage(void (*command)(mtz4::MemoryPage&)) {
-    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryPage)
+    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryTab)
         command(*memoryPage_);
 }
 
@@ -248,8 +249,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
 
     // The grids' headers follow the selected model.
-    MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
-    MSFlexGrid1_->setModelHeader(ds_.settings.opbModel);
+    MSFlexGrid2_->setModelHeader(ds_.ModelIndex);
+    MSFlexGrid1_->setModelHeader(ds_.ModelIndex);
 
     // Neither a device nor a pipe in the place of the INI file or the
     // settings file keeps the program from starting: it starts with port 1
@@ -263,8 +264,8 @@ void frmMain::Form_Load(const QString& commandFile) {
     // A device chosen outside the numbered ports outlives the run.
     link_.setDevicePath(ReadChosenDevice());
 
-    ds_.SetLine1 = DefaultSetLine1(ds_.settings.opbModel);
-    ds_.SetLine2 = DefaultSetLine2(ds_.settings.opbModel);
+    ds_.SetLine1 = DefaultSetLine1(ds_.ModelIndex);
+    ds_.SetLine2 = DefaultSetLine2(ds_.ModelIndex);
     DecodeSettings(ds_);
     settings1Page_->showSettings();
     settings2Page_->showSettings();
@@ -304,15 +305,12 @@ void frmMain::Form_Load(const QString& commandFile) {
         files_->LoadCloneFile(commandFile);
 
     ds_.DataChanged = false;
-    const int model = ds_.settings.opbModel;
-    if (model >= 0 && model < ModelCount)
-        ds_.ModelIndex = model;
 }
 
 void frmMain::showChangedParts(DataParts parts) {
     // The memory page and the bank page follow the editor themselves.
     if (parts & DataPart::Model)
-        MSFlexGrid2_->setModelHeader(ds_.settings.opbModel);
+        MSFlexGrid2_->setModelHeader(ds_.ModelIndex);
     if (parts & (DataPart::Vfo | DataPart::Model))
         MSFlexGrid2_->UpdateVFOData();
 }
@@ -328,9 +326,9 @@ void frmMain::showCaption() {
     const TextLanguage language = SystemTextLanguage();
     QString caption = caption_;
     if (ds_.PartlyRead)
-        caption += ResourceText(2026, language);
+        caption += ResourceText(Text::PartlyReadCaption, language);
     if (ds_.PartlyImported != 0)
-        caption += ResourceText(2029, language).arg(ds_.PartlyImported);
+        caption += ResourceText(Text::PartlyImportedCaption, language).arg(ds_.PartlyImported);
     setWindowTitle(caption);
 }
 
@@ -369,16 +367,16 @@ void frmMain::TabStrip1_Click() {
             // Selecting the Bank tab runs this handler again; the flag keeps
             // it from showing the message a second time.
             tabStripFlag_ = true;
-            TabStrip1_->setCurrentIndex(BankPage);
+            TabStrip1_->setCurrentIndex(BankTab);
             tabStripFlag_ = false;
         }
-        chosen = BankPage;
+        chosen = BankTab;
     }
 
     for (int i = 0; i < TabStrip1_->count(); ++i)
         TabStrip1_->widget(i)->setEnabled(i == chosen);
     updateCommands();
-    if (chosen == MemoryPage)
+    if (chosen == MemoryTab)
         enterMemoryPage();
 }
 
@@ -392,15 +390,15 @@ void frmMain::enterMemoryPage() {
     MSFlexGrid1_->UpDateMemData();
 }
 
-void frmMain::mnuEditUndo_Click() {
+void frmMain::modifyCurrentRow() {
     switch (TabStrip1_->currentIndex()) {
-    case Settings1Page:
+    case Settings1Tab:
         if (const int row = MSFlexGrid2_->currentRow(); row > 0)
-            dlgModify_->MSFlexGrid2_DblClick(row);
+            editDialog_->MSFlexGrid2_DblClick(row);
         break;
-    case MemoryPage:
+    case MemoryTab:
         if (const int row = MSFlexGrid1_->currentRow(); row > 0)
-            dlgModify_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
+            editDialog_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
         break;
     default:
         break;
@@ -418,11 +416,11 @@ void frmMain::mnuStatusBar_Click() {
 
 void frmMain::mnuToolsOptions_Click() {
     // The dialog selects the link's current port whenever it is shown.
-    dlgCOM_->exec();
+    comPortDialog_->exec();
 }
 
 void frmMain::mnuHelpAbout_Click() {
-    frmAbout_->exec();
+    aboutBox_->exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

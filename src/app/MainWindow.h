@@ -50,7 +50,8 @@ class frmAbout;
 // is kept when the program ends (the port number in the INI file and the
 // window placement). Its commands live in classes of their own: the file
 // commands (FileCommands), the clone commands (CloneCommands), the menu and
-// toolbar table (MainMenuTable.cpp); the window wires them to its controls.
+// toolbar table (MainWindowMenuTable.cpp); the window wires them to its
+// controls.
 //
 // The data set, the link, the prompter and the file dialogs belong to the
 // caller and must outlive the window.
@@ -59,8 +60,8 @@ class frmMain : public QMainWindow, private CommandHost {
 public:
     using CloneCommand = CloneCommands::Command;
 
-    // Pages of TabStrip1, by index.
-    enum Page { Settings1Page = 0, Settings2Page = 1, MemoryPage = 2, BankPage = 3 };
+    // The tabs of TabStrip1, by index (each shows the page of the same name).
+    enum Tab { Settings1Tab = 0, Settings2Tab = 1, MemoryTab = 2, BankTab = 3 };
     // The hidden list cbbBank: "Bank 0".."Bank 49", "Program Scan",
     // "Seach Pass", "Priority", "All".
     static constexpr int BankListCount = 54;
@@ -78,11 +79,9 @@ public:
 
     // Page switching: the bank total must be 1000 to leave the Bank page.
     void TabStrip1_Click();
-    // Edit > Modify: edits the current row of the VFO grid (Settings 1) or
-    // of the memory grid (Memory).
-    void mnuEditUndo_Click();
-    // The toolbar button with the given key ("新規作成", "開く", "上書き保存", "ﾍﾙﾌﾟ").
-    void tbToolBar_ButtonClick(const QString& key);
+    // Edit > Modify (the item mnuEditUndo): edits the current row of the VFO
+    // grid (Settings 1) or of the memory grid (Memory).
+    void modifyCurrentRow();
     void mnuViewToolbar_Click();
     void mnuStatusBar_Click();
     // Tool > COM Port Setup: the COM port dialog with the current port selected.
@@ -116,14 +115,14 @@ public:
     // Status bar panels: text, date, time.
     QLabel* statusPanel(int index) const;
     MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }
-    mtz4::Settings1Page* settings1Page() const { return settings1Page_; }
-    mtz4::Settings2Page* settings2Page() const { return settings2Page_; }
-    mtz4::MemoryPage* memoryPage() const { return memoryPage_; }
-    mtz4::BankPage* bankPage() const { return bankPage_; }
+    Settings1Page* settings1Page() const { return settings1Page_; }
+    Settings2Page* settings2Page() const { return settings2Page_; }
+    MemoryPage* memoryPage() const { return memoryPage_; }
+    BankPage* bankPage() const { return bankPage_; }
     VfoGrid* MSFlexGrid2() const { return MSFlexGrid2_; }
-    dlgModify* modifyDialog() const { return dlgModify_; }
-    frmAbout* aboutBox() const { return frmAbout_; }
-    dlgCOM* comPortDialog() const { return dlgCOM_; }
+    dlgModify* modifyDialog() const { return editDialog_; }
+    frmAbout* aboutBox() const { return aboutBox_; }
+    dlgCOM* comPortDialog() const { return comPortDialog_; }
 
 protected:
     // The close request: asks about unsaved changes; when the close goes on,
@@ -140,7 +139,8 @@ private:
     void showWholeMemoryList() override;
     void setTransferRunning(bool running, bool reading) override;
 
-    // The menu table and the toolbar's buttons (MainMenuTable.cpp).
+    // The menu table and the toolbar's buttons, each with its command
+    // (MainWindowMenuTable.cpp).
     std::vector<MenuEntry> menuEntries();
     std::vector<ToolButton> toolButtons();
     void buildPages();
@@ -185,15 +185,15 @@ private:
     QComboBox* cbbBank_ = nullptr;
     StatusPanels* status_ = nullptr;
 
-    mtz4::Settings1Page* settings1Page_ = nullptr;
-    mtz4::Settings2Page* settings2Page_ = nullptr;
-    mtz4::MemoryPage* memoryPage_ = nullptr;
-    mtz4::BankPage* bankPage_ = nullptr;
+    Settings1Page* settings1Page_ = nullptr;
+    Settings2Page* settings2Page_ = nullptr;
+    MemoryPage* memoryPage_ = nullptr;
+    BankPage* bankPage_ = nullptr;
     MemoryGrid* MSFlexGrid1_ = nullptr;
     VfoGrid* MSFlexGrid2_ = nullptr;
-    dlgModify* dlgModify_ = nullptr;
-    frmAbout* frmAbout_ = nullptr;
-    dlgCOM* dlgCOM_ = nullptr;
+    dlgModify* editDialog_ = nullptr;
+    frmAbout* aboutBox_ = nullptr;
+    dlgCOM* comPortDialog_ = nullptr;
 };
 
 } // namespace mtz4

@@ -13,7 +13,7 @@ namespace {
 
 const QString NoteCodePageKey = QStringLiteral("Tool/NoteCodePage");
 // The items' text numbers, in the order of NoteCodePages().
-constexpr int FirstItemText = 2051;
+constexpr int FirstItemText = Text::NoteCodePageWestern;
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include "app/AboutBox.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QFont>
 #include <QFontMetrics>

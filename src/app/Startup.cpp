@@ -11,7 +11,7 @@
 #include "app/WindowPlacement.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/ClonePages.h"
 #include "app/TransferStatus.h"
-#include "link/CloneView.h"
 
 class QLabel;
 class QTabWidget;
@@ -13,13 +13,13 @@ class MemoryPage;
 class Settings1Page;
 class Settings2Page;
 
-// The main window as the clone procedures see it: their buttons, the
-// progress bar and its status text, the grids, the pages and the tabs.
+// The main window as its clone handlers see it: their buttons, the progress
+// bar and its status text, the grids, the pages and the tabs.
 //
 // The window disables every command for the whole of a clone command, so
-// the procedures' own button switching only ever disables here; the window
+// the handlers' own button switching only ever disables here; the window
 // enables the buttons again when the command has ended.
-class WindowCloneView : public CloneView {
+class WindowCloneView : public ClonePages {
 public:
     struct Parts {
         QTabWidget* tabs = nullptr;

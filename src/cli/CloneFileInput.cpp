@@ -12,7 +12,6 @@ std::unique_ptr<DataSet> loadCloneFileFor(const QString& path, int model, CodePa
     ds->NoteCodePage = page;
     if (!LoadCloneFile(*ds, path, prompter))
         return nullptr;
-    ds->settings.opbModel = model;
     ds->ModelIndex = model;
     return ds;
 }

@@ -6,8 +6,8 @@
 #include "link/CloneMessages.h"
 #include "link/Link.h"
 #include "link/ModelDetection.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 #include <cstdio>
 

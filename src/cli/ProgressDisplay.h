@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/CloneView.h"
+#include "link/CloneProgress.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@ namespace mtz4::cli {
 // error while memory entries are transferred, redrawn in place ("\r") when
 // the percentage changes. Shows nothing when disabled (standard error is no
 // terminal, or --quiet).
-class ProgressDisplay : public CloneView {
+class ProgressDisplay : public CloneProgress {
 public:
     // `action` names the transfer: "reading", "writing".
     ProgressDisplay(const QString& action, bool enabled);

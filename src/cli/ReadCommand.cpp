@@ -6,8 +6,9 @@
 #include "cli/Subcommands.h"
 #include "files/CloneFile.h"
 #include "files/FileAccess.h"
+#include "link/CloneMessages.h"
+#include "link/CloneRead.h"
 #include "link/Link.h"
-#include "link/ReadCommands.h"
 #include "model/DataSet.h"
 #include "reference/FactoryData.h"
 
@@ -20,36 +21,32 @@ namespace {
 int readWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
-    ProgressDisplay view(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
-    prompter.beforeMessage = [&view] { view.endLine(); };
-    // "Successed!!" only once the file is written.
-    link.prompter().holdSuccess();
+    ProgressDisplay progress(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
+    prompter.beforeMessage = [&progress] { progress.endLine(); };
 
     const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;
-    LinkResult result = LinkResult::Failure;
+    CloneOutcome outcome;
     switch (args.scope) {
     case Scope::Settings:
-        result = cmbRxData1_Click(link, ds, view);
+        outcome = ReadSettings(link, ds);
         break;
     case Scope::Memory:
-        result = cmbRxData_Click(link, ds, view, memoryRead);
+        outcome = ReadMemory(link, ds, progress, memoryRead);
         break;
     case Scope::All:
-        result = mnuReAll_Click(link, ds, view, memoryRead);
+        outcome = ReadAll(link, ds, progress, memoryRead);
         break;
     }
-    const int status = finishLinkCommand(link, result, prompter, args.model);
     // A stopped read is not saved, so that a partial read is never taken for
     // a good one.
-    if (status != ExitSuccess) {
-        link.prompter().dropSuccess();
-        return status;
+    if (!outcome.succeeded()) {
+        ShowEndMessage(link.prompter(), outcome.message);
+        return finishLinkCommand(link, outcome.result, prompter, args.model);
     }
-    if (!SaveCloneFile(ds, args.output, prompter)) {
-        link.prompter().dropSuccess();
+    if (!SaveCloneFile(ds, args.output, prompter))
         return ExitFailure;
-    }
-    link.prompter().releaseSuccess();
+    // "Successed!!" only once the file is written.
+    ShowEndMessage(link.prompter(), outcome.message);
     return ExitSuccess;
 }
 
@@ -69,7 +66,6 @@ int runRead(const CliArguments& args, StderrPrompter& prompter) {
     if (!args.base.isEmpty() && !LoadCloneFile(*ds, args.base, prompter))
         return ExitFailure;
     // The clone file does not record the model: the command line names it.
-    ds->settings.opbModel = args.model;
     ds->ModelIndex = args.model;
 
     Link link(prompter);

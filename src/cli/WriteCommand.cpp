@@ -5,9 +5,10 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
+#include "link/CloneMessages.h"
+#include "link/CloneWrite.h"
 #include "link/Link.h"
 #include "link/VerifyWrite.h"
-#include "link/WriteCommands.h"
 
 namespace mtz4::cli {
 
@@ -16,41 +17,39 @@ namespace {
 int writeWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
-    ProgressDisplay view(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
-    prompter.beforeMessage = [&view] { view.endLine(); };
+    ProgressDisplay progress(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
+    prompter.beforeMessage = [&progress] { progress.endLine(); };
 
-    // With --verify the success message waits for the read-back.
-    if (args.verify)
-        link.prompter().holdSuccess();
-    LinkResult result = LinkResult::Failure;
+    CloneOutcome outcome;
     switch (args.scope) {
     case Scope::Settings:
-        result = cmbTxData1_Click(link, ds, view);
+        outcome = WriteSettings(link, ds);
         break;
     case Scope::Memory:
-        result = cmbTxData_Click(link, ds, view);
+        outcome = WriteMemoryAndFinish(link, ds, progress);
         break;
     case Scope::All:
-        result = mnuWrAll_Click(link, ds, view);
+        outcome = WriteAll(link, ds, progress);
         break;
     }
-    if (args.verify && result == LinkResult::Success) {
-        const VerifyOutcome outcome = VerifyWrite(link, ds, view, args.scope == Scope::All);
-        if (outcome.read != LinkResult::Success) {
-            link.prompter().dropSuccess();
-            prompter.error(QStringLiteral("Read Failed..."));
+    // With --verify the success message waits for the read-back.
+    if (args.verify && outcome.succeeded()) {
+        const VerifyOutcome verify = VerifyWrite(link, ds, progress, args.scope == Scope::All);
+        if (verify.read != LinkResult::Success) {
+            prompter.error(ReadFailedMessage);
             return finishLinkCommand(link, LinkResult::Failure, prompter, args.model);
         }
-        if (!outcome.differences.isEmpty()) {
-            link.prompter().dropSuccess();
-            prompter.ask(VerifyFailedPrompt(outcome.differences));
+        if (!verify.differences.isEmpty()) {
+            prompter.ask(VerifyFailedPrompt(verify.differences));
             return ExitFailure;
         }
-        link.prompter().releaseSuccess();
+        ShowEndMessage(link.prompter(), outcome.message);
         if (!args.quiet)
             prompter.note(QStringLiteral("Verified"));
+        return finishLinkCommand(link, outcome.result, prompter, args.model);
     }
-    return finishLinkCommand(link, result, prompter, args.model);
+    ShowEndMessage(link.prompter(), outcome.message);
+    return finishLinkCommand(link, outcome.result, prompter, args.model);
 }
 
 } // namespace

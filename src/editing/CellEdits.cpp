@@ -6,8 +6,8 @@
 #include "editing/GridTableModel.h"
 #include "editing/StoreEditFields.h"
 #include "model/ModelRules.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 

@@ -14,7 +14,7 @@
 #include "model/EntryCodes.h"
 #include "model/ModelRules.h"
 #include "model/RecordCodec.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -111,52 +111,52 @@ void dlgModify::buildControls() {
     place->addWidget(lblCH);
     place->addStretch();
 
-    Label1 = Named(new QLabel(QStringLiteral("Frequency"), this), QStringLiteral("Label1"));
+    frequencyLabel = Named(new QLabel(QStringLiteral("Frequency"), this), QStringLiteral("Label1"));
     txtFreq = Named(new QLineEdit(this), QStringLiteral("txtFreq"));
     SetTypingLimit(txtFreq, FreqMaxLength);
-    Label2 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label2"));
+    frequencyUnit = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label2"));
     lblMHz = Named(new QLabel(this), QStringLiteral("lblMHz"));
     auto* freqRow = new QHBoxLayout;
-    freqRow->addWidget(Label1);
+    freqRow->addWidget(frequencyLabel);
     freqRow->addWidget(txtFreq);
-    freqRow->addWidget(Label2);
+    freqRow->addWidget(frequencyUnit);
     freqRow->addWidget(lblMHz);
     freqRow->addStretch();
 
-    Frame1 =
+    modeGroup =
         Named(new QGroupBox(QStringLiteral("Modulation Mode"), this), QStringLiteral("Frame1"));
-    auto* waveLayout = new QHBoxLayout(Frame1);
+    auto* waveLayout = new QHBoxLayout(modeGroup);
     const std::array<QString, 3> waves{QStringLiteral("FM"), QStringLiteral("AM"),
                                        QStringLiteral("WFM")};
     for (std::size_t i = 0; i < opbWave.size(); ++i) {
-        opbWave[i] = Named(new QRadioButton(waves[i], Frame1), IndexedName("opbWave", i));
+        opbWave[i] = Named(new QRadioButton(waves[i], modeGroup), IndexedName("opbWave", i));
         waveLayout->addWidget(opbWave[i]);
     }
 
-    Frame2 = Named(new QGroupBox(QStringLiteral("Tuning Step"), this), QStringLiteral("Frame2"));
-    auto* stepLayout = new QGridLayout(Frame2);
+    stepGroup = Named(new QGroupBox(QStringLiteral("Tuning Step"), this), QStringLiteral("Frame2"));
+    auto* stepLayout = new QGridLayout(stepGroup);
     for (std::size_t i = 0; i < opbStep.size(); ++i) {
-        opbStep[i] = Named(new QRadioButton(ref.StepList[i], Frame2), IndexedName("opbStep", i));
+        opbStep[i] = Named(new QRadioButton(ref.StepList[i], stepGroup), IndexedName("opbStep", i));
         stepLayout->addWidget(opbStep[i], int(i) / 6, int(i) % 6);
     }
 
-    Frame3 = Named(new QGroupBox(QStringLiteral("Option"), this), QStringLiteral("Frame3"));
-    auto* optionLayout = new QGridLayout(Frame3);
+    optionGroup = Named(new QGroupBox(QStringLiteral("Option"), this), QStringLiteral("Frame3"));
+    auto* optionLayout = new QGridLayout(optionGroup);
     const std::array<QString, 5> options{QStringLiteral("None"), QStringLiteral("Train"),
                                          QStringLiteral("Tone"), QStringLiteral("Reverse"),
                                          QStringLiteral("Secret")};
     for (std::size_t i = 0; i < opbTone.size(); ++i) {
-        opbTone[i] = Named(new QRadioButton(options[i], Frame3), IndexedName("opbTone", i));
+        opbTone[i] = Named(new QRadioButton(options[i], optionGroup), IndexedName("opbTone", i));
         optionLayout->addWidget(opbTone[i], 0, int(i));
     }
-    cbbTxTone = Named(new QComboBox(Frame3), QStringLiteral("cbbTxTone"));
+    cbbTxTone = Named(new QComboBox(optionGroup), QStringLiteral("cbbTxTone"));
     for (const QString& tone : ref.ToneList)
         cbbTxTone->addItem(tone);
     cbbTxTone->setCurrentIndex(0);
-    cbbAir = Named(new QComboBox(Frame3), QStringLiteral("cbbAir"));
+    cbbAir = Named(new QComboBox(optionGroup), QStringLiteral("cbbAir"));
     for (int i = 0; i < CarrierItems; ++i)
         cbbAir->addItem(CarrierText(i));
-    cbbSec = Named(new QComboBox(Frame3), QStringLiteral("cbbSec"));
+    cbbSec = Named(new QComboBox(optionGroup), QStringLiteral("cbbSec"));
     for (int i = 0; i < SecretItems; ++i)
         cbbSec->addItem(QString::number(i));
     // The lists sit under their option buttons without labels of their own:
@@ -168,22 +168,23 @@ void dlgModify::buildControls() {
     optionLayout->addWidget(cbbAir, 1, 1);
     optionLayout->addWidget(cbbSec, 1, 4);
 
-    Frame4 = Named(new QGroupBox(QStringLiteral("Shift"), this), QStringLiteral("Frame4"));
-    auto* shiftLayout = new QHBoxLayout(Frame4);
+    shiftGroup = Named(new QGroupBox(QStringLiteral("Shift"), this), QStringLiteral("Frame4"));
+    auto* shiftLayout = new QHBoxLayout(shiftGroup);
     const std::array<QString, 3> shifts{QStringLiteral("OFF"), QStringLiteral("+"),
                                         QStringLiteral("-")};
     for (std::size_t i = 0; i < opbSift.size(); ++i) {
-        opbSift[i] = Named(new QRadioButton(shifts[i], Frame4), IndexedName("opbSift", i));
+        opbSift[i] = Named(new QRadioButton(shifts[i], shiftGroup), IndexedName("opbSift", i));
         shiftLayout->addWidget(opbSift[i]);
     }
-    Label6 = Named(new QLabel(QStringLiteral("Offset Frequency"), this), QStringLiteral("Label6"));
+    offsetLabel =
+        Named(new QLabel(QStringLiteral("Offset Frequency"), this), QStringLiteral("Label6"));
     txtShift = Named(new QLineEdit(this), QStringLiteral("txtShift"));
     SetTypingLimit(txtShift, ShiftMaxLength);
-    Label7 = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label7"));
+    offsetUnit = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label7"));
     auto* offsetRow = new QHBoxLayout;
-    offsetRow->addWidget(Label6);
+    offsetRow->addWidget(offsetLabel);
     offsetRow->addWidget(txtShift);
-    offsetRow->addWidget(Label7);
+    offsetRow->addWidget(offsetUnit);
     offsetRow->addStretch();
 
     chkSkip = Named(new QCheckBox(QStringLiteral("Skip"), this), QStringLiteral("chkSkip"));
@@ -195,16 +196,16 @@ void dlgModify::buildControls() {
     flagRow->addWidget(chkHold);
     flagRow->addStretch();
 
-    Label3 = Named(new QLabel(QStringLiteral("Note"), this), QStringLiteral("Label3"));
+    noteLabel = Named(new QLabel(QStringLiteral("Note"), this), QStringLiteral("Label3"));
     txtNote = Named(new QLineEdit(this), QStringLiteral("txtNote"));
     SetTypingLimit(txtNote, NoteMaxLength);
-    Label4 = Named(new QLabel(QStringLiteral("NAME"), this), QStringLiteral("Label4"));
+    nameLabel = Named(new QLabel(QStringLiteral("NAME"), this), QStringLiteral("Label4"));
     txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
     SetTypingLimit(txtName, NameMaxLength);
     auto* textRow = new QHBoxLayout;
-    textRow->addWidget(Label3);
+    textRow->addWidget(noteLabel);
     textRow->addWidget(txtNote, 1);
-    textRow->addWidget(Label4);
+    textRow->addWidget(nameLabel);
     textRow->addWidget(txtName);
 
     OKButton = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKButton"));
@@ -223,10 +224,10 @@ void dlgModify::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(place);
     layout->addLayout(freqRow);
-    layout->addWidget(Frame1);
-    layout->addWidget(Frame2);
-    layout->addWidget(Frame3);
-    layout->addWidget(Frame4);
+    layout->addWidget(modeGroup);
+    layout->addWidget(stepGroup);
+    layout->addWidget(optionGroup);
+    layout->addWidget(shiftGroup);
     layout->addLayout(offsetRow);
     layout->addLayout(flagRow);
     layout->addLayout(textRow);
@@ -235,8 +236,8 @@ void dlgModify::buildControls() {
 
     // Each box is named by its label, for screen readers and the label's
     // access by the keyboard alike.
-    for (auto [label, box] : {std::pair{Label1, txtFreq}, std::pair{Label6, txtShift},
-                              std::pair{Label3, txtNote}, std::pair{Label4, txtName}}) {
+    for (auto [label, box] : {std::pair{frequencyLabel, txtFreq}, std::pair{offsetLabel, txtShift},
+                              std::pair{noteLabel, txtNote}, std::pair{nameLabel, txtName}}) {
         label->setBuddy(box);
         box->setAccessibleName(label->text());
     }
@@ -271,8 +272,6 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     lblCH->setText(position.position);
 
     EditingMemory = true;
-    if (ds_.settings.opbModel >= 0 && ds_.settings.opbModel < ModelCount)
-        ds_.ModelIndex = ds_.settings.opbModel;
     const int model = ds_.ModelIndex;
 
     lblMHz->clear();
@@ -280,7 +279,7 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     chkSkip->show();
     chkHold->show();
     txtName->show();
-    Label4->show();
+    nameLabel->show();
     EnableGroup(opbWave, true);
     EnableGroup(opbStep, true);
     EnableGroup(opbTone, true);
@@ -310,8 +309,6 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
         return false;
     EditIndex = row;
     EditingMemory = false;
-    if (ds_.settings.opbModel >= 0 && ds_.settings.opbModel < ModelCount)
-        ds_.ModelIndex = ds_.settings.opbModel;
     const int model = ds_.ModelIndex;
     const int b = row - 1;
     if (!ModelHasBand(model, b))
@@ -323,10 +320,10 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     chkSkip->hide();
     chkHold->hide();
     txtName->hide();
-    Label4->hide();
+    nameLabel->hide();
 
     lblCH->setText(QStringLiteral("Band ") + QString::number(b));
-    PutText(txtFreq, VfoCellText(ds_, b, GridCol::Frequency, ds_.settings.opbModel));
+    PutText(txtFreq, VfoCellText(ds_, b, GridCol::Frequency, ds_.ModelIndex));
     const int tableModel = model >= 0 && model < ModelCount ? model : 0;
     lblMHz->setText(Ref().BandLabel[tableModel][b]);
 
@@ -443,7 +440,7 @@ bool dlgModify::txtFreq_LostFocus() {
         prompter_.ask(*check.message);
     // A value put back is never put back without a word.
     if (!check.accepted)
-        prompter_.explain(RefusedValueText(Label1->text(), typed, check.reason));
+        prompter_.explain(RefusedValueText(frequencyLabel->text(), typed, check.reason));
     PutText(txtFreq, check.text);
     return check.accepted;
 }
@@ -454,7 +451,7 @@ bool dlgModify::txtShift_LostFocus() {
     const QString typed = txtShift->text();
     const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, typed);
     if (!check.accepted)
-        prompter_.explain(RefusedValueText(Label6->text(), typed, check.reason));
+        prompter_.explain(RefusedValueText(offsetLabel->text(), typed, check.reason));
     PutText(txtShift, check.text);
     return check.accepted;
 }

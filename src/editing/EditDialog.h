@@ -53,33 +53,35 @@ public:
     // Defaults for a new entry.
     void ResetDialog();
 
-    // The controls, named after what they edit (object names are the same).
+    // The controls, named after what they edit (object names are the same,
+    // but for the labels and frames named for their role here: Label1 ...
+    // Label7, Frame1 ... Frame4 by object name).
     QLabel* lblMode = nullptr;
     QLabel* lblCH = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* frequencyLabel = nullptr;
     QLineEdit* txtFreq = nullptr;
-    QLabel* Label2 = nullptr;
+    QLabel* frequencyUnit = nullptr;
     QLabel* lblMHz = nullptr;
-    QGroupBox* Frame1 = nullptr;
+    QGroupBox* modeGroup = nullptr;
     std::array<QRadioButton*, 3> opbWave{};
-    QGroupBox* Frame2 = nullptr;
+    QGroupBox* stepGroup = nullptr;
     std::array<QRadioButton*, 18> opbStep{};
-    QGroupBox* Frame3 = nullptr;
+    QGroupBox* optionGroup = nullptr;
     std::array<QRadioButton*, 5> opbTone{};
     QComboBox* cbbTxTone = nullptr;
     QComboBox* cbbAir = nullptr;
     QComboBox* cbbSec = nullptr;
-    QGroupBox* Frame4 = nullptr;
+    QGroupBox* shiftGroup = nullptr;
     std::array<QRadioButton*, 3> opbSift{};
-    QLabel* Label6 = nullptr;
+    QLabel* offsetLabel = nullptr;
     QLineEdit* txtShift = nullptr;
-    QLabel* Label7 = nullptr;
+    QLabel* offsetUnit = nullptr;
     QCheckBox* chkSkip = nullptr;
     QCheckBox* chkEnable = nullptr;
     QCheckBox* chkHold = nullptr;
-    QLabel* Label3 = nullptr;
+    QLabel* noteLabel = nullptr;
     QLineEdit* txtNote = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* nameLabel = nullptr;
     QLineEdit* txtName = nullptr;
     QPushButton* OKButton = nullptr;
     QPushButton* CancelButton = nullptr;

@@ -8,10 +8,10 @@
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
-#include "reference/ReferenceTables.h"
 
 #include <memory>
 

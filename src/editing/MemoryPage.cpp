@@ -44,8 +44,8 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     cmbClear = Named(new QPushButton(QStringLiteral("Clear"), this), QStringLiteral("cmbClear"));
     cmbClAll =
         Named(new QPushButton(QStringLiteral("Clear All"), this), QStringLiteral("cmbClAll"));
-    Command5 = Named(new QPushButton(QStringLiteral("Up"), this), QStringLiteral("Command5"));
-    Command4 = Named(new QPushButton(QStringLiteral("Down"), this), QStringLiteral("Command4"));
+    upButton = Named(new QPushButton(QStringLiteral("Up"), this), QStringLiteral("Command5"));
+    downButton = Named(new QPushButton(QStringLiteral("Down"), this), QStringLiteral("Command4"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->hide();
@@ -54,7 +54,7 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     cmbCancel->hide();
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmbRxData, cmbTxData, cmbClear, cmbClAll, Command5, Command4})
+    for (QPushButton* b : {cmbRxData, cmbTxData, cmbClear, cmbClAll, upButton, downButton})
         buttons->addWidget(b);
     buttons->addStretch();
     // The progress row takes no room while it is hidden.
@@ -75,12 +75,12 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
 
     connect(cmbClear, &QPushButton::clicked, this, &MemoryPage::cmbClear_Click);
     connect(cmbClAll, &QPushButton::clicked, this, &MemoryPage::cmbClAll_Click);
-    connect(Command5, &QPushButton::clicked, this, &MemoryPage::Command5_Click);
-    connect(Command4, &QPushButton::clicked, this, &MemoryPage::Command4_Click);
+    connect(upButton, &QPushButton::clicked, this, &MemoryPage::Command5_Click);
+    connect(downButton, &QPushButton::clicked, this, &MemoryPage::Command4_Click);
 
     connect(&editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
         if (parts & DataPart::Model)
-            MSFlexGrid1->setModelHeader(editor_.data().settings.opbModel);
+            MSFlexGrid1->setModelHeader(editor_.data().ModelIndex);
         if (parts & DataPart::Banks)
             MSFlexGrid1->BuildRowLabels();
         if (parts & (DataPart::Memory | DataPart::Banks | DataPart::Model)) {

@@ -51,8 +51,8 @@ public:
     QPushButton* cmbTxData = nullptr;
     QPushButton* cmbClear = nullptr;
     QPushButton* cmbClAll = nullptr;
-    QPushButton* Command5 = nullptr; // "Up"
-    QPushButton* Command4 = nullptr; // "Down"
+    QPushButton* upButton = nullptr;   // "Up" (Command5)
+    QPushButton* downButton = nullptr; // "Down" (Command4)
     QProgressBar* ProgressBar1 = nullptr;
     // Beside the progress bar while a read runs: stops it (as Esc does).
     QPushButton* cmbCancel = nullptr;

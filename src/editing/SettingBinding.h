@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editing/DataEditor.h"
-#include "reference/SettingControls.h"
+#include "model/SettingControls.h"
 
 #include <QObject>
 #include <vector>

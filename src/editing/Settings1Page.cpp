@@ -110,7 +110,7 @@ void Settings1Page::setEditingEnabled(bool enabled) {
 }
 
 void Settings1Page::showSettings() {
-    showModel(editor_.data().settings.opbModel);
+    showModel(editor_.data().ModelIndex);
     bindings_->show(editor_.data().settings);
 }
 

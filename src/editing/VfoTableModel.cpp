@@ -12,7 +12,7 @@ QString VfoTableModel::rowLabel(int band) const {
 }
 
 QString VfoTableModel::cellText(int band, int column) const {
-    return VfoCellText(ds_, band, column, ds_.settings.opbModel);
+    return VfoCellText(ds_, band, column, ds_.ModelIndex);
 }
 
 } // namespace mtz4

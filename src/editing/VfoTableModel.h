@@ -6,7 +6,7 @@
 namespace mtz4 {
 
 // The 14 band VFO records as a table: row b is band b (grid row b + 1). The
-// texts follow the model selector button ds.settings.opbModel; the vertical
+// texts follow the model selector button ds.ModelIndex; the vertical
 // header shows the band numbers 0..13.
 class VfoTableModel : public GridTableModel {
     Q_OBJECT

@@ -3,7 +3,7 @@
 #include "files/CheckedFileWriter.h"
 #include "files/CloneFile.h"
 #include "files/FileAccess.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QDir>
 #include <QFileInfo>

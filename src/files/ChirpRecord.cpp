@@ -4,10 +4,10 @@
 #include "model/Limits.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
-#include "reference/ReferenceTables.h"
 
 #include <cmath>
 

@@ -8,8 +8,8 @@
 #include "model/GroupCodec.h"
 #include "model/NoteBytes.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
-#include "reference/ReferenceTables.h"
 
 #include <QByteArrayView>
 #include <QCryptographicHash>

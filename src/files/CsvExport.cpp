@@ -6,9 +6,9 @@
 #include "files/CsvWords.h"
 #include "files/ImportReport.h"
 #include "model/NoteBytes.h"
+#include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 #include <QStringList>
 

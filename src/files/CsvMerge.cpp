@@ -4,9 +4,9 @@
 #include "files/CsvWords.h"
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
+#include "model/ReferenceTables.h"
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 #include <QRegularExpression>
 #include <optional>

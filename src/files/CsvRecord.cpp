@@ -5,9 +5,9 @@
 #include "model/NoteBytes.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 #include <array>
 #include <tuple>

@@ -6,28 +6,39 @@ namespace mtz4 {
 
 namespace {
 
-void showResult(Prompter& prompter, LinkResult result, const QString& failed) {
+QString endMessage(LinkResult result, const QString& failed) {
     switch (result) {
     case LinkResult::Success:
-        prompter.success();
-        return;
+        return SuccessMessage;
     case LinkResult::RegionError:
-        prompter.error(RegionErrorMessage);
-        return;
+        return RegionErrorMessage;
     case LinkResult::Failure:
-        prompter.error(failed);
-        return;
+        break;
     }
+    return failed;
 }
 
 } // namespace
 
-void ShowReadResult(Prompter& prompter, LinkResult result) {
-    showResult(prompter, result, ReadFailedMessage);
+QString ReadEndMessage(LinkResult result) {
+    return endMessage(result, ReadFailedMessage);
 }
 
-void ShowWriteResult(Prompter& prompter, LinkResult result) {
-    showResult(prompter, result, WriteFailedMessage);
+QString WriteEndMessage(LinkResult result) {
+    return endMessage(result, WriteFailedMessage);
+}
+
+void ShowEndMessage(Prompter& prompter, const QString& message) {
+    if (message.isEmpty())
+        return;
+    if (message == SuccessMessage)
+        prompter.success();
+    else
+        prompter.error(message);
+}
+
+void ShowReadResult(Prompter& prompter, LinkResult result) {
+    ShowEndMessage(prompter, ReadEndMessage(result));
 }
 
 } // namespace mtz4

@@ -67,10 +67,6 @@ LinkResult ConfirmCloneMode(Link& link) {
 }
 
 LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag) {
-    const int selected = ds.settings.opbModel;
-    if (selected >= 0 && selected < ModelCount)
-        ds.ModelIndex = selected;
-
     if (flag == CloneFlag::Write && ds.bank.lblAll != QLatin1String("1000")) {
         link.prompter().error(QStringLiteral("Total CH must be 1000"));
         return LinkResult::Failure;

@@ -31,11 +31,10 @@ inline constexpr int ProbeAttempts = 3;
 // StartBankCode; a failure of that read shows "ERROR" and gives Failure.
 LinkResult SendQZMTZ4(Link& link, DataSet& ds, CloneFlag flag);
 
-// The identification step: takes ModelIndex from the model buttons (only
-// buttons 0..3 count; otherwise ModelIndex is kept), checks the channel
-// total for writes ("Total CH must be 1000" when the bank page's total label
-// is not exactly "1000"; nothing is sent), sends the model's identification
-// command and then "QZ~F0FD01W00". A refused identification gives
+// The identification step, for the selected model (ds.ModelIndex): checks
+// the channel total for writes ("Total CH must be 1000" when the bank page's
+// total label is not exactly "1000"; nothing is sent), sends the model's
+// identification command and then "QZ~F0FD01W00". A refused identification gives
 // RegionError; every other failure gives Failure.
 LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag);
 

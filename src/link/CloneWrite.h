@@ -1,12 +1,13 @@
 #pragma once
 
 #include "link/CloneMode.h"
+#include "link/CloneOutcome.h"
 
 #include <QStringList>
 
 namespace mtz4 {
 
-class CloneView;
+class CloneProgress;
 class Link;
 struct DataSet;
 
@@ -16,42 +17,43 @@ struct DataSet;
 // channel ("QZ~BC" + code + "W" + record). Every command is sent with the
 // send loop (10 attempts); "with messages" means a port failure or a refusal
 // shows "COM Port Error" and used-up attempts "Communication Error".
-// DataChanged is never touched. Messages go to link.prompter().
+// DataChanged is never touched; what the encoders rebuild for the receiver
+// (the bank sizes fitted to 1000, the group membership taken from the group
+// boxes) is named in the outcome. Messages on the way go to link.prompter();
+// the message that ends an operation is in its outcome.
 
-// Settings lines (0000h, 0020h) and the 14 band VFO records (0300h..04A0h),
-// without messages of its own. Disables the settings buttons.
-LinkResult WriteSettings(Link& link, DataSet& ds, CloneView& view);
+// The operations, by what they write.
 
-// Whether the bank table write ends with "QZ~IM" (which erases every memory
-// entry in the receiver, ready for a complete memory write).
-enum class EraseEntries { No = 0, Yes = 1 };
+// The settings write: settings lines (0000h, 0020h) and the 14 band VFO
+// records (0300h..04A0h), without messages of its own. The receiver stays in
+// clone mode. Ends with "Successed!!", "Region Error" or "Write Failed...".
+CloneOutcome WriteSettings(Link& link, DataSet& ds);
 
-// The bank table (0100h..0160h, fitted to 1000 channels and shown in the
-// size boxes first), with messages; then "QZ~IM" when asked. Disables the
-// bank buttons.
-LinkResult WriteBanks(Link& link, DataSet& ds, CloneView& view, EraseEntries erase);
+// The memory write (WriteMemory: bank table and "QZ~IM", group bitmap, the
+// entries from 1299 down to 0, the clear step and the read-back), then
+// "QZ~FINISH". An entry whose record begins "00000000" is empty and not
+// sent; a memory channel beyond the last bank (bank sizes adding up to less
+// than 1000) has no channel to go to and is not sent either: one warning
+// lists such entries. Reports the entries done to `progress`. Ends as
+// WriteSettings does, with "Write Failed..." also when the receiver did not
+// take "QZ~FINISH".
+CloneOutcome WriteMemoryAndFinish(Link& link, DataSet& ds, CloneProgress& progress);
 
-// The group bitmap (0080h, 00A0h, 00C0h) from GroupFlag, with messages.
-// Disables the bank buttons. Success or Failure.
-LinkResult WriteGroups(Link& link, DataSet& ds, CloneView& view);
+// "Write Bank": the bank table (fitted to 1000 channels and shown in the
+// size boxes first, no "QZ~IM"), then the clear step; no "QZ~FINISH". No end
+// message when the clear step stops (its own message has said so).
+CloneOutcome WriteBankTable(Link& link, DataSet& ds);
 
-// The memory write: bank table and "QZ~IM", group bitmap (from the group
-// check boxes), the entries from 1299 down to 0, the clear step and the
-// read-back. An entry whose record begins "00000000" is empty and not sent;
-// a memory channel beyond the last bank (bank sizes adding up to less than
-// 1000) has no channel to go to and is not sent either: one warning lists
-// such entries. Disables the memory buttons; shows the progress bar.
-// "QZ~FINISH" is left to the calling command.
-LinkResult WriteMemory(Link& link, DataSet& ds, CloneView& view);
+// "Write Group": the group bitmap from the group boxes. Enters clone mode as
+// a read does, so any bank total goes through.
+CloneOutcome WriteScanGroups(Link& link, DataSet& ds);
 
-// The clear step: 128 zero bytes at 0180h..01FFh in four writes, with messages.
-LinkResult SendClearStep(Link& link);
-
-// The read-back that ends a memory write: "QZ~BC" + StartBankCode + "000R",
-// answered by a data block that is not used. When StartBankCode is empty
-// (the receiver was in clone mode before this program first talked to it)
-// it is first read from 0022h. Either kind of stop shows "COM Port Error".
-LinkResult SendReadBack(Link& link);
+// Write ALL: the settings write, then (the disabled entries emptied and
+// progress.memoryPartStarting() told) the memory write and "QZ~FINISH". A
+// failed settings write ends it with its message; any failure of the memory
+// write ends with "Write Failed...", a refusal included; a "QZ~FINISH" that
+// is not taken ends with "Communication Error".
+CloneOutcome WriteAll(Link& link, DataSet& ds, CloneProgress& progress);
 
 // The five digits that address entry n in a "QZ~BC" command: for the memory
 // channels (0..999) the bank and channel of row n + 1 of the memory list, whose
@@ -59,5 +61,9 @@ LinkResult SendReadBack(Link& link);
 // "52" and three digits for the Program Scan, Search Pass and Priority
 // entries. Empty when the entry has no channel (its label is empty).
 QString BankChannelCode(const QStringList& rowLabels, int entry);
+
+// The procedures the operations are made of (WriteBanks, WriteGroups,
+// WriteMemory, the clear step and the read-back) are their own, in
+// CloneWrite.cpp.
 
 } // namespace mtz4

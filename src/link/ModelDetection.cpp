@@ -1,8 +1,8 @@
 #include "link/ModelDetection.h"
 
 #include "model/Limits.h"
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 

@@ -1,8 +1,8 @@
 #include "link/VerifyWrite.h"
 
-#include "files/CloneFile.h"
 #include "link/CloneRead.h"
 #include "model/DataSet.h"
+#include "model/ReceiverImage.h"
 
 #include <memory>
 
@@ -14,20 +14,17 @@ constexpr int ListedDifferences = 10;
 
 } // namespace
 
-VerifyOutcome VerifyWrite(Link& link, const DataSet& written, CloneView& view, bool settings) {
-    // The data as the receiver can hold them: encoded and decoded again,
-    // which a clone file's text does with the same codecs as a write.
-    auto expected = std::make_unique<DataSet>(written);
-    auto source = std::make_unique<DataSet>(written);
-    ParseCloneFileText(*expected, CloneFileText(*source));
+VerifyOutcome VerifyWrite(Link& link, const DataSet& written, CloneProgress& progress,
+                          bool settings) {
+    const std::unique_ptr<DataSet> expected = AsTheReceiverHoldsIt(written);
 
     // The read-back starts from the same data, so that what a read does not
     // carry (notes, the receiver's missing enable bits) is alike in both.
     auto readBack = std::make_unique<DataSet>(*expected);
     VerifyOutcome outcome;
-    outcome.read = settings ? ReadSettings(link, *readBack, view) : LinkResult::Success;
+    outcome.read = settings ? ReadSettings(link, *readBack).result : LinkResult::Success;
     if (outcome.read == LinkResult::Success)
-        outcome.read = ReadMemory(link, *readBack, view, MemoryRead::Quick);
+        outcome.read = ReadMemory(link, *readBack, progress, MemoryRead::Quick).result;
     if (outcome.read == LinkResult::Success)
         outcome.differences = CompareData(*expected, *readBack);
     return outcome;

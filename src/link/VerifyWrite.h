@@ -8,7 +8,7 @@
 
 namespace mtz4 {
 
-class CloneView;
+class CloneProgress;
 class Link;
 struct DataSet;
 
@@ -22,10 +22,13 @@ struct VerifyOutcome {
 
 // Reads back what a write sent, with the quick read (and the settings first
 // when `settings`), into a data set of its own, and compares it with
-// `written` as the receiver holds it: every field that travels to the
-// receiver, as its record encodes it (an option a model cannot hold is
-// written as "OFF", say). Notes, which stay in the program, are not compared.
-VerifyOutcome VerifyWrite(Link& link, const DataSet& written, CloneView& view, bool settings);
+// `written` as the receiver holds it (AsTheReceiverHoldsIt): every field
+// that travels to the receiver, as its record encodes it (an option a model
+// cannot hold is written as "OFF", say). Notes, which stay in the program,
+// are not compared. Reports the entries read back to `progress`; the
+// message that ends a failed read-back is the caller's.
+VerifyOutcome VerifyWrite(Link& link, const DataSet& written, CloneProgress& progress,
+                          bool settings);
 
 // The message of a write whose read-back differs: the first differences.
 Prompt VerifyFailedPrompt(const QList<DataDifference>& differences);

@@ -3,7 +3,7 @@
 #include "model/NoteBytes.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
-#include "reference/SettingControls.h"
+#include "model/SettingControls.h"
 
 namespace mtz4 {
 

@@ -1,8 +1,13 @@
 #include "model/DataSet.h"
 
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 namespace mtz4 {
+
+void SelectModelButton(DataSet& ds, int button) {
+    if (button >= 0 && button < ModelCount)
+        ds.ModelIndex = button;
+}
 
 void InitTables(DataSet& ds) {
     // The band captions and limits and the Program Scan labels live with the

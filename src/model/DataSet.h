@@ -48,7 +48,9 @@ struct DataSet {
     std::array<QString, 7> BankLines;   // 0100-017F, slots 0..3 used
     std::array<QString, 6> EnableLines; // 0200-029F (+ slot 5)
 
-    // Selected receiver model (0..3), as last taken from the model buttons.
+    // The selected receiver model (0..3), the one place the model is kept:
+    // the model selector's buttons on Settings 1 show it, and only its
+    // buttons 0..3 set it (SelectModelButton).
     int ModelIndex = 0;
 
     // Controls that hold data of their own.
@@ -77,5 +79,10 @@ struct DataSet {
 // The initial state: every entry and band empty, no groups, the initial
 // GroupLine, banks 0..9 of 100 channels and 40 empty banks.
 void InitTables(DataSet& ds);
+
+// The model selector's button `button` chosen: models 0..3 become the
+// selected model; its other buttons ("MT-K2 T", "MT-K2 E"), never shown,
+// leave the model as it was.
+void SelectModelButton(DataSet& ds, int button);
 
 } // namespace mtz4

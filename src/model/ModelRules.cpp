@@ -1,7 +1,7 @@
 #include "model/ModelRules.h"
 
+#include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 

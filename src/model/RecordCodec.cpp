@@ -3,7 +3,7 @@
 #include "model/HexBits.h"
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 namespace mtz4 {
 
@@ -40,9 +40,9 @@ QStringView RecordDigits(const QString& text, int k, int count) {
 
 // The option byte as the selected model may receive it: models without a
 // voice scrambler get 00 for "secret", models without train get 00 for "train".
-int OptionByte(double code, int opbModel) {
+int OptionByte(double code, int model) {
     const int byte = int(RoundHalfEven(code) & 0xFF);
-    return ModelOffersOption(opbModel, byte) ? byte : 0;
+    return ModelOffersOption(model, byte) ? byte : 0;
 }
 
 // A frequency field: whole hertz, halves to even; anything outside 32 bits
@@ -54,8 +54,7 @@ void AppendFrequencyHex(QString& line, double mhz) {
 }
 
 // The fields a memory entry and a band VFO have in common, bytes 0..14.
-template <std::size_t N>
-QString EncodeCommonFields(const std::array<double, N>& row, int opbModel) {
+template <std::size_t N> QString EncodeCommonFields(const std::array<double, N>& row, int model) {
     QString line;
     line.reserve(64);
     AppendFrequencyHex(line, row[Col::Freq]);
@@ -63,7 +62,7 @@ QString EncodeCommonFields(const std::array<double, N>& row, int opbModel) {
     AppendHexByte(line, RoundHalfEven(row[Col::Step]));
     AppendFrequencyHex(line, row[Col::Shift]);
     AppendHexByte(line, RoundHalfEven(row[Col::ShiftDir]));
-    AppendHexByte(line, OptionByte(row[Col::Option], opbModel));
+    AppendHexByte(line, OptionByte(row[Col::Option], model));
     AppendHexByte(line, RoundHalfEven(row[Col::Tone]));
     AppendHexByte(line, RoundHalfEven(row[Col::Secret]));
     AppendHexByte(line, RoundHalfEven(row[Col::Carrier]));
@@ -248,7 +247,7 @@ QString EncodeMem(const DataSet& ds, int entry) {
     if (entry < 0 || entry >= EntryCount)
         return QString();
     const auto& data = ds.MemData[entry];
-    QString line = EncodeCommonFields(data, ds.settings.opbModel);
+    QString line = EncodeCommonFields(data, ds.ModelIndex);
     line += QLatin1String("0000");
     AppendHexByte(line, RoundHalfEven(data[Col::Skip]));
     line += QLatin1String("0000000000000000");
@@ -259,7 +258,7 @@ QString EncodeMem(const DataSet& ds, int entry) {
 QString EncodeVFO(const DataSet& ds, int band) {
     if (band < 0 || band >= BandCount)
         return QString();
-    return EncodeCommonFields(ds.VfoData[band], ds.settings.opbModel);
+    return EncodeCommonFields(ds.VfoData[band], ds.ModelIndex);
 }
 
 } // namespace mtz4

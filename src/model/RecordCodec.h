@@ -23,7 +23,7 @@ bool DecodeMem(DataSet& ds, const QString& text, int entry);
 bool DecodeVFO(DataSet& ds, const QString& text, int band);
 
 // The encoders apply the option-byte rule of the model selected by
-// ds.settings.opbModel; the tables keep the code as it was.
+// ds.ModelIndex; the tables keep the code as it was.
 // EncodeMem gives 64 hex digits, EncodeVFO 30 (bytes 0..14).
 QString EncodeMem(const DataSet& ds, int entry);
 QString EncodeVFO(const DataSet& ds, int band);

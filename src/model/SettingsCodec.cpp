@@ -202,16 +202,16 @@ bool MarksDataChanged(const SettingsRecord& s, const int& field) {
     return false;
 }
 
-QString DefaultSetLine1(int opbModel) {
-    if (opbModel == Model::MTZ4J)
+QString DefaultSetLine1(int model) {
+    if (model == Model::MTZ4J)
         return QStringLiteral("A5000000000100000000000100000000010200010C0401010208000100141403");
     return QStringLiteral("A5000000000100000000000100000000010200000C0401020208000100141403");
 }
 
-QString DefaultSetLine2(int opbModel) {
-    if (opbModel == Model::MTZ4J)
+QString DefaultSetLine2(int model) {
+    if (model == Model::MTZ4J)
         return QStringLiteral("0B0600010202000100000000000000001400000000000000FFFFFFFFFFFFFFFF");
-    if (opbModel == Model::MTZ40E)
+    if (model == Model::MTZ40E)
         return QStringLiteral("0B060001020200010000000000000000140000000000000000FFFFFFFFFFFFFF");
     return QStringLiteral("0B040001020200010000000000000000140000000000000000FFFFFFFFFFFFFF");
 }
@@ -228,8 +228,8 @@ QString PutByte(const QString& line, const QString& digits, int k) {
 
 bool DecodeSettings(DataSet& ds) {
     if (!ds.SetLine1.startsWith(QLatin1String("A5"), Qt::CaseInsensitive)) {
-        ds.SetLine1 = DefaultSetLine1(ds.settings.opbModel);
-        ds.SetLine2 = DefaultSetLine2(ds.settings.opbModel);
+        ds.SetLine1 = DefaultSetLine1(ds.ModelIndex);
+        ds.SetLine2 = DefaultSetLine2(ds.ModelIndex);
     }
 
     SettingsRecord before = ds.settings;

@@ -20,9 +20,9 @@ void EncodeSettings(DataSet& ds);
 // the data as changed (a user's change or one that DecodeSettings makes).
 bool MarksDataChanged(const SettingsRecord& s, const int& field);
 
-// The default lines of the model selected by the given opbModel index.
-QString DefaultSetLine1(int opbModel);
-QString DefaultSetLine2(int opbModel);
+// The default lines of the given model (ModelIndex).
+QString DefaultSetLine1(int model);
+QString DefaultSetLine2(int model);
 
 // The line with byte k replaced by the two digits; the length is kept (digits
 // that would fall beyond the end of a short line are left out).

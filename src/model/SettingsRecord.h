@@ -17,11 +17,9 @@ namespace mtz4 {
 //   indices decoded from the receiver are kept as they are, for the same reason.
 // - slider: position; kept as read even outside the slider's range.
 struct SettingsRecord {
-    // "Settings 1"
-    int opbModel = 0; // 0 "MT-Z4J", 1 "MT-Z40E", 2 "MT-Z40T", 3 "MT-Z40K"; 4 "MT-K2 T" and
-                      // 5 "MT-K2 E" exist but are never offered
-    int Slider1 = 0;  // "AF volume level" 0..30 (label lblVol)
-    int Slider2 = 0;  // "Squelch level" 0..9 (label lblSql)
+    // "Settings 1" (its model selector, opbModel, shows DataSet::ModelIndex)
+    int Slider1 = 0; // "AF volume level" 0..30 (label lblVol)
+    int Slider2 = 0; // "Squelch level" 0..9 (label lblSql)
 
     // "Settings 2": option groups
     int opbOpMode = 0;     // "Operating Mode": 0 "VFO", 1 "Preset", 2 "Memory"

@@ -1,7 +1,7 @@
 #include "reference/BandDefaults.h"
 
 #include "model/DataSet.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <memory>
@@ -16,7 +16,7 @@ const DataSet& factoryBands(int model) {
         std::array<std::unique_ptr<DataSet>, ModelCount> made;
         for (int m = 0; m < ModelCount; ++m) {
             made[m] = std::make_unique<DataSet>();
-            made[m]->settings.opbModel = m;
+            made[m]->ModelIndex = m;
             VfoDefaults(*made[m]);
         }
         return made;

@@ -11,7 +11,7 @@ constexpr int FactoryBankSize = 100;
 } // namespace
 
 void ApplyFactoryData(DataSet& ds) {
-    const int model = ds.settings.opbModel;
+    const int model = ds.ModelIndex;
     ds.SetLine1 = DefaultSetLine1(model);
     ds.SetLine2 = DefaultSetLine2(model);
     DecodeSettings(ds);
@@ -50,7 +50,6 @@ void MakeFactoryDataSet(DataSet& ds, int model) {
     InitTables(ds);
     ds.settings = SettingsRecord{};
     ds.bank = BankControls{};
-    ds.settings.opbModel = model;
     ds.ModelIndex = model;
     ApplyFactoryData(ds);
 }

@@ -4,7 +4,7 @@
 
 namespace mtz4 {
 
-// Puts the factory state of the selected model (ds.settings.opbModel) in
+// Puts the factory state of the selected model (ds.ModelIndex) in
 // place: default settings lines decoded into the settings record, the model's
 // default VFO records, 1300 empty disabled entries, banks 0..9 of 100 and 40
 // empty banks (tables and size boxes, total "1000"), no group membership, no

@@ -98,7 +98,7 @@ void SetBand(DataSet& ds, int band, const BandPlan& plan, int secret) {
 } // namespace
 
 void VfoDefaults(DataSet& ds) {
-    const int model = ds.settings.opbModel;
+    const int model = ds.ModelIndex;
     const bool fourteenBands = model == Model::MTZ4J || model == Model::MTZ40E;
     const int variant = model == Model::MTZ4J ? 0 : 1;
 

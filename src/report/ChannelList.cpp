@@ -2,10 +2,10 @@
 
 #include "model/BankCodec.h"
 #include "model/EntryCodes.h"
+#include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
 #include "model/ShownOption.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 #include <QFileInfo>
 

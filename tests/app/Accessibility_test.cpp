@@ -2,12 +2,11 @@
 // dialog, walked through Qt's accessibility tree, has a name; the Bank
 // page's group matrix is one stop of Tab, moved in with the arrow keys,
 // Space toggling a box, its boxes at least 16 px.
-#include "ShellTestSupport.h"
-
 #include "app/AboutBox.h"
 #include "app/BackupsDialog.h"
 #include "app/ComPortDialog.h"
 #include "app/CompareDialog.h"
+#include "app/MainWindow.h"
 #include "app/ReportDialog.h"
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -17,6 +16,7 @@
 #include "editing/GroupMatrix.h"
 #include "editing/MemoryPage.h"
 #include "editing/PropertiesDialog.h"
+#include "support/Shell.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -116,7 +116,7 @@ void AccessibilityTest::everyElementHasAName() {
         QVERIFY2(found.isEmpty(), qPrintable(QString::number(page) + QLatin1Char(' ') +
                                              found.join(QStringLiteral("; "))));
     }
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
 
     const QList<std::function<void()>> dialogs = {
         [&] { w.modifyDialog()->MSFlexGrid1_DblClick(1, QStringLiteral("00-000")); },
@@ -144,7 +144,7 @@ void AccessibilityTest::everyElementHasAName() {
 void AccessibilityTest::groupMatrixIsOneControl() {
     Shell shell;
     frmMain& w = shell.window();
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     w.activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &w);
     BankPage& page = *w.bankPage();

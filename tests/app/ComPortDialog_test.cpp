@@ -1,10 +1,11 @@
 // The COM port dialog: captions, selection on opening, OK and closing by the
 // window frame; the system's serial ports (an injected list) and a device
 // chosen among them, which outlives the program.
-#include "ShellTestSupport.h"
 #include "app/ComPortDialog.h"
+#include "app/MainWindow.h"
 #include "link/PortDevice.h"
 #include "support/FakeLink.h"
+#include "support/Shell.h"
 
 #include <QFile>
 #include <QLabel>

@@ -2,7 +2,11 @@
 // standard shortcuts, files dropped on the window, a window that fits its
 // screen, the user guide and the sample, the printable channel list, second
 // windows, and tips for the settings.
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "app/FileDrop.h"
 #include "app/HelpCommands.h"
@@ -14,7 +18,7 @@
 #include "editing/Settings2Page.h"
 #include "files/CsvFile.h"
 #include "model/RecordCodec.h"
-#include "reference/SettingControls.h"
+#include "model/SettingControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,10 +36,6 @@ using namespace mtz4;
 using namespace mtz4::test;
 
 namespace {
-
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
 
 // Drops files on the window as a file manager would.
 void dropFiles(QWidget& window, const QStringList& paths) {

@@ -3,6 +3,7 @@
 // selected on Settings 1 as a choice of the user's; and the plain words of
 // a "Region Error" in the status bar.
 #include "WindowCloneSupport.h"
+#include "app/MainWindow.h"
 
 #include "editing/Settings1Page.h"
 

@@ -1,7 +1,11 @@
 // The file commands and closing: Open, Save, Save As, New, the question
 // about unsaved changes, and what closing leaves behind (INI file, window
 // placement).
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "app/CompareDialog.h"
 #include "app/RecentFiles.h"
@@ -14,7 +18,7 @@
 #include "editing/VfoGrid.h"
 #include "files/CsvFile.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -77,10 +81,6 @@ void editEntry(DataSet& ds) {
     ds.MemText[0][Col::Freq] = QStringLiteral("145.500000");
     ds.MemEnable[0] = true;
     ds.DataChanged = true;
-}
-
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
 }
 
 QByteArray fileContent(const QString& path) {
@@ -155,7 +155,7 @@ void FileCommandsTest::saveWithoutFileAsksForOne() {
 
     // The toolbar's Save button saves to the current file at once.
     editEntry(shell.ds());
-    w.tbToolBar_ButtonClick(QStringLiteral("上書き保存"));
+    action(w, "tb_上書き保存")->trigger();
     QCOMPARE(shell.dialogs.saveCalls, 2);
     QVERIFY(!shell.ds().DataChanged);
 }
@@ -199,7 +199,7 @@ void FileCommandsTest::openLoadsTheChosenFile() {
     QVERIFY(WriteCloneFile(path, 118.1));
     frmMain& w = shell.window();
 
-    w.tbToolBar_ButtonClick(QStringLiteral("開く")); // cancelled dialog
+    action(w, "tb_開く")->trigger(); // cancelled dialog
     QCOMPARE(shell.dialogs.openCalls, 1);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
 
@@ -328,7 +328,8 @@ void FileCommandsTest::questionBeforeOpenNewAndClose() {
         action(w, "mnuFileOpen")->trigger();
         break;
     case Command::New:
-        QCOMPARE(w.fileCommands().NewDataSet(), goesOn ? 0 : 1);
+        QCOMPARE(w.fileCommands().NewDataSet(),
+                 goesOn ? FileCommands::NewOutcome::Replaced : FileCommands::NewOutcome::Cancelled);
         break;
     case Command::Close:
         action(w, "mnuFileExit")->trigger();

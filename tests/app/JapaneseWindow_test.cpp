@@ -1,11 +1,12 @@
 // The window started under a Japanese locale: the menus, submenus and
 // toolbar tips come from the Japanese text table; what has no Japanese text
 // (the tabs, the caption) stays as it is.
-#include "ShellTestSupport.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
 
 #include "app/ResourceTexts.h"
 #include "files/ImportReport.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,9 @@
 // The main window: menu and toolbar texts, the view switches, the page guard,
 // the COM port command and the about box.
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "app/AboutBox.h"
 #include "app/ComPortDialog.h"
@@ -60,13 +63,6 @@ private slots:
 };
 
 namespace {
-
-QAction* action(QWidget& w, const char* name) {
-    QAction* a = w.findChild<QAction*>(QLatin1String(name));
-    if (!a)
-        qWarning("no action %s", name);
-    return a;
-}
 
 QAction* toolButton(frmMain& w, const QString& key) {
     for (QAction* a : w.tbToolBar()->actions()) {
@@ -234,29 +230,29 @@ void MainWindowTest::pageGuardShowsTheMessageOnce() {
     frmMain& w = shell.window();
     QTabWidget* tabs = w.TabStrip1();
 
-    tabs->setCurrentIndex(frmMain::MemoryPage);
-    QCOMPARE(tabs->currentIndex(), int(frmMain::MemoryPage));
+    tabs->setCurrentIndex(frmMain::MemoryTab);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::MemoryTab));
     QVERIFY(shell.prompter.prompts.isEmpty());
 
     shell.ds().bank.lblAll = QStringLiteral("999");
-    tabs->setCurrentIndex(frmMain::Settings2Page);
+    tabs->setCurrentIndex(frmMain::Settings2Tab);
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Total CH must be 1000")});
     const Prompt& p = shell.prompter.prompts.at(0);
     QCOMPARE(p.title, QStringLiteral("ERROR"));
     QCOMPARE(p.icon, PromptIcon::Critical);
-    QCOMPARE(tabs->currentIndex(), int(frmMain::BankPage));
-    QVERIFY(tabs->widget(frmMain::BankPage)->isEnabled());
-    QVERIFY(!tabs->widget(frmMain::MemoryPage)->isEnabled());
+    QCOMPARE(tabs->currentIndex(), int(frmMain::BankTab));
+    QVERIFY(tabs->widget(frmMain::BankTab)->isEnabled());
+    QVERIFY(!tabs->widget(frmMain::MemoryTab)->isEnabled());
 
     // Each further attempt is refused with one message.
-    tabs->setCurrentIndex(frmMain::Settings1Page);
+    tabs->setCurrentIndex(frmMain::Settings1Tab);
     QCOMPARE(shell.prompter.prompts.size(), 2);
-    QCOMPARE(tabs->currentIndex(), int(frmMain::BankPage));
+    QCOMPARE(tabs->currentIndex(), int(frmMain::BankTab));
 
     // With the total back at 1000 the pages switch again.
     shell.ds().bank.lblAll = QStringLiteral("1000");
-    tabs->setCurrentIndex(frmMain::Settings1Page);
-    QCOMPARE(tabs->currentIndex(), int(frmMain::Settings1Page));
+    tabs->setCurrentIndex(frmMain::Settings1Tab);
+    QCOMPARE(tabs->currentIndex(), int(frmMain::Settings1Tab));
     QCOMPARE(shell.prompter.prompts.size(), 2);
 }
 
@@ -266,14 +262,14 @@ void MainWindowTest::sizeTypedBeforeAPageChangeCounts() {
     Shell shell;
     frmMain& w = shell.window();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     QLineEdit* box = w.bankPage()->txtBank[0];
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("50"));
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Total CH must be 1000")});
-    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::BankPage));
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::BankTab));
     QCOMPARE(shell.ds().bank.lblAll, QStringLiteral("950"));
     QVERIFY(shell.ds().DataChanged);
 }
@@ -288,7 +284,7 @@ void MainWindowTest::modifyIsEnabledOnSettings1AndMemoryOnly() {
         QCOMPARE(modify->isEnabled(), expected[page]);
         // The memory list's commands only on the Memory page.
         for (const char* name : {"mnuCut", "mnuPaste", "mnuFind", "mnuSortName"})
-            QCOMPARE(action(w, name)->isEnabled(), page == frmMain::MemoryPage);
+            QCOMPARE(action(w, name)->isEnabled(), page == frmMain::MemoryTab);
         for (int other = 0; other < 4; ++other)
             QCOMPARE(w.TabStrip1()->widget(other)->isEnabled(), other == page);
     }
@@ -303,7 +299,7 @@ void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
 
     // Memory page: Modify edits the memory grid's current row; OK stores the
     // entry and the grid is redrawn.
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     w.MSFlexGrid1()->setCurrentRow(1);
     QAbstractItemModel* memoryModel = w.MSFlexGrid1()->model();
     QSignalSpy reset(memoryModel, &QAbstractItemModel::modelReset);
@@ -339,7 +335,7 @@ void MainWindowTest::modifyAndGridsOpenTheEditDialog() {
     QVERIFY(seen);
 
     // Settings 1: Modify edits the VFO grid's current band.
-    w.TabStrip1()->setCurrentIndex(frmMain::Settings1Page);
+    w.TabStrip1()->setCurrentIndex(frmMain::Settings1Tab);
     seen = false;
     onModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<dlgModify*>(modal);
@@ -380,12 +376,12 @@ void MainWindowTest::rowOneIsCurrentAfterStartUp() {
             QCOMPARE(cell.row(), 0);
     }
     modifyOpens(false, QStringLiteral("Band 0"));
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     modifyOpens(true, QStringLiteral("000Ch"));
 
     w.MSFlexGrid1()->setCurrentRow(42);
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 42);
 }
 
@@ -508,11 +504,11 @@ void MainWindowTest::tabOrderFollowsThePagesAndTheMatrixItsPlace() {
          << "cmdWriteGroup"
          << "chkGrp50" // the matrix is one stop
          << "qt_tabwidget_tabbar";
-    QCOMPARE(tabbing(frmMain::BankPage, int(bank.size())), bank);
-    QCOMPARE(tabbing(frmMain::Settings1Page, 4),
+    QCOMPARE(tabbing(frmMain::BankTab, int(bank.size())), bank);
+    QCOMPARE(tabbing(frmMain::Settings1Tab, 4),
              (QStringList{"opbModel0", "Slider2", "Slider1", "MSFlexGrid2"}));
 
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     QWidget* matrix = w.bankPage()->findChild<QWidget*>(QStringLiteral("GroupMatrix"));
     const int top = matrix->mapTo(w.bankPage()->parentWidget(), QPoint(0, 0)).y();
     QVERIFY2(qAbs(top - TwipsToPixels(4370, &w)) <= 1, qPrintable(QString::number(top)));

@@ -5,6 +5,7 @@
 #include "SampleData.h"
 #include "WindowCloneSupport.h"
 
+#include "app/MainWindow.h"
 #include "editing/EditDialog.h"
 #include "editing/FilterBar.h"
 #include "editing/MemoryGrid.h"
@@ -42,7 +43,7 @@ void filter(frmMain& w, const QString& text) {
     // The keyboard is in the window, as when the user types.
     w.activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == &w);
-    w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     QLineEdit* box = w.memoryPage()->filterBar->textBox();
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);

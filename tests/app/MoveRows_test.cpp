@@ -2,7 +2,7 @@
 // within a bank, across a bank's edge and in Program Scan by edge pairs;
 // a drag of three rows by their headers into the next bank; a drag into
 // another window's grid, which pastes them. Each move is one undo step.
-#include "ShellTestSupport.h"
+#include "app/MainWindow.h"
 #include "editing/EditingFixtures.h"
 
 #include "editing/DataEditor.h"
@@ -10,6 +10,8 @@
 #include "editing/MemoryPage.h"
 #include "editing/MoveCommands.h"
 #include "editing/UndoHistory.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,10 +40,6 @@ private slots:
 
 namespace {
 
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
-
 // Entry e holds a frequency telling which entry it first was: 100 + e/1000 MHz.
 void number(DataSet& ds, const QList<int>& entries) {
     for (int e : entries) {
@@ -64,7 +62,7 @@ QList<int> holders(const DataSet& ds, int first, int count) {
 struct Window {
     Window() {
         frmMain& w = shell.window();
-        w.TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+        w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
         w.activateWindow();
         QTRY_VERIFY(QApplication::activeWindow() == &w);
     }
@@ -189,7 +187,7 @@ void MoveRowsTest::dragIntoAnotherWindowPastes() {
     f.refresh();
     f.select(10, 2);
     // The other window's memory page, with a data set of its own.
-    auto other = factoryDataSet(0);
+    auto other = FactoryDataSet(0);
     DataEditor otherEditor(*other);
     ScriptedPrompter otherPrompter;
     MemoryPage page(otherEditor, otherPrompter);

@@ -1,11 +1,14 @@
 // Tool > Note Code Page: a file from a Japanese system opened on a Western
 // one, read anew in the Japanese code page, undone, remembered for the next
 // start, and saved byte for byte; Export's UTF-8 choice.
-#include "ShellTestSupport.h"
+#include "app/MainWindow.h"
 #include "app/NoteCodePageMenu.h"
 #include "editing/UndoHistory.h"
 #include "model/CodePage.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
 #include "support/TestFiles.h"
+#include "support/WindowActions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -28,10 +31,6 @@ namespace {
 
 QAction* item(frmMain& w, CodePage page) {
     return w.findChild<QAction*>(QStringLiteral("mnuNoteCodePage%1").arg(int(page)));
-}
-
-QAction* action(frmMain& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
 }
 
 } // namespace

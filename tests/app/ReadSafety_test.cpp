@@ -3,6 +3,8 @@
 // one step of the undo history, never saves a partly read mixture over a
 // file, and opens backups only as copies. Against mtz4sim on COM 1.
 #include "WindowCloneSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
 
 #include "app/BackupsDialog.h"
 #include "app/RecentFiles.h"
@@ -13,7 +15,7 @@
 #include "editing/UndoHistory.h"
 #include "files/Backups.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -68,22 +70,22 @@ QByteArray fileBytes(const QString& path) {
 // each with the page it is on.
 struct ReadCommand {
     const char* name;
-    frmMain::Page page;
+    frmMain::Tab page;
     std::function<void(frmMain&)> run;
 };
 const std::vector<ReadCommand>& readCommands() {
-    using P = frmMain::Page;
+    using P = frmMain::Tab;
     static const std::vector<ReadCommand> commands = {
-        {"Read ALL", P::Settings1Page, [](frmMain& w) { action(w, "mnuReAll")->trigger(); }},
-        {"Read > Memory", P::Settings1Page, [](frmMain& w) { action(w, "mnuReMem")->trigger(); }},
-        {"Read > Settings", P::BankPage, [](frmMain& w) { action(w, "mnuReSet")->trigger(); }},
-        {"Read", P::MemoryPage, [](frmMain& w) { w.memoryPage()->cmbRxData->click(); }},
-        {"Read Settings 1", P::Settings1Page,
+        {"Read ALL", P::Settings1Tab, [](frmMain& w) { action(w, "mnuReAll")->trigger(); }},
+        {"Read > Memory", P::Settings1Tab, [](frmMain& w) { action(w, "mnuReMem")->trigger(); }},
+        {"Read > Settings", P::BankTab, [](frmMain& w) { action(w, "mnuReSet")->trigger(); }},
+        {"Read", P::MemoryTab, [](frmMain& w) { w.memoryPage()->cmbRxData->click(); }},
+        {"Read Settings 1", P::Settings1Tab,
          [](frmMain& w) { w.settings1Page()->cmbRxData1()->click(); }},
-        {"Read Settings 2", P::Settings2Page,
+        {"Read Settings 2", P::Settings2Tab,
          [](frmMain& w) { w.settings2Page()->cmbRxData2()->click(); }},
-        {"Read Bank", P::BankPage, [](frmMain& w) { w.bankPage()->cmbReadBank->click(); }},
-        {"Read Group", P::BankPage, [](frmMain& w) { w.bankPage()->cmdReadGroup->click(); }},
+        {"Read Bank", P::BankTab, [](frmMain& w) { w.bankPage()->cmbReadBank->click(); }},
+        {"Read Group", P::BankTab, [](frmMain& w) { w.bankPage()->cmdReadGroup->click(); }},
     };
     return commands;
 }
@@ -291,8 +293,7 @@ void ReadSafetyTest::readsKeepTheHistory() {
 
     // A read of the very data there were still marks them unsaved; its
     // undo makes them saved again.
-    auto factory = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*factory, Model::MTZ4J);
+    const auto factory = FactoryDataSet(Model::MTZ4J);
     SimRunner same;
     const QString sameImage = same.path(QStringLiteral("same.MZ4"));
     QVERIFY(SaveCloneFile(*factory, sameImage) == CloneFileStatus::Ok);
@@ -312,8 +313,7 @@ void ReadSafetyTest::readsKeepTheHistory() {
 // File > Backups opens a copy: no current file, a caption that says so, not
 // a recent file, and Save asks for a name instead of writing the backup.
 void ReadSafetyTest::backupsOpenAsCopies() {
-    auto data = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*data, Model::MTZ4J);
+    const auto data = FactoryDataSet(Model::MTZ4J);
     data->MemData[3][Col::Freq] = 430.0;
     data->MemEnable[3] = true;
     data->MemText[3][Col::Note] = QStringLiteral("from the backup");

@@ -3,7 +3,9 @@
 // changes no byte. With MTZ4_WRITE_SAMPLE=1 in the environment the test
 // writes the file anew first.
 #include "SampleData.h"
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
 
 #include <QStandardPaths>
 #include <QTest>

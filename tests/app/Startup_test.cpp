@@ -1,10 +1,11 @@
 // Start-up: the state after start, the command-line file, the port number
 // from the INI file.
-#include "ShellTestSupport.h"
+#include "app/MainWindow.h"
+#include "support/Shell.h"
 
 #include "app/CommandLine.h"
 #include "link/Link.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QComboBox>
 #include <QStandardPaths>
@@ -46,7 +47,7 @@ void StartupTest::stateAfterStartWithoutFile() {
     QCOMPARE(w.cbbBank()->currentText(), QStringLiteral("All"));
     QVERIFY(w.cbbBank()->isHidden());
 
-    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::Settings1Page));
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::Settings1Tab));
     QCOMPARE(w.TabStrip1()->count(), 4);
     QCOMPARE(w.TabStrip1()->tabText(2), QStringLiteral("Memory"));
 

@@ -1,7 +1,11 @@
 // Undo and redo in the window: every kind of change comes back exactly (the
 // clone file text before and after compared), the steps are named, Open and
 // New end the history, and the change flag follows the saved state.
-#include "ShellTestSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
+#include "reference/FactoryData.h"
+#include "support/Shell.h"
+#include "support/WindowActions.h"
 
 #include "editing/BankPage.h"
 #include "editing/EditDialog.h"
@@ -37,10 +41,6 @@ private slots:
 };
 
 namespace {
-
-QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
 
 // A clone file whose first entries are in use, each with a name and a note,
 // so that a change that loses either shows in the file's text.
@@ -90,19 +90,19 @@ void UndoTest::everyKindOfChangeComesBack() {
         {"Undo Clear 00-000",
          [](Shell& shell) {
              shell.prompter.script({PromptAnswer::Ok});
-             shell.window().TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+             shell.window().TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
              shell.window().MSFlexGrid1()->setCurrentRow(1);
              shell.window().memoryPage()->cmbClear->click();
          }},
         {"Undo Clear All",
          [](Shell& shell) {
              shell.prompter.script({PromptAnswer::Ok});
-             shell.window().TabStrip1()->setCurrentIndex(frmMain::MemoryPage);
+             shell.window().TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
              shell.window().memoryPage()->cmbClAll->click();
          }},
         {"Undo Bank 0 Size",
          [](Shell& shell) {
-             shell.window().TabStrip1()->setCurrentIndex(frmMain::BankPage);
+             shell.window().TabStrip1()->setCurrentIndex(frmMain::BankTab);
              QLineEdit* box = shell.window().bankPage()->txtBank[0];
              box->setFocus();
              box->setText(QStringLiteral("60"));
@@ -110,12 +110,12 @@ void UndoTest::everyKindOfChangeComesBack() {
          }},
         {"Undo GRP2 Bank 7",
          [](Shell& shell) {
-             shell.window().TabStrip1()->setCurrentIndex(frmMain::BankPage);
+             shell.window().TabStrip1()->setCurrentIndex(frmMain::BankTab);
              shell.window().bankPage()->chkGrp[2 * BankCount + 7]->click();
          }},
         {"Undo Lamp",
          [](Shell& shell) {
-             shell.window().TabStrip1()->setCurrentIndex(frmMain::Settings2Page);
+             shell.window().TabStrip1()->setCurrentIndex(frmMain::Settings2Tab);
              shell.window().settings2Page()->findChild<QRadioButton*>("optLamp3")->click();
          }},
         {"Undo Import",
@@ -171,10 +171,10 @@ void UndoTest::historyAndChangeFlag() {
     QCOMPARE(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
 
     // Two changes, the second of which leaves the change flag alone.
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     w.bankPage()->chkGrp[60]->click();
     ds.DataChanged = false;
-    w.TabStrip1()->setCurrentIndex(frmMain::Settings2Page);
+    w.TabStrip1()->setCurrentIndex(frmMain::Settings2Tab);
     w.settings2Page()->findChild<QRadioButton*>("optAntenna1")->click();
     QVERIFY(!ds.DataChanged);
     QCOMPARE(undo->text(), QStringLiteral("Undo Antenna"));
@@ -194,7 +194,7 @@ void UndoTest::historyAndChangeFlag() {
     QVERIFY(!undo->isEnabled());
     w.settings2Page()->findChild<QRadioButton*>("optAntenna1")->click(); // already selected
     QVERIFY(!undo->isEnabled());
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     w.bankPage()->chkGrp[61]->click();
     QVERIFY(undo->isEnabled());
     shell.prompter.script({PromptAnswer::No});

@@ -3,23 +3,19 @@
 // Shared by the window's clone tests: the simulator on COM 1, a receiver
 // image of random data, and the window's actions by name.
 
-#include "ShellTestSupport.h"
 #include "support/RandomData.h"
+#include "support/Shell.h"
 #include "support/SimRunner.h"
+#include "support/WindowActions.h"
 
 #include <QAction>
 #include <QRandomGenerator>
 
 namespace mtz4::test {
 
-inline QAction* action(QWidget& w, const char* name) {
-    return w.findChild<QAction*>(QLatin1String(name));
-}
-
 // A random data set of model 0 saved as the receiver's image.
 inline std::unique_ptr<DataSet> receiverImage(const QString& path, quint32 seed) {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    auto ds = FactoryDataSet(Model::MTZ4J);
     QRandomGenerator rng(seed);
     FillRandomDataSet(*ds, rng, Model::MTZ4J);
     ds->settings.optLamp = 2;

@@ -4,6 +4,7 @@
 // in order, a cancelled read leaves what a failed read leaves, and no
 // command can start while one runs.
 #include "WindowCloneSupport.h"
+#include "app/MainWindow.h"
 
 #include "editing/BankPage.h"
 #include "editing/MemoryGrid.h"
@@ -73,12 +74,12 @@ void WindowCloneTest::readAllFillsEveryPage() {
     Shell shell;
     frmMain& w = shell.window();
     DataSet& ds = shell.ds();
-    w.TabStrip1()->setCurrentIndex(frmMain::BankPage);
+    w.TabStrip1()->setCurrentIndex(frmMain::BankTab);
     w.MSFlexGrid1()->setCurrentRow(7);
 
     action(w, "mnuReAll")->trigger();
     QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Successed!!")});
-    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::MemoryPage));
+    QCOMPARE(w.TabStrip1()->currentIndex(), int(frmMain::MemoryTab));
     // The sixth enable slot (entries 1280..1299) is not in the receiver.
     for (int n = 0; n < 1280; ++n) {
         QCOMPARE(ds.MemEnable[n], source->MemEnable[n]);
@@ -330,14 +331,9 @@ void WindowCloneTest::quickReadIsRememberedAndFetchesOnlyEntriesInUse() {
             QCOMPARE(shell.ds().MemData[n], source->MemData[n]);
     }
     // The next start has it checked.
-    ScriptedPrompter prompter;
-    StartupOptions options;
-    options.prompter = &prompter;
-    options.showSplash = false;
-    options.ini = {sim.path(QStringLiteral("program")), sim.path(QStringLiteral("user"))};
     {
-        Program program({QStringLiteral("mtz4clone")}, options);
-        QVERIFY(action(program.mainWindow(), "mnuQuickRead")->isChecked());
+        Shell next;
+        QVERIFY(action(next.window(), "mnuQuickRead")->isChecked());
     }
     OpenPlacementStore()->remove(QStringLiteral("Tool"));
 }

@@ -27,7 +27,7 @@ private slots:
 namespace {
 
 struct PageFixture {
-    PageFixture() : ds(factoryDataSet(0)), editor(*ds), page(editor, prompter) {
+    PageFixture() : ds(FactoryDataSet(0)), editor(*ds), page(editor, prompter) {
         page.resize(660, 520);
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));

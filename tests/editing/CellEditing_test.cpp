@@ -36,7 +36,7 @@ constexpr int Entry = 507; // row label 05-007
 
 struct PageFixture {
     explicit PageFixture(int model = 0)
-        : ds(factoryDataSet(model)), editor(*ds), history(editor), page(editor, prompter) {
+        : ds(FactoryDataSet(model)), editor(*ds), history(editor), page(editor, prompter) {
         EntryValues v;
         v.mhz = 430.5;
         v.note = QStringLiteral("club");
@@ -225,7 +225,7 @@ void CellEditingTest::newFrequencyTakesTheBandDefaults() {
 }
 
 void CellEditingTest::vfoCellsFollowTheBand() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     DataEditor editor(*ds);
     UndoHistory history(editor);
     VfoGrid grid(*ds);

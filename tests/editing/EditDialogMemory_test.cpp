@@ -88,8 +88,8 @@ void EditDialogMemoryTest::controls() {
     QCOMPARE(d.cbbAir->itemText(28), QStringLiteral("JR"));
     QCOMPARE(d.cbbSec->count(), 29);
     QCOMPARE(d.cbbSec->itemText(28), QStringLiteral("28"));
-    QCOMPARE(d.Label4->text(), QStringLiteral("NAME"));
-    QCOMPARE(d.Label6->text(), QStringLiteral("Offset Frequency"));
+    QCOMPARE(d.nameLabel->text(), QStringLiteral("NAME"));
+    QCOMPARE(d.offsetLabel->text(), QStringLiteral("Offset Frequency"));
     // Every list has a name for screen readers; the frame offers nothing to
     // minimise or maximise.
     for (const QComboBox* list : d.findChildren<QComboBox*>())
@@ -112,7 +112,7 @@ void EditDialogMemoryTest::openingOnEachList() {
                 QVERIFY(d.lblMHz->text().isEmpty());
                 QVERIFY(d.chkEnable->isHidden());
                 QVERIFY(!d.chkSkip->isHidden() && !d.chkHold->isHidden());
-                QVERIFY(!d.txtName->isHidden() && !d.Label4->isHidden());
+                QVERIFY(!d.txtName->isHidden() && !d.nameLabel->isHidden());
                 QCOMPARE(QApplication::focusWidget(), d.txtFreq);
                 QCOMPARE(d.txtFreq->selectedText(), d.txtFreq->text());
             },
@@ -150,7 +150,6 @@ void EditDialogMemoryTest::optionsAndListsPerModel() {
     for (int model : {0, 1, 2, 3}) {
         Fixture f(model);
         dlgModify& d = f.dialog;
-        f.ds->ModelIndex = 0; // the model buttons decide
         f.open(1, [&] {
             QCOMPARE(d.opbTone[1]->isEnabled(), model == 0);
             QCOMPARE(d.cbbAir->isEnabled(), model == 0);

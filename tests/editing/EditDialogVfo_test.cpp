@@ -2,7 +2,7 @@
 // a model lacks, the frequency checks of a band and OK.
 #include "EditingFixtures.h"
 #include "editing/EditDialog.h"
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -80,7 +80,7 @@ void EditDialogVfoTest::captionsAndHiddenControls() {
         QVERIFY(!d.cbbSec->isEnabled());
         QCOMPARE(d.cbbSec->currentIndex(), -1);
         for (QWidget* w : std::initializer_list<QWidget*>{d.chkEnable, d.chkSkip, d.chkHold,
-                                                          d.txtName, d.Label4})
+                                                          d.txtName, d.nameLabel})
             QVERIFY(w->isHidden());
         QCOMPARE(QApplication::focusWidget(), d.txtFreq);
     });

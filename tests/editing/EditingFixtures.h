@@ -5,8 +5,8 @@
 #include "model/DataSet.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
-#include "reference/FactoryData.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,13 +17,6 @@
 #include <memory>
 
 namespace mtz4::test {
-
-// A data set as after start-up with `model` selected.
-inline std::unique_ptr<DataSet> factoryDataSet(int model) {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, model);
-    return ds;
-}
 
 struct EntryValues {
     double mhz = 145.0;
@@ -109,7 +102,7 @@ inline int checkedIndex(const auto& group) {
 // the shown dialog.
 struct DialogFixture {
     explicit DialogFixture(int model = 0)
-        : ds(factoryDataSet(model)), editor(*ds), dialog(editor, prompter) {}
+        : ds(FactoryDataSet(model)), editor(*ds), dialog(editor, prompter) {}
     std::unique_ptr<DataSet> ds;
     DataEditor editor;
     ScriptedPrompter prompter;

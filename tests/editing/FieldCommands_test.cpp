@@ -30,7 +30,7 @@ private slots:
 namespace {
 
 struct PageFixture {
-    PageFixture() : ds(factoryDataSet(0)), editor(*ds), history(editor), page(editor, prompter) {
+    PageFixture() : ds(FactoryDataSet(0)), editor(*ds), history(editor), page(editor, prompter) {
         page.resize(900, 480);
         page.show();
         QVERIFY(QTest::qWaitForWindowActive(&page));

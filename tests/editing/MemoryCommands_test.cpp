@@ -34,7 +34,7 @@ namespace {
 
 struct PageFixture {
     explicit PageFixture(int model = 0)
-        : ds(factoryDataSet(model)), editor(*ds), history(editor), page(editor, prompter) {
+        : ds(FactoryDataSet(model)), editor(*ds), history(editor), page(editor, prompter) {
         page.resize(660, 480);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -140,7 +140,7 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
         {0, 0, "145.5 MHz", "row 1: the frequency \"145.5 MHz\" is no number"},
     };
     for (const Case& c : cases) {
-        auto ds = factoryDataSet(c.model);
+        auto ds = FactoryDataSet(c.model);
         setEntry(*ds, 1150, entry(162.55, "SP"));
         const PastePlan plan = PlanPaste(*ds, c.row, c.firstEntry);
         if (!c.reason) {
@@ -151,7 +151,7 @@ void MemoryCommandsTest::pastedRowsPassTheChecks() {
     }
 
     // A row passed over takes no entry: the next row lands where it would have.
-    const PastePlan gap = PlanPaste(*factoryDataSet(0), "just text\n145.5\tFM\t20KHz" + tail, 10);
+    const PastePlan gap = PlanPaste(*FactoryDataSet(0), "just text\n145.5\tFM\t20KHz" + tail, 10);
     QCOMPARE(gap.rows.size(), 1);
     QCOMPARE(gap.rows.first().entry, 10);
 
@@ -208,7 +208,7 @@ void MemoryCommandsTest::pastedRowsOfOtherPrograms() {
          "146.500000"},
     };
     for (const Case& c : cases) {
-        auto ds = factoryDataSet(0);
+        auto ds = FactoryDataSet(0);
         const PastePlan plan = PlanPaste(*ds, c.text, 0);
         QVERIFY2(plan.skipped.isEmpty(), qPrintable(c.name + plan.skipped.join(';')));
         ApplyPaste(*ds, plan);

@@ -52,7 +52,7 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint pos, Qt::MouseButtons 
 } // namespace
 
 void MemoryGridTest::labelsFollowTheBankSizes() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     MemoryGrid grid(*ds);
     QCOMPARE(grid.objectName(), QStringLiteral("MSFlexGrid1"));
     QCOMPARE(grid.model()->rowCount(), 1300);
@@ -75,7 +75,7 @@ void MemoryGridTest::labelsFollowTheBankSizes() {
 }
 
 void MemoryGridTest::headersAndWidths() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     MemoryGrid grid(*ds);
     const QStringList expected{"Frequency", "Mode",  "Step",       "Option", "Skip", "Carrier",
                                "Tone",      "Shift", "ShiftFreq.", "Note",   "Name"};
@@ -125,7 +125,7 @@ void MemoryGridTest::headersAndWidths() {
 }
 
 void MemoryGridTest::textsPerModel() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     EntryValues train;
     train.mhz = 145.52;
     train.option = 1; // Train
@@ -180,7 +180,7 @@ void MemoryGridTest::textsPerModel() {
 }
 
 void MemoryGridTest::refreshEmptiesDisabledEntriesAndKeepsTheRow() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     EntryValues v;
     v.note = QStringLiteral("gone");
     v.name = QStringLiteral("GONE");
@@ -209,7 +209,7 @@ void MemoryGridTest::refreshEmptiesDisabledEntriesAndKeepsTheRow() {
 }
 
 void MemoryGridTest::noteColumnTakesTheSpareWidthAndTellsTheWholeNote() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     EntryValues entry;
     entry.note = QStringLiteral("Tower, main runway");
     setEntry(*ds, 0, entry);
@@ -257,7 +257,7 @@ void MemoryGridTest::noteColumnTakesTheSpareWidthAndTellsTheWholeNote() {
 }
 
 void MemoryGridTest::refreshIsOneNotification() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     MemoryGrid grid(*ds);
     QSignalSpy changed(grid.model(), &QAbstractItemModel::dataChanged);
     QSignalSpy reset(grid.model(), &QAbstractItemModel::modelReset);
@@ -266,7 +266,7 @@ void MemoryGridTest::refreshIsOneNotification() {
 }
 
 void MemoryGridTest::dragSelectsExactlyTheEndRow() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     MemoryGrid grid(*ds);
     grid.resize(800, 600);
     grid.show();
@@ -301,7 +301,7 @@ void MemoryGridTest::dragSelectsExactlyTheEndRow() {
 }
 
 void MemoryGridTest::doubleClickAndEnterRequestAnEdit() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     MemoryGrid grid(*ds);
     grid.resize(800, 600);
     grid.show();

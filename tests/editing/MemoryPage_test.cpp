@@ -22,7 +22,7 @@ private slots:
 namespace {
 
 struct PageFixture {
-    PageFixture() : ds(factoryDataSet(0)), editor(*ds), page(editor, prompter) {
+    PageFixture() : ds(FactoryDataSet(0)), editor(*ds), page(editor, prompter) {
         page.resize(660, 480);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -106,21 +106,21 @@ void MemoryPageTest::upAndDown() {
     MemoryGrid* grid = f.page.MSFlexGrid1;
     QScrollBar* scroll = grid->verticalScrollBar();
 
-    f.page.Command5->click(); // on row 1 Up stays
+    f.page.upButton->click(); // on row 1 Up stays
     QCOMPARE(grid->currentRow(), 1);
-    f.page.Command4->click();
+    f.page.downButton->click();
     QCOMPARE(grid->currentRow(), 2);
     QCOMPARE(grid->selectionModel()->selectedRows().size(), 1);
 
     // The current row stays in view whichever way it moves.
     grid->setCurrentRow(600);
     scroll->setValue(0);
-    f.page.Command4->click();
+    f.page.downButton->click();
     QCOMPARE(grid->currentRow(), 601);
     QVERIFY(
         grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(600, 0)).center()));
     scroll->setValue(scroll->maximum());
-    f.page.Command5->click();
+    f.page.upButton->click();
     QCOMPARE(grid->currentRow(), 600);
     QVERIFY(
         grid->viewport()->rect().contains(grid->visualRect(grid->model()->index(599, 0)).center()));
@@ -128,7 +128,7 @@ void MemoryPageTest::upAndDown() {
     // On the last row Down stays and shows the last rows.
     grid->setCurrentRow(EntryCount);
     scroll->setValue(scroll->maximum() - 3);
-    f.page.Command4->click();
+    f.page.downButton->click();
     QCOMPARE(grid->currentRow(), EntryCount);
     QCOMPARE(scroll->value(), scroll->maximum());
 }

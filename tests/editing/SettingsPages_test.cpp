@@ -5,8 +5,8 @@
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "files/CloneFile.h"
+#include "model/SettingControls.h"
 #include "model/SettingsCodec.h"
-#include "reference/SettingControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,7 +38,7 @@ namespace {
 
 // Both pages on a data set (factory data of model 0 unless given), shown.
 struct Pages {
-    explicit Pages(std::unique_ptr<DataSet> data = factoryDataSet(0))
+    explicit Pages(std::unique_ptr<DataSet> data = FactoryDataSet(0))
         : ds(std::move(data)), editor(*ds), one(editor), two(editor) {
         one.show();
         two.show();
@@ -140,7 +140,7 @@ void SettingsPagesTest::everyControlSurvivesTheCodec() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("settings.MZ4"));
     QCOMPARE(SaveCloneFile(*pages.ds, path), CloneFileStatus::Ok);
-    auto decoded = factoryDataSet(0);
+    auto decoded = FactoryDataSet(0);
     QCOMPARE(ReadCloneFile(*decoded, path), CloneFileStatus::Ok);
     Pages fresh(std::move(decoded));
     fresh.one.showSettings();
@@ -247,7 +247,7 @@ void SettingsPagesTest::modelSelectorOnlyAsks() {
     QCOMPARE(chosen.size(), 2);
     QCOMPARE(chosen.at(0).at(0).toInt(), 1);
     QVERIFY(steps.isEmpty());
-    QCOMPARE(pages.ds->settings.opbModel, 0);
+    QCOMPARE(pages.ds->ModelIndex, 0);
     QVERIFY(!pages.ds->DataChanged);
 
     // The model change was cancelled: the previous model shows again.
@@ -257,7 +257,7 @@ void SettingsPagesTest::modelSelectorOnlyAsks() {
     QVERIFY(!pages.one.opbModel(1)->isChecked());
 
     // A new model in the data shows after the step.
-    pages.editor.apply("Model", DataPart::Model, [](DataSet& ds) { ds.settings.opbModel = 3; });
+    pages.editor.apply("Model", DataPart::Model, [](DataSet& ds) { ds.ModelIndex = 3; });
     QVERIFY(pages.one.opbModel(3)->isChecked());
     QCOMPARE(chosen.size(), 2);
 }

@@ -29,7 +29,7 @@ QString cell(const VfoGrid& grid, int row, int column) {
 } // namespace
 
 void VfoGridTest::layout() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     VfoGrid grid(*ds);
     QCOMPARE(grid.objectName(), QStringLiteral("MSFlexGrid2"));
     QCOMPARE(grid.model()->rowCount(), 14);
@@ -50,7 +50,7 @@ void VfoGridTest::layout() {
 }
 
 void VfoGridTest::textsOfModelsZeroAndOne() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     // Band 3 with option "Train" and carrier 800Hz, band 4 with "Scr".
     ds->VfoData[3][Col::Option] = 1;
     ds->VfoText[3][Col::Option] = QStringLiteral("Train");
@@ -69,7 +69,7 @@ void VfoGridTest::textsOfModelsZeroAndOne() {
     QCOMPARE(cell(grid, 4, 10), QStringLiteral("six metres"));
     QCOMPARE(cell(grid, 5, 4), QStringLiteral("OFF"));
 
-    ds->settings.opbModel = 1;
+    ds->ModelIndex = 1;
     grid.UpdateVFOData();
     QCOMPARE(cell(grid, 4, 4), QStringLiteral("OFF"));
     QCOMPARE(cell(grid, 4, 6), QStringLiteral("9")); // the secret code again
@@ -81,7 +81,7 @@ void VfoGridTest::textsOfModelsZeroAndOne() {
 
 void VfoGridTest::eightBandModelsShowDashes() {
     for (int model : {2, 3}) {
-        auto ds = factoryDataSet(model);
+        auto ds = FactoryDataSet(model);
         ds->VfoText[2][Col::Option] = QStringLiteral("Train");
         VfoGrid grid(*ds);
         grid.UpdateVFOData();
@@ -98,7 +98,7 @@ void VfoGridTest::eightBandModelsShowDashes() {
 }
 
 void VfoGridTest::changeFontSelectsRowOneAndEditRequest() {
-    auto ds = factoryDataSet(0);
+    auto ds = FactoryDataSet(0);
     VfoGrid grid(*ds);
     grid.resize(900, 500);
     grid.show();

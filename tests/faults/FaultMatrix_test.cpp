@@ -11,10 +11,12 @@
 // limit (RLIMIT_FSIZE) stands for the full disk and a folder without write
 // permission for the read-only one, and the matrix says so.
 #include "FaultSupport.h"
+#include "app/FileCommands.h"
+#include "app/MainWindow.h"
 #include "app/PrintCommands.h"
-#include "app/ShellTestSupport.h"
 #include "files/Backups.h"
 #include "link/Link.h"
+#include "support/Shell.h"
 #include "support/SimRunner.h"
 
 #include <QDir>

@@ -83,7 +83,7 @@ void CloneModeTest::identificationFollowsTheModelButtons() {
     FakeLink f;
     f.port().setResponder(answer::ack("RE"));
     const auto identificationFor = [&](int button) {
-        ds->settings.opbModel = button;
+        SelectModelButton(*ds, button);
         f.port().written.clear();
         SendQZMTZ4Main(f.link(), *ds, CloneFlag::Read);
         return f.port().commands().value(0);

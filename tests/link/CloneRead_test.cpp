@@ -1,14 +1,13 @@
-// Clone read procedures and commands against a scripted receiver on fake time.
-#include "link/CloneView.h"
+// Clone read operations against a scripted receiver on fake time.
+#include "link/CloneRead.h"
 #include "link/Commands.h"
-#include "link/ReadCommands.h"
 #include "model/DataSet.h"
 #include "model/RecordCodec.h"
-#include "reference/FactoryData.h"
 #include "support/FakeLink.h"
 #include "support/FakeReceiver.h"
 #include "support/RandomData.h"
-#include "support/RecordingCloneView.h"
+#include "support/RecordingProgress.h"
+#include "support/TestFiles.h"
 
 #include <QTest>
 #include <memory>
@@ -18,7 +17,7 @@ using namespace mtz4::test;
 
 namespace {
 
-using Command = LinkResult (*)(Link&, DataSet&, CloneView&);
+using Operation = CloneOutcome (*)(Link&, DataSet&);
 
 const QString Success = QStringLiteral("Successed!!");
 const QString ReadFailed = QStringLiteral("Read Failed...");
@@ -27,10 +26,22 @@ const QString ComPortError = QStringLiteral("COM Port Error");
 // Entries below this one have enable bits in the receiver.
 constexpr int EntriesWithEnableBits = 1280;
 
-std::unique_ptr<DataSet> factory() {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, Model::MTZ4J);
-    return ds;
+// The messages shown on the way, then the one that ends the operation.
+QStringList messages(FakeLink& f, const CloneOutcome& outcome) {
+    QStringList texts = f.prompter.texts();
+    if (!outcome.message.isEmpty())
+        texts << outcome.message;
+    return texts;
+}
+
+CloneOutcome readMemory(Link& link, DataSet& ds) {
+    RecordingProgress progress;
+    return ReadMemory(link, ds, progress);
+}
+
+CloneOutcome readAll(Link& link, DataSet& ds) {
+    RecordingProgress progress;
+    return ReadAll(link, ds, progress);
 }
 
 // Every entry enabled and holding `record`.
@@ -79,13 +90,13 @@ private slots:
     void settingsLineFailureChangesNothing_data();
     void settingsLineFailureChangesNothing();
     void stoppedVfoLoopKeepsTheBandsReadBeforeIt();
-    void everyCommandReportsARefusalAndEnablesItsButtons_data();
-    void everyCommandReportsARefusalAndEnablesItsButtons();
+    void everyOperationReportsARefusal_data();
+    void everyOperationReportsARefusal();
 };
 
 void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
     QRandomGenerator rng(4);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     source->settings.optLamp = 2;
     source->settings.Slider1 = 12;
@@ -93,19 +104,19 @@ void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
     FakeReceiver receiver(f.port());
     receiver.load(*source);
     receiver.cloneMode = false;
-    RecordingCloneView view;
-    view.tab = CloneTab::Bank;
+    RecordingProgress progress;
 
-    auto ds = factory();
-    QCOMPARE(mnuReAll_Click(f.link(), *ds, view), LinkResult::Success);
-    QCOMPARE(f.prompter.texts(), QStringList{Success});
+    auto ds = FactoryDataSet(Model::MTZ4J);
+    const CloneOutcome outcome = ReadAll(f.link(), *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Success);
+    QCOMPARE(messages(f, outcome), QStringList{Success});
+    QCOMPARE(outcome.changed, DataPart::Settings | DataPart::Vfo | DataPart::Memory |
+                                  DataPart::Banks | DataPart::Groups);
     compareReceiverData(*ds, *source);
     QCOMPARE(ds->settings.optLamp, 2);
     QCOMPARE(ds->settings.Slider1, 12);
     QVERIFY(ds->DataChanged);
-    QCOMPARE(view.tab, CloneTab::Memory);
-    QVERIFY(view.log.indexOf(QStringLiteral("tab 0")) < view.log.indexOf(QStringLiteral("tab 2")));
-    QVERIFY(view.allButtonsEnabled());
+    QCOMPARE(progress.memoryParts, 1);
 
     // Clone mode once, then the settings, the VFO bands and the memory read.
     QStringList want{QStringLiteral("QZ~F00022R"),
@@ -133,7 +144,7 @@ void CloneReadTest::readAllFromAReceiverOutsideCloneMode() {
 
 void CloneReadTest::memoryReadEmptiesUnusedRecordsAndKeepsTheRow() {
     QRandomGenerator rng(11);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     for (int n : {3, 7, 1280}) {
         DecodeMem(*source, QStringLiteral("\r\n") + RandomMemRecord(rng, Model::MTZ4J), n);
         source->MemEnable[n] = true;
@@ -143,14 +154,14 @@ void CloneReadTest::memoryReadEmptiesUnusedRecordsAndKeepsTheRow() {
     receiver.load(*source);
     receiver.setEntry(7, "FFFFFFFF" + QByteArray(56, '0')); // enabled, but never written
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     fillEntries(*ds, RandomMemRecord(rng, Model::MTZ4J));
     ds->EnableLines[5] = QStringLiteral("80000"); // entry 1280 enabled, 1281..1299 not
-    RecordingCloneView view;
-    view.currentRow = 42;
+    RecordingProgress progress;
 
-    QCOMPARE(cmbRxData_Click(f.link(), *ds, view), LinkResult::Success);
-    QCOMPARE(f.prompter.texts(), QStringList{Success});
+    const CloneOutcome outcome = ReadMemory(f.link(), *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Success);
+    QCOMPARE(messages(f, outcome), QStringList{Success});
     QVERIFY(!ds->MemEnable[7]);
     QCOMPARE(ds->MemData[7][Col::Freq], 0.0);
     QCOMPARE(ds->MemText[7][Col::Freq], QString());
@@ -166,13 +177,9 @@ void CloneReadTest::memoryReadEmptiesUnusedRecordsAndKeepsTheRow() {
     QVERIFY(!ds->MemEnable[1281]);
 
     QVERIFY(ds->DataChanged);
-    QCOMPARE(view.currentRow, 42);
-    QCOMPARE(view.log.mid(view.log.indexOf(QStringLiteral("memory list"))),
-             (QStringList{QStringLiteral("memory list"), QStringLiteral("row 42"),
-                          QStringLiteral("hide progress"), QStringLiteral("enable 0")}));
-    QCOMPARE(view.progressMaximum, EntryCount - 1);
-    QCOMPARE(view.progressValues.last(), EntryCount - 1);
-    QVERIFY(view.allButtonsEnabled());
+    QCOMPARE(progress.maximum, EntryCount - 1);
+    QCOMPARE(progress.values.last(), EntryCount - 1);
+    QVERIFY(!progress.visible);
 }
 
 void CloneReadTest::stoppedEntryLoopKeepsTheEntriesReadBeforeIt() {
@@ -182,52 +189,49 @@ void CloneReadTest::stoppedEntryLoopKeepsTheEntriesReadBeforeIt() {
     do
         newRecord = RandomMemRecord(rng, Model::MTZ4J);
     while (newRecord.left(8) == oldRecord.left(8));
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     fillEntries(*source, newRecord);
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.load(*source);
     receiver.silentFor = isCommand(readCommand(0xA00 + 0x20 * 500));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     fillEntries(*ds, oldRecord);
     auto old = std::make_unique<DataSet>(*ds);
-    RecordingCloneView view;
-    view.currentRow = 600;
+    RecordingProgress progress;
 
-    QCOMPARE(cmbRxData_Click(f.link(), *ds, view), LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(), (QStringList{CommunicationError, ReadFailed}));
+    const CloneOutcome outcome = ReadMemory(f.link(), *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome), (QStringList{CommunicationError, ReadFailed}));
     for (int n = 0; n < EntryCount; ++n)
         QCOMPARE(ds->MemText[n][Col::Freq], (n < 500 ? source : old)->MemText[n][Col::Freq]);
     QVERIFY(ds->DataChanged);
-    QVERIFY(view.log.contains(QStringLiteral("memory list")));
-    QCOMPARE(view.currentRow, 600);
+    QVERIFY(outcome.changed & DataPart::Memory);
     QCOMPARE(f.port().commands().count(readCommand(0xA00 + 0x20 * 500)), 10);
     QCOMPARE(f.port().commands().last(), readCommand(0xA00 + 0x20 * 500));
-    QVERIFY(!view.progressVisible);
-    QVERIFY(view.allButtonsEnabled());
+    QVERIFY(!progress.visible);
 }
 
 void CloneReadTest::stoppedGroupReadChangesNoGroupBox() {
-    for (Command command : {cmdReadGroup_Click, cmbReadBank_Click}) {
+    for (Operation operation : {ReadScanGroups, ReadBanksAndGroups}) {
         FakeLink f;
         FakeReceiver receiver(f.port());
         receiver.blocks[0x80] = QByteArray(64, 'F');
         receiver.silentFor = isCommand(readCommand(0xA0));
-        auto ds = factory();
+        auto ds = FactoryDataSet(Model::MTZ4J);
         ds->bank.chkGrp[60] = 1;
         ds->GroupFlag[1][10] = true;
         const BankControls boxes = ds->bank;
-        RecordingCloneView view;
 
-        QCOMPARE(command(f.link(), *ds, view), LinkResult::Failure);
-        QCOMPARE(f.prompter.texts(), QStringList{CommunicationError}); // no "Read Failed..."
+        const CloneOutcome outcome = operation(f.link(), *ds);
+        QCOMPARE(outcome.result, LinkResult::Failure);
+        QCOMPARE(messages(f, outcome), QStringList{CommunicationError}); // no "Read Failed..."
         QCOMPARE(ds->GroupLine, QString(64, QLatin1Char('F')));
         QCOMPARE(ds->bank.chkGrp, boxes.chkGrp);
         QVERIFY(ds->GroupFlag[1][10]);
         QVERIFY(!ds->GroupFlag[1][11]);
-        QVERIFY(!view.log.contains(QStringLiteral("groups")));
-        QVERIFY(view.allButtonsEnabled());
+        QVERIFY(!(outcome.changed & DataPart::Groups));
     }
 }
 
@@ -243,7 +247,7 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
     QFETCH(int, address);
     QFETCH(bool, portFails);
     QRandomGenerator rng(9);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     source->settings.optLamp = 3;
     FakeLink f;
@@ -251,13 +255,12 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
     receiver.load(*source);
     (portFails ? receiver.portFailsFor : receiver.silentFor) = isCommand(readCommand(address));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
-    RecordingCloneView view;
-    view.tab = CloneTab::Memory;
 
-    QCOMPARE(mnuReAll_Click(f.link(), *ds, view), LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(), (QStringList{ComPortError, ReadFailed}));
+    const CloneOutcome outcome = readAll(f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome), (QStringList{ComPortError, ReadFailed}));
     QCOMPARE(ds->SetLine1, before->SetLine1);
     QCOMPARE(ds->SetLine2, before->SetLine2);
     QCOMPARE(ds->settings, before->settings);
@@ -265,61 +268,58 @@ void CloneReadTest::settingsLineFailureChangesNothing() {
     QVERIFY(!ds->DataChanged);
     // The memory read never starts.
     QVERIFY(!f.port().commands().contains(readCommand(0x200)));
-    QCOMPARE(view.tab, CloneTab::Settings1);
-    QVERIFY(view.allButtonsEnabled());
+    QVERIFY(outcome.cloneModeEntered);
+    QCOMPARE(outcome.changed, DataParts());
 }
 
 void CloneReadTest::stoppedVfoLoopKeepsTheBandsReadBeforeIt() {
     QRandomGenerator rng(21);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     FillRandomDataSet(*source, rng, Model::MTZ4J);
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.load(*source);
     receiver.silentFor = isCommand(readCommand(0x300 + 0x20 * 5));
 
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
-    RecordingCloneView view;
-    QCOMPARE(cmbRxData1_Click(f.link(), *ds, view), LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(), (QStringList{CommunicationError, ReadFailed}));
+    const CloneOutcome outcome = ReadSettings(f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome), (QStringList{CommunicationError, ReadFailed}));
     for (int b = 0; b < BandCount; ++b)
         QCOMPARE(ds->VfoData[b], (b < 5 ? source : before)->VfoData[b]);
     QVERIFY(ds->DataChanged);
-    QCOMPARE(view.log.mid(view.log.indexOf(QStringLiteral("settings"))),
-             (QStringList{QStringLiteral("settings"), QStringLiteral("vfo list"),
-                          QStringLiteral("select vfo grid"), QStringLiteral("enable 1")}));
+    QCOMPARE(outcome.changed, DataPart::Settings | DataPart::Vfo);
 }
 
-void CloneReadTest::everyCommandReportsARefusalAndEnablesItsButtons_data() {
-    QTest::addColumn<int>("command");
+void CloneReadTest::everyOperationReportsARefusal_data() {
+    QTest::addColumn<int>("operation");
     QTest::newRow("Read") << 0;
     QTest::newRow("Read Settings") << 1;
     QTest::newRow("Read Bank") << 2;
     QTest::newRow("Read Group") << 3;
     QTest::newRow("Read ALL") << 4;
-    QTest::newRow("Read Memory menu") << 5;
 }
 
-void CloneReadTest::everyCommandReportsARefusalAndEnablesItsButtons() {
-    QFETCH(int, command);
-    const Command commands[] = {cmbRxData_Click,    cmbRxData1_Click, cmbReadBank_Click,
-                                cmdReadGroup_Click, mnuReAll_Click,   mnuReMem_Click};
+void CloneReadTest::everyOperationReportsARefusal() {
+    QFETCH(int, operation);
+    const Operation operations[] = {readMemory, ReadSettings, ReadBanksAndGroups, ReadScanGroups,
+                                    readAll};
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.cloneMode = false;
     receiver.model = "MT-Z40E";
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const auto before = std::make_unique<DataSet>(*ds);
-    RecordingCloneView view;
 
-    QCOMPARE(commands[command](f.link(), *ds, view), LinkResult::RegionError);
-    QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("Region Error")});
+    const CloneOutcome outcome = operations[operation](f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::RegionError);
+    QCOMPARE(messages(f, outcome), QStringList{QStringLiteral("Region Error")});
     QCOMPARE(f.port().commands().last(), QStringLiteral("QZ~MT-Z4J"));
     QVERIFY(!ds->DataChanged);
     QCOMPARE(ds->MemData, before->MemData);
-    QVERIFY(view.allButtonsEnabled());
-    QVERIFY(!view.progressVisible);
+    QVERIFY(!outcome.cloneModeEntered);
+    QCOMPARE(outcome.changed, DataParts());
 }
 
 QTEST_GUILESS_MAIN(CloneReadTest)

@@ -1,16 +1,14 @@
-// Clone write procedures and commands against a scripted receiver on fake time.
-#include "link/CloneView.h"
+// Clone write operations against a scripted receiver on fake time.
 #include "link/CloneWrite.h"
-#include "link/WriteCommands.h"
 #include "model/BankCodec.h"
 #include "model/DataSet.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
-#include "reference/FactoryData.h"
 #include "support/FakeLink.h"
 #include "support/FakeReceiver.h"
 #include "support/RandomData.h"
-#include "support/RecordingCloneView.h"
+#include "support/RecordingProgress.h"
+#include "support/TestFiles.h"
 #include "support/WriteSequence.h"
 
 #include <QTest>
@@ -21,7 +19,7 @@ using namespace mtz4::test;
 
 namespace {
 
-using Command = LinkResult (*)(Link&, DataSet&, CloneView&);
+using Operation = CloneOutcome (*)(Link&, DataSet&);
 
 const QString Success = QStringLiteral("Successed!!");
 const QString WriteFailed = QStringLiteral("Write Failed...");
@@ -42,6 +40,24 @@ void setBankSizes(DataSet& ds, const QList<int>& sizes) {
         ds.BankText[b] = ds.bank.txtBank[b];
 }
 
+// The messages shown on the way, then the one that ends the operation.
+QStringList messages(FakeLink& f, const CloneOutcome& outcome) {
+    QStringList texts = f.prompter.texts();
+    if (!outcome.message.isEmpty())
+        texts << outcome.message;
+    return texts;
+}
+
+CloneOutcome writeMemory(Link& link, DataSet& ds) {
+    RecordingProgress progress;
+    return WriteMemoryAndFinish(link, ds, progress);
+}
+
+CloneOutcome writeAll(Link& link, DataSet& ds) {
+    RecordingProgress progress;
+    return WriteAll(link, ds, progress);
+}
+
 auto startsWith(const QString& prefix) {
     return [p = prefix.toLatin1()](const QByteArray& command) { return command.startsWith(p); };
 }
@@ -57,8 +73,8 @@ private slots:
     void entriesBeyondTheLastBankAreReportedNotSent();
     void memoryWriteErasesOnceAndReadsBackFromTheStartBank();
     void writeBankSendsNoEraseAndNoFinish();
-    void channelTotalIsCheckedByEveryCommandButWriteGroup_data();
-    void channelTotalIsCheckedByEveryCommandButWriteGroup();
+    void channelTotalIsCheckedByEveryOperationButWriteGroup_data();
+    void channelTotalIsCheckedByEveryOperationButWriteGroup();
     void stopInsideTheEntryLoop_data();
     void stopInsideTheEntryLoop();
     void failedFinishAfterACompleteWrite();
@@ -71,8 +87,7 @@ void CloneWriteTest::writeAllSendsTheCompleteSequence() {
     FakeReceiver receiver(f.port());
     receiver.cloneMode = false;
     receiver.blocks[0x22] = "0D" + QByteArray(62, '0');
-    RecordingCloneView view;
-    view.tab = CloneTab::Bank;
+    RecordingProgress progress;
 
     const QStringList want = writeAllSequence(*ds, QStringLiteral("13"));
     const auto encoded = std::make_unique<DataSet>(*ds);
@@ -80,25 +95,27 @@ void CloneWriteTest::writeAllSendsTheCompleteSequence() {
     const QStringList entries = entryWrites(*encoded);
     QVERIFY(entries.size() > 500 && entries.size() < 900); // about half the entries are empty
 
-    QCOMPARE(mnuWrAll_Click(f.link(), *ds, view), LinkResult::Success);
-    QCOMPARE(f.prompter.texts(), QStringList{Success});
+    const CloneOutcome outcome = WriteAll(f.link(), *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Success);
+    QCOMPARE(messages(f, outcome), QStringList{Success});
 
     QCOMPARE(f.port().commands(), want);
     QCOMPARE(f.port().written.last(), QByteArray("QZ~FINISH\r"));
 
     QVERIFY(!ds->DataChanged);
-    QCOMPARE(view.tab, CloneTab::Memory);
-    QVERIFY(view.allButtonsEnabled());
-    QVERIFY(!view.progressVisible);
-    QCOMPARE(view.progressMaximum, EntryCount - 1);
+    // What the encoders rebuilt: the bank sizes fitted, the groups from the boxes.
+    QCOMPARE(outcome.changed, DataPart::Banks | DataPart::Groups);
+    QCOMPARE(progress.memoryParts, 1);
+    QVERIFY(!progress.visible);
+    QCOMPARE(progress.maximum, EntryCount - 1);
     // 0 on showing, then one value per entry: skipped entries count as done.
-    QCOMPARE(view.progressValues.size(), 1 + EntryCount);
-    QCOMPARE(view.progressValues.last(), EntryCount - 1);
+    QCOMPARE(progress.values.size(), 1 + EntryCount);
+    QCOMPARE(progress.values.last(), EntryCount - 1);
 }
 
 void CloneWriteTest::bankChannelCodes() {
-    DataSet ds;
-    MakeFactoryDataSet(ds, Model::MTZ4J);
+    const auto factory = FactoryDataSet(Model::MTZ4J);
+    DataSet& ds = *factory;
     QStringList labels = BuildRowLabels(ds.bank);
     QCOMPARE(BankChannelCode(labels, 0), QStringLiteral("00000"));
     QCOMPARE(BankChannelCode(labels, 999), QStringLiteral("09099"));
@@ -118,8 +135,8 @@ void CloneWriteTest::bankChannelCodes() {
 
 void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent() {
     QRandomGenerator rng(8);
-    DataSet ds;
-    MakeFactoryDataSet(ds, Model::MTZ4J);
+    const auto factory = FactoryDataSet(Model::MTZ4J);
+    DataSet& ds = *factory;
     setBankSizes(ds, {10, 0, 5});
     QString records[EntryCount];
     for (int n : {10, 20, 30}) {
@@ -129,18 +146,18 @@ void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent() {
     }
     FakeLink f;
     FakeReceiver receiver(f.port()); // already in clone mode: no channel total check
-    RecordingCloneView view;
 
-    QCOMPARE(cmbTxData_Click(f.link(), ds, view), LinkResult::Success);
+    const CloneOutcome outcome = writeMemory(f.link(), ds);
+    QCOMPARE(outcome.result, LinkResult::Success);
     const QStringList written = f.port().commands().filter(QStringLiteral("QZ~BC"));
     QCOMPARE(written, (QStringList{QStringLiteral("QZ~BC02000W") + EncodeMem(ds, 10),
                                    QStringLiteral("QZ~BC00000R")}));
-    QCOMPARE(f.prompter.prompts.size(), 2);
+    QCOMPARE(f.prompter.prompts.size(), 1);
     QCOMPARE(f.prompter.prompts[0].icon, PromptIcon::Exclamation);
     QVERIFY2(f.prompter.prompts[0].text.contains(QStringLiteral("2 memory entries")) &&
                  f.prompter.prompts[0].text.contains(QStringLiteral("rows 21 to 31")),
              qPrintable(f.prompter.prompts[0].text));
-    QCOMPARE(f.prompter.prompts[1].text, Success);
+    QCOMPARE(outcome.message, Success);
 }
 
 void CloneWriteTest::memoryWriteErasesOnceAndReadsBackFromTheStartBank() {
@@ -150,9 +167,9 @@ void CloneWriteTest::memoryWriteErasesOnceAndReadsBackFromTheStartBank() {
     receiver.blocks[0x22] = "2A" + QByteArray(62, '0');
     // A start bank code "QZ~BC" + "000R" would lack: the receiver answers it with "RE".
     receiver.silentFor = startsWith(QStringLiteral("QZ~BC000R"));
-    RecordingCloneView view;
 
-    QCOMPARE(cmbTxData_Click(f.link(), *ds, view), LinkResult::Success);
+    const CloneOutcome outcome = writeMemory(f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::Success);
     const QStringList commands = f.port().commands();
     QCOMPARE(commands.count(QStringLiteral("QZ~IM")), 1);
     const int erase = commands.indexOf(QStringLiteral("QZ~IM"));
@@ -164,29 +181,27 @@ void CloneWriteTest::memoryWriteErasesOnceAndReadsBackFromTheStartBank() {
                           QStringLiteral("QZ~FINISH")}));
     QCOMPARE(f.link().StartBankCode, QStringLiteral("42"));
     QVERIFY(!commands.contains(QStringLiteral("QZ~MT-Z4J")));
-    QCOMPARE(f.prompter.texts(), QStringList{Success});
+    QCOMPARE(messages(f, outcome), QStringList{Success});
 }
 
 void CloneWriteTest::writeBankSendsNoEraseAndNoFinish() {
     auto ds = randomDataSet(6);
     FakeLink f;
     FakeReceiver receiver(f.port());
-    RecordingCloneView view;
 
-    QCOMPARE(cmbWriteBank_Click(f.link(), *ds, view), LinkResult::Success);
+    const CloneOutcome outcome = WriteBankTable(f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::Success);
     QStringList want{Probe};
     for (int d = 0; d < 4; ++d)
         want << addressWrite(0x100 + 0x20 * d, ds->BankLines[d]);
     want << clearStep();
     QCOMPARE(f.port().commands(), want);
-    QCOMPARE(f.prompter.texts(), QStringList{Success});
-    QCOMPARE(view.rowLabels, BuildRowLabels(ds->bank));
-    QVERIFY(view.log.contains(QStringLiteral("memory list")));
-    QVERIFY(view.allButtonsEnabled());
+    QCOMPARE(messages(f, outcome), QStringList{Success});
+    QCOMPARE(outcome.changed, DataPart::Banks);
 }
 
-void CloneWriteTest::channelTotalIsCheckedByEveryCommandButWriteGroup_data() {
-    QTest::addColumn<int>("command");
+void CloneWriteTest::channelTotalIsCheckedByEveryOperationButWriteGroup_data() {
+    QTest::addColumn<int>("operation");
     QTest::addColumn<bool>("goesThrough");
     QTest::newRow("Write") << 0 << false;
     QTest::newRow("Write Settings") << 1 << false;
@@ -195,30 +210,28 @@ void CloneWriteTest::channelTotalIsCheckedByEveryCommandButWriteGroup_data() {
     QTest::newRow("Write Group") << 4 << true;
 }
 
-void CloneWriteTest::channelTotalIsCheckedByEveryCommandButWriteGroup() {
-    QFETCH(int, command);
+void CloneWriteTest::channelTotalIsCheckedByEveryOperationButWriteGroup() {
+    QFETCH(int, operation);
     QFETCH(bool, goesThrough);
-    const Command commands[] = {cmbTxData_Click, cmbTxData1_Click, cmbWriteBank_Click,
-                                mnuWrAll_Click, cmdWriteGroup_Click};
-    DataSet ds;
-    MakeFactoryDataSet(ds, Model::MTZ4J);
+    const Operation operations[] = {writeMemory, WriteSettings, WriteBankTable, writeAll,
+                                    WriteScanGroups};
+    const auto factory = FactoryDataSet(Model::MTZ4J);
+    DataSet& ds = *factory;
     setBankSizes(ds, {100, 100, 100, 100, 100, 100, 100, 100, 100, 80});
     QCOMPARE(ds.bank.lblAll, QStringLiteral("980"));
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.cloneMode = false;
-    RecordingCloneView view;
 
-    const LinkResult result = commands[command](f.link(), ds, view);
-    QVERIFY(view.allButtonsEnabled());
+    const CloneOutcome outcome = operations[operation](f.link(), ds);
     if (goesThrough) {
-        QCOMPARE(result, LinkResult::Success);
-        QCOMPARE(f.prompter.texts(), QStringList{Success});
+        QCOMPARE(outcome.result, LinkResult::Success);
+        QCOMPARE(messages(f, outcome), QStringList{Success});
         QCOMPARE(f.port().commands().filter(QStringLiteral("QZ~F000")).size(), 3 + 1 + 3);
         return;
     }
-    QCOMPARE(result, LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(),
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome),
              (QStringList{QStringLiteral("Total CH must be 1000"), WriteFailed}));
     QCOMPARE(f.port().commands(), QStringList(3, Probe));
 }
@@ -241,10 +254,11 @@ void CloneWriteTest::stopInsideTheEntryLoop() {
     FakeLink f;
     FakeReceiver receiver(f.port());
     (portFails ? receiver.portFailsFor : receiver.silentFor) = startsWith(failing);
-    RecordingCloneView view;
+    RecordingProgress progress;
 
-    QCOMPARE(cmbTxData_Click(f.link(), *ds, view), LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(), (QStringList{message, WriteFailed}));
+    const CloneOutcome outcome = WriteMemoryAndFinish(f.link(), *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome), (QStringList{message, WriteFailed}));
     const QStringList sent = f.port().commands().filter(QStringLiteral("QZ~BC"));
     // The entries above the failing one once each, then the failing one's attempts.
     const int attempts = portFails ? 1 : 10;
@@ -252,21 +266,20 @@ void CloneWriteTest::stopInsideTheEntryLoop() {
     QCOMPARE(sent.mid(entries.size() / 2), QStringList(attempts, failing));
     QVERIFY(!f.port().commands().contains(clearStep().first()));
     QVERIFY(!f.port().commands().contains(QStringLiteral("QZ~FINISH")));
-    QVERIFY(!view.progressVisible);
-    QVERIFY(view.allButtonsEnabled());
+    QVERIFY(!progress.visible);
 }
 
 void CloneWriteTest::failedFinishAfterACompleteWrite() {
-    for (const auto& [command, message] :
-         {std::pair{Command(cmbTxData_Click), WriteFailed},
-          std::pair{Command(mnuWrAll_Click), QStringLiteral("Communication Error")}}) {
+    for (const auto& [operation, message] :
+         {std::pair{Operation(writeMemory), WriteFailed},
+          std::pair{Operation(writeAll), QStringLiteral("Communication Error")}}) {
         auto ds = randomDataSet(9);
         FakeLink f;
         FakeReceiver receiver(f.port());
         receiver.silentFor = startsWith(QStringLiteral("QZ~FINISH"));
-        RecordingCloneView view;
-        QCOMPARE(command(f.link(), *ds, view), LinkResult::Failure);
-        QCOMPARE(f.prompter.texts(), QStringList{message});
+        const CloneOutcome outcome = operation(f.link(), *ds);
+        QCOMPARE(outcome.result, LinkResult::Failure);
+        QCOMPARE(messages(f, outcome), QStringList{message});
         QCOMPARE(f.port().commands().count(QStringLiteral("QZ~FINISH")), 10);
     }
 }
@@ -276,11 +289,10 @@ void CloneWriteTest::settingsWriteStopShowsOnlyWriteFailed() {
     FakeLink f;
     FakeReceiver receiver(f.port());
     receiver.silentFor = startsWith(QStringLiteral("QZ~F00020W"));
-    RecordingCloneView view;
-    QCOMPARE(cmbTxData1_Click(f.link(), *ds, view), LinkResult::Failure);
-    QCOMPARE(f.prompter.texts(), QStringList{WriteFailed});
+    const CloneOutcome outcome = WriteSettings(f.link(), *ds);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(messages(f, outcome), QStringList{WriteFailed});
     QCOMPARE(f.port().commands().last().left(10), QStringLiteral("QZ~F00020W"));
-    QVERIFY(view.allButtonsEnabled());
 }
 
 QTEST_GUILESS_MAIN(CloneWriteTest)

@@ -19,7 +19,7 @@ private slots:
     void ackLoop();
     void callerAttemptCount();
     void readBlockSendsTheReadCommand();
-    void commandTexts();
+    void commandsCarryTheAddressInFiveHexDigits();
 };
 
 void RetryTest::dataLoop_data() {
@@ -137,7 +137,7 @@ void RetryTest::readBlockSendsTheReadCommand() {
     QCOMPARE(f.port().written, QList<QByteArray>{"QZ~F004A0R\r"});
 }
 
-void RetryTest::commandTexts() {
+void RetryTest::commandsCarryTheAddressInFiveHexDigits() {
     QCOMPARE(readCommand(0x22), QStringLiteral("QZ~F00022R"));
     QCOMPARE(readCommand(0xAC60), QStringLiteral("QZ~F0AC60R"));
     QCOMPARE(writeCommand(0xFD01, QStringLiteral("00")), QStringLiteral("QZ~F0FD01W00"));

@@ -2,17 +2,17 @@
 // real time, through the system serial port.
 #include "files/CloneFile.h"
 #include "link/CloneMode.h"
-#include "link/CloneView.h"
+#include "link/CloneProgress.h"
+#include "link/CloneRead.h"
 #include "link/Commands.h"
 #include "link/Link.h"
-#include "link/ReadCommands.h"
 #include "link/Retry.h"
 #include "model/DataSet.h"
 #include "model/RecordCodec.h"
-#include "reference/FactoryData.h"
 #include "support/RandomData.h"
 #include "support/ScriptedPrompter.h"
 #include "support/SimRunner.h"
+#include "support/TestFiles.h"
 #include "support/TimeBounds.h"
 
 #include <QElapsedTimer>
@@ -25,12 +25,6 @@ using namespace mtz4::test;
 namespace {
 
 const QString Probe = QStringLiteral("QZ~F00022R");
-
-std::unique_ptr<DataSet> factory() {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, Model::MTZ4J);
-    return ds;
-}
 
 } // namespace
 
@@ -105,7 +99,7 @@ void SimLinkTest::refusedIdentification() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Read), LinkResult::RegionError);
     QCOMPARE(sim.commands(), (QStringList{Probe, Probe, Probe, QStringLiteral("QZ~MT-Z4J")}));
 }
@@ -116,7 +110,7 @@ void SimLinkTest::receiverInCloneModeGetsNoIdentification() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     QCOMPARE(SendQZMTZ4(link, *ds, CloneFlag::Write), LinkResult::Success);
     QCOMPARE(sim.commands(), QStringList{Probe});
     QCOMPARE(link.StartBankCode, QString());
@@ -126,7 +120,7 @@ void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
     SimRunner sim;
     const QString image = sim.path(QStringLiteral("image.MZ4"));
     QRandomGenerator rng(77);
-    auto source = factory();
+    auto source = FactoryDataSet(Model::MTZ4J);
     for (int n = 0; n < EntryCount; ++n) {
         DecodeMem(*source, QStringLiteral("\r\n") + RandomMemRecord(rng, Model::MTZ4J), n);
         source->MemEnable[n] = true;
@@ -139,18 +133,20 @@ void SimLinkTest::receiverFallingSilentMidReadKeepsTheEarlierEntries() {
     ScriptedPrompter prompter;
     Link link(prompter);
     link.setDevicePath(sim.device());
-    auto ds = factory();
+    auto ds = FactoryDataSet(Model::MTZ4J);
     const QString oldRecord = RandomMemRecord(rng, Model::MTZ4J);
     for (int n = 0; n < EntryCount; ++n) {
         DecodeMem(*ds, QStringLiteral("\r\n") + oldRecord, n);
         ds->MemEnable[n] = true;
     }
     const auto old = std::make_unique<DataSet>(*ds);
-    CloneView view;
+    CloneProgress progress;
 
-    QCOMPARE(cmbRxData_Click(link, *ds, view), LinkResult::Failure);
-    QCOMPARE(prompter.texts(), (QStringList{QStringLiteral("Communication Error"),
-                                            QStringLiteral("Read Failed...")}));
+    const CloneOutcome outcome = ReadMemory(link, *ds, progress);
+    QCOMPARE(outcome.result, LinkResult::Failure);
+    QCOMPARE(
+        prompter.texts() << outcome.message,
+        (QStringList{QStringLiteral("Communication Error"), QStringLiteral("Read Failed...")}));
     for (int n = 0; n < 20; ++n)
         QCOMPARE(ds->MemData[n], source->MemData[n]);
     for (int n = 20; n < 1280; ++n)

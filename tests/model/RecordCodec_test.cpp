@@ -94,7 +94,7 @@ private slots:
         QVERIFY(!DecodeMem(*ds, QString(), 0)); // nothing at all decodes as frequency 0
     }
 
-    void clampsAndTexts() {
+    void outOfRangeCodesAreRepairedAndEveryCodeHasItsText() {
         QVERIFY(DecodeMem(*ds,
                           Reply(Record({{4, "05"},
                                         {5, "13"},
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(CarrierText(27), QStringLiteral("3000Hz"));
     }
 
-    void names() {
+    void namesAreSixPrintableCharacters() {
         QCOMPARE(DecodeName(QStringLiteral("4142001F7F43")), QStringLiteral("AB   C"));
         QCOMPARE(EncodeName(QStringLiteral("AB")), QStringLiteral("414200000000"));
         // At most six characters; anything unprintable is written as a space.
@@ -143,13 +143,13 @@ private slots:
         const auto optionByte = [&] { return EncodeMem(*ds, 0).mid(22, 2); };
         ds->MemData[0][Col::Option] = 4;
         QCOMPARE(optionByte(), QStringLiteral("00"));
-        ds->settings.opbModel = Model::MTZ40E;
+        ds->ModelIndex = Model::MTZ40E;
         QCOMPARE(optionByte(), QStringLiteral("04"));
         ds->MemData[0][Col::Option] = 1;
         QCOMPARE(optionByte(), QStringLiteral("00"));
-        ds->settings.opbModel = Model::MTZ4J;
+        ds->ModelIndex = Model::MTZ4J;
         QCOMPARE(optionByte(), QStringLiteral("01"));
-        ds->settings.opbModel = Model::MTZ40T;
+        ds->ModelIndex = Model::MTZ40T;
         QCOMPARE(optionByte(), QStringLiteral("00"));
         ds->MemData[0][Col::Option] = 2;
         QCOMPARE(optionByte(), QStringLiteral("02"));
@@ -176,7 +176,7 @@ private slots:
     void randomRecordsRoundTrip() {
         QRandomGenerator rng(20261208);
         for (int model = 0; model < ModelCount; ++model) {
-            ds->settings.opbModel = model;
+            ds->ModelIndex = model;
             for (int i = 0; i < 300; ++i) {
                 // A valid record: any non-zero frequency below 2^31 Hz, every
                 // field in range, an option the model keeps, a printable name.

@@ -44,14 +44,14 @@ private slots:
     }
 
     void missingMarkerInstallsModelDefaults() {
-        ds->settings.opbModel = Model::MTZ40E;
+        ds->ModelIndex = Model::MTZ40E;
         DecodeSettings(*ds);
         QCOMPARE(ds->SetLine1, OtherLine1);
         QCOMPARE(ds->SetLine2, Z40ELine2);
         QCOMPARE(ds->settings.chkCharge, 0);
         QCOMPARE(ds->settings.cbbWildKey, 1);
 
-        ds->settings.opbModel = Model::MTZ4J;
+        ds->ModelIndex = Model::MTZ4J;
         ds->SetLine1 = QStringLiteral("5A") + Z4JLine1.mid(2);
         DecodeSettings(*ds);
         QCOMPARE(ds->SetLine1, Z4JLine1);
@@ -99,7 +99,7 @@ private slots:
 
     void encodeAfterDecode() {
         for (int model = 0; model < ModelCount; ++model) {
-            ds->settings.opbModel = model;
+            ds->ModelIndex = model;
             ds->SetLine1.clear();
             DecodeSettings(*ds);
             EncodeSettings(*ds);
@@ -107,7 +107,7 @@ private slots:
             // Byte 0 becomes the operating mode and byte 1 is always written as 06.
             QCOMPARE(ds->SetLine2, DefaultSetLine2(model).left(46).replace(0, 4, "0006"));
         }
-        ds->settings.opbModel = 0;
+        ds->ModelIndex = 0;
         ds->SetLine1.clear();
         DecodeSettings(*ds);
         EncodeSettings(*ds);

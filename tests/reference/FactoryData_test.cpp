@@ -1,7 +1,7 @@
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
 #include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
 #include "reference/VfoDefaults.h"
 
 #include <QTest>
@@ -85,7 +85,7 @@ private slots:
         ds->bank.txtBank[0] = QStringLiteral("1000");
         ds->CurrentFile = QStringLiteral("/tmp/a.MZ4");
         ds->DataChanged = true;
-        ds->settings.opbModel = Model::MTZ40T;
+        ds->ModelIndex = Model::MTZ40T;
         ds->SetLine1 = QStringLiteral("A5FF");
 
         ApplyFactoryData(*ds);

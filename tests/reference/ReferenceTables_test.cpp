@@ -1,4 +1,4 @@
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 #include "model/BankCodec.h"
 #include "model/ModelRules.h"
 #include "model/RecordCodec.h"
+#include "model/ReferenceTables.h"
 #include "reference/FactoryData.h"
-#include "reference/ReferenceTables.h"
 
 #include <cmath>
 

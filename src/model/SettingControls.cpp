@@ -1,8 +1,8 @@
-#include "reference/SettingControls.h"
+#include "model/SettingControls.h"
 
+#include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
 #include "model/TextLanguage.h"
-#include "reference/ReferenceTables.h"
 
 namespace mtz4 {
 

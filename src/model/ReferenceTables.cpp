@@ -1,4 +1,4 @@
-#include "reference/ReferenceTables.h"
+#include "model/ReferenceTables.h"
 
 namespace mtz4 {
 

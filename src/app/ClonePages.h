@@ -1,10 +1,12 @@
 #pragma once
 
+#include "link/CloneProgress.h"
+
 #include <QStringList>
 
 namespace mtz4 {
 
-// The buttons a clone operation disables while it runs.
+// The buttons a clone command disables while it runs.
 enum class CloneButtons {
     Memory,   // the memory page's "Read" and "Write"
     Settings, // "Read Settings" and "Write Settings" on both settings pages
@@ -14,25 +16,16 @@ enum class CloneButtons {
 // The main window's tabs, in tab-strip order.
 enum class CloneTab { Settings1, Settings2, Memory, Bank };
 
-// What a clone read or write shows while it runs and after it changed the
-// data: the window's buttons, progress bar, grids and pages. The procedures
-// change the data set themselves and then tell the view, so that the same
-// procedures serve the desktop program, the command-line tool and the tests.
-// Every hook does nothing by default; a view overrides what it has.
-class CloneView {
+// The main window as its clone handlers (ReadCommands.h, WriteCommands.h)
+// see it: the buttons, the progress bar, the grids, the pages and the tabs.
+// The link operations change the data set and say what they changed; the
+// handlers then tell the pages here. Every hook does nothing by default; a
+// view overrides what it has.
+class ClonePages : public CloneProgress {
 public:
-    virtual ~CloneView() = default;
-
-    // Buttons disabled at the start of a procedure are enabled again on
+    // Buttons disabled at the start of a command are enabled again on
     // every way out of it.
     virtual void setButtonsEnabled(CloneButtons /*buttons*/, bool /*enabled*/) {}
-
-    // The memory page's progress bar: shown while the memory entries are
-    // read or written, its value the number of entries done so far.
-    virtual void showProgress() {}
-    virtual void setProgressMaximum(int /*maximum*/) {}
-    virtual void setProgressValue(int /*value*/) {}
-    virtual void hideProgress() {}
 
     // The memory grid's row labels were rebuilt from the bank sizes (1300
     // labels, row r + 1 showing entry r).
@@ -66,31 +59,16 @@ public:
 // Disables a group of buttons for as long as it lives.
 class ButtonsDisabled {
 public:
-    ButtonsDisabled(CloneView& view, CloneButtons buttons) : view_(view), buttons_(buttons) {
-        view_.setButtonsEnabled(buttons_, false);
+    ButtonsDisabled(ClonePages& pages, CloneButtons buttons) : pages_(pages), buttons_(buttons) {
+        pages_.setButtonsEnabled(buttons_, false);
     }
-    ~ButtonsDisabled() { view_.setButtonsEnabled(buttons_, true); }
+    ~ButtonsDisabled() { pages_.setButtonsEnabled(buttons_, true); }
     ButtonsDisabled(const ButtonsDisabled&) = delete;
     ButtonsDisabled& operator=(const ButtonsDisabled&) = delete;
 
 private:
-    CloneView& view_;
+    ClonePages& pages_;
     CloneButtons buttons_;
-};
-
-// Shows the progress bar, from value 0, for as long as it lives.
-class ProgressShown {
-public:
-    explicit ProgressShown(CloneView& view) : view_(view) {
-        view_.setProgressValue(0);
-        view_.showProgress();
-    }
-    ~ProgressShown() { view_.hideProgress(); }
-    ProgressShown(const ProgressShown&) = delete;
-    ProgressShown& operator=(const ProgressShown&) = delete;
-
-private:
-    CloneView& view_;
 };
 
 } // namespace mtz4

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "link/CloneView.h"
+#include "app/ClonePages.h"
 
 #include <QStringList>
 #include <map>
 
 namespace mtz4::test {
 
-// A CloneView that records what the procedures asked of it.
-class RecordingCloneView : public CloneView {
+// ClonePages that record what the clone handlers asked of them.
+class RecordingPages : public ClonePages {
 public:
     void setButtonsEnabled(CloneButtons buttons, bool enabled) override {
         this->enabled[buttons] = enabled;

@@ -1,17 +1,17 @@
 #pragma once
 
-// Shared by the shell tests: scripted file dialogs, a started program on a
-// temporary INI location, and clone files made by the program's own writer.
+// The one way the tests start the window (Shell), with scripted file
+// dialogs, a temporary INI location and clone files made by the program's
+// own writer. A test that drives the window includes what it drives
+// (app/MainWindow.h, a page, a dialog) itself.
 
 #include "app/CloneFileDialogs.h"
-#include "app/FileCommands.h"
-#include "app/MainWindow.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "files/CloneFile.h"
 #include "model/DataSet.h"
-#include "reference/FactoryData.h"
 #include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,8 +58,7 @@ inline void WriteIniFile(const QString& dir, const QByteArray& content) {
 
 // A clone file of the factory data with entry 0 set to `mhz` (and enabled).
 inline bool WriteCloneFile(const QString& path, double mhz = 145.5) {
-    auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, 0);
+    const auto ds = FactoryDataSet(0);
     ds->MemData[0][Col::Freq] = mhz;
     ds->MemEnable[0] = true;
     return SaveCloneFile(*ds, path) == CloneFileStatus::Ok;
