@@ -18,6 +18,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The toolkit's own translations: the standard buttons and the file dialog in
+# the user's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The caches (applications, icons, the clone file type) are
 # refreshed by the triggers of the packages that own them. A Japanese gothic
 # font is the memory grid's first choice for the Note column.

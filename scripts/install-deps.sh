@@ -3,11 +3,14 @@
 # further Debian packages named as arguments. python3-markdown makes the
 # user guide's HTML page; the tests read PDF files with poppler-utils'
 # pdftotext, Japanese notes included (fonts-ipafont-gothic); clang-format
-# checks that the sources are formatted.
+# checks that the sources are formatted; lld links the many test programs
+# faster; qt6-translations-l10n gives the standard buttons and dialogs the
+# user's language.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           libicu-dev libgl-dev xvfb xauth python3 python3-markdown poppler-utils
-          fonts-ipafont-gothic clang-format "$@")
+          fonts-ipafont-gothic clang-format lld
+          qt6-translations-l10n "$@")
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive

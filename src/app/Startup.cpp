@@ -8,6 +8,7 @@
 #include "app/MessageBoxPrompter.h"
 #include "app/SplashWindow.h"
 #include "app/StatusPrompter.h"
+#include "app/ToolkitTranslation.h"
 #include "app/WindowPlacement.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
@@ -107,6 +108,7 @@ int Main(int argc, char* argv[]) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/mtz4clone-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    InstallToolkitTranslation(app);
     Program program(QApplication::arguments());
     const CloseOnSignal closeOnSignal(program.mainWindow());
     return QApplication::exec();

@@ -5,13 +5,16 @@
 #include "support/Shell.h"
 
 #include "app/ResourceTexts.h"
+#include "app/ToolkitTranslation.h"
 #include "files/ImportReport.h"
 #include "model/ReferenceTables.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
@@ -26,6 +29,7 @@ class JapaneseWindowTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void menusAndTipsAreJapanese();
+    void toolkitButtonsAreJapanese();
 };
 
 void JapaneseWindowTest::menusAndTipsAreJapanese() {
@@ -75,6 +79,16 @@ void JapaneseWindowTest::menusAndTipsAreJapanese() {
     report.skipped << QStringLiteral("row 4");
     QCOMPARE(ImportSummary(report, QStringLiteral("pasted")),
              QStringLiteral("3 行を貼り付け、1 行を飛ばしました:\nrow 4"));
+}
+
+void JapaneseWindowTest::toolkitButtonsAreJapanese() {
+    // The standard buttons of every question and dialog come from the
+    // toolkit's own Japanese translation.
+    QVERIFY(InstallToolkitTranslation(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
+    QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("はい(&Y)"));
 }
 
 int main(int argc, char* argv[]) {
