@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory (default: build, which must
 # have been built), checks the desktop entry, the clone file type, the
-# manual pages, the user guide and the sample file, then installs the package with apt-get as a user would, runs
+# manual pages, the user guide, the sample file and the stock lists, then installs the package with apt-get as a user would, runs
 # `mtz4ctl new`, starts mtz4clone offscreen with the new clone file, closes
 # it, and removes the package again.
 set -euo pipefail
@@ -42,6 +42,14 @@ for picture in $(grep -o '([a-z0-9-]*\.png)' docs/guide.md | tr -d '()' | sort -
 done
 for f in "${guide_files[@]}"; do
     grep -q " \.$f\$" <<<"$contents" || { echo "the package has no $f" >&2; exit 1; }
+done
+# The stock lists of public channels.
+stock_files=()
+for list in data/stock/*.csv; do
+    stock_files+=("/usr/share/mtz4clone/stock/$(basename "$list")")
+done
+for f in "${stock_files[@]}"; do
+    grep -q " \.$f\$" <<<"$contents" || { echo "the package has no stock list $f" >&2; exit 1; }
 done
 
 work=$(mktemp -d)
@@ -86,6 +94,10 @@ echo "== trying the installed programs"
 export HOME="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work"
 /usr/bin/mtz4ctl --version
 /usr/bin/mtz4ctl new --model MT-Z4J -o "$work/new.MZ4"
+# The installed stock lists are found and import.
+[ "$(/usr/bin/mtz4ctl stock | wc -l)" -eq "${#stock_files[@]}" ] ||
+    { echo "mtz4ctl stock does not list every installed stock list" >&2; exit 1; }
+/usr/bin/mtz4ctl import --quiet --stock pmr446 --into 12 "$work/new.MZ4" -o "$work/pmr446.MZ4"
 QT_QPA_PLATFORM=offscreen /usr/bin/mtz4clone "$work/new.MZ4" >"$work/program.log" 2>&1 &
 program=$!
 # The window is up once the program catches TERM (bit 15 of its caught

@@ -13,15 +13,17 @@
 #           under way, the backups list, about box, a port that fails, the
 #           File menu, a setting's tip, the first page of the printed channel
 #           list of docs/sample.MZ4, the question, the report and the
-#           comparison of an import; editing many rows: the Properties
-#           dialog for the airband channels, a frequency typed in its cell,
-#           the filter on "FM", two rows moved by dragging their headers);
+#           comparison of an import, the report of an import into bank 12,
+#           the columns of a spreadsheet's file and the stock lists; editing
+#           many rows: the Properties dialog for the airband channels, a
+#           frequency typed in its cell, the filter on "FM", two rows moved
+#           by dragging their headers);
 #   and on a screen of 1366 x 768: docs/screenshot-small-screen.png (the
 #           window at 125 % scaling, fitted to the screen) and
 #           docs/guide-two-windows.png (two windows side by side at the
 #           normal size, channels pasted from one into the other).
 # Builds the programs first when they are missing; BUILD_DIR names another
-# build directory. Takes about two minutes: the simulator answers at the real
+# build directory; SCREENSHOT_ONLY=imports takes the pictures of imports only. Takes about two minutes: the simulator answers at the real
 # line rate.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -190,6 +192,116 @@ click_at() {
     xdotool mousemove --window "$window" "$1" "$2" click 1
     sleep 0.4
 }
+
+# File > Import of the file named: the file dialog, the name typed, Return.
+import_file() {
+    keys alt+f i
+    local open
+    open=$(find_window "^Open$")
+    xdotool windowfocus --sync "$open" 2>/dev/null || true
+    xdotool type --delay 20 "$1"
+    press "$open" Return
+}
+
+# The pictures of imports: a CHIRP file replacing entries in use (the
+# question, the report, the comparison), one into bank 12, a German
+# spreadsheet's columns, and the stock lists.
+import_pictures() {
+    # --- File > Import of a channel list that CHIRP wrote, under the default
+    # file type: the report of what became of every row.
+    {
+        echo "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment"
+        for n in 1 2 3 4 5 6 7; do
+            echo "$((20 + n)),WX CH $n,162.$((375 + 25 * n)),,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,25.00,,,weather"
+        done
+        echo "30,RPT N,145.650000,-,0.600000,DTCS,88.5,88.5,125,NN,125,Tone->Tone,FM,12.50,,,club"
+        echo "31,RPT S,439.125000,-,7.600000,TSQL-R,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
+        echo "32,RPT E,145.775000,-,0.600000,Cross,88.5,88.5,023,NN,023,DTCS->Tone,FM,12.50,,,"
+        echo "33,RPT W,438.950000,-,7.600000,TSQL,88.5,71.9,023,NN,023,Tone->Tone,FM,12.50,,,"
+        echo "34,SIMPLX,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,,"
+        echo "35,AIR 1,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NAM,8.33,,,"
+        echo "35,AIR 2,119.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,,,"
+        echo "36,HF DV,145.375000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,DV,12.50,,,"
+        echo "37,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,,"
+        for n in $(seq 12); do
+            echo "$((1000 + n)),EXTRA $n,446.$((100 + n))000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
+        done
+    } >"$work/stations.csv"
+    start_program "$PWD/docs/sample.MZ4"
+    window=$(find_window "sample.MZ4 - ")
+    import_file "$work/stations.csv"
+    # The import dialog: as numbered in the file, as it offers.
+    dialog=$(find_window "^Import stations.csv$")
+    press "$dialog" Return
+    # It replaces entries in use: the question first, then OK.
+    question=$(find_window "^Import$")
+    shot guide-import-question "$question"
+    press "$question" shift+Tab space
+    # The report, a window of the same title, offers the comparison.
+    for _ in $(seq 100); do
+        dialog=$(xdotool search --onlyvisible --name "^Import$" 2>/dev/null | grep -vx "$question" |
+            head -n 1 || true)
+        [ -n "$dialog" ] && break
+        sleep 0.1
+    done
+    shot guide-import-report "$dialog"
+    press "$dialog" alt+c
+    dialog=$(find_window "^Compare With the data before the import$")
+    shot guide-import-compare "$dialog"
+    press "$dialog" Escape
+
+    # --- The same kind of file into bank 12 of the sample: the bank grows into
+    # the free channels at the end of bank 7, and the report says so.
+    {
+        echo "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment"
+        for n in $(seq 0 11); do
+            echo "$n,PMR $((n + 1)),446.$(printf '%05d' $((625 + 1250 * n))),,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,6.25,,,PMR446"
+        done
+    } >"$work/pmr.csv"
+    import_file "$work/pmr.csv"
+    dialog=$(find_window "^Import pmr.csv$")
+    press "$dialog" alt+b Tab ctrl+a
+    xdotool type --delay 60 "12"
+    press "$dialog" Return
+    dialog=$(find_window "^Import$")
+    shot guide-import-bank "$dialog"
+    press "$dialog" Return
+
+    # --- A German club's spreadsheet, semicolons and decimal commas, into the
+    # free entries: the dialog shows which field each column holds.
+    printf '%s\n' "Kanal;Frequenz;Modus;Name;Bemerkung;CTCSS;Ablage" \
+        "S20;145,500;FM;S20;Anrufkanal 2 m;;" \
+        "RU692;438,950;FM;DB0ABC;Relais Musterstadt;67,0;-7,6" \
+        "RV53;145,6625;FM;DB0XYZ;Relais Beispielberg;88,5;-0,6" \
+        ";144,800;FM;APRS;APRS Europa;;" \
+        "S280;433,500;FM;S280;Anrufkanal 70 cm;;" >"$work/club.csv"
+    import_file "$work/club.csv"
+    dialog=$(find_window "^Import club.csv$")
+    shot guide-import-columns "$dialog"
+    press "$dialog" Return
+    dialog=$(find_window "^Import$")
+    press "$dialog" Return
+
+    # --- File > Import Stock List: the marine VHF channels into bank 20.
+    keys alt+f k
+    dialog=$(find_window "^Import Stock List$")
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool type --delay 50 "Mar"
+    shot guide-stock-lists "$dialog"
+    press "$dialog" alt+b Tab ctrl+a
+    xdotool type --delay 60 "20"
+    press "$dialog" Return
+    dialog=$(find_window "^Import$")
+    press "$dialog" Return
+    stop_program
+}
+
+# SCREENSHOT_ONLY=imports takes the pictures of imports alone.
+if [ "${SCREENSHOT_ONLY:-}" = imports ]; then
+    mkdir -p docs
+    import_pictures
+    exit 0
+fi
 
 mkdir -p docs
 
@@ -363,50 +475,7 @@ xdotool mouseup 1
 shot guide-move-rows "$window"
 stop_program
 
-# --- File > Import of a channel list that CHIRP wrote, under the default
-# file type: the report of what became of every row.
-{
-    echo "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment"
-    for n in 1 2 3 4 5 6 7; do
-        echo "$((20 + n)),WX CH $n,162.$((375 + 25 * n)),,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,25.00,,,weather"
-    done
-    echo "30,RPT N,145.650000,-,0.600000,DTCS,88.5,88.5,125,NN,125,Tone->Tone,FM,12.50,,,club"
-    echo "31,RPT S,439.125000,-,7.600000,TSQL-R,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
-    echo "32,RPT E,145.775000,-,0.600000,Cross,88.5,88.5,023,NN,023,DTCS->Tone,FM,12.50,,,"
-    echo "33,RPT W,438.950000,-,7.600000,TSQL,88.5,71.9,023,NN,023,Tone->Tone,FM,12.50,,,"
-    echo "34,SIMPLX,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,6.25,,,"
-    echo "35,AIR 1,118.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NAM,8.33,,,"
-    echo "35,AIR 2,119.100000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,8.33,,,"
-    echo "36,HF DV,145.375000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,DV,12.50,,,"
-    echo "37,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,,"
-    for n in $(seq 12); do
-        echo "$((1000 + n)),EXTRA $n,446.$((100 + n))000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,,"
-    done
-} >"$work/stations.csv"
-start_program "$PWD/docs/sample.MZ4"
-window=$(find_window "sample.MZ4 - ")
-keys alt+f i
-dialog=$(find_window "^Open$")
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-xdotool type --delay 20 "$work/stations.csv"
-press "$dialog" Return
-# It replaces entries in use: the question first, then OK.
-question=$(find_window "^Import$")
-shot guide-import-question "$question"
-press "$question" shift+Tab space
-# The report, a window of the same title, offers the comparison.
-for _ in $(seq 100); do
-    dialog=$(xdotool search --onlyvisible --name "^Import$" 2>/dev/null | grep -vx "$question" |
-        head -n 1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-shot guide-import-report "$dialog"
-press "$dialog" alt+c
-dialog=$(find_window "^Compare With the data before the import$")
-shot guide-import-compare "$dialog"
-press "$dialog" Escape
-stop_program
+import_pictures
 
 # --- Under a Japanese locale, with a Japanese font: the File menu.
 start_program LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 FONTCONFIG_FILE=/etc/fonts/fonts.conf \

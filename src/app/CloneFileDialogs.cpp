@@ -14,6 +14,10 @@ const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
 QString csvUtf8Filter() {
     return InLanguage("CSV Files, UTF-8 (*.csv)", "CSV ファイル、UTF-8 (*.csv)");
 }
+QString columnsFilter() {
+    return InLanguage("CSV Files with a Header Row (*.csv *.txt)",
+                      "見出し行のある CSV ファイル (*.csv *.txt)");
+}
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
 const QString PdfFilesFilter = QStringLiteral("PDF Files (*.pdf)");
 
@@ -26,7 +30,8 @@ QString FileFilter(FileKind kind, bool saving) {
         return PdfFilesFilter + QStringLiteral(";;") + AllFilesFilter;
     return CsvFilesFilter + QStringLiteral(";;") +
            (saving ? csvUtf8Filter() + QStringLiteral(";;") : QString()) + ChirpFilesFilter +
-           QStringLiteral(";;") + AllFilesFilter;
+           QStringLiteral(";;") + (saving ? QString() : columnsFilter() + QStringLiteral(";;")) +
+           AllFilesFilter;
 }
 
 QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
@@ -43,6 +48,8 @@ QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
         chosen_ = FileKind::ChirpCsv;
     else if (filter == csvUtf8Filter())
         chosen_ = FileKind::CsvUtf8;
+    else if (filter == columnsFilter())
+        chosen_ = FileKind::ColumnsCsv;
     else
         chosen_ = FileKind::Csv;
     const QStringList files = dialog.selectedFiles();

@@ -9,11 +9,12 @@ namespace mtz4 {
 
 // What a file dialog offers: clone files (Open, Save, Save As) or CSV files
 // (Import, Export).
-// A CSV dialog also offers CHIRP's generic CSV, and Export the program's own
-// CSV as UTF-8 with a byte-order mark (for spreadsheets) besides the one in
-// the note code page; chosenKind() tells which the user picked. PDF files are
-// where the channel list is exported to.
-enum class FileKind { Clone, Csv, ChirpCsv, CsvUtf8, Pdf };
+// A CSV dialog also offers CHIRP's generic CSV, Import any CSV file whose
+// first row names its columns, and Export the program's own CSV as UTF-8
+// with a byte-order mark (for spreadsheets) besides the one in the note code
+// page; chosenKind() tells which the user picked. PDF files are where the
+// channel list is exported to.
+enum class FileKind { Clone, Csv, ChirpCsv, CsvUtf8, Pdf, ColumnsCsv };
 
 // The file dialogs of the file commands. Each returns the chosen path, or an
 // empty string when the user cancelled. Behind an interface so that tests
@@ -31,7 +32,7 @@ public:
 };
 
 // The type filter of the dialogs: files of the kind, or all files; a CSV
-// dialog for saving also offers UTF-8.
+// dialog for saving also offers UTF-8, one for opening a header row.
 QString FileFilter(FileKind kind, bool saving = false);
 
 // The toolkit's file dialogs.

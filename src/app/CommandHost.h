@@ -25,6 +25,10 @@ public:
     virtual void showFirstMemoryRow() = 0;
     // New data (New, a model change): the memory list "All".
     virtual void showWholeMemoryList() = 0;
+    // The memory grid's current row's entry (0..1299), -1 for none; and the
+    // row of an entry made current (where an import into it began).
+    virtual int currentMemoryEntry() const = 0;
+    virtual void showMemoryEntry(int entry) = 0;
     // A clone command starts or has ended: every other command that touches
     // the data or the port off, or on again.
     virtual void setTransferRunning(bool running, bool reading) = 0;

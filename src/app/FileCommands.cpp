@@ -4,9 +4,11 @@
 #include "app/CloneFileDialogs.h"
 #include "app/CommandHost.h"
 #include "app/CompareDialog.h"
+#include "app/ImportDialog.h"
 #include "app/ImportProgressDialog.h"
 #include "app/RecentFiles.h"
 #include "app/ResourceTexts.h"
+#include "app/StockListDialog.h"
 #include "files/Backups.h"
 #include "files/ChirpCsv.h"
 #include "files/CloneFile.h"
@@ -32,7 +34,27 @@ namespace mtz4 {
 FileCommands::FileCommands(DataSet& ds, DataEditor& editor, Prompter& prompter,
                            CloneFileDialogs& fileDialogs, CommandHost& host, QObject* parent)
     : QObject(parent), ds_(ds), editor_(editor), prompter_(prompter), fileDialogs_(fileDialogs),
-      host_(host) {}
+      host_(host) {
+    chooseImport = [this](CsvFileLook& look, ImportDestination& destination,
+                          const QString& fileName) {
+        ImportDialog dialog(look, fileName, ds_, host_.currentMemoryEntry(), destination,
+                            host_.dialogParent());
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        look.columns = dialog.columns();
+        destination = dialog.destination();
+        return true;
+    };
+    chooseStockList = [this](const QList<StockList>& lists, QString& name,
+                             ImportDestination& destination) {
+        StockListDialog dialog(lists, ds_, host_.currentMemoryEntry(), host_.dialogParent());
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenName().isEmpty())
+            return false;
+        name = dialog.chosenName();
+        destination = dialog.destination();
+        return true;
+    };
+}
 
 bool FileCommands::askToSaveChanges() {
     if (!ds_.DataChanged)
@@ -187,20 +209,56 @@ bool FileCommands::mnuImport_Click() {
         fileDialogs_.chooseFileToOpen(host_.dialogParent(), QString(), FileKind::Csv);
     if (path.isEmpty())
         return false;
-    // CHIRP's file type is an explicit choice; under the others the file
-    // itself says what it is.
+    // CHIRP's file type is an explicit choice, and so is a header row's (the
+    // dialog then maps a first row of names it does not know); under the
+    // others the file itself says what it is.
     std::optional<CsvFileFormat> format;
     if (fileDialogs_.chosenKind() == FileKind::ChirpCsv)
         format = CsvFileFormat::Chirp;
+    else if (fileDialogs_.chosenKind() == FileKind::ColumnsCsv)
+        format = CsvFileFormat::Columns;
     return importFile(path, format);
 }
 
 bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> format) {
     const QString fileName = QFileInfo(path).fileName();
+    CsvFileLook look = LookAtCsvFile(ds_, path, format);
+    if (look.outcome != FileImportOutcome::Imported) {
+        const FileImport refused = ImportLookedAtFile(ds_, look, {});
+        prompter_.error(FileImportMessage(refused, fileName), refused.reason);
+        return false;
+    }
+    ImportDestination destination = DefaultDestination(look);
+    if (!chooseImport(look, destination, fileName))
+        return false;
+    return importLookedAt(look, destination, fileName);
+}
+
+bool FileCommands::importStockList() {
+    const QList<StockList> lists = StockLists();
+    if (lists.isEmpty()) {
+        prompter_.error(InLanguage("No stock lists are installed with this copy of the program.",
+                                   "このプログラムには同梱リストがインストールされていません。"),
+                        StockListFolder());
+        return false;
+    }
+    QString name;
+    ImportDestination destination = ImportDestination::freeEntries();
+    if (!chooseStockList(lists, name, destination))
+        return false;
+    const std::optional<StockList> stock = StockListNamed(name);
+    if (!stock)
+        return false;
+    const CsvFileLook look = LookAtCsvFile(ds_, stock->path, CsvFileFormat::Columns);
+    return importLookedAt(look, destination, QFileInfo(stock->path).fileName());
+}
+
+bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestination& destination,
+                                  const QString& fileName) {
     FileImport import;
     {
         ImportProgressDialog progress(host_.dialogParent(), fileName);
-        import = ImportCsvFileOfAnyFormat(ds_, path, format, progress.callback());
+        import = ImportLookedAtFile(ds_, look, destination, progress.callback());
     }
     const QString title = QStringLiteral("Import");
     switch (import.outcome) {
@@ -239,6 +297,8 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
     case FileImportOutcome::Unreadable:
     case FileImportOutcome::NotRecognised:
     case FileImportOutcome::FormatMismatch:
+    case FileImportOutcome::NoFrequencyColumn:
+    case FileImportOutcome::NotNumbered:
         prompter_.error(FileImportMessage(import, fileName), import.reason);
         return false;
     }
@@ -256,7 +316,11 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
         ds = std::move(*import.data);
         ds.CurrentFile.clear();
     });
-    host_.showFirstMemoryRow();
+    // The grid shows where the rows went.
+    if (import.firstEntry >= 0)
+        host_.showMemoryEntry(import.firstEntry);
+    else
+        host_.showFirstMemoryRow();
     host_.setCaption(Ref().AppTitle);
     if (!import.bankSizeNote.isEmpty())
         import.report.notes.prepend(import.bankSizeNote);

@@ -2,9 +2,12 @@
 
 #include "editing/DataEditor.h"
 #include "files/CsvFormat.h"
+#include "files/FileImport.h"
+#include "files/StockLists.h"
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -65,15 +68,33 @@ public:
     bool mnuImport_Click();
     // Imports the CSV file at `path` (also a file dropped on the window): in
     // `format` when one is asked for, else in the format the file looks like.
-    // A long import shows its progress and can be cancelled. The data change
-    // only when a line is applied; then a report says what became of every
-    // line. A file of neither format, or with no line to apply, is an error
+    // The import dialog shows what the file is and its first rows (for a
+    // file with a header row, which field each column holds, for the user to
+    // change), and asks where the rows go (chooseImport). A long import shows
+    // its progress and can be cancelled. The data change only when a line is
+    // applied; an import that replaces entries in use asks first; then a
+    // report says what became of every line, and how a bank grew. Everything
+    // the import changes, the banks' sizes included, is one step (Undo
+    // Import). A file of no format, or with no line to apply, is an error
     // that leaves the data and the caption as they were. An import that
-    // stops part-way keeps the lines applied before it as one step (Undo
-    // Import), marked as partly imported (DataSet::PartlyImported) with the
-    // stopping line in the caption and the status bar, and the report names
-    // that line. True when imported.
+    // stops part-way keeps the lines applied before it as one step, marked
+    // as partly imported (DataSet::PartlyImported) with the stopping line in
+    // the caption and the status bar, and the report names that line. True
+    // when imported.
     bool importFile(const QString& path, std::optional<CsvFileFormat> format = std::nullopt);
+    // File > Import Stock List: the lists that come with the program
+    // (chooseStockList), one of them imported as importFile imports a file.
+    bool importStockList();
+
+    // The dialogs of an import: the file's (ImportDialog), which may change
+    // `look.columns` and `destination`, and the stock lists' (StockListDialog),
+    // which sets `name` and `destination`. False when the user cancelled.
+    // Tests put their own in.
+    std::function<bool(CsvFileLook& look, ImportDestination& destination, const QString& fileName)>
+        chooseImport;
+    std::function<bool(const QList<StockList>& lists, QString& name,
+                       ImportDestination& destination)>
+        chooseStockList;
 
     // File > Open Recent: the list, built when the menu is about to show.
     void fillRecentMenu(QMenu* menu, bool enabled);
@@ -96,6 +117,9 @@ public:
     static QString partlyImportedNotice();
 
 private:
+    // Imports what was looked at, as importFile says.
+    bool importLookedAt(const CsvFileLook& look, const ImportDestination& destination,
+                        const QString& fileName);
     void showCurrentFileCaption();
     // What an export could not carry, in a report (none when it carried all).
     void showExportLosses(const QStringList& losses, QString (*text)(const QStringList&, int));

@@ -87,7 +87,8 @@ bool FileDrop::drop(const QString& path) {
     case DroppedFile::Clone:
         return files_.openFile(path);
     case DroppedFile::Csv:
-        // The file itself says whether it is our CSV or CHIRP's.
+        // The file itself says whether it is our CSV, CHIRP's or one with a
+        // header row.
         return files_.importFile(path);
     case DroppedFile::Refused:
         break;

@@ -18,7 +18,8 @@ DroppedFile DroppedFileOf(const QString& path);
 
 // Files dropped on the main window: a clone file opens as File > Open would
 // (with the question about unsaved changes), a CSV file is imported as
-// File > Import would (our CSV, or CHIRP's when its first line says so);
+// File > Import would (our CSV, CHIRP's or one with a header row, as its
+// lines say, through the import dialog);
 // anything else, more than one file, or a drop during a transfer is refused
 // with a note in the status bar.
 class FileDrop : public QObject {

@@ -353,6 +353,14 @@ void frmMain::showWholeMemoryList() {
     cbbBank_->setCurrentIndex(BankListAll);
 }
 
+int frmMain::currentMemoryEntry() const {
+    return MSFlexGrid1_->currentRow() - 1;
+}
+
+void frmMain::showMemoryEntry(int entry) {
+    MSFlexGrid1_->setCurrentRow(entry + 1);
+}
+
 void frmMain::TabStrip1_Click() {
     // A size being typed into a bank box counts before the total is checked,
     // as it would when the box lost the focus to the tab strip.

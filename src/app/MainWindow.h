@@ -137,6 +137,8 @@ private:
     QString statusText() const override;
     void showFirstMemoryRow() override;
     void showWholeMemoryList() override;
+    int currentMemoryEntry() const override;
+    void showMemoryEntry(int entry) override;
     void setTransferRunning(bool running, bool reading) override;
 
     // The menu table and the toolbar's buttons, each with its command

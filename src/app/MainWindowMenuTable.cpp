@@ -87,6 +87,8 @@ std::vector<MenuEntry> frmMain::menuEntries() {
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
         separator("mnuFile"),
         item("mnuFile", "mnuImport", Text::mnuImport, Idle, [&f] { f.mnuImport_Click(); }),
+        item("mnuFile", "mnuImportStock", Text::mnuImportStock, Idle,
+             [&f] { f.importStockList(); }),
         item("mnuFile", "mnuExport", Text::mnuExport, Idle, [&f] { f.mnuExport_Click(); }),
         separator("mnuFile"),
         item("mnuFile", "mnuBackups", Text::mnuBackups, Idle, [&f] { f.showBackups(); }),

@@ -101,6 +101,8 @@ constexpr NumberedText Texts[] = {
     {Text::NoteCodePageCyrillic, "Cyrillic (Windows-1251)", "キリル (Windows-1251)"},
     {Text::NoteCodePageGreek, "Greek (Windows-1253)", "ギリシャ語 (Windows-1253)"},
     {Text::NoteCodePageTurkish, "Turkish (Windows-1254)", "トルコ語 (Windows-1254)"},
+    // Imports (2060..2069).
+    {Text::mnuImportStock, "Import Stoc&k List...", "同梱リストをインポート(&K)..."},
     // Serial ports and model detection (2040..2049).
     {Text::mnuDetectModel, "&Detect Model", "機種を検出(&D)"},
     {Text::OtherSerialDevice, "Other serial &device:", "その他のシリアルデバイス(&D):"},

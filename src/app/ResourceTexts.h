@@ -110,6 +110,9 @@ enum Number : int {
     NoteCodePageGreek = 2055,
     NoteCodePageTurkish = 2056,
 
+    // Imports (2060..2069).
+    mnuImportStock = 2060,
+
     // The window's own commands: second windows, printing, help (2070..2089).
     mnuNewWindow = 2070,
     mnuOpenInNewWindow = 2071,

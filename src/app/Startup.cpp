@@ -78,6 +78,10 @@ Program::Program(const QStringList& arguments, StartupOptions options) {
         splash->finish(window_.get());
 }
 
+FileCommands& Program::fileCommands() {
+    return window_->fileCommands();
+}
+
 Program::~Program() {
     // The trace replaces its file now; one that could not be kept is said
     // where its start would have been.

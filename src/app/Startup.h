@@ -10,6 +10,7 @@ namespace mtz4 {
 
 struct DataSet;
 class CloneFileDialogs;
+class FileCommands;
 class Link;
 class Prompter;
 class StatusPrompter;
@@ -47,6 +48,9 @@ public:
     DataSet& dataSet() { return *ds_; }
     Link& link() { return *link_; }
     frmMain& mainWindow() { return *window_; }
+    // The main window's file commands (where tests put their own import
+    // dialogs in).
+    FileCommands& fileCommands();
     // The clone file path taken from the command line.
     const QString& commandFile() const { return commandFile_; }
 

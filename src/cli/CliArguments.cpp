@@ -32,6 +32,8 @@ Subcommand subcommandOf(const QString& word) {
         return Subcommand::Identify;
     if (word == QLatin1String("report"))
         return Subcommand::Report;
+    if (word == QLatin1String("stock"))
+        return Subcommand::Stock;
     return Subcommand::None;
 }
 
@@ -92,7 +94,7 @@ bool takes(Subcommand subcommand, const QString& option) {
     // Every command that reads or writes a clone file or a CSV file has notes.
     if (option == QLatin1String("--code-page"))
         return subcommand != Subcommand::Ports && subcommand != Subcommand::Identify &&
-               subcommand != Subcommand::None;
+               subcommand != Subcommand::Stock && subcommand != Subcommand::None;
     switch (subcommand) {
     case Subcommand::Read:
         return link.contains(option) || option == QLatin1String("--base") ||
@@ -103,9 +105,14 @@ bool takes(Subcommand subcommand, const QString& option) {
     case Subcommand::New:
     case Subcommand::Report:
         return option == QLatin1String("-o") || option == QLatin1String("--output");
-    case Subcommand::Import:
-        return option == QLatin1String("-o") || option == QLatin1String("--output") ||
-               option == QLatin1String("--format") || option == QLatin1String("--dry-run");
+    case Subcommand::Import: {
+        static const QStringList importing{QStringLiteral("-o"),       QStringLiteral("--output"),
+                                           QStringLiteral("--format"), QStringLiteral("--dry-run"),
+                                           QStringLiteral("--into"),   QStringLiteral("--at"),
+                                           QStringLiteral("--free"),   QStringLiteral("--replace"),
+                                           QStringLiteral("--map"),    QStringLiteral("--stock")};
+        return importing.contains(option);
+    }
     case Subcommand::Export:
         return option == QLatin1String("--format") || option == QLatin1String("--utf8");
     case Subcommand::Identify:
@@ -113,6 +120,7 @@ bool takes(Subcommand subcommand, const QString& option) {
                option == QLatin1String("--trace");
     case Subcommand::Diff:
     case Subcommand::Ports:
+    case Subcommand::Stock:
     case Subcommand::None:
         return false;
     }
@@ -125,6 +133,7 @@ QString* nextPositional(CliArguments& a) {
     switch (a.subcommand) {
     case Subcommand::Write:
     case Subcommand::Report:
+    case Subcommand::Stock:
         return a.input.isEmpty() ? &a.input : nullptr;
     case Subcommand::Export:
     case Subcommand::Import:
@@ -157,9 +166,15 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
         if (a.input.isEmpty() || a.csv.isEmpty())
             error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
                                    "are required");
-    } else if (a.input.isEmpty() || a.csv.isEmpty()) {
+    } else if (!a.stock.isEmpty() && !a.csv.isEmpty()) {
+        error = QStringLiteral("--stock NAME and IN.csv exclude each other");
+    } else if (!a.stock.isEmpty() && (a.formatGiven || !a.maps.isEmpty())) {
+        error = QStringLiteral("--stock NAME takes no --format and no --map");
+    } else if (a.input.isEmpty() || (a.csv.isEmpty() && a.stock.isEmpty())) {
         error = QStringLiteral("the clone file (BASE.MZ4) and the CSV file to import (IN.csv) are "
                                "required");
+    } else if ((a.intoBank >= 0) + !a.atLabel.isEmpty() + a.freeEntries > 1) {
+        error = QStringLiteral("--into, --at and --free exclude each other");
     } else if (a.output.isEmpty() && !a.dryRun) {
         error = QStringLiteral("-o OUT.MZ4 is required");
     }
@@ -176,7 +191,7 @@ bool namesOnePort(const CliArguments& a, QString& error) {
 
 // The checks that need every option: what must be there and what excludes what.
 bool complete(const CliArguments& a, int scopes, QString& error) {
-    if (a.subcommand == Subcommand::Ports)
+    if (a.subcommand == Subcommand::Ports || a.subcommand == Subcommand::Stock)
         return true;
     if (a.subcommand == Subcommand::Export || a.subcommand == Subcommand::Import ||
         a.subcommand == Subcommand::Diff || a.subcommand == Subcommand::Report)
@@ -290,6 +305,10 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             a.utf8 = true;
         } else if (arg == QLatin1String("--dry-run")) {
             a.dryRun = true;
+        } else if (arg == QLatin1String("--free")) {
+            a.freeEntries = true;
+        } else if (arg == QLatin1String("--replace")) {
+            a.replace = true;
         } else if (arg == QLatin1String("--settings") || arg == QLatin1String("--memory") ||
                    arg == QLatin1String("--all")) {
             ++scopes;
@@ -324,10 +343,29 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                     a.format = CsvFormat::Chirp;
                 } else if (value == QLatin1String("csv")) {
                     a.format = CsvFormat::Own;
+                } else if (value == QLatin1String("columns") &&
+                           a.subcommand == Subcommand::Import) {
+                    a.format = CsvFormat::Columns;
                 } else {
-                    error = QStringLiteral("unknown format \"%1\" (csv or chirp)").arg(value);
+                    error = a.subcommand == Subcommand::Import
+                                ? QStringLiteral("unknown format \"%1\" (csv, chirp or columns)")
+                                      .arg(value)
+                                : QStringLiteral("unknown format \"%1\" (csv or chirp)").arg(value);
                     return false;
                 }
+            } else if (arg == QLatin1String("--into")) {
+                bool ok = false;
+                a.intoBank = value.toInt(&ok);
+                if (!ok || a.intoBank < 0 || a.intoBank >= BankCount) {
+                    error = QStringLiteral("--into takes a bank number from 0 to 49");
+                    return false;
+                }
+            } else if (arg == QLatin1String("--at")) {
+                a.atLabel = value;
+            } else if (arg == QLatin1String("--map")) {
+                a.maps << value;
+            } else if (arg == QLatin1String("--stock")) {
+                a.stock = value;
             } else if (arg == QLatin1String("--code-page")) {
                 const std::optional<CodePage> page = CodePageOfName(value);
                 if (!page) {

@@ -8,10 +8,23 @@
 namespace mtz4::cli {
 
 // What the command line asks for.
-enum class Subcommand { None, Read, Write, New, Export, Import, Diff, Ports, Identify, Report };
-// The kind of CSV file export and import handle: the program's own, or
-// CHIRP's generic CSV (--format chirp).
-enum class CsvFormat { Own, Chirp };
+enum class Subcommand {
+    None,
+    Read,
+    Write,
+    New,
+    Export,
+    Import,
+    Diff,
+    Ports,
+    Identify,
+    Report,
+    Stock
+};
+// The kind of CSV file export and import handle: the program's own, CHIRP's
+// generic CSV (--format chirp), or (import only) anyone's whose first row
+// names its columns (--format columns).
+enum class CsvFormat { Own, Chirp, Columns };
 // Which part of the receiver a read or write covers.
 enum class Scope { All, Settings, Memory };
 
@@ -26,12 +39,21 @@ struct CliArguments {
     Scope scope = Scope::All;
     QString base;   // read: --base IN.MZ4
     QString output; // read, new, import: -o OUT.MZ4; report: -o LIST.pdf
-    QString input;  // write, export, report: IN.MZ4; import: BASE.MZ4; diff: A.MZ4
+    QString input;  // write, export, report: IN.MZ4; import: BASE.MZ4; diff: A.MZ4; stock: NAME
     QString csv;    // export: OUT.csv; import: IN.csv; diff: B.MZ4
     CsvFormat format = CsvFormat::Own; // export, import: --format
     bool formatGiven = false;          // --format was given: import takes no other format
     bool dryRun = false;               // import: --dry-run, report only, write nothing
-    QString trace;                     // --trace FILE: the serial traffic of read and write
+    // import: where the rows go: --into BANK (0..49; -1 not given), --at
+    // LABEL (a row label), --free; --replace lets them replace entries in
+    // use; --map COLUMN=FIELD (each given); --stock NAME in place of IN.csv.
+    int intoBank = -1;
+    QString atLabel;
+    bool freeEntries = false;
+    bool replace = false;
+    QStringList maps;
+    QString stock; // import: --stock NAME; stock: the NAME to show (input)
+    QString trace; // --trace FILE: the serial traffic of read and write
     // --code-page NAME: the code page of the notes in clone and CSV files;
     // by default the one for the language of the locale.
     CodePage codePage = DefaultCodePage(SystemTextLanguage());

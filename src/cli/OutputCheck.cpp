@@ -2,6 +2,7 @@
 #include "cli/CliArguments.h"
 #include "cli/Subcommands.h"
 #include "files/FileAccess.h"
+#include "files/StockLists.h"
 
 namespace mtz4::cli {
 
@@ -24,6 +25,8 @@ QString outputNamingAnInput(const CliArguments& a) {
         break;
     case Subcommand::Import:
         inputs << a.input << a.csv;
+        if (const std::optional<StockList> stock = StockListNamed(a.stock))
+            inputs << stock->path;
         updatedInPlace = a.input;
         if (!a.dryRun)
             outputs << a.output;
@@ -38,6 +41,7 @@ QString outputNamingAnInput(const CliArguments& a) {
     case Subcommand::Diff:
     case Subcommand::Ports:
     case Subcommand::Identify:
+    case Subcommand::Stock:
     case Subcommand::None:
         break;
     }

@@ -28,6 +28,8 @@ int runNew(const CliArguments& args, StderrPrompter& prompter);
 int runDiff(const CliArguments& args, StderrPrompter& prompter);
 int runExport(const CliArguments& args, StderrPrompter& prompter);
 int runImport(const CliArguments& args, StderrPrompter& prompter);
+// Lists the stock lists on standard output, or the rows of the one named.
+int runStock(const CliArguments& args, StderrPrompter& prompter);
 // Finds the receiver's model and prints it on standard output.
 int runIdentify(const CliArguments& args, StderrPrompter& prompter);
 // Writes a clone file's channel list as a PDF or HTML file; needs a

@@ -84,6 +84,8 @@ int main(int argc, char* argv[]) {
             return runIdentify(parsed, prompter);
         case Subcommand::Report:
             return runReport(parsed, prompter);
+        case Subcommand::Stock:
+            return runStock(parsed, prompter);
         case Subcommand::None:
             break;
         }

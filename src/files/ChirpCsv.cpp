@@ -168,8 +168,9 @@ private:
 
 } // namespace
 
-ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
-                               const ImportProgress& progress) {
+ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text, const ImportProgress& progress,
+                               EntryPlacement* placement) {
+    const bool placed = placement && !placement->asNumbered();
     ChirpImport result;
     QString howRead;
     const QString decoded = ImportFileText(text, ds.NoteCodePage, &howRead);
@@ -218,12 +219,12 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
             continue;
         }
         bool isNumber = false;
-        const int entry = get(columns.location).toInt(&isNumber);
-        if (!isNumber || entry < 0) {
+        int entry = get(columns.location).toInt(&isNumber);
+        if (!placed && (!isNumber || entry < 0)) {
             skipRow(InLanguage("no channel number", "チャンネル番号がありません"));
             continue;
         }
-        if (entry >= ChannelCount) {
+        if (!placed && entry >= ChannelCount) {
             skipRow(
                 InLanguage("beyond the 1000 memory channels", "1000 のメモリーチャンネルの範囲外"));
             continue;
@@ -232,6 +233,14 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
         if (!mapped.record) {
             skipRow(mapped.whyNot);
             continue;
+        }
+        if (placed) {
+            QString whyNot;
+            entry = placement->target(ds, ImportList::Channels, -1, &whyNot);
+            if (entry < 0) {
+                skipRow(whyNot);
+                continue;
+            }
         }
         const CsvRecord& record = *mapped.record;
         const QString refusal = EntryRefusal(ds, entry, FieldsOf(record.data), record.enable);
@@ -245,7 +254,9 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
 
         // A Location given again: the later row is taken, the earlier one
         // is told as passed over, and the channel counts once.
-        if (rowOf[entry] > 0) {
+        if (placed) {
+            placement->taken(entry);
+        } else if (rowOf[entry] > 0) {
             if (changedLineOf[entry] >= 0)
                 result.changed[changedLineOf[entry]].clear();
             result.skipped
@@ -258,12 +269,15 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
         }
         ClearEntry(ds, entry);
         StoreCsvEntry(ds, entry, record);
-        rowOf[entry] = r;
-        changedLineOf[entry] = -1;
         ++result.imported;
+        qsizetype changedLine = -1;
         if (!mapped.changes.isEmpty()) {
-            changedLineOf[entry] = result.changed.size();
+            changedLine = result.changed.size();
             result.changed << ChangedRow(where, mapped.changes);
+        }
+        if (!placed) {
+            rowOf[entry] = r;
+            changedLineOf[entry] = changedLine;
         }
     }
     result.changed.removeAll(QString());

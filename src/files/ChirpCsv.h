@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/EntryPlacement.h"
 #include "files/ImportReport.h"
 #include "model/DataSet.h"
 
@@ -60,8 +61,12 @@ struct ChirpImport : ImportReport {
 // later one. `progress` is told how far the import has got every 512 rows;
 // when it returns false the import stops with `cancelled` set, the data set
 // part merged (import into a copy to keep the data as they were).
+//
+// With a `placement` to a destination the rows go where it puts them, their
+// Locations aside.
 ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text,
-                               const ImportProgress& progress = {});
+                               const ImportProgress& progress = {},
+                               EntryPlacement* placement = nullptr);
 
 // The same two on files. Export writes safely (an old file is replaced only
 // once the new one is complete); a failure gives the reason in `reason`.

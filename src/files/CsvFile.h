@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/EntryPlacement.h"
 #include "files/ImportReport.h"
 #include "files/TextFileEncoding.h"
 #include "model/DataSet.h"
@@ -114,8 +115,12 @@ QString CsvExportLossesText(const QStringList& losses, int most = -1);
 // caption to the application title alone, redraw the VFO grid, rebuild the
 // memory grid's row labels, select row 1 and redraw the memory grid, and show
 // the bank page's boxes and total from ds.bank.
+//
+// With a `placement` to a destination the entry lines go where it puts them,
+// and the VFO, bank size and group lines are left out (CsvMerge).
 CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report = nullptr,
-                            const ImportProgress& progress = {});
+                            const ImportProgress& progress = {},
+                            EntryPlacement* placement = nullptr);
 
 // Reads the file at path and merges it as ImportCsvText does. A file that
 // cannot be opened or read changes nothing.

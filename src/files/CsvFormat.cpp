@@ -148,13 +148,18 @@ QString CsvFormatDescription(CsvFileFormat format) {
     case CsvFileFormat::Chirp:
         return InLanguage("CHIRP's CSV (a first line naming Location and Frequency)",
                           "CHIRP の CSV (先頭行に Location と Frequency)");
+    case CsvFileFormat::Columns:
+        return InLanguage("a CSV file whose first row names its columns",
+                          "先頭行に列の名前がある CSV ファイル");
     case CsvFileFormat::Neither:
         break;
     }
     return InLanguage("neither the program's own CSV (lines that begin with \"MT-Z4\") nor "
-                      "CHIRP's (a first line naming Location and Frequency)",
+                      "CHIRP's (a first line naming Location and Frequency) nor one whose first "
+                      "row names its columns (Frequency, Mode, Name ...)",
                       "このプログラムの CSV (\"MT-Z4\" で始まる行) でも CHIRP の CSV "
-                      "(先頭行に Location と Frequency) でもありません");
+                      "(先頭行に Location と Frequency) でも、先頭行に列の名前 (Frequency、Mode、"
+                      "Name など) がある CSV でもありません");
 }
 
 } // namespace mtz4

@@ -10,6 +10,8 @@ namespace mtz4 {
 enum class CsvFileFormat {
     Own,     // the program's own: lines whose first field is "MT-Z4"
     Chirp,   // CHIRP's generic CSV: a first line naming Location and Frequency
+    Columns, // anyone's: a first row naming its columns, the frequency among them
+             // (FindColumnsHeader, which reads the text: DetectCsvFormat never says it)
     Neither, // none of these
 };
 
@@ -33,7 +35,8 @@ QString DescribeCsvStart(const QByteArray& bytes);
 
 // The format in words for a message: "CHIRP's CSV (a first line naming
 // Location and Frequency)", "the program's own CSV (lines that begin with
-// "MT-Z4")", "neither the program's own CSV nor CHIRP's".
+// "MT-Z4")", "a CSV file whose first row names its columns", "neither the
+// program's own CSV nor CHIRP's nor one whose first row names its columns".
 QString CsvFormatDescription(CsvFileFormat format);
 
 } // namespace mtz4

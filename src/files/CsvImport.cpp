@@ -27,7 +27,7 @@ void refreshAfterImport(DataSet& ds) {
 } // namespace
 
 CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* report,
-                            const ImportProgress& progress) {
+                            const ImportProgress& progress, EntryPlacement* placement) {
     ImportReport ownReport;
     ImportReport& r = report ? *report : ownReport;
     QString howRead;
@@ -35,7 +35,7 @@ CsvFileStatus ImportCsvText(DataSet& ds, const QByteArray& text, ImportReport* r
     if (!howRead.isEmpty())
         r.notes << howRead;
     r.noun = QStringLiteral("lines");
-    CsvMerge merge(ds, r);
+    CsvMerge merge(ds, r, placement);
     CsvLineReader reader(decoded, DetectCsvSeparator(text), OwnRecordStart());
     QStringList fields;
     CsvFileStatus status = CsvFileStatus::Ok;

@@ -65,7 +65,8 @@ bool isBlank(const QStringList& fields) {
 
 } // namespace
 
-CsvMerge::CsvMerge(DataSet& ds, ImportReport& report) : ds_(ds), report_(report) {}
+CsvMerge::CsvMerge(DataSet& ds, ImportReport& report, EntryPlacement* placement)
+    : ds_(ds), report_(report), placement_(placement) {}
 
 QString CsvMerge::upper(const QString& text) const {
     return UpperCaseAscii(text.trimmed());
@@ -81,8 +82,9 @@ void CsvMerge::skip(const QString& where, const QString& reason) {
     report_.skipped << where + QStringLiteral(": ") + reason;
 }
 
-void CsvMerge::applied(const QString& where, const QStringList& changes, int target) {
-    const auto earlier = applied_.constFind(target);
+void CsvMerge::applied(const QString& where, const QStringList& changes,
+                       std::optional<int> target) {
+    const auto earlier = target ? applied_.constFind(*target) : applied_.cend();
     if (earlier != applied_.cend()) {
         // The earlier line is overwritten whole: it counts no more.
         if (earlier->changedLine >= 0)
@@ -98,7 +100,8 @@ void CsvMerge::applied(const QString& where, const QStringList& changes, int tar
         changedLine = report_.changed.size();
         report_.changed << ChangedRow(where, changes);
     }
-    applied_.insert(target, {where, changedLine});
+    if (target)
+        applied_.insert(*target, {where, changedLine});
 }
 
 qsizetype CsvMerge::extraFieldsEnd() const {
@@ -136,7 +139,10 @@ bool CsvMerge::line(const QStringList& fields, int number) {
             if (word == sectionWord)
                 section = s;
         }
-        if (section == Section::BankAmount || section == Section::Group) {
+        if ((section == Section::BankAmount || section == Section::Group) && placed()) {
+            ++leftOut_;
+            next_ = extraFieldsEnd();
+        } else if (section == Section::BankAmount || section == Section::Group) {
             if (!numberPair(section, word))
                 return false;
         } else if (section != Section::None) {
@@ -200,7 +206,12 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
             next_ += CsvRecordFields;
         return;
     }
-    if (target < 0) {
+    if (section == Section::Vfo && placed()) {
+        ++leftOut_;
+        next_ = extraFieldsEnd();
+        return;
+    }
+    if (target < 0 && !placed()) {
         skip(at, noTarget);
         return;
     }
@@ -233,6 +244,10 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         skip(at, whyNot);
         return;
     }
+    if (placed()) {
+        place(section, target, at, *r, changes);
+        return;
+    }
     if (section == Section::SearchPass) {
         searchPass_.append({target, *r, at, changes});
         return;
@@ -249,6 +264,28 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
     else
         StoreCsvEntry(ds_, target, *r);
     applied(at, changes, section == Section::Vfo ? bandKey(target) : target);
+}
+
+void CsvMerge::place(Section section, int numbered, const QString& at, const CsvRecord& record,
+                     const QStringList& changes) {
+    const ImportList list = section == Section::ProgramScan  ? ImportList::ProgramScan
+                            : section == Section::SearchPass ? ImportList::SearchPass
+                            : section == Section::Priority   ? ImportList::Priority
+                                                             : ImportList::Channels;
+    QString whyNot;
+    const int entry = placement_->target(ds_, list, numbered, &whyNot);
+    if (entry < 0) {
+        skip(at, whyNot);
+        return;
+    }
+    const QString refusal = EntryRefusal(ds_, entry, FieldsOf(record.data), record.enable);
+    if (!refusal.isEmpty()) {
+        skip(at, refusal);
+        return;
+    }
+    placement_->taken(entry);
+    StoreCsvEntry(ds_, entry, record);
+    applied(at, changes, std::nullopt);
 }
 
 bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
@@ -327,6 +364,14 @@ void CsvMerge::finish() {
                                  .arg(bandsLacked_)
                                  .arg(ModelName(ds_.ModelIndex)));
     bandsLacked_ = 0;
+    if (leftOut_ > 0)
+        report_.notes.append(
+            InLanguage("%1 VFO, bank size and group lines left out: an import to "
+                       "a destination takes the entries only",
+                       "VFO、バンクサイズ、グループの %1 行は取り込みませんでした: "
+                       "行き先を指定したインポートはエントリーのみです")
+                .arg(leftOut_));
+    leftOut_ = 0;
 }
 
 } // namespace mtz4

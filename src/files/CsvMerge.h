@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/CsvRecord.h"
+#include "files/EntryPlacement.h"
 #include "files/ImportReport.h"
 #include "model/DataSet.h"
 
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace mtz4 {
 
@@ -24,9 +26,14 @@ namespace mtz4 {
 // entry line with more fields than it has, not all of them empty, is passed
 // over: a decimal comma outside quotes splits a number in two ("145,5"),
 // and what follows is then in the wrong columns.
+//
+// With a `placement` to a destination, the entry lines go where it puts
+// them (their numbers keep only the Program Scan edges together), and the
+// VFO, bank size and group lines, which belong to the file's own layout, are
+// left out, counted in a note.
 class CsvMerge {
 public:
-    CsvMerge(DataSet& ds, ImportReport& report);
+    CsvMerge(DataSet& ds, ImportReport& report, EntryPlacement* placement = nullptr);
 
     // Applies every record of the line (numbered from 1) whose fields are
     // `fields`; false when a bank or group line holds a number field that
@@ -50,8 +57,12 @@ private:
     QString where(const QString& section, const QString& channel) const;
     void skip(const QString& where, const QString& reason);
     // The line at `where` applied to `target` (entries 0..1299, then bands,
-    // bank size boxes and group boxes).
-    void applied(const QString& where, const QStringList& changes, int target);
+    // bank size boxes and group boxes); none for a line placed by a
+    // destination, which no later line can give again.
+    void applied(const QString& where, const QStringList& changes, std::optional<int> target);
+    bool placed() const { return placement_ && !placement_->asNumbered(); }
+    void place(Section section, int numbered, const QString& at, const CsvRecord& record,
+               const QStringList& changes);
     qsizetype extraFieldsEnd() const;
 
     void record(Section section, const QString& sectionWord);
@@ -59,6 +70,8 @@ private:
 
     DataSet& ds_;
     ImportReport& report_;
+    EntryPlacement* placement_;
+    int leftOut_ = 0; // VFO, bank and group lines a destination leaves out
     const QStringList* fields_ = nullptr;
     int lineNumber_ = 0;
     qsizetype next_ = 0;

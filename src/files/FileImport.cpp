@@ -1,9 +1,12 @@
 #include "files/FileImport.h"
 
 #include "files/ChirpCsv.h"
+#include "files/CsvFields.h"
 #include "files/CsvFile.h"
+#include "files/EntryPlacement.h"
 #include "files/FileBytes.h"
 #include "files/ImportComparison.h"
+#include "files/TextFileEncoding.h"
 #include "model/BankCodec.h"
 #include "model/TextLanguage.h"
 
@@ -18,48 +21,125 @@ FileImport failed(FileImportOutcome outcome, CsvFileFormat format) {
     return import;
 }
 
+// The first rows of the text from line `from` on (from 1), as cells.
+QList<QStringList> previewRows(const QString& text, QChar separator, int from, int most) {
+    QList<QStringList> rows;
+    CsvLineReader reader(text, separator);
+    QStringList cells;
+    while (rows.size() < most && reader.next(cells)) {
+        if (reader.lineNumber() < from || cells.isEmpty())
+            continue;
+        bool blank = true;
+        for (const QString& cell : cells)
+            blank = blank && cell.trimmed().isEmpty();
+        if (!blank)
+            rows << cells;
+    }
+    return rows;
+}
+
 } // namespace
 
-FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
-                                    std::optional<CsvFileFormat> format,
-                                    const ImportProgress& progress) {
-    QString reason;
-    const std::optional<QByteArray> bytes = ReadFileBytes(path, &reason);
-    if (!bytes) {
-        FileImport unreadable =
-            failed(FileImportOutcome::Unreadable, format.value_or(CsvFileFormat::Neither));
-        unreadable.reason = reason;
-        return unreadable;
+CsvFileLook LookAtCsvFile(const DataSet& ds, const QString& path,
+                          std::optional<CsvFileFormat> format, int rows) {
+    CsvFileLook look;
+    const std::optional<QByteArray> bytes = ReadFileBytes(path, &look.reason);
+    look.format = format.value_or(CsvFileFormat::Neither);
+    if (!bytes)
+        return look;
+    look.bytes = *bytes;
+    const CsvFileFormat plainly = DetectCsvFormat(look.bytes);
+    const QString text = ImportFileText(look.bytes, ds.NoteCodePage);
+    if (plainly == CsvFileFormat::Neither &&
+        (format == CsvFileFormat::Columns || FindColumnsHeader(text).namesFrequency()))
+        look.format = CsvFileFormat::Columns;
+    else
+        look.format = plainly;
+    if (format && look.format != CsvFileFormat::Neither && look.format != *format) {
+        look.outcome = FileImportOutcome::FormatMismatch;
+        return look;
     }
-    const CsvFileFormat looks = DetectCsvFormat(*bytes);
-    if (format && looks != CsvFileFormat::Neither && looks != *format)
-        return failed(FileImportOutcome::FormatMismatch, looks);
-    if (!format && looks == CsvFileFormat::Neither) {
-        FileImport neither = failed(FileImportOutcome::NotRecognised, looks);
-        neither.looks = DescribeCsvStart(*bytes);
-        return neither;
+    if (!format && look.format == CsvFileFormat::Neither) {
+        look.outcome = FileImportOutcome::NotRecognised;
+        look.looks = DescribeCsvStart(look.bytes);
+        return look;
     }
+    look.outcome = FileImportOutcome::Imported;
+    look.format = format.value_or(look.format);
+    int firstRow = 1;
+    if (look.format == CsvFileFormat::Columns) {
+        look.columns = FindColumnsHeader(text);
+        look.separator = look.columns.separator;
+        firstRow = look.columns.line + 1;
+    } else {
+        look.separator = DetectCsvSeparator(look.bytes);
+        if (look.format == CsvFileFormat::Chirp) {
+            // Its header for the preview, none of it a field of ours.
+            look.columns.cells = previewRows(text, look.separator, 1, 1).value(0);
+            look.columns.line = 1;
+            firstRow = 2;
+        }
+    }
+    look.preview = previewRows(text, look.separator, firstRow, rows);
+    return look;
+}
+
+ImportDestination DefaultDestination(const CsvFileLook& look) {
+    if (look.format == CsvFileFormat::Columns && look.columns.columnOf(ColumnField::Position) < 0)
+        return ImportDestination::freeEntries();
+    return {};
+}
+
+FileImport ImportLookedAtFile(const DataSet& ds, const CsvFileLook& look,
+                              const ImportDestination& destination,
+                              const ImportProgress& progress) {
+    if (look.outcome != FileImportOutcome::Imported) {
+        FileImport refused = failed(look.outcome, look.format);
+        refused.reason = look.reason;
+        refused.looks = look.looks;
+        return refused;
+    }
+    const bool columns = look.format == CsvFileFormat::Columns;
+    if (columns && !look.columns.namesFrequency())
+        return failed(FileImportOutcome::NoFrequencyColumn, look.format);
+    if (columns && destination.kind == ImportDestination::Kind::AsNumbered &&
+        look.columns.columnOf(ColumnField::Position) < 0)
+        return failed(FileImportOutcome::NotNumbered, look.format);
 
     FileImport import;
-    import.format = format.value_or(looks);
+    import.format = look.format;
     import.data = std::make_unique<DataSet>(ds);
+    EntryPlacement placement(destination);
     bool stopped = false;
     if (import.format == CsvFileFormat::Chirp) {
-        ChirpImport chirp = ImportChirpCsvText(*import.data, *bytes, progress);
+        ChirpImport chirp = ImportChirpCsvText(*import.data, look.bytes, progress, &placement);
         if (!chirp.readable)
             return failed(FileImportOutcome::Unreadable, import.format);
         import.report = std::move(chirp);
+    } else if (columns) {
+        import.report =
+            ImportColumnsCsvText(*import.data, look.bytes, look.columns, placement, progress);
     } else {
-        const CsvFileStatus status = ImportCsvText(*import.data, *bytes, &import.report, progress);
+        const CsvFileStatus status =
+            ImportCsvText(*import.data, look.bytes, &import.report, progress, &placement);
         stopped = status == CsvFileStatus::FileOpenError;
-        import.bankSizeNote = BankSizeNote(*import.data);
     }
-    if (!import.report.cancelled && import.report.imported > 0)
-        import.replacesInUse = CompareWithBefore(import.report, ds, *import.data);
     if (import.report.cancelled) {
         import.data.reset();
         import.outcome = FileImportOutcome::Cancelled;
-    } else if (import.report.imported == 0) {
+        return import;
+    }
+    placement.finish(*import.data, import.report);
+    import.firstEntry = placement.firstTaken();
+    if (import.format == CsvFileFormat::Own)
+        import.bankSizeNote = BankSizeNote(*import.data);
+    if (import.report.imported > 0) {
+        // What was there, laid out in banks as the import left them.
+        auto before = std::make_unique<DataSet>(ds);
+        placement.layOut(*before);
+        import.replacesInUse = CompareWithBefore(import.report, *before, *import.data);
+    }
+    if (import.report.imported == 0) {
         import.data.reset();
         import.outcome =
             stopped ? FileImportOutcome::StoppedEarly : FileImportOutcome::NothingImported;
@@ -67,6 +147,13 @@ FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
         import.outcome = stopped ? FileImportOutcome::StoppedEarly : FileImportOutcome::Imported;
     }
     return import;
+}
+
+FileImport ImportCsvFileOfAnyFormat(const DataSet& ds, const QString& path,
+                                    std::optional<CsvFileFormat> format,
+                                    const ImportProgress& progress) {
+    const CsvFileLook look = LookAtCsvFile(ds, path, format);
+    return ImportLookedAtFile(ds, look, DefaultDestination(look), progress);
 }
 
 QString FileImportMessage(const FileImport& import, const QString& fileName) {
@@ -85,6 +172,15 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
     case FileImportOutcome::NothingImported:
         return InLanguage("No line of %1 could be imported.",
                           "%1 からは 1 行もインポートできませんでした。")
+            .arg(fileName);
+    case FileImportOutcome::NoFrequencyColumn:
+        return InLanguage("No column of %1 holds the frequency.", "%1 には周波数の列がありません。")
+            .arg(fileName);
+    case FileImportOutcome::NotNumbered:
+        return InLanguage("The rows of %1 have no numbers to go by (a Location or Memory "
+                          "column): choose where they go.",
+                          "%1 の行には位置の番号 (Location か Memory の列) がありません: "
+                          "行き先を選んでください。")
             .arg(fileName);
     case FileImportOutcome::Imported:
     case FileImportOutcome::Cancelled:

@@ -1,8 +1,10 @@
 #include "files/PastedRows.h"
 
 #include "files/ChirpRecord.h"
+#include "files/ColumnsCsv.h"
 #include "files/CsvFields.h"
 #include "files/CsvWords.h"
+#include "files/NewEntryFields.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/TextLanguage.h"
@@ -15,9 +17,7 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int LeadingFields = 3; // "MT-Z4", the section, the channel
-constexpr int SkipField = CsvRecordTexts;
-constexpr int EnableField = CsvRecordTexts + 1;
+constexpr int LeadingFields = 3;                     // "MT-Z4", the section, the channel
 using OwnColumns = std::array<int, CsvRecordFields>; // cell of each field, -1: none
 
 // The names of our fields in a header row, in the fields' order.
@@ -42,7 +42,22 @@ const std::array<QStringList, CsvRecordFields>& ownNames() {
 
 bool isHeader(const QStringList& cells) {
     for (const QString& cell : cells) {
-        if (cell.trimmed().compare(QLatin1String("Frequency"), Qt::CaseInsensitive) == 0)
+        if (HeaderWordOf(cell).field == ColumnField::Frequency)
+            return true;
+    }
+    return false;
+}
+
+// A header with a word our CSV's columns do not have ("Frequenz", "Alpha
+// Tag", "CTCSS"): read as any file with a header row is.
+bool isOthersHeader(const QStringList& cells) {
+    static const QStringList ours{"MODEL", "BANK", "CHANNEL"};
+    for (const QString& cell : cells) {
+        const QString name = cell.trimmed().toUpper();
+        bool own = ours.contains(name);
+        for (const QStringList& names : ownNames())
+            own = own || names.contains(name);
+        if (!own && HeaderWordOf(cell).field != ColumnField::None)
             return true;
     }
     return false;
@@ -79,56 +94,6 @@ bool startsWithNumber(const QString& cell) {
     return number.match(cell).hasMatch();
 }
 
-// A truth value as ParseCsvRecord reads it: #TRUE# or #FALSE#; `empty` for
-// an empty cell, the word itself for one that is no truth value.
-QString flag(const QString& cell, const QLatin1String& empty) {
-    if (cell.trimmed().isEmpty())
-        return empty;
-    const std::optional<bool> value = CsvTruthValue(cell);
-    if (!value)
-        return cell;
-    return *value ? CsvWord::TrueFlag : CsvWord::FalseFlag;
-}
-
-QString shiftWord(const QString& cell) {
-    const QString word = cell.trimmed();
-    if (word == QLatin1String("+"))
-        return QStringLiteral("SHIFT+");
-    if (word == QLatin1String("-"))
-        return QStringLiteral("SHIFT-");
-    return word;
-}
-
-// A step given as its size ("12.5", "12,5 kHz") as the step's text.
-QString stepWord(const QString& cell) {
-    QString size = cell.trimmed();
-    if (size.endsWith(QLatin1String("khz"), Qt::CaseInsensitive))
-        size.chop(3);
-    const std::optional<double> kHz = ParseNumber(size);
-    const int code = kHz ? StepOfKilohertz(*kHz) : -1;
-    return code >= 0 ? StepText(code) : cell;
-}
-
-// The 13 fields with what a new entry takes in place of an empty one.
-QStringList withDefaults(QStringList f, int model) {
-    const BandDefault band = BandDefaultOf(model, ParseNumber(f[Col::Freq]).value_or(0.0));
-    const auto orDefault = [&f](int field, const QString& value) {
-        if (f[field].trimmed().isEmpty())
-            f[field] = value;
-    };
-    orDefault(Col::Mode, ModeText(band.mode));
-    orDefault(Col::Step, StepText(band.step));
-    f[Col::Step] = stepWord(f[Col::Step]);
-    orDefault(Col::Secret, QString::number(SecretRepairCode));
-    orDefault(Col::Carrier, CarrierText(CarrierJRCode));
-    orDefault(Col::Tone, QStringLiteral("88.5Hz"));
-    f[Col::ShiftDir] = shiftWord(f[Col::ShiftDir]);
-    orDefault(Col::Shift, QStringLiteral("0.600000"));
-    f[SkipField] = flag(f[SkipField], CsvWord::FalseFlag);
-    f[EnableField] = flag(f[EnableField], CsvWord::TrueFlag);
-    return f;
-}
-
 // The 13 fields of a row without a header; none when it is no entry row.
 std::optional<QStringList> positionalFields(QStringList cells) {
     if (cells.first().trimmed() == CsvWord::Model)
@@ -155,7 +120,8 @@ bool isBlank(const QStringList& cells) {
 
 QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
     QList<PastedRow> rows;
-    enum class Layout { Positional, Own, Chirp } layout = Layout::Positional;
+    enum class Layout { Positional, Own, Chirp, Columns } layout = Layout::Positional;
+    ColumnsHeader columns;
     OwnColumns own{};
     ChirpColumns chirp;
     bool first = true;
@@ -170,7 +136,12 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         if (first) {
             first = false;
             if (isHeader(cells)) {
-                layout = isChirpHeader(cells) ? Layout::Chirp : Layout::Own;
+                const bool chirpHeader =
+                    isChirpHeader(cells) && ChirpColumnsOf(cells).frequency >= 0;
+                layout = chirpHeader             ? Layout::Chirp
+                         : isOthersHeader(cells) ? Layout::Columns
+                                                 : Layout::Own;
+                columns = FindColumnsHeader(cells.join(QLatin1Char('\t')));
                 own = ownColumnsOf(cells);
                 chirp = ChirpColumnsOf(cells);
                 continue;
@@ -180,12 +151,19 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         }
         PastedRow row;
         row.number = ++number;
-        if (layout == Layout::Chirp) {
-            ChirpRowRecord mapped = ChirpRecordOf(cells, chirp, model, page);
+        // A row of a header's columns or of CHIRP's, read as a file's would be.
+        const auto take = [&rows, &row](auto mapped) {
             row.record = std::move(mapped.record);
             row.whyNot = mapped.whyNot;
             row.changes = mapped.changes;
             rows.append(row);
+        };
+        if (layout == Layout::Columns) {
+            take(ColumnsRowOf(cells, columns, model, page));
+            continue;
+        }
+        if (layout == Layout::Chirp) {
+            take(ChirpRecordOf(cells, chirp, model, page));
             continue;
         }
         std::optional<QStringList> fields;
@@ -201,8 +179,8 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
         if (!fields) {
             row.whyNot = InLanguage("not an entry row", "エントリーの行ではありません");
         } else {
-            row.record = ParseCsvRecord(withDefaults(*fields, model), CsvTexts::AsTheyAre, page,
-                                        &row.whyNot, &row.changes);
+            row.record = ParseCsvRecord(WithNewEntryDefaults(*fields, model), CsvTexts::AsTheyAre,
+                                        page, &row.whyNot, &row.changes);
         }
         rows.append(row);
     }

@@ -20,13 +20,17 @@ namespace mtz4 {
 //   kept (CsvLineReader; a row the program copied, which begins with
 //   "MT-Z4", is never part of a cell). Empty rows are passed over and not
 //   counted.
-// - A first row with a cell "Frequency" (case ignored) is a header: the rows
+// - A first row with a cell naming the frequency ("Frequency", "Freq",
+//   "Frequenz", "周波数", any case) is a header: the rows
 //   under it are read by its column names. CHIRP's names (Location, Duplex,
 //   Offset, rToneFreq, cToneFreq, TStep or Comment among them) read each row
-//   as CHIRP's CSV does (ChirpRecordOf; Location is not used). Otherwise the
-//   names are our CSV's (FREQUENCY, MODE, STEP, OPTION, SECRET, TRAIN, TONE,
-//   SHIFT, SHIFT FREQUENCY, NOTES, NAME, SKIP, ENABLE) or plain words
-//   (Note for NOTES); other columns are ignored.
+//   as CHIRP's CSV does (ChirpRecordOf; Location is not used). A header with
+//   words our CSV's columns lack ("Frequenz", "Alpha Tag", "CTCSS", in
+//   English, German or Japanese) reads each row as an imported file with a
+//   header row is read (ColumnsRowOf; its List and position are not used).
+//   Otherwise the names are our CSV's (FREQUENCY, MODE, STEP, OPTION, SECRET,
+//   TRAIN, TONE, SHIFT, SHIFT FREQUENCY, NOTES, NAME, SKIP, ENABLE) or plain
+//   words (Note for NOTES); other columns are ignored.
 // - Without a header a row holds an entry line as copied ("MT-Z4", the
 //   section and the channel, then the 13 fields from FREQUENCY on), just the
 //   13 fields, or just a frequency.

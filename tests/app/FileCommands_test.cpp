@@ -15,10 +15,12 @@
 #include "editing/EditDialog.h"
 #include "editing/MemoryGrid.h"
 #include "editing/Twips.h"
+#include "editing/UndoHistory.h"
 #include "editing/VfoGrid.h"
 #include "files/CsvFile.h"
 #include "link/Link.h"
 #include "model/ReferenceTables.h"
+#include "model/RowLabels.h"
 #include "support/TestFiles.h"
 
 #include <QAction>
@@ -65,6 +67,7 @@ private slots:
     void openRecentAndCompareWithFile();
     void chirpCsvThroughTheMenu();
     void importThatTakesNothingChangesNothing();
+    void importToADestination();
     void importStoppedPartWayIsMarkedUntilUndoneOrSaved();
     void pipesInThePlaceOfTheSettingsNeitherBlockNorHide();
     void longReportFitsTheScreen();
@@ -609,6 +612,120 @@ void FileCommandsTest::chirpCsvThroughTheMenu() {
     QVERIFY(rows.contains(QStringLiteral("00-007 Name NEW ")));
 }
 
+// Each destination from the window, for our file, CHIRP's and one with a
+// header row whose mapping the dialog changed, and a stock list from the
+// menu: the rows where the dialog sent them, the question before entries in
+// use are replaced, the report, and one Undo that brings back everything,
+// the sizes of a bank that grew included.
+void FileCommandsTest::importToADestination() {
+    Shell shell;
+    frmMain& w = shell.window();
+    DataSet& ds = shell.ds();
+    const QString clonePath = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(clonePath, 118.1));
+    QVERIFY(w.fileCommands().LoadCloneFile(clonePath));
+    const QString chirp = shell.path(QStringLiteral("chirp.csv"));
+    QVERIFY(WriteFile(chirp, "Location,Frequency\n0,145.1\n1,145.2\n2,145.3\n"));
+    const QString own = shell.path(QStringLiteral("own.csv"));
+    QByteArray ownText;
+    for (const char* mhz : {"145.1", "145.2", "145.3"})
+        ownText += "\"MT-Z4\",\"MEMORY\",\"0\",\"" + QByteArray(mhz) +
+                   "\",\"FM\",\"20KHz\",\"OFF\",\"11\",\"JR\",\"88.5Hz\",\"OFF\",\"0.6\",\"\",\"\","
+                   "\"#FALSE#\",#TRUE#\r\n";
+    QVERIFY(WriteFile(own, ownText));
+    const QString club = shell.path(QStringLiteral("club.csv"));
+    QVERIFY(WriteFile(club, "Kanal;Wert;Bemerkung\n1;145,1;Anruf\n2;145,2;x\n3;145,3;y\n"));
+    const struct {
+        const char* name;
+        QString file; // none: the stock list pmr446
+        ImportDestination to;
+        PromptAnswer answer; // to the question, when one is asked
+        QStringList labels;  // of 145.1, 145.2, 145.3 (or PMR 1, 2, 3); none: nothing imported
+        const char* said;    // the question or the report begins so
+    } cases[] = {
+        {"CHIRP's into bank 12",
+         chirp,
+         ImportDestination::intoBank(12),
+         PromptAnswer::Ok,
+         {"12-000", "12-001", "12-002"},
+         "3 rows imported, 0 skipped:\r\nBank 12 grew from 0 to 3"},
+        {"ours from 01-005",
+         own,
+         ImportDestination::fromEntry(105),
+         PromptAnswer::Ok,
+         {"01-005", "01-006", "01-007"},
+         "3 lines imported"},
+        {"ours into the free entries",
+         own,
+         ImportDestination::freeEntries(),
+         PromptAnswer::Ok,
+         {"00-001", "00-002", "00-003"},
+         "3 lines imported"},
+        {"CHIRP's into bank 0, cancelled",
+         chirp,
+         ImportDestination::intoBank(0),
+         PromptAnswer::Cancel,
+         {},
+         "The import replaces 1 entries in use."},
+        {"a header row mapped in the dialog",
+         club,
+         ImportDestination::freeEntries(),
+         PromptAnswer::Ok,
+         {"00-001", "00-002", "00-003"},
+         "3 rows imported, 0 skipped:\r\nColumns not imported: \"Kanal\" (1)"},
+        {"a stock list",
+         {},
+         ImportDestination::intoBank(20),
+         PromptAnswer::Ok,
+         {"20-000", "20-001", "20-002"},
+         "16 rows imported"},
+    };
+    const auto labelOf = [&ds](double mhz) {
+        for (int e = 0; e < EntryCount; ++e) {
+            if (ds.MemEnable[e] && qAbs(ds.MemData[e][Col::Freq] - mhz) < 1e-6)
+                return BuildRowLabels(ds.bank)[e];
+        }
+        return QString();
+    };
+    for (const auto& c : cases) {
+        const auto before = std::make_unique<DataSet>(ds);
+        shell.prompter.clear();
+        shell.prompter.script({c.answer});
+        shell.importAnswer = [&c](CsvFileLook& look, ImportDestination& to) {
+            to = c.to;
+            SetColumnField(look.columns, 1, ColumnField::Frequency); // "Wert"
+            return true;
+        };
+        shell.stockAnswer = [&c](QString& name, ImportDestination& to) {
+            name = QStringLiteral("pmr446");
+            to = c.to;
+            return true;
+        };
+        // A first row of names that are none of the words: the type chosen.
+        shell.dialogs.chosen = c.file == club ? FileKind::ColumnsCsv : FileKind::Csv;
+        if (c.file.isEmpty()) {
+            action(w, "mnuImportStock")->trigger();
+        } else {
+            shell.dialogs.openPaths << c.file;
+            action(w, "mnuImport")->trigger();
+        }
+        QVERIFY2(shell.prompter.texts().value(0).startsWith(QLatin1String(c.said)),
+                 qPrintable(shell.prompter.texts().join('\n')));
+        QStringList labels;
+        for (double mhz : c.file.isEmpty() ? QList<double>{446.00625, 446.01875, 446.03125}
+                                           : QList<double>{145.1, 145.2, 145.3})
+            labels << labelOf(mhz);
+        QCOMPARE(labels, c.labels.isEmpty() ? QStringList(3) : c.labels);
+        if (c.labels.isEmpty())
+            continue;
+        QCOMPARE(w.history()->undoText(), QStringLiteral("Import"));
+        w.history()->undo();
+        QCOMPARE(ds.MemText, before->MemText);
+        QCOMPARE(ds.bank.txtBank, before->bank.txtBank);
+        QCOMPARE(w.bankPage()->txtBank[12]->text(), before->bank.txtBank[12]);
+    }
+}
+
 // A file of neither format, one that looks like CHIRP's under CHIRP's type
 // chosen the other way, and one whose every line the model refuses: an
 // error each, with the data, the caption and the change flag as they were.
@@ -626,7 +743,7 @@ void FileCommandsTest::importThatTakesNothingChangesNothing() {
         QByteArray text;
         const char* error;
     } cases[] = {
-        {FileKind::Csv, "Channel;Freq\n1;145.5\n", "list.csv is neither"},
+        {FileKind::Csv, "Channel;Value\n1;145.5\n", "list.csv is neither"},
         {FileKind::ChirpCsv, "\"MT-Z4\",\"GROUP\",\"60\",\"1\"\r\n",
          "list.csv looks like the program's own CSV"},
         {FileKind::Csv,

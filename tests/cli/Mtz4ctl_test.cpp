@@ -103,6 +103,7 @@ private slots:
     void newWritesTheFactoryData();
     void csvExportThenImportRoundTrips();
     void importSaysWhatItDid();
+    void importToADestination();
     void diffAndChirpFormat();
     void controlCharactersAndSpecialFilesFromFiles();
     void importsWhatOtherProgramsWrite();
@@ -371,6 +372,84 @@ void Mtz4ctlTest::importSaysWhatItDid() {
     QVERIFY(bytes(base) != baseBefore);
     QCOMPARE(runCtl({QStringLiteral("import"), base, csv, QStringLiteral("-o"), csv}).exitCode, 2);
     QCOMPARE(bytes(csv), csvBefore);
+}
+
+// --into, --at, --free and --stock send the rows elsewhere, needing
+// --replace to replace entries in use (the earlier forms only say so); a
+// file with a header row has its mapping printed and changed by --map.
+void Mtz4ctlTest::importToADestination() {
+    struct Case {
+        QStringList options;
+        QByteArray csv; // none: --stock
+        int exitCode;
+        const char* says;
+    };
+    const QByteArray chirp = "Location,Frequency,Mode\r\n0,145.5,FM\r\n1,145.6,FM\r\n";
+    const QByteArray columns = "Frequenz;Name;Extra\n145,5;A;x\n";
+    const Case cases[] = {
+        {{"--into", "12"},
+         chirp,
+         0,
+         "Bank 12 grew from 0 to 2 channels, taking the free channels "
+         "at the end of bank 9 (2; 98 left)."},
+        {{"--free", "--dry-run"}, chirp, 0, "mtz4ctl: 2 rows imported, 0 skipped\n"},
+        {{"--at", "Pr9"}, chirp, 0, "row 3 (Location 1): beyond the end of the list"},
+        {{"--at", "77-000"}, chirp, 1, "ERROR: base.MZ4 has no row 77-000"},
+        {{"--into", "0"},
+         chirp,
+         1,
+         "ERROR: The import replaces 1 entries in use. Nothing was "
+         "written: give --replace to replace them."},
+        {{"--into", "0", "--replace"}, chirp, 0, "Warning: The import replaces 1 entries in use."},
+        {{}, chirp, 0, "Warning: The import replaces 1 entries in use."},
+        {{},
+         columns,
+         0,
+         "mtz4ctl: in.csv: columns named in line 1:\nmtz4ctl: 1 \"Frequenz\" -> "
+         "frequency\nmtz4ctl: 2 \"Name\" -> name\nmtz4ctl: 3 \"Extra\" -> none"},
+        {{"--map", "extra=note", "--format", "columns"}, columns, 0, "3 \"Extra\" -> note"},
+        {{"--map", "Pitch=note"}, columns, 2, "no column \"Pitch\""},
+        {{"--map", "1=frequency"}, chirp, 2, "--map is for a file whose first row names"},
+        {{"--stock", "pmr446", "--into", "20"}, {}, 0, "16 rows imported, 0 skipped"},
+        {{"--stock", "nothing"}, {}, 2, "no stock list \"nothing\""},
+        {{"--into", "50"}, chirp, 2, "--into takes a bank number from 0 to 49"},
+        {{"--into", "1", "--free"}, chirp, 2, "--into, --at and --free exclude each other"},
+    };
+    SimRunner files; // for its directory only
+    const QString base = files.path(QStringLiteral("base.MZ4"));
+    const QString csv = files.path(QStringLiteral("in.csv"));
+    const QString out = files.path(QStringLiteral("out.MZ4"));
+    QVERIFY(WriteFile(csv, "Location,Frequency\r\n0,118.1\r\n"));
+    QCOMPARE(runCtl({"new", "--model", "MT-Z4J", "-o", base}).exitCode, 0);
+    QCOMPARE(runCtl({"import", base, csv, "-o", base}).exitCode, 0); // 00-000 in use
+    for (const Case& c : cases) {
+        QFile::remove(out);
+        QStringList args = QStringList{QStringLiteral("import")} + c.options + QStringList{base};
+        if (!c.csv.isNull()) {
+            QVERIFY(WriteFile(csv, c.csv));
+            args << csv;
+        }
+        const bool dryRun = c.options.contains(QStringLiteral("--dry-run"));
+        if (!dryRun)
+            args << QStringLiteral("-o") << out;
+        const CtlRun run = runCtl(args);
+        QVERIFY2(run.errors.contains(QString::fromUtf8(c.says)), qPrintable(run.errors));
+        QCOMPARE(run.exitCode, c.exitCode);
+        QCOMPARE(QFile::exists(out), c.exitCode == 0 && !dryRun);
+        if (c.options == QStringList{"--into", "12"}) {
+            const auto ds = load(out);
+            QCOMPARE(ds->MemText[999][Col::Freq], QStringLiteral("145.600000")); // 12-001
+            QCOMPARE(BuildRowLabels(ds->bank)[998], QStringLiteral("12-000"));
+        }
+    }
+    const CtlRun stock = runCtl({QStringLiteral("stock")});
+    QCOMPARE(stock.exitCode, 0);
+    QVERIFY(stock.output.contains(QRegularExpression(QStringLiteral("^pmr446 +PMR446 \\(Europe "
+                                                                    "\\(CEPT\\)\\): "),
+                                                     QRegularExpression::MultilineOption)));
+    const CtlRun rows = runCtl({QStringLiteral("stock"), QStringLiteral("noaa-weather")});
+    QCOMPARE(rows.exitCode, 0);
+    QVERIFY(rows.output.contains(QStringLiteral("162.550000  FM  25KHz")));
 }
 
 // Notes that would drive a terminal are printed escaped by diff and left out

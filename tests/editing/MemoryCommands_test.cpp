@@ -198,6 +198,10 @@ void MemoryCommandsTest::pastedRowsOfOtherPrograms() {
          "7\tRPT\t145.6\t-\t0.6\tTSQL\t88.5\tNFM\t12.5",
          {"145.600000", "FM", "12.5KHz", "Shift-", "RPT"},
          {}},
+        {"German header",
+         "Frequenz\tModus\tName\tAblage\r\n145,6\tFM\tDB0XY\t-0,6\r\n145,7\t\t\t",
+         {"145.600000", "FM", "20KHz", "Shift-", "DB0XY"},
+         "145.700000"},
         {"frequency only", "118.1", {"118.100000", "AM", "25KHz", "OFF", ""}, {}},
         {"decimal comma", "118,1", {"118.100000", "AM", "25KHz", "OFF", ""}, {}},
         // Cells as spreadsheets copy them: quoted with a line break or quotes.

@@ -6,6 +6,7 @@
 // (app/MainWindow.h, a page, a dialog) itself.
 
 #include "app/CloneFileDialogs.h"
+#include "app/FileCommands.h"
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "files/CloneFile.h"
@@ -89,6 +90,17 @@ public:
         if (configure)
             configure(options);
         program = std::make_unique<Program>(arguments, options);
+        // The import dialogs answer from the script.
+        FileCommands& files = program->fileCommands();
+        files.chooseImport = [this](CsvFileLook& look, ImportDestination& destination,
+                                    const QString&) {
+            importLooks << look;
+            return importAnswer(look, destination);
+        };
+        files.chooseStockList = [this](const QList<StockList>&, QString& name,
+                                       ImportDestination& destination) {
+            return stockAnswer(name, destination);
+        };
     }
 
     frmMain& window() { return program->mainWindow(); }
@@ -99,6 +111,14 @@ public:
     IniLocation ini;
     ScriptedPrompter prompter;
     ScriptedFileDialogs dialogs;
+    // The import dialog's answer: Import, with what it offers, unless a test
+    // says otherwise; and every file it was shown for.
+    std::function<bool(CsvFileLook&, ImportDestination&)> importAnswer =
+        [](CsvFileLook&, ImportDestination&) { return true; };
+    QList<CsvFileLook> importLooks;
+    // The stock list dialog's answer: none chosen unless a test says so.
+    std::function<bool(QString&, ImportDestination&)> stockAnswer =
+        [](QString&, ImportDestination&) { return false; };
     std::unique_ptr<Program> program;
 };
 
