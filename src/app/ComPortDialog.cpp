@@ -5,6 +5,7 @@
 #include "editing/DialogFrame.h"
 #include "link/Link.h"
 #include "link/PortDevice.h"
+#include "model/TextLanguage.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -69,12 +70,17 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     group->addButton(opbDevice_, PortCount);
     txtDevice_ = new QLineEdit(this);
     txtDevice_->setObjectName(QStringLiteral("txtDevice"));
+    // The option's caption names the box, and its access key chooses it.
+    txtDevice_->setAccessibleName(
+        QString(text(Text::OtherSerialDevice)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     auto* other = new QHBoxLayout;
     other->addWidget(opbDevice_);
     other->addWidget(txtDevice_, 1);
 
     lstPorts_ = new QTreeWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
+    lstPorts_->setAccessibleName(
+        InLanguage("Serial ports of this computer", "このコンピューターのシリアルポート"));
     lstPorts_->setRootIsDecorated(false);
     lstPorts_->setUniformRowHeights(true);
     lstPorts_->setHeaderLabels({text(Text::PortListDevice), text(Text::PortListDescription),

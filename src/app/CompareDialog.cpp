@@ -1,5 +1,7 @@
 #include "app/CompareDialog.h"
 
+#include "model/TextLanguage.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +26,7 @@ CompareDialog::CompareDialog(const QList<DataDifference>& differences, const QSt
                                .arg(differences.size())
                                .arg(other));
 
+    table_->setAccessibleName(InLanguage("Differences", "相違点"));
     table_->setColumnCount(4);
     table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"),
                                        QStringLiteral("This"), QStringLiteral("Other")});
