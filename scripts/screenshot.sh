@@ -14,7 +14,10 @@
 #           File menu, a setting's tip, the first page of the printed channel
 #           list of docs/sample.MZ4, the question, the report and the
 #           comparison of an import, the report of an import into bank 12,
-#           the columns of a spreadsheet's file and the stock lists);
+#           the columns of a spreadsheet's file and the stock lists; editing
+#           many rows: the Properties dialog for the airband channels, a
+#           frequency typed in its cell, the filter on "FM", two rows moved
+#           by dragging their headers);
 #   and on a screen of 1366 x 768: docs/screenshot-small-screen.png (the
 #           window at 125 % scaling, fitted to the screen) and
 #           docs/guide-two-windows.png (two windows side by side at the
@@ -431,6 +434,45 @@ start_program
 window=$(find_window "^Orlenk MT-Z4/Z40 Clone Utility$")
 click_at 205 71
 shot guide-first-start "$window"
+stop_program
+
+# --- Editing many rows at once: the step of the sample's nine airband
+# channels (00-000 .. 00-008, selected with Shift+Down) in one Properties
+# dialog; a frequency typed in its cell with a decimal comma; the filter on
+# "FM"; two rows moved by dragging their row headers.
+start_program "$PWD/docs/sample.MZ4"
+window=$(find_window "sample.MZ4 - ")
+click_at 205 71  # the Memory tab
+click_at 120 115 # the row 00-000
+for _ in $(seq 8); do
+    keys shift+Down
+done
+keys alt+Return
+dialog=$(find_window "^Properties of 9 entries$")
+press "$dialog" alt+s
+xdotool type --delay 60 "25"
+shot guide-properties "$dialog"
+press "$dialog" Return
+click_at 95 166 # the frequency of 00-003
+keys F2 ctrl+a
+xdotool type --delay 60 "121,8"
+shot guide-cell-edit "$window"
+keys Return
+keys ctrl+shift+f
+xdotool type --delay 60 "FM"
+shot guide-filter "$window"
+keys Escape
+click_at 30 132 # the header of 00-001
+xdotool keydown shift
+click_at 30 149 # the header of 00-002
+xdotool keyup shift
+xdotool mousemove --window "$window" 30 140 mousedown 1
+for y in 150 165 180 195 210 222; do
+    xdotool mousemove --window "$window" 30 "$y"
+    sleep 0.1
+done
+xdotool mouseup 1
+shot guide-move-rows "$window"
 stop_program
 
 import_pictures

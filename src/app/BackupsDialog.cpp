@@ -1,6 +1,7 @@
 #include "app/BackupsDialog.h"
 
 #include "files/Backups.h"
+#include "model/TextLanguage.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -22,6 +23,7 @@ BackupsDialog::BackupsDialog(const QString& folder, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const QList<BackupInfo> backups = ListBackups(folder_);
+    table_->setAccessibleName(InLanguage("Backups kept", "保存されているバックアップ"));
     table_->setColumnCount(4);
     table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Occasion"),
                                        QStringLiteral("Model"), QStringLiteral("Entries in use")});

@@ -71,6 +71,9 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     group->addButton(opbDevice_, PortCount);
     txtDevice_ = new QLineEdit(this);
     txtDevice_->setObjectName(QStringLiteral("txtDevice"));
+    // The option's caption names the box, and its access key chooses it.
+    txtDevice_->setAccessibleName(
+        QString(text(Text::OtherSerialDevice)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     // Find the cable: unplugged and plugged in again, the port that appears.
     cmdFindCable_ = new QPushButton(InLanguage("Find the cable...", "ケーブルを探す..."), this);
     cmdFindCable_->setObjectName(QStringLiteral("cmdFindCable"));
@@ -87,6 +90,8 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
 
     lstPorts_ = new QTreeWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
+    lstPorts_->setAccessibleName(
+        InLanguage("Serial ports of this computer", "このコンピューターのシリアルポート"));
     lstPorts_->setRootIsDecorated(false);
     lstPorts_->setUniformRowHeights(true);
     lstPorts_->setHeaderLabels({text(Text::PortListDevice), text(Text::PortListDescription),

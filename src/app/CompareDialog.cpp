@@ -26,6 +26,7 @@ CompareDialog::CompareDialog(const QList<DataDifference>& differences, const QSt
                                             QStringLiteral("differences")),
                                     other));
 
+    table_->setAccessibleName(InLanguage("Differences", "相違点"));
     table_->setColumnCount(4);
     table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"),
                                        QStringLiteral("This"), QStringLiteral("Other")});

@@ -6,6 +6,7 @@
 #include "app/FileCommands.h"
 #include "app/FileDrop.h"
 #include "app/FileModels.h"
+#include "app/GridContextMenu.h"
 #include "app/HelpCommands.h"
 #include "app/MainMenus.h"
 #include "app/ModelCommands.h"
@@ -18,10 +19,12 @@
 #include "app/WindowFit.h"
 #include "app/WindowPlacement.h"
 #include "editing/BankPage.h"
+#include "editing/CellEdits.h"
 #include "editing/EditDialog.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
+#include "editing/MoveCommands.h"
 #include "editing/Settings1Page.h"
 #include "editing/Settings2Page.h"
 #include "editing/Twips.h"
@@ -92,6 +95,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     // The edit dialog is created once and hidden between uses.
     editDialog_ = new dlgModify(*editor_, prompter_, this);
     connectCommands();
+    UseGridContextMenu(*MSFlexGrid1_, *menus_);
     updateCommands();
     // A setting that cannot be stored is told in the status bar.
     SetSettingsFailureHandler([this](const QString& text) { showStatusText(text); });
@@ -175,6 +179,8 @@ void frmMain::connectCommands() {
         if (!clone_->running())
             editDialog_->MSFlexGrid1_DblClick(row, MSFlexGrid1_->rowLabel(row));
     });
+    // A refused edit in a cell of the VFO grid says why.
+    connect(MSFlexGrid2_, &GridView::told, this, &frmMain::showStatusText);
     connect(MSFlexGrid2_, &VfoGrid::editRequested, this, [this](int row) {
         if (!clone_->running())
             editDialog_->MSFlexGrid2_DblClick(row);
@@ -218,6 +224,10 @@ void frmMain::connectCommands() {
 void frmMain::setTransferRunning(bool running, bool) {
     updateCommands();
     settings1Page_->setEditingEnabled(!running);
+    for (GridView* grid :
+         {static_cast<GridView*>(MSFlexGrid1_), static_cast<GridView*>(MSFlexGrid2_)})
+        grid->cellEdits()->setLocked(running);
+    memoryPage_->moves->setLocked(running);
     settings2Page_->setEnabled(!running);
     bankPage_->setEnabled(!running);
     for (QPushButton* b : {memoryPage_->cmbRxData, memoryPage_->cmbTxData, memoryPage_->cmbClear,
@@ -245,6 +255,11 @@ void frmMain::updateCommands() {
 void frmMain::runMemoryCommand(void (*command)(MemoryCommands&)) {
     if (!clone_->running() && TabStrip1_->currentIndex() == MemoryTab)
         command(*memoryPage_->commands);
+}
+
+void frmMain::runOnMemoryPage(void (*command)(mtz4::MemoryPage&)) {
+    if (!clone_->running() && TabStrip1_->currentIndex() == MemoryTab)
+        command(*memoryPage_);
 }
 
 QString frmMain::statusText() const {

@@ -161,6 +161,7 @@ private:
     void updateCommands();
     // Runs one of the memory list's commands, on the Memory page outside transfers.
     void runMemoryCommand(void (*command)(MemoryCommands&));
+    void runOnMemoryPage(void (*command)(mtz4::MemoryPage&));
     // The caption with the partly-read mark when the data carry it.
     void showCaption();
 

@@ -10,8 +10,12 @@
 #include "app/PrintCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowPlacement.h"
+#include "editing/FieldCommands.h"
+#include "editing/FilterBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
+#include "editing/MemoryPage.h"
+#include "editing/MoveCommands.h"
 #include "editing/UndoHistory.h"
 
 #include <QToolBar>
@@ -64,6 +68,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
     const auto memory = [this](void (*command)(MemoryCommands&)) -> Run {
         return [this, command] { runMemoryCommand(command); };
     };
+    const auto page = [this](void (*command)(mtz4::MemoryPage&)) -> Run {
+        return [this, command] { runOnMemoryPage(command); };
+    };
     const auto recent = [this](QMenu* m) { files_->fillRecentMenu(m, !clone_->running()); };
     using K = QKeySequence;
     constexpr When Idle = When::Idle; // none of these may start while a clone command runs
@@ -106,16 +113,28 @@ std::vector<MenuEntry> frmMain::menuEntries() {
              {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
         separator("mnuEdit"),
         item("mnuEdit", "mnuEditUndo", Text::mnuEditUndo, When::IdleOnGridPage, [this] { modifyCurrentRow(); }),
+        // The fields of every selected row at once.
+        item("mnuEdit", "mnuProperties", Text::mnuProperties, Memory, page([](mtz4::MemoryPage& p) { p.fields->properties(); }),
+             {K(Qt::ALT | Qt::Key_Return), K(Qt::ALT | Qt::Key_Enter)}),
         separator("mnuEdit"),
         // The memory list's own commands: on the Memory page only.
         item("mnuEdit", "mnuCut", Text::mnuCut, Memory, memory([](MemoryCommands& m) { m.cut(); }), {K::Cut}),
         item("mnuEdit", "mnuCopy", Text::mnuCopy, Memory, memory([](MemoryCommands& m) { m.copy(); }), {K::Copy}),
         item("mnuEdit", "mnuPaste", Text::mnuPaste, Memory, memory([](MemoryCommands& m) { m.paste(); }), {K::Paste}),
         separator("mnuEdit"),
+        item("mnuEdit", "mnuFillDown", Text::mnuFillDown, Memory, page([](mtz4::MemoryPage& p) { p.fields->fillDown(); }),
+             {K(Qt::CTRL | Qt::Key_D)}),
+        item("mnuEdit", "mnuFillFrequencies", Text::mnuFillFrequencies, Memory,
+             page([](mtz4::MemoryPage& p) { p.fields->fillFrequencies(); })),
+        separator("mnuEdit"),
         item("mnuEdit", "mnuInsertEntry", Text::mnuInsertEntry, Memory,
              memory([](MemoryCommands& m) { m.insertEmptyEntry(); }), {K(Qt::Key_Insert)}),
         item("mnuEdit", "mnuDeleteEntry", Text::mnuDeleteEntry, Memory,
              memory([](MemoryCommands& m) { m.deleteEntry(); }), {K(Qt::Key_Delete)}),
+        item("mnuEdit", "mnuMoveUp", Text::mnuMoveUp, Memory, page([](mtz4::MemoryPage& p) { p.moves->moveUp(); }),
+             {K(Qt::CTRL | Qt::Key_Up)}),
+        item("mnuEdit", "mnuMoveDown", Text::mnuMoveDown, Memory, page([](mtz4::MemoryPage& p) { p.moves->moveDown(); }),
+             {K(Qt::CTRL | Qt::Key_Down)}),
         separator("mnuEdit"),
         item("mnuEdit", "mnuFind", Text::mnuFind, Memory,
              memory([](MemoryCommands& m) { m.openFind(); }), {K(Qt::CTRL | Qt::Key_F)}),
@@ -139,6 +158,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
             MSFlexGrid1_->setHideEmpty(hide);
             WriteHideEmptyEntries(hide);
         }),
+        // The filter box beside Find: only the rows that match show.
+        item("mnuView", "mnuFilter", Text::mnuFilter, Memory, page([](mtz4::MemoryPage& p) { p.filterBar->open(); }),
+             {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}),
 
         menu(nullptr, "mnuTools", Text::mnuTools),
         menu("mnuTools", "mnuRe", Text::mnuRe),

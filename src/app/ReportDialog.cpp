@@ -74,6 +74,8 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
             new QLabel(InLanguage("Every row (%1):", "すべての行 (%1):").arg(details.size()), this);
         details_ = new QListView(this);
         details_->setObjectName(QStringLiteral("details"));
+        details_->setAccessibleName(InLanguage("Every row", "すべての行"));
+        caption->setBuddy(details_);
         details_->setModel(new QStringListModel(details, details_));
         details_->setUniformItemSizes(true); // a million lines scroll as fast as ten
         details_->setEditTriggers(QAbstractItemView::NoEditTriggers);

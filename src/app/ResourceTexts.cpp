@@ -62,6 +62,13 @@ constexpr NumberedText Texts[] = {
     {Text::mnuSortFrequency, "Sort Bank by Frequency(&Q)", "バンクを周波数順に並べ替え(&Q)"},
     {Text::mnuSortName, "Sort Bank by Name(&N)", "バンクを名前順に並べ替え(&N)"},
     {Text::mnuQuickRead, "Quick Read(&Q)", "クイック読み出し(&Q)"},
+    // Editing many rows at once, moving and filtering them (2014..2019).
+    {Text::mnuProperties, "Properties(&R)...", "プロパティ(&R)..."},
+    {Text::mnuFillDown, "Fill Down(&L)", "下へコピー(&L)"},
+    {Text::mnuFillFrequencies, "Fill Frequencies(&Y)...", "周波数を連番で入力(&Y)..."},
+    {Text::mnuMoveUp, "Move Up(&U)", "上へ移動(&U)"},
+    {Text::mnuMoveDown, "Move Down(&W)", "下へ移動(&W)"},
+    {Text::mnuFilter, "Filter(&F)...", "絞り込み(&F)..."},
     // Backups, recent files and compare (2020..).
     {Text::mnuRecent, "Open &Recent", "最近使ったファイル(&R)"},
     {Text::mnuBackups, "&Backups...", "バックアップ(&B)..."},
@@ -98,7 +105,7 @@ constexpr NumberedText Texts[] = {
     {Text::mnuImportStock, "Import Stoc&k List...", "同梱リストをインポート(&K)..."},
     // Serial ports and model detection (2040..2049).
     {Text::mnuDetectModel, "&Detect Model", "機種を検出(&D)"},
-    {Text::OtherSerialDevice, "Other serial device:", "その他のシリアルデバイス:"},
+    {Text::OtherSerialDevice, "Other serial &device:", "その他のシリアルデバイス(&D):"},
     {Text::PortListDevice, "Device", "デバイス"},
     {Text::PortListDescription, "Description", "説明"},
     {Text::PortListMaker, "Maker", "メーカー"},

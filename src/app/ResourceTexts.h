@@ -67,6 +67,14 @@ enum Number : int {
     mnuSortName = 2012,
     mnuQuickRead = 2013,
 
+    // Editing many rows at once, moving and filtering them (2014..2019).
+    mnuProperties = 2014,
+    mnuFillDown = 2015,
+    mnuFillFrequencies = 2016,
+    mnuMoveUp = 2017,
+    mnuMoveDown = 2018,
+    mnuFilter = 2019,
+
     // Backups, recent files and compare (2020..2025).
     mnuRecent = 2020,
     mnuBackups = 2021,

@@ -1,12 +1,14 @@
 #include "editing/BankPage.h"
 
 #include "editing/DataEditor.h"
+#include "editing/FrequencyChecks.h"
 #include "editing/GroupMatrix.h"
 #include "editing/NamedWidget.h"
 #include "editing/Twips.h"
 #include "editing/TypingLimit.h"
 #include "model/BankSizeEdit.h"
 #include "model/Prompter.h"
+#include "model/TextLanguage.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -80,6 +82,8 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
         box->setValidator(digits);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
         box->installEventFilter(this);
+        // The headings above and beside the boxes make the bank number.
+        box->setAccessibleName(InLanguage("Bank %1 size", "バンク %1 のサイズ").arg(b));
         sizes->addWidget(box, b % BanksPerColumn + 1, b / BanksPerColumn + 1);
         txtBank[b] = box;
 
@@ -275,6 +279,12 @@ void BankPage::txtBank_LostFocus(int bank) {
                   [&](DataSet& ds) { outcome = TakeOverBankSize(ds, bank, typed); });
     if (outcome == BankSizeOutcome::TotalTooLarge)
         prompter_.ask(BankTotalTooLargePrompt());
+    // A size put back is never put back without a word.
+    if (outcome == BankSizeOutcome::OutOfRange)
+        prompter_.explain(
+            RefusedValueText(InLanguage("Bank %1 size", "バンク %1 のサイズ").arg(bank), typed,
+                             InLanguage("a bank holds at most 1000 channels",
+                                        "1 バンクは 1000 チャンネルまでです")));
     takingOver_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editing/DialogFrame.h"
 #include "editing/EditFields.h"
+#include "editing/FieldEdit.h"
 #include "editing/FrequencyChecks.h"
 #include "editing/GridCellText.h"
 #include "editing/GridLayout.h"
@@ -32,15 +33,14 @@ namespace mtz4 {
 
 namespace {
 
-constexpr int FreqMaxLength = 11;
-constexpr int ShiftMaxLength = 9;
-constexpr int NoteMaxLength = 30;
-constexpr int NameMaxLength = 6;
+constexpr int FreqMaxLength = FreqTypingLimit;
+constexpr int ShiftMaxLength = ShiftTypingLimit;
+constexpr int NoteMaxLength = NoteTypingLimit;
+constexpr int NameMaxLength = NameTypingLimit;
 
 constexpr int StepButtons = 18;
 constexpr int Step10KHz = 3;
 constexpr int Step12_5KHz = 4;
-constexpr int Step20KHz = 6;
 constexpr int Step1KHz = Step1KHzCode;
 constexpr int Step9KHz = Step9KHzCode;
 constexpr int CarrierItems = 29;
@@ -234,6 +234,14 @@ void dlgModify::buildControls() {
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Each box is named by its label, for screen readers and the label's
+    // access by the keyboard alike.
+    for (auto [label, box] : {std::pair{frequencyLabel, txtFreq}, std::pair{offsetLabel, txtShift},
+                              std::pair{noteLabel, txtNote}, std::pair{nameLabel, txtName}}) {
+        label->setBuddy(box);
+        box->setAccessibleName(label->text());
+    }
+
     // Input filters: keys and pasted text.
     auto* numericKeys = new NumericKeyFilter(this);
     auto* numericText = new NumericTextValidator(this);
@@ -242,7 +250,9 @@ void dlgModify::buildControls() {
         box->installEventFilter(this); // focus-out checks
         box->setValidator(numericText);
     }
-    txtName->setValidator(new CharacterRangeValidator(32, 126, this));
+    auto* nameText = new CharacterRangeValidator(32, 126, this);
+    nameText->refused = [this](const QString& reason) { prompter_.explain(reason); };
+    txtName->setValidator(nameText);
     noteBox_ = std::make_unique<NoteBox>(txtNote, ds_.NoteCodePage, prompter_);
 
     connect(OKButton, &QPushButton::clicked, this, &dlgModify::OKButton_Click);
@@ -286,27 +296,10 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
     if (!secret)
         cbbSec->setCurrentIndex(-1);
 
-    const auto& data = ds_.MemData[e];
-    const auto& text = ds_.MemText[e];
-    if (data[Col::Freq] != 0.0 && !text[Col::Freq].isEmpty()) {
-        PutText(txtFreq, text[Col::Freq]);
-        noteBox_->put(text[Col::Note]);
-        PutText(txtName, text[Col::Name]);
-        SelectInGroup(opbWave, Code(data[Col::Mode]));
-        SelectInGroup(opbStep, Code(data[Col::Step]));
-        SelectInGroup(opbTone, Code(data[Col::Option]));
-        chkSkip->setChecked(data[Col::Skip] == 1.0);
-        if (cbbSec->isEnabled())
-            SelectItem(cbbSec, Code(data[Col::Secret]));
-        if (cbbAir->isEnabled())
-            SelectItem(cbbAir, Code(data[Col::Carrier]));
-        SelectItem(cbbTxTone, Code(data[Col::Tone]));
-        SelectInGroup(opbSift, Code(data[Col::ShiftDir]));
-        PutText(txtShift, text[Col::Shift]);
-        chkEnable->setChecked(ds_.MemEnable[e]);
-    } else if (!chkHold->isChecked()) {
+    if (EntryHasFrequency(ds_, e))
+        putFields(StoredEntryFields(ds_, e));
+    else if (!chkHold->isChecked())
         ResetDialog();
-    }
 
     return exec() == QDialog::Accepted;
 }
@@ -384,21 +377,26 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
 }
 
 void dlgModify::ResetDialog() {
-    PutText(txtFreq, QStringLiteral("145.000000"));
-    SelectInGroup(opbWave, 0);
-    SelectInGroup(opbStep, Step20KHz);
-    SelectInGroup(opbTone, OptionOffCode);
-    cbbTxTone->setCurrentIndex(DefaultToneCode);
-    SelectInGroup(opbSift, 0);
-    PutText(txtShift, QStringLiteral("0.600000"));
-    chkEnable->setChecked(true);
-    noteBox_->put({});
-    PutText(txtName, {});
-    chkSkip->setChecked(false);
-    if (cbbAir->isEnabled())
-        cbbAir->setCurrentIndex(DefaultCarrierCode);
+    putFields(NewEntryFields());
+}
+
+void dlgModify::putFields(const EditFields& f) {
+    PutText(txtFreq, f.freq);
+    noteBox_->put(f.note);
+    PutText(txtName, f.name);
+    SelectInGroup(opbWave, f.mode);
+    SelectInGroup(opbStep, f.step);
+    SelectInGroup(opbTone, f.option);
+    chkSkip->setChecked(f.skip);
+    // A list the model does not use keeps no selection.
     if (cbbSec->isEnabled())
-        cbbSec->setCurrentIndex(DefaultSecretCode);
+        SelectItem(cbbSec, f.secret);
+    if (cbbAir->isEnabled())
+        SelectItem(cbbAir, f.carrier);
+    SelectItem(cbbTxTone, f.tone);
+    SelectInGroup(opbSift, f.shiftDir);
+    PutText(txtShift, f.shift);
+    chkEnable->setChecked(f.enable);
 }
 
 void dlgModify::showEvent(QShowEvent* event) {
@@ -435,10 +433,14 @@ bool dlgModify::txtFreq_LostFocus() {
     if (!editIndexValid())
         return false;
     const int index = EditIndex - 1;
-    const FieldCheck check = EditingMemory ? CheckMemoryFrequency(ds_, index, txtFreq->text())
-                                           : CheckVfoFrequency(ds_, index, txtFreq->text());
+    const QString typed = txtFreq->text();
+    const FieldCheck check = EditingMemory ? CheckMemoryFrequency(ds_, index, typed)
+                                           : CheckVfoFrequency(ds_, index, typed);
     if (check.message)
         prompter_.ask(*check.message);
+    // A value put back is never put back without a word.
+    if (!check.accepted)
+        prompter_.explain(RefusedValueText(frequencyLabel->text(), typed, check.reason));
     PutText(txtFreq, check.text);
     return check.accepted;
 }
@@ -446,7 +448,10 @@ bool dlgModify::txtFreq_LostFocus() {
 bool dlgModify::txtShift_LostFocus() {
     if (!editIndexValid())
         return false;
-    const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, txtShift->text());
+    const QString typed = txtShift->text();
+    const FieldCheck check = CheckOffset(ds_, EditingMemory, EditIndex - 1, typed);
+    if (!check.accepted)
+        prompter_.explain(RefusedValueText(offsetLabel->text(), typed, check.reason));
     PutText(txtShift, check.text);
     return check.accepted;
 }

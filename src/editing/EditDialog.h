@@ -106,6 +106,8 @@ private:
     bool txtFreq_LostFocus();
     bool txtShift_LostFocus();
     EditFields collectFields() const;
+    // Puts the fields into the controls (the lists the model lacks excepted).
+    void putFields(const EditFields& fields);
 
     DataEditor& editor_;
     DataSet& ds_;

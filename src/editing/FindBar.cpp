@@ -1,5 +1,7 @@
 #include "editing/FindBar.h"
 
+#include "model/TextLanguage.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +27,7 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     auto* close = new QToolButton(this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
+    close->setAccessibleName(InLanguage("Close the find bar", "検索バーを閉じる"));
     result_ = new QLabel(this);
 
     auto* layout = new QHBoxLayout(this);

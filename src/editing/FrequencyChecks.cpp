@@ -3,30 +3,33 @@
 #include "model/Limits.h"
 #include "model/ModelRules.h"
 #include "model/NumericText.h"
+#include "model/TextLanguage.h"
 
 namespace mtz4 {
 
 namespace {
 
-FieldCheck Refuse(const QString& restored, std::optional<Prompt> message = std::nullopt) {
-    return {false, restored, std::move(message)};
+FieldCheck Refuse(const QString& restored, const QString& reason,
+                  std::optional<Prompt> message = std::nullopt) {
+    return {false, restored, std::move(message), reason};
 }
 
 FieldCheck Accept(double value) {
-    return {true, FormatMHz(value), std::nullopt};
+    return {true, FormatMHz(value), std::nullopt, {}};
 }
 
-// The frequency accepted, or the stored text back with the rule's message.
-FieldCheck checked(FrequencyRule rule, double f, const QString& restored) {
+// The frequency accepted, or the stored text back with the rule's message
+// and reason.
+FieldCheck checked(FrequencyRule rule, double f, const QString& restored, const QString& reason) {
     switch (rule) {
     case FrequencyRule::Taken:
         break;
     case FrequencyRule::OutOfRange:
-        return Refuse(restored);
+        return Refuse(restored, reason);
     case FrequencyRule::CellularPhone:
-        return Refuse(restored, CellularPhonePrompt());
+        return Refuse(restored, reason, CellularPhonePrompt());
     case FrequencyRule::SearchPassDuplicate:
-        return Refuse(restored, SearchPassDuplicatePrompt());
+        return Refuse(restored, reason, SearchPassDuplicatePrompt());
     }
     return Accept(f);
 }
@@ -67,12 +70,14 @@ bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& te
 
 FieldCheck CheckMemoryFrequency(const DataSet& ds, int entry, const QString& typed) {
     const double f = TypedNumericValue(typed);
-    return checked(MemoryFrequencyRule(ds, entry, f), f, StoredMemoryFrequencyText(ds, entry));
+    const FrequencyRule rule = MemoryFrequencyRule(ds, entry, f);
+    return checked(rule, f, StoredMemoryFrequencyText(ds, entry), MemoryFrequencyRefusal(rule));
 }
 
 FieldCheck CheckVfoFrequency(const DataSet& ds, int band, const QString& typed) {
     const double f = TypedNumericValue(typed);
-    return checked(VfoFrequencyRule(ds, band, f), f, ds.VfoText[band][Col::Freq]);
+    const FrequencyRule rule = VfoFrequencyRule(ds, band, f);
+    return checked(rule, f, ds.VfoText[band][Col::Freq], VfoFrequencyRefusal(ds, band, rule));
 }
 
 FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString& typed) {
@@ -81,7 +86,13 @@ FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString&
         return Accept(v);
     const double stored =
         memory ? ds.MemData[index][Col::Shift] : NumericValue(ds.VfoText[index][Col::Shift]);
-    return Refuse(FormatMHz(stored));
+    return Refuse(FormatMHz(stored), InLanguage("an offset outside 0 .. 99.999999 MHz",
+                                                "0～99.999999 MHz の範囲外のオフセット"));
+}
+
+QString RefusedValueText(const QString& where, const QString& typed, const QString& reason) {
+    return InLanguage("%1: \"%2\" was not taken: %3", "%1: 「%2」は設定できません: %3")
+        .arg(where, typed, reason);
 }
 
 } // namespace mtz4

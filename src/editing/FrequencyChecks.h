@@ -14,11 +14,14 @@ namespace mtz4 {
 // Outcome of checking the text of the frequency or offset box. `text` is what
 // the box shows afterwards: the value reformatted when accepted, the stored
 // value when refused. `message` is the message box to show for a refusal
-// that has one (range violations are corrected silently).
+// that has one (range violations are corrected silently); `reason` says in
+// plain words why a refused value was refused ("a frequency outside 0.1 ..
+// 1299.995 MHz"), for the status bar.
 struct FieldCheck {
     bool accepted = false;
     QString text;
     std::optional<Prompt> message;
+    QString reason;
 };
 
 // The message boxes of the frequency checks.
@@ -50,6 +53,10 @@ FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString&
 // fails a check, so that an entry or band read that way can still be edited.
 bool IsStoredFrequency(const DataSet& ds, bool memory, int index, const QString& text);
 bool IsStoredOffset(const DataSet& ds, bool memory, int index, const QString& text);
+
+// The status line of a refused value: where it was typed ("05-007
+// Frequency"), what was typed and why it was refused.
+QString RefusedValueText(const QString& where, const QString& typed, const QString& reason);
 
 // The text restored for a refused memory frequency.
 QString StoredMemoryFrequencyText(const DataSet& ds, int entry);

@@ -1,5 +1,6 @@
 #include "editing/GridTableModel.h"
 
+#include "editing/CellEdits.h"
 #include "editing/GridLayout.h"
 #include "model/Limits.h"
 
@@ -37,6 +38,8 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return shown(cellText(index.row(), column), CellTextShown);
+    case Qt::EditRole:
+        return edits_ ? edits_->value(index.row(), column) : QVariant();
     case Qt::FontRole:
         if (column == GridCol::Note && hasNoteFont_)
             return noteFont_;
@@ -63,6 +66,20 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
         return modelHeader_;
     static const auto titles = GridHeaderTexts();
     return column >= 1 && column < GridColumns ? titles[column] : QString();
+}
+
+Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (edits_ && index.isValid() && edits_->editable(index.row(), index.column() + 1))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool GridTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!edits_ || !index.isValid() || role != Qt::EditRole)
+        return false;
+    // The data set tells the views of the change (the editor's step).
+    return edits_->commit(index.row(), index.column() + 1, value);
 }
 
 void GridTableModel::setModelHeader(const QString& header) {

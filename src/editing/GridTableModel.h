@@ -6,6 +6,8 @@
 
 namespace mtz4 {
 
+class CellEdits;
+
 // What the memory grid and the VFO grid have in common as a table: view
 // column c is grid column c + 1 ("Frequency" .. "Name"), the header row is
 // the grids' format string with the model-dependent title of grid column 6,
@@ -21,6 +23,13 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
+    // With cell edits set, the cells that take an edit are editable: their
+    // edit role is the value an editor starts from, and setting it stores
+    // the edit through them.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    void setCellEdits(CellEdits* edits) { edits_ = edits; }
+    CellEdits* cellEdits() const { return edits_; }
 
     // Label of table row `row` (the vertical header).
     virtual QString rowLabel(int row) const = 0;
@@ -40,6 +49,7 @@ private:
     QString modelHeader_;
     QFont noteFont_;
     bool hasNoteFont_ = false;
+    CellEdits* edits_ = nullptr;
 };
 
 } // namespace mtz4

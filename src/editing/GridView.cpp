@@ -1,5 +1,7 @@
 #include "editing/GridView.h"
 
+#include "editing/CellEdits.h"
+#include "editing/GridCellDelegate.h"
 #include "editing/GridTableModel.h"
 
 #include <QHeaderView>
@@ -70,13 +72,57 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
         emit editRequested(index.row() + 1);
 }
 
-void GridView::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier && currentRow() > 0) {
-        emit editRequested(currentRow());
+void GridView::enableCellEditing(DataEditor& editor) {
+    if (edits_)
         return;
+    edits_ = new CellEdits(editor, showsMemory(), *model_, this);
+    model_->setCellEdits(edits_);
+    setItemDelegate(new GridCellDelegate(*edits_, this));
+    setEditTriggers(EditKeyPressed | AnyKeyPressed);
+    connect(edits_, &CellEdits::told, this, &GridView::told);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (enter && currentRow() > 0) {
+        if (modifiers == Qt::NoModifier && edits_) {
+            edit(currentIndex(), EditKeyPressed, event);
+            return;
+        }
+        if (modifiers == (edits_ ? Qt::ShiftModifier : Qt::NoModifier)) {
+            emit editRequested(currentRow());
+            return;
+        }
     }
     QTableView::keyPressEvent(event);
+}
+
+bool GridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    const bool editing = QTableView::edit(index, trigger, event);
+    // A key that would start an edit where none can be made says why; a
+    // Space, which also selects, does not.
+    const bool keyed = trigger == EditKeyPressed ||
+                       (trigger == AnyKeyPressed && event &&
+                        static_cast<QKeyEvent*>(event)->text() != QStringLiteral(" "));
+    if (!editing && keyed && edits_ && index.isValid() && state() != EditingState) {
+        QString whyNot;
+        if (!edits_->editable(index.row(), index.column() + 1, &whyNot))
+            emit told(QStringLiteral("%1: %2").arg(edits_->where(index.row(), index.column() + 1),
+                                                   whyNot));
+    }
+    return editing;
+}
+
+void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Enter: the edit ends and the row below becomes current.
+    const bool down = hint == QAbstractItemDelegate::SubmitModelCache;
+    QTableView::closeEditor(editor, down ? QAbstractItemDelegate::NoHint : hint);
+    if (down) {
+        const QModelIndex below = moveCursor(MoveDown, Qt::NoModifier);
+        if (below.isValid())
+            setCurrentIndex(below);
+    }
 }
 
 } // namespace mtz4

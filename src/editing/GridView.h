@@ -6,6 +6,8 @@
 
 namespace mtz4 {
 
+class CellEdits;
+class DataEditor;
 class GridTableModel;
 
 // What the memory grid and the VFO grid have in common as views: the layout
@@ -28,25 +30,36 @@ public:
     void setModelHeader(int model);
     // Current grid row (table row + 1), 0 when there is none.
     int currentRow() const;
+    // Cells take edits in place, each stored through `editor` as a step.
+    void enableCellEditing(DataEditor& editor);
+    CellEdits* cellEdits() const { return edits_; }
 
 signals:
-    // The user asked to edit grid row `row` (1-based): double-click or Enter.
+    // The user asked to edit grid row `row` (1-based): double-click, or
+    // Enter (Shift+Enter with cell editing).
     void editRequested(int row);
+    // Why an edit in a cell was refused, for the status bar.
+    void told(const QString& text);
 
 protected:
     // Takes ownership of `model` and lays the view out.
     GridView(GridTableModel* model, const std::array<int, GridColumns>& widths,
              const QString& widestRowLabel, QWidget* parent);
     GridTableModel* gridModel() const { return model_; }
+    // Whether the rows are memory entries (else VFO bands).
+    virtual bool showsMemory() const { return false; }
 
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     void fitNoteColumn();
 
     GridTableModel* model_;
+    CellEdits* edits_ = nullptr;
     int noteFloor_ = 0; // the least width of the Note column
 };
 

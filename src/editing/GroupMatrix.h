@@ -13,8 +13,16 @@ namespace mtz4 {
 // The group matrix of the "Bank" page: the captions "BANK 0 - 9" ..
 // "BANK 40 - 49", a digit label per bank, and for each group row GRP1 ..
 // GRP9, GRP-B a caption and one check box per bank. The controls sit at
-// fixed positions given in twips and scaled to the screen; the check boxes
-// are drawn small enough to fit their 160-twip pitch.
+// fixed positions given in twips and scaled to the screen; where the 160-
+// and 250-twip pitches are less than a box of 16 pixels needs, the matrix
+// is spread out so that every box is that big (the page scrolls where the
+// window is too small for it).
+//
+// For the keyboard the matrix is one control: Tab comes to it once, at the
+// box last visited; the arrow keys move from box to box (round each row and
+// column), Home and End to a row's ends, Space checks or clears the box.
+// Each box is named for screen readers by its group row and bank
+// ("GRP2, bank 1").
 class GroupMatrix : public QWidget {
     Q_OBJECT
 public:
@@ -33,11 +41,23 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+    // The box that Tab comes to.
+    QCheckBox* currentBox() const { return chkGrp[current_]; }
+
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeControls();
+    // A position in twips from the matrix's left edge, spread out where the
+    // pitch is too small for the boxes (and the same downward).
+    int x(int twips) const;
+    int y(int twips) const;
+    void makeCurrent(int index);
+    void showInScrolledPage(QWidget* box);
+
+    int current_ = BankCount; // GRP1, bank 0
 };
 
 } // namespace mtz4

@@ -64,8 +64,18 @@ CharacterRangeValidator::CharacterRangeValidator(char16_t first, char16_t last, 
 
 QValidator::State CharacterRangeValidator::validate(QString& input, int&) const {
     for (const QChar c : input) {
-        if (c.unicode() < first_ || c.unicode() > last_)
-            return Invalid;
+        if (c.unicode() >= first_ && c.unicode() <= last_)
+            continue;
+        if (refused) {
+            refused(InLanguage("A name holds only the letters, digits and signs the receiver "
+                               "shows (ASCII): \"%1\" is not one of them",
+                               "名前には受信機が表示できる英数字と記号 (ASCII) だけが入ります: "
+                               "「%1」は入りません")
+                        .arg(c.unicode() < 0x20 ? QStringLiteral("U+%1").arg(uint(c.unicode()), 4,
+                                                                             16, QLatin1Char('0'))
+                                                : QString(c)));
+        }
+        return Invalid;
     }
     return Acceptable;
 }

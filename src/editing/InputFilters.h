@@ -35,11 +35,12 @@ public:
 
 // Accepts texts whose characters all lie in [first, last]: the name box takes
 // 32..126 (what the receiver shows). Refused keys and pastes leave the text
-// unchanged.
+// unchanged and tell `refused` why.
 class CharacterRangeValidator : public QValidator {
     Q_OBJECT
 public:
     CharacterRangeValidator(char16_t first, char16_t last, QObject* parent = nullptr);
+    std::function<void(const QString& reason)> refused;
     State validate(QString& input, int& pos) const override;
 
 private:

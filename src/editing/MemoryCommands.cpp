@@ -176,7 +176,9 @@ bool MemoryCommands::goTo(const QString& label) {
     }
     if (grid_.isRowHidden(entry))
         grid_.setHideEmpty(false);
-    grid_.setCurrentRow(entry + 1);
+    if (grid_.isRowHidden(entry))
+        emit filterInTheWay();
+    grid_.centreOnRow(entry + 1);
     return true;
 }
 
@@ -207,10 +209,18 @@ void MemoryCommands::find(bool forward) {
         findBar_.open();
         return;
     }
-    const int entry = FindEntry(editor_.data(), findBar_.text(), currentEntry(), forward);
+    // The next match among the rows shown.
+    const DataSet& ds = editor_.data();
+    int entry = FindEntry(ds, findBar_.text(), currentEntry(), forward);
+    const int first = entry;
+    while (entry >= 0 && grid_.isRowHidden(entry)) {
+        entry = FindEntry(ds, findBar_.text(), entry, forward);
+        if (entry == first)
+            entry = -1;
+    }
     findBar_.showFound(entry >= 0);
     if (entry >= 0)
-        grid_.setCurrentRow(entry + 1);
+        grid_.centreOnRow(entry + 1);
 }
 
 } // namespace mtz4

@@ -32,8 +32,9 @@ public:
     void insertEmptyEntry();
     void deleteEntry();
     void sortBank(SortKey key);
-    // Makes the row with the label the user typed current; false (after a
-    // message) when no row has it.
+    // Makes the row with the label the user typed current, in the middle of
+    // the view (a row that the filter or View > Hide Empty Entries hides is
+    // shown again); false (after a message) when no row has it.
     bool goTo(const QString& label);
     // Asks for a row label and goes there.
     void askGoTo();
@@ -41,6 +42,10 @@ public:
     void openFind();
     void findNext();
     void findPrevious();
+
+signals:
+    // A row to show is hidden by the filter: the filter is to be cleared.
+    void filterInTheWay();
 
 private:
     int currentEntry() const;

@@ -3,6 +3,7 @@
 #include "editing/MemoryTableModel.h"
 #include "model/EntryOps.h"
 #include "model/RowLabels.h"
+#include "model/TextLanguage.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,6 +16,7 @@ MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent)
       ds_(ds) {
     model_ = static_cast<MemoryTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setAccessibleName(InLanguage("Memory channels", "メモリーチャンネル"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     BuildRowLabels();
@@ -35,13 +37,30 @@ int MemoryGrid::UpDateMemData() {
 
 void MemoryGrid::setHideEmpty(bool hide) {
     hideEmpty_ = hide;
-    applyHiddenRows();
+    applyHiddenRows(true);
     if (const QModelIndex current = currentIndex(); current.isValid())
         scrollTo(current);
 }
 
-void MemoryGrid::applyHiddenRows() {
-    const auto hiddenNow = [this](int e) { return hideEmpty_ && !ds_.MemEnable[e]; };
+void MemoryGrid::setFilter(const QString& text) {
+    filterText_ = text;
+    filter_ = EntryFilter(text);
+    applyHiddenRows(true);
+    if (const QModelIndex current = currentIndex();
+        current.isValid() && !isRowHidden(current.row()))
+        scrollTo(current);
+}
+
+void MemoryGrid::applyHiddenRows(bool strict) {
+    const bool filtered = !filter_.isEmpty();
+    const auto hiddenNow = [this, filtered, strict](int e) {
+        if (hideEmpty_ && !ds_.MemEnable[e])
+            return true;
+        if (!filtered || filter_.matches(ds_, e))
+            return false;
+        // A row shown stays shown until the filter changes.
+        return strict || isRowHidden(e);
+    };
     int e = 0;
     while (e < EntryCount && isRowHidden(e) == hiddenNow(e))
         ++e;
@@ -57,6 +76,13 @@ void MemoryGrid::applyHiddenRows() {
     setUpdatesEnabled(true);
 }
 
+int MemoryGrid::shownRows() const {
+    int shown = 0;
+    for (int e = 0; e < EntryCount; ++e)
+        shown += isRowHidden(e) ? 0 : 1;
+    return shown;
+}
+
 QStringList MemoryGrid::rowLabels() const {
     QStringList labels;
     labels.reserve(EntryCount);
@@ -67,8 +93,11 @@ QStringList MemoryGrid::rowLabels() const {
 
 QList<int> MemoryGrid::selectedEntries() const {
     QList<int> entries;
-    for (const QModelIndex& row : selectionModel()->selectedRows())
-        entries << row.row();
+    // A range selected across hidden rows holds them too: they are left out.
+    for (const QModelIndex& row : selectionModel()->selectedRows()) {
+        if (!isRowHidden(row.row()))
+            entries << row.row();
+    }
     std::sort(entries.begin(), entries.end());
     if (entries.isEmpty() && currentIndex().isValid())
         entries << currentIndex().row();
@@ -84,6 +113,28 @@ void MemoryGrid::setCurrentRow(int row) {
     scrollTo(target);
 }
 
+void MemoryGrid::selectEntries(const QList<int>& entries) {
+    if (entries.isEmpty())
+        return;
+    setCurrentRow(entries.first() + 1);
+    keepSelected(entries);
+}
+
+void MemoryGrid::keepSelected(const QList<int>& entries) {
+    if (entries.isEmpty())
+        return;
+    QItemSelection rows;
+    for (int e : entries)
+        rows.select(model_->index(e, 0), model_->index(e, model_->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+}
+
+void MemoryGrid::centreOnRow(int row) {
+    setCurrentRow(row);
+    if (row >= 1 && row <= EntryCount)
+        scrollTo(model_->index(row - 1, 0), PositionAtCenter);
+}
+
 QString MemoryGrid::rowLabel(int row) const {
     return model_->rowLabel(row - 1);
 }
@@ -97,15 +148,20 @@ bool Extends(Qt::KeyboardModifiers modifiers) {
 void MemoryGrid::mouseReleaseEvent(QMouseEvent* event) {
     QTableView::mouseReleaseEvent(event);
     // Whatever the mouse did, the selection ends as the whole current row,
-    // unless Ctrl or Shift adds rows to it; the selection is never empty.
-    if (!Extends(event->modifiers()) || !selectionModel()->hasSelection())
+    // unless Ctrl or Shift adds rows to it, or the right button opened the
+    // context menu for the rows selected; the selection is never empty.
+    const bool keeps = Extends(event->modifiers()) || event->button() == Qt::RightButton;
+    if (!keeps || !selectionModel()->hasSelection())
         selectCurrentRowWhole();
 }
 
 void MemoryGrid::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex before = currentIndex();
     GridView::keyPressEvent(event);
-    // Moving with the keys keeps the selection one whole row too.
-    if (!Extends(event->modifiers()))
+    // Moving with the keys keeps the selection one whole row too; a key that
+    // does not move (Alt on the way to a menu or to Alt+Enter) keeps the
+    // rows selected.
+    if (!Extends(event->modifiers()) && currentIndex() != before)
         selectCurrentRowWhole();
 }
 

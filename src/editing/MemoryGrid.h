@@ -2,6 +2,7 @@
 
 #include "editing/GridView.h"
 #include "model/DataSet.h"
+#include "model/EntryFilter.h"
 
 namespace mtz4 {
 
@@ -31,27 +32,49 @@ public:
     QString rowLabel(int row) const;
     // The labels of all rows, row r + 1 at index r.
     QStringList rowLabels() const;
-    // The entries of the selected rows (entry = row - 1), in ascending order;
-    // the current row's entry when none is selected.
+    // The entries of the selected rows that are shown (entry = row - 1), in
+    // ascending order; the current row's entry when none is selected.
     QList<int> selectedEntries() const;
     // Hides the rows of disabled entries, or shows every row again. Kept
     // across refreshes.
     void setHideEmpty(bool hide);
     bool hideEmpty() const { return hideEmpty_; }
+    // Shows only the rows whose entries the filter takes; the row labels
+    // keep their entry numbers. Setting a filter shows exactly the rows it
+    // takes; a later change of the data shows every row that comes to match
+    // and hides none that is shown, so that a row never vanishes as it is
+    // edited. An empty filter shows every row again. Nothing is removed
+    // from the data: the filter is only what the grid shows.
+    void setFilter(const QString& text);
+    QString filterText() const { return filterText_; }
+    // How many rows are shown.
+    int shownRows() const;
+    // Selects the rows of `entries` whole, the first of them current.
+    void selectEntries(const QList<int>& entries);
+    // Selects the rows of `entries` whole; the current cell stays where it is.
+    void keepSelected(const QList<int>& entries);
+    // Makes grid row `row` (1..1300) current and selects it whole, scrolled
+    // to the middle of the view.
+    void centreOnRow(int row);
 
     MemoryTableModel* tableModel() const { return model_; }
 
 protected:
+    bool showsMemory() const override { return true; }
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void selectCurrentRowWhole();
-    void applyHiddenRows();
+    // Hides the rows that the hide-empty switch and the filter leave out;
+    // `strict`: the filter has changed, and rows shown may be hidden.
+    void applyHiddenRows(bool strict = false);
 
     DataSet& ds_;
     MemoryTableModel* model_ = nullptr;
     bool hideEmpty_ = false;
+    EntryFilter filter_;
+    QString filterText_;
 };
 
 } // namespace mtz4

@@ -1,9 +1,12 @@
 #include "editing/MemoryPage.h"
 
 #include "editing/DataEditor.h"
+#include "editing/FieldCommands.h"
+#include "editing/FilterBar.h"
 #include "editing/FindBar.h"
 #include "editing/MemoryCommands.h"
 #include "editing/MemoryGrid.h"
+#include "editing/MoveCommands.h"
 #include "editing/NamedWidget.h"
 #include "model/EntryOps.h"
 #include "model/Prompter.h"
@@ -21,7 +24,15 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("MemoryPage"));
     MSFlexGrid1 = new MemoryGrid(editor.data(), this);
     findBar = new FindBar(this);
+    filterBar = new FilterBar(this);
     commands = new MemoryCommands(editor, prompter, *MSFlexGrid1, *findBar, this);
+    fields = new FieldCommands(editor, prompter, *MSFlexGrid1, this);
+    moves = new MoveCommands(editor, prompter, *MSFlexGrid1, *commands, this);
+    connect(commands, &MemoryCommands::filterInTheWay, this, &MemoryPage::clearFilter);
+    // The cells take edits in place; a refused one says why in the status bar.
+    MSFlexGrid1->enableCellEditing(editor);
+    connect(MSFlexGrid1, &GridView::told, this,
+            [this](const QString& text) { prompter_.explain(text); });
 
     // The list selector: filled when the window loads, set to "All", never shown.
     cbbBank = new QComboBox(this);
@@ -54,7 +65,11 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0); // the page frame has its own
     layout->addWidget(MSFlexGrid1, 1);
-    layout->addWidget(findBar);
+    auto* findAndFilter = new QHBoxLayout;
+    findAndFilter->addWidget(findBar, 1);
+    findAndFilter->addStretch(0);
+    findAndFilter->addWidget(filterBar);
+    layout->addLayout(findAndFilter);
     layout->addLayout(progress);
     layout->addLayout(buttons);
 
@@ -68,9 +83,23 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
             MSFlexGrid1->setModelHeader(editor_.data().ModelIndex);
         if (parts & DataPart::Banks)
             MSFlexGrid1->BuildRowLabels();
-        if (parts & (DataPart::Memory | DataPart::Banks | DataPart::Model))
+        if (parts & (DataPart::Memory | DataPart::Banks | DataPart::Model)) {
             MSFlexGrid1->UpDateMemData();
+            showFilterCount();
+        }
     });
+    connect(filterBar, &FilterBar::filterChanged, this, [this](const QString& text) {
+        MSFlexGrid1->setFilter(text);
+        showFilterCount();
+    });
+}
+
+void MemoryPage::clearFilter() {
+    filterBar->clear();
+}
+
+void MemoryPage::showFilterCount() {
+    filterBar->showCount(MSFlexGrid1->shownRows(), EntryCount);
 }
 
 bool MemoryPage::confirmClear(const QString& question) {
@@ -104,19 +133,26 @@ void MemoryPage::cmbClAll_Click() {
 }
 
 void MemoryPage::Command5_Click() {
-    const int row = MSFlexGrid1->currentRow();
-    MSFlexGrid1->setCurrentRow(row > 1 ? row - 1 : 1);
+    // The row above among those shown.
+    int row = MSFlexGrid1->currentRow() - 1;
+    while (row > 1 && MSFlexGrid1->isRowHidden(row - 1))
+        --row;
+    if (row >= 1 && !MSFlexGrid1->isRowHidden(row - 1))
+        MSFlexGrid1->setCurrentRow(row);
 }
 
 void MemoryPage::Command4_Click() {
     const int row = MSFlexGrid1->currentRow();
-    if (row >= EntryCount) {
+    int below = row + 1;
+    while (below <= EntryCount && MSFlexGrid1->isRowHidden(below - 1))
+        ++below;
+    if (below > EntryCount) {
         // On the last row the grid scrolls to show the last rows whole.
-        MSFlexGrid1->setCurrentRow(EntryCount);
+        MSFlexGrid1->setCurrentRow(row);
         MSFlexGrid1->scrollToBottom();
         return;
     }
-    MSFlexGrid1->setCurrentRow(row + 1);
+    MSFlexGrid1->setCurrentRow(below);
 }
 
 } // namespace mtz4

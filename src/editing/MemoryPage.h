@@ -9,9 +9,12 @@ class QPushButton;
 namespace mtz4 {
 
 class DataEditor;
+class FieldCommands;
+class FilterBar;
 class FindBar;
 class MemoryCommands;
 class MemoryGrid;
+class MoveCommands;
 class Prompter;
 
 // The "Memory" page: the memory grid, the hidden list selector, the clone
@@ -34,8 +37,14 @@ public:
 
     MemoryGrid* MSFlexGrid1 = nullptr;
     FindBar* findBar = nullptr;
+    // Beside the find bar: the rows shown.
+    FilterBar* filterBar = nullptr;
     // Copy, cut, paste, insert, delete, sort, find and go to.
     MemoryCommands* commands = nullptr;
+    // Properties, Fill Down and Fill Frequencies of the selected rows.
+    FieldCommands* fields = nullptr;
+    // Moving the selected rows with the keys and by dragging their headers.
+    MoveCommands* moves = nullptr;
     QComboBox* cbbBank =
         nullptr; // "Bank 0".."Bank 49", "Program Scan", "Seach Pass", "Priority", "All"
     QPushButton* cmbRxData = nullptr;
@@ -48,8 +57,12 @@ public:
     // Beside the progress bar while a read runs: stops it (as Esc does).
     QPushButton* cmbCancel = nullptr;
 
+    // Clears the filter, so that every row shows again.
+    void clearFilter();
+
 private:
     bool confirmClear(const QString& question);
+    void showFilterCount();
 
     DataEditor& editor_;
     Prompter& prompter_;

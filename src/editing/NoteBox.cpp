@@ -20,11 +20,14 @@ void NoteBox::put(const QString& note) {
     PutText(box_, note);
 }
 
+FittedText NoteToStore(const QString& typed, const QString& stored, CodePage page) {
+    if (typed == stored)
+        return {typed, {}};
+    return FitNote(typed, page, std::numeric_limits<int>::max());
+}
+
 QString NoteBox::take(const QString& stored) const {
-    const QString note = box_->text();
-    if (note == stored)
-        return note;
-    const FittedText fitted = FitNote(note, page_, std::numeric_limits<int>::max());
+    const FittedText fitted = NoteToStore(box_->text(), stored, page_);
     if (!fitted.changes.isEmpty())
         prompter_.explain(DescribeChanges(InLanguage("note", "メモ"), fitted.changes));
     return fitted.text;

@@ -2,6 +2,7 @@
 
 #include "model/CodePage.h"
 #include "model/Prompter.h"
+#include "model/TextFit.h"
 
 #include <QString>
 
@@ -10,6 +11,12 @@ class QLineEdit;
 namespace mtz4 {
 
 class NoteTextValidator;
+
+// The note to store for a typed note, given the one stored now: an
+// unchanged note as it is (its bytes are kept), a changed one in the code
+// page's own form, a character the page cannot hold as its base letter or
+// "?" (each such change named), a long note never cut.
+FittedText NoteToStore(const QString& typed, const QString& stored, CodePage page);
 
 // The edit dialog's note box: it takes only characters the note code page
 // holds, and says in the status bar (Prompter::explain) why it refused one.

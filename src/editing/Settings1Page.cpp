@@ -63,11 +63,13 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
     levels->addWidget(volume, 1);
 
     MSFlexGrid2_ = new VfoGrid(editor_.data(), this);
-    ShowTip(MSFlexGrid2_,
-            InLanguage("The VFO record of each band: the frequency, mode and step "
-                       "the receiver's VFO holds there; double-click a band to edit it.",
-                       "バンドごとの VFO（受信機の VFO がそのバンドで持つ周波数、"
-                       "モード、ステップなど）です。ダブルクリックで編集します。"));
+    MSFlexGrid2_->enableCellEditing(editor_);
+    ShowTip(MSFlexGrid2_, InLanguage("The VFO record of each band: the frequency, mode and step "
+                                     "the receiver's VFO holds there; double-click a band to edit "
+                                     "it, or edit a cell in place (F2 or Enter).",
+                                     "バンドごとの VFO（受信機の VFO がそのバンドで持つ周波数、"
+                                     "モード、ステップなど）です。ダブルクリックで編集します。セル"
+                                     "は F2 か Enter でその場で編集できます。"));
 
     const SettingsButtons buttons = MakeSettingsButtons(1, this);
     cmbRxData1_ = buttons.read;

@@ -1,6 +1,7 @@
 #include "editing/VfoGrid.h"
 
 #include "editing/VfoTableModel.h"
+#include "model/TextLanguage.h"
 
 namespace mtz4 {
 
@@ -8,6 +9,7 @@ VfoGrid::VfoGrid(DataSet& ds, QWidget* parent)
     : GridView(new VfoTableModel(ds), VfoGridWidths, QStringLiteral("13"), parent), ds_(ds) {
     model_ = static_cast<VfoTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid2"));
+    setAccessibleName(InLanguage("VFO records of the bands", "バンドごとの VFO"));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
 }

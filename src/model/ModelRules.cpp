@@ -74,16 +74,14 @@ FrequencyRule VfoFrequencyRule(const DataSet& ds, int band, double mhz) {
     return FrequencyRule::Taken;
 }
 
-namespace {
-
-QString optionRefusal(int model, int option) {
+QString OptionRefusal(int model, int option) {
     if (ModelOffersOption(model, option))
         return {};
     return InLanguage("the %1 has no %2 option", "%1 にはオプション %2 がありません")
         .arg(ModelName(model), OptionText(option));
 }
 
-QString frequencyRefusal(FrequencyRule rule) {
+QString MemoryFrequencyRefusal(FrequencyRule rule) {
     switch (rule) {
     case FrequencyRule::CellularPhone:
         return InLanguage("a frequency of the cellular phone", "携帯電話の周波数");
@@ -99,19 +97,25 @@ QString frequencyRefusal(FrequencyRule rule) {
     return {};
 }
 
-} // namespace
+QString VfoFrequencyRefusal(const DataSet& ds, int band, FrequencyRule rule) {
+    if (rule != FrequencyRule::OutOfRange)
+        return MemoryFrequencyRefusal(rule);
+    return InLanguage("a frequency outside band %1 %2", "バンド %1 %2 の範囲外の周波数")
+        .arg(band)
+        .arg(Ref().BandLabel[tableModel(ds.ModelIndex)][band]);
+}
 
 QString EntryRefusal(const DataSet& ds, int entry, const RecordFields& record, bool enabled,
                      const ReplacedEntries& replaced) {
     const int model = ds.ModelIndex;
-    if (QString refusal = optionRefusal(model, record.option); !refusal.isEmpty())
+    if (QString refusal = OptionRefusal(model, record.option); !refusal.isEmpty())
         return refusal;
     FrequencyRule rule = MemoryFrequencyRule(ds, entry, record.freq, replaced);
     // A disabled entry is emptied by the next refresh of the list: it
     // holds no frequency that another Search Pass entry could repeat.
     if (!enabled && rule == FrequencyRule::SearchPassDuplicate)
         rule = FrequencyRule::Taken;
-    return frequencyRefusal(rule);
+    return MemoryFrequencyRefusal(rule);
 }
 
 QString BandRefusal(const DataSet& ds, int band, const RecordFields& record) {
@@ -120,23 +124,12 @@ QString BandRefusal(const DataSet& ds, int band, const RecordFields& record) {
         return InLanguage("the %1 has no band %2", "%1 にはバンド %2 がありません")
             .arg(ModelName(model))
             .arg(band);
-    if (QString refusal = optionRefusal(model, record.option); !refusal.isEmpty())
+    if (QString refusal = OptionRefusal(model, record.option); !refusal.isEmpty())
         return refusal;
     // A step the band lacks is not refused: the dialog shows the band's own
     // step for it and keeps the stored one until OK, as it does for a record
     // read from the receiver.
-    switch (VfoFrequencyRule(ds, band, record.freq)) {
-    case FrequencyRule::OutOfRange:
-        return InLanguage("a frequency outside band %1 %2", "バンド %1 %2 の範囲外の周波数")
-            .arg(band)
-            .arg(Ref().BandLabel[tableModel(model)][band]);
-    case FrequencyRule::CellularPhone:
-        return frequencyRefusal(FrequencyRule::CellularPhone);
-    case FrequencyRule::SearchPassDuplicate:
-    case FrequencyRule::Taken:
-        break;
-    }
-    return {};
+    return VfoFrequencyRefusal(ds, band, VfoFrequencyRule(ds, band, record.freq));
 }
 
 } // namespace mtz4

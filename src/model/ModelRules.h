@@ -22,6 +22,9 @@ inline constexpr int EightBandCount = 8;
 // Whether the model offers the option: "Train" the MT-Z4J only, "Secret" the
 // MT-Z40E only, "None", "Tone" and "Reverse" every model.
 bool ModelOffersOption(int model, int option);
+// Why the model refuses the option ("the MT-Z40T has no Train option");
+// empty when it offers it.
+QString OptionRefusal(int model, int option);
 // Whether the model has VFO band `band` (the MT-Z40T and MT-Z40K: 0..7).
 bool ModelHasBand(int model, int band);
 bool HasEightBands(int model);
@@ -49,6 +52,12 @@ enum class FrequencyRule {
 FrequencyRule MemoryFrequencyRule(const DataSet& ds, int entry, double mhz,
                                   const ReplacedEntries& replaced = {});
 FrequencyRule VfoFrequencyRule(const DataSet& ds, int band, double mhz);
+
+// Why a rule refuses a frequency, in plain words ("a frequency outside 0.1 ..
+// 1299.995 MHz"); empty for FrequencyRule::Taken. For a VFO band an
+// out-of-range frequency names the band and its limits.
+QString MemoryFrequencyRefusal(FrequencyRule rule);
+QString VfoFrequencyRefusal(const DataSet& ds, int band, FrequencyRule rule);
 
 // Why the model's rules refuse a record for memory entry `entry` (the Search
 // Pass rule applies to an enabled record only) or VFO band `band` (a band the

@@ -48,13 +48,15 @@ void BankPageTest::takingOverASize() {
         const char* bankText; // BankText of the bank afterwards
         const char* total;
         bool message;
+        const char* reason; // said in the status bar
     };
     const Case cases[] = {
-        {10, "1", "0", "0", "1000", true},        // the total would exceed 1000
-        {0, "50", "50", "50", "950", false},      // a total below 1000 is allowed here
-        {3, "1500", "100", "100", "1000", false}, // above 1000: put back silently
-        {0, "0050", "0050", "50", "950", false},  // taken as 50, shown as typed
-        {0, "", "", "0", "900", false},           // an empty box is 0
+        {10, "1", "0", "0", "1000", true, nullptr},   // the total would exceed 1000
+        {0, "50", "50", "50", "950", false, nullptr}, // a total below 1000 is allowed here
+        {3, "1500", "100", "100", "1000", false,      // above 1000: put back, saying why
+         "Bank 3 size: \"1500\" was not taken: a bank holds at most 1000 channels"},
+        {0, "0050", "0050", "50", "950", false, nullptr}, // taken as 50, shown as typed
+        {0, "", "", "0", "900", false, nullptr},          // an empty box is 0
     };
     for (const Case& c : cases) {
         PageFixture f;
@@ -68,6 +70,8 @@ void BankPageTest::takingOverASize() {
         QCOMPARE(f.ds->BankSize[BankCount], 1000 - f.page.lblAll->text().toInt());
         QVERIFY(f.ds->DataChanged);
         QCOMPARE(f.prompter.prompts.size(), c.message ? 1 : 0);
+        QCOMPARE(f.prompter.reasons,
+                 c.reason ? QStringList{QString::fromUtf8(c.reason)} : QStringList{});
         if (c.message) {
             QCOMPARE(f.prompter.prompts.at(0).text,
                      QStringLiteral("The total of the number of channels exceeds 1000.\r\n"

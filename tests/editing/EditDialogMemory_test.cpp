@@ -232,6 +232,9 @@ void EditDialogMemoryTest::keyFilters() {
         d.txtName->clear();
         typeKeys(d.txtName, QStringLiteral("Ab~\u00e9\u00c4 7xyz"));
         QCOMPARE(d.txtName->text(), QStringLiteral("Ab~ 7x"));
+        QCOMPARE(f.prompter.reasons.size(), 2); // a word for each refused letter
+        QVERIFY(f.prompter.reasons.at(1).contains(QStringLiteral("\"\u00c4\"")));
+        f.prompter.reasons.clear();
 
         // The note takes what the note code page (Western here) holds, on
         // one line, and the status bar says why a character is refused.
@@ -271,6 +274,10 @@ void EditDialogMemoryTest::frequencyRangeRestoresTheStoredText() {
         QCOMPARE(d.txtFreq->text(), QStringLiteral("145.123457"));
     });
     QVERIFY(f.prompter.prompts.isEmpty());
+    // No message box, but the status bar says why each typed value went back.
+    QCOMPARE(f.prompter.reasons.size(), 4);
+    QCOMPARE(f.prompter.reasons.at(1), QStringLiteral("Frequency: \"0.05\" was not taken: a "
+                                                      "frequency outside 0.1 .. 1299.995 MHz"));
 }
 
 void EditDialogMemoryTest::cellularFrequenciesOnModelTwo() {
@@ -363,6 +370,11 @@ void EditDialogMemoryTest::offsetRange() {
         QCOMPARE(d.txtShift->text(), QStringLiteral("0.000000"));
     });
     QVERIFY(f.prompter.prompts.isEmpty());
+    QCOMPARE(f.prompter.reasons,
+             QStringList({QStringLiteral("Offset Frequency: \"100\" was not taken: an offset "
+                                         "outside 0 .. 99.999999 MHz"),
+                          QStringLiteral("Offset Frequency: \"-1\" was not taken: an offset "
+                                         "outside 0 .. 99.999999 MHz")}));
 }
 
 void EditDialogMemoryTest::okStoresEveryField() {

@@ -369,6 +369,10 @@ void MemoryCommandsTest::findGoToAndHideEmpty() {
                                      {"12a", 1025}}) {
         QVERIFY2(f.commands().goTo(QString::fromLatin1(label)), label);
         QCOMPARE(f.grid().currentRow(), row);
+        // The row comes to the middle third of the view, not to its edge.
+        const int height = f.grid().viewport()->height();
+        const int y = f.grid().visualRect(f.grid().model()->index(row - 1, 0)).center().y();
+        QVERIFY2(y > height / 3 && y < height * 2 / 3, label);
     }
     QVERIFY(!f.commands().goTo(QStringLiteral("77-001")));
     QCOMPARE(f.prompter.texts(),

@@ -288,6 +288,16 @@ void MemoryGridTest::dragSelectsExactlyTheEndRow() {
     QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, centreOf(grid, 9));
     QCOMPARE(grid.currentRow(), 9);
     QCOMPARE(grid.selectionModel()->selectedIndexes().size(), 11);
+
+    // Shift+Down adds rows; Alt on its way to a menu or to Alt+Enter keeps
+    // them; a move without Shift selects the current row alone again.
+    QTest::keyClick(viewport, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(viewport, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyPress(&grid, Qt::Key_Alt, Qt::AltModifier);
+    QCOMPARE(grid.selectedEntries(), (QList<int>{8, 9, 10}));
+    QTest::keyRelease(&grid, Qt::Key_Alt, Qt::NoModifier);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QCOMPARE(grid.selectedEntries(), QList<int>{11});
 }
 
 void MemoryGridTest::doubleClickAndEnterRequestAnEdit() {

@@ -1,0 +1,162 @@
+#include "editing/PropertiesDialog.h"
+
+#include "editing/DialogFrame.h"
+#include "editing/EditFields.h"
+#include "editing/InputFilters.h"
+#include "editing/TypingLimit.h"
+#include "model/ModelRules.h"
+#include "model/TextLanguage.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace mtz4 {
+
+namespace {
+
+struct FieldCaption {
+    EditField field;
+    const char* english;
+    const char* japanese;
+};
+
+constexpr FieldCaption Captions[] = {
+    {EditField::Freq, "&Frequency (MHz)", "周波数 (MHz)(&F)"},
+    {EditField::Mode, "&Mode", "モード(&M)"},
+    {EditField::Step, "&Step", "ステップ(&S)"},
+    {EditField::Option, "&Option", "オプション(&O)"},
+    {EditField::Carrier, "&Carrier", "キャリア(&C)"},
+    {EditField::Secret, "Secret &code", "秘話コード(&C)"},
+    {EditField::Tone, "&Tone", "トーン(&T)"},
+    {EditField::ShiftDir, "S&hift", "シフト(&H)"},
+    {EditField::Shift, "Offs&et (MHz)", "オフセット (MHz)(&E)"},
+    {EditField::Skip, "S&kip", "スキップ(&K)"},
+    {EditField::Note, "&Note", "メモ(&N)"},
+    {EditField::Name, "N&ame", "名前(&A)"},
+};
+
+// The value every entry in use holds for `field`; none when they differ or
+// none is in use.
+QVariant SharedValue(const DataSet& ds, const QList<int>& entries, EditField field) {
+    QVariant shared;
+    for (int entry : entries) {
+        if (!EntryHasFrequency(ds, entry))
+            continue;
+        const QVariant value = FieldValue(StoredEntryFields(ds, entry), field);
+        if (!shared.isValid())
+            shared = value;
+        else if (shared != value)
+            return {};
+    }
+    return shared;
+}
+
+} // namespace
+
+PropertiesDialog::PropertiesDialog(const DataSet& ds, const QList<int>& entries, QWidget* parent)
+    : QDialog(parent), ds_(ds) {
+    setObjectName(QStringLiteral("dlgProperties"));
+    setWindowTitle(InLanguage("Properties of %1 entries", "%1 件のエントリーのプロパティ")
+                       .arg(entries.size()));
+    setModal(true);
+    UseFixedDialogFrame(*this);
+
+    auto* intro = new QLabel(InLanguage("A field changed here is set on every selected entry; "
+                                        "a blank field differs between them and stays as it is.",
+                                        "ここで変更した項目は選択したすべてのエントリーに設定"
+                                        "されます。空欄の項目はエントリーごとに異なり、そのまま"
+                                        "残ります。"),
+                             this);
+    intro->setWordWrap(true);
+    form_ = new QFormLayout;
+    const int model = ds.ModelIndex;
+    for (const FieldCaption& caption : Captions) {
+        // Column 6 holds what the model keeps: the carrier, the secret code or nothing.
+        if (ColumnOfField(caption.field, model) == 0)
+            continue;
+        addField(caption.field, InLanguage(caption.english, caption.japanese),
+                 SharedValue(ds, entries, caption.field));
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addLayout(form_);
+    layout->addWidget(buttons);
+    intro->setMaximumWidth(form_->sizeHint().width() + 40);
+}
+
+void PropertiesDialog::addField(EditField field, const QString& caption, const QVariant& shared) {
+    QWidget* control = nullptr;
+    const QList<QPair<QString, int>> choices = FieldChoices(ds_, true, 0, field);
+    if (!choices.isEmpty()) {
+        auto* list = new QComboBox(this);
+        for (const auto& [text, code] : choices)
+            list->addItem(text, code);
+        list->setCurrentIndex(shared.isValid() ? list->findData(shared) : -1);
+        connect(list, &QComboBox::activated, this, [this, field] { markChanged(field); });
+        control = list;
+    } else {
+        auto* box = new QLineEdit(this);
+        switch (field) {
+        case EditField::Freq:
+        case EditField::Shift:
+            box->installEventFilter(new NumericKeyFilter(box));
+            box->setValidator(new NumericTextValidator(box));
+            SetTypingLimit(box, field == EditField::Freq ? FreqTypingLimit : ShiftTypingLimit);
+            break;
+        case EditField::Note: {
+            auto* note = new NoteTextValidator(ds_.NoteCodePage, box);
+            note->setGivenText(shared.toString());
+            box->setValidator(note);
+            SetTypingLimit(box, NoteTypingLimit);
+            break;
+        }
+        default:
+            box->setValidator(new CharacterRangeValidator(32, 126, box));
+            SetTypingLimit(box, NameTypingLimit);
+            break;
+        }
+        PutText(box, shared.toString());
+        connect(box, &QLineEdit::textEdited, this, [this, field] { markChanged(field); });
+        control = box;
+    }
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(control);
+    control->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    controls_.insert(field, control);
+    labels_.insert(field, label);
+    form_->addRow(label, control);
+}
+
+void PropertiesDialog::markChanged(EditField field) {
+    if (changed_.contains(field))
+        return;
+    changed_.append(field);
+    // What will be set shows in bold.
+    QFont bold = labels_[field]->font();
+    bold.setBold(true);
+    labels_[field]->setFont(bold);
+}
+
+FieldChanges PropertiesDialog::changes() const {
+    FieldChanges changes;
+    for (EditField field : changed_) {
+        QWidget* control = controls_.value(field);
+        if (auto* list = qobject_cast<QComboBox*>(control)) {
+            if (list->currentIndex() >= 0)
+                changes.append({field, list->currentData()});
+        } else {
+            changes.append({field, static_cast<QLineEdit*>(control)->text()});
+        }
+    }
+    return changes;
+}
+
+} // namespace mtz4
