@@ -4,6 +4,7 @@
 #include "app/CompareDialog.h"
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
+#include "app/FileModels.h"
 #include "app/ReadCommands.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowCloneView.h"
@@ -17,6 +18,9 @@
 #include "link/VerifyWrite.h"
 #include "model/DataDiff.h"
 #include "model/DataSet.h"
+#include "model/Prompter.h"
+#include "model/ReferenceTables.h"
+#include "model/TextLanguage.h"
 
 #include <QDateTime>
 #include <map>
@@ -30,6 +34,31 @@ CloneCommands::CloneCommands(DataSet& ds, DataEditor& editor, Link& link, FileCo
       view_(view) {}
 
 LinkResult CloneCommands::runClone(Command command) {
+    const LinkResult result = runOnce(command, true);
+    if (result != LinkResult::RegionError)
+        return result;
+    // After "Region Error", the cure: find the receiver's model, select it
+    // keeping the data, and the same command once more.
+    const PromptAnswer answer = link_.prompter().ask(
+        {InLanguage(
+             "The receiver did not accept the model %1.\r\n\r\nFind the receiver's model "
+             "now? The model found is selected, keeping these channels, and %2 runs "
+             "again.",
+             "受信機は機種 %1 を受け付けませんでした。\r\n\r\n受信機の機種を今すぐ調べますか? "
+             "見つかった機種がこのチャンネルのまま選択され、%2 をもう一度行います。")
+             .arg(ModelName(ds_.ModelIndex), lastName_),
+         DetectModelTitle(), PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::Yes});
+    if (answer != PromptAnswer::Yes)
+        return result;
+    const DetectedModel found = findModel();
+    if (found.result != LinkResult::Success)
+        return result;
+    if (found.model != ds_.ModelIndex && keepModel)
+        keepModel(found.model);
+    return runOnce(command, false);
+}
+
+LinkResult CloneCommands::runOnce(Command command, bool askFirst) {
     using Procedure = std::function<CloneOutcome(Link&, DataSet&, ClonePages&)>;
     struct Run {
         const char* name;
@@ -74,9 +103,10 @@ LinkResult CloneCommands::runClone(Command command) {
         return LinkResult::Failure;
     const Run& run = runs.at(command);
     const QString name = QString::fromLatin1(run.name);
+    lastName_ = name;
     // A read replaces data: unsaved changes are offered a save first, and
     // Cancel (or a save that did not happen) reads nothing.
-    if (run.reading && !files_.askToSaveChanges())
+    if (run.reading && askFirst && !files_.askToSaveChanges())
         return LinkResult::Failure;
     const bool verifying = !run.reading && run.verifiable && verifyAfterWrite;
 
@@ -109,6 +139,9 @@ LinkResult CloneCommands::runClone(Command command) {
                 name, run.parts, [&](DataSet& ds) { outcome = run.procedure(link_, ds, view_); },
                 StepKind::Transfer);
         }
+        // The file in use was read or written with this model.
+        if (outcome.succeeded() && !ds_.CurrentFile.isEmpty())
+            RememberFileModel(ds_.CurrentFile, ds_.ModelIndex);
         // With Verify After Write, "Successed!!" waits for the read-back.
         if (verifying && outcome.succeeded())
             return verifyWrite(command == Command::WriteAll, outcome.message);
@@ -122,7 +155,7 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     running_ = true;
     reading_ = reading;
     host_.setTransferRunning(true, reading);
-    view_.begin(name, reading);
+    view_.begin(name, reading, link_.portInUse());
     link_.prompter().clearShown();
     backupProblem_.clear();
     verified_ = false;
@@ -194,18 +227,23 @@ void CloneCommands::compareWithReceiver() {
             .exec();
 }
 
-void CloneCommands::detectModel() {
+DetectedModel CloneCommands::findModel() {
     DetectedModel found;
     runTransfer(DetectModelTitle(), true, [&] {
         found = DetectModelAndTell(link_);
         // Refused by every model is no refusal of the selected one.
         return found.result == LinkResult::RegionError ? LinkResult::Failure : found.result;
     });
-    if (found.result != LinkResult::Success)
-        return;
-    host_.showStatusText(host_.statusText() + QStringLiteral("; ") +
-                         ModelFoundInWindow(found.model));
-    emit modelDetected(found.model);
+    if (found.result == LinkResult::Success)
+        host_.showStatusText(host_.statusText() + QStringLiteral("; ") +
+                             ModelFoundInWindow(found.model));
+    return found;
+}
+
+void CloneCommands::detectModel() {
+    const DetectedModel found = findModel();
+    if (found.result == LinkResult::Success)
+        emit modelDetected(found.model);
 }
 
 void CloneCommands::cancelRead() {

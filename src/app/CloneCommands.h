@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/CloneMode.h"
+#include "link/ModelDetection.h"
 
 #include <QObject>
 #include <QString>
@@ -49,8 +50,13 @@ public:
     // settings?"; Cancel reads nothing), every transfer is preceded by a
     // backup, and a read is one step of the undo history whatever its
     // outcome. Memory reads are quick reads while Quick Read is on. Returns
-    // the command's outcome.
+    // the command's outcome. A "Region Error" is followed by the offer to
+    // find the receiver's model: Yes runs Detect Model, selects the model
+    // found keeping the data (keepModel) and runs the command once more,
+    // without asking about unsaved changes again.
     LinkResult runClone(Command command);
+    // Selects `model` keeping the data (the window's model commands).
+    std::function<void(int model)> keepModel;
     // Tool > Compare With Receiver: reads the receiver into a separate data
     // set (this one untouched) and shows the differences.
     void compareWithReceiver();
@@ -77,6 +83,10 @@ signals:
     void modelDetected(int model);
 
 private:
+    // One run of the command; `askFirst`: a read asks about unsaved changes.
+    LinkResult runOnce(Command command, bool askFirst);
+    // Detect Model as a transfer, the model found in the status bar.
+    DetectedModel findModel();
     // Runs `body` as a transfer: every other command disabled, the status
     // text, cancelling.
     LinkResult runTransfer(const QString& name, bool reading,
@@ -96,6 +106,7 @@ private:
     WindowCloneView& view_;
     bool running_ = false;
     bool reading_ = false;
+    QString lastName_;        // of the command run last ("Read ALL")
     QString backupProblem_;   // why the last transfer's backup was not written
     bool verified_ = false;   // the last transfer's write was read back and agreed
     bool partlyRead_ = false; // the last transfer was a read that stopped part-way

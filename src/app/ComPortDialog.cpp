@@ -1,5 +1,6 @@
 #include "app/ComPortDialog.h"
 
+#include "app/CableFinderDialog.h"
 #include "app/ResourceTexts.h"
 #include "app/WindowPlacement.h"
 #include "editing/DialogFrame.h"
@@ -73,9 +74,19 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     // The option's caption names the box, and its access key chooses it.
     txtDevice_->setAccessibleName(
         QString(text(Text::OtherSerialDevice)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    // Find the cable: unplugged and plugged in again, the port that appears.
+    cmdFindCable_ = new QPushButton(InLanguage("Find the cable...", "ケーブルを探す..."), this);
+    cmdFindCable_->setObjectName(QStringLiteral("cmdFindCable"));
+    connect(cmdFindCable_, &QPushButton::clicked, this, &dlgCOM::findCable);
+    lblFound_ = new QLabel(this);
+    lblFound_->setObjectName(QStringLiteral("lblFound"));
+    lblFound_->setWordWrap(true);
+    lblFound_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblFound_->hide();
     auto* other = new QHBoxLayout;
     other->addWidget(opbDevice_);
     other->addWidget(txtDevice_, 1);
+    other->addWidget(cmdFindCable_);
 
     lstPorts_ = new QTreeWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
@@ -109,22 +120,42 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     OKButton_->setDefault(true);
     connect(OKButton_, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
 
+    // Cancel leaves the port and the stored choice as they were.
+    CancelButton_ = new QPushButton(InLanguage("Cancel", "キャンセル"), this);
+    CancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    connect(CancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(OKButton_);
+    buttons->addWidget(CancelButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(8);
     layout->addLayout(other);
     layout->addWidget(lstPorts_);
+    layout->addWidget(lblFound_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void dlgCOM::findCable() {
+    CableFinderDialog finder(lister_, this);
+    if (finder.exec() != QDialog::Accepted || !finder.found())
+        return;
+    const SerialPortEntry& port = *finder.found();
+    showPortList();
+    txtDevice_->setText(port.device);
+    opbDevice_->setChecked(true);
+    lblFound_->setText(FoundCableText(port));
+    lblFound_->show();
 }
 
 void dlgCOM::showEvent(QShowEvent* event) {
     // A window restored by the system must keep the user's choice.
     if (!event->spontaneous()) {
+        lblFound_->hide();
         showDevices();
         showPortList();
         selectCurrentPort();

@@ -21,10 +21,10 @@ CompareDialog::CompareDialog(const QList<DataDifference>& differences, const QSt
     summary->setObjectName(QStringLiteral("compareSummary"));
     summary->setText(differences.isEmpty()
                          ? QStringLiteral("The data set and %1 hold the same data.").arg(other)
-                         : QStringLiteral("%1 differences between the data set (This) and %2 "
-                                          "(Other):")
-                               .arg(differences.size())
-                               .arg(other));
+                         : QStringLiteral("%1 between the data set (This) and %2 (Other):")
+                               .arg(Counted(differences.size(), QStringLiteral("difference"),
+                                            QStringLiteral("differences")),
+                                    other));
 
     table_->setAccessibleName(InLanguage("Differences", "相違点"));
     table_->setColumnCount(4);

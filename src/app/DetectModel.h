@@ -7,7 +7,6 @@
 namespace mtz4 {
 
 class Link;
-class Prompter;
 
 // "Detect Model", the command's name in the status bar and its messages.
 QString DetectModelTitle();
@@ -18,12 +17,6 @@ QString DetectModelTitle();
 // model was accepted when it refused them all. The messages go through the
 // link's prompter, like those of the clone commands.
 DetectedModel DetectModelAndTell(Link& link);
-
-// Tells the user which model the receiver accepted. When it is not the
-// model selected on Settings 1, asks whether to select it there (which, as
-// choosing it by hand, starts from that model's factory data); true when the
-// answer is Yes.
-bool OfferDetectedModel(Prompter& prompter, int found, int selected);
 
 // The status bar's words for a "Region Error": that the receiver did not
 // accept `model`, and where to choose or find the right one.

@@ -4,6 +4,7 @@
 #include "app/CloneFileDialogs.h"
 #include "app/CommandHost.h"
 #include "app/CompareDialog.h"
+#include "app/FileModels.h"
 #include "app/ImportDialog.h"
 #include "app/ImportProgressDialog.h"
 #include "app/RecentFiles.h"
@@ -114,14 +115,27 @@ bool FileCommands::openFile(const QString& path) {
 }
 
 bool FileCommands::LoadCloneFile(const QString& path) {
+    // The model the file was last used with is selected before it loads,
+    // without the factory data of a model change; a file that is refused
+    // leaves the model as it was.
+    const int model = RememberedFileModel(path);
     const bool loaded = editor_.tryApply(
         QStringLiteral("Open"), DataPart::Everything,
-        [&](DataSet& ds) { return mtz4::LoadCloneFile(ds, path, prompter_); }, StepKind::Replace);
+        [&](DataSet& ds) {
+            const int before = ds.ModelIndex;
+            if (model >= 0)
+                ds.ModelIndex = model;
+            if (mtz4::LoadCloneFile(ds, path, prompter_))
+                return true;
+            ds.ModelIndex = before;
+            return false;
+        },
+        StepKind::Replace);
     if (!loaded)
         return false;
     host_.showFirstMemoryRow();
     showCurrentFileCaption();
-    AddRecentFile(path);
+    RememberRecentFile(path, ds_.ModelIndex);
     return true;
 }
 
@@ -134,7 +148,7 @@ bool FileCommands::mnuFileSave_Click() {
     if (!SaveCurrentCloneFile(ds_, prompter_))
         return false;
     editor_.markSaved();
-    AddRecentFile(ds_.CurrentFile);
+    RememberRecentFile(ds_.CurrentFile, ds_.ModelIndex);
     showCurrentFileCaption();
     return true;
 }
@@ -147,7 +161,7 @@ bool FileCommands::mnuFileSaveAs_Click() {
     if (!SaveCloneFile(ds_, path, prompter_))
         return false;
     editor_.markSaved();
-    AddRecentFile(path);
+    RememberRecentFile(path, ds_.ModelIndex);
     showCurrentFileCaption();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "app/CommandHost.h"
 #include "app/FileCommands.h"
+#include "app/HelpWindow.h"
 #include "app/ResourceTexts.h"
 #include "model/Prompter.h"
 #include "model/TextLanguage.h"
@@ -52,7 +53,16 @@ bool HelpCommands::showUserGuide() {
                        PromptButtons::Ok, PromptAnswer::Ok});
         return false;
     }
-    if (openUrl(QUrl::fromLocalFile(guidePath)))
+    if (!window_) {
+        window_ = new HelpWindow(host_.dialogParent());
+        window_->openUrl = [this](const QUrl& url) { return openInBrowser(url); };
+    }
+    window_->showSection(guidePath, sectionInView ? sectionInView() : QString());
+    return true;
+}
+
+bool HelpCommands::openInBrowser(const QUrl& url) {
+    if (openUrl(url))
         return true;
     prompter_.ask({InLanguage("No web browser could be started to show the user guide; it is "
                               "the file %1.",

@@ -5,9 +5,11 @@
 #include "app/DetectModel.h"
 #include "app/FileCommands.h"
 #include "app/FileDrop.h"
+#include "app/FileModels.h"
 #include "app/GridContextMenu.h"
 #include "app/HelpCommands.h"
 #include "app/MainMenus.h"
+#include "app/ModelCommands.h"
 #include "app/NewWindowCommand.h"
 #include "app/NoteCodePageMenu.h"
 #include "app/PrintCommands.h"
@@ -30,6 +32,7 @@
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
 #include "link/Link.h"
+#include "link/PortDevice.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 #include "model/ReferenceTables.h"
@@ -48,6 +51,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace mtz4 {
@@ -75,6 +79,12 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     clone_ = new CloneCommands(ds_, *editor_, link_, *files_, *this, *cloneView_, this);
     print_ = new PrintCommands(ds_, prompter_, fileDialogs, *this, this);
     help_ = new HelpCommands(*files_, prompter_, *this, this);
+    // The guide opens at the section about the page in view.
+    help_->sectionInView = [this] {
+        return TabStrip1_->currentIndex() == Settings1Tab ? QStringLiteral("2-first-start")
+                                                          : QStringLiteral("6-editing");
+    };
+    models_ = new ModelCommands(ds_, *editor_, prompter_, *files_, *this, this);
     newWindow_ = new NewWindowCommand(*this, fileDialogs, this);
     drop_ = new FileDrop(*this, *files_, *clone_, *this);
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
@@ -152,9 +162,11 @@ void frmMain::connectCommands() {
     connect(escape, &QShortcut::activated, clone_, &CloneCommands::cancelRead);
     // The model the receiver accepts, selected on Settings 1 as a choice of
     // the user's when he says so.
+    // The cure of a "Region Error": the model found, the data kept.
+    clone_->keepModel = [this](int model) { models_->keepChannels(model); };
     connect(clone_, &CloneCommands::modelDetected, this, [this](int model) {
-        if (OfferDetectedModel(prompter_, model, ds_.ModelIndex))
-            settings1Page_->opbModel(model)->click();
+        models_->offerDetected(model);
+        settings1Page_->showModel(ds_.ModelIndex);
     });
     // A close asked for during a transfer goes on once it has ended.
     connect(clone_, &CloneCommands::ended, this, [this] {
@@ -175,13 +187,33 @@ void frmMain::connectCommands() {
     });
 
     connect(history_, &UndoHistory::stateChanged, this, &frmMain::updateCommands);
+    // A status text no longer holds once the step it followed is undone (a
+    // paste's count), nor one left from before once a file is opened or New
+    // starts afresh (Detect Model's words).
+    connect(editor_, &DataEditor::aboutToChange, this,
+            [this](const QString&, DataParts, StepKind) { statusBeforeStep_ = statusText(); });
+    connect(editor_, &DataEditor::stepEnded, this,
+            [this](const QString&, DataParts, StepKind kind, bool happened) {
+                if (happened && kind == StepKind::Replace && statusText() == statusBeforeStep_)
+                    showStatusText(QString());
+            });
     connect(editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
+        // The model last selected is the next start's.
+        if (parts & DataPart::Model)
+            WriteLastModel(ds_.ModelIndex);
         showChangedParts(parts);
         showCaption();
     });
     // Once undo has brought back what a stopped read replaced, its notice
     // in the status bar no longer holds.
+    // The history's index moves just after the data are restored.
+    connect(history_->stack(), &QUndoStack::indexChanged, this, [this](int index) {
+        if (restoring_ && index < statusStep_)
+            showStatusText(QString());
+        restoring_ = false;
+    });
     connect(editor_, &DataEditor::restored, this, [this] {
+        restoring_ = true;
         if ((!ds_.PartlyRead && statusText().contains(CloneCommands::partlyReadNotice())) ||
             (ds_.PartlyImported == 0 &&
              statusText().contains(FileCommands::partlyImportedNotice())))
@@ -236,6 +268,8 @@ QString frmMain::statusText() const {
 
 void frmMain::showStatusText(const QString& text) {
     status_->showText(text);
+    // The step the text follows.
+    statusStep_ = history_->stack()->index();
 }
 
 QLabel* frmMain::statusPanel(int index) const {
@@ -248,7 +282,9 @@ void frmMain::Form_Load(const QString& commandFile) {
     // written at exit measures it; on a smaller screen the screen's size.
     fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
 
-    // The grids' headers follow the selected model.
+    // The model last selected, with its defaults; the grids' headers follow it.
+    ds_.ModelIndex = ReadLastModel();
+    settings1Page_->showModel(ds_.ModelIndex);
     MSFlexGrid2_->setModelHeader(ds_.ModelIndex);
     MSFlexGrid1_->setModelHeader(ds_.ModelIndex);
 
@@ -261,8 +297,19 @@ void frmMain::Form_Load(const QString& commandFile) {
     startProblems << iniProblem << OpenPlacementStore()->problem();
     startProblems.removeAll(QString());
     link_.setPortNumber(iniPortAtStart_);
-    // A device chosen outside the numbered ports outlives the run.
-    link_.setDevicePath(ReadChosenDevice());
+    // A device chosen outside the numbered ports outlives the run, unless
+    // the environment points the port at a device for this run: the
+    // environment wins, and the status bar says so (the choice stays stored).
+    const QString chosen = ReadChosenDevice();
+    const QString variable = portOverrideVariable(iniPortAtStart_);
+    if (!chosen.isEmpty() && !qEnvironmentVariable(variable.toLatin1().constData()).isEmpty())
+        startProblems << InLanguage("%1 is used for this run, as %2 says, instead of %3 chosen in "
+                                    "COM Port Setup",
+                                    "%2 の指定により、この実行では COM Port Setup で選んだ %3 "
+                                    "ではなく %1 を使います")
+                             .arg(link_.portInUse(), variable, chosen);
+    else
+        link_.setDevicePath(chosen);
 
     ds_.SetLine1 = DefaultSetLine1(ds_.ModelIndex);
     ds_.SetLine2 = DefaultSetLine2(ds_.ModelIndex);
@@ -299,12 +346,17 @@ void frmMain::Form_Load(const QString& commandFile) {
     setCaption(Ref().AppTitle);
     TabStrip1_Click();
 
-    if (!startProblems.isEmpty())
-        showStatusText(startProblems.join(QStringLiteral("; ")));
     if (!commandFile.isEmpty())
         files_->LoadCloneFile(commandFile);
+    // After the file, which would clear them; beside what its load said.
+    if (!startProblems.isEmpty()) {
+        startProblems.prepend(statusText());
+        startProblems.removeAll(QString());
+        showStatusText(startProblems.join(QStringLiteral("; ")));
+    }
 
     ds_.DataChanged = false;
+    models_->takeBaseline();
 }
 
 void frmMain::showChangedParts(DataParts parts) {
@@ -333,16 +385,8 @@ void frmMain::showCaption() {
 }
 
 void frmMain::opbModel_Click(int model) {
-    // Choosing a model counts as a change, so that the question before the
-    // reset is always asked.
-    editor_->apply(QStringLiteral("Model"), {}, [](DataSet& ds) { ds.DataChanged = true; });
-    if (model == ds_.ModelIndex)
-        return;
-    if (!files_->askToSaveChanges()) {
+    if (!models_->chooseModel(model))
         settings1Page_->showModel(ds_.ModelIndex);
-        return;
-    }
-    files_->putFactoryData(QStringLiteral("Model ") + ModelName(model), model, StepKind::Edit);
 }
 
 void frmMain::showFirstMemoryRow() {

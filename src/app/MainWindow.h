@@ -25,6 +25,7 @@ class FileCommands;
 class FileDrop;
 class HelpCommands;
 class MainMenus;
+class ModelCommands;
 class NewWindowCommand;
 class PrintCommands;
 class StatusPanels;
@@ -88,8 +89,10 @@ public:
     void mnuToolsOptions_Click();
     // Help > About and the Help button: the about box, modally.
     void mnuHelpAbout_Click();
-    // The user selected model option `model` (0..3): after the question
-    // about unsaved changes, the factory data of that model; Cancel keeps the
+    // The user selected model option `model` (0..3): with a clone file open
+    // the choice of keeping its channels; otherwise, or when the user
+    // chooses them, the factory data of that model after the question about
+    // unsaved changes (asked only when the data differ). Cancel keeps the
     // previous model and its data.
     void opbModel_Click(int model);
 
@@ -99,6 +102,7 @@ public:
     MainMenus& menus() const { return *menus_; }
     PrintCommands& printCommands() const { return *print_; }
     HelpCommands& helpCommands() const { return *help_; }
+    ModelCommands& modelCommands() const { return *models_; }
     NewWindowCommand& newWindowCommand() const { return *newWindow_; }
     FileDrop& fileDrop() const { return *drop_; }
     // Keeps the window on its screen.
@@ -172,6 +176,7 @@ private:
     CloneCommands* clone_ = nullptr;
     PrintCommands* print_ = nullptr;
     HelpCommands* help_ = nullptr;
+    ModelCommands* models_ = nullptr;
     NewWindowCommand* newWindow_ = nullptr;
     FileDrop* drop_ = nullptr;
     std::unique_ptr<MainMenus> menus_;
@@ -179,6 +184,9 @@ private:
     std::unique_ptr<WindowCloneView> cloneView_;
     bool closePending_ = false; // the user closed the window during a transfer
     QString caption_;           // the caption without the partly-read mark
+    QString statusBeforeStep_;  // the status text when the last step began
+    int statusStep_ = 0;        // the undo history's index when the status text was shown
+    bool restoring_ = false;    // undo or redo has restored data; the index moves next
     WindowFit* fit_ = nullptr;
     int iniPortAtStart_ = 0; // the port number the INI file gave
 

@@ -2,6 +2,8 @@
 
 #include "app/ReportDialog.h"
 
+#include <QAbstractButton>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace mtz4 {
@@ -64,6 +66,20 @@ PromptAnswer escapeAnswer(PromptButtons buttons) {
     return PromptAnswer::Ok;
 }
 
+// Room for the whole title in the frame: a short message ("Successed!!")
+// makes a box too narrow for its title ("Success" shown as "S... ss"). The
+// frame's buttons and margins take about as much as a few words more.
+constexpr int TitleFrameAllowance = 160;
+
+void MakeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleFrameAllowance;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
@@ -75,6 +91,11 @@ PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     if (buttons.testFlag(boxButton(prompt.defaultAnswer)))
         box.setDefaultButton(boxButton(prompt.defaultAnswer));
     box.setEscapeButton(boxButton(escapeAnswer(prompt.buttons)));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes); yes && !prompt.yesText.isEmpty())
+        yes->setText(prompt.yesText);
+    if (QAbstractButton* no = box.button(QMessageBox::No); no && !prompt.noText.isEmpty())
+        no->setText(prompt.noText);
+    MakeRoomForTitle(box);
 
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -96,6 +117,7 @@ void MessageBoxPrompter::notify(const Prompt& prompt) {
         new QMessageBox(boxIcon(prompt.icon), prompt.title, prompt.text, QMessageBox::Ok, parent_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
+    MakeRoomForTitle(*box);
     box->show();
 }
 

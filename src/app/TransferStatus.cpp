@@ -12,23 +12,31 @@ QString Seconds(qint64 ms) {
 
 } // namespace
 
-void TransferStatus::begin(const QString& name, bool reading) {
+void TransferStatus::begin(const QString& name, bool reading, const QString& port) {
     name_ = name;
+    port_ = port;
     reading_ = reading;
     firstDone_ = -1;
     command_.start();
 }
 
+QString TransferStatus::onPort() const {
+    return port_.isEmpty() ? QString() : QStringLiteral(" on ") + port_;
+}
+
 QString TransferStatus::started() const {
-    return name_ + (reading_ ? QStringLiteral(": reading from the receiver...")
-                             : QStringLiteral(": writing to the receiver..."));
+    return name_ +
+           (reading_ ? QStringLiteral(": reading from the receiver")
+                     : QStringLiteral(": writing to the receiver")) +
+           onPort() + QStringLiteral("...");
 }
 
 QString TransferStatus::progress(int done, int total) {
-    QString text = (reading_ ? QStringLiteral("Reading memory entries: %1 of %2")
-                             : QStringLiteral("Writing memory entries: %1 of %2"))
+    QString text = (reading_ ? QStringLiteral("Reading memory entries: %1 of %2%3")
+                             : QStringLiteral("Writing memory entries: %1 of %2%3"))
                        .arg(done)
-                       .arg(total);
+                       .arg(total)
+                       .arg(onPort());
     if (firstDone_ < 0 || done < firstDone_) {
         firstDone_ = done;
         entries_.start();
@@ -50,7 +58,7 @@ QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& m
         return QStringLiteral("%1: cancelled after %2; what was read before stays")
             .arg(name_, took);
     if (succeeded)
-        return QStringLiteral("%1: done in %2").arg(name_, took);
+        return QStringLiteral("%1: done in %2%3").arg(name_, took, onPort());
     QStringList failures;
     for (const QString& message : messages) {
         if (!failures.contains(message))
@@ -59,8 +67,9 @@ QString TransferStatus::end(bool succeeded, bool cancelled, const QStringList& m
     const QString shown = failures.join(QStringLiteral(", "));
     // What was wrong with the port comes first: the panel may cut the end.
     if (!portProblem.isEmpty())
-        return QStringLiteral("%1: %2 (%3, after %4)").arg(name_, portProblem, shown, took);
-    return QStringLiteral("%1: ended after %2 (%3)").arg(name_, took, shown);
+        return QStringLiteral("%1: %2 (%3, after %4%5)")
+            .arg(name_, portProblem, shown, took, onPort());
+    return QStringLiteral("%1: ended after %2%4 (%3)").arg(name_, took, shown, onPort());
 }
 
 } // namespace mtz4

@@ -12,8 +12,9 @@ namespace mtz4 {
 class TransferStatus {
 public:
     // A command starts: `name` is what the user chose ("Read ALL"),
-    // `reading` tells whether it reads or writes.
-    void begin(const QString& name, bool reading);
+    // `reading` tells whether it reads or writes, `port` names the port or
+    // device it uses ("COM 1 (/dev/ttyUSB0)"), which every text then names.
+    void begin(const QString& name, bool reading, const QString& port = {});
     // The text while the memory entries go: `done` of `total`, with the time
     // left estimated from the pace so far.
     QString progress(int done, int total);
@@ -26,7 +27,11 @@ public:
     QString started() const;
 
 private:
+    // " on COM 1 (/dev/ttyUSB0)"; empty when no port was named.
+    QString onPort() const;
+
     QString name_;
+    QString port_;
     bool reading_ = true;
     QElapsedTimer command_;
     QElapsedTimer entries_;

@@ -14,9 +14,9 @@
 
 namespace mtz4 {
 
-void WindowCloneView::begin(const QString& name, bool reading) {
+void WindowCloneView::begin(const QString& name, bool reading, const QString& port) {
     reading_ = reading;
-    status_.begin(name, reading);
+    status_.begin(name, reading, port);
     parts_.statusText->setText(status_.started());
 }
 
@@ -62,7 +62,8 @@ void WindowCloneView::setProgressValue(int value) {
     QProgressBar* bar = parts_.memory->ProgressBar1;
     bar->setValue(value);
     if (bar->isVisible() && bar->maximum() > 0)
-        parts_.statusText->setText(status_.progress(value, bar->maximum() + 1));
+        // The entry in progress, counted from 1: the last one reads "1300 of 1300".
+        parts_.statusText->setText(status_.progress(value + 1, bar->maximum() + 1));
 }
 
 void WindowCloneView::hideProgress() {

@@ -33,7 +33,7 @@ public:
 
     // The status text of a command that starts and of one that has ended
     // (`portProblem`: why the port failed, when it did).
-    void begin(const QString& name, bool reading);
+    void begin(const QString& name, bool reading, const QString& port);
     void end(bool succeeded, bool cancelled, const QStringList& messages,
              const QString& portProblem);
 

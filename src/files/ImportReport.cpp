@@ -96,8 +96,11 @@ bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, co
 QString ChangedRowsSummary(const ImportReport& report, int most) {
     if (report.changed.isEmpty())
         return {};
-    return InLanguage("%1 rows changed to fit:", "%1 行を収まるように変更しました:")
-               .arg(report.changed.size()) +
+    const QString rows =
+        SystemTextLanguage() == TextLanguage::Japanese
+            ? QString::number(report.changed.size())
+            : Counted(report.changed.size(), QStringLiteral("row"), QStringLiteral("rows"));
+    return InLanguage("%1 changed to fit:", "%1 行を収まるように変更しました:").arg(rows) +
            QLatin1Char('\n') + listed(report.changed, most);
 }
 

@@ -54,6 +54,12 @@ QString Link::devicePath() const {
     return devicePath_.isEmpty() ? devicePathForPort(portNumber_) : deviceLocation(devicePath_);
 }
 
+QString Link::portInUse() const {
+    if (!devicePath_.isEmpty())
+        return devicePath();
+    return QStringLiteral("COM %1 (%2)").arg(portNumber_).arg(devicePath());
+}
+
 bool Link::isOpen() const {
     return port_->isOpen();
 }

@@ -48,6 +48,9 @@ public:
     QString chosenDevice() const { return devicePath_; }
     // The device the next open uses.
     QString devicePath() const;
+    // The port in use in words: "COM 1 (/dev/ttyUSB0)" for a port number
+    // with the device behind it, the device alone for one chosen by path.
+    QString portInUse() const;
 
     bool isOpen() const;
     void close();

@@ -22,6 +22,10 @@ struct Prompt {
     // Why, in plain words, below the text of a failure message (the
     // message box's second line); empty when there is nothing to add.
     QString reason{};
+    // The Yes and No buttons' own words, where the answers are choices
+    // rather than yes and no ("Keep these channels"); empty: Yes and No.
+    QString yesText{};
+    QString noText{};
 };
 
 class Prompter {

@@ -16,4 +16,7 @@ TextLanguage SystemTextLanguage();
 // `english` elsewhere.
 QString InLanguage(const char* english, const char* japanese);
 
+// A count with its noun, singular for one: "1 difference", "3 differences".
+QString Counted(qsizetype count, const QString& one, const QString& many);
+
 } // namespace mtz4

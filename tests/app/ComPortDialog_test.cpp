@@ -30,9 +30,10 @@ private slots:
     void openingSelectsTheCurrentPort();
     void devicesShownAndAbsentOnesGreyed();
     void okClosesThePortAndSetsTheNumber();
-    void closingByTheFrameChangesNothing();
+    void cancelAndClosingByTheFrameChangeNothing();
     void serialPortsListedAndOneChosen();
     void chosenDeviceOutlivesTheProgramEvenUnplugged();
+    void findTheCableChoosesThePortThatAppears();
 
 private:
 };
@@ -90,9 +91,10 @@ void ComPortDialogTest::controlsAndCaptions() {
     QCOMPARE(dialog.opbCom(9)->text(), QStringLiteral("COM 10"));
     QCOMPARE(dialog.opbCom(15)->text(), QStringLiteral("COM 16"));
     const auto buttons = dialog.findChildren<QPushButton*>();
-    QCOMPARE(buttons.size(), 1); // no cancel button
-    QCOMPARE(buttons.at(0), dialog.OKButton());
+    QCOMPARE(buttons, (QList<QPushButton*>{dialog.cmdFindCable(), dialog.OKButton(),
+                                           dialog.CancelButton()}));
     QCOMPARE(dialog.OKButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(dialog.CancelButton()->text(), QStringLiteral("Cancel"));
 }
 
 void ComPortDialogTest::openingSelectsTheCurrentPort() {
@@ -163,11 +165,18 @@ void ComPortDialogTest::okClosesThePortAndSetsTheNumber() {
     QCOMPARE(f.link().portNumber(), 15);
 }
 
-void ComPortDialogTest::closingByTheFrameChangesNothing() {
+void ComPortDialogTest::cancelAndClosingByTheFrameChangeNothing() {
     FakeLink f;
     f.link().setPortNumber(4);
     openPort(f);
     dlgCOM dialog(f.link());
+    dialog.show();
+    QTest::mouseClick(dialog.opbCom(9), Qt::LeftButton);
+    QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+    QVERIFY(dialog.isHidden());
+    QCOMPARE(f.link().portNumber(), 4);
+    QVERIFY(f.link().isOpen());
+
     dialog.show();
     QTest::mouseClick(dialog.opbCom(9), Qt::LeftButton);
     QVERIFY(dialog.close());
@@ -272,7 +281,46 @@ void ComPortDialogTest::chosenDeviceOutlivesTheProgramEvenUnplugged() {
     QCOMPARE(dialog.lstPorts()->currentItem()->text(dlgCOM::DeviceColumn), ById);
     QVERIFY(greyed(*dialog.lstPorts(), 0));
     dialog.hide();
+
+    // MTZ4_COM4 beats the stored device for one run, and the status bar says so.
+    const QString link = shell.path(QStringLiteral("sim-link"));
+    qputenv("MTZ4_COM4", link.toLocal8Bit());
+    {
+        Shell again({QStringLiteral("mtz4clone")}, QByteArray("4\r\n"));
+        QCOMPARE(again.program->link().devicePath(), link);
+        const QString status = again.window().statusPanel(0)->text();
+        QVERIFY2(status.contains(QStringLiteral("COM 4 (%1) is used for this run, as MTZ4_COM4 "
+                                                "says, instead of %2")
+                                     .arg(link, ById)),
+                 qPrintable(status));
+    }
+    qunsetenv("MTZ4_COM4");
+    QCOMPARE(ReadChosenDevice(), ById);
     WriteChosenDevice({});
+}
+
+// The cable unplugged and plugged in again: the list changes under the
+// finder, which chooses the port that appeared and describes it.
+void ComPortDialogTest::findTheCableChoosesThePortThatAppears() {
+    FakeLink f;
+    dlgCOM dialog(f.link());
+    int looks = 0;
+    dialog.setPortLister([&looks] {
+        QList<SerialPortEntry> ports = adapterPorts();
+        // At the dialog's opening and the finder's first look: plugged in;
+        // then unplugged; then plugged in again.
+        return ++looks == 3 ? ports.mid(1, 1) : ports;
+    });
+    dialog.show();
+    QVERIFY(dialog.opbCom(0)->isChecked());
+    dialog.findCable();
+    QVERIFY(looks >= 4);
+    QVERIFY(dialog.opbDevice()->isChecked());
+    QCOMPARE(dialog.txtDevice()->text(), ById);
+    QVERIFY(dialog.lblFound()->isVisibleTo(&dialog));
+    const QString found = dialog.lblFound()->text();
+    QVERIFY2(found.startsWith(QStringLiteral("Found: ") + ById), qPrintable(found));
+    QVERIFY2(found.contains(QStringLiteral("1234:abcd")), qPrintable(found));
 }
 
 QTEST_MAIN(ComPortDialogTest)

@@ -10,6 +10,8 @@
 
 #include "app/FileDrop.h"
 #include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
+#include "app/MessageBoxPrompter.h"
 #include "app/NewWindowCommand.h"
 #include "app/PrintCommands.h"
 #include "app/WindowFit.h"
@@ -23,12 +25,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -91,6 +96,7 @@ private slots:
     void windowFitsASmallScreen_data();
     void windowFitsASmallScreen();
     void userGuideAndSample();
+    void messageBoxesHaveRoomForTheirTitle();
     void channelListAsPdfAndPrinted();
     void newWindowStartsTheProgramBesideThisOne();
     void everySettingHasATip();
@@ -291,8 +297,23 @@ void DesktopTest::userGuideAndSample() {
     QVERIFY(QFile::exists(QStringLiteral(MTZ4_BINARY_DIR "/doc/guide.html")));
     help.guidePath = QStringLiteral(MTZ4_BINARY_DIR "/doc/guide.html");
     QVERIFY(QTest::qWaitForWindowActive(&w));
+    // F1 shows the guide in the program's help window, at the section for
+    // the page in view, searchable; the web browser is one click away.
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
     QTest::keyClick(&w, Qt::Key_F1);
-    QCOMPARE(shown, QList<QUrl>{QUrl::fromLocalFile(help.guidePath)});
+    QVERIFY(shown.isEmpty());
+    HelpWindow* window = help.helpWindow();
+    QVERIFY(window && window->isVisible());
+    QUrl section = QUrl::fromLocalFile(help.guidePath);
+    section.setFragment(QStringLiteral("6-editing"));
+    QCOMPARE(window->browser()->source(), section);
+    QVERIFY(window->browser()->toPlainText().contains(QStringLiteral("Keep these channels")));
+    QVERIFY(window->findNext(QStringLiteral("Detect Model")));
+    QVERIFY(window->browser()->textCursor().hasSelection());
+    QVERIFY(!window->findNext(QStringLiteral("no such words in the guide")));
+    window->browserButton()->click();
+    QCOMPARE(shown, QList<QUrl>{section});
+    window->close();
     help.guidePath.clear();
     QVERIFY(!help.showUserGuide());
     QCOMPARE(shell.prompter.prompts.last().title, QStringLiteral("User Guide"));
@@ -305,6 +326,22 @@ void DesktopTest::userGuideAndSample() {
     QVERIFY(shell.ds().MemEnable[0]);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
     QVERIFY(w.windowTitle().startsWith(QStringLiteral("sample.MZ4 (sample) - ")));
+}
+
+// "Successed!!" is shorter than its title "Success" with the frame's buttons.
+void DesktopTest::messageBoxesHaveRoomForTheirTitle() {
+    MessageBoxPrompter prompter;
+    int width = 0;
+    int title = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->sizeHint().width();
+            title = box->fontMetrics().horizontalAdvance(QStringLiteral("Success"));
+            box->accept();
+        }
+    });
+    prompter.success();
+    QVERIFY2(width >= title + 150, qPrintable(QStringLiteral("%1 %2").arg(width).arg(title)));
 }
 
 void DesktopTest::channelListAsPdfAndPrinted() {

@@ -385,9 +385,10 @@ void MainWindowTest::rowOneIsCurrentAfterStartUp() {
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 42);
 }
 
-// Choosing a model always asks about saving; No resets to the model's
-// factory data, Cancel keeps the model and the data; the MT-Z4J groups and
-// the header of grid column 6 follow the model.
+// Choosing a model with a file open offers to keep its channels (Yes) or
+// the model's factory data (No, with no question about saving when nothing
+// changed); Cancel keeps the model and the data; the MT-Z4J groups and the
+// header of grid column 6 follow the model.
 void MainWindowTest::modelChange() {
     struct Case {
         PromptAnswer answer;
@@ -406,12 +407,14 @@ void MainWindowTest::modelChange() {
 
         shell.prompter.script({c.answer});
         w.settings1Page()->opbModel(c.chosen)->click();
-        QCOMPARE(shell.prompter.texts(), QStringList{QStringLiteral("Save changes to settings?")});
+        // Then, for kept channels, the report of what did not fit.
+        QCOMPARE(shell.prompter.prompts.size(), c.answer == PromptAnswer::Yes ? 2 : 1);
+        QCOMPARE(shell.prompter.prompts[0].yesText, QStringLiteral("Keep these channels"));
         QCOMPARE(ds.ModelIndex, c.modelAfter);
         QVERIFY(w.settings1Page()->opbModel(c.modelAfter)->isChecked());
-        const bool reset = c.answer != PromptAnswer::Cancel;
+        const bool reset = c.answer == PromptAnswer::No;
         QCOMPARE(ds.MemEnable[0], !reset);
-        QCOMPARE(ds.DataChanged, !reset);
+        QCOMPARE(ds.DataChanged, c.answer == PromptAnswer::Yes);
         QCOMPARE(ds.CurrentFile.isEmpty(), reset);
         const bool z4j = c.modelAfter == 0;
         QCOMPARE(w.settings2Page()

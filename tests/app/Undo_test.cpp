@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -38,6 +39,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void everyKindOfChangeComesBack();
     void historyAndChangeFlag();
+    void statusTextsThatNoLongerHoldAreCleared();
 };
 
 namespace {
@@ -209,6 +211,33 @@ void UndoTest::historyAndChangeFlag() {
     w.bankPage()->chkGrp[62]->click();
     undo->trigger();
     QVERIFY(ds.DataChanged);
+}
+
+// What a step said goes with its undo; what a command said before goes
+// when a file is opened; a later edit's undo leaves an older text.
+void UndoTest::statusTextsThatNoLongerHoldAreCleared() {
+    Shell shell;
+    frmMain& w = shell.window();
+    const auto edit = [&w] {
+        w.editor()->apply(QStringLiteral("Paste 00-000"), DataPart::Memory, [](DataSet& ds) {
+            ds.MemEnable[0] = !ds.MemEnable[0];
+            ds.DataChanged = true;
+        });
+    };
+    edit();
+    w.showStatusText(QStringLiteral("3 rows pasted, 0 skipped"));
+    w.history()->undo();
+    QCOMPARE(w.statusPanel(0)->text(), QString());
+
+    w.showStatusText(QStringLiteral("Detect Model: done in 1.0 s"));
+    edit();
+    w.history()->undo();
+    QCOMPARE(w.statusPanel(0)->text(), QStringLiteral("Detect Model: done in 1.0 s"));
+    const QString path = shell.path(QStringLiteral("radio.MZ4"));
+    QVERIFY(WriteCloneFile(path));
+    shell.prompter.script({PromptAnswer::No});
+    QVERIFY(w.fileCommands().openFile(path));
+    QCOMPARE(w.statusPanel(0)->text(), QString());
 }
 
 QTEST_MAIN(UndoTest)

@@ -99,6 +99,8 @@ void WindowCloneTest::readAllFillsEveryPage() {
     QCOMPARE(w.MSFlexGrid1()->currentRow(), 7);
     QVERIFY(w.memoryPage()->ProgressBar1->isHidden());
     QVERIFY(w.statusPanel(0)->text().startsWith(QStringLiteral("Read ALL: done in")));
+    // The port used is named.
+    QVERIFY(w.statusPanel(0)->text().endsWith(QStringLiteral(" on COM 1 (%1)").arg(sim.device())));
     QVERIFY(action(w, "mnuReAll")->isEnabled());
     QVERIFY(w.memoryPage()->cmbRxData->isEnabled());
 }
@@ -144,7 +146,13 @@ void WindowCloneTest::failurePaths() {
          "mnuReAll",
          {"Read Failed..."},
          "no such device /dev/mtz4-no-such-device"},
-        {"wrong model", {"--model", "MT-Z40E"}, "mnuReMem", {"Region Error"}},
+        // Then the offer to find the model, answered No.
+        {"wrong model",
+         {"--model", "MT-Z40E"},
+         "mnuReMem",
+         {"Region Error",
+          "The receiver did not accept the model MT-Z4J.\r\n\r\nFind the receiver's model now? "
+          "The model found is selected, keeping these channels, and Read Memory runs again."}},
         {"silent mid-read",
          {"--silent-after", "40"},
          "mnuReMem",
@@ -162,6 +170,7 @@ void WindowCloneTest::failurePaths() {
         if (QByteArray(c.what) == "bank total not 1000")
             shell.ds().bank.lblAll = banks950;
         const auto before = std::make_unique<DataSet>(shell.ds());
+        shell.prompter.script({PromptAnswer::No});
         action(w, c.command)->trigger();
         QCOMPARE(shell.prompter.texts(), c.messages);
         QVERIFY2(w.statusPanel(0)->text().contains(c.messages.first()), c.what);

@@ -206,16 +206,29 @@ void Mtz4ctlTest::receiverFallingSilentFailsTheReadWithoutAFile() {
 }
 
 void Mtz4ctlTest::newWritesTheFactoryData() {
-    SimRunner files; // for its directory only
-    const QString out = files.path(QStringLiteral("new.MZ4"));
-    const CtlRun run = runCtl(
-        {QStringLiteral("new"), QStringLiteral("--model=MT-Z40T"), QStringLiteral("-o"), out});
-    QCOMPARE(run.exitCode, 0);
-    auto factory = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*factory, Model::MTZ40T);
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), CloneFileText(*factory));
+    // Without --model the MT-Z4J, said on standard error.
+    struct Case {
+        QStringList model;
+        int index;
+        QString errors;
+    };
+    const Case cases[] = {
+        {{QStringLiteral("--model=MT-Z40T")}, Model::MTZ40T, QString()},
+        {{}, Model::MTZ4J, QStringLiteral("mtz4ctl: no --model given: the model used is MT-Z4J\n")},
+    };
+    for (const Case& c : cases) {
+        SimRunner files; // for its directory only
+        const QString out = files.path(QStringLiteral("new.MZ4"));
+        const CtlRun run = runCtl(QStringList{QStringLiteral("new")} + c.model +
+                                  QStringList{QStringLiteral("-o"), out});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, c.errors);
+        auto factory = std::make_unique<DataSet>();
+        MakeFactoryDataSet(*factory, c.index);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), CloneFileText(*factory));
+    }
 }
 
 void Mtz4ctlTest::csvExportThenImportRoundTrips() {
@@ -1060,9 +1073,12 @@ void Mtz4ctlTest::portsListsTheSixteenNumbersThenTheSerialPorts() {
     const QString details = QStringLiteral("FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI");
     QCOMPARE(cli::serialPortLines({byId, port("/dev/ttyS10"), adapter, port("/dev/ttyS2"),
                                    port("/dev/ttyACM0", "USB Modem", "USB Modem")}),
-             QStringList({QStringLiteral("/dev/ttyACM0  USB Modem"), QStringLiteral("/dev/ttyS2"),
-                          QStringLiteral("/dev/ttyS10"), QStringLiteral("/dev/ttyUSB0  ") + details,
-                          byId.device + QStringLiteral("  ttyUSB0: ") + details}));
+             QStringList({QStringLiteral("serial port  /dev/ttyACM0  USB Modem"),
+                          QStringLiteral("serial port  /dev/ttyS2"),
+                          QStringLiteral("serial port  /dev/ttyS10"),
+                          QStringLiteral("serial port  /dev/ttyUSB0  ") + details,
+                          QStringLiteral("serial port  ") + byId.device +
+                              QStringLiteral("  ttyUSB0: ") + details}));
     QCOMPARE(cli::serialPortLines({}),
              QStringList{QStringLiteral("no serial port found on this system")});
 }

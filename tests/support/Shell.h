@@ -65,6 +65,9 @@ inline bool WriteCloneFile(const QString& path, double mhz = 145.5) {
     return SaveCloneFile(*ds, path) == CloneFileStatus::Ok;
 }
 
+// Set while a test starts the program again to see the models it remembered.
+inline bool KeepRememberedModels = false;
+
 // The program started as by the user, with a scripted prompter and file
 // dialogs and the INI file in a temporary directory; no splash window.
 class Shell {
@@ -77,8 +80,11 @@ public:
         QDir().mkpath(ini.programDir);
         if (!iniContent.isNull())
             WriteIniFile(ini.programDir, iniContent);
-        // Nothing remembered from an earlier run (View > Hide Empty Entries).
+        // Nothing remembered from an earlier run (View > Hide Empty Entries,
+        // the models), unless the test starts the program again to see it.
         OpenPlacementStore()->remove(QStringLiteral("View"));
+        if (!KeepRememberedModels)
+            OpenPlacementStore()->remove(QStringLiteral("Model"));
         StartupOptions options;
         options.prompter = &prompter;
         options.fileDialogs = &dialogs;
