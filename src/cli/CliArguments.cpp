@@ -198,6 +198,10 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
         return completeFileCommand(a, error);
     if (a.subcommand == Subcommand::Identify)
         return namesOnePort(a, error);
+    if (a.model < 0) {
+        error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
+        return false;
+    }
     if (a.subcommand == Subcommand::New) {
         if (a.output.isEmpty())
             error = QStringLiteral("-o OUT.MZ4 is required");
@@ -390,12 +394,6 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
     }
     if (a.help)
         return true;
-    // A read, a write or a new file without --model is for the MT-Z4J.
-    if (a.model < 0 && (a.subcommand == Subcommand::Read || a.subcommand == Subcommand::Write ||
-                        a.subcommand == Subcommand::New)) {
-        a.model = Model::MTZ4J;
-        a.modelDefaulted = true;
-    }
     return complete(a, scopes, error);
 }
 

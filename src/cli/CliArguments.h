@@ -36,9 +36,6 @@ struct CliArguments {
     QString device;       // --device PATH
     int port = 0;         // --port N (1..16), 0 when not given
     int model = -1;       // --model MODEL, as a model index 0..3
-    // read, write and new without --model: the MT-Z4J, and a line on
-    // standard error that says so.
-    bool modelDefaulted = false;
     Scope scope = Scope::All;
     QString base;   // read: --base IN.MZ4
     QString output; // read, new, import: -o OUT.MZ4; report: -o LIST.pdf

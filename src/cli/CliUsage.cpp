@@ -22,8 +22,7 @@ const QString TraceOptionHelp = QStringLiteral(
 const QString ReceiverOptionsHelp =
     PortOptionsHelp +
     QStringLiteral(
-        "  --model MODEL     the receiver model: MT-Z4J (the default, said on standard\n"
-        "                    error when --model is not given), MT-Z40E, MT-Z40T or MT-Z40K\n") +
+        "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n") +
     TraceOptionHelp;
 // What a "Region Error" means, for read and write.
 const QString RegionErrorHelp = QStringLiteral(
@@ -97,12 +96,11 @@ QString usageText(Subcommand subcommand) {
                QStringLiteral(
                    "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
     case Subcommand::New:
-        return QStringLiteral(
-                   "Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
-                   "Writes the factory data of a receiver model as a clone file.\n"
-                   "\n"
-                   "  --model MODEL     MT-Z4J (the default), MT-Z40E, MT-Z40T or MT-Z40K\n"
-                   "  -o, --output OUT.MZ4  the clone file to write\n") +
+        return QStringLiteral("Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
+                              "Writes the factory data of a receiver model as a clone file.\n"
+                              "\n"
+                              "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
+                              "  -o, --output OUT.MZ4  the clone file to write\n") +
                CodePageHelp +
                QStringLiteral("\n"
                               "Exit status: 0 success, 1 the file could not be written, 2 bad "

@@ -22,11 +22,11 @@ QStringList serialPortLines(const QList<SerialPortEntry>& found) {
     for (const SerialPortEntry& port : ports)
         if (port.aliasOf.isEmpty())
             width = std::max(width, port.device.size());
-    // Each line says what it is, as the COM port lines do.
+    // Scripts read these lines by their first column, the device: it stays
+    // first, with no label before it.
     QStringList lines;
     for (const SerialPortEntry& port : ports)
-        lines << (QStringLiteral("serial port  ") + port.device.leftJustified(width) +
-                  QStringLiteral("  ") + PortDetails(port))
+        lines << (port.device.leftJustified(width) + QStringLiteral("  ") + PortDetails(port))
                      .trimmed();
     return lines;
 }

@@ -4,7 +4,6 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "cli/TerminalText.h"
-#include "model/ReferenceTables.h"
 #include "reference/ProgramVersion.h"
 
 #include <QCoreApplication>
@@ -61,9 +60,6 @@ int main(int argc, char* argv[]) {
     }
 
     StderrPrompter prompter(parsed.quiet);
-    if (parsed.modelDefaulted)
-        prompter.note(QStringLiteral("no --model given: the model used is %1")
-                          .arg(mtz4::ModelName(parsed.model)));
     if (const QString clash = outputNamingAnInput(parsed); !clash.isEmpty()) {
         prompter.note(clash);
         return ExitUsage;

@@ -206,23 +206,32 @@ void Mtz4ctlTest::receiverFallingSilentFailsTheReadWithoutAFile() {
 }
 
 void Mtz4ctlTest::newWritesTheFactoryData() {
-    // Without --model the MT-Z4J, said on standard error.
+    // Without --model nothing is written: a clone file does not say its model.
     struct Case {
         QStringList model;
         int index;
+        int exitCode;
         QString errors;
     };
     const Case cases[] = {
-        {{QStringLiteral("--model=MT-Z40T")}, Model::MTZ40T, QString()},
-        {{}, Model::MTZ4J, QStringLiteral("mtz4ctl: no --model given: the model used is MT-Z4J\n")},
+        {{QStringLiteral("--model=MT-Z40T")}, Model::MTZ40T, 0, QString()},
+        {{},
+         -1,
+         2,
+         QStringLiteral(
+             "mtz4ctl: --model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)\n")},
     };
     for (const Case& c : cases) {
         SimRunner files; // for its directory only
         const QString out = files.path(QStringLiteral("new.MZ4"));
         const CtlRun run = runCtl(QStringList{QStringLiteral("new")} + c.model +
                                   QStringList{QStringLiteral("-o"), out});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.errors, c.errors);
+        QCOMPARE(run.exitCode, c.exitCode);
+        QVERIFY2(run.errors.startsWith(c.errors), qPrintable(run.errors));
+        if (c.index < 0) {
+            QVERIFY(!QFile::exists(out));
+            continue;
+        }
         auto factory = std::make_unique<DataSet>();
         MakeFactoryDataSet(*factory, c.index);
         QFile file(out);
@@ -1073,12 +1082,9 @@ void Mtz4ctlTest::portsListsTheSixteenNumbersThenTheSerialPorts() {
     const QString details = QStringLiteral("FT232R USB UART, FTDI, USB 0403:6001, serial A50285BI");
     QCOMPARE(cli::serialPortLines({byId, port("/dev/ttyS10"), adapter, port("/dev/ttyS2"),
                                    port("/dev/ttyACM0", "USB Modem", "USB Modem")}),
-             QStringList({QStringLiteral("serial port  /dev/ttyACM0  USB Modem"),
-                          QStringLiteral("serial port  /dev/ttyS2"),
-                          QStringLiteral("serial port  /dev/ttyS10"),
-                          QStringLiteral("serial port  /dev/ttyUSB0  ") + details,
-                          QStringLiteral("serial port  ") + byId.device +
-                              QStringLiteral("  ttyUSB0: ") + details}));
+             QStringList({QStringLiteral("/dev/ttyACM0  USB Modem"), QStringLiteral("/dev/ttyS2"),
+                          QStringLiteral("/dev/ttyS10"), QStringLiteral("/dev/ttyUSB0  ") + details,
+                          byId.device + QStringLiteral("  ttyUSB0: ") + details}));
     QCOMPARE(cli::serialPortLines({}),
              QStringList{QStringLiteral("no serial port found on this system")});
 }
