@@ -147,7 +147,7 @@ bool GroupMatrix::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-// The pitch of the boxes in pixels, across and down: the specified one, or
+// The pitch of the boxes in pixels, across and down: the layout's own, or
 // the least a box needs.
 int Pitch(int twips, const QWidget* widget) {
     return qMax(TwipsToPixels(twips, widget), LeastBox + 1);
