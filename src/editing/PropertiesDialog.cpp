@@ -85,9 +85,16 @@ PropertiesDialog::PropertiesDialog(const DataSet& ds, const QList<int>& entries,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // Why a key or a paste was refused, where the user looks while typing.
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName(QStringLiteral("lblRefusal"));
+    refusal_->setWordWrap(true);
+    refusal_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(form_);
+    layout->addWidget(refusal_);
     layout->addWidget(buttons);
     intro->setMaximumWidth(form_->sizeHint().width() + 40);
 }
@@ -114,12 +121,15 @@ void PropertiesDialog::addField(EditField field, const QString& caption, const Q
         case EditField::Note: {
             auto* note = new NoteTextValidator(ds_.NoteCodePage, box);
             note->setGivenText(shared.toString());
+            note->refused = [this](const QString& reason) { showRefusal(reason); };
             box->setValidator(note);
             SetTypingLimit(box, NoteTypingLimit);
             break;
         }
         default:
-            box->setValidator(new CharacterRangeValidator(32, 126, box));
+            auto* name = new CharacterRangeValidator(32, 126, box);
+            name->refused = [this](const QString& reason) { showRefusal(reason); };
+            box->setValidator(name);
             SetTypingLimit(box, NameTypingLimit);
             break;
         }
@@ -133,6 +143,12 @@ void PropertiesDialog::addField(EditField field, const QString& caption, const Q
     controls_.insert(field, control);
     labels_.insert(field, label);
     form_->addRow(label, control);
+}
+
+void PropertiesDialog::showRefusal(const QString& reason) {
+    refusal_->setText(reason);
+    refusal_->setMaximumWidth(form_->sizeHint().width() + 40);
+    refusal_->show();
 }
 
 void PropertiesDialog::markChanged(EditField field) {

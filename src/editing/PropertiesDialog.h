@@ -29,12 +29,14 @@ public:
 private:
     void addField(EditField field, const QString& caption, const QVariant& shared);
     void markChanged(EditField field);
+    void showRefusal(const QString& reason);
 
     const DataSet& ds_;
     QMap<EditField, QWidget*> controls_;
     QMap<EditField, QLabel*> labels_;
     QList<EditField> changed_;
     QFormLayout* form_ = nullptr;
+    QLabel* refusal_ = nullptr;
 };
 
 } // namespace mtz4

@@ -7,10 +7,13 @@
 #include "editing/GridLayout.h"
 #include "editing/MemoryGrid.h"
 #include "editing/MemoryPage.h"
+#include "editing/PropertiesDialog.h"
 #include "editing/UndoHistory.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace mtz4;
@@ -22,6 +25,7 @@ class FieldCommandsTest : public QObject {
 private slots:
     void propertiesOnFortyRows();
     void propertiesReportsTheRowsRefused();
+    void propertiesSaysWhyAKeyIsRefused();
     void fillDown();
     void fillFrequencies_data();
     void fillFrequencies();
@@ -143,6 +147,24 @@ void FieldCommandsTest::propertiesReportsTheRowsRefused() {
                                          "Pass entry has"));
     QCOMPARE(lines.at(3), QStringLiteral("S3: \"162,55\" was not taken: a frequency another Search "
                                          "Pass entry has"));
+}
+
+void FieldCommandsTest::propertiesSaysWhyAKeyIsRefused() {
+    // A letter the name cannot hold is refused with its reason in the
+    // dialog, not dropped without a word.
+    const auto ds = FactoryDataSet(0);
+    PropertiesDialog dialog(*ds, {0, 1});
+    dialog.show();
+    auto* name = qobject_cast<QLineEdit*>(dialog.control(EditField::Name));
+    QVERIFY(name);
+    auto* refusal = dialog.findChild<QLabel*>(QStringLiteral("lblRefusal"));
+    QVERIFY(refusal && !refusal->isVisible());
+    QTest::keyClicks(name, QStringLiteral("AB"));
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("\u00e9"));
+    QApplication::sendEvent(name, &accented);
+    QCOMPARE(name->text(), QStringLiteral("AB"));
+    QVERIFY(refusal->isVisible());
+    QVERIFY2(!refusal->text().isEmpty(), "no reason shown");
 }
 
 void FieldCommandsTest::fillDown() {
