@@ -122,6 +122,12 @@ bool RowDrag::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched != grid_.verticalHeader()->viewport())
         return false;
+    // Only the header's mouse events are its own; every other event of the
+    // viewport (paint, hover, resize) goes on unread.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
