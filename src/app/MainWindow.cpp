@@ -103,6 +103,10 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
 
 frmMain::~frmMain() {
     SetSettingsFailureHandler({});
+    // The undo history outlives this part of the window while its children
+    // are destroyed; what it says then must not reach a window that is gone.
+    if (history_)
+        disconnect(history_->stack(), nullptr, this, nullptr);
 }
 
 void frmMain::buildPages() {

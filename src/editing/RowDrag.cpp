@@ -16,7 +16,7 @@ RowDrag::RowDrag(MemoryGrid& grid, std::function<QString(const QList<int>&)> tex
     : QObject(&grid), grid_(grid), textOf_(std::move(textOf)),
       id_(QByteArray::number(QCoreApplication::applicationPid()) + ':' +
           QByteArray::number(quintptr(&grid), 16)),
-      indicator_(new QFrame(grid.viewport())) {
+      indicator_(new QFrame(grid.viewport())), headerArea_(grid.verticalHeader()->viewport()) {
     run = [](QDrag& drag) { return drag.exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction); };
     indicator_->setObjectName(QStringLiteral("dropIndicator"));
     indicator_->setFrameShape(QFrame::NoFrame);
@@ -120,7 +120,10 @@ bool RowDrag::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    if (watched != grid_.verticalHeader()->viewport())
+    // The header's area as it was found at the start: while the grid is
+    // destroyed its children still send events, and the grid can no longer
+    // be asked for its header.
+    if (watched != headerArea_)
         return false;
     // Only the header's mouse events are its own; every other event of the
     // viewport (paint, hover, resize) goes on unread.

@@ -59,6 +59,7 @@ private:
     std::function<QString(const QList<int>&)> textOf_;
     QByteArray id_; // this grid, among the windows of the program
     QFrame* indicator_;
+    QObject* headerArea_; // the row headers' viewport
     int pressedRow_ = -1;
     QPoint pressedAt_;
 };
