@@ -66,6 +66,7 @@ void MemoryFilterTest::onlyTheMatchingRowsShow_data() {
     QTest::addColumn<QStringList>("labels");
     QTest::newRow("range") << "118-119" << QStringList{"00-000", "0A"};
     QTest::newRow("decimal comma") << "121,5-121,6" << QStringList{"00-002", "Pr0"};
+    QTest::newRow("range ends on a frequency") << "121.4-121.5" << QStringList{"00-002", "Pr0"};
     QTest::newRow("mode and text") << "am guard" << QStringList{"00-002", "Pr0"};
     QTest::newRow("note") << "Birdie" << QStringList{"S0"};
     QTest::newRow("frequency start") << "446.0" << QStringList{"04-000", "04-001", "04-002"};
