@@ -176,8 +176,8 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     // A read that stopped part-way says how to get back what was there.
     if (partlyRead_)
         addStatus(
-            ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
-                .arg(ResourceText(Text::mnuUndo, SystemTextLanguage()) + QLatin1Char(' ') + name));
+            ResourceText(Text::PartlyReadNotice, ProgramTextLanguage())
+                .arg(ResourceText(Text::mnuUndo, ProgramTextLanguage()) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         addStatus(QStringLiteral("no backup: ") + backupProblem_);
@@ -253,7 +253,7 @@ void CloneCommands::cancelRead() {
 
 QString CloneCommands::partlyReadNotice() {
     // The text before the name of the step to undo.
-    return ResourceText(Text::PartlyReadNotice, SystemTextLanguage())
+    return ResourceText(Text::PartlyReadNotice, ProgramTextLanguage())
         .section(QStringLiteral("%1"), 0, 0);
 }
 

@@ -30,7 +30,7 @@ constexpr int ListRows = 6;    // the list of serial ports shows six at a time
 constexpr int ListWidth = 640; // wide enough for the stable names' start
 
 QString text(int number) {
-    return ResourceText(number, SystemTextLanguage());
+    return ResourceText(number, ProgramTextLanguage());
 }
 
 } // namespace

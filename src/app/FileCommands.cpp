@@ -168,7 +168,7 @@ bool FileCommands::mnuFileSaveAs_Click() {
 
 QString FileCommands::partlyImportedNotice() {
     // The text before the stopping line.
-    return ResourceText(Text::PartlyImportedNotice, SystemTextLanguage())
+    return ResourceText(Text::PartlyImportedNotice, ProgramTextLanguage())
         .section(QStringLiteral("%1"), 0, 0);
 }
 
@@ -296,7 +296,7 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
                          QStringLiteral("imported"), PromptIcon::Critical,
                          FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
-            const TextLanguage language = SystemTextLanguage();
+            const TextLanguage language = ProgramTextLanguage();
             host_.showStatusText(
                 ResourceText(Text::PartlyImportedNotice, language)
                     .arg(import.report.stoppedAt, fileName,
@@ -361,7 +361,7 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
         connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     menu->addSeparator();
-    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList, SystemTextLanguage()));
+    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList, ProgramTextLanguage()));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(enabled && !files.isEmpty());
     connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
@@ -388,7 +388,7 @@ void FileCommands::showBackups() {
 }
 
 bool FileCommands::openBackupCopy(const QString& path) {
-    return openCopy(path, ResourceText(Text::BackupCaption, SystemTextLanguage()));
+    return openCopy(path, ResourceText(Text::BackupCaption, ProgramTextLanguage()));
 }
 
 bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {

@@ -84,7 +84,7 @@ bool HelpCommands::openSampleFile() {
     }
     if (!files_.askToSaveChanges())
         return false;
-    return files_.openCopy(samplePath, ResourceText(Text::SampleCaption, SystemTextLanguage()));
+    return files_.openCopy(samplePath, ResourceText(Text::SampleCaption, ProgramTextLanguage()));
 }
 
 } // namespace mtz4

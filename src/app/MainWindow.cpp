@@ -245,7 +245,7 @@ void frmMain::updateCommands() {
     const int page = TabStrip1_->currentIndex();
     menus_->update({clone_->running(), page == MemoryTab, page == Settings1Tab || page == MemoryTab,
                     history_->canUndo(), history_->canRedo()});
-    const TextLanguage language = SystemTextLanguage();
+    const TextLanguage language = ProgramTextLanguage();
     const auto caption = [language](int number, const QString& step) {
         const QString text = ResourceText(number, language);
         return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
@@ -281,7 +281,7 @@ QLabel* frmMain::statusPanel(int index) const {
 }
 
 void frmMain::Form_Load(const QString& commandFile) {
-    ApplyResourceTexts(this, SystemTextLanguage());
+    ApplyResourceTexts(this, ProgramTextLanguage());
     // 10000 x 10000 twips is the outer size, frame included, as the placement
     // written at exit measures it; on a smaller screen the screen's size.
     fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
@@ -379,7 +379,7 @@ void frmMain::setCaption(const QString& caption) {
 void frmMain::showCaption() {
     // Data partly read from the receiver, or partly imported, are marked as
     // such, whatever file the caption names.
-    const TextLanguage language = SystemTextLanguage();
+    const TextLanguage language = ProgramTextLanguage();
     QString caption = caption_;
     if (ds_.PartlyRead)
         caption += ResourceText(Text::PartlyReadCaption, language);

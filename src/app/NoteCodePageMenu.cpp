@@ -19,7 +19,7 @@ constexpr int FirstItemText = Text::NoteCodePageWestern;
 
 CodePage ReadNoteCodePage() {
     const QString stored = OpenPlacementStore()->value(NoteCodePageKey).toString();
-    return CodePageOfName(stored).value_or(DefaultCodePage(SystemTextLanguage()));
+    return CodePageOfName(stored).value_or(DefaultCodePage(ProgramTextLanguage()));
 }
 
 void WriteNoteCodePage(CodePage page) {
@@ -32,7 +32,7 @@ NoteCodePageMenu::NoteCodePageMenu(QMenu* menu, DataEditor& editor, QObject* par
     const QList<CodePage>& pages = NoteCodePages();
     for (int i = 0; i < pages.size(); ++i) {
         const CodePage page = pages[i];
-        QAction* item = menu_->addAction(ResourceText(FirstItemText + i, SystemTextLanguage()));
+        QAction* item = menu_->addAction(ResourceText(FirstItemText + i, ProgramTextLanguage()));
         item->setObjectName(QStringLiteral("mnuNoteCodePage%1").arg(int(page)));
         item->setCheckable(true);
         group->addAction(item);

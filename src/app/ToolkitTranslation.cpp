@@ -11,7 +11,7 @@
 namespace mtz4 {
 
 bool InstallToolkitTranslation(QCoreApplication& application) {
-    if (SystemTextLanguage() != TextLanguage::Japanese)
+    if (ProgramTextLanguage() != TextLanguage::Japanese)
         return false;
     // The toolkit's translations folder, and a "translations" folder beside
     // the program, where a Windows installation keeps the toolkit's files.

@@ -56,7 +56,7 @@ struct CliArguments {
     QString trace; // --trace FILE: the serial traffic of read and write
     // --code-page NAME: the code page of the notes in clone and CSV files;
     // by default the one for the language of the locale.
-    CodePage codePage = DefaultCodePage(SystemTextLanguage());
+    CodePage codePage = DefaultCodePage(ProgramTextLanguage());
     bool utf8 = false; // export: --utf8, the CSV file as UTF-8 with a byte-order mark
 
     // read: --quick, fetch only the entry blocks of enabled entries

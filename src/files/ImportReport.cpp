@@ -38,7 +38,7 @@ QString StoppedLine(const ImportReport& report) {
 
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {
     QString text;
-    if (SystemTextLanguage() == TextLanguage::Japanese) {
+    if (ProgramTextLanguage() == TextLanguage::Japanese) {
         // Rows and lines are both 行; what was done is pasting or importing.
         text = QStringLiteral("%1 行を%2、%3 行を飛ばしました")
                    .arg(report.imported)
@@ -97,7 +97,7 @@ QString ChangedRowsSummary(const ImportReport& report, int most) {
     if (report.changed.isEmpty())
         return {};
     const QString rows =
-        SystemTextLanguage() == TextLanguage::Japanese
+        ProgramTextLanguage() == TextLanguage::Japanese
             ? QString::number(report.changed.size())
             : Counted(report.changed.size(), QStringLiteral("row"), QStringLiteral("rows"));
     return InLanguage("%1 changed to fit:", "%1 行を収まるように変更しました:").arg(rows) +

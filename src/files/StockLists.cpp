@@ -37,7 +37,7 @@ StockList stockListOf(const QFileInfo& file) {
     QHash<QString, QString> values;
     if (const std::optional<QByteArray> bytes = ReadFileBytes(file.filePath()))
         values = commentsOf(*bytes);
-    const bool japanese = SystemTextLanguage() == TextLanguage::Japanese;
+    const bool japanese = ProgramTextLanguage() == TextLanguage::Japanese;
     const auto text = [&](const char* key) {
         const QString english = values.value(QLatin1String(key));
         const QString own = values.value(QLatin1String(key) + QStringLiteral("-ja"));

@@ -4,13 +4,37 @@
 
 namespace mtz4 {
 
-TextLanguage SystemTextLanguage() {
-    return QLocale::system().language() == QLocale::Japanese ? TextLanguage::Japanese
-                                                             : TextLanguage::English;
+namespace {
+
+QString& CurrentLanguage() {
+    static QString code =
+        SystemLanguage() == QLatin1String("ja") ? QStringLiteral("ja") : QStringLiteral("en");
+    return code;
+}
+
+} // namespace
+
+QString ProgramLanguage() {
+    return CurrentLanguage();
+}
+
+void SetProgramLanguage(const QString& code) {
+    CurrentLanguage() = code;
+}
+
+TextLanguage ProgramTextLanguage() {
+    const QString& code = CurrentLanguage();
+    if (code == QLatin1String("en"))
+        return TextLanguage::English;
+    return code == QLatin1String("ja") ? TextLanguage::Japanese : TextLanguage::Other;
+}
+
+QString SystemLanguage() {
+    return QLocale::system().name().section(QLatin1Char('_'), 0, 0);
 }
 
 QString InLanguage(const char* english, const char* japanese) {
-    return QString::fromUtf8(SystemTextLanguage() == TextLanguage::Japanese ? japanese : english);
+    return QString::fromUtf8(SystemLanguage() == QLatin1String("ja") ? japanese : english);
 }
 
 QString Counted(qsizetype count, const QString& one, const QString& many) {

@@ -35,7 +35,7 @@ QByteArray ChannelListHtml(const ChannelList& list) {
     QString html;
     html +=
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
-            .arg(SystemTextLanguage() == TextLanguage::Japanese ? QStringLiteral("ja")
+            .arg(ProgramTextLanguage() == TextLanguage::Japanese ? QStringLiteral("ja")
                                                                 : QStringLiteral("en"));
     const QString title =
         InLanguage("Channel list", "チャンネル一覧") + QStringLiteral(": ") + list.headerLine();

@@ -33,7 +33,7 @@ private slots:
 };
 
 void JapaneseWindowTest::menusAndTipsAreJapanese() {
-    QCOMPARE(SystemTextLanguage(), TextLanguage::Japanese);
+    QCOMPARE(ProgramTextLanguage(), TextLanguage::Japanese);
     Shell shell;
     frmMain& w = shell.window();
 

@@ -85,7 +85,7 @@ void onModal(std::function<void(QWidget*)> check) {
 } // namespace
 
 void MainWindowTest::menuTextsInEnglish() {
-    if (SystemTextLanguage() == TextLanguage::Japanese)
+    if (ProgramTextLanguage() == TextLanguage::Japanese)
         QSKIP("the system language is Japanese");
     Shell shell;
     frmMain& w = shell.window();
@@ -170,7 +170,7 @@ void MainWindowTest::toolbarButtonsAndTips() {
     for (QAction* a : w.tbToolBar()->actions())
         keys << (a->isSeparator() ? QStringLiteral("|") : a->data().toString());
     QCOMPARE(keys, (QStringList{"新規作成", "開く", "上書き保存", "|", "ﾍﾙﾌﾟ"}));
-    if (SystemTextLanguage() == TextLanguage::English) {
+    if (ProgramTextLanguage() == TextLanguage::English) {
         QCOMPARE(toolButton(w, QStringLiteral("新規作成"))->toolTip(), QStringLiteral("New"));
         QCOMPARE(toolButton(w, QStringLiteral("開く"))->toolTip(), QStringLiteral("Open"));
         QCOMPARE(toolButton(w, QStringLiteral("上書き保存"))->toolTip(), QStringLiteral("Save"));
