@@ -3,6 +3,7 @@
 #include "files/Backups.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -23,7 +24,7 @@ BackupsDialog::BackupsDialog(const QString& folder, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const QList<BackupInfo> backups = ListBackups(folder_);
-    table_->setAccessibleName(InLanguage("Backups kept", "保存されているバックアップ"));
+    table_->setAccessibleName(QCoreApplication::translate("BackupsDialog", "Backups kept"));
     table_->setColumnCount(4);
     table_->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Occasion"),
                                        QStringLiteral("Model"), QStringLiteral("Entries in use")});

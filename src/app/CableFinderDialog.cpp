@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QTimer>
@@ -12,13 +13,13 @@ namespace mtz4 {
 CableFinderDialog::CableFinderDialog(SerialPortLister lister, QWidget* parent)
     : QDialog(parent), watch_(std::move(lister)) {
     setObjectName(QStringLiteral("dlgFindCable"));
-    setWindowTitle(InLanguage("Find the cable", "ケーブルを探す"));
-    auto* text = new QLabel(
-        InLanguage("Unplug the receiver's cable from the computer, then plug it in again.\n\n"
-                   "The serial ports are being watched: the one that appears is the cable.",
-                   "受信機のケーブルをコンピューターから抜き、もう一度差し込んでください。\n\n"
-                   "シリアルポートを監視しています: 現れたポートがケーブルです。"),
-        this);
+    setWindowTitle(QCoreApplication::translate("CableFinderDialog", "Find the cable"));
+    auto* text =
+        new QLabel(QCoreApplication::translate(
+                       "CableFinderDialog",
+                       "Unplug the receiver's cable from the computer, then plug it in again.\n\n"
+                       "The serial ports are being watched: the one that appears is the cable."),
+                   this);
     text->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -41,7 +42,7 @@ CableFinderDialog::CableFinderDialog(SerialPortLister lister, QWidget* parent)
 }
 
 QString FoundCableText(const SerialPortEntry& port) {
-    QString text = InLanguage("Found: %1", "見つかりました: %1").arg(port.device);
+    QString text = QCoreApplication::translate("CableFinderDialog", "Found: %1").arg(port.device);
     if (const QString details = PortDetails(port); !details.isEmpty())
         text += QStringLiteral(" (") + details + QLatin1Char(')');
     const QString problem =

@@ -22,6 +22,7 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <map>
 #include <memory>
@@ -40,12 +41,11 @@ LinkResult CloneCommands::runClone(Command command) {
     // After "Region Error", the cure: find the receiver's model, select it
     // keeping the data, and the same command once more.
     const PromptAnswer answer = link_.prompter().ask(
-        {InLanguage(
+        {QCoreApplication::translate(
+             "CloneCommands",
              "The receiver did not accept the model %1.\r\n\r\nFind the receiver's model "
              "now? The model found is selected, keeping these channels, and %2 runs "
-             "again.",
-             "受信機は機種 %1 を受け付けませんでした。\r\n\r\n受信機の機種を今すぐ調べますか? "
-             "見つかった機種がこのチャンネルのまま選択され、%2 をもう一度行います。")
+             "again.")
              .arg(ModelName(ds_.ModelIndex), lastName_),
          DetectModelTitle(), PromptIcon::Exclamation, PromptButtons::YesNo, PromptAnswer::Yes});
     if (answer != PromptAnswer::Yes)
@@ -175,9 +175,8 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
         addStatus(QStringLiteral("Verified"));
     // A read that stopped part-way says how to get back what was there.
     if (partlyRead_)
-        addStatus(
-            ResourceText(Text::PartlyReadNotice, ProgramTextLanguage())
-                .arg(ResourceText(Text::mnuUndo, ProgramTextLanguage()) + QLatin1Char(' ') + name));
+        addStatus(ResourceText(Text::PartlyReadNotice)
+                      .arg(ResourceText(Text::mnuUndo) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
         addStatus(QStringLiteral("no backup: ") + backupProblem_);
@@ -253,8 +252,7 @@ void CloneCommands::cancelRead() {
 
 QString CloneCommands::partlyReadNotice() {
     // The text before the name of the step to undo.
-    return ResourceText(Text::PartlyReadNotice, ProgramTextLanguage())
-        .section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyReadNotice).section(QStringLiteral("%1"), 0, 0);
 }
 
 } // namespace mtz4

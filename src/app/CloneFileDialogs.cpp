@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -12,11 +13,11 @@ const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4
 const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
 const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
 QString csvUtf8Filter() {
-    return InLanguage("CSV Files, UTF-8 (*.csv)", "CSV ファイル、UTF-8 (*.csv)");
+    return QCoreApplication::translate("CloneFileDialogs", "CSV Files, UTF-8 (*.csv)");
 }
 QString columnsFilter() {
-    return InLanguage("CSV Files with a Header Row (*.csv *.txt)",
-                      "見出し行のある CSV ファイル (*.csv *.txt)");
+    return QCoreApplication::translate("CloneFileDialogs",
+                                       "CSV Files with a Header Row (*.csv *.txt)");
 }
 const QString AllFilesFilter = QStringLiteral("All Files (*)");
 const QString PdfFilesFilter = QStringLiteral("PDF Files (*.pdf)");

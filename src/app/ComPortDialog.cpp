@@ -9,6 +9,7 @@
 #include "model/TextLanguage.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ constexpr int ListRows = 6;    // the list of serial ports shows six at a time
 constexpr int ListWidth = 640; // wide enough for the stable names' start
 
 QString text(int number) {
-    return ResourceText(number, ProgramTextLanguage());
+    return ResourceText(number);
 }
 
 } // namespace
@@ -75,7 +76,8 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     txtDevice_->setAccessibleName(
         QString(text(Text::OtherSerialDevice)).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
     // Find the cable: unplugged and plugged in again, the port that appears.
-    cmdFindCable_ = new QPushButton(InLanguage("Find the cable...", "ケーブルを探す..."), this);
+    cmdFindCable_ =
+        new QPushButton(QCoreApplication::translate("ComPortDialog", "Find the cable..."), this);
     cmdFindCable_->setObjectName(QStringLiteral("cmdFindCable"));
     connect(cmdFindCable_, &QPushButton::clicked, this, &dlgCOM::findCable);
     lblFound_ = new QLabel(this);
@@ -91,7 +93,7 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     lstPorts_ = new QTreeWidget(this);
     lstPorts_->setObjectName(QStringLiteral("lstPorts"));
     lstPorts_->setAccessibleName(
-        InLanguage("Serial ports of this computer", "このコンピューターのシリアルポート"));
+        QCoreApplication::translate("ComPortDialog", "Serial ports of this computer"));
     lstPorts_->setRootIsDecorated(false);
     lstPorts_->setUniformRowHeights(true);
     lstPorts_->setHeaderLabels({text(Text::PortListDevice), text(Text::PortListDescription),
@@ -121,7 +123,7 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     connect(OKButton_, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
 
     // Cancel leaves the port and the stored choice as they were.
-    CancelButton_ = new QPushButton(InLanguage("Cancel", "キャンセル"), this);
+    CancelButton_ = new QPushButton(QCoreApplication::translate("ComPortDialog", "Cancel"), this);
     CancelButton_->setObjectName(QStringLiteral("CancelButton"));
     connect(CancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +27,7 @@ CompareDialog::CompareDialog(const QList<DataDifference>& differences, const QSt
                                             QStringLiteral("differences")),
                                     other));
 
-    table_->setAccessibleName(InLanguage("Differences", "相違点"));
+    table_->setAccessibleName(QCoreApplication::translate("CompareDialog", "Differences"));
     table_->setColumnCount(4);
     table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"),
                                        QStringLiteral("This"), QStringLiteral("Other")});

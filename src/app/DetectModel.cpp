@@ -6,10 +6,12 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 QString DetectModelTitle() {
-    return InLanguage("Detect Model", "機種を検出");
+    return QCoreApplication::translate("DetectModel", "Detect Model");
 }
 
 DetectedModel DetectModelAndTell(Link& link) {
@@ -26,14 +28,13 @@ DetectedModel DetectModelAndTell(Link& link) {
 
 QString ModelRefusedInWindow(int model) {
     return ModelRefusedText(model) +
-           InLanguage("; choose the receiver's model on Settings 1, or find it with Tool > "
-                      "Detect Model",
-                      "。Settings 1 で受信機の機種を選ぶか、ﾂｰﾙ > 機種を検出 "
-                      "で調べてください");
+           QCoreApplication::translate(
+               "DetectModel", "; choose the receiver's model on Settings 1, or find it with Tool > "
+                              "Detect Model");
 }
 
 QString ModelFoundInWindow(int model) {
-    return InLanguage("the receiver accepted %1", "受信機は %1 を受け付けました")
+    return QCoreApplication::translate("DetectModel", "the receiver accepted %1")
         .arg(ModelName(model));
 }
 

@@ -25,6 +25,7 @@
 #include "reference/FactoryData.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -168,8 +169,7 @@ bool FileCommands::mnuFileSaveAs_Click() {
 
 QString FileCommands::partlyImportedNotice() {
     // The text before the stopping line.
-    return ResourceText(Text::PartlyImportedNotice, ProgramTextLanguage())
-        .section(QStringLiteral("%1"), 0, 0);
+    return ResourceText(Text::PartlyImportedNotice).section(QStringLiteral("%1"), 0, 0);
 }
 
 void FileCommands::showCurrentFileCaption() {
@@ -251,9 +251,10 @@ bool FileCommands::importFile(const QString& path, std::optional<CsvFileFormat> 
 bool FileCommands::importStockList() {
     const QList<StockList> lists = StockLists();
     if (lists.isEmpty()) {
-        prompter_.error(InLanguage("No stock lists are installed with this copy of the program.",
-                                   "このプログラムには同梱リストがインストールされていません。"),
-                        StockListFolder());
+        prompter_.error(
+            QCoreApplication::translate(
+                "FileCommands", "No stock lists are installed with this copy of the program."),
+            StockListFolder());
         return false;
     }
     QString name;
@@ -296,11 +297,9 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
                          QStringLiteral("imported"), PromptIcon::Critical,
                          FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
-            const TextLanguage language = ProgramTextLanguage();
-            host_.showStatusText(
-                ResourceText(Text::PartlyImportedNotice, language)
-                    .arg(import.report.stoppedAt, fileName,
-                         ResourceText(Text::mnuUndo, language) + QLatin1Char(' ') + title));
+            host_.showStatusText(ResourceText(Text::PartlyImportedNotice)
+                                     .arg(import.report.stoppedAt, fileName,
+                                          ResourceText(Text::mnuUndo) + QLatin1Char(' ') + title));
         }
         return false;
     case FileImportOutcome::NothingImported:
@@ -320,7 +319,7 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
     if (import.replacesInUse > 0) {
         const PromptAnswer answer = prompter_.ask(
             {ReplacesInUseText(import.replacesInUse) + QStringLiteral("\r\n") +
-                 InLanguage("Do you want to go on?", "続けますか?"),
+                 QCoreApplication::translate("FileCommands", "Do you want to go on?"),
              title, PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel});
         if (answer != PromptAnswer::Ok)
             return false;
@@ -340,9 +339,9 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
         import.report.notes.prepend(import.bankSizeNote);
     // The report offers the comparison of the data with what was there.
     if (ShowImportReportOffering(prompter_, import.report, title,
-                                 InLanguage("&Compare...", "比較(&C)..."))) {
+                                 QCoreApplication::translate("FileCommands", "&Compare..."))) {
         CompareDialog(CompareData(ds_, *before),
-                      InLanguage("the data before the import", "インポート前のデータ"),
+                      QCoreApplication::translate("FileCommands", "the data before the import"),
                       host_.dialogParent())
             .exec();
     }
@@ -361,7 +360,7 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
         connect(item, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     menu->addSeparator();
-    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList, ProgramTextLanguage()));
+    QAction* clear = menu->addAction(ResourceText(Text::ClearRecentList));
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(enabled && !files.isEmpty());
     connect(clear, &QAction::triggered, this, [] { ClearRecentFiles(); });
@@ -388,7 +387,7 @@ void FileCommands::showBackups() {
 }
 
 bool FileCommands::openBackupCopy(const QString& path) {
-    return openCopy(path, ResourceText(Text::BackupCaption, ProgramTextLanguage()));
+    return openCopy(path, ResourceText(Text::BackupCaption));
 }
 
 bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {

@@ -5,6 +5,7 @@
 #include "app/FileCommands.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -65,7 +66,7 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
             return QObject::eventFilter(watched, event);
         dropped->acceptProposedAction();
         if (files.size() > 1)
-            refuse(InLanguage("drop one file at a time", "ファイルは一つずつドロップしてください"));
+            refuse(QCoreApplication::translate("FileDrop", "drop one file at a time"));
         else
             drop(files.first());
         return true;
@@ -78,8 +79,8 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event) {
 bool FileDrop::drop(const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     if (clone_.running()) {
-        refuse(InLanguage("%1 not opened: the receiver is being read or written",
-                          "%1 は開けません。受信機の読み出しか書き込みの最中です")
+        refuse(QCoreApplication::translate("FileDrop",
+                                           "%1 not opened: the receiver is being read or written")
                    .arg(name));
         return false;
     }
@@ -93,10 +94,10 @@ bool FileDrop::drop(const QString& path) {
     case DroppedFile::Refused:
         break;
     }
-    refuse(InLanguage("%1 not opened: only clone files (.MZ4) and CSV files (.csv) can be dropped "
-                      "here",
-                      "%1 は開けません。ドロップできるのはクローンファイル（.MZ4）と CSV "
-                      "ファイル（.csv）だけです")
+    refuse(QCoreApplication::translate(
+               "FileDrop",
+               "%1 not opened: only clone files (.MZ4) and CSV files (.csv) can be dropped "
+               "here")
                .arg(name));
     return false;
 }

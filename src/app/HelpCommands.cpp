@@ -47,10 +47,11 @@ HelpCommands::HelpCommands(FileCommands& files, Prompter& prompter, CommandHost&
 
 bool HelpCommands::showUserGuide() {
     if (guidePath.isEmpty()) {
-        prompter_.ask({InLanguage("The user guide is not installed with this copy of the program.",
-                                  "このプログラムにはユーザーガイドがインストールされていません。"),
-                       InLanguage("User Guide", "ユーザーガイド"), PromptIcon::Exclamation,
-                       PromptButtons::Ok, PromptAnswer::Ok});
+        prompter_.ask(
+            {QCoreApplication::translate(
+                 "HelpCommands", "The user guide is not installed with this copy of the program."),
+             QCoreApplication::translate("HelpCommands", "User Guide"), PromptIcon::Exclamation,
+             PromptButtons::Ok, PromptAnswer::Ok});
         return false;
     }
     if (!window_) {
@@ -64,27 +65,26 @@ bool HelpCommands::showUserGuide() {
 bool HelpCommands::openInBrowser(const QUrl& url) {
     if (openUrl(url))
         return true;
-    prompter_.ask({InLanguage("No web browser could be started to show the user guide; it is "
-                              "the file %1.",
-                              "ユーザーガイドを表示するウェブブラウザーを起動できませんでした。"
-                              "ガイドはファイル %1 です。")
-                       .arg(QDir::toNativeSeparators(guidePath)),
-                   InLanguage("User Guide", "ユーザーガイド"), PromptIcon::Exclamation,
-                   PromptButtons::Ok, PromptAnswer::Ok});
+    prompter_.ask(
+        {QCoreApplication::translate(
+             "HelpCommands", "No web browser could be started to show the user guide; it is "
+                             "the file %1.")
+             .arg(QDir::toNativeSeparators(guidePath)),
+         QCoreApplication::translate("HelpCommands", "User Guide"), PromptIcon::Exclamation,
+         PromptButtons::Ok, PromptAnswer::Ok});
     return false;
 }
 
 bool HelpCommands::openSampleFile() {
     if (samplePath.isEmpty()) {
-        host_.showStatusText(InLanguage("The sample file is not installed with this copy of the "
-                                        "program.",
-                                        "このプログラムにはサンプルファイルがインストールされて"
-                                        "いません。"));
+        host_.showStatusText(QCoreApplication::translate(
+            "HelpCommands", "The sample file is not installed with this copy of the "
+                            "program."));
         return false;
     }
     if (!files_.askToSaveChanges())
         return false;
-    return files_.openCopy(samplePath, ResourceText(Text::SampleCaption, ProgramTextLanguage()));
+    return files_.openCopy(samplePath, ResourceText(Text::SampleCaption));
 }
 
 } // namespace mtz4

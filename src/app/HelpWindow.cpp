@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,18 +21,18 @@ constexpr int StartHeight = 700;
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(InLanguage("User Guide", "ユーザーガイド"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "User Guide"));
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     // Links to other sites go to the system's browser.
     browser_->setOpenExternalLinks(true);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("helpSearch"));
-    search_->setPlaceholderText(InLanguage("Search the guide", "ガイドを検索"));
+    search_->setPlaceholderText(QCoreApplication::translate("HelpWindow", "Search the guide"));
     search_->setClearButtonEnabled(true);
     connect(search_, &QLineEdit::returnPressed, this, [this] { findNext(search_->text()); });
     openInBrowser_ =
-        new QPushButton(InLanguage("Open in Web Browser", "ウェブブラウザーで開く"), this);
+        new QPushButton(QCoreApplication::translate("HelpWindow", "Open in Web Browser"), this);
     openInBrowser_->setObjectName(QStringLiteral("helpOpenInBrowser"));
     connect(openInBrowser_, &QPushButton::clicked, this, [this] {
         if (openUrl)
@@ -39,7 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(InLanguage("Find:", "検索:"), this));
+    bar->addWidget(new QLabel(QCoreApplication::translate("HelpWindow", "Find:"), this));
     bar->addWidget(search_, 1);
     bar->addWidget(openInBrowser_);
     auto* layout = new QVBoxLayout(this);

@@ -5,6 +5,7 @@
 #include "model/TextLanguage.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -13,21 +14,25 @@
 namespace mtz4 {
 
 ImportDestinationBox::ImportDestinationBox(const DataSet& ds, int currentEntry, QWidget* parent)
-    : QGroupBox(InLanguage("Where the rows go", "行き先"), parent), currentEntry_(currentEntry) {
+    : QGroupBox(QCoreApplication::translate("ImportDestinationBox", "Where the rows go"), parent),
+      currentEntry_(currentEntry) {
     setObjectName(QStringLiteral("importDestination"));
     const QString row = BuildRowLabels(ds.bank).value(currentEntry);
-    asNumbered_ =
-        new QRadioButton(InLanguage("&As numbered in the file", "ファイルの番号どおり(&A)"));
-    intoBank_ = new QRadioButton(InLanguage("Into &bank", "バンク(&B)"));
+    asNumbered_ = new QRadioButton(
+        QCoreApplication::translate("ImportDestinationBox", "&As numbered in the file"));
+    intoBank_ = new QRadioButton(QCoreApplication::translate("ImportDestinationBox", "Into &bank"));
     bank_ = new QSpinBox;
     bank_->setRange(0, BankCount - 1);
-    auto* bankTail = new QLabel(InLanguage("from its first channel", "の先頭チャンネルから"));
+    auto* bankTail =
+        new QLabel(QCoreApplication::translate("ImportDestinationBox", "from its first channel"));
     fromRow_ = new QRadioButton(
         row.isEmpty()
-            ? InLanguage("From the &selected row", "選択した行から(&S)")
-            : InLanguage("From the &selected row (%1)", "選択した行 (%1) から(&S)").arg(row));
+            ? QCoreApplication::translate("ImportDestinationBox", "From the &selected row")
+            : QCoreApplication::translate("ImportDestinationBox", "From the &selected row (%1)")
+                  .arg(row));
     fromRow_->setEnabled(!row.isEmpty());
-    freeEntries_ = new QRadioButton(InLanguage("Into the &free entries", "空きエントリーへ(&F)"));
+    freeEntries_ = new QRadioButton(
+        QCoreApplication::translate("ImportDestinationBox", "Into the &free entries"));
     for (QRadioButton* b : {asNumbered_, intoBank_, fromRow_, freeEntries_})
         b->setObjectName(b == asNumbered_ ? QStringLiteral("asNumbered")
                          : b == intoBank_ ? QStringLiteral("intoBank")
@@ -37,11 +42,10 @@ ImportDestinationBox::ImportDestinationBox(const DataSet& ds, int currentEntry, 
     auto* group = new QButtonGroup(this);
     for (QRadioButton* b : {asNumbered_, intoBank_, fromRow_, freeEntries_})
         group->addButton(b);
-    auto* note = new QLabel(InLanguage(
+    auto* note = new QLabel(QCoreApplication::translate(
+        "ImportDestinationBox",
         "A bank too small for the rows grows into the free channels at the end of the other "
-        "banks. Program Scan, Search Pass and Priority rows keep their own lists.",
-        "行が入りきらないバンクは、ほかのバンクの末尾の空きチャンネルを使って広がります。"
-        "プログラムスキャン、サーチパス、プライオリティの行はそれぞれのリストに入ります。"));
+        "banks. Program Scan, Search Pass and Priority rows keep their own lists."));
     note->setWordWrap(true);
 
     auto* layout = new QGridLayout(this);

@@ -5,6 +5,7 @@
 #include "model/TextLanguage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,10 +20,10 @@ namespace {
 
 QString separatedBy(QChar separator) {
     if (separator == QLatin1Char(';'))
-        return InLanguage("semicolons", "セミコロン");
+        return QCoreApplication::translate("ImportDialog", "semicolons");
     if (separator == QLatin1Char('\t'))
-        return InLanguage("TABs", "タブ");
-    return InLanguage("commas", "コンマ");
+        return QCoreApplication::translate("ImportDialog", "TABs");
+    return QCoreApplication::translate("ImportDialog", "commas");
 }
 
 } // namespace
@@ -32,12 +33,11 @@ ImportDialog::ImportDialog(const CsvFileLook& look, const QString& fileName, con
     : QDialog(parent), columns_(look.columns), hasColumns_(look.format == CsvFileFormat::Columns),
       preview_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("importDialog"));
-    setWindowTitle(InLanguage("Import %1", "%1 のインポート").arg(fileName));
+    setWindowTitle(QCoreApplication::translate("ImportDialog", "Import %1").arg(fileName));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* what = new QLabel(
-        InLanguage("%1 is %2; its fields are separated by %3.",
-                   "%1 は%2です。欄は%3で区切られています。")
+        QCoreApplication::translate("ImportDialog", "%1 is %2; its fields are separated by %3.")
             .arg(fileName, CsvFormatDescription(look.format), separatedBy(look.separator)),
         this);
     what->setWordWrap(true);
@@ -49,10 +49,10 @@ ImportDialog::ImportDialog(const CsvFileLook& look, const QString& fileName, con
     FillImportPreview(*preview_, columns_.cells, look.preview, firstRow);
     if (hasColumns_) {
         auto* choose = new QLabel(
-            InLanguage("What each column holds, as its header says; choose another field where it "
-                       "is wrong. The first rows of the file are below.",
-                       "各列の内容 (見出しから判断しました)。違う列は別の項目を選んでください。"
-                       "下はファイルの先頭の行です。"),
+            QCoreApplication::translate(
+                "ImportDialog",
+                "What each column holds, as its header says; choose another field where it "
+                "is wrong. The first rows of the file are below."),
             this);
         choose->setWordWrap(true);
         layout->addWidget(choose);
@@ -76,8 +76,8 @@ ImportDialog::ImportDialog(const CsvFileLook& look, const QString& fileName, con
     }
     layout->addWidget(preview_, 1);
     if (hasColumns_) {
-        missing_ = new QLabel(InLanguage("Choose the column that holds the frequency.",
-                                         "周波数の列を選んでください。"),
+        missing_ = new QLabel(QCoreApplication::translate(
+                                  "ImportDialog", "Choose the column that holds the frequency."),
                               this);
         missing_->setObjectName(QStringLiteral("missingFrequency"));
         layout->addWidget(missing_);
@@ -88,7 +88,8 @@ ImportDialog::ImportDialog(const CsvFileLook& look, const QString& fileName, con
     layout->addWidget(destination_);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)->setText(InLanguage("&Import", "インポート(&I)"));
+    buttons_->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("ImportDialog", "&Import"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons_);

@@ -13,8 +13,9 @@ constexpr int ShownAfterMs = 500;
 } // namespace
 
 ImportProgressDialog::ImportProgressDialog(QWidget* parent, const QString& fileName)
-    : QProgressDialog(InLanguage("Importing %1 ...", "%1 をインポートしています...").arg(fileName),
-                      InLanguage("Cancel", "キャンセル"), 0, Steps, parent) {
+    : QProgressDialog(
+          QCoreApplication::translate("ImportProgressDialog", "Importing %1 ...").arg(fileName),
+          QCoreApplication::translate("ImportProgressDialog", "Cancel"), 0, Steps, parent) {
     setObjectName(QStringLiteral("importProgress"));
     setWindowTitle(QStringLiteral("Import"));
     setWindowModality(Qt::WindowModal);

@@ -8,6 +8,7 @@
 #include "app/FileModels.h"
 #include "app/GridContextMenu.h"
 #include "app/HelpCommands.h"
+#include "app/LanguageMenu.h"
 #include "app/MainMenus.h"
 #include "app/ModelCommands.h"
 #include "app/NewWindowCommand.h"
@@ -44,6 +45,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -90,6 +92,7 @@ frmMain::frmMain(DataSet& ds, Link& link, Prompter& prompter, CloneFileDialogs& 
     menus_ = std::make_unique<MainMenus>(*this, menuEntries(), toolButtons());
     noteCodePages_ =
         new NoteCodePageMenu(menus_->menu(QStringLiteral("mnuNoteCodePage")), *editor_, this);
+    new LanguageMenu(menus_->menu(QStringLiteral("mnuLanguage")), *this, this);
     aboutBox_ = new frmAbout(this);
     comPortDialog_ = new dlgCOM(link_, this);
     // The edit dialog is created once and hidden between uses.
@@ -245,9 +248,8 @@ void frmMain::updateCommands() {
     const int page = TabStrip1_->currentIndex();
     menus_->update({clone_->running(), page == MemoryTab, page == Settings1Tab || page == MemoryTab,
                     history_->canUndo(), history_->canRedo()});
-    const TextLanguage language = ProgramTextLanguage();
-    const auto caption = [language](int number, const QString& step) {
-        const QString text = ResourceText(number, language);
+    const auto caption = [](int number, const QString& step) {
+        const QString text = ResourceText(number);
         return step.isEmpty() ? text : text + QLatin1Char(' ') + step;
     };
     menus_->action(QStringLiteral("mnuUndo"))
@@ -281,7 +283,7 @@ QLabel* frmMain::statusPanel(int index) const {
 }
 
 void frmMain::Form_Load(const QString& commandFile) {
-    ApplyResourceTexts(this, ProgramTextLanguage());
+    ApplyResourceTexts(this);
     // 10000 x 10000 twips is the outer size, frame included, as the placement
     // written at exit measures it; on a smaller screen the screen's size.
     fit_->place(QSize(TwipsToPixels(WindowTwips, this), TwipsToPixels(WindowTwips, this)));
@@ -307,10 +309,10 @@ void frmMain::Form_Load(const QString& commandFile) {
     const QString chosen = ReadChosenDevice();
     const QString variable = portOverrideVariable(iniPortAtStart_);
     if (!chosen.isEmpty() && !qEnvironmentVariable(variable.toLatin1().constData()).isEmpty())
-        startProblems << InLanguage("%1 is used for this run, as %2 says, instead of %3 chosen in "
-                                    "COM Port Setup",
-                                    "%2 の指定により、この実行では COM Port Setup で選んだ %3 "
-                                    "ではなく %1 を使います")
+        startProblems << QCoreApplication::translate(
+                             "MainWindow",
+                             "%1 is used for this run, as %2 says, instead of %3 chosen in "
+                             "COM Port Setup")
                              .arg(link_.portInUse(), variable, chosen);
     else
         link_.setDevicePath(chosen);
@@ -379,12 +381,11 @@ void frmMain::setCaption(const QString& caption) {
 void frmMain::showCaption() {
     // Data partly read from the receiver, or partly imported, are marked as
     // such, whatever file the caption names.
-    const TextLanguage language = ProgramTextLanguage();
     QString caption = caption_;
     if (ds_.PartlyRead)
-        caption += ResourceText(Text::PartlyReadCaption, language);
+        caption += ResourceText(Text::PartlyReadCaption);
     if (ds_.PartlyImported != 0)
-        caption += ResourceText(Text::PartlyImportedCaption, language).arg(ds_.PartlyImported);
+        caption += ResourceText(Text::PartlyImportedCaption).arg(ds_.PartlyImported);
     setWindowTitle(caption);
 }
 
@@ -514,8 +515,8 @@ void frmMain::Form_Unload() {
     QStringList problems;
     QString iniProblem;
     if (!StoreIniPortAtExit(ini_, link_.portNumber(), iniPortAtStart_, &iniProblem))
-        problems << InLanguage("COM %1 was not stored for the next start: %2",
-                               "COM %1 を次回の起動のために保存できませんでした: %2")
+        problems << QCoreApplication::translate("MainWindow",
+                                                "COM %1 was not stored for the next start: %2")
                         .arg(link_.portNumber())
                         .arg(iniProblem);
 

@@ -161,6 +161,9 @@ std::vector<MenuEntry> frmMain::menuEntries() {
         // The filter box beside Find: only the rows that match show.
         item("mnuView", "mnuFilter", Text::mnuFilter, Memory, page([](mtz4::MemoryPage& p) { p.filterBar->open(); }),
              {K(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}),
+        separator("mnuView"),
+        // The language of the program's texts; its items are made by LanguageMenu.
+        menu("mnuView", "mnuLanguage", Text::mnuLanguage, When::Always),
 
         menu(nullptr, "mnuTools", Text::mnuTools),
         menu("mnuTools", "mnuRe", Text::mnuRe),

@@ -12,6 +12,7 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace mtz4 {
@@ -25,18 +26,16 @@ enum class ModelChoice { Stay, Keep, Factory };
 ModelChoice AskModelChoice(Prompter& prompter, const QString& text, const QString& title,
                            int model) {
     const QString name = ModelName(model);
-    Prompt prompt{
-        text + QStringLiteral("\r\n\r\n") +
-            InLanguage("Keep these channels: the data stay, checked against the rules "
-                       "of %1; what does not fit is reported, and Undo brings it back. "
-                       "Factory data: the data start afresh from the factory data of %1.",
-                       "このチャンネルを保持: データはそのまま %1 の規則で確認され、"
-                       "合わないものは報告されます (元に戻すで戻せます)。工場出荷時のデータ: "
-                       "データは %1 の工場出荷時のデータから始まります。")
-                .arg(name),
-        title, PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes};
-    prompt.yesText = InLanguage("Keep these channels", "このチャンネルを保持");
-    prompt.noText = InLanguage("Factory data", "工場出荷時のデータ");
+    Prompt prompt{text + QStringLiteral("\r\n\r\n") +
+                      QCoreApplication::translate(
+                          "ModelCommands",
+                          "Keep these channels: the data stay, checked against the rules "
+                          "of %1; what does not fit is reported, and Undo brings it back. "
+                          "Factory data: the data start afresh from the factory data of %1.")
+                          .arg(name),
+                  title, PromptIcon::Exclamation, PromptButtons::YesNoCancel, PromptAnswer::Yes};
+    prompt.yesText = QCoreApplication::translate("ModelCommands", "Keep these channels");
+    prompt.noText = QCoreApplication::translate("ModelCommands", "Factory data");
     switch (prompter.ask(prompt)) {
     case PromptAnswer::Yes:
         return ModelChoice::Keep;
@@ -50,7 +49,7 @@ ModelChoice AskModelChoice(Prompter& prompter, const QString& text, const QStrin
 }
 
 QString ModelTitle() {
-    return InLanguage("Model", "機種");
+    return QCoreApplication::translate("ModelCommands", "Model");
 }
 
 } // namespace
@@ -83,7 +82,7 @@ bool ModelCommands::chooseModel(int model) {
     if (model == ds_.ModelIndex)
         return true;
     if (!ds_.CurrentFile.isEmpty()) {
-        const QString text = InLanguage("Select %1 for %2?", "%2 に %1 を選択しますか?")
+        const QString text = QCoreApplication::translate("ModelCommands", "Select %1 for %2?")
                                  .arg(ModelName(model), QFileInfo(ds_.CurrentFile).fileName());
         switch (AskModelChoice(prompter_, text, ModelTitle(), model)) {
         case ModelChoice::Keep:
@@ -102,19 +101,18 @@ bool ModelCommands::chooseModel(int model) {
 bool ModelCommands::offerDetected(int found) {
     const QString name = ModelName(found);
     if (found == ds_.ModelIndex) {
-        prompter_.ask({InLanguage("The receiver accepted the model %1, the one selected on "
-                                  "Settings 1.",
-                                  "受信機は機種 %1 を受け付けました。Settings 1 で選択されている"
-                                  "機種です。")
-                           .arg(name),
-                       DetectModelTitle(), PromptIcon::Information, PromptButtons::Ok,
-                       PromptAnswer::Ok});
+        prompter_.ask(
+            {QCoreApplication::translate("ModelCommands",
+                                         "The receiver accepted the model %1, the one selected on "
+                                         "Settings 1.")
+                 .arg(name),
+             DetectModelTitle(), PromptIcon::Information, PromptButtons::Ok, PromptAnswer::Ok});
         return true;
     }
     const QString text =
-        InLanguage("The receiver accepted the model %1, but Settings 1 has %2 selected. Select %1?",
-                   "受信機は機種 %1 を受け付けましたが、Settings 1 では %2 "
-                   "が選択されています。%1 を選択しますか?")
+        QCoreApplication::translate(
+            "ModelCommands",
+            "The receiver accepted the model %1, but Settings 1 has %2 selected. Select %1?")
             .arg(name, ModelName(ds_.ModelIndex));
     switch (AskModelChoice(prompter_, text, DetectModelTitle(), found)) {
     case ModelChoice::Keep: {
@@ -137,7 +135,7 @@ void ModelCommands::keepChannels(int model) {
     const QString step = ModelTitle() + QLatin1Char(' ') + ModelName(model);
     editor_.apply(step, DataPart::Everything,
                   [&](DataSet& ds) { report = FitDataToModel(ds, model); });
-    const QString kept = InLanguage("kept", "保持");
+    const QString kept = QCoreApplication::translate("ModelCommands", "kept");
     // The counts in the status bar; what did not fit in a report.
     host_.showStatusText(step + QStringLiteral(": ") +
                          ImportSummary(report, kept, 0).section(QLatin1Char(':'), 0, 0));

@@ -32,7 +32,7 @@ NoteCodePageMenu::NoteCodePageMenu(QMenu* menu, DataEditor& editor, QObject* par
     const QList<CodePage>& pages = NoteCodePages();
     for (int i = 0; i < pages.size(); ++i) {
         const CodePage page = pages[i];
-        QAction* item = menu_->addAction(ResourceText(FirstItemText + i, ProgramTextLanguage()));
+        QAction* item = menu_->addAction(ResourceText(FirstItemText + i));
         item->setObjectName(QStringLiteral("mnuNoteCodePage%1").arg(int(page)));
         item->setCheckable(true);
         group->addAction(item);

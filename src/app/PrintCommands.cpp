@@ -9,6 +9,7 @@
 #include "model/TextLanguage.h"
 #include "report/ChannelListPages.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +23,7 @@ PrintCommands::PrintCommands(const DataSet& ds, Prompter& prompter, CloneFileDia
     : QObject(parent), ds_(ds), prompter_(prompter), fileDialogs_(fileDialogs), host_(host) {
     choosePrinter = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, host_.dialogParent());
-        dialog.setWindowTitle(InLanguage("Print Channel List", "チャンネル一覧の印刷"));
+        dialog.setWindowTitle(QCoreApplication::translate("PrintCommands", "Print Channel List"));
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -33,18 +34,17 @@ ChannelList PrintCommands::channelList() const {
 
 bool PrintCommands::printChannelList() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(InLanguage("Channel list", "チャンネル一覧"));
+    printer.setDocName(QCoreApplication::translate("PrintCommands", "Channel list"));
     if (!choosePrinter(printer))
         return false;
     const int pages = PaintChannelList(channelList(), printer);
     if (pages == 0) {
-        prompter_.error(InLanguage("The channel list could not be printed.",
-                                   "チャンネル一覧を印刷できませんでした。"));
+        prompter_.error(
+            QCoreApplication::translate("PrintCommands", "The channel list could not be printed."));
         return false;
     }
     host_.showStatusText(
-        InLanguage("Channel list printed: %1 pages", "チャンネル一覧を印刷しました：%1 ページ")
-            .arg(pages));
+        QCoreApplication::translate("PrintCommands", "Channel list printed: %1 pages").arg(pages));
     return true;
 }
 
@@ -66,14 +66,13 @@ bool PrintCommands::exportChannelListPdf() {
     }
     const QByteArray pdf = ChannelListPdf(channelList());
     QString reason = WriteFailureReason(
-        path, InLanguage("the PDF document could not be made", "PDF 文書を作成できませんでした"));
+        path, QCoreApplication::translate("PrintCommands", "the PDF document could not be made"));
     if (pdf.isEmpty() || !WriteFileChecked(path, pdf, &reason)) {
         prompter_.error(QStringLiteral("File Open Error"), reason);
         return false;
     }
-    host_.showStatusText(
-        InLanguage("Channel list written to %1", "チャンネル一覧を %1 に書き出しました")
-            .arg(QDir::toNativeSeparators(path)));
+    host_.showStatusText(QCoreApplication::translate("PrintCommands", "Channel list written to %1")
+                             .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "model/TextLanguage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,11 +71,12 @@ ReportDialog::ReportDialog(const Prompt& prompt, const QStringList& details, QWi
     layout->addLayout(top, details.isEmpty() ? 1 : 0);
 
     if (!details.isEmpty()) {
-        auto* caption =
-            new QLabel(InLanguage("Every row (%1):", "すべての行 (%1):").arg(details.size()), this);
+        auto* caption = new QLabel(
+            QCoreApplication::translate("ReportDialog", "Every row (%1):").arg(details.size()),
+            this);
         details_ = new QListView(this);
         details_->setObjectName(QStringLiteral("details"));
-        details_->setAccessibleName(InLanguage("Every row", "すべての行"));
+        details_->setAccessibleName(QCoreApplication::translate("ReportDialog", "Every row"));
         caption->setBuddy(details_);
         details_->setModel(new QStringListModel(details, details_));
         details_->setUniformItemSizes(true); // a million lines scroll as fast as ten

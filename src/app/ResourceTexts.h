@@ -121,11 +121,12 @@ enum Number : int {
     mnuUserGuide = 2074,
     mnuSampleFile = 2075,
     SampleCaption = 2076,
+    mnuLanguage = 2077,
 };
 } // namespace Text
 
 // The text with the given number, or an empty string for an unknown number.
-QString ResourceText(int number, TextLanguage language);
+QString ResourceText(int number);
 
 // Replaces text numbers by their texts in the window and its children:
 // - the window title, when the window's "tag" property holds a number;
@@ -136,6 +137,6 @@ QString ResourceText(int number, TextLanguage language);
 //   its caption (labels, buttons), and one whose tool tip is a number gets
 //   the text as tool tip.
 // Anything that is not a known number is left as it is.
-void ApplyResourceTexts(QWidget* window, TextLanguage language);
+void ApplyResourceTexts(QWidget* window);
 
 } // namespace mtz4

@@ -4,14 +4,15 @@
 #include "app/CloneFileDialogs.h"
 #include "app/CloseOnSignal.h"
 #include "app/CommandLine.h"
+#include "app/LanguageMenu.h"
 #include "app/MainWindow.h"
 #include "app/MessageBoxPrompter.h"
 #include "app/SplashWindow.h"
 #include "app/StatusPrompter.h"
-#include "app/ToolkitTranslation.h"
 #include "app/WindowPlacement.h"
 #include "link/Link.h"
 #include "model/DataSet.h"
+#include "model/ProgramTranslations.h"
 #include "model/ReferenceTables.h"
 
 #include <QApplication>
@@ -112,7 +113,7 @@ int Main(int argc, char* argv[]) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/mtz4clone-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    InstallToolkitTranslation(app);
+    InstallTranslations(app, ReadLanguageChoice());
     Program program(QApplication::arguments());
     const CloseOnSignal closeOnSignal(program.mainWindow());
     return QApplication::exec();

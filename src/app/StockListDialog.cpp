@@ -4,6 +4,7 @@
 #include "app/ImportPreview.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,13 +21,14 @@ StockListDialog::StockListDialog(const QList<StockList>& lists, const DataSet& d
     : QDialog(parent), ds_(ds), stock_(lists), lists_(new QTreeWidget(this)),
       about_(new QLabel(this)), preview_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("stockListDialog"));
-    setWindowTitle(InLanguage("Import Stock List", "同梱リストのインポート"));
+    setWindowTitle(QCoreApplication::translate("StockListDialog", "Import Stock List"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     lists_->setObjectName(QStringLiteral("stockLists"));
     lists_->setColumnCount(3);
-    lists_->setHeaderLabels({InLanguage("List", "リスト"), InLanguage("Region", "地域"),
-                             InLanguage("Purpose", "用途")});
+    lists_->setHeaderLabels({QCoreApplication::translate("StockListDialog", "List"),
+                             QCoreApplication::translate("StockListDialog", "Region"),
+                             QCoreApplication::translate("StockListDialog", "Purpose")});
     lists_->setRootIsDecorated(false);
     lists_->setAllColumnsShowFocus(true);
     for (const StockList& list : stock_) {
@@ -57,7 +59,8 @@ StockListDialog::StockListDialog(const QList<StockList>& lists, const DataSet& d
     destination_->setDestination(ImportDestination::freeEntries());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(InLanguage("&Import", "インポート(&I)"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("StockListDialog", "&Import"));
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!stock_.isEmpty());
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -92,7 +95,7 @@ void StockListDialog::showList() {
     // Every row of the list: they are short.
     constexpr int MostRows = 1000;
     const CsvFileLook look = LookAtCsvFile(ds_, list.path, CsvFileFormat::Columns, MostRows);
-    about_->setText(InLanguage("%1 (%2): %3\nSource: %4", "%1 (%2): %3\n出典: %4")
+    about_->setText(QCoreApplication::translate("StockListDialog", "%1 (%2): %3\nSource: %4")
                         .arg(list.title, list.region, list.purpose, list.source));
     FillImportPreview(*preview_, look.columns.cells, look.preview);
 }

@@ -3,6 +3,7 @@
 #include "editing/Twips.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QWidget>
@@ -49,7 +50,7 @@ void SetSettingsFailureHandler(std::function<void(const QString&)> handler) {
 }
 
 QString SettingsFailureText(const QString& reason) {
-    return InLanguage("the settings were not stored: %1", "設定は保存されませんでした: %1")
+    return QCoreApplication::translate("WindowPlacement", "the settings were not stored: %1")
         .arg(reason);
 }
 

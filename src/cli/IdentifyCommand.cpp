@@ -9,6 +9,7 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace mtz4::cli {
@@ -31,10 +32,9 @@ int identifyWith(Link& link, const CliArguments& args, StderrPrompter& prompter)
     }
     prompter.error(ReadFailedMessage);
     if (link.lastPortError().isEmpty()) {
-        prompter.explain(InLanguage("the receiver did not answer (is it switched on, and the "
-                                    "cable in the right port?)",
-                                    "受信機が応答しません (電源は入っていますか。ケーブルは"
-                                    "正しいポートにつながっていますか)"));
+        prompter.explain(QCoreApplication::translate(
+            "IdentifyCommand", "the receiver did not answer (is it switched on, and the "
+                               "cable in the right port?)"));
         return ExitFailure;
     }
     return finishLinkCommand(link, LinkResult::Failure, prompter, -1);

@@ -7,6 +7,8 @@
 #include "link/ModelDetection.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4::cli {
 
 bool configurePort(Link& link, const CliArguments& args, StderrPrompter& prompter) {
@@ -29,11 +31,11 @@ int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, i
     if (!why.isEmpty())
         prompter.explain(QStringLiteral("port: ") + why);
     else if (result == LinkResult::RegionError)
-        prompter.explain(ModelRefusedText(model) +
-                         InLanguage(": name its model with --model, or find it with \"mtz4ctl "
-                                    "identify\"",
-                                    ": --model で機種を指定するか、\"mtz4ctl identify\" "
-                                    "で機種を調べてください"));
+        prompter.explain(
+            ModelRefusedText(model) +
+            QCoreApplication::translate("LinkSetup",
+                                        ": name its model with --model, or find it with \"mtz4ctl "
+                                        "identify\""));
     return ExitFailure;
 }
 

@@ -6,6 +6,7 @@
 #include "model/TextLanguage.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
@@ -14,8 +15,7 @@ namespace mtz4::cli {
 QStringList serialPortLines(const QList<SerialPortEntry>& found) {
     const QList<SerialPortEntry> ports = PortsToOffer(found, {});
     if (ports.isEmpty())
-        return {InLanguage("no serial port found on this system",
-                           "このシステムにシリアルポートは見つかりません")};
+        return {QCoreApplication::translate("PortsCommand", "no serial port found on this system")};
     // The details line up after the devices; the long stable names are not
     // padded to.
     qsizetype width = 0;

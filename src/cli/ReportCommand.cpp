@@ -9,6 +9,7 @@
 #include "report/ChannelListHtml.h"
 #include "report/ChannelListPages.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace mtz4::cli {
@@ -22,7 +23,7 @@ int runReport(const CliArguments& args, StderrPrompter& prompter) {
     const QByteArray bytes =
         reportKindOf(args.output) == ReportKind::Pdf ? ChannelListPdf(list) : ChannelListHtml(list);
     QString reason = WriteFailureReason(
-        args.output, InLanguage("the list could not be made", "一覧を作成できませんでした"));
+        args.output, QCoreApplication::translate("ReportCommand", "the list could not be made"));
     if (bytes.isEmpty() || !WriteFileChecked(args.output, bytes, &reason)) {
         prompter.error(QStringLiteral("File Open Error"), reason);
         return ExitFailure;

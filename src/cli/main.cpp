@@ -4,6 +4,7 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "cli/TerminalText.h"
+#include "model/ProgramTranslations.h"
 #include "reference/ProgramVersion.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,9 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
     const auto app = makeApplication(argc, argv);
+    // Messages in the language of the locale; what scripts read (diff lines,
+    // port lists, identify) is the same in every language.
+    mtz4::InstallTranslations(*app, QString());
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

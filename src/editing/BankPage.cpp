@@ -11,6 +11,7 @@
 #include "model/TextLanguage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -83,7 +84,7 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
         box->installEventFilter(this);
         // The headings above and beside the boxes make the bank number.
-        box->setAccessibleName(InLanguage("Bank %1 size", "バンク %1 のサイズ").arg(b));
+        box->setAccessibleName(QCoreApplication::translate("BankPage", "Bank %1 size").arg(b));
         sizes->addWidget(box, b % BanksPerColumn + 1, b / BanksPerColumn + 1);
         txtBank[b] = box;
 
@@ -281,10 +282,9 @@ void BankPage::txtBank_LostFocus(int bank) {
         prompter_.ask(BankTotalTooLargePrompt());
     // A size put back is never put back without a word.
     if (outcome == BankSizeOutcome::OutOfRange)
-        prompter_.explain(
-            RefusedValueText(InLanguage("Bank %1 size", "バンク %1 のサイズ").arg(bank), typed,
-                             InLanguage("a bank holds at most 1000 channels",
-                                        "1 バンクは 1000 チャンネルまでです")));
+        prompter_.explain(RefusedValueText(
+            QCoreApplication::translate("BankPage", "Bank %1 size").arg(bank), typed,
+            QCoreApplication::translate("BankPage", "a bank holds at most 1000 channels")));
     takingOver_ = false;
 }
 

@@ -9,6 +9,8 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 CellEdits::CellEdits(DataEditor& editor, bool memory, const GridTableModel& model, QObject* parent)
@@ -33,16 +35,16 @@ bool CellEdits::editable(int row, int column, QString* whyNot) const {
         return false;
     };
     if (locked_)
-        return refuse(InLanguage("no edits while the receiver is read or written",
-                                 "受信機の読み書き中は編集できません"));
+        return refuse(QCoreApplication::translate(
+            "CellEdits", "no edits while the receiver is read or written"));
     if (memory_ ? row < 0 || row >= EntryCount : !ModelHasBand(ds.ModelIndex, row))
-        return refuse(InLanguage("the %1 has no band %2", "%1 にはバンド %2 がありません")
+        return refuse(QCoreApplication::translate("CellEdits", "the %1 has no band %2")
                           .arg(ModelName(ds.ModelIndex))
                           .arg(row));
     const EditField f = field(column);
     if (f == EditField::None)
         return refuse(
-            InLanguage("the %1 keeps nothing in this column", "%1 はこの列に何も持ちません")
+            QCoreApplication::translate("CellEdits", "the %1 keeps nothing in this column")
                 .arg(ModelName(ds.ModelIndex)));
     if (memory_ && f != EditField::Freq && !EntryHasFrequency(ds, row))
         return refuse(NoFrequencyRefusal());

@@ -6,6 +6,7 @@
 #include "model/ModelRules.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace mtz4 {
@@ -60,7 +61,7 @@ PastePlan planRows(const DataSet& ds, const QList<PastedRow>& rows, int first, i
             continue;
         }
         if (target >= end) {
-            skip(InLanguage("beyond the end of the list", "リストの終わりを越えています"));
+            skip(QCoreApplication::translate("EntryClipboard", "beyond the end of the list"));
             continue;
         }
         const CsvRecord& record = *row.record;

@@ -9,6 +9,8 @@
 #include "model/Prompter.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -24,10 +26,9 @@ FieldCommands::FieldCommands(DataEditor& editor, Prompter& prompter, MemoryGrid&
 QList<int> FieldCommands::selectedEntries(const QString& title, int least) {
     const QList<int> entries = grid_.selectedEntries();
     if (entries.size() < least) {
-        prompter_.status(
-            InLanguage("%1: select at least %2 rows", "%1: %2 行以上を選択してください")
-                .arg(title)
-                .arg(least));
+        prompter_.status(QCoreApplication::translate("FieldCommands", "%1: select at least %2 rows")
+                             .arg(title)
+                             .arg(least));
         return {};
     }
     return entries;
@@ -46,12 +47,12 @@ void FieldCommands::change(const std::function<QString(const EntriesEdit&)>& nam
                       [&edit](DataSet& ds) { StoreEntriesEdit(ds, edit); });
         grid_.keepSelected(selected);
     }
-    const QString summary = InLanguage("%1: %2 of %3 entries changed, %4 refused",
-                                       "%1: %3 件中 %2 件を変更、%4 件は設定できません")
-                                .arg(title)
-                                .arg(edit.stores.size())
-                                .arg(entries.size())
-                                .arg(edit.refusals.size());
+    const QString summary =
+        QCoreApplication::translate("FieldCommands", "%1: %2 of %3 entries changed, %4 refused")
+            .arg(title)
+            .arg(edit.stores.size())
+            .arg(entries.size())
+            .arg(edit.refusals.size());
     if (edit.refusals.isEmpty() && edit.noteChanges.isEmpty()) {
         prompter_.status(summary);
         return;
@@ -67,7 +68,7 @@ void FieldCommands::change(const std::function<QString(const EntriesEdit&)>& nam
 }
 
 void FieldCommands::properties() {
-    const QString title = InLanguage("Properties", "プロパティ");
+    const QString title = QCoreApplication::translate("FieldCommands", "Properties");
     const QList<int> entries = selectedEntries(title, 1);
     if (entries.isEmpty())
         return;
@@ -86,7 +87,7 @@ void FieldCommands::properties() {
 }
 
 void FieldCommands::fillDown() {
-    const QString title = InLanguage("Fill Down", "下へコピー");
+    const QString title = QCoreApplication::translate("FieldCommands", "Fill Down");
     const QList<int> entries = selectedEntries(title, 2);
     if (entries.isEmpty())
         return;
@@ -98,9 +99,9 @@ void FieldCommands::fillDown() {
     if (field == EditField::None || !EntryHasFrequency(ds, first)) {
         prompter_.status(QStringLiteral("%1: %2 %3: %4")
                              .arg(title, grid_.rowLabel(first + 1), header,
-                                  field == EditField::None
-                                      ? InLanguage("nothing to copy", "コピーするものがありません")
-                                      : NoFrequencyRefusal()));
+                                  field == EditField::None ? QCoreApplication::translate(
+                                                                 "FieldCommands", "nothing to copy")
+                                                           : NoFrequencyRefusal()));
         return;
     }
     const QVariant value = FieldValue(StoredEntryFields(ds, first), field);
@@ -112,7 +113,7 @@ void FieldCommands::fillDown() {
 }
 
 void FieldCommands::fillFrequencies() {
-    const QString title = InLanguage("Fill Frequencies", "周波数を連番で入力");
+    const QString title = QCoreApplication::translate("FieldCommands", "Fill Frequencies");
     const QList<int> entries = selectedEntries(title, 1);
     if (entries.isEmpty())
         return;

@@ -13,6 +13,7 @@
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace mtz4 {
@@ -134,23 +135,24 @@ bool CheckRest(const DataSet& ds, bool memory, int index, const EditFields& befo
         }
     }
     if (f.name != before.name && FitName(f.name).text != f.name) {
-        out.refusal = InLanguage("a name the receiver cannot show (at most 6 characters, "
-                                 "letters, digits and signs)",
-                                 "受信機が表示できない名前 (英数字と記号で 6 文字まで)");
+        out.refusal = QCoreApplication::translate(
+            "FieldEdit", "a name the receiver cannot show (at most 6 characters, "
+                         "letters, digits and signs)");
         out.refused = f.name;
         return false;
     }
     const FittedText note = NoteToStore(f.note, storedNote, ds.NoteCodePage);
     f.note = note.text;
-    out.noteChanges = DescribeChanges(InLanguage("note", "メモ"), note.changes);
+    out.noteChanges =
+        DescribeChanges(QCoreApplication::translate("FieldEdit", "note"), note.changes);
     return true;
 }
 
 } // namespace
 
 QString NoFrequencyRefusal() {
-    return InLanguage("the entry has no frequency: give it one first",
-                      "エントリーに周波数がありません: 先に周波数を入力してください");
+    return QCoreApplication::translate("FieldEdit",
+                                       "the entry has no frequency: give it one first");
 }
 
 EditField FieldOfColumn(int column, int model) {
@@ -239,8 +241,8 @@ QList<QPair<QString, int>> FieldChoices(const DataSet& ds, bool memory, int inde
         }
         break;
     case EditField::Skip:
-        choices.append({InLanguage("No", "しない"), 0});
-        choices.append({InLanguage("Yes (*)", "する (*)"), 1});
+        choices.append({QCoreApplication::translate("FieldEdit", "No"), 0});
+        choices.append({QCoreApplication::translate("FieldEdit", "Yes (*)"), 1});
         break;
     case EditField::Carrier:
         add(CodeCount, CarrierText);
@@ -348,7 +350,7 @@ FieldEdit PlanBandEdit(const DataSet& ds, int band, const FieldChanges& changes)
         return out;
     if (f.step != before.step && !BandOffersStep(ds.ModelIndex, band, f.step)) {
         out.refusal =
-            InLanguage("a step band %1 does not take", "バンド %1 にないステップ").arg(band);
+            QCoreApplication::translate("FieldEdit", "a step band %1 does not take").arg(band);
         out.refused = StepText(f.step);
         return out;
     }

@@ -9,6 +9,7 @@
 #include "model/TextLanguage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -51,7 +52,7 @@ FillFrequenciesDialog::FillFrequenciesDialog(const QString& start, double stepKH
                                              QWidget* parent)
     : QDialog(parent), rows_(rows) {
     setObjectName(QStringLiteral("dlgFillFrequencies"));
-    setWindowTitle(InLanguage("Fill Frequencies", "周波数を連番で入力"));
+    setWindowTitle(QCoreApplication::translate("FillFrequenciesDialog", "Fill Frequencies"));
     setModal(true);
     UseFixedDialogFrame(*this);
 
@@ -78,10 +79,10 @@ FillFrequenciesDialog::FillFrequenciesDialog(const QString& start, double stepKH
         field->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
         form->addRow(label, field);
     };
-    row(InLanguage("&Start frequency (MHz)", "開始周波数 (MHz)(&S)"), start_);
-    row(InLanguage("S&tep (kHz)", "ステップ (kHz)(&T)"), step_);
+    row(QCoreApplication::translate("FillFrequenciesDialog", "&Start frequency (MHz)"), start_);
+    row(QCoreApplication::translate("FillFrequenciesDialog", "S&tep (kHz)"), step_);
     step_->lineEdit()->setAccessibleName(step_->accessibleName());
-    form->addRow(InLanguage("Last row", "最後の行"), last_);
+    form->addRow(QCoreApplication::translate("FillFrequenciesDialog", "Last row"), last_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);

@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,18 +12,17 @@ namespace mtz4 {
 
 FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FilterBar"));
-    auto* caption = new QLabel(InLanguage("Fi&lter:", "絞り込み(&L):"), this);
+    auto* caption = new QLabel(QCoreApplication::translate("FilterBar", "Fi&lter:"), this);
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("filterText"));
-    text_->setPlaceholderText(InLanguage("118-137, FM, tower", "118-137、FM、tower"));
+    text_->setPlaceholderText(QCoreApplication::translate("FilterBar", "118-137, FM, tower"));
     text_->setClearButtonEnabled(true);
-    text_->setAccessibleName(InLanguage("Filter", "絞り込み"));
-    text_->setToolTip(InLanguage(
+    text_->setAccessibleName(QCoreApplication::translate("FilterBar", "Filter"));
+    text_->setToolTip(QCoreApplication::translate(
+        "FilterBar",
         "Shows only the rows that match every word: a frequency range in MHz (118-137), a "
         "mode (FM, AM, WFM), or a text of the name or note. Write and Save still take every "
-        "entry.",
-        "すべての語に合う行だけを表示します: MHz の周波数範囲 (118-137)、モード (FM、AM、"
-        "WFM)、または名前かメモの文字。書き込みと保存はすべてのエントリーを対象にします。"));
+        "entry."));
     caption->setBuddy(text_);
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("filterCount"));
@@ -53,10 +53,10 @@ void FilterBar::open() {
 }
 
 void FilterBar::showCount(int shown, int total) {
-    count_->setText(
-        shown == total
-            ? QString()
-            : InLanguage("%1 of %2 rows shown", "%2 行中 %1 行を表示").arg(shown).arg(total));
+    count_->setText(shown == total ? QString()
+                                   : QCoreApplication::translate("FilterBar", "%1 of %2 rows shown")
+                                         .arg(shown)
+                                         .arg(total));
 }
 
 bool FilterBar::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,7 +28,7 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     auto* close = new QToolButton(this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
-    close->setAccessibleName(InLanguage("Close the find bar", "検索バーを閉じる"));
+    close->setAccessibleName(QCoreApplication::translate("FindBar", "Close the find bar"));
     result_ = new QLabel(this);
 
     auto* layout = new QHBoxLayout(this);

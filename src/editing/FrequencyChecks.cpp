@@ -5,6 +5,8 @@
 #include "model/NumericText.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -86,12 +88,13 @@ FieldCheck CheckOffset(const DataSet& ds, bool memory, int index, const QString&
         return Accept(v);
     const double stored =
         memory ? ds.MemData[index][Col::Shift] : NumericValue(ds.VfoText[index][Col::Shift]);
-    return Refuse(FormatMHz(stored), InLanguage("an offset outside 0 .. 99.999999 MHz",
-                                                "0～99.999999 MHz の範囲外のオフセット"));
+    return Refuse(
+        FormatMHz(stored),
+        QCoreApplication::translate("FrequencyChecks", "an offset outside 0 .. 99.999999 MHz"));
 }
 
 QString RefusedValueText(const QString& where, const QString& typed, const QString& reason) {
-    return InLanguage("%1: \"%2\" was not taken: %3", "%1: 「%2」は設定できません: %3")
+    return QCoreApplication::translate("FrequencyChecks", "%1: \"%2\" was not taken: %3")
         .arg(where, typed, reason);
 }
 

@@ -4,6 +4,7 @@
 #include "model/TextLanguage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollArea>
@@ -71,7 +72,7 @@ GroupMatrix::GroupMatrix(QWidget* parent) : QWidget(parent) {
         chkGrp[i]->setVisible(i >= BankCount);
         if (i < BankCount)
             continue;
-        const QString name = InLanguage("%1, bank %2", "%1、バンク %2")
+        const QString name = QCoreApplication::translate("GroupMatrix", "%1, bank %2")
                                  .arg(RowCaption(i / BankCount))
                                  .arg(i % BankCount);
         chkGrp[i]->setToolTip(name);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace mtz4 {
@@ -67,10 +68,10 @@ QValidator::State CharacterRangeValidator::validate(QString& input, int&) const 
         if (c.unicode() >= first_ && c.unicode() <= last_)
             continue;
         if (refused) {
-            refused(InLanguage("A name holds only the letters, digits and signs the receiver "
-                               "shows (ASCII): \"%1\" is not one of them",
-                               "名前には受信機が表示できる英数字と記号 (ASCII) だけが入ります: "
-                               "「%1」は入りません")
+            refused(QCoreApplication::translate(
+                        "InputFilters",
+                        "A name holds only the letters, digits and signs the receiver "
+                        "shows (ASCII): \"%1\" is not one of them")
                         .arg(c.unicode() < 0x20 ? QStringLiteral("U+%1").arg(uint(c.unicode()), 4,
                                                                              16, QLatin1Char('0'))
                                                 : QString(c)));
@@ -121,10 +122,10 @@ QValidator::State NoteTextValidator::validate(QString& input, int&) const {
             continue;
         if (refused) {
             const char32_t units[] = {c};
-            refused(InLanguage("The note code page %1 has no character \"%2\": the note cannot "
-                               "hold it (Tool > Note Code Page chooses another)",
-                               "メモのコードページ %1 には文字「%2」がないため、メモに入れられ"
-                               "ません (ツール > メモのコードページで変更できます)")
+            refused(QCoreApplication::translate(
+                        "InputFilters",
+                        "The note code page %1 has no character \"%2\": the note cannot "
+                        "hold it (Tool > Note Code Page chooses another)")
                         .arg(CodePageCaption(page_),
                              c < 0x20 ? QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'))
                                       : QString::fromUcs4(units, 1)));

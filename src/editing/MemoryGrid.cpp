@@ -5,6 +5,7 @@
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
@@ -16,7 +17,7 @@ MemoryGrid::MemoryGrid(DataSet& ds, QWidget* parent)
       ds_(ds) {
     model_ = static_cast<MemoryTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid1"));
-    setAccessibleName(InLanguage("Memory channels", "メモリーチャンネル"));
+    setAccessibleName(QCoreApplication::translate("MemoryGrid", "Memory channels"));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     BuildRowLabels();

@@ -7,6 +7,8 @@
 #include "model/Prompter.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 MoveCommands::MoveCommands(DataEditor& editor, Prompter& prompter, MemoryGrid& grid,
@@ -48,10 +50,11 @@ void MoveCommands::move(bool down) {
     if (position < 0 || position > items) {
         target = NeighbourList(ds, edge, down);
         if (target.first > target.last) {
-            prompter_.status(down ? InLanguage("The rows are at the end of the list already.",
-                                               "行はすでにリストの最後です。")
-                                  : InLanguage("The rows are at the top of the list already.",
-                                               "行はすでにリストの先頭です。"));
+            prompter_.status(
+                down ? QCoreApplication::translate("MoveCommands",
+                                                   "The rows are at the end of the list already.")
+                     : QCoreApplication::translate("MoveCommands",
+                                                   "The rows are at the top of the list already."));
             return;
         }
         position = down ? 0 : (target.last - target.first + 1) / target.step;
@@ -104,16 +107,14 @@ void MoveCommands::moveTo(const QList<int>& entries, const EntryList& target, in
         grid_.selectEntries(landed);
         break;
     case MoveOutcome::LastInUse:
-        prompter_.status(InLanguage("%1: no room, the last entries of the list are in use",
-                                    "%1: 空きがありません。リストの最後のエントリーが使用中です")
+        prompter_.status(QCoreApplication::translate(
+                             "MoveCommands", "%1: no room, the last entries of the list are in use")
                              .arg(grid_.rowLabel(target.first + 1)));
         break;
     case MoveOutcome::OtherKind:
-        prompter_.status(
-            InLanguage("Rows move within the memory channels or within their own "
-                       "list (Program Scan, Search Pass, Priority).",
-                       "行はメモリーチャンネルの中、または同じリスト (プログラム"
-                       "スキャン、サーチパス、プライオリティ) の中でだけ移動できます。"));
+        prompter_.status(QCoreApplication::translate(
+            "MoveCommands", "Rows move within the memory channels or within their own "
+                            "list (Program Scan, Search Pass, Priority)."));
         break;
     case MoveOutcome::NoList:
         break;

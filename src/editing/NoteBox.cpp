@@ -4,6 +4,7 @@
 #include "editing/TypingLimit.h"
 #include "model/TextFit.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <limits>
 
@@ -29,7 +30,8 @@ FittedText NoteToStore(const QString& typed, const QString& stored, CodePage pag
 QString NoteBox::take(const QString& stored) const {
     const FittedText fitted = NoteToStore(box_->text(), stored, page_);
     if (!fitted.changes.isEmpty())
-        prompter_.explain(DescribeChanges(InLanguage("note", "メモ"), fitted.changes));
+        prompter_.explain(
+            DescribeChanges(QCoreApplication::translate("NoteBox", "note"), fitted.changes));
     return fitted.text;
 }
 

@@ -8,6 +8,7 @@
 #include "model/TextLanguage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -20,23 +21,22 @@ namespace {
 
 struct FieldCaption {
     EditField field;
-    const char* english;
-    const char* japanese;
+    const char* english; // translated when shown
 };
 
 constexpr FieldCaption Captions[] = {
-    {EditField::Freq, "&Frequency (MHz)", "周波数 (MHz)(&F)"},
-    {EditField::Mode, "&Mode", "モード(&M)"},
-    {EditField::Step, "&Step", "ステップ(&S)"},
-    {EditField::Option, "&Option", "オプション(&O)"},
-    {EditField::Carrier, "&Carrier", "キャリア(&C)"},
-    {EditField::Secret, "Secret &code", "秘話コード(&C)"},
-    {EditField::Tone, "&Tone", "トーン(&T)"},
-    {EditField::ShiftDir, "S&hift", "シフト(&H)"},
-    {EditField::Shift, "Offs&et (MHz)", "オフセット (MHz)(&E)"},
-    {EditField::Skip, "S&kip", "スキップ(&K)"},
-    {EditField::Note, "&Note", "メモ(&N)"},
-    {EditField::Name, "N&ame", "名前(&A)"},
+    {EditField::Freq, QT_TRANSLATE_NOOP("PropertiesDialog", "&Frequency (MHz)")},
+    {EditField::Mode, QT_TRANSLATE_NOOP("PropertiesDialog", "&Mode")},
+    {EditField::Step, QT_TRANSLATE_NOOP("PropertiesDialog", "&Step")},
+    {EditField::Option, QT_TRANSLATE_NOOP("PropertiesDialog", "&Option")},
+    {EditField::Carrier, QT_TRANSLATE_NOOP("PropertiesDialog", "&Carrier")},
+    {EditField::Secret, QT_TRANSLATE_NOOP("PropertiesDialog", "Secret &code")},
+    {EditField::Tone, QT_TRANSLATE_NOOP("PropertiesDialog", "&Tone")},
+    {EditField::ShiftDir, QT_TRANSLATE_NOOP("PropertiesDialog", "S&hift")},
+    {EditField::Shift, QT_TRANSLATE_NOOP("PropertiesDialog", "Offs&et (MHz)")},
+    {EditField::Skip, QT_TRANSLATE_NOOP("PropertiesDialog", "S&kip")},
+    {EditField::Note, QT_TRANSLATE_NOOP("PropertiesDialog", "&Note")},
+    {EditField::Name, QT_TRANSLATE_NOOP("PropertiesDialog", "N&ame")},
 };
 
 // The value every entry in use holds for `field`; none when they differ or
@@ -60,17 +60,16 @@ QVariant SharedValue(const DataSet& ds, const QList<int>& entries, EditField fie
 PropertiesDialog::PropertiesDialog(const DataSet& ds, const QList<int>& entries, QWidget* parent)
     : QDialog(parent), ds_(ds) {
     setObjectName(QStringLiteral("dlgProperties"));
-    setWindowTitle(InLanguage("Properties of %1 entries", "%1 件のエントリーのプロパティ")
+    setWindowTitle(QCoreApplication::translate("PropertiesDialog", "Properties of %1 entries")
                        .arg(entries.size()));
     setModal(true);
     UseFixedDialogFrame(*this);
 
-    auto* intro = new QLabel(InLanguage("A field changed here is set on every selected entry; "
-                                        "a blank field differs between them and stays as it is.",
-                                        "ここで変更した項目は選択したすべてのエントリーに設定"
-                                        "されます。空欄の項目はエントリーごとに異なり、そのまま"
-                                        "残ります。"),
-                             this);
+    auto* intro = new QLabel(
+        QCoreApplication::translate("PropertiesDialog",
+                                    "A field changed here is set on every selected entry; "
+                                    "a blank field differs between them and stays as it is."),
+        this);
     intro->setWordWrap(true);
     form_ = new QFormLayout;
     const int model = ds.ModelIndex;
@@ -78,7 +77,7 @@ PropertiesDialog::PropertiesDialog(const DataSet& ds, const QList<int>& entries,
         // Column 6 holds what the model keeps: the carrier, the secret code or nothing.
         if (ColumnOfField(caption.field, model) == 0)
             continue;
-        addField(caption.field, InLanguage(caption.english, caption.japanese),
+        addField(caption.field, QCoreApplication::translate("PropertiesDialog", caption.english),
                  SharedValue(ds, entries, caption.field));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -6,6 +6,7 @@
 #include "model/TextLanguage.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -47,10 +48,10 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
             opbModel_[i]->hide();
     }
     modelLayout->setColumnStretch(OfferedModels, 1);
-    ShowTip(model, InLanguage("The receiver's model: it decides the bands, the options and the "
-                              "defaults, and choosing another starts from its factory data.",
-                              "受信機の機種です。バンド、オプション、初期値が機種で決まり、"
-                              "別の機種を選ぶとその工場出荷時のデータから始まります。"));
+    ShowTip(model,
+            QCoreApplication::translate(
+                "Settings1Page", "The receiver's model: it decides the bands, the options and the "
+                                 "defaults, and choosing another starts from its factory data."));
     connect(modelGroup_, &QButtonGroup::idClicked, this, &Settings1Page::modelChosen);
 
     QWidget* squelch = bindings_->find(QStringLiteral("Slider2"))->widget();
@@ -64,12 +65,11 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
 
     MSFlexGrid2_ = new VfoGrid(editor_.data(), this);
     MSFlexGrid2_->enableCellEditing(editor_);
-    ShowTip(MSFlexGrid2_, InLanguage("The VFO record of each band: the frequency, mode and step "
-                                     "the receiver's VFO holds there; double-click a band to edit "
-                                     "it, or edit a cell in place (F2 or Enter).",
-                                     "バンドごとの VFO（受信機の VFO がそのバンドで持つ周波数、"
-                                     "モード、ステップなど）です。ダブルクリックで編集します。セル"
-                                     "は F2 か Enter でその場で編集できます。"));
+    ShowTip(MSFlexGrid2_,
+            QCoreApplication::translate(
+                "Settings1Page", "The VFO record of each band: the frequency, mode and step "
+                                 "the receiver's VFO holds there; double-click a band to edit "
+                                 "it, or edit a cell in place (F2 or Enter)."));
 
     const SettingsButtons buttons = MakeSettingsButtons(1, this);
     cmbRxData1_ = buttons.read;

@@ -3,6 +3,7 @@
 #include "editing/SettingBinding.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -14,12 +15,12 @@ SettingsButtons MakeSettingsButtons(int page, QWidget* parent) {
     buttons.read->setObjectName(QStringLiteral("cmbRxData%1").arg(page));
     buttons.write = new QPushButton(QStringLiteral("Write Settings"), parent);
     buttons.write->setObjectName(QStringLiteral("cmbTxData%1").arg(page));
-    ShowTip(buttons.read,
-            InLanguage("Reads the settings and the band VFO records from the receiver.",
-                       "受信機から設定とバンドごとの VFO を読み出します。"));
-    ShowTip(buttons.write,
-            InLanguage("Writes the settings and the band VFO records to the receiver.",
-                       "設定とバンドごとの VFO を受信機に書き込みます。"));
+    ShowTip(buttons.read, QCoreApplication::translate(
+                              "SettingsButtons",
+                              "Reads the settings and the band VFO records from the receiver."));
+    ShowTip(buttons.write, QCoreApplication::translate(
+                               "SettingsButtons",
+                               "Writes the settings and the band VFO records to the receiver."));
     buttons.row = new QHBoxLayout;
     buttons.row->addStretch();
     buttons.row->addWidget(buttons.read);

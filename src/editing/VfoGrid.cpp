@@ -3,13 +3,15 @@
 #include "editing/VfoTableModel.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 VfoGrid::VfoGrid(DataSet& ds, QWidget* parent)
     : GridView(new VfoTableModel(ds), VfoGridWidths, QStringLiteral("13"), parent), ds_(ds) {
     model_ = static_cast<VfoTableModel*>(gridModel());
     setObjectName(QStringLiteral("MSFlexGrid2"));
-    setAccessibleName(InLanguage("VFO records of the bands", "バンドごとの VFO"));
+    setAccessibleName(QCoreApplication::translate("VfoGrid", "VFO records of the bands"));
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
 }

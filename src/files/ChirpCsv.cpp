@@ -15,6 +15,7 @@
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <array>
 
@@ -101,13 +102,12 @@ QStringList ChirpExportLosses(const DataSet& ds) {
         const auto& t = ds.MemText[e];
         switch (int(d[Col::Option])) {
         case OptionTrainCode:
-            losses << InLanguage("%1: the Train option with carrier %2",
-                                 "%1: トレインのオプション (キャリア %2)")
+            losses << QCoreApplication::translate("ChirpCsv",
+                                                  "%1: the Train option with carrier %2")
                           .arg(where, t[Col::Carrier]);
             break;
         case OptionSecretCode:
-            losses << InLanguage("%1: the Secret option with code %2",
-                                 "%1: シークレットのオプション (コード %2)")
+            losses << QCoreApplication::translate("ChirpCsv", "%1: the Secret option with code %2")
                           .arg(where, t[Col::Secret]);
             break;
         default:
@@ -118,19 +118,19 @@ QStringList ChirpExportLosses(const DataSet& ds) {
     for (int e = ChannelCount; e < EntryCount; ++e)
         beyond += ds.MemEnable[e] ? 1 : 0;
     if (beyond > 0)
-        losses << InLanguage("%1 Program Scan, Search Pass and Priority entries in use: CHIRP's "
-                             "CSV holds memory channels only",
-                             "使用中のプログラムスキャン、サーチパス、プライオリティの %1 "
-                             "エントリー: CHIRP の CSV はメモリーチャンネルのみです")
+        losses << QCoreApplication::translate(
+                      "ChirpCsv",
+                      "%1 Program Scan, Search Pass and Priority entries in use: CHIRP's "
+                      "CSV holds memory channels only")
                       .arg(beyond);
     return losses;
 }
 
 QString ChirpExportLossesText(const QStringList& losses, int most) {
-    return ListedUnder(InLanguage("CHIRP's CSV has no field for what follows; the file was written "
-                                  "without it:",
-                                  "CHIRP の CSV には次のものを入れる欄がないため、それを除いて書き"
-                                  "出しました:"),
+    return ListedUnder(QCoreApplication::translate(
+                           "ChirpCsv",
+                           "CHIRP's CSV has no field for what follows; the file was written "
+                           "without it:"),
                        losses, most);
 }
 
@@ -152,8 +152,7 @@ public:
         }
         if (it->original == original)
             return {};
-        return InLanguage("name \"%1\" as in row %2 once cut",
-                          "名前 \"%1\" は切り詰めると行 %2 と同じ")
+        return QCoreApplication::translate("ChirpCsv", "name \"%1\" as in row %2 once cut")
             .arg(fitted)
             .arg(it->row);
     }
@@ -221,12 +220,11 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text, const Import
         bool isNumber = false;
         int entry = get(columns.location).toInt(&isNumber);
         if (!placed && (!isNumber || entry < 0)) {
-            skipRow(InLanguage("no channel number", "チャンネル番号がありません"));
+            skipRow(QCoreApplication::translate("ChirpCsv", "no channel number"));
             continue;
         }
         if (!placed && entry >= ChannelCount) {
-            skipRow(
-                InLanguage("beyond the 1000 memory channels", "1000 のメモリーチャンネルの範囲外"));
+            skipRow(QCoreApplication::translate("ChirpCsv", "beyond the 1000 memory channels"));
             continue;
         }
         ChirpRowRecord mapped = ChirpRecordOf(row, columns, ds.ModelIndex, ds.NoteCodePage);
@@ -261,8 +259,8 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text, const Import
                 result.changed[changedLineOf[entry]].clear();
             result.skipped
                 << QStringLiteral("row %1 (Location %2): ").arg(rowOf[entry]).arg(entry) +
-                       InLanguage("Location %1 again in row %2, which is taken",
-                                  "Location %1 は行 %2 にもあり、そちらを使います")
+                       QCoreApplication::translate("ChirpCsv",
+                                                   "Location %1 again in row %2, which is taken")
                            .arg(entry)
                            .arg(r);
             --result.imported;

@@ -9,6 +9,7 @@
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace mtz4 {
@@ -95,24 +96,24 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     const std::optional<double> parsed = ParseNumber(frequency);
     if (!frequency.isEmpty() && !parsed)
         return notANumber(
-            InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません"),
+            QCoreApplication::translate("ChirpRecord", "the frequency \"%1\" is no number"),
             frequency);
     const double mhz = parsed.value_or(0.0);
     if (mhz < LowestFrequency || mhz > HighestFrequency)
-        return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
-                                 "0.1～1299.995 MHz の範囲外の周波数"));
+        return refuse(
+            QCoreApplication::translate("ChirpRecord", "a frequency outside 0.1 .. 1299.995 MHz"));
     const BandDefault band = BandDefaultOf(model, mhz);
 
     const QString modeWord = get(columns.mode);
     int mode = modeOf(modeWord.toUpper());
     if (mode < 0) {
         if (!modeWord.isEmpty() && modeWord.compare(QLatin1String("Auto"), Qt::CaseInsensitive))
-            return refuse(InLanguage("the mode %1, which the receiver does not have",
-                                     "モード %1 は受信機にありません")
+            return refuse(QCoreApplication::translate(
+                              "ChirpRecord", "the mode %1, which the receiver does not have")
                               .arg(modeWord));
         mode = band.mode;
         if (!modeWord.isEmpty())
-            out.changes << InLanguage("mode Auto: the band's %1", "モード Auto: バンドの %1")
+            out.changes << QCoreApplication::translate("ChirpRecord", "mode Auto: the band's %1")
                                .arg(ModeText(mode));
     }
 
@@ -126,9 +127,9 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     double shift = 0.0;
     if (shiftDir != 0 || duplexWord.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
         if (!offset)
-            return notANumber(InLanguage("the offset \"%1\" is no number",
-                                         "オフセット \"%1\" は数ではありません"),
-                              offsetText);
+            return notANumber(
+                QCoreApplication::translate("ChirpRecord", "the offset \"%1\" is no number"),
+                offsetText);
         shift = *offset;
     }
     if (shiftDir == 0 && duplexWord.compare(QLatin1String("split"), Qt::CaseInsensitive) == 0) {
@@ -137,26 +138,26 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
         if (apart != 0.0 && std::fabs(apart) < OffsetLimit) {
             shiftDir = apart > 0 ? ShiftPlusCode : ShiftMinusCode;
             shift = std::fabs(apart);
-            out.changes << InLanguage("duplex split to %1 MHz: %2 %3",
-                                      "デュプレックス split (%1 MHz): %2 %3")
+            out.changes << QCoreApplication::translate("ChirpRecord",
+                                                       "duplex split to %1 MHz: %2 %3")
                                .arg(FormatMHz(*offset), ShiftDirText(shiftDir), FormatMHz(shift));
         } else {
             shift = 0.0;
-            out.changes << InLanguage("duplex split to %1 MHz, which no shift of less than 100 "
-                                      "MHz reaches: no shift",
-                                      "デュプレックス split (%1 MHz) は 100 MHz 未満のシフトで"
-                                      "届きません: シフトなし")
+            out.changes << QCoreApplication::translate(
+                               "ChirpRecord",
+                               "duplex split to %1 MHz, which no shift of less than 100 "
+                               "MHz reaches: no shift")
                                .arg(FormatMHz(*offset));
         }
     } else if (shiftDir == 0 && !duplexWord.isEmpty() &&
                duplexWord.compare(QLatin1String("off"), Qt::CaseInsensitive) != 0) {
-        out.changes << InLanguage("duplex %1, which the receiver does not have: no shift",
-                                  "デュプレックス %1 は受信機にありません: シフトなし")
+        out.changes << QCoreApplication::translate(
+                           "ChirpRecord", "duplex %1, which the receiver does not have: no shift")
                            .arg(duplexWord);
     }
     if (shift < 0.0 || shift >= OffsetLimit)
-        return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
-                                 "0～99.999999 MHz の範囲外のオフセット"));
+        return refuse(
+            QCoreApplication::translate("ChirpRecord", "an offset outside 0 .. 99.999999 MHz"));
 
     int option = OptionOffCode;
     int tone = DefaultToneCode;
@@ -170,15 +171,16 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
             option = reverse ? OptionReverseCode : OptionToneCode;
             tone = code;
         } else {
-            out.changes << InLanguage("tone %1 Hz is not in the tone list: squelch left off",
-                                      "トーン %1 Hz はトーン一覧にありません: スケルチはオフ")
+            out.changes << QCoreApplication::translate(
+                               "ChirpRecord",
+                               "tone %1 Hz is not in the tone list: squelch left off")
                                .arg(hertz);
         }
     } else if (!toneMode.isEmpty() &&
                toneMode.compare(QLatin1String("Tone"), Qt::CaseInsensitive) != 0) {
-        out.changes << InLanguage("tone mode %1, which the receiver does not have: squelch "
-                                  "left off",
-                                  "トーンモード %1 は受信機にありません: スケルチはオフ")
+        out.changes << QCoreApplication::translate(
+                           "ChirpRecord", "tone mode %1, which the receiver does not have: squelch "
+                                          "left off")
                            .arg(toneMode);
     }
 
@@ -187,8 +189,8 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     if (step < 0) {
         step = band.step;
         if (!stepText.isEmpty())
-            out.changes << InLanguage("step %1 kHz is not in the step list: the band's %2",
-                                      "ステップ %1 kHz はステップ一覧にありません: バンドの %2")
+            out.changes << QCoreApplication::translate(
+                               "ChirpRecord", "step %1 kHz is not in the step list: the band's %2")
                                .arg(stepText, StepText(step));
     }
 
@@ -197,9 +199,11 @@ ChirpRowRecord ChirpRecordOf(const QStringList& row, const ChirpColumns& columns
     const FittedText name = FitName(WithoutRawBytes(raw(columns.name)));
     const FittedText note = FitNote(raw(columns.comment), page);
     if (!name.changes.isEmpty())
-        out.changes << DescribeChanges(InLanguage("name", "名前"), name.changes);
+        out.changes << DescribeChanges(QCoreApplication::translate("ChirpRecord", "name"),
+                                       name.changes);
     if (!note.changes.isEmpty())
-        out.changes << DescribeChanges(InLanguage("comment", "コメント"), note.changes);
+        out.changes << DescribeChanges(QCoreApplication::translate("ChirpRecord", "comment"),
+                                       note.changes);
 
     CsvRecord r;
     PutRecordFields(

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <QCoreApplication>
 #include <new>
 
 namespace mtz4 {
@@ -250,14 +251,13 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
 CloneFileStatus CheckCloneFileSize(qint64 size, const QString& path, QString* reason) {
     if (size <= CloneFileMaxBytes)
         return CloneFileStatus::Ok;
-    setReason(reason,
-              InLanguage("%1 was not written: with its notes it would come to %2 MiB, and a clone "
-                         "file above %3 MiB cannot be opened again; shorten the longest notes",
-                         "%1 は書き込みませんでした。メモを含めると %2 MiB になり、%3 MiB を超える"
-                         "クローンファイルは開けません。長いメモを短くしてください")
-                  .arg(DisplayPath(path))
-                  .arg(size / (1024 * 1024))
-                  .arg(CloneFileMaxBytes / (1024 * 1024)));
+    setReason(reason, QCoreApplication::translate(
+                          "CloneFile",
+                          "%1 was not written: with its notes it would come to %2 MiB, and a clone "
+                          "file above %3 MiB cannot be opened again; shorten the longest notes")
+                          .arg(DisplayPath(path))
+                          .arg(size / (1024 * 1024))
+                          .arg(CloneFileMaxBytes / (1024 * 1024)));
     return CloneFileStatus::FileOpenError;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace mtz4 {
@@ -129,27 +130,27 @@ QString ColumnFieldCaption(ColumnField field) {
     case ColumnField::None:
         break;
     case ColumnField::Position:
-        return InLanguage("Position", "位置");
+        return QCoreApplication::translate("ColumnFields", "Position");
     case ColumnField::Frequency:
-        return InLanguage("Frequency", "周波数");
+        return QCoreApplication::translate("ColumnFields", "Frequency");
     case ColumnField::Mode:
-        return InLanguage("Mode", "モード");
+        return QCoreApplication::translate("ColumnFields", "Mode");
     case ColumnField::Step:
-        return InLanguage("Step", "ステップ");
+        return QCoreApplication::translate("ColumnFields", "Step");
     case ColumnField::Name:
-        return InLanguage("Name", "名前");
+        return QCoreApplication::translate("ColumnFields", "Name");
     case ColumnField::Note:
-        return InLanguage("Note", "メモ");
+        return QCoreApplication::translate("ColumnFields", "Note");
     case ColumnField::Tone:
-        return InLanguage("Tone (CTCSS)", "トーン (CTCSS)");
+        return QCoreApplication::translate("ColumnFields", "Tone (CTCSS)");
     case ColumnField::Offset:
-        return InLanguage("Offset / Shift", "オフセット / シフト");
+        return QCoreApplication::translate("ColumnFields", "Offset / Shift");
     case ColumnField::Skip:
-        return InLanguage("Skip", "スキップ");
+        return QCoreApplication::translate("ColumnFields", "Skip");
     case ColumnField::List:
-        return InLanguage("List", "リスト");
+        return QCoreApplication::translate("ColumnFields", "List");
     }
-    return InLanguage("(not imported)", "(取り込まない)");
+    return QCoreApplication::translate("ColumnFields", "(not imported)");
 }
 
 } // namespace mtz4

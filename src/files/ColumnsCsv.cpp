@@ -14,6 +14,7 @@
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <cmath>
 
@@ -122,7 +123,7 @@ Shift shiftOf(const QStringList& cells, const ColumnsHeader& header, double mhz)
             value = *n * header.toMHz.value(c, 1.0);
         } else if (!oneOf(word, {"", "OFF", "SIMPLEX", "NONE", "S", "AUS", "なし"})) {
             shift.whyNot =
-                InLanguage("the offset \"%1\" is no number", "オフセット \"%1\" は数ではありません")
+                QCoreApplication::translate("ColumnsCsv", "the offset \"%1\" is no number")
                     .arg(cell);
             return shift;
         }
@@ -272,7 +273,7 @@ QString UnmappedColumnsNote(const ColumnsHeader& header) {
     }
     if (unmapped.isEmpty())
         return {};
-    return InLanguage("Columns not imported: %1", "取り込まなかった列: %1")
+    return QCoreApplication::translate("ColumnsCsv", "Columns not imported: %1")
         .arg(unmapped.join(QStringLiteral(", ")));
 }
 
@@ -297,20 +298,18 @@ ColumnsRow ColumnsRowOf(const QStringList& cells, const ColumnsHeader& header, i
     else if (oneOf(list, {"PRIORITY", "PR", "プライオリティ"}))
         row.list = ImportList::Priority;
     else if (!oneOf(list, {"", "MEMORY", "MEM", "CHANNELS", "メモリー", "メモリ"}))
-        return refuse(InLanguage("no such list \"%1\" (Memory, Program Scan, Search Pass, "
-                                 "Priority)",
-                                 "そのようなリスト \"%1\" はありません (Memory、Program Scan、"
-                                 "Search Pass、Priority)")
+        return refuse(QCoreApplication::translate(
+                          "ColumnsCsv", "no such list \"%1\" (Memory, Program Scan, Search Pass, "
+                                        "Priority)")
                           .arg(raw(ColumnField::List).trimmed()));
 
     const QString frequency = raw(ColumnField::Frequency).trimmed();
     if (frequency.isEmpty())
-        return refuse(InLanguage("no frequency", "周波数がありません"));
+        return refuse(QCoreApplication::translate("ColumnsCsv", "no frequency"));
     const std::optional<double> number = ParseNumber(frequency);
     if (!number)
-        return refuse(
-            InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません")
-                .arg(frequency));
+        return refuse(QCoreApplication::translate("ColumnsCsv", "the frequency \"%1\" is no number")
+                          .arg(frequency));
     const double mhz = *number * header.toMHz.value(header.columnOf(ColumnField::Frequency), 1.0);
     const BandDefault band = BandDefaultOf(model, mhz);
 
@@ -318,13 +317,13 @@ ColumnsRow ColumnsRowOf(const QStringList& cells, const ColumnsHeader& header, i
     f[Col::Freq] = FormatMHz(mhz);
     const QString mode = upper(raw(ColumnField::Mode));
     if (mode == QLatin1String("AUTO")) {
-        row.changes << InLanguage("mode Auto: the band's %1", "モード Auto: バンドの %1")
+        row.changes << QCoreApplication::translate("ColumnsCsv", "mode Auto: the band's %1")
                            .arg(ModeText(band.mode));
     } else if (!mode.isEmpty()) {
         f[Col::Mode] = modeWord(mode);
         if (f[Col::Mode] == mode && !oneOf(mode, {"FM", "AM", "WFM"}))
-            return refuse(InLanguage("the mode %1, which the receiver does not have",
-                                     "モード %1 は受信機にありません")
+            return refuse(QCoreApplication::translate(
+                              "ColumnsCsv", "the mode %1, which the receiver does not have")
                               .arg(raw(ColumnField::Mode).trimmed()));
     }
     const QString step = raw(ColumnField::Step).trimmed();
@@ -336,8 +335,8 @@ ColumnsRow ColumnsRowOf(const QStringList& cells, const ColumnsHeader& header, i
                 known || (!text.isEmpty() && text.compare(f[Col::Step], Qt::CaseInsensitive) == 0);
         if (!known) {
             f[Col::Step].clear();
-            row.changes << InLanguage("step %1 kHz is not in the step list: the band's %2",
-                                      "ステップ %1 kHz はステップ一覧にありません: バンドの %2")
+            row.changes << QCoreApplication::translate(
+                               "ColumnsCsv", "step %1 kHz is not in the step list: the band's %2")
                                .arg(step, StepText(band.step));
         }
     }
@@ -357,8 +356,8 @@ ColumnsRow ColumnsRowOf(const QStringList& cells, const ColumnsHeader& header, i
             f[Col::Option] = OptionText(OptionToneCode);
             f[Col::Tone] = ToneText(code);
         } else {
-            row.changes << InLanguage("tone %1 is not in the tone list: squelch left off",
-                                      "トーン %1 はトーン一覧にありません: スケルチはオフ")
+            row.changes << QCoreApplication::translate(
+                               "ColumnsCsv", "tone %1 is not in the tone list: squelch left off")
                                .arg(tone);
         }
     }
@@ -440,13 +439,12 @@ ImportReport ImportColumnsCsvText(DataSet& ds, const QByteArray& bytes, const Co
         if (placement.asNumbered()) {
             entry = row.position.isEmpty() ? -1 : positionEntry(row.position, labels);
             if (row.position.isEmpty())
-                whyNot = InLanguage("no position", "位置がありません");
+                whyNot = QCoreApplication::translate("ColumnsCsv", "no position");
             else if (entry >= FirstPriorityEntry + 10)
-                entry = -1,
-                whyNot = InLanguage("the import takes Priority entries 0 to 9 only",
-                                    "インポートはプライオリティの 0～9 のみ読み込みます");
+                entry = -1, whyNot = QCoreApplication::translate(
+                                "ColumnsCsv", "the import takes Priority entries 0 to 9 only");
             else if (entry < 0)
-                whyNot = InLanguage("no row %1", "行 %1 はありません").arg(row.position);
+                whyNot = QCoreApplication::translate("ColumnsCsv", "no row %1").arg(row.position);
         } else {
             entry = placement.target(ds, row.list, -1, &whyNot);
         }
@@ -466,8 +464,8 @@ ImportReport ImportColumnsCsvText(DataSet& ds, const QByteArray& bytes, const Co
                 if (earlier->changedLine >= 0)
                     report.changed[earlier->changedLine].clear();
                 report.skipped << earlier->where + QStringLiteral(": ") +
-                                      InLanguage("given again in row %1, which is taken",
-                                                 "行 %1 にもあり、そちらを使います")
+                                      QCoreApplication::translate(
+                                          "ColumnsCsv", "given again in row %1, which is taken")
                                           .arg(line);
                 --report.imported;
             }
@@ -485,8 +483,8 @@ ImportReport ImportColumnsCsvText(DataSet& ds, const QByteArray& bytes, const Co
     }
     report.changed.removeAll(QString());
     if (aboveHeader > 0)
-        report.notes << InLanguage("%1 lines above the header passed over",
-                                   "見出しの行より上の %1 行は読み飛ばしました")
+        report.notes << QCoreApplication::translate("ColumnsCsv",
+                                                    "%1 lines above the header passed over")
                             .arg(aboveHeader);
     if (report.imported > 0)
         ds.DataChanged = true;

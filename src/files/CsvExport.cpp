@@ -10,6 +10,7 @@
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace mtz4 {
@@ -115,10 +116,9 @@ QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
     const auto lost = [&](const QString& where, const QString& note, const QByteArray& kept) {
         if (kept.isEmpty() || !HasRawBytes(NoteFileText(note, kept, ds.NoteCodePage)))
             return;
-        losses << InLanguage("%1: note bytes %2 read as no character in the note code page: "
-                             "UTF-8 cannot hold them, a file in the code page does",
-                             "%1: メモのバイト %2 はメモのコードページの文字として読めないため、"
-                             "UTF-8 には入りません (コードページのファイルなら入ります)")
+        losses << QCoreApplication::translate(
+                      "CsvExport", "%1: note bytes %2 read as no character in the note code page: "
+                                   "UTF-8 cannot hold them, a file in the code page does")
                       .arg(where,
                            QString::fromLatin1(
                                NoteFileBytes(note, kept, ds.NoteCodePage).toHex(' ').toUpper()));
@@ -133,11 +133,11 @@ QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
 }
 
 QString CsvExportLossesText(const QStringList& losses, int most) {
-    return ListedUnder(InLanguage("The UTF-8 file has no room for what follows; it was written "
-                                  "without it:",
-                                  "UTF-8 のファイルには次のものが入らないため、それを除いて書き出し"
-                                  "ました:"),
-                       losses, most);
+    return ListedUnder(
+        QCoreApplication::translate("CsvExport",
+                                    "The UTF-8 file has no room for what follows; it was written "
+                                    "without it:"),
+        losses, most);
 }
 
 CsvFileStatus ExportCsvFile(const DataSet& ds, const QString& path, TextFileEncoding encoding,

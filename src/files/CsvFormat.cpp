@@ -4,6 +4,7 @@
 #include "model/TextLanguage.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 
 namespace mtz4 {
@@ -111,7 +112,7 @@ QChar DetectCsvSeparator(const QByteArray& bytes) {
 }
 
 QString DescribeCsvStart(const QByteArray& bytes) {
-    QString description = InLanguage("The file is empty.", "ファイルは空です。");
+    QString description = QCoreApplication::translate("CsvFormat", "The file is empty.");
     eachLine(bytes, [&description](QByteArrayView line, bool) {
         // The separator that splits the line most.
         char separator = ',';
@@ -127,11 +128,12 @@ QString DescribeCsvStart(const QByteArray& bytes) {
                             .replace(QLatin1Char('\t'), QLatin1Char(' '));
         if (line.size() > Shown)
             shown += QStringLiteral("…");
-        const QString separated = separator == ';'    ? InLanguage("semicolons", "セミコロン")
-                                  : separator == '\t' ? InLanguage("TABs", "タブ")
-                                                      : InLanguage("commas", "コンマ");
-        description = InLanguage("Its first line reads \"%1\" (%2 fields separated by %3).",
-                                 "先頭行は \"%1\" です (%3 区切りで %2 個の欄)。")
+        const QString separated =
+            separator == ';'    ? QCoreApplication::translate("CsvFormat", "semicolons")
+            : separator == '\t' ? QCoreApplication::translate("CsvFormat", "TABs")
+                                : QCoreApplication::translate("CsvFormat", "commas");
+        description = QCoreApplication::translate(
+                          "CsvFormat", "Its first line reads \"%1\" (%2 fields separated by %3).")
                           .arg(shown)
                           .arg(most + 1)
                           .arg(separated);
@@ -143,23 +145,21 @@ QString DescribeCsvStart(const QByteArray& bytes) {
 QString CsvFormatDescription(CsvFileFormat format) {
     switch (format) {
     case CsvFileFormat::Own:
-        return InLanguage("the program's own CSV (lines that begin with \"MT-Z4\")",
-                          "このプログラムの CSV (\"MT-Z4\" で始まる行)");
+        return QCoreApplication::translate(
+            "CsvFormat", "the program's own CSV (lines that begin with \"MT-Z4\")");
     case CsvFileFormat::Chirp:
-        return InLanguage("CHIRP's CSV (a first line naming Location and Frequency)",
-                          "CHIRP の CSV (先頭行に Location と Frequency)");
+        return QCoreApplication::translate(
+            "CsvFormat", "CHIRP's CSV (a first line naming Location and Frequency)");
     case CsvFileFormat::Columns:
-        return InLanguage("a CSV file whose first row names its columns",
-                          "先頭行に列の名前がある CSV ファイル");
+        return QCoreApplication::translate("CsvFormat",
+                                           "a CSV file whose first row names its columns");
     case CsvFileFormat::Neither:
         break;
     }
-    return InLanguage("neither the program's own CSV (lines that begin with \"MT-Z4\") nor "
-                      "CHIRP's (a first line naming Location and Frequency) nor one whose first "
-                      "row names its columns (Frequency, Mode, Name ...)",
-                      "このプログラムの CSV (\"MT-Z4\" で始まる行) でも CHIRP の CSV "
-                      "(先頭行に Location と Frequency) でも、先頭行に列の名前 (Frequency、Mode、"
-                      "Name など) がある CSV でもありません");
+    return QCoreApplication::translate(
+        "CsvFormat", "neither the program's own CSV (lines that begin with \"MT-Z4\") nor "
+                     "CHIRP's (a first line naming Location and Frequency) nor one whose first "
+                     "row names its columns (Frequency, Mode, Name ...)");
 }
 
 } // namespace mtz4

@@ -8,6 +8,7 @@
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <optional>
 
@@ -90,7 +91,7 @@ void CsvMerge::applied(const QString& where, const QStringList& changes,
         if (earlier->changedLine >= 0)
             report_.changed[earlier->changedLine].clear();
         skip(earlier->where,
-             InLanguage("given again in %1, which is taken", "%1 にもあり、そちらを使います")
+             QCoreApplication::translate("CsvMerge", "given again in %1, which is taken")
                  .arg(where));
         --report_.imported;
     }
@@ -148,13 +149,12 @@ bool CsvMerge::line(const QStringList& fields, int number) {
         } else if (section != Section::None) {
             record(section, word);
         } else {
-            skip(where(word, {}), InLanguage("an unknown section", "不明なセクション"));
+            skip(where(word, {}), QCoreApplication::translate("CsvMerge", "an unknown section"));
         }
     }
     if (!modelWord && !isHeader(fields))
         skip(QStringLiteral("line %1").arg(number),
-             InLanguage("no \"MT-Z4\" field: not a line of the file",
-                        "\"MT-Z4\" の欄がありません: ファイルの行ではありません"));
+             QCoreApplication::translate("CsvMerge", "no \"MT-Z4\" field: not a line of the file"));
     return true;
 }
 
@@ -162,7 +162,7 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
     const QString channel = has(1) ? upper((*fields_)[next_++]) : QString();
     const QString at = where(sectionWord, channel);
     if (channel.isEmpty()) {
-        skip(at, InLanguage("no CHANNEL field", "CHANNEL の欄がありません"));
+        skip(at, QCoreApplication::translate("CsvMerge", "no CHANNEL field"));
         return;
     }
     int target = -1;
@@ -170,27 +170,25 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
     switch (section) {
     case Section::Vfo:
         target = numberedTarget(channel, BandCount - 1);
-        noTarget = InLanguage("no such band (0 to 13)", "そのようなバンドはありません (0～13)");
+        noTarget = QCoreApplication::translate("CsvMerge", "no such band (0 to 13)");
         break;
     case Section::Memory:
         target = numberedTarget(channel, ChannelCount - 1);
-        noTarget = InLanguage("no such memory channel (0 to 999)",
-                              "そのようなメモリーチャンネルはありません (0～999)");
+        noTarget = QCoreApplication::translate("CsvMerge", "no such memory channel (0 to 999)");
         break;
     case Section::ProgramScan:
         target = ParseProgramScanIndex(channel);
-        noTarget = InLanguage("no such Program Scan entry (P0A to P49B)",
-                              "そのようなプログラムスキャンはありません (P0A～P49B)");
+        noTarget =
+            QCoreApplication::translate("CsvMerge", "no such Program Scan entry (P0A to P49B)");
         break;
     case Section::SearchPass:
         target = ParseSearchPassIndex(channel);
-        noTarget = InLanguage("no such Search Pass entry (0 to 99)",
-                              "そのようなサーチパスはありません (0～99)");
+        noTarget = QCoreApplication::translate("CsvMerge", "no such Search Pass entry (0 to 99)");
         break;
     case Section::Priority:
         target = ParsePriorityIndex(channel);
-        noTarget = InLanguage("the import takes Priority lines 0 to 9 only",
-                              "インポートはプライオリティの 0～9 の行のみ読み込みます");
+        noTarget =
+            QCoreApplication::translate("CsvMerge", "the import takes Priority lines 0 to 9 only");
         break;
     case Section::None:
     case Section::BankAmount:
@@ -216,7 +214,7 @@ void CsvMerge::record(Section section, const QString& sectionWord) {
         return;
     }
     if (!complete) {
-        skip(at, InLanguage("too few fields", "欄が足りません"));
+        skip(at, QCoreApplication::translate("CsvMerge", "too few fields"));
         return;
     }
     if (section == Section::Vfo && !ModelHasBand(ds_.ModelIndex, target)) {
@@ -290,7 +288,7 @@ void CsvMerge::place(Section section, int numbered, const QString& at, const Csv
 
 bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
     if (!has(2)) {
-        skip(where(sectionWord, {}), InLanguage("too few fields", "欄が足りません"));
+        skip(where(sectionWord, {}), QCoreApplication::translate("CsvMerge", "too few fields"));
         next_ = fields_->size();
         return true;
     }
@@ -299,7 +297,7 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
     if (!number || !value) {
         report_.stoppedLine = lineNumber_;
         report_.stoppedAt = where(sectionWord, {}) + QStringLiteral(": ") +
-                            InLanguage("\"%1\" is not a number", "\"%1\" は数値ではありません")
+                            QCoreApplication::translate("CsvMerge", "\"%1\" is not a number")
                                 .arg((*fields_)[number ? next_ - 1 : next_ - 2]);
         return false;
     }
@@ -307,9 +305,9 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
     if (section == Section::BankAmount) {
         // Sizes the bank editor refuses are passed over as well.
         if (*number < 0 || *number >= BankCount) {
-            skip(at, InLanguage("no such bank (0 to 49)", "そのようなバンクはありません (0～49)"));
+            skip(at, QCoreApplication::translate("CsvMerge", "no such bank (0 to 49)"));
         } else if (*value < 0 || *value > ChannelCount) {
-            skip(at, InLanguage("a bank size outside 0 to 1000", "0～1000 の範囲外のバンクサイズ"));
+            skip(at, QCoreApplication::translate("CsvMerge", "a bank size outside 0 to 1000"));
         } else {
             ds_.bank.txtBank[*number] = QString::number(*value);
             ds_.BankText[*number] = ds_.bank.txtBank[*number];
@@ -318,12 +316,11 @@ bool CsvMerge::numberPair(Section section, const QString& sectionWord) {
         return true;
     }
     if (*number < 0 || *number >= GroupBoxCount) {
-        skip(at, InLanguage("no such group box (0 to 549)",
-                            "そのようなグループの欄はありません (0～549)"));
+        skip(at, QCoreApplication::translate("CsvMerge", "no such group box (0 to 549)"));
     } else if (*number <= HighestGroupRowZeroBox && *value == 1) {
         // Row 0 has no visible boxes to clear it again: it stays clear.
-        skip(at, InLanguage("group row 0 is never shown and stays clear",
-                            "グループの行 0 は表示されず、空のままです"));
+        skip(at,
+             QCoreApplication::translate("CsvMerge", "group row 0 is never shown and stays clear"));
     } else {
         ds_.bank.chkGrp[*number] = *value == 1 ? 1 : 0;
         applied(at, {}, groupKey(int(*number)));
@@ -353,23 +350,22 @@ void CsvMerge::finish() {
     report_.changed.removeAll(QString());
     if (withoutFrequency_ > 0)
         report_.notes.prepend(
-            InLanguage("%1 lines without a frequency passed over: their entries and bands "
-                       "keep what they held",
-                       "周波数のない %1 行は読み飛ばしました: そのエントリーとバンドは元のままです")
+            QCoreApplication::translate(
+                "CsvMerge", "%1 lines without a frequency passed over: their entries and bands "
+                            "keep what they held")
                 .arg(withoutFrequency_));
     withoutFrequency_ = 0;
     if (bandsLacked_ > 0)
-        report_.notes.append(InLanguage("%1 lines of VFO bands the %2 lacks passed over",
-                                        "%2 にない VFO バンドの %1 行は読み飛ばしました")
+        report_.notes.append(QCoreApplication::translate(
+                                 "CsvMerge", "%1 lines of VFO bands the %2 lacks passed over")
                                  .arg(bandsLacked_)
                                  .arg(ModelName(ds_.ModelIndex)));
     bandsLacked_ = 0;
     if (leftOut_ > 0)
         report_.notes.append(
-            InLanguage("%1 VFO, bank size and group lines left out: an import to "
-                       "a destination takes the entries only",
-                       "VFO、バンクサイズ、グループの %1 行は取り込みませんでした: "
-                       "行き先を指定したインポートはエントリーのみです")
+            QCoreApplication::translate("CsvMerge",
+                                        "%1 VFO, bank size and group lines left out: an import to "
+                                        "a destination takes the entries only")
                 .arg(leftOut_));
     leftOut_ = 0;
 }

@@ -9,6 +9,7 @@
 #include "model/TextFit.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <tuple>
 
@@ -103,10 +104,9 @@ int secretCode(const QString& upper) {
 } // namespace
 
 QString ExtraFieldsReason() {
-    return InLanguage("more fields than its columns: a decimal comma outside quotes (145,5) "
-                      "splits a number in two; quote the field or save the file with semicolons",
-                      "列より欄が多くあります: 引用符の外の小数点のコンマ (145,5) は数を二つに"
-                      "分けます。欄を引用符で囲むか、セミコロン区切りで保存してください");
+    return QCoreApplication::translate(
+        "CsvRecord", "more fields than its columns: a decimal comma outside quotes (145,5) "
+                     "splits a number in two; quote the field or save the file with semicolons");
 }
 
 std::optional<bool> CsvTruthValue(const QString& field) {
@@ -128,7 +128,7 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
         return std::nullopt;
     };
     if (fields.size() < CsvRecordFields)
-        return refuse(InLanguage("too few fields", "欄が足りません"));
+        return refuse(QCoreApplication::translate("CsvRecord", "too few fields"));
     // The words and numbers without blanks and in upper case; a raw byte of
     // the file shows as the character it is not.
     QStringList f(CsvRecordFields);
@@ -140,29 +140,27 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
     CsvRecord r;
     const std::optional<double> freq = ParseNumber(f[Col::Freq]);
     if (f[Col::Freq].isEmpty() || (freq && *freq == 0.0))
-        return refuse(InLanguage("no frequency", "周波数がありません"));
+        return refuse(QCoreApplication::translate("CsvRecord", "no frequency"));
     if (!freq)
-        return refuse(
-            InLanguage("the frequency \"%1\" is no number", "周波数 \"%1\" は数ではありません")
-                .arg(WithoutRawBytes(fields[Col::Freq]).trimmed()));
+        return refuse(QCoreApplication::translate("CsvRecord", "the frequency \"%1\" is no number")
+                          .arg(WithoutRawBytes(fields[Col::Freq]).trimmed()));
     if (*freq < LowestFrequency || *freq > HighestFrequency)
-        return refuse(InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
-                                 "0.1～1299.995 MHz の範囲外の周波数"));
+        return refuse(
+            QCoreApplication::translate("CsvRecord", "a frequency outside 0.1 .. 1299.995 MHz"));
     const int mode = modeCode(f[Col::Mode]);
     if (mode < 0)
-        return refuse(InLanguage("an unknown mode", "不明なモード"));
+        return refuse(QCoreApplication::translate("CsvRecord", "an unknown mode"));
     const int step = indexOf(Ref().StepList, StepCount, f[Col::Step]);
     if (step < 0)
-        return refuse(InLanguage("an unknown step", "不明なステップ"));
+        return refuse(QCoreApplication::translate("CsvRecord", "an unknown step"));
     const std::optional<double> shift =
         f[Col::Shift].isEmpty() ? std::optional<double>(0.0) : ParseNumber(f[Col::Shift]);
     if (!shift)
-        return refuse(
-            InLanguage("the offset \"%1\" is no number", "オフセット \"%1\" は数ではありません")
-                .arg(WithoutRawBytes(fields[Col::Shift]).trimmed()));
+        return refuse(QCoreApplication::translate("CsvRecord", "the offset \"%1\" is no number")
+                          .arg(WithoutRawBytes(fields[Col::Shift]).trimmed()));
     if (*shift < 0.0 || *shift >= OffsetLimit)
-        return refuse(InLanguage("an offset outside 0 .. 99.999999 MHz",
-                                 "0～99.999999 MHz の範囲外のオフセット"));
+        return refuse(
+            QCoreApplication::translate("CsvRecord", "an offset outside 0 .. 99.999999 MHz"));
     const int option =
         qMax(0, indexOf(Ref().OptionList, int(Ref().OptionList.size()), f[Col::Option]));
     const int secret = secretCode(f[Col::Secret]);
@@ -180,15 +178,16 @@ std::optional<CsvRecord> ParseCsvRecord(const QStringList& fields, CsvTexts text
         texts == CsvTexts::UpperCase ? UpperCaseAscii(fittedName.text) : fittedName.text;
     QStringList said;
     if (!note.changes.isEmpty())
-        said << DescribeChanges(InLanguage("note", "メモ"), note.changes);
+        said << DescribeChanges(QCoreApplication::translate("CsvRecord", "note"), note.changes);
     if (!fittedName.changes.isEmpty())
-        said << DescribeChanges(InLanguage("name", "名前"), fittedName.changes);
+        said << DescribeChanges(QCoreApplication::translate("CsvRecord", "name"),
+                                fittedName.changes);
     // A flag that is no truth value leaves the entry without it, and says so.
     const auto flag = [&](int field, const char* word) {
         const std::optional<bool> value = CsvTruthValue(f[field]);
         if (!value && !f[field].isEmpty())
-            said << InLanguage("%1 \"%2\" is no truth value: read as #FALSE#",
-                               "%1 \"%2\" は真偽値ではありません: #FALSE# とします")
+            said << QCoreApplication::translate("CsvRecord",
+                                                "%1 \"%2\" is no truth value: read as #FALSE#")
                         .arg(QLatin1String(word), f[field]);
         return value.value_or(false);
     };

@@ -5,6 +5,7 @@
 #include "model/EntryMoves.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace mtz4 {
@@ -49,15 +50,14 @@ QString noFreeEntry(ImportList list) {
     case ImportList::Channels:
         break;
     case ImportList::ProgramScan:
-        return InLanguage("no free Program Scan pair left",
-                          "空いているプログラムスキャンの組がありません");
+        return QCoreApplication::translate("EntryPlacement", "no free Program Scan pair left");
     case ImportList::SearchPass:
-        return InLanguage("no free Search Pass entry left", "空いているサーチパスがありません");
+        return QCoreApplication::translate("EntryPlacement", "no free Search Pass entry left");
     case ImportList::Priority:
-        return InLanguage("no free Priority entry left (0 to 9)",
-                          "空いているプライオリティがありません (0～9)");
+        return QCoreApplication::translate("EntryPlacement",
+                                           "no free Priority entry left (0 to 9)");
     }
-    return InLanguage("no free memory channel left", "空いているメモリーチャンネルがありません");
+    return QCoreApplication::translate("EntryPlacement", "no free memory channel left");
 }
 
 } // namespace
@@ -118,7 +118,7 @@ int EntryPlacement::target(DataSet& ds, ImportList list, int numbered, QString* 
     if (toDestination && mode_ == Mode::Consecutive) {
         if (next_ < end_)
             return next_;
-        *whyNot = InLanguage("beyond the end of the list", "リストの終わりを越えています");
+        *whyNot = QCoreApplication::translate("EntryPlacement", "beyond the end of the list");
         return -1;
     }
     if (list == ImportList::ProgramScan)
@@ -130,11 +130,11 @@ int EntryPlacement::bankTarget(DataSet& ds, QString* whyNot) {
     if (channel_ >= sizeOf(ds, bank_)) {
         const int donor = DonorFor(ds, bank_);
         if (donor < 0) {
-            *whyNot = InLanguage("no room left: bank %1 is full, and no other bank has a free "
-                                 "channel at its end",
-                                 "空きがありません: バンク %1 はいっぱいで、末尾に空きチャンネルの"
-                                 "あるバンクもありません")
-                          .arg(bank_);
+            *whyNot =
+                QCoreApplication::translate(
+                    "EntryPlacement", "no room left: bank %1 is full, and no other bank has a free "
+                                      "channel at its end")
+                    .arg(bank_);
             return -1;
         }
         MoveLastChannel(ds, donor, bank_);

@@ -8,6 +8,7 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -25,8 +26,8 @@ QString placeProblem(const QString& path) {
     if (info.isDir())
         return QStringLiteral("%1 is a folder, not a file").arg(DisplayPath(path));
     if (IsSpecialFile(path))
-        return InLanguage("cannot write %1: it is a device or a pipe, not a file",
-                          "%1 に書き込めません: ファイルではなく、デバイスかパイプです")
+        return QCoreApplication::translate("FileAccess",
+                                           "cannot write %1: it is a device or a pipe, not a file")
             .arg(DisplayPath(path));
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
@@ -119,10 +120,10 @@ QString ReadFailureReason(const QString& path, const QString& systemError) {
 }
 
 QString OutputReplacesInput(const QString& output, const QString& input) {
-    return InLanguage("the output %1 is the same file as %2, which is read: choose another file "
-                      "for the output",
-                      "出力先 %1 は読み込むファイル %2 と同じファイルです: 出力には別のファイルを"
-                      "選んでください")
+    return QCoreApplication::translate(
+               "FileAccess",
+               "the output %1 is the same file as %2, which is read: choose another file "
+               "for the output")
         .arg(DisplayPath(output), DisplayPath(input));
 }
 

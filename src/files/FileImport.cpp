@@ -10,6 +10,8 @@
 #include "model/BankCodec.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -162,25 +164,22 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
     case FileImportOutcome::Unreadable:
         return CsvFileMessage(CsvFileStatus::FileOpenError);
     case FileImportOutcome::NotRecognised:
-        return InLanguage("%1 is %2: nothing was imported.",
-                          "%1 は%2: 何もインポートしていません。")
+        return QCoreApplication::translate("FileImport", "%1 is %2: nothing was imported.")
                    .arg(fileName, CsvFormatDescription(import.format)) +
                (import.looks.isEmpty() ? QString() : QLatin1Char(' ') + import.looks);
     case FileImportOutcome::FormatMismatch:
-        return InLanguage("%1 looks like %2.", "%1 は%2のようです。")
+        return QCoreApplication::translate("FileImport", "%1 looks like %2.")
             .arg(fileName, CsvFormatDescription(import.format));
     case FileImportOutcome::NothingImported:
-        return InLanguage("No line of %1 could be imported.",
-                          "%1 からは 1 行もインポートできませんでした。")
+        return QCoreApplication::translate("FileImport", "No line of %1 could be imported.")
             .arg(fileName);
     case FileImportOutcome::NoFrequencyColumn:
-        return InLanguage("No column of %1 holds the frequency.", "%1 には周波数の列がありません。")
+        return QCoreApplication::translate("FileImport", "No column of %1 holds the frequency.")
             .arg(fileName);
     case FileImportOutcome::NotNumbered:
-        return InLanguage("The rows of %1 have no numbers to go by (a Location or Memory "
-                          "column): choose where they go.",
-                          "%1 の行には位置の番号 (Location か Memory の列) がありません: "
-                          "行き先を選んでください。")
+        return QCoreApplication::translate(
+                   "FileImport", "The rows of %1 have no numbers to go by (a Location or Memory "
+                                 "column): choose where they go.")
             .arg(fileName);
     case FileImportOutcome::Imported:
     case FileImportOutcome::Cancelled:
@@ -190,8 +189,7 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
 }
 
 QString ReplacesInUseText(int count) {
-    return InLanguage("The import replaces %1 entries in use.",
-                      "インポートで使用中のエントリー %1 件が置き換わります。")
+    return QCoreApplication::translate("FileImport", "The import replaces %1 entries in use.")
         .arg(count);
 }
 
@@ -203,20 +201,19 @@ QString BankSizeNote(const DataSet& ds) {
         return {};
     const QList<BankCut> cuts = BankCutsOfEncode(ds);
     if (cuts.isEmpty())
-        return InLanguage(
-                   "The bank sizes add up to %1, not 1000: %2 channels belong to no bank.",
-                   "バンクサイズの合計は 1000 ではなく %1 です: %2 チャンネルはどのバンクにも"
-                   "属しません。")
+        return QCoreApplication::translate(
+                   "FileImport",
+                   "The bank sizes add up to %1, not 1000: %2 channels belong to no bank.")
             .arg(total)
             .arg(ChannelCount - total);
     QStringList each;
     for (const BankCut& cut : cuts)
-        each << InLanguage("bank %1 from %2 to %3", "バンク %1 を %2 から %3 に")
+        each << QCoreApplication::translate("FileImport", "bank %1 from %2 to %3")
                     .arg(cut.bank)
                     .arg(cut.from)
                     .arg(cut.to);
-    return InLanguage("The bank sizes add up to %1, not 1000: a save cuts %2.",
-                      "バンクサイズの合計は 1000 ではなく %1 です: 保存で%2切り詰めます。")
+    return QCoreApplication::translate("FileImport",
+                                       "The bank sizes add up to %1, not 1000: a save cuts %2.")
         .arg(total)
         .arg(each.join(QStringLiteral(", ")));
 }

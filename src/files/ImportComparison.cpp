@@ -4,6 +4,7 @@
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -52,10 +53,10 @@ int CompareWithBefore(ImportReport& report, const DataSet& before, const DataSet
     QStringList byField;
     for (const QString& field : fields)
         byField << QStringLiteral("%1 %2").arg(field).arg(counts[field]);
-    report.comparedCount = InLanguage("Changes to entries in use before: %1 (%2)",
-                                      "以前から使用中のエントリーの変更: %1 件 (%2)")
-                               .arg(differences.size())
-                               .arg(byField.join(InLanguage(", ", "、")));
+    report.comparedCount =
+        QCoreApplication::translate("ImportComparison", "Changes to entries in use before: %1 (%2)")
+            .arg(differences.size())
+            .arg(byField.join(QCoreApplication::translate("ImportComparison", ", ")));
     return entries;
 }
 

@@ -3,6 +3,8 @@
 #include "model/RowLabels.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 ImportList ImportListOfEntry(int entry) {
@@ -20,15 +22,16 @@ QString DestinationText(const ImportDestination& destination, const DataSet& ds)
     case ImportDestination::Kind::AsNumbered:
         break;
     case ImportDestination::Kind::Bank:
-        return InLanguage("into bank %1 from its first channel", "バンク %1 の先頭チャンネルから")
+        return QCoreApplication::translate("ImportDestination",
+                                           "into bank %1 from its first channel")
             .arg(destination.bank);
     case ImportDestination::Kind::FromEntry:
-        return InLanguage("from row %1 on", "行 %1 から")
+        return QCoreApplication::translate("ImportDestination", "from row %1 on")
             .arg(BuildRowLabels(ds.bank).value(destination.entry));
     case ImportDestination::Kind::FreeEntries:
-        return InLanguage("into the free entries", "空きエントリーへ");
+        return QCoreApplication::translate("ImportDestination", "into the free entries");
     }
-    return InLanguage("as numbered in the file", "ファイルの番号どおり");
+    return QCoreApplication::translate("ImportDestination", "as numbered in the file");
 }
 
 } // namespace mtz4

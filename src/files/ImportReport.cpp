@@ -2,6 +2,8 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -11,7 +13,7 @@ QString listed(QStringList lines, int most) {
     if (most >= 0 && lines.size() > most) {
         const qsizetype more = lines.size() - most;
         lines = lines.mid(0, most);
-        lines << InLanguage("and %1 more", "ほか %1 件").arg(more);
+        lines << QCoreApplication::translate("ImportReport", "and %1 more").arg(more);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -30,8 +32,8 @@ QStringList ReportLines(const ImportReport& report) {
 QString StoppedLine(const ImportReport& report) {
     if (report.stoppedAt.isEmpty())
         return {};
-    return InLanguage("stopped at %1; the %2 lines after it were not read",
-                      "%1 で中断しました。その後の %2 行は読み込んでいません")
+    return QCoreApplication::translate("ImportReport",
+                                       "stopped at %1; the %2 lines after it were not read")
         .arg(report.stoppedAt)
         .arg(report.notRead);
 }
@@ -52,7 +54,8 @@ QString ImportSummary(const ImportReport& report, const QString& done, int most)
                    .arg(report.skipped.size());
     }
     if (!report.changed.isEmpty())
-        text += InLanguage(", %1 changed", "、%1 件を変更").arg(report.changed.size());
+        text +=
+            QCoreApplication::translate("ImportReport", ", %1 changed").arg(report.changed.size());
     const QStringList lines = ReportLines(report);
     if (lines.isEmpty())
         return text;
@@ -100,7 +103,7 @@ QString ChangedRowsSummary(const ImportReport& report, int most) {
         ProgramTextLanguage() == TextLanguage::Japanese
             ? QString::number(report.changed.size())
             : Counted(report.changed.size(), QStringLiteral("row"), QStringLiteral("rows"));
-    return InLanguage("%1 changed to fit:", "%1 行を収まるように変更しました:").arg(rows) +
+    return QCoreApplication::translate("ImportReport", "%1 changed to fit:").arg(rows) +
            QLatin1Char('\n') + listed(report.changed, most);
 }
 

@@ -63,8 +63,8 @@ int ReadIniPort(const IniLocation& where, QString* problem) {
         if (dir.isEmpty() || !QFile::exists(iniPath(dir)))
             continue;
         if (IsSpecialFile(iniPath(dir)) && problem)
-            *problem = InLanguage("%1 is a device or a pipe, not a file: COM 1 is used",
-                                  "%1 はファイルではなく、デバイスかパイプです: COM 1 を使います")
+            *problem = QCoreApplication::translate(
+                           "IniFile", "%1 is a device or a pipe, not a file: COM 1 is used")
                            .arg(DisplayPath(iniPath(dir)));
         const int port = portInFile(iniPath(dir));
         return port != 0 ? port : FirstPort;

@@ -9,6 +9,7 @@
 #include "model/TextLanguage.h"
 #include "reference/VfoDefaults.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace mtz4 {
@@ -29,8 +30,7 @@ QString DropMissingOption(int model, Numbers& data, Texts& text) {
     const QString was = OptionText(fields.option);
     fields.option = OptionOffCode;
     PutRecordFields(data, text, fields);
-    return InLanguage("option: %1 → %2 (the %3 has no %1 option)",
-                      "オプション: %1 → %2 (%3 にはオプション %1 がありません)")
+    return QCoreApplication::translate("ModelFit", "option: %1 → %2 (the %3 has no %1 option)")
         .arg(was, OptionText(OptionOffCode), ModelName(model));
 }
 
@@ -38,7 +38,7 @@ QString DropMissingOption(int model, Numbers& data, Texts& text) {
 
 ImportReport FitDataToModel(DataSet& ds, int model) {
     ImportReport report;
-    report.noun = InLanguage("entries and bands", "エントリーとバンド");
+    report.noun = QCoreApplication::translate("ModelFit", "entries and bands");
     ds.ModelIndex = model;
 
     const auto factory = std::make_unique<DataSet>();

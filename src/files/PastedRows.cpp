@@ -10,6 +10,7 @@
 #include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <array>
 
@@ -177,7 +178,7 @@ QList<PastedRow> ReadPastedRows(const QString& text, int model, CodePage page) {
             fields = positionalFields(cells);
         }
         if (!fields) {
-            row.whyNot = InLanguage("not an entry row", "エントリーの行ではありません");
+            row.whyNot = QCoreApplication::translate("PastedRows", "not an entry row");
         } else {
             row.record = ParseCsvRecord(WithNewEntryDefaults(*fields, model), CsvTexts::AsTheyAre,
                                         page, &row.whyNot, &row.changes);

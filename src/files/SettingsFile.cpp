@@ -5,6 +5,7 @@
 #include "files/SettingsText.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,11 +26,11 @@ QMap<QString, QVariant> readValues(const QString& path, QString& problem) {
     if (!info.exists())
         return values;
     if (!info.isFile()) {
-        problem = InLanguage("%1 is not a file (a folder, a device or a pipe): the settings are "
-                             "neither read nor stored",
-                             "%1 はファイルではありません (フォルダー、デバイスかパイプです): "
-                             "設定は読み込みも保存もしません")
-                      .arg(DisplayPath(path));
+        problem =
+            QCoreApplication::translate(
+                "SettingsFile", "%1 is not a file (a folder, a device or a pipe): the settings are "
+                                "neither read nor stored")
+                .arg(DisplayPath(path));
         return values;
     }
     QFile file(path);

@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace mtz4 {
@@ -27,10 +28,10 @@ QString ImportFileText(const QByteArray& bytes, CodePage page, QString* note) {
     if (!utf8.hasError())
         return text;
     if (marked && note)
-        *note = InLanguage("The file begins with a UTF-8 byte-order mark, but what follows is no "
-                           "UTF-8: it was read in the note code page %1.",
-                           "ファイルは UTF-8 のバイト順マークで始まりますが、続きが UTF-8 では"
-                           "ないため、メモのコードページ %1 で読みました。")
+        *note = QCoreApplication::translate(
+                    "TextFileEncoding",
+                    "The file begins with a UTF-8 byte-order mark, but what follows is no "
+                    "UTF-8: it was read in the note code page %1.")
                     .arg(CodePageCaption(page));
     return DecodeTextKeepingBytes(body, page);
 }

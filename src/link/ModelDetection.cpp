@@ -4,6 +4,8 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 DetectedModel DetectModel(Link& link) {
@@ -20,16 +22,15 @@ DetectedModel DetectModel(Link& link) {
 }
 
 QString ModelRefusedText(int modelIndex) {
-    return InLanguage("the receiver did not accept the selected model %1",
-                      "受信機は選択された機種 %1 を受け付けませんでした")
+    return QCoreApplication::translate("ModelDetection",
+                                       "the receiver did not accept the selected model %1")
         .arg(ModelName(modelIndex));
 }
 
 QString NoModelAcceptedText() {
-    return InLanguage("The receiver accepted none of the models MT-Z4J, MT-Z40E, MT-Z40T and "
-                      "MT-Z40K.",
-                      "受信機は MT-Z4J、MT-Z40E、MT-Z40T、MT-Z40K のいずれの機種も"
-                      "受け付けませんでした。");
+    return QCoreApplication::translate(
+        "ModelDetection", "The receiver accepted none of the models MT-Z4J, MT-Z40E, MT-Z40T and "
+                          "MT-Z40K.");
 }
 
 } // namespace mtz4

@@ -2,6 +2,8 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 PortFailure ClassifyPortFailure(const PortFailureFacts& facts) {
@@ -28,11 +30,10 @@ QString DescribePortFailure(PortFailure failure, const QString& device, const QS
         return QStringLiteral("permission denied on %1").arg(device);
 #endif
     case PortFailure::Busy:
-        return InLanguage("%1 is busy: another program is using it (an open mtz4clone window "
-                          "keeps its port until it closes or COM Port Setup's OK is pressed)",
-                          "%1 は使用中です: 別のプログラムが使っています (開いている mtz4clone "
-                          "のウィンドウは、閉じるか COM ポートセットアップの OK "
-                          "を押すまでポートを保持します)")
+        return QCoreApplication::translate(
+                   "PortFailure",
+                   "%1 is busy: another program is using it (an open mtz4clone window "
+                   "keeps its port until it closes or COM Port Setup's OK is pressed)")
             .arg(device);
     case PortFailure::Vanished:
         return QStringLiteral("%1 vanished during the transfer (cable unplugged?)").arg(device);

@@ -3,6 +3,7 @@
 #include "link/PortDevice.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -110,7 +111,7 @@ QString PortDetails(const SerialPortEntry& port) {
     if (!UsbId(port).isEmpty())
         parts << QStringLiteral("USB ") + UsbId(port);
     if (!port.serialNumber.isEmpty())
-        parts << InLanguage("serial %1", "シリアル番号 %1").arg(port.serialNumber);
+        parts << QCoreApplication::translate("SerialPortList", "serial %1").arg(port.serialNumber);
     QString details = parts.join(QStringLiteral(", "));
     if (!port.aliasOf.isEmpty())
         details = shortName(port.aliasOf) + (details.isEmpty() ? QString() : QStringLiteral(": ")) +

@@ -2,6 +2,7 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 namespace mtz4 {
@@ -9,7 +10,7 @@ namespace mtz4 {
 namespace {
 
 QString traceProblem(const QString& reason) {
-    return InLanguage("the serial trace was not kept: %1", "通信の記録は残せませんでした: %1")
+    return QCoreApplication::translate("TrafficTrace", "the serial trace was not kept: %1")
         .arg(reason);
 }
 

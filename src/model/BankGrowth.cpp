@@ -4,6 +4,7 @@
 #include "model/EntryMoves.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace mtz4 {
@@ -99,27 +100,28 @@ QString BankGrowthText(int bank, int from, int to, const QList<BankDonation>& do
     const auto listed = [](const QStringList& items) {
         if (items.size() < 2)
             return items.join(QString());
-        return items.mid(0, items.size() - 1).join(InLanguage(", ", "、")) +
-               InLanguage(" and ", "と") + items.last();
+        return items.mid(0, items.size() - 1)
+                   .join(QCoreApplication::translate("BankGrowth", ", ")) +
+               QCoreApplication::translate("BankGrowth", " and ") + items.last();
     };
     QStringList parts;
     QStringList banks;
     for (const BankDonation& d : donations) {
         if (d.donor == NoBank)
-            parts << InLanguage("%1 channels that belonged to no bank",
-                                "どのバンクにも属さなかった %1 チャンネル")
+            parts << QCoreApplication::translate("BankGrowth",
+                                                 "%1 channels that belonged to no bank")
                          .arg(d.count);
         else
-            banks << InLanguage("bank %1 (%2; %3 left)", "バンク %1 (%2、残り %3)")
+            banks << QCoreApplication::translate("BankGrowth", "bank %1 (%2; %3 left)")
                          .arg(d.donor)
                          .arg(d.count)
                          .arg(d.left);
     }
     if (!banks.isEmpty())
-        parts << InLanguage("the free channels at the end of %1", "%1 の末尾の空きチャンネル")
+        parts << QCoreApplication::translate("BankGrowth", "the free channels at the end of %1")
                      .arg(listed(banks));
-    return InLanguage("Bank %1 grew from %2 to %3 channels, taking %4.",
-                      "バンク %1 を %2 から %3 チャンネルに広げ、%4を使いました。")
+    return QCoreApplication::translate("BankGrowth",
+                                       "Bank %1 grew from %2 to %3 channels, taking %4.")
         .arg(bank)
         .arg(from)
         .arg(to)

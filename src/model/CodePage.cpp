@@ -1,5 +1,7 @@
 #include "model/CodePage.h"
 
+#include <QCoreApplication>
+
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
 
@@ -17,23 +19,22 @@ struct PageInfo {
     CodePage page;
     const char* name;      // ours, for files and the command line
     const char* converter; // the converter's
-    const char* english;
-    const char* japanese;
+    const char* english;   // the menu caption, translated when shown
 };
 
 constexpr PageInfo Pages[] = {
-    {CodePage::Western, "windows-1252", "windows-1252", "Western (Windows-1252)",
-     "西欧 (Windows-1252)"},
-    {CodePage::Japanese, "shift_jis", "windows-31j", "Japanese (Shift-JIS, 932)",
-     "日本語 (シフト JIS、932)"},
-    {CodePage::CentralEuropean, "windows-1250", "windows-1250", "Central European (Windows-1250)",
-     "中央ヨーロッパ (Windows-1250)"},
-    {CodePage::Cyrillic, "windows-1251", "windows-1251", "Cyrillic (Windows-1251)",
-     "キリル (Windows-1251)"},
-    {CodePage::Greek, "windows-1253", "windows-1253", "Greek (Windows-1253)",
-     "ギリシャ語 (Windows-1253)"},
-    {CodePage::Turkish, "windows-1254", "windows-1254", "Turkish (Windows-1254)",
-     "トルコ語 (Windows-1254)"},
+    {CodePage::Western, "windows-1252", "windows-1252",
+     QT_TRANSLATE_NOOP("CodePage", "Western (Windows-1252)")},
+    {CodePage::Japanese, "shift_jis", "windows-31j",
+     QT_TRANSLATE_NOOP("CodePage", "Japanese (Shift-JIS, 932)")},
+    {CodePage::CentralEuropean, "windows-1250", "windows-1250",
+     QT_TRANSLATE_NOOP("CodePage", "Central European (Windows-1250)")},
+    {CodePage::Cyrillic, "windows-1251", "windows-1251",
+     QT_TRANSLATE_NOOP("CodePage", "Cyrillic (Windows-1251)")},
+    {CodePage::Greek, "windows-1253", "windows-1253",
+     QT_TRANSLATE_NOOP("CodePage", "Greek (Windows-1253)")},
+    {CodePage::Turkish, "windows-1254", "windows-1254",
+     QT_TRANSLATE_NOOP("CodePage", "Turkish (Windows-1254)")},
 };
 
 const PageInfo& infoOf(CodePage page) {
@@ -139,7 +140,7 @@ QString CodePageName(CodePage page) {
 
 QString CodePageCaption(CodePage page) {
     const PageInfo& info = infoOf(page);
-    return InLanguage(info.english, info.japanese);
+    return QCoreApplication::translate("CodePage", info.english);
 }
 
 std::optional<CodePage> CodePageOfName(const QString& name) {

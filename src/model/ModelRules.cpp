@@ -3,6 +3,8 @@
 #include "model/ReferenceTables.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -77,20 +79,19 @@ FrequencyRule VfoFrequencyRule(const DataSet& ds, int band, double mhz) {
 QString OptionRefusal(int model, int option) {
     if (ModelOffersOption(model, option))
         return {};
-    return InLanguage("the %1 has no %2 option", "%1 にはオプション %2 がありません")
+    return QCoreApplication::translate("ModelRules", "the %1 has no %2 option")
         .arg(ModelName(model), OptionText(option));
 }
 
 QString MemoryFrequencyRefusal(FrequencyRule rule) {
     switch (rule) {
     case FrequencyRule::CellularPhone:
-        return InLanguage("a frequency of the cellular phone", "携帯電話の周波数");
+        return QCoreApplication::translate("ModelRules", "a frequency of the cellular phone");
     case FrequencyRule::SearchPassDuplicate:
-        return InLanguage("a frequency another Search Pass entry has",
-                          "ほかのサーチパスにある周波数");
+        return QCoreApplication::translate("ModelRules",
+                                           "a frequency another Search Pass entry has");
     case FrequencyRule::OutOfRange:
-        return InLanguage("a frequency outside 0.1 .. 1299.995 MHz",
-                          "0.1～1299.995 MHz の範囲外の周波数");
+        return QCoreApplication::translate("ModelRules", "a frequency outside 0.1 .. 1299.995 MHz");
     case FrequencyRule::Taken:
         break;
     }
@@ -100,7 +101,7 @@ QString MemoryFrequencyRefusal(FrequencyRule rule) {
 QString VfoFrequencyRefusal(const DataSet& ds, int band, FrequencyRule rule) {
     if (rule != FrequencyRule::OutOfRange)
         return MemoryFrequencyRefusal(rule);
-    return InLanguage("a frequency outside band %1 %2", "バンド %1 %2 の範囲外の周波数")
+    return QCoreApplication::translate("ModelRules", "a frequency outside band %1 %2")
         .arg(band)
         .arg(Ref().BandLabel[tableModel(ds.ModelIndex)][band]);
 }
@@ -121,7 +122,7 @@ QString EntryRefusal(const DataSet& ds, int entry, const RecordFields& record, b
 QString BandRefusal(const DataSet& ds, int band, const RecordFields& record) {
     const int model = ds.ModelIndex;
     if (!ModelHasBand(model, band))
-        return InLanguage("the %1 has no band %2", "%1 にはバンド %2 がありません")
+        return QCoreApplication::translate("ModelRules", "the %1 has no band %2")
             .arg(ModelName(model))
             .arg(band);
     if (QString refusal = OptionRefusal(model, record.option); !refusal.isEmpty())

@@ -20,12 +20,6 @@ enum class SettingKind {
 // Which page a settings control lives on.
 enum class SettingsPage { One, Two };
 
-// A text of the window in English and in Japanese (UTF-8).
-struct HelpText {
-    const char* english = nullptr;
-    const char* japanese = nullptr;
-};
-
 // One control of the two settings pages: what it shows, which field of the
 // settings record it holds, and whether a user's change marks the data as
 // changed. The pages build and bind their controls from this description.
@@ -38,7 +32,7 @@ struct SettingControl {
     int& (*field)(SettingsRecord&) = nullptr; // the record field the control holds
     // What the setting does on the receiver, one plain sentence: the
     // control's tool tip and its status-bar line (controls that are offered).
-    HelpText tip{};
+    const char* tip = nullptr;   // English; translated by SettingTip
     bool marksChange = false;    // a user's change sets DataChanged (from the codec)
     bool offered = true;         // false: created but never shown
     bool firstModelOnly = false; // shown for the MT-Z4J only

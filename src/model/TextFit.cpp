@@ -1,5 +1,6 @@
 #include "model/TextFit.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace mtz4 {
@@ -62,15 +63,16 @@ public:
             out.text += characterText(fitted(c));
         }
         if (tab_)
-            out.changes << InLanguage("TAB → space", "タブ → 空白");
+            out.changes << QCoreApplication::translate("TextFit", "TAB → space");
         if (lineBreak_)
-            out.changes << InLanguage("line break → space", "改行 → 空白");
+            out.changes << QCoreApplication::translate("TextFit", "line break → space");
         for (int i = 0; i < replaced_.size() && i < MostChangesNamed; ++i)
             out.changes << replaced_[i];
         if (replaced_.size() > MostChangesNamed)
             out.changes << QStringLiteral("…");
         if (cut)
-            out.changes << InLanguage("cut to %1 characters", "%1 文字に短縮").arg(limit);
+            out.changes
+                << QCoreApplication::translate("TextFit", "cut to %1 characters").arg(limit);
         return out;
     }
 

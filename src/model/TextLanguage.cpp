@@ -7,8 +7,7 @@ namespace mtz4 {
 namespace {
 
 QString& CurrentLanguage() {
-    static QString code =
-        SystemLanguage() == QLatin1String("ja") ? QStringLiteral("ja") : QStringLiteral("en");
+    static QString code = QStringLiteral("en");
     return code;
 }
 
@@ -31,10 +30,6 @@ TextLanguage ProgramTextLanguage() {
 
 QString SystemLanguage() {
     return QLocale::system().name().section(QLatin1Char('_'), 0, 0);
-}
-
-QString InLanguage(const char* english, const char* japanese) {
-    return QString::fromUtf8(SystemLanguage() == QLatin1String("ja") ? japanese : english);
 }
 
 QString Counted(qsizetype count, const QString& one, const QString& many) {

@@ -22,10 +22,6 @@ TextLanguage ProgramTextLanguage();
 // The language code of the system's locale ("ja" under ja_JP.UTF-8).
 QString SystemLanguage();
 
-// The text in the user's language: `japanese` (UTF-8) on a Japanese system,
-// `english` elsewhere.
-QString InLanguage(const char* english, const char* japanese);
-
 // A count with its noun, singular for one: "1 difference", "3 differences".
 QString Counted(qsizetype count, const QString& one, const QString& many);
 

@@ -7,6 +7,7 @@
 #include "model/ShownOption.h"
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace mtz4 {
@@ -87,7 +88,7 @@ QString ChannelList::headerLine() const {
 ChannelList MakeChannelList(const DataSet& ds, int model, const QString& filePath,
                             const QDate& date) {
     ChannelList list;
-    list.fileName = filePath.isEmpty() ? InLanguage("(no file)", "（ファイルなし）")
+    list.fileName = filePath.isEmpty() ? QCoreApplication::translate("ChannelList", "(no file)")
                                        : QFileInfo(filePath).fileName();
     list.model = ModelName(model);
     list.date = date;
@@ -97,32 +98,32 @@ ChannelList MakeChannelList(const DataSet& ds, int model, const QString& filePat
     int first = 0;
     for (int bank = 0; bank < BankCount && first < ChannelCount; ++bank) {
         const int size = std::min(SizeBoxValue(ds.bank.txtBank[bank]), ChannelCount - first);
-        AddSection(list, InLanguage("Bank %1", "バンク %1").arg(bank), ds, model, labels, first,
-                   first + std::max(size, 0));
+        AddSection(list, QCoreApplication::translate("ChannelList", "Bank %1").arg(bank), ds, model,
+                   labels, first, first + std::max(size, 0));
         first += std::max(size, 0);
     }
     // Channels beyond the last bank (sizes adding up to less than 1000).
-    AddSection(list, InLanguage("Beyond the banks", "バンク外"), ds, model, labels, first,
-               ChannelCount);
-    AddSection(list, InLanguage("Program Scan", "プログラムスキャン"), ds, model, labels,
+    AddSection(list, QCoreApplication::translate("ChannelList", "Beyond the banks"), ds, model,
+               labels, first, ChannelCount);
+    AddSection(list, QCoreApplication::translate("ChannelList", "Program Scan"), ds, model, labels,
                FirstProgramScanEntry, FirstSearchPassEntry);
-    AddSection(list, InLanguage("Search Pass", "サーチパス"), ds, model, labels,
+    AddSection(list, QCoreApplication::translate("ChannelList", "Search Pass"), ds, model, labels,
                FirstSearchPassEntry, FirstPriorityEntry);
-    AddSection(list, InLanguage("Priority", "プライオリティ"), ds, model, labels,
+    AddSection(list, QCoreApplication::translate("ChannelList", "Priority"), ds, model, labels,
                FirstPriorityEntry, EntryCount);
     return list;
 }
 
 QStringList ChannelListColumns() {
-    return {InLanguage("Channel", "チャンネル"),
-            InLanguage("Frequency", "周波数"),
-            InLanguage("Mode", "モード"),
-            InLanguage("Step", "ステップ"),
-            InLanguage("Tone/Option", "トーン/オプション"),
-            InLanguage("Shift", "シフト"),
-            InLanguage("Skip", "スキップ"),
-            InLanguage("Name", "名前"),
-            InLanguage("Note", "メモ")};
+    return {QCoreApplication::translate("ChannelList", "Channel"),
+            QCoreApplication::translate("ChannelList", "Frequency"),
+            QCoreApplication::translate("ChannelList", "Mode"),
+            QCoreApplication::translate("ChannelList", "Step"),
+            QCoreApplication::translate("ChannelList", "Tone/Option"),
+            QCoreApplication::translate("ChannelList", "Shift"),
+            QCoreApplication::translate("ChannelList", "Skip"),
+            QCoreApplication::translate("ChannelList", "Name"),
+            QCoreApplication::translate("ChannelList", "Note")};
 }
 
 QStringList ChannelRowCells(const ChannelRow& row) {

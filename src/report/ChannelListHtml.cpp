@@ -2,6 +2,8 @@
 
 #include "model/TextLanguage.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -36,15 +38,15 @@ QByteArray ChannelListHtml(const ChannelList& list) {
     html +=
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
             .arg(ProgramTextLanguage() == TextLanguage::Japanese ? QStringLiteral("ja")
-                                                                : QStringLiteral("en"));
-    const QString title =
-        InLanguage("Channel list", "チャンネル一覧") + QStringLiteral(": ") + list.headerLine();
+                                                                 : QStringLiteral("en"));
+    const QString title = QCoreApplication::translate("ChannelListHtml", "Channel list") +
+                          QStringLiteral(": ") + list.headerLine();
     html += QStringLiteral("<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n<h1>%1</h1>\n")
                 .arg(Escaped(title), QLatin1String(Style));
     if (list.sections.isEmpty())
         html += QStringLiteral("<p>%1</p>\n")
                     .arg(Escaped(
-                        InLanguage("No entry is in use.", "使用中のエントリーはありません。")));
+                        QCoreApplication::translate("ChannelListHtml", "No entry is in use.")));
     for (const ChannelSection& section : list.sections) {
         html += QStringLiteral("<section>\n<table>\n<thead>\n");
         html += QStringLiteral("<tr class=\"page\"><th colspan=\"%1\">%2</th></tr>\n")

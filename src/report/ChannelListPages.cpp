@@ -3,6 +3,7 @@
 #include "model/TextLanguage.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
@@ -72,14 +73,16 @@ Geometry Measure(const ChannelList& list, const QFont& font, const QFont& bold,
 void PaintHeader(QPainter& painter, const ChannelList& list, const Geometry& g, int page,
                  int pages) {
     const QRect top(g.page.left(), g.page.top(), g.page.width(), g.lineHeight);
-    const QString title = InLanguage("Channel list", "チャンネル一覧") + QStringLiteral(": ");
+    const QString title =
+        QCoreApplication::translate("ChannelListPages", "Channel list") + QStringLiteral(": ");
     painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, title + list.fileName);
     painter.drawText(top, Qt::AlignHCenter | Qt::AlignVCenter, list.model);
     painter.drawText(top, Qt::AlignRight | Qt::AlignVCenter, list.date.toString(Qt::ISODate));
     painter.drawLine(top.bottomLeft(), top.bottomRight());
     const QRect foot(g.page.left(), g.page.bottom() - g.lineHeight, g.page.width(), g.lineHeight);
-    painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
-                     InLanguage("Page %1 of %2", "%1 / %2 ページ").arg(page).arg(pages));
+    painter.drawText(
+        foot, Qt::AlignHCenter | Qt::AlignVCenter,
+        QCoreApplication::translate("ChannelListPages", "Page %1 of %2").arg(page).arg(pages));
 }
 
 void PaintCells(QPainter& painter, const Geometry& g, int y, const QStringList& cells) {
@@ -156,16 +159,17 @@ int PaintChannelList(const ChannelList& list, QPagedPaintDevice& device) {
             painter.drawText(
                 QRect(page.left(), page.top() + g.headerHeight, page.width(), g.lineHeight),
                 Qt::AlignLeft | Qt::AlignVCenter,
-                InLanguage("No entry is in use.", "使用中のエントリーはありません。"));
+                QCoreApplication::translate("ChannelListPages", "No entry is in use."));
         int y = page.top() + g.headerHeight;
         for (const PageLine& line : pages[p]) {
             const ChannelSection& section = list.sections[line.section];
             switch (line.kind) {
             case PageLine::Kind::Title: {
                 painter.setFont(titleFont);
-                const QString title = line.continued
-                                          ? section.title + InLanguage(" (continued)", "（続き）")
-                                          : section.title;
+                const QString title =
+                    line.continued ? section.title + QCoreApplication::translate("ChannelListPages",
+                                                                                 " (continued)")
+                                   : section.title;
                 painter.drawText(QRect(page.left(), y + g.lineHeight, page.width(), g.lineHeight),
                                  Qt::AlignLeft | Qt::AlignBottom, title);
                 break;
@@ -199,8 +203,8 @@ QByteArray ChannelListPdf(const ChannelList& list) {
             QPageSize(QPageSize::A4), QPageLayout::Portrait,
             QMarginsF(MarginMillimetres, MarginMillimetres, MarginMillimetres, MarginMillimetres),
             QPageLayout::Millimeter));
-        writer.setTitle(InLanguage("Channel list", "チャンネル一覧") + QStringLiteral(": ") +
-                        list.headerLine());
+        writer.setTitle(QCoreApplication::translate("ChannelListPages", "Channel list") +
+                        QStringLiteral(": ") + list.headerLine());
         writer.setCreator(QStringLiteral("mtz4clone"));
         PaintChannelList(list, writer);
     }
