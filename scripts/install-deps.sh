@@ -5,12 +5,13 @@
 # pdftotext, Japanese notes included (fonts-ipafont-gothic); clang-format
 # checks that the sources are formatted; lld links the many test programs
 # faster; qt6-translations-l10n gives the standard buttons and dialogs the
-# user's language.
+# user's language; qt6-tools-dev and qt6-l10n-tools build the program's own
+# translations (lupdate, lrelease).
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           libicu-dev libgl-dev xvfb xauth python3 python3-markdown poppler-utils
           fonts-ipafont-gothic clang-format lld
-          qt6-translations-l10n "$@")
+          qt6-translations-l10n qt6-tools-dev qt6-l10n-tools "$@")
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive

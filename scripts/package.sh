@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory (default: build, which must
 # have been built), checks the desktop entry, the clone file type, the
-# manual pages, the user guide, the sample file and the stock lists, then installs the package with apt-get as a user would, runs
+# manual pages, the user guide, the sample file, the translations and the stock lists, then installs the package with apt-get as a user would, runs
 # `mtz4ctl new`, starts mtz4clone offscreen with the new clone file, closes
 # it, and removes the package again.
 set -euo pipefail
@@ -42,6 +42,11 @@ for picture in $(grep -o '([a-z0-9-]*\.png)' docs/guide.md | tr -d '()' | sort -
 done
 for f in "${guide_files[@]}"; do
     grep -q " \.$f\$" <<<"$contents" || { echo "the package has no $f" >&2; exit 1; }
+done
+# The program's translations, one for each language file of translations/.
+for ts in translations/mtz4clone_*.ts; do
+    qm=/usr/share/mtz4clone/translations/$(basename "$ts" .ts).qm
+    grep -q " \.$qm\$" <<<"$contents" || { echo "the package has no translation $qm" >&2; exit 1; }
 done
 # The stock lists of public channels.
 stock_files=()
