@@ -18,6 +18,9 @@ const QString LanguageKey = QStringLiteral("View/Language");
 
 // A language named in its own language, as a user looking for it knows it.
 QString NativeName(const QString& code) {
+    // The toolkit names English after a country ("American English").
+    if (code == QLatin1String("en"))
+        return QStringLiteral("English");
     const QLocale locale(code);
     QString name = locale.nativeLanguageName();
     if (name.isEmpty())
@@ -43,11 +46,10 @@ LanguageMenu::LanguageMenu(QMenu* menu, CommandHost& host, QObject* parent)
     QStringList codes = AvailableLanguages();
     codes.prepend(QString());
     for (const QString& code : codes) {
-        const QString caption =
-            code.isEmpty()
-                ? QCoreApplication::translate("LanguageMenu", "System (%1)")
-                      .arg(NativeName(StartLanguage(QStringLiteral("-"))))
-                : NativeName(code);
+        const QString caption = code.isEmpty()
+                                    ? QCoreApplication::translate("LanguageMenu", "System (%1)")
+                                          .arg(NativeName(StartLanguage(QStringLiteral("-"))))
+                                    : NativeName(code);
         QAction* item = menu_->addAction(caption);
         item->setObjectName(QStringLiteral("mnuLanguage_") +
                             (code.isEmpty() ? QStringLiteral("System") : code));
@@ -61,13 +63,12 @@ LanguageMenu::LanguageMenu(QMenu* menu, CommandHost& host, QObject* parent)
 void LanguageMenu::choose(const QString& code) {
     WriteLanguageChoice(code);
     const QString next = StartLanguage(code);
-    host_.showStatusText(
-        next == ProgramLanguage()
-            ? QCoreApplication::translate("LanguageMenu", "The program shows %1.")
-                  .arg(NativeName(next))
-            : QCoreApplication::translate("LanguageMenu",
-                                          "The program will show %1 from its next start.")
-                  .arg(NativeName(next)));
+    host_.showStatusText(next == ProgramLanguage()
+                             ? QCoreApplication::translate("LanguageMenu", "The program shows %1.")
+                                   .arg(NativeName(next))
+                             : QCoreApplication::translate(
+                                   "LanguageMenu", "The program will show %1 from its next start.")
+                                   .arg(NativeName(next)));
 }
 
 } // namespace mtz4

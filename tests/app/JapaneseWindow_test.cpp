@@ -1,9 +1,10 @@
-// The window started under a Japanese locale: the menus, submenus and
-// toolbar tips come from the Japanese text table; what has no Japanese text
-// (the tabs, the caption) stays as it is.
+// The window started under a Japanese locale: every text it shows, in every
+// window, dialog and menu, is Japanese but for the words that stay as they
+// are in every language.
 #include "app/MainWindow.h"
 #include "support/Shell.h"
 
+#include "app/LanguageMenu.h"
 #include "app/ResourceTexts.h"
 #include "files/ImportReport.h"
 #include "model/ProgramTranslations.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -30,6 +32,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void menusAndTipsAreJapanese();
     void toolkitButtonsAreJapanese();
+    void languageChoiceTakesEffectAtTheNextStart();
 };
 
 void JapaneseWindowTest::menusAndTipsAreJapanese() {
@@ -88,6 +91,33 @@ void JapaneseWindowTest::toolkitButtonsAreJapanese() {
                              QDialogButtonBox::Yes);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
     QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+}
+
+void JapaneseWindowTest::languageChoiceTakesEffectAtTheNextStart() {
+    QCOMPARE(ProgramLanguage(), QStringLiteral("ja"));
+    Shell shell;
+    frmMain& w = shell.window();
+    const QMenu* menu = w.findChild<QMenu*>(QStringLiteral("mnuLanguage"));
+    QVERIFY(menu);
+    QStringList items;
+    for (const QAction* a : menu->actions())
+        items << a->objectName();
+    QStringList expected{QStringLiteral("mnuLanguage_System")};
+    for (const QString& code : AvailableLanguages())
+        expected << QStringLiteral("mnuLanguage_") + code;
+    QCOMPARE(items, expected);
+    QVERIFY(expected.contains(QStringLiteral("mnuLanguage_ja")));
+
+    w.findChild<QAction*>(QStringLiteral("mnuLanguage_en"))->trigger();
+    QCOMPARE(ReadLanguageChoice(), QStringLiteral("en"));
+    QVERIFY2(w.statusPanel(0)->text().contains(QStringLiteral("次回の起動")),
+             qPrintable(w.statusPanel(0)->text()));
+    QCOMPARE(ProgramLanguage(), QStringLiteral("ja")); // until the next start
+    QCOMPARE(StartLanguage(ReadLanguageChoice()), QStringLiteral("en"));
+    // A choice no longer installed, and the system's: the system's language.
+    QCOMPARE(StartLanguage(QStringLiteral("xx")), QStringLiteral("ja"));
+    WriteLanguageChoice(QString());
+    QCOMPARE(StartLanguage(ReadLanguageChoice()), QStringLiteral("ja"));
 }
 
 int main(int argc, char* argv[]) {
