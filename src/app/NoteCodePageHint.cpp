@@ -39,10 +39,7 @@ QString NoteCodePageHintText(const DataSet& ds) {
                     withoutMnemonic(ResourceText(Text::mnuNoteCodePage, language)),
                     withoutMnemonic(ResourceText(Text::NoteCodePageWestern + int(index), language))}
             .join(QStringLiteral(" > "));
-    return QCoreApplication::translate("CodePageHint",
-                                       "The notes may be in another code page: %1 may show them "
-                                       "right")
-        .arg(path);
+    return QCoreApplication::translate("CodePageHint", "Notes unreadable? Try %1").arg(path);
 }
 
 QString WithNoteCodePageHint(const QString& status, const QString& hint) {
