@@ -132,6 +132,7 @@ LinkResult CloneCommands::runOnce(Command command, bool askFirst) {
                     }
                 },
                 StepKind::Read);
+            readIntoData_ = true;
             if (outcome.succeeded() && !link_.cancelled())
                 takeBackup(QStringLiteral("after ") + name);
         } else {
@@ -160,6 +161,7 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     backupProblem_.clear();
     verified_ = false;
     partlyRead_ = false;
+    readIntoData_ = false;
     const LinkResult result = body();
     const bool cancelled = link_.cancelled();
     link_.resume();
@@ -181,6 +183,9 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
     if (!backupProblem_.isEmpty())
         addStatus(QStringLiteral("no backup: ") + backupProblem_);
     host_.showStatusText(status);
+    // Notes read from the receiver may be in another code page.
+    if (readIntoData_)
+        host_.showNoteCodePageHint();
     running_ = false;
     reading_ = false;
     host_.setTransferRunning(false, reading);

@@ -106,10 +106,11 @@ private:
     WindowCloneView& view_;
     bool running_ = false;
     bool reading_ = false;
-    QString lastName_;        // of the command run last ("Read ALL")
-    QString backupProblem_;   // why the last transfer's backup was not written
-    bool verified_ = false;   // the last transfer's write was read back and agreed
-    bool partlyRead_ = false; // the last transfer was a read that stopped part-way
+    QString lastName_;          // of the command run last ("Read ALL")
+    QString backupProblem_;     // why the last transfer's backup was not written
+    bool verified_ = false;     // the last transfer's write was read back and agreed
+    bool partlyRead_ = false;   // the last transfer was a read that stopped part-way
+    bool readIntoData_ = false; // the last transfer read into the data set
 };
 
 } // namespace mtz4

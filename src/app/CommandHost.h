@@ -21,6 +21,9 @@ public:
     virtual void setCaption(const QString& caption) = 0;
     virtual QString statusText() const = 0;
     virtual void showStatusText(const QString& text) = 0;
+    // After notes came in (Open, Import, a read): adds to the status text
+    // the hint that they read better in another code page, if they do.
+    virtual void showNoteCodePageHint() = 0;
     // Data that came in whole (Open, Import): the memory grid's first row.
     virtual void showFirstMemoryRow() = 0;
     // New data (New, a model change): the memory list "All".

@@ -137,6 +137,7 @@ bool FileCommands::LoadCloneFile(const QString& path) {
     host_.showFirstMemoryRow();
     showCurrentFileCaption();
     RememberRecentFile(path, ds_.ModelIndex);
+    host_.showNoteCodePageHint();
     return true;
 }
 
@@ -335,6 +336,7 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
     else
         host_.showFirstMemoryRow();
     host_.setCaption(Ref().AppTitle);
+    host_.showNoteCodePageHint();
     if (!import.bankSizeNote.isEmpty())
         import.report.notes.prepend(import.bankSizeNote);
     // The report offers the comparison of the data with what was there.
@@ -409,6 +411,7 @@ bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {
     host_.showFirstMemoryRow();
     host_.setCaption(captionFormat.arg(QFileInfo(path).fileName()) + QStringLiteral(" - ") +
                      Ref().AppTitle);
+    host_.showNoteCodePageHint();
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "app/MainMenus.h"
 #include "app/ModelCommands.h"
 #include "app/NewWindowCommand.h"
+#include "app/NoteCodePageHint.h"
 #include "app/NoteCodePageMenu.h"
 #include "app/PrintCommands.h"
 #include "app/ResourceTexts.h"
@@ -204,6 +205,19 @@ void frmMain::connectCommands() {
                 if (happened && kind == StepKind::Replace && statusText() == statusBeforeStep_)
                     showStatusText(QString());
             });
+    // The code page hint goes once the notes read well (the code page it
+    // named was chosen) or are others.
+    const auto dropStaleHint = [this](DataParts parts) {
+        if (!(parts & (DataPart::Memory | DataPart::Vfo)) || codePageHint_.isEmpty() ||
+            !statusText().contains(codePageHint_) || NoteCodePageHintText(ds_) == codePageHint_)
+            return;
+        showStatusText(WithoutNoteCodePageHint(statusText(), codePageHint_));
+        codePageHint_.clear();
+    };
+    connect(editor_, &DataEditor::changed, this,
+            [dropStaleHint](const QString&, DataParts parts) { dropStaleHint(parts); });
+    connect(editor_, &DataEditor::restored, this,
+            [dropStaleHint](const QString&, DataParts parts) { dropStaleHint(parts); });
     connect(editor_, &DataEditor::changed, this, [this](const QString&, DataParts parts) {
         // The model last selected is the next start's.
         if (parts & DataPart::Model)
@@ -276,6 +290,14 @@ void frmMain::showStatusText(const QString& text) {
     status_->showText(text);
     // The step the text follows.
     statusStep_ = history_->stack()->index();
+}
+
+void frmMain::showNoteCodePageHint() {
+    const QString hint = NoteCodePageHintText(ds_);
+    if (hint.isEmpty())
+        return;
+    codePageHint_ = hint;
+    showStatusText(WithNoteCodePageHint(statusText(), hint));
 }
 
 QLabel* frmMain::statusPanel(int index) const {

@@ -116,6 +116,7 @@ public:
     QToolBar* tbToolBar() const;
     // Puts a line into the status bar's text panel (its tool tip shows it whole).
     void showStatusText(const QString& text) override;
+    void showNoteCodePageHint() override;
     // Status bar panels: text, date, time.
     QLabel* statusPanel(int index) const;
     MemoryGrid* MSFlexGrid1() const { return MSFlexGrid1_; }
@@ -185,6 +186,7 @@ private:
     bool closePending_ = false; // the user closed the window during a transfer
     QString caption_;           // the caption without the partly-read mark
     QString statusBeforeStep_;  // the status text when the last step began
+    QString codePageHint_;      // the code page hint last shown in the status text
     int statusStep_ = 0;        // the undo history's index when the status text was shown
     bool restoring_ = false;    // undo or redo has restored data; the index moves next
     WindowFit* fit_ = nullptr;

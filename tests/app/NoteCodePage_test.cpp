@@ -11,6 +11,7 @@
 #include "support/WindowActions.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QStandardPaths>
 #include <QTest>
@@ -54,9 +55,13 @@ void NoteCodePageTest::japaneseFileOnAWesternSystem() {
         frmMain& w = shell.window();
         QVERIFY(item(w, CodePage::Western)->isChecked()); // English texts: Western
         QVERIFY(shell.ds().MemText[0][Col::Note] != QStringLiteral("東京タワー"));
+        // The status bar names the item that shows the notes right, until it is chosen.
+        const QString hint = QStringLiteral("Tool > Note Code Page > Japanese (Shift-JIS, 932)");
+        QVERIFY2(w.statusPanel(0)->text().contains(hint), qPrintable(w.statusPanel(0)->text()));
 
         item(w, CodePage::Japanese)->trigger();
         QCOMPARE(shell.ds().MemText[0][Col::Note], QStringLiteral("東京タワー"));
+        QVERIFY(!w.statusPanel(0)->text().contains(hint));
         QVERIFY(!shell.ds().DataChanged); // the file's bytes are what they were
         QVERIFY(ReadNoteCodePage() == CodePage::Japanese);
 
