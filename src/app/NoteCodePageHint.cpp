@@ -31,13 +31,12 @@ QString NoteCodePageHintText(const DataSet& ds) {
     const std::optional<CodePage> better = BetterNoteCodePage(ds);
     if (!better)
         return {};
-    const TextLanguage language = ProgramTextLanguage();
     // The items follow NoteCodePages() in its order.
     const auto index = NoteCodePages().indexOf(*better);
     const QString path =
-        QStringList{withoutMnemonic(ResourceText(Text::mnuTools, language)),
-                    withoutMnemonic(ResourceText(Text::mnuNoteCodePage, language)),
-                    withoutMnemonic(ResourceText(Text::NoteCodePageWestern + int(index), language))}
+        QStringList{withoutMnemonic(ResourceText(Text::mnuTools)),
+                    withoutMnemonic(ResourceText(Text::mnuNoteCodePage)),
+                    withoutMnemonic(ResourceText(Text::NoteCodePageWestern + int(index)))}
             .join(QStringLiteral(" > "));
     return QCoreApplication::translate("CodePageHint", "Notes unreadable? Try %1").arg(path);
 }
