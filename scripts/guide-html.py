@@ -10,7 +10,8 @@ argument: its headings then carry the English guide's anchors, section by
 section, so that one anchor opens the same section in every language. A
 translation whose sections do not match the English ones, or a link to an
 anchor that no heading has, fails the build, and so does a line that
-would become a heading by mistake."""
+would become a heading by mistake. A line break between two Japanese
+characters goes: it would show as a space."""
 import html
 import os
 import re
@@ -60,6 +61,18 @@ def with_anchors_of(body, english, source):
     return HEADING.sub(lambda m: f'<h{m.group(1)} id="{next(anchors)[1]}"', body)
 
 
+# Kana, kanji and the full-width forms, with their punctuation.
+WIDE = "\u3000-\u30ff\u3400-\u9fff\uf900-\ufaff\uff00-\uffef"
+WIDE_LINE_BREAK = re.compile(f"(?<=[{WIDE}])\n[ \t]*(?=[{WIDE}])")
+
+
+def joined_wide_lines(text):
+    # A line break in a paragraph shows as a space, which Japanese text has
+    # none of between its characters: a break between two such characters
+    # goes, so that the source can be wrapped as the English one is.
+    return WIDE_LINE_BREAK.sub("", text)
+
+
 def check_headings(text, source):
     # "#TRUE#" at the start of a wrapped line would become a heading.
     for number, line in enumerate(text.splitlines(), 1):
@@ -84,9 +97,10 @@ def main():
     source, target = sys.argv[1], sys.argv[2]
     text = read(source)
     check_headings(text, source)
-    body = render(text)
+    body = render(joined_wide_lines(text))
     if len(sys.argv) > 3:
-        body = with_anchors_of(body, render(read(sys.argv[3])), source)
+        english = read(sys.argv[3])
+        body = with_anchors_of(body, render(joined_wide_lines(english)), source)
     check_links(body, source)
     lang = language(source)
     title = text.splitlines()[0].lstrip("# ").strip() if text else "User guide"
