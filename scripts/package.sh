@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory (default: build, which must
 # have been built), checks the desktop entry, the clone file type, the
-# manual pages, the user guide, the sample file, the translations and the stock lists, then installs the package with apt-get as a user would, runs
+# manual pages, the user guide in every language, the sample file, the
+# translations and the stock lists, then installs the package with apt-get as a user would, runs
 # `mtz4ctl new`, starts mtz4clone offscreen with the new clone file, closes
 # it, and removes the package again.
 set -euo pipefail
@@ -35,9 +36,11 @@ for page in mtz4clone mtz4ctl mtz4sim; do
     grep -q "/usr/share/man/man1/$page.1.gz" <<<"$contents" ||
         { echo "the package has no manual page $page.1" >&2; exit 1; }
 done
-# The user guide with every picture it shows, and the sample clone file.
-guide_files=(/usr/share/doc/mtz4clone/guide.html /usr/share/mtz4clone/sample.MZ4)
-for picture in $(grep -o '([a-z0-9-]*\.png)' docs/guide.md | tr -d '()' | sort -u); do
+# The user guide in English and in Japanese with every picture they show,
+# and the sample clone file.
+guide_files=(/usr/share/doc/mtz4clone/guide.html /usr/share/doc/mtz4clone/guide.ja.html
+             /usr/share/mtz4clone/sample.MZ4)
+for picture in $(grep -oh '([a-z0-9-]*\.png)' docs/guide*.md | tr -d '()' | sort -u); do
     guide_files+=("/usr/share/doc/mtz4clone/$picture")
 done
 for f in "${guide_files[@]}"; do

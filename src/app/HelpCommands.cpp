@@ -30,9 +30,17 @@ QString InstalledFile(const QString& installed, const QString& built) {
     return {};
 }
 
-QString UserGuidePath() {
-    return InstalledFile(QStringLiteral("doc/") + ProgramName + QStringLiteral("/guide.html"),
-                         QStringLiteral("guide.html"));
+QString UserGuidePath(const QString& language) {
+    // guide.ja.html for Japanese; the English guide.html for a language
+    // the guide has not been translated into.
+    const QString installed = QStringLiteral("doc/") + ProgramName + QLatin1Char('/');
+    if (!language.isEmpty() && language != QLatin1String("en")) {
+        const QString page = QStringLiteral("guide.%1.html").arg(language);
+        const QString translated = InstalledFile(installed + page, page);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return InstalledFile(installed + QStringLiteral("guide.html"), QStringLiteral("guide.html"));
 }
 
 QString SampleFilePath() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/TextLanguage.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -18,8 +20,9 @@ class Prompter;
 QString InstalledFile(const QString& installed, const QString& built);
 
 // The user guide (docs/guide.md made into HTML when the program is built,
-// with its pictures) and the sample clone file, as installed.
-QString UserGuidePath();
+// with its pictures) in a language ("ja": guide.ja.html, the English guide
+// where there is no translation), and the sample clone file, as installed.
+QString UserGuidePath(const QString& language = ProgramLanguage());
 QString SampleFilePath();
 
 // Help > User Guide (F1) and Help > Open Sample File.

@@ -96,6 +96,8 @@ private slots:
     void windowFitsASmallScreen_data();
     void windowFitsASmallScreen();
     void userGuideAndSample();
+    void userGuideInTheProgramsLanguage_data();
+    void userGuideInTheProgramsLanguage();
     void messageBoxesHaveRoomForTheirTitle();
     void channelListAsPdfAndPrinted();
     void newWindowStartsTheProgramBesideThisOne();
@@ -326,6 +328,34 @@ void DesktopTest::userGuideAndSample() {
     QVERIFY(shell.ds().MemEnable[0]);
     QVERIFY(shell.ds().CurrentFile.isEmpty());
     QVERIFY(w.windowTitle().startsWith(QStringLiteral("sample.MZ4 (sample) - ")));
+}
+
+// The guide in the program's language where it has been translated, the
+// English one elsewhere; every language's page has the sections the window
+// opens it at.
+void DesktopTest::userGuideInTheProgramsLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("English") << "en"
+                             << "guide.html";
+    QTest::newRow("Japanese") << "ja"
+                              << "guide.ja.html";
+    QTest::newRow("no translation") << "de"
+                                    << "guide.html";
+    QTest::newRow("none") << ""
+                          << "guide.html";
+}
+
+void DesktopTest::userGuideInTheProgramsLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, page);
+    const QString path = UserGuidePath(language);
+    QCOMPARE(QFileInfo(path).fileName(), page);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray html = file.readAll();
+    for (const char* section : {"2-first-start", "6-editing"})
+        QVERIFY2(html.contains(QByteArray("id=\"") + section + '"'), section);
 }
 
 // "Successed!!" is shorter than its title "Success" with the frame's buttons.
