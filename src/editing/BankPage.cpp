@@ -94,7 +94,7 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
         chkLink[b]->hide();
     }
 
-    auto* totalCaption = new QLabel(QStringLiteral("Total"), this);
+    auto* totalCaption = new QLabel(QCoreApplication::translate("BankPage", "Total"), this);
     lblAll = new QLabel(QStringLiteral("1000"), this);
     lblAll->setObjectName(QStringLiteral("lblAll"));
     lblAll->setFrameShape(QFrame::Panel);
@@ -106,14 +106,17 @@ BankPage::BankPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     total->addWidget(lblAll);
     total->addStretch();
 
-    cmbReadBank =
-        Named(new QPushButton(QStringLiteral("Read Bank"), this), QStringLiteral("cmbReadBank"));
+    cmbReadBank = Named(new QPushButton(QCoreApplication::translate("BankPage", "Read Bank"), this),
+                        QStringLiteral("cmbReadBank"));
     cmbWriteBank =
-        Named(new QPushButton(QStringLiteral("Write Bank"), this), QStringLiteral("cmbWriteBank"));
+        Named(new QPushButton(QCoreApplication::translate("BankPage", "Write Bank"), this),
+              QStringLiteral("cmbWriteBank"));
     cmdReadGroup =
-        Named(new QPushButton(QStringLiteral("Read Group"), this), QStringLiteral("cmdReadGroup"));
-    cmdWriteGroup = Named(new QPushButton(QStringLiteral("Write Group"), this),
-                          QStringLiteral("cmdWriteGroup"));
+        Named(new QPushButton(QCoreApplication::translate("BankPage", "Read Group"), this),
+              QStringLiteral("cmdReadGroup"));
+    cmdWriteGroup =
+        Named(new QPushButton(QCoreApplication::translate("BankPage", "Write Group"), this),
+              QStringLiteral("cmdWriteGroup"));
     auto* buttons = new QGridLayout;
     buttons->addWidget(cmbReadBank, 0, 0);
     buttons->addWidget(cmbWriteBank, 0, 1);
@@ -276,7 +279,8 @@ void BankPage::txtBank_LostFocus(int bank) {
     takingOver_ = true;
     const QString typed = txtBank[bank]->text();
     BankSizeOutcome outcome = BankSizeOutcome::Accepted;
-    editor_.apply(QStringLiteral("Bank %1 Size").arg(bank), DataPart::Banks,
+    editor_.apply(QCoreApplication::translate("BankPage", "Bank %1 Size").arg(bank),
+                  DataPart::Banks,
                   [&](DataSet& ds) { outcome = TakeOverBankSize(ds, bank, typed); });
     if (outcome == BankSizeOutcome::TotalTooLarge)
         prompter_.ask(BankTotalTooLargePrompt());
@@ -299,11 +303,12 @@ void BankPage::chkGrp_Click(int index, bool checked) {
     const QString row = index / BankCount == GroupRows - 1
                             ? QStringLiteral("GRP-B")
                             : QStringLiteral("GRP%1").arg(index / BankCount);
-    editor_.apply(QStringLiteral("%1 Bank %2").arg(row).arg(index % BankCount), DataPart::Groups,
-                  [&](DataSet& ds) {
-                      ds.bank.chkGrp[index] = checked ? 1 : 0;
-                      ds.DataChanged = true;
-                  });
+    editor_.apply(
+        QCoreApplication::translate("BankPage", "%1 Bank %2").arg(row).arg(index % BankCount),
+        DataPart::Groups, [&](DataSet& ds) {
+            ds.bank.chkGrp[index] = checked ? 1 : 0;
+            ds.DataChanged = true;
+        });
 }
 
 } // namespace mtz4

@@ -95,7 +95,8 @@ QList<QPair<QString, int>> CellEdits::choices(int row, int column) const {
 }
 
 QString CellEdits::rowName(int row) const {
-    return memory_ ? model_.rowLabel(row) : QStringLiteral("Band %1").arg(row);
+    return memory_ ? model_.rowLabel(row)
+                   : QCoreApplication::translate("CellEdits", "Band %1").arg(row);
 }
 
 QString CellEdits::where(int row, int column) const {
@@ -120,7 +121,7 @@ bool CellEdits::commit(int row, int column, const QVariant& value) {
     }
     if (!edit.changed)
         return true;
-    editor_.apply(QStringLiteral("Edit ") + where(row, column),
+    editor_.apply(QCoreApplication::translate("CellEdits", "Edit %1").arg(where(row, column)),
                   memory_ ? DataPart::Memory : DataPart::Vfo, [&](DataSet& ds) {
                       if (memory_)
                           StoreMemoryEntry(ds, row, edit.fields);

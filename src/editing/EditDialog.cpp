@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -94,7 +95,7 @@ QString IndexedName(const char* base, std::size_t i) {
 dlgModify::dlgModify(DataEditor& editor, Prompter& prompter, QWidget* parent)
     : QDialog(parent), editor_(editor), ds_(editor.data()), prompter_(prompter) {
     setObjectName(QStringLiteral("dlgModify"));
-    setWindowTitle(QStringLiteral("Modify Memory"));
+    setWindowTitle(QCoreApplication::translate("EditDialog", "Modify Memory"));
     setModal(true);
     UseFixedDialogFrame(*this);
     buildControls();
@@ -111,7 +112,8 @@ void dlgModify::buildControls() {
     place->addWidget(lblCH);
     place->addStretch();
 
-    frequencyLabel = Named(new QLabel(QStringLiteral("Frequency"), this), QStringLiteral("Label1"));
+    frequencyLabel = Named(new QLabel(QCoreApplication::translate("EditDialog", "Frequency"), this),
+                           QStringLiteral("Label1"));
     txtFreq = Named(new QLineEdit(this), QStringLiteral("txtFreq"));
     SetTypingLimit(txtFreq, FreqMaxLength);
     frequencyUnit = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label2"));
@@ -124,7 +126,8 @@ void dlgModify::buildControls() {
     freqRow->addStretch();
 
     modeGroup =
-        Named(new QGroupBox(QStringLiteral("Modulation Mode"), this), QStringLiteral("Frame1"));
+        Named(new QGroupBox(QCoreApplication::translate("EditDialog", "Modulation Mode"), this),
+              QStringLiteral("Frame1"));
     auto* waveLayout = new QHBoxLayout(modeGroup);
     const std::array<QString, 3> waves{QStringLiteral("FM"), QStringLiteral("AM"),
                                        QStringLiteral("WFM")};
@@ -133,18 +136,22 @@ void dlgModify::buildControls() {
         waveLayout->addWidget(opbWave[i]);
     }
 
-    stepGroup = Named(new QGroupBox(QStringLiteral("Tuning Step"), this), QStringLiteral("Frame2"));
+    stepGroup = Named(new QGroupBox(QCoreApplication::translate("EditDialog", "Tuning Step"), this),
+                      QStringLiteral("Frame2"));
     auto* stepLayout = new QGridLayout(stepGroup);
     for (std::size_t i = 0; i < opbStep.size(); ++i) {
         opbStep[i] = Named(new QRadioButton(ref.StepList[i], stepGroup), IndexedName("opbStep", i));
         stepLayout->addWidget(opbStep[i], int(i) / 6, int(i) % 6);
     }
 
-    optionGroup = Named(new QGroupBox(QStringLiteral("Option"), this), QStringLiteral("Frame3"));
+    optionGroup = Named(new QGroupBox(QCoreApplication::translate("EditDialog", "Option"), this),
+                        QStringLiteral("Frame3"));
     auto* optionLayout = new QGridLayout(optionGroup);
-    const std::array<QString, 5> options{QStringLiteral("None"), QStringLiteral("Train"),
-                                         QStringLiteral("Tone"), QStringLiteral("Reverse"),
-                                         QStringLiteral("Secret")};
+    const std::array<QString, 5> options{QCoreApplication::translate("EditDialog", "None"),
+                                         QCoreApplication::translate("EditDialog", "Train"),
+                                         QCoreApplication::translate("EditDialog", "Tone"),
+                                         QCoreApplication::translate("EditDialog", "Reverse"),
+                                         QCoreApplication::translate("EditDialog", "Secret")};
     for (std::size_t i = 0; i < opbTone.size(); ++i) {
         opbTone[i] = Named(new QRadioButton(options[i], optionGroup), IndexedName("opbTone", i));
         optionLayout->addWidget(opbTone[i], 0, int(i));
@@ -161,14 +168,15 @@ void dlgModify::buildControls() {
         cbbSec->addItem(QString::number(i));
     // The lists sit under their option buttons without labels of their own:
     // screen readers announce these names.
-    cbbTxTone->setAccessibleName(QStringLiteral("Tone frequency"));
-    cbbAir->setAccessibleName(QStringLiteral("Carrier frequency"));
-    cbbSec->setAccessibleName(QStringLiteral("Secret code"));
+    cbbTxTone->setAccessibleName(QCoreApplication::translate("EditDialog", "Tone frequency"));
+    cbbAir->setAccessibleName(QCoreApplication::translate("EditDialog", "Carrier frequency"));
+    cbbSec->setAccessibleName(QCoreApplication::translate("EditDialog", "Secret code"));
     optionLayout->addWidget(cbbTxTone, 1, 2);
     optionLayout->addWidget(cbbAir, 1, 1);
     optionLayout->addWidget(cbbSec, 1, 4);
 
-    shiftGroup = Named(new QGroupBox(QStringLiteral("Shift"), this), QStringLiteral("Frame4"));
+    shiftGroup = Named(new QGroupBox(QCoreApplication::translate("EditDialog", "Shift"), this),
+                       QStringLiteral("Frame4"));
     auto* shiftLayout = new QHBoxLayout(shiftGroup);
     const std::array<QString, 3> shifts{QStringLiteral("OFF"), QStringLiteral("+"),
                                         QStringLiteral("-")};
@@ -177,7 +185,8 @@ void dlgModify::buildControls() {
         shiftLayout->addWidget(opbSift[i]);
     }
     offsetLabel =
-        Named(new QLabel(QStringLiteral("Offset Frequency"), this), QStringLiteral("Label6"));
+        Named(new QLabel(QCoreApplication::translate("EditDialog", "Offset Frequency"), this),
+              QStringLiteral("Label6"));
     txtShift = Named(new QLineEdit(this), QStringLiteral("txtShift"));
     SetTypingLimit(txtShift, ShiftMaxLength);
     offsetUnit = Named(new QLabel(QStringLiteral("MHz"), this), QStringLiteral("Label7"));
@@ -187,19 +196,24 @@ void dlgModify::buildControls() {
     offsetRow->addWidget(offsetUnit);
     offsetRow->addStretch();
 
-    chkSkip = Named(new QCheckBox(QStringLiteral("Skip"), this), QStringLiteral("chkSkip"));
-    chkEnable = Named(new QCheckBox(QStringLiteral("Enable"), this), QStringLiteral("chkEnable"));
-    chkHold = Named(new QCheckBox(QStringLiteral("Hold"), this), QStringLiteral("chkHold"));
+    chkSkip = Named(new QCheckBox(QCoreApplication::translate("EditDialog", "Skip"), this),
+                    QStringLiteral("chkSkip"));
+    chkEnable = Named(new QCheckBox(QCoreApplication::translate("EditDialog", "Enable"), this),
+                      QStringLiteral("chkEnable"));
+    chkHold = Named(new QCheckBox(QCoreApplication::translate("EditDialog", "Hold"), this),
+                    QStringLiteral("chkHold"));
     auto* flagRow = new QHBoxLayout;
     flagRow->addWidget(chkSkip);
     flagRow->addWidget(chkEnable);
     flagRow->addWidget(chkHold);
     flagRow->addStretch();
 
-    noteLabel = Named(new QLabel(QStringLiteral("Note"), this), QStringLiteral("Label3"));
+    noteLabel = Named(new QLabel(QCoreApplication::translate("EditDialog", "Note"), this),
+                      QStringLiteral("Label3"));
     txtNote = Named(new QLineEdit(this), QStringLiteral("txtNote"));
     SetTypingLimit(txtNote, NoteMaxLength);
-    nameLabel = Named(new QLabel(QStringLiteral("NAME"), this), QStringLiteral("Label4"));
+    nameLabel = Named(new QLabel(QCoreApplication::translate("EditDialog", "NAME"), this),
+                      QStringLiteral("Label4"));
     txtName = Named(new QLineEdit(this), QStringLiteral("txtName"));
     SetTypingLimit(txtName, NameMaxLength);
     auto* textRow = new QHBoxLayout;
@@ -208,9 +222,10 @@ void dlgModify::buildControls() {
     textRow->addWidget(nameLabel);
     textRow->addWidget(txtName);
 
-    OKButton = Named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("OKButton"));
-    CancelButton =
-        Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("CancelButton"));
+    OKButton = Named(new QPushButton(QCoreApplication::translate("EditDialog", "OK"), this),
+                     QStringLiteral("OKButton"));
+    CancelButton = Named(new QPushButton(QCoreApplication::translate("EditDialog", "Cancel"), this),
+                         QStringLiteral("CancelButton"));
     OKButton->setDefault(true);
     // Clicking a button leaves the focus in the box being edited: OK runs the
     // frequency and offset checks itself, and Cancel needs none.
@@ -264,7 +279,7 @@ bool dlgModify::MSFlexGrid1_DblClick(int row, const QString& rowLabel) {
         return false; // the header row opens nothing
     const int e = row - 1;
 
-    setWindowTitle(QStringLiteral("Modify Memory"));
+    setWindowTitle(QCoreApplication::translate("EditDialog", "Modify Memory"));
     EditIndex = row;
     rowLabel_ = rowLabel;
     const ListPosition position = MemoryListPosition(row, rowLabel);
@@ -314,7 +329,7 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     if (!ModelHasBand(model, b))
         return false; // a band the model does not have
 
-    setWindowTitle(QStringLiteral("Modify VFO"));
+    setWindowTitle(QCoreApplication::translate("EditDialog", "Modify VFO"));
     lblMode->setText(QStringLiteral("VFO"));
     chkEnable->hide();
     chkSkip->hide();
@@ -322,7 +337,7 @@ bool dlgModify::MSFlexGrid2_DblClick(int row) {
     txtName->hide();
     nameLabel->hide();
 
-    lblCH->setText(QStringLiteral("Band ") + QString::number(b));
+    lblCH->setText(QCoreApplication::translate("EditDialog", "Band %1").arg(b));
     PutText(txtFreq, VfoCellText(ds_, b, GridCol::Frequency, ds_.ModelIndex));
     const int tableModel = model >= 0 && model < ModelCount ? model : 0;
     lblMHz->setText(Ref().BandLabel[tableModel][b]);
@@ -503,12 +518,12 @@ void dlgModify::OKButton_Click() {
     fields.note = noteBox_->take(EditingMemory ? ds_.MemText[index][Col::Note]
                                                : ds_.VfoText[index][Col::Note]);
     if (EditingMemory) {
-        editor_.apply(QStringLiteral("Modify ") + rowLabel_, DataPart::Memory,
-                      [&](DataSet& ds) { StoreMemoryEntry(ds, index, fields); });
+        editor_.apply(QCoreApplication::translate("EditDialog", "Modify %1").arg(rowLabel_),
+                      DataPart::Memory, [&](DataSet& ds) { StoreMemoryEntry(ds, index, fields); });
         emit memoryStored(index);
     } else {
-        editor_.apply(QStringLiteral("Modify Band ") + QString::number(index), DataPart::Vfo,
-                      [&](DataSet& ds) { StoreVfoBand(ds, index, fields); });
+        editor_.apply(QCoreApplication::translate("EditDialog", "Modify Band %1").arg(index),
+                      DataPart::Vfo, [&](DataSet& ds) { StoreVfoBand(ds, index, fields); });
         emit vfoStored(index);
     }
     accept();

@@ -54,7 +54,9 @@ PastePlan planRows(const DataSet& ds, const QList<PastedRow>& rows, int first, i
     int target = first;
     for (const PastedRow& row : rows) {
         const auto skip = [&](const QString& reason) {
-            plan.skipped << QStringLiteral("row %1: %2").arg(row.number).arg(reason);
+            plan.skipped << QCoreApplication::translate("EntryClipboard", "row %1: %2")
+                                .arg(row.number)
+                                .arg(reason);
         };
         if (!row.record) {
             skip(row.whyNot);
@@ -78,7 +80,9 @@ PastePlan planRows(const DataSet& ds, const QList<PastedRow>& rows, int first, i
         plan.rows.append({target, record});
         ++plan.imported;
         if (!row.changes.isEmpty())
-            plan.changed << ChangedRow(QStringLiteral("row %1").arg(row.number), row.changes);
+            plan.changed << ChangedRow(
+                QCoreApplication::translate("EntryClipboard", "row %1").arg(row.number),
+                row.changes);
         ++target; // a row passed over takes no entry
     }
     return plan;

@@ -26,9 +26,9 @@ FieldCommands::FieldCommands(DataEditor& editor, Prompter& prompter, MemoryGrid&
 QList<int> FieldCommands::selectedEntries(const QString& title, int least) {
     const QList<int> entries = grid_.selectedEntries();
     if (entries.size() < least) {
-        prompter_.status(QCoreApplication::translate("FieldCommands", "%1: select at least %2 rows")
-                             .arg(title)
-                             .arg(least));
+        prompter_.status(QCoreApplication::translate("FieldCommands", "%1: select at least %n rows",
+                                                     nullptr, least)
+                             .arg(title));
         return {};
     }
     return entries;
@@ -48,10 +48,10 @@ void FieldCommands::change(const std::function<QString(const EntriesEdit&)>& nam
         grid_.keepSelected(selected);
     }
     const QString summary =
-        QCoreApplication::translate("FieldCommands", "%1: %2 of %3 entries changed, %4 refused")
+        QCoreApplication::translate("FieldCommands", "%1: %2 of %n entries changed, %3 refused",
+                                    nullptr, entries.size())
             .arg(title)
             .arg(edit.stores.size())
-            .arg(entries.size())
             .arg(edit.refusals.size());
     if (edit.refusals.isEmpty() && edit.noteChanges.isEmpty()) {
         prompter_.status(summary);
@@ -80,8 +80,10 @@ void FieldCommands::properties() {
         return;
     const auto name = [this](const EntriesEdit& edit) {
         return edit.stores.size() == 1
-                   ? QStringLiteral("Edit ") + grid_.rowLabel(edit.stores.first().first + 1)
-                   : QStringLiteral("Edit %1 entries").arg(edit.stores.size());
+                   ? QCoreApplication::translate("FieldCommands", "Edit %1")
+                         .arg(grid_.rowLabel(edit.stores.first().first + 1))
+                   : QCoreApplication::translate("FieldCommands", "Edit %n entries", nullptr,
+                                                 edit.stores.size());
     };
     change(name, title, entries, [&changes](int, int) { return changes; });
 }
@@ -105,11 +107,14 @@ void FieldCommands::fillDown() {
         return;
     }
     const QVariant value = FieldValue(StoredEntryFields(ds, first), field);
-    change([header](const EntriesEdit&) { return QStringLiteral("Fill Down ") + header; }, title,
-           entries.mid(1),
-           [field, value](int, int) {
-               return FieldChanges{{field, value}};
-           });
+    change(
+        [header](const EntriesEdit&) {
+            return QCoreApplication::translate("FieldCommands", "Fill Down %1").arg(header);
+        },
+        title, entries.mid(1),
+        [field, value](int, int) {
+            return FieldChanges{{field, value}};
+        });
 }
 
 void FieldCommands::fillFrequencies() {
@@ -129,10 +134,14 @@ void FieldCommands::fillFrequencies() {
         return;
     const double startMHz = dialog.startMHz();
     const double stepKHz = dialog.stepKHz();
-    change([](const EntriesEdit&) { return QStringLiteral("Fill Frequencies"); }, title, entries,
-           [=](int index, int) {
-               return FieldChanges{{EditField::Freq, FilledFrequency(startMHz, stepKHz, index)}};
-           });
+    change(
+        [](const EntriesEdit&) {
+            return QCoreApplication::translate("FieldCommands", "Fill Frequencies");
+        },
+        title, entries,
+        [=](int index, int) {
+            return FieldChanges{{EditField::Freq, FilledFrequency(startMHz, stepKHz, index)}};
+        });
 }
 
 } // namespace mtz4

@@ -14,20 +14,20 @@ namespace mtz4 {
 
 FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FindBar"));
-    auto* caption = new QLabel(QStringLiteral("Find:"), this);
+    auto* caption = new QLabel(QCoreApplication::translate("FindBar", "Find:"), this);
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("findText"));
-    text_->setPlaceholderText(QStringLiteral("frequency, name or note"));
+    text_->setPlaceholderText(QCoreApplication::translate("FindBar", "frequency, name or note"));
     caption->setBuddy(text_);
     auto* next = new QToolButton(this);
-    next->setText(QStringLiteral("Next"));
-    next->setToolTip(QStringLiteral("Next match (F3)"));
+    next->setText(QCoreApplication::translate("FindBar", "Next"));
+    next->setToolTip(QCoreApplication::translate("FindBar", "Next match (F3)"));
     auto* previous = new QToolButton(this);
-    previous->setText(QStringLiteral("Previous"));
-    previous->setToolTip(QStringLiteral("Previous match (Shift+F3)"));
+    previous->setText(QCoreApplication::translate("FindBar", "Previous"));
+    previous->setToolTip(QCoreApplication::translate("FindBar", "Previous match (Shift+F3)"));
     auto* close = new QToolButton(this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
-    close->setToolTip(QStringLiteral("Close the find bar (Esc)"));
+    close->setToolTip(QCoreApplication::translate("FindBar", "Close the find bar (Esc)"));
     close->setAccessibleName(QCoreApplication::translate("FindBar", "Close the find bar"));
     result_ = new QLabel(this);
 
@@ -60,7 +60,7 @@ void FindBar::open() {
 
 void FindBar::showFound(bool found) {
     text_->setStyleSheet(found ? QString() : QStringLiteral("color: #c00000;"));
-    result_->setText(found ? QString() : QStringLiteral("Not found"));
+    result_->setText(found ? QString() : QCoreApplication::translate("FindBar", "Not found"));
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {

@@ -39,16 +39,19 @@ FieldCheck checked(FrequencyRule rule, double f, const QString& restored, const 
 } // namespace
 
 Prompt CellularPhonePrompt() {
-    return {
-        QStringLiteral("It is a frequency of the cellular phone.\r\nIt is not possible to set it."),
-        QStringLiteral("Frequency of the cellular phone"), PromptIcon::Critical, PromptButtons::Ok,
-        PromptAnswer::Ok};
+    return {QCoreApplication::translate(
+                "FrequencyChecks",
+                "It is a frequency of the cellular phone.\r\nIt is not possible to set it."),
+            QCoreApplication::translate("FrequencyChecks", "Frequency of the cellular phone"),
+            PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
 }
 
 Prompt SearchPassDuplicatePrompt() {
-    return {
-        QStringLiteral("The same frequency as other channels cannot be set in Search Pass bank."),
-        QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
+    return {QCoreApplication::translate(
+                "FrequencyChecks",
+                "The same frequency as other channels cannot be set in Search Pass bank."),
+            QCoreApplication::translate("FrequencyChecks", "ERROR"), PromptIcon::Critical,
+            PromptButtons::Ok, PromptAnswer::Ok};
 }
 
 QString StoredMemoryFrequencyText(const DataSet& ds, int entry) {

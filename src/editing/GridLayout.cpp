@@ -2,6 +2,7 @@
 
 #include "editing/Twips.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -32,6 +33,15 @@ int fittedWidth(int twipsWidth, int dpi, const QFontMetrics& cell, const QFontMe
     return std::max(TwipsToPixels(twipsWidth, dpi), fit + CellPadding);
 }
 
+// The column titles, for the translations: they are shown translated.
+[[maybe_unused]] constexpr const char* HeaderTitles[] = {
+    QT_TRANSLATE_NOOP("GridLayout", "Frequency"),  QT_TRANSLATE_NOOP("GridLayout", "Mode"),
+    QT_TRANSLATE_NOOP("GridLayout", "Step"),       QT_TRANSLATE_NOOP("GridLayout", "Option"),
+    QT_TRANSLATE_NOOP("GridLayout", "Skip"),       QT_TRANSLATE_NOOP("GridLayout", "Carrier"),
+    QT_TRANSLATE_NOOP("GridLayout", "Tone"),       QT_TRANSLATE_NOOP("GridLayout", "Shift"),
+    QT_TRANSLATE_NOOP("GridLayout", "ShiftFreq."), QT_TRANSLATE_NOOP("GridLayout", "Note"),
+    QT_TRANSLATE_NOOP("GridLayout", "Name")};
+
 } // namespace
 
 std::array<QString, GridColumns> GridHeaderTexts() {
@@ -41,16 +51,18 @@ std::array<QString, GridColumns> GridHeaderTexts() {
     const QStringList titles = format.section(QLatin1Char(';'), 0, 0).split(QLatin1Char('|'));
     std::array<QString, GridColumns> result;
     for (int c = 0; c < GridColumns && c < titles.size(); ++c)
-        result[c] = titles[c];
+        result[c] = titles[c].isEmpty()
+                        ? titles[c]
+                        : QCoreApplication::translate("GridLayout", titles[c].toLatin1());
     return result;
 }
 
 QString ModelColumnHeader(int model) {
     switch (model) {
     case 0:
-        return QStringLiteral("Carrier");
+        return QCoreApplication::translate("GridLayout", "Carrier");
     case 1:
-        return QStringLiteral("Scr");
+        return QCoreApplication::translate("GridLayout", "Scr");
     default:
         return QStringLiteral("-");
     }

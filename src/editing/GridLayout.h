@@ -41,8 +41,8 @@ inline constexpr std::array<int, GridColumns> MemoryGridWidths{600, 1035, 480, 7
 inline constexpr std::array<int, GridColumns> VfoGridWidths{500, 1035, 480, 705, 555,  0,
                                                             675, 705,  540, 870, 1055, 0};
 
-// The header texts of grid columns 0..11 taken from GridFormatString
-// (column 0 has an empty title).
+// The header texts of grid columns 0..11 taken from GridFormatString, in
+// the program's language (column 0 has an empty title).
 std::array<QString, GridColumns> GridHeaderTexts();
 
 // Header of grid column 6: "Carrier" for model 0, "Scr" for model 1, "-" otherwise.

@@ -53,7 +53,9 @@ GroupMatrix::GroupMatrix(QWidget* parent) : QWidget(parent) {
     small.setPointSize(8);
     setFont(small);
     for (int k = 0; k < int(lblBank10.size()); ++k) {
-        lblBank10[k] = new QLabel(QStringLiteral("BANK %1 - %2").arg(10 * k).arg(10 * k + 9), this);
+        lblBank10[k] = new QLabel(
+            QCoreApplication::translate("GroupMatrix", "BANK %1 - %2").arg(10 * k).arg(10 * k + 9),
+            this);
         lblBank10[k]->setObjectName(QStringLiteral("lblBank10_%1").arg(k));
     }
     for (int b = 0; b < BankCount; ++b) {

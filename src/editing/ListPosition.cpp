@@ -2,21 +2,27 @@
 
 #include "model/Limits.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 ListPosition MemoryListPosition(int row, const QString& rowLabel) {
-    const QString ch = QStringLiteral("Ch");
     if (row <= ChannelCount)
-        return {QStringLiteral("Bank ") + rowLabel.left(2), rowLabel.right(3) + ch};
+        return {QCoreApplication::translate("ListPosition", "Bank %1").arg(rowLabel.left(2)),
+                QCoreApplication::translate("ListPosition", "%1Ch").arg(rowLabel.right(3))};
     if (row <= FirstSearchPassEntry) {
         const int k = row - (FirstProgramScanEntry + 1);
         const QString edge = row % 2 == 1 ? QStringLiteral(" - A") : QStringLiteral(" - B");
-        return {QStringLiteral("Program Scan"), QString::number(k / 2) + edge};
+        return {QCoreApplication::translate("ListPosition", "Program Scan"),
+                QString::number(k / 2) + edge};
     }
     if (row <= FirstPriorityEntry)
-        return {QStringLiteral("Search Pass"),
-                QString::number(row - (FirstSearchPassEntry + 1)) + ch};
-    return {QStringLiteral("Priority"), QString::number(row - (FirstPriorityEntry + 1)) + ch};
+        return {QCoreApplication::translate("ListPosition", "Search Pass"),
+                QCoreApplication::translate("ListPosition", "%1Ch")
+                    .arg(row - (FirstSearchPassEntry + 1))};
+    return {
+        QCoreApplication::translate("ListPosition", "Priority"),
+        QCoreApplication::translate("ListPosition", "%1Ch").arg(row - (FirstPriorityEntry + 1))};
 }
 
 } // namespace mtz4

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QInputDialog>
 
 namespace mtz4 {
@@ -20,18 +21,20 @@ namespace {
 // one, or how many there are.
 QString EntriesName(const MemoryGrid& grid, const QList<int>& entries) {
     return entries.size() == 1 ? grid.rowLabel(entries.first() + 1)
-                               : QStringLiteral("%1 Entries").arg(entries.size());
+                               : QCoreApplication::translate("MemoryCommands", "%n Entries",
+                                                             nullptr, entries.size());
 }
 
 // The name of the list an entry is in, for step names.
 QString ListName(const MemoryGrid& grid, int entry) {
     if (entry >= FirstPriorityEntry)
-        return QStringLiteral("Priority");
+        return QCoreApplication::translate("MemoryCommands", "Priority");
     if (entry >= FirstSearchPassEntry)
-        return QStringLiteral("Search Pass");
+        return QCoreApplication::translate("MemoryCommands", "Search Pass");
     if (entry >= FirstProgramScanEntry)
-        return QStringLiteral("Program Scan");
-    return QStringLiteral("Bank ") + grid.rowLabel(entry + 1).left(2);
+        return QCoreApplication::translate("MemoryCommands", "Program Scan");
+    return QCoreApplication::translate("MemoryCommands", "Bank %1")
+        .arg(grid.rowLabel(entry + 1).left(2));
 }
 
 } // namespace
@@ -62,12 +65,13 @@ void MemoryCommands::cut() {
     if (entries.isEmpty())
         return;
     copy();
-    editor_.apply(QStringLiteral("Cut ") + EntriesName(grid_, entries), DataPart::Memory,
-                  [&entries](DataSet& ds) {
-                      for (int e : entries)
-                          ClearEntry(ds, e);
-                      ds.DataChanged = true;
-                  });
+    editor_.apply(
+        QCoreApplication::translate("MemoryCommands", "Cut %1").arg(EntriesName(grid_, entries)),
+        DataPart::Memory, [&entries](DataSet& ds) {
+            for (int e : entries)
+                ClearEntry(ds, e);
+            ds.DataChanged = true;
+        });
 }
 
 void MemoryCommands::paste() {
@@ -81,16 +85,18 @@ void MemoryCommands::pasteText(const QString& text) {
     const PastePlan plan = PlanPaste(editor_.data(), text, first);
     if (plan.overwritesInUse > 0) {
         const PromptAnswer answer = prompter_.ask(
-            {QStringLiteral("The paste replaces %1 entries in use.\r\nDo you want to go on?")
-                 .arg(plan.overwritesInUse),
-             QStringLiteral("Paste"), PromptIcon::Exclamation, PromptButtons::OkCancel,
-             PromptAnswer::Cancel});
+            {QCoreApplication::translate(
+                 "MemoryCommands", "The paste replaces %n entries in use.\r\nDo you want to go on?",
+                 nullptr, plan.overwritesInUse),
+             QCoreApplication::translate("MemoryCommands", "Paste"), PromptIcon::Exclamation,
+             PromptButtons::OkCancel, PromptAnswer::Cancel});
         if (answer != PromptAnswer::Ok)
             return;
     }
     if (!plan.rows.isEmpty()) {
-        editor_.apply(QStringLiteral("Paste ") + grid_.rowLabel(first + 1), DataPart::Memory,
-                      [&plan](DataSet& ds) {
+        editor_.apply(QCoreApplication::translate("MemoryCommands", "Paste %1")
+                          .arg(grid_.rowLabel(first + 1)),
+                      DataPart::Memory, [&plan](DataSet& ds) {
                           ApplyPaste(ds, plan);
                           ds.DataChanged = true;
                       });
@@ -99,7 +105,8 @@ void MemoryCommands::pasteText(const QString& text) {
     // changed or left out says which and why, and one that replaced
     // entries in use what it changed in them.
     if (!plan.skipped.isEmpty() || !plan.changed.isEmpty() || !plan.compared.isEmpty())
-        ShowImportReport(prompter_, plan, QStringLiteral("Paste"), QStringLiteral("pasted"));
+        ShowImportReport(prompter_, plan, QCoreApplication::translate("MemoryCommands", "Paste"),
+                         QStringLiteral("pasted"));
     else
         prompter_.status(ImportSummary(plan, QStringLiteral("pasted")));
 }
@@ -109,19 +116,23 @@ void MemoryCommands::insertEmptyEntry() {
     if (entry < 0)
         return;
     MoveOutcome outcome = MoveOutcome::NoList;
-    editor_.tryApply(QStringLiteral("Insert ") + grid_.rowLabel(entry + 1), DataPart::Memory,
-                     [&](DataSet& ds) {
-                         outcome = InsertEmptyEntry(ds, entry);
-                         if (outcome == MoveOutcome::Done)
-                             ds.DataChanged = true;
-                         return outcome == MoveOutcome::Done;
-                     });
+    editor_.tryApply(
+        QCoreApplication::translate("MemoryCommands", "Insert %1").arg(grid_.rowLabel(entry + 1)),
+        DataPart::Memory, [&](DataSet& ds) {
+            outcome = InsertEmptyEntry(ds, entry);
+            if (outcome == MoveOutcome::Done)
+                ds.DataChanged = true;
+            return outcome == MoveOutcome::Done;
+        });
     if (outcome == MoveOutcome::LastInUse)
-        tell(QStringLiteral("The last entry of this list is in use: there is no room to insert "
-                            "an empty entry."),
-             QStringLiteral("Insert Empty Entry"));
+        tell(QCoreApplication::translate(
+                 "MemoryCommands",
+                 "The last entry of this list is in use: there is no room to insert "
+                 "an empty entry."),
+             QCoreApplication::translate("MemoryCommands", "Insert Empty Entry"));
     else if (outcome == MoveOutcome::NoList)
-        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Insert Empty Entry"));
+        tell(QCoreApplication::translate("MemoryCommands", "This row belongs to no bank."),
+             QCoreApplication::translate("MemoryCommands", "Insert Empty Entry"));
 }
 
 void MemoryCommands::deleteEntry() {
@@ -129,23 +140,26 @@ void MemoryCommands::deleteEntry() {
     if (entry < 0)
         return;
     const QString label = grid_.rowLabel(entry + 1);
-    const PromptAnswer answer =
-        prompter_.ask({QStringLiteral("Delete entry %1?\r\nThe entries after it in its list move "
-                                      "up by one.")
-                           .arg(label),
-                       QStringLiteral("Delete Entry"), PromptIcon::Exclamation,
-                       PromptButtons::OkCancel, PromptAnswer::Cancel});
+    const PromptAnswer answer = prompter_.ask(
+        {QCoreApplication::translate("MemoryCommands",
+                                     "Delete entry %1?\r\nThe entries after it in its list move "
+                                     "up by one.")
+             .arg(label),
+         QCoreApplication::translate("MemoryCommands", "Delete Entry"), PromptIcon::Exclamation,
+         PromptButtons::OkCancel, PromptAnswer::Cancel});
     if (answer != PromptAnswer::Ok)
         return;
     MoveOutcome outcome = MoveOutcome::NoList;
-    editor_.tryApply(QStringLiteral("Delete ") + label, DataPart::Memory, [&](DataSet& ds) {
-        outcome = DeleteEntry(ds, entry);
-        if (outcome == MoveOutcome::Done)
-            ds.DataChanged = true;
-        return outcome == MoveOutcome::Done;
-    });
+    editor_.tryApply(QCoreApplication::translate("MemoryCommands", "Delete %1").arg(label),
+                     DataPart::Memory, [&](DataSet& ds) {
+                         outcome = DeleteEntry(ds, entry);
+                         if (outcome == MoveOutcome::Done)
+                             ds.DataChanged = true;
+                         return outcome == MoveOutcome::Done;
+                     });
     if (outcome == MoveOutcome::NoList)
-        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Delete Entry"));
+        tell(QCoreApplication::translate("MemoryCommands", "This row belongs to no bank."),
+             QCoreApplication::translate("MemoryCommands", "Delete Entry"));
 }
 
 void MemoryCommands::sortBank(SortKey key) {
@@ -153,9 +167,10 @@ void MemoryCommands::sortBank(SortKey key) {
     if (entry < 0)
         return;
     const QString name =
-        QStringLiteral("Sort %1 by %2")
+        QCoreApplication::translate("MemoryCommands", "Sort %1 by %2")
             .arg(ListName(grid_, entry),
-                 key == SortKey::Name ? QStringLiteral("Name") : QStringLiteral("Frequency"));
+                 key == SortKey::Name ? QCoreApplication::translate("MemoryCommands", "Name")
+                                      : QCoreApplication::translate("MemoryCommands", "Frequency"));
     MoveOutcome outcome = MoveOutcome::NoList;
     editor_.tryApply(name, DataPart::Memory, [&](DataSet& ds) {
         outcome = SortList(ds, entry, key);
@@ -164,14 +179,16 @@ void MemoryCommands::sortBank(SortKey key) {
         return outcome == MoveOutcome::Done;
     });
     if (outcome == MoveOutcome::NoList)
-        tell(QStringLiteral("This row belongs to no bank."), QStringLiteral("Sort"));
+        tell(QCoreApplication::translate("MemoryCommands", "This row belongs to no bank."),
+             QCoreApplication::translate("MemoryCommands", "Sort"));
 }
 
 bool MemoryCommands::goTo(const QString& label) {
     const int entry = EntryOfRowLabel(grid_.rowLabels(), label);
     if (entry < 0) {
-        tell(QStringLiteral("There is no row labelled \"%1\".").arg(label.trimmed()),
-             QStringLiteral("Go To"));
+        tell(QCoreApplication::translate("MemoryCommands", "There is no row labelled \"%1\".")
+                 .arg(label.trimmed()),
+             QCoreApplication::translate("MemoryCommands", "Go To"));
         return false;
     }
     if (grid_.isRowHidden(entry))
@@ -184,10 +201,11 @@ bool MemoryCommands::goTo(const QString& label) {
 
 void MemoryCommands::askGoTo() {
     bool ok = false;
-    const QString label =
-        QInputDialog::getText(grid_.window(), QStringLiteral("Go To"),
-                              QStringLiteral("Row label (for example 03-012, 12A, S5 or Pr3):"),
-                              QLineEdit::Normal, QString(), &ok);
+    const QString label = QInputDialog::getText(
+        grid_.window(), QCoreApplication::translate("MemoryCommands", "Go To"),
+        QCoreApplication::translate("MemoryCommands",
+                                    "Row label (for example 03-012, 12A, S5 or Pr3):"),
+        QLineEdit::Normal, QString(), &ok);
     if (ok && !label.trimmed().isEmpty())
         goTo(label);
 }

@@ -12,6 +12,7 @@
 #include "model/Prompter.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
@@ -39,18 +40,25 @@ MemoryPage::MemoryPage(DataEditor& editor, Prompter& prompter, QWidget* parent)
     cbbBank->setObjectName(QStringLiteral("cbbBank"));
     cbbBank->hide();
 
-    cmbRxData = Named(new QPushButton(QStringLiteral("Read"), this), QStringLiteral("cmbRxData"));
-    cmbTxData = Named(new QPushButton(QStringLiteral("Write"), this), QStringLiteral("cmbTxData"));
-    cmbClear = Named(new QPushButton(QStringLiteral("Clear"), this), QStringLiteral("cmbClear"));
-    cmbClAll =
-        Named(new QPushButton(QStringLiteral("Clear All"), this), QStringLiteral("cmbClAll"));
-    upButton = Named(new QPushButton(QStringLiteral("Up"), this), QStringLiteral("Command5"));
-    downButton = Named(new QPushButton(QStringLiteral("Down"), this), QStringLiteral("Command4"));
+    cmbRxData = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Read"), this),
+                      QStringLiteral("cmbRxData"));
+    cmbTxData = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Write"), this),
+                      QStringLiteral("cmbTxData"));
+    cmbClear = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Clear"), this),
+                     QStringLiteral("cmbClear"));
+    cmbClAll = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Clear All"), this),
+                     QStringLiteral("cmbClAll"));
+    upButton = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Up"), this),
+                     QStringLiteral("Command5"));
+    downButton = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Down"), this),
+                       QStringLiteral("Command4"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->hide();
-    cmbCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), QStringLiteral("cmbCancel"));
-    cmbCancel->setToolTip(QStringLiteral("Stops the read after the block in progress (Esc)"));
+    cmbCancel = Named(new QPushButton(QCoreApplication::translate("MemoryPage", "Cancel"), this),
+                      QStringLiteral("cmbCancel"));
+    cmbCancel->setToolTip(QCoreApplication::translate(
+        "MemoryPage", "Stops the read after the block in progress (Esc)"));
     cmbCancel->hide();
 
     auto* buttons = new QHBoxLayout;
@@ -103,33 +111,39 @@ void MemoryPage::showFilterCount() {
 }
 
 bool MemoryPage::confirmClear(const QString& question) {
-    const PromptAnswer answer = prompter_.ask(
-        {QStringLiteral("Clear cannot be undone.\r\n") + question, QStringLiteral("CLEAR OK"),
-         PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel});
+    const PromptAnswer answer =
+        prompter_.ask({QCoreApplication::translate("MemoryPage", "Clear cannot be undone.") +
+                           QStringLiteral("\r\n") + question,
+                       QCoreApplication::translate("MemoryPage", "CLEAR OK"),
+                       PromptIcon::Exclamation, PromptButtons::OkCancel, PromptAnswer::Cancel});
     return answer == PromptAnswer::Ok;
 }
 
 void MemoryPage::cmbClear_Click() {
-    if (!confirmClear(QStringLiteral("Are you sure that you want to do the clear?")))
+    if (!confirmClear(QCoreApplication::translate("MemoryPage",
+                                                  "Are you sure that you want to do the clear?")))
         return;
     const int row = MSFlexGrid1->currentRow();
     if (row < 1)
         return;
-    editor_.apply(QStringLiteral("Clear ") + MSFlexGrid1->rowLabel(row), DataPart::Memory,
-                  [row](DataSet& ds) {
-                      ds.DataChanged = true;
-                      ClearEntry(ds, row - 1);
-                  });
+    editor_.apply(
+        QCoreApplication::translate("MemoryPage", "Clear %1").arg(MSFlexGrid1->rowLabel(row)),
+        DataPart::Memory, [row](DataSet& ds) {
+            ds.DataChanged = true;
+            ClearEntry(ds, row - 1);
+        });
 }
 
 void MemoryPage::cmbClAll_Click() {
-    if (!confirmClear(QStringLiteral("Are you sure that you want to clear all memory?")))
+    if (!confirmClear(QCoreApplication::translate(
+            "MemoryPage", "Are you sure that you want to clear all memory?")))
         return;
-    editor_.apply(QStringLiteral("Clear All"), DataPart::Memory, [](DataSet& ds) {
-        ds.DataChanged = true;
-        for (int e = 0; e < EntryCount; ++e)
-            ClearEntry(ds, e);
-    });
+    editor_.apply(QCoreApplication::translate("MemoryPage", "Clear All"), DataPart::Memory,
+                  [](DataSet& ds) {
+                      ds.DataChanged = true;
+                      for (int e = 0; e < EntryCount; ++e)
+                          ClearEntry(ds, e);
+                  });
 }
 
 void MemoryPage::Command5_Click() {

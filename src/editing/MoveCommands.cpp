@@ -21,8 +21,9 @@ MoveCommands::MoveCommands(DataEditor& editor, Prompter& prompter, MemoryGrid& g
 }
 
 QString MoveCommands::entriesName(const QList<int>& entries) const {
-    return entries.size() == 1 ? grid_.rowLabel(entries.first() + 1)
-                               : QStringLiteral("%1 entries").arg(entries.size());
+    return entries.size() == 1
+               ? grid_.rowLabel(entries.first() + 1)
+               : QCoreApplication::translate("MoveCommands", "%n entries", nullptr, entries.size());
 }
 
 void MoveCommands::moveUp() {
@@ -60,8 +61,9 @@ void MoveCommands::move(bool down) {
         position = down ? 0 : (target.last - target.first + 1) / target.step;
     }
     moveTo(entries, target, position,
-           (down ? QStringLiteral("Move Down ") : QStringLiteral("Move Up ")) +
-               entriesName(entries));
+           (down ? QCoreApplication::translate("MoveCommands", "Move Down %1")
+                 : QCoreApplication::translate("MoveCommands", "Move Up %1"))
+               .arg(entriesName(entries)));
 }
 
 void MoveCommands::drop(const RowDrag::Rows& rows, int entry, bool below) {
@@ -80,7 +82,8 @@ void MoveCommands::drop(const RowDrag::Rows& rows, int entry, bool below) {
     if (!target.contains(entry) || rows.entries.isEmpty())
         return;
     const int position = (entry - target.first) / target.step + (below ? 1 : 0);
-    moveTo(rows.entries, target, position, QStringLiteral("Move ") + entriesName(rows.entries));
+    moveTo(rows.entries, target, position,
+           QCoreApplication::translate("MoveCommands", "Move %1").arg(entriesName(rows.entries)));
 }
 
 void MoveCommands::moveTo(const QList<int>& entries, const EntryList& target, int position,

@@ -60,8 +60,8 @@ QVariant SharedValue(const DataSet& ds, const QList<int>& entries, EditField fie
 PropertiesDialog::PropertiesDialog(const DataSet& ds, const QList<int>& entries, QWidget* parent)
     : QDialog(parent), ds_(ds) {
     setObjectName(QStringLiteral("dlgProperties"));
-    setWindowTitle(QCoreApplication::translate("PropertiesDialog", "Properties of %1 entries")
-                       .arg(entries.size()));
+    setWindowTitle(QCoreApplication::translate("PropertiesDialog", "Properties of %n entries",
+                                               nullptr, entries.size()));
     setModal(true);
     UseFixedDialogFrame(*this);
 

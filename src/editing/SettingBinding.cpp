@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +30,14 @@ QGroupBox* CompactGroupBox(const QString& caption, const QString& name, QWidget*
     auto* box = new QGroupBox(caption, parent);
     box->setObjectName(name + QStringLiteral("Group"));
     return box;
+}
+
+// A caption or a choice of the control table in the program's language: the
+// table holds them in English, as the settings' names in files and diffs.
+QString Shown(const QString& english) {
+    return english.isEmpty()
+               ? english
+               : QCoreApplication::translate("SettingControls", english.toUtf8().constData());
 }
 
 void MakeCompact(QLayout* layout) {
@@ -88,7 +97,7 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
         holder = new QWidget(parent);
         holder->setObjectName(control_.name + QStringLiteral("Group"));
     } else {
-        groupBox_ = CompactGroupBox(control_.caption, control_.name, parent);
+        groupBox_ = CompactGroupBox(Shown(control_.caption), control_.name, parent);
         holder = groupBox_;
     }
     widget_ = holder;
@@ -99,9 +108,9 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
     for (int i = 0; i < control_.choices.size(); ++i) {
         QAbstractButton* button = nullptr;
         if (checkBoxes)
-            button = new QCheckBox(control_.choices[i], holder);
+            button = new QCheckBox(Shown(control_.choices[i]), holder);
         else
-            button = new QRadioButton(control_.choices[i], holder);
+            button = new QRadioButton(Shown(control_.choices[i]), holder);
         button->setObjectName(IndexedName(control_.name, i));
         buttons_->addButton(button, i);
         created.push_back(button);
@@ -122,7 +131,7 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
 }
 
 void SettingBinding::buildCheck(QWidget* parent) {
-    check_ = new QCheckBox(control_.caption, parent);
+    check_ = new QCheckBox(Shown(control_.caption), parent);
     check_->setObjectName(control_.name);
     widget_ = check_;
     connect(check_, &QCheckBox::clicked, this, [this] {
@@ -137,17 +146,18 @@ void SettingBinding::buildCheck(QWidget* parent) {
 void SettingBinding::buildPickList(QWidget* parent) {
     list_ = new QComboBox(parent);
     list_->setObjectName(control_.name);
-    list_->addItems(control_.choices);
+    for (const QString& choice : control_.choices)
+        list_->addItem(Shown(choice));
     list_->setMaxVisibleItems(16);
     widget_ = list_;
-    captionLabel_ = new QLabel(control_.caption, parent);
+    captionLabel_ = new QLabel(Shown(control_.caption), parent);
     captionLabel_->setObjectName(control_.name + QStringLiteral("Caption"));
     captionLabel_->setBuddy(list_);
     connect(list_, &QComboBox::activated, this, &SettingBinding::commit);
 }
 
 void SettingBinding::buildSlider(QWidget* parent) {
-    groupBox_ = CompactGroupBox(control_.caption, control_.name, parent);
+    groupBox_ = CompactGroupBox(Shown(control_.caption), control_.name, parent);
     widget_ = groupBox_;
     slider_ = new QSlider(Qt::Horizontal, groupBox_);
     slider_->setObjectName(control_.name);
@@ -184,7 +194,7 @@ void SettingBinding::buildSlider(QWidget* parent) {
 void SettingBinding::commit(int value) {
     if (value == SettingValue(control_, editor_.data().settings))
         return;
-    const QString step = control_.caption.isEmpty() ? control_.name : control_.caption;
+    const QString step = control_.caption.isEmpty() ? control_.name : Shown(control_.caption);
     editor_.apply(step, DataPart::Settings, [this, value](DataSet& ds) {
         control_.field(ds.settings) = value;
         if (control_.marksChange)

@@ -32,7 +32,7 @@ Settings1Page::Settings1Page(DataEditor& editor, QWidget* parent)
     setObjectName(QStringLiteral("Settings1Page"));
     bindings_ = std::make_unique<SettingBindings>(SettingsPage::One, editor_, this);
 
-    auto* model = new QGroupBox(QStringLiteral("Model"), this);
+    auto* model = new QGroupBox(QCoreApplication::translate("Settings1Page", "Model"), this);
     model->setObjectName(QStringLiteral("opbModelGroup"));
     auto* modelLayout = new QGridLayout(model);
     modelLayout->setContentsMargins(6, 2, 6, 4);

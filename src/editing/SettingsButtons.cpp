@@ -11,9 +11,11 @@ namespace mtz4 {
 
 SettingsButtons MakeSettingsButtons(int page, QWidget* parent) {
     SettingsButtons buttons;
-    buttons.read = new QPushButton(QStringLiteral("Read Settings"), parent);
+    buttons.read =
+        new QPushButton(QCoreApplication::translate("SettingsButtons", "Read Settings"), parent);
     buttons.read->setObjectName(QStringLiteral("cmbRxData%1").arg(page));
-    buttons.write = new QPushButton(QStringLiteral("Write Settings"), parent);
+    buttons.write =
+        new QPushButton(QCoreApplication::translate("SettingsButtons", "Write Settings"), parent);
     buttons.write->setObjectName(QStringLiteral("cmbTxData%1").arg(page));
     ShowTip(buttons.read, QCoreApplication::translate(
                               "SettingsButtons",

@@ -9,6 +9,7 @@
 #include "editing/MemoryPage.h"
 #include "editing/PropertiesDialog.h"
 #include "editing/UndoHistory.h"
+#include "model/ProgramTranslations.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -23,7 +24,11 @@ class FieldCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The English forms of counted texts, as the programs install them.
+    void initTestCase() { InstallTranslations(*QCoreApplication::instance(), QString()); }
     void propertiesOnFortyRows();
+    void propertiesCountsOneOrMany_data();
+    void propertiesCountsOneOrMany();
     void propertiesReportsTheRowsRefused();
     void propertiesSaysWhyAKeyIsRefused();
     void fillDown();
@@ -123,6 +128,38 @@ void FieldCommandsTest::propertiesOnFortyRows() {
     f.history.undo();
     QCOMPARE(f.ds->MemText, before->MemText);
     QVERIFY(!f.history.canUndo());
+}
+
+void FieldCommandsTest::propertiesCountsOneOrMany_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("step");
+    QTest::newRow("one") << 1 << "Properties of 1 entry"
+                         << "Properties: 1 of 1 entry changed, 0 refused"
+                         << "Edit 00-000";
+    QTest::newRow("two") << 2 << "Properties of 2 entries"
+                         << "Properties: 2 of 2 entries changed, 0 refused"
+                         << "Edit 2 entries";
+}
+
+void FieldCommandsTest::propertiesCountsOneOrMany() {
+    QFETCH(int, rows);
+    QFETCH(QString, title);
+    PageFixture f;
+    for (int i = 0; i < rows; ++i)
+        setEntry(*f.ds, i, Airband(i));
+    f.select(0, rows);
+    QString shown;
+    f.withDialog([&] { f.page.fields->properties(); },
+                 [&](QDialog& d) {
+                     shown = d.windowTitle();
+                     QTest::keyClick(&d, Qt::Key_S, Qt::AltModifier);
+                     choose(QStringLiteral("25KHz"));
+                 });
+    QCOMPARE(shown, title);
+    QTEST(f.prompter.statuses.last(), "summary");
+    QTEST(f.history.undoText(), "step");
 }
 
 void FieldCommandsTest::propertiesReportsTheRowsRefused() {
