@@ -1195,8 +1195,10 @@ void Mtz4ctlTest::messagesFollowTheLocaleOutputStaysAsItIs() {
     const CtlRun english = runUnder("C", clash);
     const CtlRun japanese = runUnder("ja_JP.UTF-8", clash);
     QVERIFY2(english.errors.contains(QStringLiteral("which is read")), qPrintable(english.errors));
-    QVERIFY2(japanese.errors.contains(QStringLiteral("読み込むファイル")),
-             qPrintable(japanese.errors));
+    // Whatever its words: in Japanese script.
+    QVERIFY2(
+        japanese.errors.contains(QRegularExpression(QStringLiteral("[\\p{Han}\\p{Hiragana}]"))),
+        qPrintable(japanese.errors));
     QCOMPARE(japanese.exitCode, 2);
 }
 
