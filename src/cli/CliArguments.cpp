@@ -3,6 +3,7 @@
 #include "link/PortDevice.h"
 #include "model/Limits.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <optional>
 
@@ -64,11 +65,13 @@ public:
         } else if (!atEnd()) {
             into = args_.at(next_++);
         } else {
-            error = QStringLiteral("option %1 needs a value").arg(option);
+            error =
+                QCoreApplication::translate("CliArguments", "option %1 needs a value").arg(option);
             return false;
         }
         if (into.isEmpty()) {
-            error = QStringLiteral("option %1 needs a value").arg(option);
+            error =
+                QCoreApplication::translate("CliArguments", "option %1 needs a value").arg(option);
             return false;
         }
         return true;
@@ -156,27 +159,35 @@ QString* nextPositional(CliArguments& a) {
 bool completeFileCommand(const CliArguments& a, QString& error) {
     if (a.subcommand == Subcommand::Diff) {
         if (a.input.isEmpty() || a.csv.isEmpty())
-            error = QStringLiteral("the two clone files to compare (A.MZ4 B.MZ4) are required");
+            error = QCoreApplication::translate(
+                "CliArguments", "the two clone files to compare (A.MZ4 B.MZ4) are required");
     } else if (a.subcommand == Subcommand::Report) {
         if (a.input.isEmpty())
-            error = QStringLiteral("the clone file (IN.MZ4) is required");
+            error =
+                QCoreApplication::translate("CliArguments", "the clone file (IN.MZ4) is required");
         else if (reportKindOf(a.output) == ReportKind::None)
-            error = QStringLiteral("-o LIST.pdf or -o LIST.html is required");
+            error = QCoreApplication::translate("CliArguments",
+                                                "-o LIST.pdf or -o LIST.html is required");
     } else if (a.subcommand == Subcommand::Export) {
         if (a.input.isEmpty() || a.csv.isEmpty())
-            error = QStringLiteral("the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
-                                   "are required");
+            error = QCoreApplication::translate(
+                "CliArguments", "the clone file (IN.MZ4) and the CSV file to write (OUT.csv) "
+                                "are required");
     } else if (!a.stock.isEmpty() && !a.csv.isEmpty()) {
-        error = QStringLiteral("--stock NAME and IN.csv exclude each other");
+        error = QCoreApplication::translate("CliArguments",
+                                            "--stock NAME and IN.csv exclude each other");
     } else if (!a.stock.isEmpty() && (a.formatGiven || !a.maps.isEmpty())) {
-        error = QStringLiteral("--stock NAME takes no --format and no --map");
+        error = QCoreApplication::translate("CliArguments",
+                                            "--stock NAME takes no --format and no --map");
     } else if (a.input.isEmpty() || (a.csv.isEmpty() && a.stock.isEmpty())) {
-        error = QStringLiteral("the clone file (BASE.MZ4) and the CSV file to import (IN.csv) are "
-                               "required");
+        error = QCoreApplication::translate(
+            "CliArguments", "the clone file (BASE.MZ4) and the CSV file to import (IN.csv) are "
+                            "required");
     } else if ((a.intoBank >= 0) + !a.atLabel.isEmpty() + a.freeEntries > 1) {
-        error = QStringLiteral("--into, --at and --free exclude each other");
+        error = QCoreApplication::translate("CliArguments",
+                                            "--into, --at and --free exclude each other");
     } else if (a.output.isEmpty() && !a.dryRun) {
-        error = QStringLiteral("-o OUT.MZ4 is required");
+        error = QCoreApplication::translate("CliArguments", "-o OUT.MZ4 is required");
     }
     return error.isEmpty();
 }
@@ -184,8 +195,11 @@ bool completeFileCommand(const CliArguments& a, QString& error) {
 // A command that talks to the receiver needs either --device or --port.
 bool namesOnePort(const CliArguments& a, QString& error) {
     if (a.device.isEmpty() == (a.port == 0))
-        error = a.device.isEmpty() ? QStringLiteral("--device PATH or --port N is required")
-                                   : QStringLiteral("--device and --port exclude each other");
+        error = a.device.isEmpty()
+                    ? QCoreApplication::translate("CliArguments",
+                                                  "--device PATH or --port N is required")
+                    : QCoreApplication::translate("CliArguments",
+                                                  "--device and --port exclude each other");
     return error.isEmpty();
 }
 
@@ -199,28 +213,33 @@ bool complete(const CliArguments& a, int scopes, QString& error) {
     if (a.subcommand == Subcommand::Identify)
         return namesOnePort(a, error);
     if (a.model < 0) {
-        error = QStringLiteral("--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
+        error = QCoreApplication::translate(
+            "CliArguments", "--model MODEL is required (MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K)");
         return false;
     }
     if (a.subcommand == Subcommand::New) {
         if (a.output.isEmpty())
-            error = QStringLiteral("-o OUT.MZ4 is required");
+            error = QCoreApplication::translate("CliArguments", "-o OUT.MZ4 is required");
         return error.isEmpty();
     }
     if (!namesOnePort(a, error))
         return false;
     if (scopes > 1) {
-        error = QStringLiteral("--settings, --memory and --all exclude each other");
+        error = QCoreApplication::translate("CliArguments",
+                                            "--settings, --memory and --all exclude each other");
         return false;
     }
     if (a.subcommand == Subcommand::Read && a.output.isEmpty())
-        error = QStringLiteral("-o OUT.MZ4 is required");
+        error = QCoreApplication::translate("CliArguments", "-o OUT.MZ4 is required");
     else if (a.quick && a.scope == Scope::Settings)
-        error = QStringLiteral("--quick reads the memory; it does not go with --settings");
+        error = QCoreApplication::translate(
+            "CliArguments", "--quick reads the memory; it does not go with --settings");
     else if (a.verify && a.scope == Scope::Settings)
-        error = QStringLiteral("--verify reads back the memory; it does not go with --settings");
+        error = QCoreApplication::translate(
+            "CliArguments", "--verify reads back the memory; it does not go with --settings");
     if (a.subcommand == Subcommand::Write && a.input.isEmpty())
-        error = QStringLiteral("the clone file to write (IN.MZ4) is required");
+        error = QCoreApplication::translate("CliArguments",
+                                            "the clone file to write (IN.MZ4) is required");
     return error.isEmpty();
 }
 
@@ -247,7 +266,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
     error.clear();
     ArgumentReader reader(args);
     if (reader.atEnd()) {
-        error = QStringLiteral("no subcommand given (read, write or new)");
+        error =
+            QCoreApplication::translate("CliArguments", "no subcommand given (read, write or new)");
         return false;
     }
     QString first = reader.take();
@@ -256,7 +276,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
         if (!reader.value(first, a.trace, error))
             return false;
         if (reader.atEnd()) {
-            error = QStringLiteral("no subcommand given (read, write or new)");
+            error = QCoreApplication::translate("CliArguments",
+                                                "no subcommand given (read, write or new)");
             return false;
         }
         first = reader.take();
@@ -271,7 +292,9 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
     }
     a.subcommand = subcommandOf(first);
     if (a.subcommand == Subcommand::None) {
-        error = QStringLiteral("unknown subcommand \"%1\" (read, write or new)").arg(first);
+        error = QCoreApplication::translate("CliArguments",
+                                            "unknown subcommand \"%1\" (read, write or new)")
+                    .arg(first);
         return false;
     }
 
@@ -282,14 +305,15 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
         if (!isOption) {
             QString* slot = nextPositional(a);
             if (!slot) {
-                error = QStringLiteral("unexpected argument \"%1\"").arg(arg);
+                error = QCoreApplication::translate("CliArguments", "unexpected argument \"%1\"")
+                            .arg(arg);
                 return false;
             }
             *slot = arg;
             continue;
         }
         if (!takes(a.subcommand, arg)) {
-            error = QStringLiteral("unknown option %1").arg(arg);
+            error = QCoreApplication::translate("CliArguments", "unknown option %1").arg(arg);
             return false;
         }
         QString value;
@@ -321,8 +345,9 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             if (arg == QLatin1String("--model")) {
                 a.model = modelIndexOf(value);
                 if (a.model < 0) {
-                    error = QStringLiteral("unknown model \"%1\" (MT-Z4J, MT-Z40E, MT-Z40T or "
-                                           "MT-Z40K)")
+                    error = QCoreApplication::translate(
+                                "CliArguments", "unknown model \"%1\" (MT-Z4J, MT-Z40E, MT-Z40T or "
+                                                "MT-Z40K)")
                                 .arg(value);
                     return false;
                 }
@@ -332,7 +357,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                 bool ok = false;
                 a.port = value.toInt(&ok);
                 if (!ok || !isValidPortNumber(a.port)) {
-                    error = QStringLiteral("--port takes a number from %1 to %2")
+                    error = QCoreApplication::translate("CliArguments",
+                                                        "--port takes a number from %1 to %2")
                                 .arg(FirstPortNumber)
                                 .arg(LastPortNumber);
                     return false;
@@ -347,17 +373,22 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                            a.subcommand == Subcommand::Import) {
                     a.format = CsvFormat::Columns;
                 } else {
-                    error = a.subcommand == Subcommand::Import
-                                ? QStringLiteral("unknown format \"%1\" (csv, chirp or columns)")
-                                      .arg(value)
-                                : QStringLiteral("unknown format \"%1\" (csv or chirp)").arg(value);
+                    error =
+                        a.subcommand == Subcommand::Import
+                            ? QCoreApplication::translate(
+                                  "CliArguments", "unknown format \"%1\" (csv, chirp or columns)")
+                                  .arg(value)
+                            : QCoreApplication::translate("CliArguments",
+                                                          "unknown format \"%1\" (csv or chirp)")
+                                  .arg(value);
                     return false;
                 }
             } else if (arg == QLatin1String("--into")) {
                 bool ok = false;
                 a.intoBank = value.toInt(&ok);
                 if (!ok || a.intoBank < 0 || a.intoBank >= BankCount) {
-                    error = QStringLiteral("--into takes a bank number from 0 to 49");
+                    error = QCoreApplication::translate("CliArguments",
+                                                        "--into takes a bank number from 0 to 49");
                     return false;
                 }
             } else if (arg == QLatin1String("--at")) {
@@ -372,9 +403,11 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
                     QStringList names;
                     for (const CodePage p : NoteCodePages())
                         names << CodePageName(p);
-                    error = QStringLiteral("unknown code page \"%1\" (%2, or the number: 1252, "
-                                           "932 ...)")
-                                .arg(value, names.join(QStringLiteral(", ")));
+                    error =
+                        QCoreApplication::translate(
+                            "CliArguments", "unknown code page \"%1\" (%2, or the number: 1252, "
+                                            "932 ...)")
+                            .arg(value, names.join(QStringLiteral(", ")));
                     return false;
                 }
                 a.codePage = *page;
@@ -388,7 +421,8 @@ bool parseArguments(const QStringList& args, CliArguments& a, QString& error) {
             continue;
         }
         if (reader.hasStrayValue()) {
-            error = QStringLiteral("option %1 takes no value").arg(arg);
+            error =
+                QCoreApplication::translate("CliArguments", "option %1 takes no value").arg(arg);
             return false;
         }
     }

@@ -1,56 +1,74 @@
 // The texts of "mtz4ctl --help" and "mtz4ctl SUBCOMMAND --help".
 #include "cli/CliArguments.h"
 
+#include <QCoreApplication>
+
 namespace mtz4::cli {
 
 namespace {
 
 // The options that name the port, shared by read, write and identify.
-const QString PortOptionsHelp = QStringLiteral(
-    "  --device PATH     the serial device the receiver is on: a path (/dev/ttyUSB0,\n"
-    "                    /dev/serial/by-id/...) or a name (ttyACM0, COM3); \"mtz4ctl\n"
-    "                    ports\" lists them\n"
-    "  --port N          COM port N (1..16) instead: the device named by the\n"
-    "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
-    "                    when it exists, else /dev/ttyS<n-1>\n");
-const QString TraceOptionHelp = QStringLiteral(
-    "  --trace FILE      write every command and reply on the line to FILE, with\n"
-    "                    the time, the direction and the outcome of each exchange;\n"
-    "                    FILE is replaced when the command ends, and left as it was\n"
-    "                    when the trace cannot be written (exit status 1)\n");
+QString PortOptionsHelp() {
+    return QCoreApplication::translate(
+        "CliUsage",
+        "  --device PATH     the serial device the receiver is on: a path (/dev/ttyUSB0,\n"
+        "                    /dev/serial/by-id/...) or a name (ttyACM0, COM3); \"mtz4ctl\n"
+        "                    ports\" lists them\n"
+        "  --port N          COM port N (1..16) instead: the device named by the\n"
+        "                    environment variable MTZ4_COMn, else /dev/ttyUSB<n-1>\n"
+        "                    when it exists, else /dev/ttyS<n-1>\n");
+}
+QString TraceOptionHelp() {
+    return QCoreApplication::translate(
+        "CliUsage",
+        "  --trace FILE      write every command and reply on the line to FILE, with\n"
+        "                    the time, the direction and the outcome of each exchange;\n"
+        "                    FILE is replaced when the command ends, and left as it was\n"
+        "                    when the trace cannot be written (exit status 1)\n");
+}
 // The options that name the receiver, shared by read and write.
-const QString ReceiverOptionsHelp =
-    PortOptionsHelp +
-    QStringLiteral(
-        "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n") +
-    TraceOptionHelp;
+QString ReceiverOptionsHelp() {
+    return PortOptionsHelp() +
+           QCoreApplication::translate(
+               "CliUsage",
+               "  --model MODEL     the receiver model: MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n") +
+           TraceOptionHelp();
+}
 // What a "Region Error" means, for read and write.
-const QString RegionErrorHelp = QStringLiteral(
-    "\"Region Error\" means the receiver did not accept MODEL: \"mtz4ctl identify\"\n"
-    "finds its model.\n");
+QString RegionErrorHelp() {
+    return QCoreApplication::translate(
+        "CliUsage",
+        "\"Region Error\" means the receiver did not accept MODEL: \"mtz4ctl identify\"\n"
+        "finds its model.\n");
+}
 
 // The option of every command that reads or writes notes.
-const QString CodePageHelp = QStringLiteral(
-    "  --code-page NAME  the code page of the notes in clone and CSV files:\n"
-    "                    windows-1252 (Western), shift_jis (Japanese), windows-1250\n"
-    "                    (Central European), windows-1251 (Cyrillic), windows-1253\n"
-    "                    (Greek) or windows-1254 (Turkish), or its number (1252,\n"
-    "                    932, ...); by default shift_jis under a Japanese locale,\n"
-    "                    windows-1252 elsewhere. A note that is not changed is\n"
-    "                    written back byte for byte whatever the code page\n");
+QString CodePageHelp() {
+    return QCoreApplication::translate(
+        "CliUsage",
+        "  --code-page NAME  the code page of the notes in clone and CSV files:\n"
+        "                    windows-1252 (Western), shift_jis (Japanese), windows-1250\n"
+        "                    (Central European), windows-1251 (Cyrillic), windows-1253\n"
+        "                    (Greek) or windows-1254 (Turkish), or its number (1252,\n"
+        "                    932, ...); by default shift_jis under a Japanese locale,\n"
+        "                    windows-1252 elsewhere. A note that is not changed is\n"
+        "                    written back byte for byte whatever the code page\n");
+}
 
 } // namespace
 
 QString usageText(Subcommand subcommand) {
     switch (subcommand) {
     case Subcommand::Read:
-        return QStringLiteral("Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
-                              "                    [--settings | --memory | --all] [--quick]\n"
-                              "                    [--base IN.MZ4] [--code-page NAME] -o OUT.MZ4\n"
-                              "Clone read: copies the receiver's memory into a clone file.\n"
-                              "\n") +
-               ReceiverOptionsHelp +
-               QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage", "Usage: mtz4ctl read (--device PATH | --port N) --model MODEL\n"
+                               "                    [--settings | --memory | --all] [--quick]\n"
+                               "                    [--base IN.MZ4] [--code-page NAME] -o OUT.MZ4\n"
+                               "Clone read: copies the receiver's memory into a clone file.\n"
+                               "\n") +
+               ReceiverOptionsHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "  --settings        read the settings and the band VFO records only\n"
                    "  --memory          read the memory only: enables, banks, groups, entries\n"
                    "  --all             read the settings, then the memory (the default)\n"
@@ -61,22 +79,26 @@ QString usageText(Subcommand subcommand) {
                    "                    instead of the factory data of MODEL\n"
                    "  -o, --output OUT.MZ4  the clone file to write\n"
                    "  -q, --quiet       no progress display and no success message\n") +
-               CodePageHelp +
-               QStringLiteral(
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "\n"
                    "OUT.MZ4 is written only after a complete read: a failed read leaves no file\n"
                    "(and an existing OUT.MZ4 untouched). The receiver stays in clone mode.\n") +
-               RegionErrorHelp +
-               QStringLiteral(
+               RegionErrorHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "Exit status: 0 success, 1 the read or a file failed, 2 bad command line.\n");
     case Subcommand::Write:
-        return QStringLiteral("Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
-                              "                     [--settings | --memory | --all] [--verify]\n"
-                              "                     [--code-page NAME] IN.MZ4\n"
-                              "Clone write: copies a clone file into the receiver.\n"
-                              "\n") +
-               ReceiverOptionsHelp +
-               QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage", "Usage: mtz4ctl write (--device PATH | --port N) --model MODEL\n"
+                               "                     [--settings | --memory | --all] [--verify]\n"
+                               "                     [--code-page NAME] IN.MZ4\n"
+                               "Clone write: copies a clone file into the receiver.\n"
+                               "\n") +
+               ReceiverOptionsHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "  --settings        write the settings and the band VFO records only; the\n"
                    "                    receiver stays in clone mode\n"
                    "  --memory          write the memory (banks, groups, entries), then end\n"
@@ -87,26 +109,31 @@ QString usageText(Subcommand subcommand) {
                    "                    entries in use, and the settings with --all) and compare:\n"
                    "                    a difference fails the write and is listed\n"
                    "  -q, --quiet       no progress display and no success message\n") +
-               CodePageHelp +
-               QStringLiteral(
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "\n"
                    "The bank sizes must add up to 1000 channels unless the receiver is already\n"
                    "in clone mode.\n") +
-               RegionErrorHelp +
-               QStringLiteral(
+               RegionErrorHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "Exit status: 0 success, 1 the write or the file failed, 2 bad command line.\n");
     case Subcommand::New:
-        return QStringLiteral("Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
-                              "Writes the factory data of a receiver model as a clone file.\n"
-                              "\n"
-                              "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
-                              "  -o, --output OUT.MZ4  the clone file to write\n") +
-               CodePageHelp +
-               QStringLiteral("\n"
-                              "Exit status: 0 success, 1 the file could not be written, 2 bad "
-                              "command line.\n");
+        return QCoreApplication::translate(
+                   "CliUsage", "Usage: mtz4ctl new --model MODEL [--code-page NAME] -o OUT.MZ4\n"
+                               "Writes the factory data of a receiver model as a clone file.\n"
+                               "\n"
+                               "  --model MODEL     MT-Z4J, MT-Z40E, MT-Z40T or MT-Z40K\n"
+                               "  -o, --output OUT.MZ4  the clone file to write\n") +
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage", "\n"
+                               "Exit status: 0 success, 1 the file could not be written, 2 bad "
+                               "command line.\n");
     case Subcommand::Diff:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage",
                    "Usage: mtz4ctl diff [--model MODEL] [--code-page NAME] A.MZ4 B.MZ4\n"
                    "Compares two clone files field by field and prints every difference on a line\n"
                    "of its own, for example:\n"
@@ -121,13 +148,15 @@ QString usageText(Subcommand subcommand) {
                    "  --model MODEL     the receiver model the files are for: MT-Z4J (the "
                    "default),\n"
                    "                    MT-Z40E, MT-Z40T or MT-Z40K\n") +
-               CodePageHelp +
-               QStringLiteral("\n"
-                              "Exit status: 0 the two hold the same data, 1 they differ, 2 bad "
-                              "command line or\n"
-                              "a file that cannot be loaded.\n");
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage", "\n"
+                               "Exit status: 0 the two hold the same data, 1 they differ, 2 bad "
+                               "command line or\n"
+                               "a file that cannot be loaded.\n");
     case Subcommand::Export:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage",
                    "Usage: mtz4ctl export [--model MODEL] [--format csv|chirp] [--utf8]\n"
                    "                      [--code-page NAME] IN.MZ4 OUT.csv\n"
                    "Writes the bands, memory entries, bank sizes and groups of a clone file as a\n"
@@ -145,12 +174,15 @@ QString usageText(Subcommand subcommand) {
                    "                    spreadsheets take it, instead of in the code page (which\n"
                    "                    keeps every note byte for byte; standard error names a\n"
                    "                    note whose bytes UTF-8 cannot hold)\n") +
-               CodePageHelp +
-               QStringLiteral("\n"
-                              "An existing OUT.csv is replaced only once the new one is complete.\n"
-                              "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
+                   "\n"
+                   "An existing OUT.csv is replaced only once the new one is complete.\n"
+                   "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::Import:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage",
                    "Usage: mtz4ctl import [--model MODEL] [--format csv|chirp|columns]\n"
                    "                      [--map COLUMN=FIELD]... [--into BANK | --at LABEL | "
                    "--free]\n"
@@ -202,8 +234,9 @@ QString usageText(Subcommand subcommand) {
                    "                    entries unless --into or --at says otherwise\n"
                    "  --dry-run         print the report only; write nothing (-o not needed)\n"
                    "  -o, --output OUT.MZ4  the clone file to write\n") +
-               CodePageHelp +
-               QStringLiteral(
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "\n"
                    "Every valid line of IN.csv replaces its band, entry, bank size or group "
                    "box;\n"
@@ -236,7 +269,8 @@ QString usageText(Subcommand subcommand) {
                    "Exit status: 0 success, 1 a file failed (or the import would replace entries\n"
                    "in use without --replace), 2 bad command line.\n");
     case Subcommand::Stock:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CliUsage",
             "Usage: mtz4ctl stock [--model MODEL] [NAME]\n"
             "Lists the stock lists that come with the program (public channels: marine\n"
             "VHF, PMR446, FRS/GMRS, MURS, CB, NOAA weather, aviation, amateur calling,\n"
@@ -248,7 +282,8 @@ QString usageText(Subcommand subcommand) {
             "Exit status: 0 success, 1 no stock list is installed, 2 bad command line or\n"
             "no list NAME.\n");
     case Subcommand::Ports:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CliUsage",
             "Usage: mtz4ctl ports\n"
             "Lists the COM port numbers 1 to 16 that --port and the program's COM Port\n"
             "Setup offer, the device each stands for on this system, and whether that\n"
@@ -260,7 +295,8 @@ QString usageText(Subcommand subcommand) {
             "\n"
             "Exit status: 0.\n");
     case Subcommand::Identify:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage",
                    "Usage: mtz4ctl identify (--device PATH | --port N)\n"
                    "Finds the receiver's model: sends the identification of each model in turn\n"
                    "(MT-Z4J, MT-Z40E, MT-Z40T, MT-Z40K) until the receiver accepts one, and\n"
@@ -270,13 +306,15 @@ QString usageText(Subcommand subcommand) {
                    "no channel or setting is read or written. The receiver is left in clone\n"
                    "mode, as after a read.\n"
                    "\n") +
-               PortOptionsHelp + TraceOptionHelp +
-               QStringLiteral(
+               PortOptionsHelp() + TraceOptionHelp() +
+               QCoreApplication::translate(
+                   "CliUsage",
                    "\n"
                    "Exit status: 0 a model was accepted, 1 none was (the receiver refused them\n"
                    "all, did not answer, or the port failed), 2 bad command line.\n");
     case Subcommand::Report:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CliUsage",
                    "Usage: mtz4ctl report [--model MODEL] [--code-page NAME] IN.MZ4\n"
                    "                      -o LIST.pdf|LIST.html\n"
                    "Writes the channel list of a clone file for printing: the entries in use, "
@@ -290,15 +328,17 @@ QString usageText(Subcommand subcommand) {
                    "  -o, --output LIST.pdf|LIST.html  the file to write: a PDF document (A4,\n"
                    "                    a header with the file name, the model and the date on\n"
                    "                    every page) or an HTML page, by its extension\n") +
-               CodePageHelp +
-               QStringLiteral("\n"
-                              "An existing output file is replaced only once the new one is "
-                              "complete.\n"
-                              "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
+               CodePageHelp() +
+               QCoreApplication::translate(
+                   "CliUsage", "\n"
+                               "An existing output file is replaced only once the new one is "
+                               "complete.\n"
+                               "Exit status: 0 success, 1 a file failed, 2 bad command line.\n");
     case Subcommand::None:
         break;
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CliUsage",
         "Usage: mtz4ctl [--trace FILE] SUBCOMMAND [OPTION]...\n"
         "       mtz4ctl --version\n"
         "Clone read and clone write of MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n"
@@ -318,13 +358,18 @@ QString usageText(Subcommand subcommand) {
         "\n"
         "--trace FILE writes the serial traffic of read, write and identify to FILE.\n"
         "\"mtz4ctl SUBCOMMAND --help\" describes each one.\n"
+        "Without --model, export, import, diff, report and stock take the files as\n"
+        "MT-Z4J's and say so on standard error (unless --quiet).\n"
         "Messages go to standard error: failures as \"mtz4ctl: ERROR: ...\" with the\n"
         "reason on the next line, the success message \"Successed!!\" unless --quiet,\n"
         "and a progress display while entries are transferred when standard error is a\n"
-        "terminal. Text from files and the receiver is printed with its control\n"
-        "characters escaped (\\x1b). Every file is written beside the old one and put\n"
-        "in its place only once complete; no output may be a file that the command\n"
-        "reads, however it is named (a link): such a command line is refused.\n"
+        "terminal. Messages are in the language of the locale; what goes to standard\n"
+        "output (diff lines, the port list, the model identify prints) and the exit\n"
+        "status are the same in every language. Text from files and the receiver is\n"
+        "printed with its control characters escaped (\\x1b). Every file is written\n"
+        "beside the old one and put in its place only once complete; no output may be\n"
+        "a file that the command reads, however it is named (a link): such a command\n"
+        "line is refused.\n"
         "Exit status: 0 success, 1 failure, 2 bad command line.\n");
 }
 

@@ -14,6 +14,7 @@
 #include "model/RowLabels.h"
 #include "reference/FactoryData.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -21,15 +22,20 @@ namespace mtz4::cli {
 
 namespace {
 
-// Without --model the files are taken as those of the first model.
-int modelOf(const CliArguments& args) {
-    return args.model < 0 ? Model::MTZ4J : args.model;
+QString warningTitle() {
+    return QCoreApplication::translate("CsvCommands", "Warning");
+}
+
+QString noStockList(const QString& name) {
+    return QCoreApplication::translate("CsvCommands",
+                                       "no stock list \"%1\" (\"mtz4ctl stock\" lists them)")
+        .arg(name);
 }
 
 } // namespace
 
 int runExport(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, modelOf(args), args.codePage, prompter);
+    const auto ds = loadCloneFileFor(args.input, modelFor(args, prompter), args.codePage, prompter);
     if (!ds)
         return ExitFailure;
     if (args.format == CsvFormat::Chirp) {
@@ -41,8 +47,8 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
         // What the file could not take, by entry; the export still succeeded.
         const QStringList losses = ChirpExportLosses(*ds);
         if (!losses.isEmpty())
-            prompter.ask({ChirpExportLossesText(losses), QStringLiteral("Warning"),
-                          PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+            prompter.ask({ChirpExportLossesText(losses), warningTitle(), PromptIcon::Exclamation,
+                          PromptButtons::Ok, PromptAnswer::Ok});
         return ExitSuccess;
     }
     const TextFileEncoding encoding =
@@ -51,8 +57,8 @@ int runExport(const CliArguments& args, StderrPrompter& prompter) {
         return ExitFailure;
     const QStringList losses = CsvExportLosses(*ds, encoding);
     if (!losses.isEmpty())
-        prompter.ask({CsvExportLossesText(losses), QStringLiteral("Warning"),
-                      PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
+        prompter.ask({CsvExportLossesText(losses), warningTitle(), PromptIcon::Exclamation,
+                      PromptButtons::Ok, PromptAnswer::Ok});
     return ExitSuccess;
 }
 
@@ -69,8 +75,10 @@ std::optional<ImportDestination> destinationOf(const CliArguments& args, const D
     if (!args.atLabel.isEmpty()) {
         const int entry = EntryOfRowLabel(BuildRowLabels(ds.bank), args.atLabel);
         if (entry < 0) {
-            prompter.error(QStringLiteral("%1 has no row %2 (a row label: 03-012, 12A, S5, Pr3)")
-                               .arg(QFileInfo(args.input).fileName(), args.atLabel));
+            prompter.error(
+                QCoreApplication::translate("CsvCommands",
+                                            "%1 has no row %2 (a row label: 03-012, 12A, S5, Pr3)")
+                    .arg(QFileInfo(args.input).fileName(), args.atLabel));
             return std::nullopt;
         }
         return ImportDestination::fromEntry(entry);
@@ -81,7 +89,7 @@ std::optional<ImportDestination> destinationOf(const CliArguments& args, const D
 } // namespace
 
 int runImport(const CliArguments& args, StderrPrompter& prompter) {
-    const auto ds = loadCloneFileFor(args.input, modelOf(args), args.codePage, prompter);
+    const auto ds = loadCloneFileFor(args.input, modelFor(args, prompter), args.codePage, prompter);
     if (!ds)
         return ExitFailure;
     std::optional<CsvFileFormat> format;
@@ -93,8 +101,7 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
     if (!args.stock.isEmpty()) {
         const std::optional<StockList> stock = StockListNamed(args.stock);
         if (!stock) {
-            prompter.note(QStringLiteral("no stock list \"%1\" (\"mtz4ctl stock\" lists them)")
-                              .arg(args.stock));
+            prompter.note(noStockList(args.stock));
             return ExitUsage;
         }
         path = stock->path;
@@ -112,14 +119,16 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
         }
         // What each column is taken for, before the report.
         if (!args.quiet)
-            prompter.note(QStringLiteral("%1: columns named in line %2:\n")
-                              .arg(fileName)
-                              .arg(look.columns.line) +
-                          ColumnMappingLines(look.columns).join(QLatin1Char('\n')));
+            prompter.note(
+                QCoreApplication::translate("CsvCommands", "%1: columns named in line %2:")
+                    .arg(fileName)
+                    .arg(look.columns.line) +
+                QLatin1Char('\n') + ColumnMappingLines(look.columns).join(QLatin1Char('\n')));
     } else if (look.outcome == FileImportOutcome::Imported && !args.maps.isEmpty()) {
-        prompter.note(QStringLiteral("--map is for a file whose first row names its columns; %1 "
-                                     "is %2")
-                          .arg(fileName, CsvFormatDescription(look.format)));
+        prompter.note(
+            QCoreApplication::translate(
+                "CsvCommands", "--map is for a file whose first row names its columns; %1 is %2")
+                .arg(fileName, CsvFormatDescription(look.format)));
         return ExitUsage;
     }
     const std::optional<ImportDestination> destination = destinationOf(args, *ds, look, prompter);
@@ -139,23 +148,25 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
         if (!args.quiet || !ReportLines(import.report).isEmpty())
             prompter.note(ImportSummary(import.report));
         if (!import.bankSizeNote.isEmpty())
-            prompter.ask({import.bankSizeNote, QStringLiteral("Warning"), PromptIcon::Exclamation,
+            prompter.ask({import.bankSizeNote, warningTitle(), PromptIcon::Exclamation,
                           PromptButtons::Ok, PromptAnswer::Ok});
         // Nobody is there to answer the window's question: it is said.
         if (import.replacesInUse > 0 && !refusesToReplace)
-            prompter.ask({ReplacesInUseText(import.replacesInUse), QStringLiteral("Warning"),
+            prompter.ask({ReplacesInUseText(import.replacesInUse), warningTitle(),
                           PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
     }
     // A stopped import is not saved: its result would be a partial merge.
     if (import.outcome != FileImportOutcome::Imported) {
         prompter.error(FileImportMessage(import, fileName), import.reason);
         if (import.outcome == FileImportOutcome::NoFrequencyColumn)
-            prompter.note(QStringLiteral("--map COLUMN=frequency names it"));
+            prompter.note(
+                QCoreApplication::translate("CsvCommands", "--map COLUMN=frequency names it"));
         return ExitFailure;
     }
     if (refusesToReplace) {
-        prompter.error(ReplacesInUseText(import.replacesInUse) +
-                       QStringLiteral(" Nothing was written: give --replace to replace them."));
+        prompter.error(QCoreApplication::translate(
+                           "CsvCommands", "%1 Nothing was written: give --replace to replace them.")
+                           .arg(ReplacesInUseText(import.replacesInUse)));
         return ExitFailure;
     }
     if (args.dryRun)
@@ -166,8 +177,8 @@ int runImport(const CliArguments& args, StderrPrompter& prompter) {
 int runStock(const CliArguments& args, StderrPrompter& prompter) {
     const QList<StockList> lists = StockLists();
     if (lists.isEmpty()) {
-        prompter.error(
-            QStringLiteral("No stock lists are installed with this copy of the program."));
+        prompter.error(QCoreApplication::translate(
+            "CsvCommands", "No stock lists are installed with this copy of the program."));
         return ExitFailure;
     }
     const auto print = [](const QString& line) {
@@ -182,13 +193,12 @@ int runStock(const CliArguments& args, StderrPrompter& prompter) {
     }
     const std::optional<StockList> list = StockListNamed(args.input);
     if (!list) {
-        prompter.note(
-            QStringLiteral("no stock list \"%1\" (\"mtz4ctl stock\" lists them)").arg(args.input));
+        prompter.note(noStockList(args.input));
         return ExitUsage;
     }
     // Its rows as an import reads them, for the model given.
     auto ds = std::make_unique<DataSet>();
-    MakeFactoryDataSet(*ds, modelOf(args));
+    MakeFactoryDataSet(*ds, modelFor(args, prompter));
     constexpr int EveryRow = 1 << 20;
     const CsvFileLook look = LookAtCsvFile(*ds, list->path, CsvFileFormat::Columns, EveryRow);
     print(QStringLiteral("%1 (%2): %3").arg(list->title, list->region, list->purpose));

@@ -11,7 +11,7 @@
 namespace mtz4::cli {
 
 int runDiff(const CliArguments& args, StderrPrompter& prompter) {
-    const int model = args.model < 0 ? Model::MTZ4J : args.model;
+    const int model = modelFor(args, prompter);
     const auto mine = loadCloneFileFor(args.input, model, args.codePage, prompter);
     const auto other = mine ? loadCloneFileFor(args.csv, model, args.codePage, prompter) : nullptr;
     if (!mine || !other)

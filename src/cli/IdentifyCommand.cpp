@@ -7,7 +7,6 @@
 #include "link/Link.h"
 #include "link/ModelDetection.h"
 #include "model/ReferenceTables.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -5,7 +5,6 @@
 #include "cli/Subcommands.h"
 #include "link/Link.h"
 #include "link/ModelDetection.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 
@@ -29,7 +28,7 @@ int finishLinkCommand(Link& link, LinkResult result, StderrPrompter& prompter, i
         return ExitSuccess;
     const QString why = link.lastPortError();
     if (!why.isEmpty())
-        prompter.explain(QStringLiteral("port: ") + why);
+        prompter.explain(QCoreApplication::translate("LinkSetup", "port: %1").arg(why));
     else if (result == LinkResult::RegionError)
         prompter.explain(
             ModelRefusedText(model) +

@@ -3,10 +3,8 @@
 #include "cli/Subcommands.h"
 #include "cli/TerminalText.h"
 #include "link/PortDevice.h"
-#include "model/TextLanguage.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,7 +13,8 @@ namespace mtz4::cli {
 QStringList serialPortLines(const QList<SerialPortEntry>& found) {
     const QList<SerialPortEntry> ports = PortsToOffer(found, {});
     if (ports.isEmpty())
-        return {QCoreApplication::translate("PortsCommand", "no serial port found on this system")};
+        // Output that scripts read: the same in every language.
+        return {QStringLiteral("no serial port found on this system")};
     // The details line up after the devices; the long stable names are not
     // padded to.
     qsizetype width = 0;

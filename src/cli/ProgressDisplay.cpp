@@ -61,8 +61,8 @@ void ProgressDisplay::draw() {
     drawnPercent_ = percent;
     const int filled = percent * BarWidth / 100;
     const QByteArray bar = QByteArray(filled, '#') + QByteArray(BarWidth - filled, '.');
-    std::fprintf(stderr, "\rmtz4ctl: %s memory entries [%s] %3d%%",
-                 action_.toLocal8Bit().constData(), bar.constData(), percent);
+    std::fprintf(stderr, "\rmtz4ctl: %s [%s] %3d%%", action_.toLocal8Bit().constData(),
+                 bar.constData(), percent);
     std::fflush(stderr);
     lineOpen_ = true;
 }

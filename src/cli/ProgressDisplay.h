@@ -12,7 +12,7 @@ namespace mtz4::cli {
 // terminal, or --quiet).
 class ProgressDisplay : public CloneProgress {
 public:
-    // `action` names the transfer: "reading", "writing".
+    // `action` names the transfer: "reading memory entries".
     ProgressDisplay(const QString& action, bool enabled);
     ~ProgressDisplay() override;
 

@@ -12,6 +12,7 @@
 #include "model/DataSet.h"
 #include "reference/FactoryData.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace mtz4::cli {
@@ -21,7 +22,8 @@ namespace {
 int readWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
-    ProgressDisplay progress(QStringLiteral("reading"), !args.quiet && stderrIsTerminal());
+    ProgressDisplay progress(QCoreApplication::translate("ReadCommand", "reading memory entries"),
+                             !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&progress] { progress.endLine(); };
 
     const MemoryRead memoryRead = args.quick ? MemoryRead::Quick : MemoryRead::Full;

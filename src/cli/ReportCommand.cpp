@@ -4,8 +4,8 @@
 #include "cli/StderrPrompter.h"
 #include "cli/Subcommands.h"
 #include "files/CheckedFileWriter.h"
+#include "files/CloneFile.h"
 #include "files/FileAccess.h"
-#include "model/TextLanguage.h"
 #include "report/ChannelListHtml.h"
 #include "report/ChannelListPages.h"
 
@@ -15,7 +15,7 @@
 namespace mtz4::cli {
 
 int runReport(const CliArguments& args, StderrPrompter& prompter) {
-    const int model = args.model < 0 ? Model::MTZ4J : args.model;
+    const int model = modelFor(args, prompter);
     const auto ds = loadCloneFileFor(args.input, model, args.codePage, prompter);
     if (!ds)
         return ExitFailure;
@@ -25,7 +25,7 @@ int runReport(const CliArguments& args, StderrPrompter& prompter) {
     QString reason = WriteFailureReason(
         args.output, QCoreApplication::translate("ReportCommand", "the list could not be made"));
     if (bytes.isEmpty() || !WriteFileChecked(args.output, bytes, &reason)) {
-        prompter.error(QStringLiteral("File Open Error"), reason);
+        prompter.error(CloneFileMessage(CloneFileStatus::FileOpenError), reason);
         return ExitFailure;
     }
     return ExitSuccess;

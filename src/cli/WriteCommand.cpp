@@ -10,6 +10,8 @@
 #include "link/Link.h"
 #include "link/VerifyWrite.h"
 
+#include <QCoreApplication>
+
 namespace mtz4::cli {
 
 namespace {
@@ -17,7 +19,8 @@ namespace {
 int writeWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter& prompter) {
     if (!configurePort(link, args, prompter))
         return ExitFailure;
-    ProgressDisplay progress(QStringLiteral("writing"), !args.quiet && stderrIsTerminal());
+    ProgressDisplay progress(QCoreApplication::translate("WriteCommand", "writing memory entries"),
+                             !args.quiet && stderrIsTerminal());
     prompter.beforeMessage = [&progress] { progress.endLine(); };
 
     CloneOutcome outcome;
@@ -45,7 +48,7 @@ int writeWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter&
         }
         ShowEndMessage(link.prompter(), outcome.message);
         if (!args.quiet)
-            prompter.note(QStringLiteral("Verified"));
+            prompter.note(QCoreApplication::translate("WriteCommand", "Verified"));
         return finishLinkCommand(link, outcome.result, prompter, args.model);
     }
     ShowEndMessage(link.prompter(), outcome.message);

@@ -50,8 +50,11 @@ int main(int argc, char* argv[]) {
     CliArguments parsed;
     QString error;
     if (!parseArguments(args, parsed, error)) {
-        std::fprintf(stderr, "mtz4ctl: %s\n%s", TerminalText(error).constData(),
-                     "Try \"mtz4ctl --help\" or \"mtz4ctl SUBCOMMAND --help\".\n");
+        std::fprintf(
+            stderr, "mtz4ctl: %s\n%s\n", TerminalText(error).constData(),
+            TerminalText(QCoreApplication::translate(
+                             "main", "Try \"mtz4ctl --help\" or \"mtz4ctl SUBCOMMAND --help\"."))
+                .constData());
         return ExitUsage;
     }
     if (parsed.help) {
@@ -95,7 +98,7 @@ int main(int argc, char* argv[]) {
         }
     } catch (const std::bad_alloc&) {
         // Whatever the input, the tool ends with a message and its status.
-        prompter.note(QStringLiteral("not enough memory"));
+        prompter.note(QCoreApplication::translate("main", "not enough memory"));
         return ExitFailure;
     }
     return ExitUsage;

@@ -117,6 +117,7 @@ private slots:
     void everyProgramTellsItsVersion();
     void portsListsTheSixteenNumbersThenTheSerialPorts();
     void identifyFindsEachModel();
+    void messagesFollowTheLocaleOutputStaysAsItIs();
 };
 
 void Mtz4ctlTest::writeSendsTheCompleteSequenceAndReadsBack() {
@@ -248,7 +249,8 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
     const QString csv = files.path(QStringLiteral("rich.csv"));
     const CtlRun exported = runCtl({QStringLiteral("export"), rich, csv});
     QCOMPARE(exported.exitCode, 0);
-    QCOMPARE(exported.errors, QString());
+    // Without --model the model taken is named.
+    QCOMPARE(exported.errors, QStringLiteral("mtz4ctl: no --model given: MT-Z4J used\n"));
 
     const QString base = files.path(QStringLiteral("base.MZ4"));
     QCOMPARE(runCtl({QStringLiteral("new"), QStringLiteral("--model=MT-Z4J"), QStringLiteral("-o"),
@@ -256,8 +258,8 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
                  .exitCode,
              0);
     const QString back = files.path(QStringLiteral("back.MZ4"));
-    const CtlRun imported =
-        runCtl({QStringLiteral("import"), base, csv, QStringLiteral("-o"), back});
+    const CtlRun imported = runCtl({QStringLiteral("import"), QStringLiteral("--model=MT-Z4J"),
+                                    base, csv, QStringLiteral("-o"), back});
     QCOMPARE(imported.exitCode, 0);
     // The report on standard error passes over only what the import never
     // takes: lines without a frequency and Priority lines from 10 on.
@@ -292,8 +294,8 @@ void Mtz4ctlTest::csvExportThenImportRoundTrips() {
     // A CSV file that is not there: no clone file is written.
     const QString none = files.path(QStringLiteral("none.MZ4"));
     const CtlRun missing =
-        runCtl({QStringLiteral("import"), base, files.path(QStringLiteral("missing.csv")),
-                QStringLiteral("-o"), none});
+        runCtl({QStringLiteral("import"), QStringLiteral("--model=MT-Z4J"), base,
+                files.path(QStringLiteral("missing.csv")), QStringLiteral("-o"), none});
     QCOMPARE(missing.exitCode, 1);
     QCOMPARE(missing.errors,
              QStringLiteral("mtz4ctl: ERROR: File Open Error\nmtz4ctl: cannot open %1: there is "
@@ -567,7 +569,8 @@ void Mtz4ctlTest::diffAndChirpFormat() {
     // The report ends with what the import changed in the entries in use,
     // and the question the window would ask is said.
     QCOMPARE(imported.errors,
-             QStringLiteral("mtz4ctl: 1 rows imported, 1 skipped:\n"
+             QStringLiteral("mtz4ctl: no --model given: MT-Z4J used\n"
+                            "mtz4ctl: 1 rows imported, 1 skipped:\n"
                             "mtz4ctl: row 3 (Location 1500): beyond the 1000 memory channels\n"
                             "mtz4ctl: Changes to entries in use before: 1 (Frequency 1)\n"
                             "mtz4ctl: 00-012 Frequency: 145.500000 -> 145.520000\n"
@@ -815,8 +818,9 @@ void Mtz4ctlTest::codePagesAndUtf8() {
     file.close();
     const QString back = files.path(QStringLiteral("back.MZ4"));
     const CtlRun imported =
-        runCtl({QStringLiteral("import"), QStringLiteral("--format=chirp"),
-                QStringLiteral("--code-page=1252"), a, chirp, QStringLiteral("-o"), back});
+        runCtl({QStringLiteral("import"), QStringLiteral("--model=MT-Z4J"),
+                QStringLiteral("--format=chirp"), QStringLiteral("--code-page=1252"), a, chirp,
+                QStringLiteral("-o"), back});
     QCOMPARE(imported.exitCode, 0);
     QVERIFY2(imported.errors.startsWith(
                  QStringLiteral("mtz4ctl: 1 rows imported, 0 skipped, 1 changed:\n"
@@ -1148,6 +1152,54 @@ void Mtz4ctlTest::identifyFindsEachModel() {
         QCOMPARE(sim.commands().size(), c.commands.size() + 17);
         QCOMPARE(sim.commands().at(c.commands.size()), probe);
     }
+}
+
+// Under a Japanese locale the messages are Japanese; what scripts read (the
+// diff lines, the port list, the exit status) is the English byte for byte.
+void Mtz4ctlTest::messagesFollowTheLocaleOutputStaysAsItIs() {
+    SimRunner files; // for its directory only
+    const QString a = files.path(QStringLiteral("a.MZ4"));
+    const QString b = files.path(QStringLiteral("b.MZ4"));
+    auto ds = std::make_unique<DataSet>();
+    MakeFactoryDataSet(*ds, Model::MTZ4J);
+    QCOMPARE(SaveCloneFile(*ds, a), CloneFileStatus::Ok);
+    putEntry(*ds, 12, 145.5, "RPT", "note");
+    ds->settings.optLamp = 1;
+    QCOMPARE(SaveCloneFile(*ds, b), CloneFileStatus::Ok);
+    const auto runUnder = [](const char* locale, const QStringList& args) {
+        const QByteArray saved[] = {qgetenv("LC_ALL"), qgetenv("LANG"), qgetenv("LANGUAGE")};
+        qputenv("LC_ALL", locale);
+        qputenv("LANG", locale);
+        qunsetenv("LANGUAGE");
+        const CtlRun run = runCtl(args);
+        int i = 0;
+        for (const char* name : {"LC_ALL", "LANG", "LANGUAGE"}) {
+            if (saved[i].isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, saved[i]);
+            ++i;
+        }
+        return run;
+    };
+    const QStringList same[] = {{QStringLiteral("diff"), QStringLiteral("--model=MT-Z4J"), a, b},
+                                {QStringLiteral("ports")}};
+    for (const QStringList& args : same) {
+        const CtlRun english = runUnder("C", args);
+        const CtlRun japanese = runUnder("ja_JP.UTF-8", args);
+        QVERIFY2(!english.output.isEmpty(), qPrintable(args.join(QLatin1Char(' '))));
+        QCOMPARE(japanese.output.toUtf8(), english.output.toUtf8());
+        QCOMPARE(japanese.exitCode, english.exitCode);
+    }
+    const QStringList clash{QStringLiteral("export"), a, a};
+    const CtlRun english = runUnder("C", clash);
+    const CtlRun japanese = runUnder("ja_JP.UTF-8", clash);
+    QVERIFY2(english.errors.contains(QStringLiteral("which is read")), qPrintable(english.errors));
+    // Whatever its words: in Japanese script.
+    QVERIFY2(
+        japanese.errors.contains(QRegularExpression(QStringLiteral("[\\p{Han}\\p{Hiragana}]"))),
+        qPrintable(japanese.errors));
+    QCOMPARE(japanese.exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(Mtz4ctlTest)
