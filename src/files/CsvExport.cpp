@@ -128,7 +128,8 @@ QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
         lost(labels.value(e).isEmpty() ? QString::number(e) : labels[e], ds.MemText[e][Col::Note],
              ds.MemNoteBytes[e]);
     for (int b = 0; b < BandCount; ++b)
-        lost(QStringLiteral("Band %1").arg(b), ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b]);
+        lost(QCoreApplication::translate("CsvExport", "Band %1").arg(b), ds.VfoText[b][Col::Note],
+             ds.VfoNoteBytes[b]);
     return losses;
 }
 
