@@ -13,7 +13,6 @@
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -11,7 +11,6 @@
 #include "model/RecordCodec.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
 #include <QCoreApplication>

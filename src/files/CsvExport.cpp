@@ -8,7 +8,6 @@
 #include "model/NoteBytes.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,7 +1,6 @@
 #include "files/CsvFormat.h"
 
 #include "files/CsvWords.h"
-#include "model/TextLanguage.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>

@@ -6,7 +6,6 @@
 #include "model/NumericText.h"
 #include "model/ReferenceTables.h"
 #include "model/TextFit.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

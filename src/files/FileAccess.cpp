@@ -1,7 +1,5 @@
 #include "files/FileAccess.h"
 
-#include "model/TextLanguage.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>

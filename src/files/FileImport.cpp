@@ -8,7 +8,6 @@
 #include "files/ImportComparison.h"
 #include "files/TextFileEncoding.h"
 #include "model/BankCodec.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,6 @@
 
 #include "model/DataDiff.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -6,7 +6,6 @@
 #include "model/RecordCodec.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 #include "reference/VfoDefaults.h"
 
 #include <QCoreApplication>

@@ -3,7 +3,6 @@
 #include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
 #include "files/SettingsText.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
