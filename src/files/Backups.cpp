@@ -5,6 +5,7 @@
 #include "files/FileAccess.h"
 #include "model/ReferenceTables.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -71,8 +72,9 @@ QString WriteBackup(const DataSet& ds, const QString& occasion, const QDateTime&
     const QString stem = when.toString(TimeFormat) + QLatin1Char(' ') + ModelName(ds.ModelIndex) +
                          QLatin1Char(' ') + occasion;
     if (!QDir().mkpath(folder))
-        return fail(WriteFailureReason(QDir(folder).filePath(stem + Suffix),
-                                       QStringLiteral("the folder cannot be made")));
+        return fail(WriteFailureReason(
+            QDir(folder).filePath(stem + Suffix),
+            QCoreApplication::translate("Backups", "the folder cannot be made")));
 
     // The text is made from a copy: making it runs the encoders, and the data
     // set the user works on is to stay exactly as it is.

@@ -13,7 +13,6 @@
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -119,10 +118,10 @@ QStringList ChirpExportLosses(const DataSet& ds) {
         beyond += ds.MemEnable[e] ? 1 : 0;
     if (beyond > 0)
         losses << QCoreApplication::translate(
-                      "ChirpCsv",
-                      "%1 Program Scan, Search Pass and Priority entries in use: CHIRP's "
-                      "CSV holds memory channels only")
-                      .arg(beyond);
+            "ChirpCsv",
+            "%n Program Scan, Search Pass and Priority entries in use: CHIRP's "
+            "CSV holds memory channels only",
+            nullptr, beyond);
     return losses;
 }
 
@@ -204,8 +203,9 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text, const Import
         const auto get = [&row](int i) {
             return i >= 0 && i < row.size() ? row[i].trimmed() : QString();
         };
-        const QString where =
-            QStringLiteral("row %1 (Location %2)").arg(r).arg(get(columns.location));
+        const QString where = QCoreApplication::translate("ChirpCsv", "row %1 (Location %2)")
+                                  .arg(r)
+                                  .arg(get(columns.location));
         const auto skipRow = [&](const QString& why) {
             result.skipped << where + QStringLiteral(": ") + why;
         };
@@ -257,12 +257,13 @@ ChirpImport ImportChirpCsvText(DataSet& ds, const QByteArray& text, const Import
         } else if (rowOf[entry] > 0) {
             if (changedLineOf[entry] >= 0)
                 result.changed[changedLineOf[entry]].clear();
-            result.skipped
-                << QStringLiteral("row %1 (Location %2): ").arg(rowOf[entry]).arg(entry) +
-                       QCoreApplication::translate("ChirpCsv",
-                                                   "Location %1 again in row %2, which is taken")
-                           .arg(entry)
-                           .arg(r);
+            result.skipped << QCoreApplication::translate("ChirpCsv", "row %1 (Location %2): ")
+                                      .arg(rowOf[entry])
+                                      .arg(entry) +
+                                  QCoreApplication::translate(
+                                      "ChirpCsv", "Location %1 again in row %2, which is taken")
+                                      .arg(entry)
+                                      .arg(r);
             --result.imported;
         }
         ClearEntry(ds, entry);

@@ -80,18 +80,21 @@ QString describeLine(int line) {
     using namespace CloneFileLine;
     QString what;
     if (line == SetLine1 || line == SetLine2)
-        what = QStringLiteral("settings line %1").arg(line - SetLine1 + 1);
+        what =
+            QCoreApplication::translate("CloneFile", "settings line %1").arg(line - SetLine1 + 1);
     else if (line < FirstEntry)
-        what = QStringLiteral("VFO record of band %1").arg(line - FirstVfo);
+        what =
+            QCoreApplication::translate("CloneFile", "VFO record of band %1").arg(line - FirstVfo);
     else if (line < FirstEnable)
-        what = QStringLiteral("memory entry %1").arg(line - FirstEntry);
+        what = QCoreApplication::translate("CloneFile", "memory entry %1").arg(line - FirstEntry);
     else if (line < FirstEnable + EnableCount)
-        what = QStringLiteral("enable bits %1").arg(line - FirstEnable + 1);
+        what =
+            QCoreApplication::translate("CloneFile", "enable bits %1").arg(line - FirstEnable + 1);
     else if (line < Group)
-        what = QStringLiteral("bank sizes %1").arg(line - FirstBank + 1);
+        what = QCoreApplication::translate("CloneFile", "bank sizes %1").arg(line - FirstBank + 1);
     else
-        what = QStringLiteral("group membership");
-    return QStringLiteral("line %1 (%2)").arg(line + 1).arg(what);
+        what = QCoreApplication::translate("CloneFile", "group membership");
+    return QCoreApplication::translate("CloneFile", "line %1 (%2)").arg(line + 1).arg(what);
 }
 
 void setReason(QString* reason, const QString& text) {
@@ -146,11 +149,11 @@ QString CloneFileMessage(CloneFileStatus status) {
     case CloneFileStatus::Ok:
         return {};
     case CloneFileStatus::DataError:
-        return QStringLiteral("Data Error");
+        return QCoreApplication::translate("CloneFile", "Data Error");
     case CloneFileStatus::FileOpenError:
         break;
     }
-    return QStringLiteral("File Open Error");
+    return QCoreApplication::translate("CloneFile", "File Open Error");
 }
 
 QByteArray CloneFileText(DataSet& ds) {
@@ -186,20 +189,22 @@ QByteArray CloneFileText(DataSet& ds) {
 CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString* reason) {
     const QList<QByteArrayView> lines = splitLines(text, CloneFileLineCount);
     if (lines.size() < CloneFileLineCount) {
-        setReason(reason, QStringLiteral("the file ends after %1 lines; a clone file has %2")
-                              .arg(lines.size())
+        setReason(reason, QCoreApplication::translate(
+                              "CloneFile", "the file ends after %n lines; a clone file has %1",
+                              nullptr, int(lines.size()))
                               .arg(CloneFileLineCount));
         return CloneFileStatus::FileOpenError;
     }
     const ReferenceTables& ref = Ref();
     if (QString::fromLatin1(lines[0]) != ref.CloneHeader) {
-        setReason(
-            reason,
-            QStringLiteral("line 1 is not the clone file header \"%1\"").arg(ref.CloneHeader));
+        setReason(reason, QCoreApplication::translate("CloneFile",
+                                                      "line 1 is not the clone file header \"%1\"")
+                              .arg(ref.CloneHeader));
         return CloneFileStatus::DataError;
     }
     if (QString::fromLatin1(lines[CloneFileLine::Trailer]) != ref.CloneTrailer) {
-        setReason(reason, QStringLiteral("line %1 is not the clone file trailer \"%2\"")
+        setReason(reason, QCoreApplication::translate(
+                              "CloneFile", "line %1 is not the clone file trailer \"%2\"")
                               .arg(CloneFileLine::Trailer + 1)
                               .arg(ref.CloneTrailer));
         return CloneFileStatus::DataError;
@@ -210,9 +215,9 @@ CloneFileStatus ParseCloneFileText(DataSet& ds, const QByteArray& text, QString*
         if (!isDataLine(i))
             continue;
         if (!isHexText(lines[i])) {
-            setReason(
-                reason,
-                QStringLiteral("%1 holds characters other than hex digits").arg(describeLine(i)));
+            setReason(reason, QCoreApplication::translate(
+                                  "CloneFile", "%1 holds characters other than hex digits")
+                                  .arg(describeLine(i)));
             return CloneFileStatus::DataError;
         }
     }
@@ -278,7 +283,8 @@ CloneFileStatus SaveCloneFile(DataSet& ds, const QString& path, QString* reason)
         return CloneFileStatus::Ok;
     } catch (const std::bad_alloc&) {
         setReason(reason,
-                  QStringLiteral("cannot write %1: not enough memory").arg(DisplayPath(path)));
+                  QCoreApplication::translate("CloneFile", "cannot write %1: not enough memory")
+                      .arg(DisplayPath(path)));
         return CloneFileStatus::FileOpenError;
     }
 }
@@ -288,15 +294,17 @@ CloneFileStatus SaveCurrentCloneFile(DataSet& ds, QString* reason) {
     if (!ds.CurrentFileDigest.isEmpty()) {
         QFile file(path);
         if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-            setReason(reason, QStringLiteral("%1 is gone: it was moved or removed since it was "
-                                             "opened or saved; use Save As to write it again")
+            setReason(reason, QCoreApplication::translate(
+                                  "CloneFile", "%1 is gone: it was moved or removed since it was "
+                                               "opened or saved; use Save As to write it again")
                                   .arg(DisplayPath(path)));
             return CloneFileStatus::FileOpenError;
         }
         const QByteArray now = file.read(CloneFileMaxBytes + 1);
         if (digestOf(now) != ds.CurrentFileDigest) {
-            setReason(reason, QStringLiteral("%1 was changed by another program since it was "
-                                             "opened or saved; use Save As to replace it")
+            setReason(reason, QCoreApplication::translate(
+                                  "CloneFile", "%1 was changed by another program since it was "
+                                               "opened or saved; use Save As to replace it")
                                   .arg(DisplayPath(path)));
             return CloneFileStatus::FileOpenError;
         }
@@ -313,8 +321,9 @@ CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason)
             return CloneFileStatus::FileOpenError;
         }
         const auto tooLarge = [&] {
-            setReason(reason, QStringLiteral("%1 is too large for a clone file (%2 MiB; a clone "
-                                             "file is far below %3 MiB)")
+            setReason(reason, QCoreApplication::translate(
+                                  "CloneFile", "%1 is too large for a clone file (%2 MiB; a clone "
+                                               "file is far below %3 MiB)")
                                   .arg(DisplayPath(path))
                                   .arg(info.size() / (1024 * 1024))
                                   .arg(CloneFileMaxBytes / (1024 * 1024)));
@@ -345,7 +354,8 @@ CloneFileStatus ReadCloneFile(DataSet& ds, const QString& path, QString* reason)
         return status;
     } catch (const std::bad_alloc&) {
         setReason(reason,
-                  QStringLiteral("cannot read %1: not enough memory").arg(DisplayPath(path)));
+                  QCoreApplication::translate("CloneFile", "cannot read %1: not enough memory")
+                      .arg(DisplayPath(path)));
         return CloneFileStatus::FileOpenError;
     }
 }

@@ -1,7 +1,5 @@
 #include "files/ColumnFields.h"
 
-#include "model/TextLanguage.h"
-
 #include <QCoreApplication>
 #include <QRegularExpression>
 

@@ -11,7 +11,6 @@
 #include "model/RecordCodec.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
 #include <QCoreApplication>
@@ -233,7 +232,8 @@ bool MapColumn(ColumnsHeader& header, const QString& assignment, QString* error)
     const std::optional<ColumnField> field =
         equals < 0 ? std::nullopt : ColumnFieldOfName(assignment.mid(equals + 1));
     if (equals <= 0 || !field) {
-        *error = QStringLiteral("--map takes COLUMN=FIELD, FIELD one of %1: \"%2\"")
+        *error = QCoreApplication::translate("ColumnsCsv",
+                                             "--map takes COLUMN=FIELD, FIELD one of %1: \"%2\"")
                      .arg(ColumnFieldNames(), assignment);
         return false;
     }
@@ -247,9 +247,10 @@ bool MapColumn(ColumnsHeader& header, const QString& assignment, QString* error)
         }
     }
     if (index < 0 || index >= header.cells.size()) {
-        *error = QStringLiteral("--map %1: the file has no column \"%2\" (%3 columns)")
-                     .arg(assignment, column)
-                     .arg(header.cells.size());
+        *error = QCoreApplication::translate("ColumnsCsv",
+                                             "--map %1: the file has no column \"%2\" (%n columns)",
+                                             nullptr, int(header.cells.size()))
+                     .arg(assignment, column);
         return false;
     }
     SetColumnField(header, index, *field);
@@ -417,8 +418,10 @@ ImportReport ImportColumnsCsvText(DataSet& ds, const QByteArray& bytes, const Co
             continue;
         const int freqColumn = header.columnOf(ColumnField::Frequency);
         const QString freq = freqColumn < cells.size() ? cells[freqColumn].trimmed() : QString();
-        const QString where = freq.isEmpty() ? QStringLiteral("row %1").arg(line)
-                                             : QStringLiteral("row %1 (%2)").arg(line).arg(freq);
+        const QString where =
+            freq.isEmpty()
+                ? QCoreApplication::translate("ColumnsCsv", "row %1").arg(line)
+                : QCoreApplication::translate("ColumnsCsv", "row %1 (%2)").arg(line).arg(freq);
         const auto skip = [&](const QString& why) {
             report.skipped << where + QStringLiteral(": ") + why;
         };
@@ -483,9 +486,8 @@ ImportReport ImportColumnsCsvText(DataSet& ds, const QByteArray& bytes, const Co
     }
     report.changed.removeAll(QString());
     if (aboveHeader > 0)
-        report.notes << QCoreApplication::translate("ColumnsCsv",
-                                                    "%1 lines above the header passed over")
-                            .arg(aboveHeader);
+        report.notes << QCoreApplication::translate(
+            "ColumnsCsv", "%n lines above the header passed over", nullptr, aboveHeader);
     if (report.imported > 0)
         ds.DataChanged = true;
     return report;

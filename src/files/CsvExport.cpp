@@ -8,7 +8,6 @@
 #include "model/NoteBytes.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -128,7 +127,8 @@ QStringList CsvExportLosses(const DataSet& ds, TextFileEncoding encoding) {
         lost(labels.value(e).isEmpty() ? QString::number(e) : labels[e], ds.MemText[e][Col::Note],
              ds.MemNoteBytes[e]);
     for (int b = 0; b < BandCount; ++b)
-        lost(QStringLiteral("Band %1").arg(b), ds.VfoText[b][Col::Note], ds.VfoNoteBytes[b]);
+        lost(QCoreApplication::translate("CsvExport", "Band %1").arg(b), ds.VfoText[b][Col::Note],
+             ds.VfoNoteBytes[b]);
     return losses;
 }
 

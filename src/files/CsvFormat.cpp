@@ -1,7 +1,6 @@
 #include "files/CsvFormat.h"
 
 #include "files/CsvWords.h"
-#include "model/TextLanguage.h"
 
 #include <QByteArrayView>
 #include <QCoreApplication>
@@ -132,11 +131,11 @@ QString DescribeCsvStart(const QByteArray& bytes) {
             separator == ';'    ? QCoreApplication::translate("CsvFormat", "semicolons")
             : separator == '\t' ? QCoreApplication::translate("CsvFormat", "TABs")
                                 : QCoreApplication::translate("CsvFormat", "commas");
+        const int fields = int(most) + 1;
         description = QCoreApplication::translate(
-                          "CsvFormat", "Its first line reads \"%1\" (%2 fields separated by %3).")
-                          .arg(shown)
-                          .arg(most + 1)
-                          .arg(separated);
+                          "CsvFormat", "Its first line reads \"%1\" (%n fields separated by %2).",
+                          nullptr, fields)
+                          .arg(shown, separated);
         return true;
     });
     return description;

@@ -6,7 +6,6 @@
 #include "model/NumericText.h"
 #include "model/ReferenceTables.h"
 #include "model/TextFit.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -75,8 +74,12 @@ QString CsvMerge::upper(const QString& text) const {
 
 QString CsvMerge::where(const QString& section, const QString& channel) const {
     if (channel.isEmpty())
-        return QStringLiteral("line %1 (%2)").arg(lineNumber_).arg(section);
-    return QStringLiteral("line %1 (%2 %3)").arg(lineNumber_).arg(section, channel);
+        return QCoreApplication::translate("CsvMerge", "line %1 (%2)")
+            .arg(lineNumber_)
+            .arg(section);
+    return QCoreApplication::translate("CsvMerge", "line %1 (%2 %3)")
+        .arg(lineNumber_)
+        .arg(section, channel);
 }
 
 void CsvMerge::skip(const QString& where, const QString& reason) {
@@ -153,7 +156,7 @@ bool CsvMerge::line(const QStringList& fields, int number) {
         }
     }
     if (!modelWord && !isHeader(fields))
-        skip(QStringLiteral("line %1").arg(number),
+        skip(QCoreApplication::translate("CsvMerge", "line %1").arg(number),
              QCoreApplication::translate("CsvMerge", "no \"MT-Z4\" field: not a line of the file"));
     return true;
 }
@@ -349,24 +352,24 @@ void CsvMerge::finish() {
     searchPass_.clear();
     report_.changed.removeAll(QString());
     if (withoutFrequency_ > 0)
-        report_.notes.prepend(
-            QCoreApplication::translate(
-                "CsvMerge", "%1 lines without a frequency passed over: their entries and bands "
-                            "keep what they held")
-                .arg(withoutFrequency_));
+        report_.notes.prepend(QCoreApplication::translate(
+            "CsvMerge",
+            "%n lines without a frequency passed over: their entries and bands keep what "
+            "they held",
+            nullptr, withoutFrequency_));
     withoutFrequency_ = 0;
     if (bandsLacked_ > 0)
-        report_.notes.append(QCoreApplication::translate(
-                                 "CsvMerge", "%1 lines of VFO bands the %2 lacks passed over")
-                                 .arg(bandsLacked_)
-                                 .arg(ModelName(ds_.ModelIndex)));
+        report_.notes.append(
+            QCoreApplication::translate(
+                "CsvMerge", "%n lines of VFO bands the %1 lacks passed over", nullptr, bandsLacked_)
+                .arg(ModelName(ds_.ModelIndex)));
     bandsLacked_ = 0;
     if (leftOut_ > 0)
         report_.notes.append(
             QCoreApplication::translate("CsvMerge",
-                                        "%1 VFO, bank size and group lines left out: an import to "
-                                        "a destination takes the entries only")
-                .arg(leftOut_));
+                                        "%n VFO, bank size and group lines left out: an import to "
+                                        "a destination takes the entries only",
+                                        nullptr, leftOut_));
     leftOut_ = 0;
 }
 

@@ -7,7 +7,6 @@
 #include "model/RecordCodec.h"
 #include "model/ReferenceTables.h"
 #include "model/TextFit.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <array>

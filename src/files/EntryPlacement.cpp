@@ -3,7 +3,6 @@
 #include "model/BankCodec.h"
 #include "model/BankGrowth.h"
 #include "model/EntryMoves.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QMap>

@@ -1,7 +1,5 @@
 #include "files/FileAccess.h"
 
-#include "model/TextLanguage.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -24,17 +22,19 @@ namespace {
 QString placeProblem(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("%1 is a folder, not a file").arg(DisplayPath(path));
+        return QCoreApplication::translate("FileAccess", "%1 is a folder, not a file")
+            .arg(DisplayPath(path));
     if (IsSpecialFile(path))
         return QCoreApplication::translate("FileAccess",
                                            "cannot write %1: it is a device or a pipe, not a file")
             .arg(DisplayPath(path));
     const QFileInfo folder(info.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("cannot write %1: the folder %2 does not exist")
+        return QCoreApplication::translate("FileAccess",
+                                           "cannot write %1: the folder %2 does not exist")
             .arg(DisplayPath(path), DisplayPath(folder.filePath()));
     if (!folder.isDir())
-        return QStringLiteral("cannot write %1: %2 is not a folder")
+        return QCoreApplication::translate("FileAccess", "cannot write %1: %2 is not a folder")
             .arg(DisplayPath(path), DisplayPath(folder.filePath()));
     return {};
 }
@@ -46,7 +46,7 @@ QString notWritableReason([[maybe_unused]] const QString& path) {
     if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
         return QString::fromLocal8Bit(std::strerror(errno));
 #endif
-    return QStringLiteral("the file is read-only");
+    return QCoreApplication::translate("FileAccess", "the file is read-only");
 }
 
 void setReason(QString* reason, const QString& text) {
@@ -67,7 +67,7 @@ bool IsSpecialFile(const QString& path) {
 
 bool CheckPlace(const QString& path, QString* reason) {
     if (path.isEmpty()) {
-        setReason(reason, QStringLiteral("no file name given"));
+        setReason(reason, QCoreApplication::translate("FileAccess", "no file name given"));
         return false;
     }
     const QString problem = placeProblem(path);
@@ -77,9 +77,8 @@ bool CheckPlace(const QString& path, QString* reason) {
     }
     const QFileInfo info(path);
     if (info.exists() && !info.isWritable()) {
-        setReason(
-            reason,
-            QStringLiteral("cannot write %1: %2").arg(DisplayPath(path), notWritableReason(path)));
+        setReason(reason, QCoreApplication::translate("FileAccess", "cannot write %1: %2")
+                              .arg(DisplayPath(path), notWritableReason(path)));
         return false;
     }
     return true;
@@ -93,8 +92,9 @@ bool CheckWritable(const QString& path, QString* reason) {
     // the folder must take a new file.
     QTemporaryFile probe(QDir(info.absolutePath()).filePath(QStringLiteral(".mtz4-XXXXXX")));
     if (!probe.open()) {
-        setReason(reason, QStringLiteral("cannot write in the folder %1: %2")
-                              .arg(DisplayPath(info.absolutePath()), probe.errorString()));
+        setReason(reason,
+                  QCoreApplication::translate("FileAccess", "cannot write in the folder %1: %2")
+                      .arg(DisplayPath(info.absolutePath()), probe.errorString()));
         return false;
     }
     return true;
@@ -104,19 +104,25 @@ QString WriteFailureReason(const QString& path, const QString& systemError) {
     const QString problem = placeProblem(path);
     if (!problem.isEmpty())
         return problem;
-    return QStringLiteral("cannot write %1: %2").arg(DisplayPath(path), systemError);
+    return QCoreApplication::translate("FileAccess", "cannot write %1: %2")
+        .arg(DisplayPath(path), systemError);
 }
 
 QString ReadFailureReason(const QString& path, const QString& systemError) {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("cannot open %1: there is no such file").arg(DisplayPath(path));
-    if (info.isDir())
-        return QStringLiteral("cannot open %1: it is a folder, not a file").arg(DisplayPath(path));
-    if (!info.isFile())
-        return QStringLiteral("cannot open %1: it is a device or a pipe, not a file")
+        return QCoreApplication::translate("FileAccess", "cannot open %1: there is no such file")
             .arg(DisplayPath(path));
-    return QStringLiteral("cannot open %1: %2").arg(DisplayPath(path), systemError);
+    if (info.isDir())
+        return QCoreApplication::translate("FileAccess",
+                                           "cannot open %1: it is a folder, not a file")
+            .arg(DisplayPath(path));
+    if (!info.isFile())
+        return QCoreApplication::translate("FileAccess",
+                                           "cannot open %1: it is a device or a pipe, not a file")
+            .arg(DisplayPath(path));
+    return QCoreApplication::translate("FileAccess", "cannot open %1: %2")
+        .arg(DisplayPath(path), systemError);
 }
 
 QString OutputReplacesInput(const QString& output, const QString& input) {

@@ -8,7 +8,6 @@
 #include "files/ImportComparison.h"
 #include "files/TextFileEncoding.h"
 #include "model/BankCodec.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 
@@ -189,8 +188,8 @@ QString FileImportMessage(const FileImport& import, const QString& fileName) {
 }
 
 QString ReplacesInUseText(int count) {
-    return QCoreApplication::translate("FileImport", "The import replaces %1 entries in use.")
-        .arg(count);
+    return QCoreApplication::translate("FileImport", "The import replaces %n entries in use.",
+                                       nullptr, count);
 }
 
 QString BankSizeNote(const DataSet& ds) {
@@ -203,9 +202,9 @@ QString BankSizeNote(const DataSet& ds) {
     if (cuts.isEmpty())
         return QCoreApplication::translate(
                    "FileImport",
-                   "The bank sizes add up to %1, not 1000: %2 channels belong to no bank.")
-            .arg(total)
-            .arg(ChannelCount - total);
+                   "The bank sizes add up to %1, not 1000: %n channels belong to no bank.", nullptr,
+                   ChannelCount - total)
+            .arg(total);
     QStringList each;
     for (const BankCut& cut : cuts)
         each << QCoreApplication::translate("FileImport", "bank %1 from %2 to %3")

@@ -2,7 +2,6 @@
 
 #include "model/DataDiff.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -26,7 +25,9 @@ int CompareWithBefore(ImportReport& report, const DataSet& before, const DataSet
         if (!inUse(before, e))
             continue;
         const QString where =
-            labels.value(e).isEmpty() ? QStringLiteral("Entry %1").arg(e) : labels[e];
+            labels.value(e).isEmpty()
+                ? QCoreApplication::translate("ImportComparison", "Entry %1").arg(e)
+                : labels[e];
         const QList<DataDifference> changed = CompareEntry(before, after, e, where);
         entries += changed.isEmpty() ? 0 : 1;
         differences += changed;

@@ -1,7 +1,6 @@
 #include "files/ImportDestination.h"
 
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,5 @@
 #include "files/ImportReport.h"
 
-#include "model/TextLanguage.h"
-
 #include <QCoreApplication>
 
 namespace mtz4 {
@@ -16,6 +14,29 @@ QString listed(QStringList lines, int most) {
         lines << QCoreApplication::translate("ImportReport", "and %1 more").arg(more);
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+// "3 rows imported, 1 skipped": one text for each kind of rows and what
+// was done with them, counted by the rows applied.
+QString countsLine(const ImportReport& report, const QString& done) {
+    const int n = report.imported;
+    const qsizetype skipped = report.skipped.size();
+    const bool lines = report.noun == QLatin1String("lines");
+    if (report.noun == QLatin1String("entries and bands"))
+        return QCoreApplication::translate("ImportReport", "%n entries and bands kept, %1 skipped",
+                                           nullptr, n)
+            .arg(skipped);
+    if (done == QLatin1String("pasted"))
+        return (lines ? QCoreApplication::translate("ImportReport", "%n lines pasted, %1 skipped",
+                                                    nullptr, n)
+                      : QCoreApplication::translate("ImportReport", "%n rows pasted, %1 skipped",
+                                                    nullptr, n))
+            .arg(skipped);
+    return (lines ? QCoreApplication::translate("ImportReport", "%n lines imported, %1 skipped",
+                                                nullptr, n)
+                  : QCoreApplication::translate("ImportReport", "%n rows imported, %1 skipped",
+                                                nullptr, n))
+        .arg(skipped);
 }
 
 } // namespace
@@ -33,26 +54,13 @@ QString StoppedLine(const ImportReport& report) {
     if (report.stoppedAt.isEmpty())
         return {};
     return QCoreApplication::translate("ImportReport",
-                                       "stopped at %1; the %2 lines after it were not read")
-        .arg(report.stoppedAt)
-        .arg(report.notRead);
+                                       "stopped at %1; the %n lines after it were not read",
+                                       nullptr, report.notRead)
+        .arg(report.stoppedAt);
 }
 
 QString ImportSummary(const ImportReport& report, const QString& done, int most) {
-    QString text;
-    if (ProgramTextLanguage() == TextLanguage::Japanese) {
-        // Rows and lines are both 行; what was done is pasting or importing.
-        text = QStringLiteral("%1 行を%2、%3 行を飛ばしました")
-                   .arg(report.imported)
-                   .arg(done == QLatin1String("pasted") ? QStringLiteral("貼り付け")
-                                                        : QStringLiteral("取り込み"))
-                   .arg(report.skipped.size());
-    } else {
-        text = QStringLiteral("%1 %2 %3, %4 skipped")
-                   .arg(report.imported)
-                   .arg(report.noun, done)
-                   .arg(report.skipped.size());
-    }
+    QString text = countsLine(report, done);
     if (!report.changed.isEmpty())
         text +=
             QCoreApplication::translate("ImportReport", ", %1 changed").arg(report.changed.size());
@@ -99,11 +107,8 @@ bool ShowImportReportOffering(Prompter& prompter, const ImportReport& report, co
 QString ChangedRowsSummary(const ImportReport& report, int most) {
     if (report.changed.isEmpty())
         return {};
-    const QString rows =
-        ProgramTextLanguage() == TextLanguage::Japanese
-            ? QString::number(report.changed.size())
-            : Counted(report.changed.size(), QStringLiteral("row"), QStringLiteral("rows"));
-    return QCoreApplication::translate("ImportReport", "%1 changed to fit:").arg(rows) +
+    return QCoreApplication::translate("ImportReport", "%n rows changed to fit:", nullptr,
+                                       int(report.changed.size())) +
            QLatin1Char('\n') + listed(report.changed, most);
 }
 

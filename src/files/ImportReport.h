@@ -20,8 +20,10 @@ struct ImportReport {
     // without a line each (an exported empty entry), bank sizes that a save
     // will cut.
     QStringList notes;
-    QString noun = QStringLiteral("rows"); // what the format consists of: "rows", "lines"
-    bool cancelled = false;                // the user stopped it: nothing was applied
+    // What the format consists of, the word the summary counts: "rows",
+    // "lines", or "entries and bands" (kept by a change of model).
+    QString noun = QStringLiteral("rows");
+    bool cancelled = false; // the user stopped it: nothing was applied
     // An import that stopped part-way: the line that stopped it and why
     // ("line 26 (BANK AMOUNT): \"x7\" is not a number"), and how many lines
     // after it were not read; empty and 0 otherwise.
@@ -41,8 +43,9 @@ struct ImportReport {
 // The window shows a progress dialog and keeps its events going meanwhile.
 using ImportProgress = std::function<bool(qint64 done, qint64 total)>;
 
-// The summary for the user: "N rows imported, M skipped" (`done` in place of
-// "imported"), then ", K changed" when rows were changed; then, after a
+// The summary for the user: "N rows imported, M skipped" ("pasted" as `done`
+// says "N rows pasted"; the noun "entries and bands" says "N entries and
+// bands kept"), then ", K changed" when rows were changed; then, after a
 // colon, the line that stopped the import with the lines not read after it,
 // the notes, each row skipped and each row changed on a line of its own, at
 // most `most` of them (then "and N more", and the count of what changed in

@@ -3,7 +3,6 @@
 #include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
 #include "model/NumericText.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,7 +36,8 @@ bool writePort(const QString& dir, int port, QStringList& reasons) {
         return false;
     QString reason;
     if (!QDir().mkpath(dir)) {
-        reasons << WriteFailureReason(iniPath(dir), QStringLiteral("the folder cannot be made"));
+        reasons << WriteFailureReason(
+            iniPath(dir), QCoreApplication::translate("IniFile", "the folder cannot be made"));
         return false;
     }
     if (!WriteFileChecked(iniPath(dir), QByteArray::number(port) + "\r\n", &reason)) {

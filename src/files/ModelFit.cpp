@@ -6,7 +6,6 @@
 #include "model/RecordCodec.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
-#include "model/TextLanguage.h"
 #include "reference/VfoDefaults.h"
 
 #include <QCoreApplication>
@@ -17,7 +16,7 @@ namespace mtz4 {
 namespace {
 
 QString BandWhere(int band) {
-    return QStringLiteral("Band %1").arg(band);
+    return QCoreApplication::translate("ModelFit", "Band %1").arg(band);
 }
 
 // The option the model lacks turned "OFF", with the line that says so; an
@@ -38,7 +37,7 @@ QString DropMissingOption(int model, Numbers& data, Texts& text) {
 
 ImportReport FitDataToModel(DataSet& ds, int model) {
     ImportReport report;
-    report.noun = QCoreApplication::translate("ModelFit", "entries and bands");
+    report.noun = QStringLiteral("entries and bands");
     ds.ModelIndex = model;
 
     const auto factory = std::make_unique<DataSet>();

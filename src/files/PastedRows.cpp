@@ -7,7 +7,6 @@
 #include "files/NewEntryFields.h"
 #include "model/NumericText.h"
 #include "model/RecordCodec.h"
-#include "model/TextLanguage.h"
 #include "reference/BandDefaults.h"
 
 #include <QCoreApplication>

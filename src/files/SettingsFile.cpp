@@ -3,7 +3,6 @@
 #include "files/CheckedFileWriter.h"
 #include "files/FileAccess.h"
 #include "files/SettingsText.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -105,7 +104,8 @@ bool SettingsFile::sync(QString* reason) {
     if (!problem_.isEmpty()) {
         why = problem_;
     } else if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        why = WriteFailureReason(path_, QStringLiteral("the folder cannot be made"));
+        why = WriteFailureReason(
+            path_, QCoreApplication::translate("SettingsFile", "the folder cannot be made"));
     } else {
         // One window at a time, each writing what the file holds now with
         // its own changes on it, so that a setting another window stored

@@ -37,11 +37,12 @@ StockList stockListOf(const QFileInfo& file) {
     QHash<QString, QString> values;
     if (const std::optional<QByteArray> bytes = ReadFileBytes(file.filePath()))
         values = commentsOf(*bytes);
-    const bool japanese = ProgramTextLanguage() == TextLanguage::Japanese;
+    // "# Title-ja: ..." beside "# Title: ..." gives the text in the
+    // program's language; the plain key is the English.
+    const QString suffix = QLatin1Char('-') + ProgramLanguage();
     const auto text = [&](const char* key) {
-        const QString english = values.value(QLatin1String(key));
-        const QString own = values.value(QLatin1String(key) + QStringLiteral("-ja"));
-        return japanese && !own.isEmpty() ? own : english;
+        const QString own = values.value(QLatin1String(key) + suffix);
+        return own.isEmpty() ? values.value(QLatin1String(key)) : own;
     };
     StockList list;
     list.name = file.completeBaseName();

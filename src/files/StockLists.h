@@ -14,7 +14,8 @@ namespace mtz4 {
 //   # Region: Europe (CEPT)
 //   # Purpose: Licence-free walkie-talkies, analogue FM
 //   # Source: ECC Decision (15)05 ...
-// and the same keys with "-ja" for the Japanese texts (Title-ja ...).
+// and the same keys with "-" and a language code for the texts in that
+// language ("Title-ja" for the Japanese, "Title-de" for the German ...).
 struct StockList {
     QString name; // the file's name without ".csv": what mtz4ctl import --stock takes
     QString path;

@@ -5,7 +5,6 @@
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
 #include "model/ShownOption.h"
-#include "model/TextLanguage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -37,8 +37,7 @@ QByteArray ChannelListHtml(const ChannelList& list) {
     QString html;
     html +=
         QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
-            .arg(ProgramTextLanguage() == TextLanguage::Japanese ? QStringLiteral("ja")
-                                                                 : QStringLiteral("en"));
+            .arg(ProgramLanguage());
     const QString title = QCoreApplication::translate("ChannelListHtml", "Channel list") +
                           QStringLiteral(": ") + list.headerLine();
     html += QStringLiteral("<title>%1</title>\n<style>%2</style>\n</head>\n<body>\n<h1>%1</h1>\n")

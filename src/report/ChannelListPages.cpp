@@ -1,7 +1,5 @@
 #include "report/ChannelListPages.h"
 
-#include "model/TextLanguage.h"
-
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontMetrics>

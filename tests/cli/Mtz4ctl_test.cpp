@@ -329,7 +329,7 @@ void Mtz4ctlTest::importSaysWhatItDid() {
         "\r\n";
     const QByteArray banks = "\"MT-Z4\",\"BANK AMOUNT\",\"0\",\"151\"\r\n";
     const Case cases[] = {
-        {{}, chirp, 0, "mtz4ctl: 1 rows imported, 0 skipped\n"},
+        {{}, chirp, 0, "mtz4ctl: 1 row imported, 0 skipped\n"},
         {{"--format", "csv"}, chirp, 1, "mtz4ctl: ERROR: in.csv looks like CHIRP's CSV"},
         {{}, "a,b\n1,2\n", 1, "mtz4ctl: ERROR: in.csv is neither"},
         {{"--model", "MT-Z40T"},
@@ -337,19 +337,19 @@ void Mtz4ctlTest::importSaysWhatItDid() {
          1,
          "mtz4ctl: 0 lines imported, 1 skipped:\nmtz4ctl: line 1 (MEMORY 1): a frequency of the "
          "cellular phone\nmtz4ctl: ERROR: No line of in.csv could be imported."},
-        {{}, own, 0, "mtz4ctl: 1 lines imported"},
+        {{}, own, 0, "mtz4ctl: 1 line imported"},
         {{},
          banks,
          0,
          "mtz4ctl: Warning: The bank sizes add up to 1051, not 1000: a save cuts bank 9 from 100 "
          "to 49."},
-        {{"--dry-run"}, chirp, 0, "mtz4ctl: 1 rows imported"},
+        {{"--dry-run"}, chirp, 0, "mtz4ctl: 1 row imported"},
         {{"--quiet"}, chirp, 0, ""}, // nothing to name: nothing said
         // An import that stops is not saved, and the report says where it stopped.
         {{},
          own + "\"MT-Z4\",\"GROUP\",\"7\",\"one\"\r\n" + own + "\r\n" + own,
          1,
-         "mtz4ctl: 1 lines imported, 0 skipped:\nmtz4ctl: stopped at line 2 (GROUP): \"one\" is "
+         "mtz4ctl: 1 line imported, 0 skipped:\nmtz4ctl: stopped at line 2 (GROUP): \"one\" is "
          "not a number; the 2 lines after it were not read\nmtz4ctl: ERROR: File Open Error"},
         // What the file holds never reaches the terminal as control characters.
         {{},
@@ -422,10 +422,10 @@ void Mtz4ctlTest::importToADestination() {
         {{"--into", "0"},
          chirp,
          1,
-         "ERROR: The import replaces 1 entries in use. Nothing was "
+         "ERROR: The import replaces 1 entry in use. Nothing was "
          "written: give --replace to replace them."},
-        {{"--into", "0", "--replace"}, chirp, 0, "Warning: The import replaces 1 entries in use."},
-        {{}, chirp, 0, "Warning: The import replaces 1 entries in use."},
+        {{"--into", "0", "--replace"}, chirp, 0, "Warning: The import replaces 1 entry in use."},
+        {{}, chirp, 0, "Warning: The import replaces 1 entry in use."},
         {{},
          columns,
          0,
@@ -570,11 +570,11 @@ void Mtz4ctlTest::diffAndChirpFormat() {
     // and the question the window would ask is said.
     QCOMPARE(imported.errors,
              QStringLiteral("mtz4ctl: no --model given: MT-Z4J used\n"
-                            "mtz4ctl: 1 rows imported, 1 skipped:\n"
+                            "mtz4ctl: 1 row imported, 1 skipped:\n"
                             "mtz4ctl: row 3 (Location 1500): beyond the 1000 memory channels\n"
                             "mtz4ctl: Changes to entries in use before: 1 (Frequency 1)\n"
                             "mtz4ctl: 00-012 Frequency: 145.500000 -> 145.520000\n"
-                            "mtz4ctl: Warning: The import replaces 1 entries in use.\n"));
+                            "mtz4ctl: Warning: The import replaces 1 entry in use.\n"));
     QCOMPARE(runCtl({QStringLiteral("diff"), back, b}).exitCode, 0);
 }
 
@@ -622,7 +622,7 @@ void Mtz4ctlTest::importsWhatOtherProgramsWrite() {
           "5=145.600000|Shift-|0.600000|Rev.|100.0Hz||RPT|on",
           "6=145.500000|OFF|0.000000|OFF|88.5Hz||XBAND|on"}},
         {"chirp-libreoffice.csv",
-         {"1 rows imported, 0 skipped\n"},
+         {"1 row imported, 0 skipped\n"},
          {"7=156.800000|OFF|0.000000|OFF|88.5Hz|Channel 16|MARINE|on"}},
     };
     SimRunner files; // for its directory only
@@ -822,10 +822,10 @@ void Mtz4ctlTest::codePagesAndUtf8() {
                 QStringLiteral("--format=chirp"), QStringLiteral("--code-page=1252"), a, chirp,
                 QStringLiteral("-o"), back});
     QCOMPARE(imported.exitCode, 0);
-    QVERIFY2(imported.errors.startsWith(
-                 QStringLiteral("mtz4ctl: 1 rows imported, 0 skipped, 1 changed:\n"
-                                "mtz4ctl: row 2 (Location 0): comment: ł → ?\n")),
-             qPrintable(imported.errors));
+    QVERIFY2(
+        imported.errors.startsWith(QStringLiteral("mtz4ctl: 1 row imported, 0 skipped, 1 changed:\n"
+                                                  "mtz4ctl: row 2 (Location 0): comment: ł → ?\n")),
+        qPrintable(imported.errors));
     QVERIFY(imported.errors.contains(QStringLiteral("mtz4ctl: 00-000 Note: ")));
 }
 
