@@ -2,6 +2,8 @@
 
 #include "model/Prompter.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -20,6 +22,14 @@ QString endMessage(LinkResult result, const QString& failed) {
 
 } // namespace
 
+QString ShownCloneMessage(const QString& message) {
+    return QCoreApplication::translate("CloneMessages", message.toLatin1().constData());
+}
+
+void ShowCloneError(Prompter& prompter, const QString& message) {
+    prompter.error(ShownCloneMessage(message));
+}
+
 QString ReadEndMessage(LinkResult result) {
     return endMessage(result, ReadFailedMessage);
 }
@@ -34,7 +44,7 @@ void ShowEndMessage(Prompter& prompter, const QString& message) {
     if (message == SuccessMessage)
         prompter.success();
     else
-        prompter.error(message);
+        ShowCloneError(prompter, message);
 }
 
 void ShowReadResult(Prompter& prompter, LinkResult result) {

@@ -2,16 +2,32 @@
 
 #include "link/CloneMode.h"
 
+#include <QtGlobal>
+
 namespace mtz4 {
 
 class Prompter;
 
-inline const QString SuccessMessage = QStringLiteral("Successed!!");
-inline const QString ReadFailedMessage = QStringLiteral("Read Failed...");
-inline const QString WriteFailedMessage = QStringLiteral("Write Failed...");
-inline const QString RegionErrorMessage = QStringLiteral("Region Error");
-inline const QString ComPortErrorMessage = QStringLiteral("COM Port Error");
-inline const QString CommunicationErrorMessage = QStringLiteral("Communication Error");
+// The messages that end a clone command, in English: an outcome carries
+// them and callers compare them; ShownCloneMessage gives the text to show.
+inline const QString SuccessMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Successed!!"));
+inline const QString ReadFailedMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Read Failed..."));
+inline const QString WriteFailedMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Write Failed..."));
+inline const QString RegionErrorMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Region Error"));
+inline const QString ComPortErrorMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "COM Port Error"));
+inline const QString CommunicationErrorMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Communication Error"));
+
+// One of the messages above in the user's language.
+QString ShownCloneMessage(const QString& message);
+
+// Shows one of the messages above, translated, as a failure message.
+void ShowCloneError(Prompter& prompter, const QString& message);
 
 // The message that ends a read for its result: "Successed!!", "Region Error"
 // (RegionError) or "Read Failed..." (any other failure).

@@ -6,6 +6,8 @@
 #include "model/DataSet.h"
 #include "model/Prompter.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 namespace {
@@ -59,7 +61,7 @@ LinkResult SendQZMTZ4(Link& link, DataSet& ds, CloneFlag flag) {
 LinkResult ConfirmCloneMode(Link& link) {
     const DataLoop confirm = retryData(link, readCommand(CloneModeProbeAddress));
     if (!confirm.ok()) {
-        link.prompter().error(QStringLiteral("ERROR"));
+        link.prompter().error(ErrorText());
         return LinkResult::Failure;
     }
     link.StartBankCode = startBankCodeFromByte(confirm.digits().left(2));
@@ -68,7 +70,7 @@ LinkResult ConfirmCloneMode(Link& link) {
 
 LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag) {
     if (flag == CloneFlag::Write && ds.bank.lblAll != QLatin1String("1000")) {
-        link.prompter().error(QStringLiteral("Total CH must be 1000"));
+        link.prompter().error(QCoreApplication::translate("CloneMode", "Total CH must be 1000"));
         return LinkResult::Failure;
     }
 

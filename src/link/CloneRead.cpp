@@ -182,7 +182,7 @@ CloneOutcome ReadSettings(Link& link, DataSet& ds) {
     const DataLoop line2 =
         line1.ok() ? readBlock(link, SettingsLine2, Reporting::Silently) : DataLoop{};
     if (!line1.ok() || !line2.ok()) {
-        link.prompter().error(ComPortErrorMessage);
+        ShowCloneError(link.prompter(), ComPortErrorMessage);
         return ended(outcome, LinkResult::Failure);
     }
     ds.SetLine1 = line1.digits();

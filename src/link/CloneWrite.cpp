@@ -15,6 +15,7 @@
 #include "model/RowLabels.h"
 #include "model/SettingsCodec.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <algorithm>
 
@@ -73,16 +74,18 @@ void warnEntriesWithoutChannel(Prompter& prompter, const QList<int>& entries) {
         return;
     const auto [low, high] = std::minmax_element(entries.begin(), entries.end());
     const QString rows = *low == *high
-                             ? QStringLiteral("row %1").arg(*low + 1)
-                             : QStringLiteral("rows %1 to %2").arg(*low + 1).arg(*high + 1);
-    const QString count = entries.size() == 1
-                              ? QStringLiteral("1 memory entry")
-                              : QStringLiteral("%1 memory entries").arg(entries.size());
-    prompter.ask({QStringLiteral("Not written: %1 beyond the last bank (%2 of the memory list). "
-                                 "The bank sizes add up to less than 1000.")
+                             ? QCoreApplication::translate("CloneWrite", "row %1").arg(*low + 1)
+                             : QCoreApplication::translate("CloneWrite", "rows %1 to %2")
+                                   .arg(*low + 1)
+                                   .arg(*high + 1);
+    const QString count = QCoreApplication::translate("CloneWrite", "%n memory entries", nullptr,
+                                                      int(entries.size()));
+    prompter.ask({QCoreApplication::translate(
+                      "CloneWrite", "Not written: %1 beyond the last bank (%2 of the memory list). "
+                                    "The bank sizes add up to less than 1000.")
                       .arg(count, rows),
-                  QStringLiteral("Warning"), PromptIcon::Exclamation, PromptButtons::Ok,
-                  PromptAnswer::Ok});
+                  QCoreApplication::translate("CloneWrite", "Warning"), PromptIcon::Exclamation,
+                  PromptButtons::Ok, PromptAnswer::Ok});
 }
 
 // WriteSettings: the settings lines and the 14 band VFO records, silently.
@@ -164,13 +167,13 @@ LinkResult SendReadBack(Link& link) {
     if (link.StartBankCode.isEmpty()) {
         const DataLoop probe = readBlock(link, CloneModeProbeAddress, Reporting::Silently);
         if (!probe.ok()) {
-            link.prompter().error(ComPortErrorMessage);
+            ShowCloneError(link.prompter(), ComPortErrorMessage);
             return LinkResult::Failure;
         }
         link.StartBankCode = startBankCodeFromByte(probe.digits().left(2));
     }
     if (!readReply(link, readBackCommand(link.StartBankCode), Reporting::Silently).ok()) {
-        link.prompter().error(ComPortErrorMessage);
+        ShowCloneError(link.prompter(), ComPortErrorMessage);
         return LinkResult::Failure;
     }
     return LinkResult::Success;

@@ -19,15 +19,18 @@ PortFailure ClassifyPortFailure(const PortFailureFacts& facts) {
 QString DescribePortFailure(PortFailure failure, const QString& device, const QString& systemText) {
     switch (failure) {
     case PortFailure::NoDevice:
-        return QStringLiteral("no such device %1 (cable unplugged, or the wrong COM port?)")
+        return QCoreApplication::translate(
+                   "PortFailure", "no such device %1 (cable unplugged, or the wrong COM port?)")
             .arg(device);
     case PortFailure::NoPermission:
 #ifdef Q_OS_LINUX
-        return QStringLiteral("permission denied on %1: add your user to the dialout group "
-                              "(sudo adduser $USER dialout) and log in again")
+        return QCoreApplication::translate("PortFailure",
+                                           "permission denied on %1: add your user to the "
+                                           "dialout group (sudo adduser $USER dialout) and log "
+                                           "in again")
             .arg(device);
 #else
-        return QStringLiteral("permission denied on %1").arg(device);
+        return QCoreApplication::translate("PortFailure", "permission denied on %1").arg(device);
 #endif
     case PortFailure::Busy:
         return QCoreApplication::translate(
@@ -36,9 +39,12 @@ QString DescribePortFailure(PortFailure failure, const QString& device, const QS
                    "keeps its port until it closes or COM Port Setup's OK is pressed)")
             .arg(device);
     case PortFailure::Vanished:
-        return QStringLiteral("%1 vanished during the transfer (cable unplugged?)").arg(device);
+        return QCoreApplication::translate("PortFailure",
+                                           "%1 vanished during the transfer (cable unplugged?)")
+            .arg(device);
     case PortFailure::LineError:
-        return QStringLiteral("reading or writing %1 failed (%2)").arg(device, systemText);
+        return QCoreApplication::translate("PortFailure", "reading or writing %1 failed (%2)")
+            .arg(device, systemText);
     case PortFailure::Other:
         break;
     }

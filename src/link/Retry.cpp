@@ -1,5 +1,6 @@
 #include "link/Retry.h"
 
+#include "link/CloneMessages.h"
 #include "link/Commands.h"
 #include "link/Link.h"
 #include "model/Prompter.h"
@@ -54,10 +55,10 @@ void reportLoopEnd(Prompter& prompter, LoopEnd end) {
         return;
     case LoopEnd::PortFailure:
     case LoopEnd::Refused:
-        prompter.error(QStringLiteral("COM Port Error"));
+        ShowCloneError(prompter, ComPortErrorMessage);
         return;
     case LoopEnd::RetriesExhausted:
-        prompter.error(QStringLiteral("Communication Error"));
+        ShowCloneError(prompter, CommunicationErrorMessage);
         return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "link/PortFailure.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPort>
 
@@ -57,7 +58,7 @@ bool SystemSerialPort::open(const QString& devicePath) {
     failed_ = false;
     errorText_.clear();
     if (devicePath.isEmpty()) {
-        errorText_ = QStringLiteral("no device for this port");
+        errorText_ = QCoreApplication::translate("SystemSerialPort", "no device for this port");
         return false;
     }
     devicePath_ = devicePath;
@@ -112,7 +113,8 @@ bool SystemSerialPort::write(const QByteArray& data) {
     if (failed_ || !port_->isOpen())
         return false;
     if (data.size() > OutputBufferSize) {
-        errorText_ = QStringLiteral("command longer than the output buffer");
+        errorText_ = QCoreApplication::translate("SystemSerialPort",
+                                                 "command longer than the output buffer");
         return false;
     }
     if (port_->write(data) != data.size()) {

@@ -4,6 +4,7 @@
 #include "model/DataSet.h"
 #include "model/ReceiverImage.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace mtz4 {
@@ -35,11 +36,13 @@ Prompt VerifyFailedPrompt(const QList<DataDifference>& differences) {
     for (int i = 0; i < differences.size() && i < ListedDifferences; ++i)
         lines << differences[i].text();
     if (differences.size() > ListedDifferences)
-        lines << QStringLiteral("and %1 more").arg(differences.size() - ListedDifferences);
-    return {QStringLiteral("The receiver holds something else than was written "
-                           "(written -> read back):\r\n") +
-                lines.join(QStringLiteral("\r\n")),
-            QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
+        lines << QCoreApplication::translate("VerifyWrite", "and %n more", nullptr,
+                                             int(differences.size() - ListedDifferences));
+    return {QCoreApplication::translate("VerifyWrite",
+                                        "The receiver holds something else than was written "
+                                        "(written -> read back):") +
+                QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")),
+            ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
 }
 
 } // namespace mtz4

@@ -2,12 +2,15 @@
 
 #include "model/BankCodec.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 Prompt BankTotalTooLargePrompt() {
-    return {QStringLiteral("The total of the number of channels exceeds 1000.\r\n"
-                           "Please set for the total of the channel to become 1000 or less."),
-            QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
+    return {QCoreApplication::translate(
+                "BankSizeEdit", "The total of the number of channels exceeds 1000.\r\n"
+                                "Please set for the total of the channel to become 1000 or less."),
+            ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
 }
 
 BankSizeOutcome TakeOverBankSize(DataSet& ds, int bank, const QString& typed) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,12 @@ struct Prompt {
     QString yesText{};
     QString noText{};
 };
+
+// "ERROR" in the user's language: the title of every failure message, and
+// the whole text of a few.
+inline QString ErrorText() {
+    return QCoreApplication::translate("Prompter", "ERROR");
+}
 
 class Prompter {
 public:
@@ -71,14 +78,14 @@ public:
     // A failure message: title "ERROR", error icon, OK button; the reason,
     // when given, below the text and then through explain().
     void error(const QString& text, const QString& reason = {}) {
-        ask({text, QStringLiteral("ERROR"), PromptIcon::Critical, PromptButtons::Ok,
-             PromptAnswer::Ok, reason});
+        ask({text, ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok, reason});
         if (!reason.isEmpty())
             explain(reason);
     }
     // The success message "Successed!!" with the title "Success".
     void success() {
-        ask({QStringLiteral("Successed!!"), QStringLiteral("Success"), PromptIcon::Information,
+        ask({QCoreApplication::translate("Prompter", "Successed!!"),
+             QCoreApplication::translate("Prompter", "Success"), PromptIcon::Information,
              PromptButtons::Ok, PromptAnswer::Ok});
     }
 };

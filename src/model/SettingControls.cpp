@@ -1,10 +1,10 @@
 #include "model/SettingControls.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include "model/ReferenceTables.h"
 #include "model/SettingsCodec.h"
-#include "model/TextLanguage.h"
 
 namespace mtz4 {
 
@@ -21,6 +21,29 @@ QStringList Numbers(int first, int last) {
     return numbers;
 }
 
+// The words of the settings lists that are not numbers of seconds or hours;
+// the lists themselves are the receiver's, in English.
+[[maybe_unused]] constexpr const char* ListWords[] = {
+    QT_TRANSLATE_NOOP("SettingControls", "BUSY"),
+    QT_TRANSLATE_NOOP("SettingControls", "MANUAL"),
+};
+
+// A pick list item in the user's language: a time ("12 hrs.", " 5 SEC",
+// "10-SEC") keeps its number, padding included, in the translated unit; a
+// word goes through the translations, and a key name stays as it is.
+QString ShownListItem(const QString& item) {
+    static const QRegularExpression time(QStringLiteral("^( ?\\d+)( SEC|-SEC| hrs\\.)$"));
+    const QRegularExpressionMatch m = time.match(item);
+    if (!m.hasMatch())
+        return QCoreApplication::translate("SettingControls", item.toLatin1().constData());
+    const QString unit = m.captured(2);
+    const QString format =
+        unit == QLatin1String(" SEC")   ? QCoreApplication::translate("SettingControls", "%1 SEC")
+        : unit == QLatin1String("-SEC") ? QCoreApplication::translate("SettingControls", "%1-SEC")
+                                        : QCoreApplication::translate("SettingControls", "%1 hrs.");
+    return format.arg(m.captured(1));
+}
+
 #define FIELD(name) [](SettingsRecord& s) -> int& { return s.name; }
 
 std::vector<SettingControl> BuildControls() {
@@ -32,7 +55,7 @@ std::vector<SettingControl> BuildControls() {
         // "Settings 1"
         {.page = P::One,
          .name = "Slider2",
-         .caption = "Squelch level",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "Squelch level"),
          .kind = K::Slider,
          .field = FIELD(Slider2),
          .tip = {QT_TRANSLATE_NOOP(
@@ -43,7 +66,7 @@ std::vector<SettingControl> BuildControls() {
          .numberLabel = "lblSql"},
         {.page = P::One,
          .name = "Slider1",
-         .caption = "AF volume level",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "AF volume level"),
          .kind = K::Slider,
          .field = FIELD(Slider1),
          .tip = {QT_TRANSLATE_NOOP("SettingControls", "The receiver's audio volume, 0 to 30.")},
@@ -59,9 +82,11 @@ std::vector<SettingControl> BuildControls() {
         // "Settings 2": option groups
         {P::Two,
          "opbOpMode",
-         "Operating Mode",
+         QT_TRANSLATE_NOOP("SettingControls", "Operating Mode"),
          K::Options,
-         {"VFO", "Preset", "Memory"},
+         {QT_TRANSLATE_NOOP("SettingControls", "VFO"),
+          QT_TRANSLATE_NOOP("SettingControls", "Preset"),
+          QT_TRANSLATE_NOOP("SettingControls", "Memory")},
          FIELD(opbOpMode),
          {QT_TRANSLATE_NOOP(
              "SettingControls",
@@ -69,42 +94,48 @@ std::vector<SettingControl> BuildControls() {
              "memory channels.")}},
         {P::Two,
          "optLamp",
-         "Lamp",
+         QT_TRANSLATE_NOOP("SettingControls", "Lamp"),
          K::Options,
-         {"OFF", "5sec", "ON", "ALL OFF"},
+         {QT_TRANSLATE_NOOP("SettingControls", "OFF"), QT_TRANSLATE_NOOP("SettingControls", "5sec"),
+          QT_TRANSLATE_NOOP("SettingControls", "ON"),
+          QT_TRANSLATE_NOOP("SettingControls", "ALL OFF")},
          FIELD(optLamp),
          {QT_TRANSLATE_NOOP("SettingControls", "The display lamp: OFF, 5sec (lit for five seconds "
                                                "after a key press), ON (always lit) "
                                                "or ALL OFF.")}},
         {P::Two,
          "opbMONI",
-         "MONI key",
+         QT_TRANSLATE_NOOP("SettingControls", "MONI key"),
          K::Options,
-         {"Monitor", "Mute"},
+         {QT_TRANSLATE_NOOP("SettingControls", "Monitor"),
+          QT_TRANSLATE_NOOP("SettingControls", "Mute")},
          FIELD(opbMONI),
          {QT_TRANSLATE_NOOP("SettingControls", "What the MONI key does: Monitor opens the squelch "
                                                "to listen, Mute silences the audio.")}},
         {P::Two,
          "opbKeyFunc",
-         "MONI key Function",
+         QT_TRANSLATE_NOOP("SettingControls", "MONI key Function"),
          K::Options,
-         {"Push", "Hold"},
+         {QT_TRANSLATE_NOOP("SettingControls", "Push"),
+          QT_TRANSLATE_NOOP("SettingControls", "Hold")},
          FIELD(opbKeyFunc),
          {QT_TRANSLATE_NOOP("SettingControls", "How the MONI key acts: only while it is held down "
                                                "(Push), or on and off with each press "
                                                "(Hold).")}},
         {P::Two,
          "opbKeyLock",
-         "Key Lock",
+         QT_TRANSLATE_NOOP("SettingControls", "Key Lock"),
          K::Options,
-         {"NON", "QUICK", "NORMAL"},
+         {QT_TRANSLATE_NOOP("SettingControls", "NON"),
+          QT_TRANSLATE_NOOP("SettingControls", "QUICK"),
+          QT_TRANSLATE_NOOP("SettingControls", "NORMAL")},
          FIELD(opbKeyLock),
          {QT_TRANSLATE_NOOP("SettingControls", "The kind of key lock: NON, QUICK or NORMAL.")}},
         {P::Two,
          "opbAPO",
-         "Auto Power Off",
+         QT_TRANSLATE_NOOP("SettingControls", "Auto Power Off"),
          K::Options,
-         {"Off", "30", "60", "90"},
+         {QT_TRANSLATE_NOOP("SettingControls", "Off"), "30", "60", "90"},
          FIELD(opbAPO),
          {QT_TRANSLATE_NOOP(
              "SettingControls",
@@ -112,9 +143,12 @@ std::vector<SettingControl> BuildControls() {
              "(Off).")}},
         {.page = P::Two,
          .name = "optRecRate",
-         .caption = "Rec. Rate",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "Rec. Rate"),
          .kind = K::Options,
-         .choices = {"LONG", "NORMAL", "CLEAR", "HIGH-Q"},
+         .choices = {QT_TRANSLATE_NOOP("SettingControls", "LONG"),
+                     QT_TRANSLATE_NOOP("SettingControls", "NORMAL"),
+                     QT_TRANSLATE_NOOP("SettingControls", "CLEAR"),
+                     QT_TRANSLATE_NOOP("SettingControls", "HIGH-Q")},
          .field = FIELD(optRecRate),
          .tip = {QT_TRANSLATE_NOOP(
              "SettingControls",
@@ -123,7 +157,7 @@ std::vector<SettingControl> BuildControls() {
          .firstModelOnly = true},
         {.page = P::Two,
          .name = "opbBug",
-         .caption = "Bug Sensitive Level",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "Bug Sensitive Level"),
          .kind = K::Options,
          .choices = Numbers(1, 5),
          .field = FIELD(opbBug),
@@ -133,14 +167,14 @@ std::vector<SettingControl> BuildControls() {
          .firstModelOnly = true},
         {P::Two,
          "optVscanSpeed",
-         "VFO Scan Speed",
+         QT_TRANSLATE_NOOP("SettingControls", "VFO Scan Speed"),
          K::Options,
          Numbers(1, 5),
          FIELD(optVscanSpeed),
          {QT_TRANSLATE_NOOP("SettingControls", "The speed of a VFO scan, 1 to 5.")}},
         {P::Two,
          "optMscanSpeed",
-         "Memory Scan Speed",
+         QT_TRANSLATE_NOOP("SettingControls", "Memory Scan Speed"),
          K::Options,
          Numbers(1, 5),
          FIELD(optMscanSpeed),
@@ -149,7 +183,7 @@ std::vector<SettingControl> BuildControls() {
         // "Settings 2": pick lists
         {P::Two,
          "cbbScan",
-         "Scan",
+         QT_TRANSLATE_NOOP("SettingControls", "Scan"),
          K::PickList,
          Items(ref.ScanTimerList),
          FIELD(cbbScan),
@@ -159,7 +193,7 @@ std::vector<SettingControl> BuildControls() {
              "seconds.")}},
         {P::Two,
          "cbbChargeTime",
-         "Charge Time",
+         QT_TRANSLATE_NOOP("SettingControls", "Charge Time"),
          K::PickList,
          Items(ref.ChargeTimeList),
          FIELD(cbbChargeTime),
@@ -167,7 +201,7 @@ std::vector<SettingControl> BuildControls() {
                             "How long the receiver charges its battery, 1 to 24 hours.")}},
         {P::Two,
          "cbbSetMode",
-         "Set Mode",
+         QT_TRANSLATE_NOOP("SettingControls", "Set Mode"),
          K::PickList,
          Items(ref.SetModeTimeList),
          FIELD(cbbSetMode),
@@ -175,7 +209,7 @@ std::vector<SettingControl> BuildControls() {
                                                "5 to 25 seconds, or never (MANUAL).")}},
         {P::Two,
          "cbbWildKey",
-         "Wild Key",
+         QT_TRANSLATE_NOOP("SettingControls", "Wild Key"),
          K::PickList,
          Items(ref.WildKeyList),
          FIELD(cbbWildKey),
@@ -183,35 +217,35 @@ std::vector<SettingControl> BuildControls() {
                             "The setting that the wild key calls up directly.")}},
         {P::Two,
          "cbbRemocon0",
-         "Remote Controller A",
+         QT_TRANSLATE_NOOP("SettingControls", "Remote Controller A"),
          K::PickList,
          Items(ref.RemoconKeyList),
          FIELD(cbbRemocon[0]),
          {QT_TRANSLATE_NOOP("SettingControls", "The function of key A of the remote controller.")}},
         {P::Two,
          "cbbRemocon1",
-         "Remote Controller B",
+         QT_TRANSLATE_NOOP("SettingControls", "Remote Controller B"),
          K::PickList,
          Items(ref.RemoconKeyList),
          FIELD(cbbRemocon[1]),
          {QT_TRANSLATE_NOOP("SettingControls", "The function of key B of the remote controller.")}},
         {P::Two,
          "cbbRemocon2",
-         "Remote Controller C",
+         QT_TRANSLATE_NOOP("SettingControls", "Remote Controller C"),
          K::PickList,
          Items(ref.RemoconKeyList),
          FIELD(cbbRemocon[2]),
          {QT_TRANSLATE_NOOP("SettingControls", "The function of key C of the remote controller.")}},
         {P::Two,
          "cbbRemocon3",
-         "Remote Controller D",
+         QT_TRANSLATE_NOOP("SettingControls", "Remote Controller D"),
          K::PickList,
          Items(ref.RemoconKeyList),
          FIELD(cbbRemocon[3]),
          {QT_TRANSLATE_NOOP("SettingControls", "The function of key D of the remote controller.")}},
         {P::Two,
          "cbbTimePr",
-         "Time Pr",
+         QT_TRANSLATE_NOOP("SettingControls", "Time Pr"),
          K::PickList,
          Items(ref.ScanTimerList),
          FIELD(cbbTimePr),
@@ -219,7 +253,7 @@ std::vector<SettingControl> BuildControls() {
                             "The priority time (Pr): BUSY or 1 to 25 seconds.")}},
         {P::Two,
          "cbbTimeSp",
-         "Time Sp",
+         QT_TRANSLATE_NOOP("SettingControls", "Time Sp"),
          K::PickList,
          Items(ref.TimeSpList),
          FIELD(cbbTimeSp),
@@ -228,26 +262,28 @@ std::vector<SettingControl> BuildControls() {
         // "Settings 2": two-way option groups
         {P::Two,
          "optAntenna",
-         "Antenna",
+         QT_TRANSLATE_NOOP("SettingControls", "Antenna"),
          K::Options,
-         {"SMA", "EAR"},
+         {QT_TRANSLATE_NOOP("SettingControls", "SMA"), QT_TRANSLATE_NOOP("SettingControls", "EAR")},
          FIELD(optAntenna),
          {QT_TRANSLATE_NOOP("SettingControls", "The antenna the receiver uses: the one on its SMA "
                                                "socket, or the earphone cord (EAR).")}},
         {P::Two,
          "optSkip",
-         "Scan TYPE",
+         QT_TRANSLATE_NOOP("SettingControls", "Scan TYPE"),
          K::Options,
-         {"No SKIP", "SKIP"},
+         {QT_TRANSLATE_NOOP("SettingControls", "No SKIP"),
+          QT_TRANSLATE_NOOP("SettingControls", "SKIP")},
          FIELD(optSkip),
          {QT_TRANSLATE_NOOP("SettingControls", "Whether a scan passes over the entries marked to "
                                                "skip (SKIP) or stops on them as well "
                                                "(No SKIP).")}},
         {P::Two,
          "optBand",
-         "Band Transition",
+         QT_TRANSLATE_NOOP("SettingControls", "Band Transition"),
          K::Options,
-         {"Rotate", "Across"},
+         {QT_TRANSLATE_NOOP("SettingControls", "Rotate"),
+          QT_TRANSLATE_NOOP("SettingControls", "Across")},
          FIELD(optBand),
          {QT_TRANSLATE_NOOP(
              "SettingControls",
@@ -255,27 +291,30 @@ std::vector<SettingControl> BuildControls() {
              "next band (Across).")}},
         {.page = P::Two,
          .name = "optLockBug",
-         .caption = "Lock BUG",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "Lock BUG"),
          .kind = K::Options,
-         .choices = {"ENABLE", "DISABLE"},
+         .choices = {QT_TRANSLATE_NOOP("SettingControls", "ENABLE"),
+                     QT_TRANSLATE_NOOP("SettingControls", "DISABLE")},
          .field = FIELD(optLockBug),
          .tip = {QT_TRANSLATE_NOOP("SettingControls",
                                    "Lock BUG: ENABLE or DISABLE (MT-Z4J only).")},
          .firstModelOnly = true},
         {.page = P::Two,
          .name = "optBugType",
-         .caption = "Bug Type",
+         .caption = QT_TRANSLATE_NOOP("SettingControls", "Bug Type"),
          .kind = K::Options,
-         .choices = {"SILENT", "SOUND"},
+         .choices = {QT_TRANSLATE_NOOP("SettingControls", "SILENT"),
+                     QT_TRANSLATE_NOOP("SettingControls", "SOUND")},
          .field = FIELD(optBugType),
          .tip = {QT_TRANSLATE_NOOP("SettingControls",
                                    "The bug type: SILENT or SOUND (MT-Z4J only).")},
          .firstModelOnly = true},
         {P::Two,
          "optAfTone",
-         "AF Tone",
+         QT_TRANSLATE_NOOP("SettingControls", "AF Tone"),
          K::Options,
-         {"Low", "High"},
+         {QT_TRANSLATE_NOOP("SettingControls", "Low"),
+          QT_TRANSLATE_NOOP("SettingControls", "High")},
          FIELD(optAfTone),
          {QT_TRANSLATE_NOOP("SettingControls",
                             "The tone of the audio: Low (more bass) or High (more treble).")}},
@@ -283,7 +322,7 @@ std::vector<SettingControl> BuildControls() {
         // "Settings 2": check boxes
         {P::Two,
          "chkATT",
-         "Attenuator",
+         QT_TRANSLATE_NOOP("SettingControls", "Attenuator"),
          K::Check,
          {},
          FIELD(chkATT),
@@ -292,7 +331,7 @@ std::vector<SettingControl> BuildControls() {
              "Switches on the attenuator, which weakens strong signals at the receiver's input.")}},
         {P::Two,
          "chkAutoStep",
-         "Auto Step",
+         QT_TRANSLATE_NOOP("SettingControls", "Auto Step"),
          K::Check,
          {},
          FIELD(chkAutoStep),
@@ -300,28 +339,28 @@ std::vector<SettingControl> BuildControls() {
                             "Lets the receiver choose the tuning step of each band by itself.")}},
         {P::Two,
          "chkBeep",
-         "Beep",
+         QT_TRANSLATE_NOOP("SettingControls", "Beep"),
          K::Check,
          {},
          FIELD(chkBeep),
          {QT_TRANSLATE_NOOP("SettingControls", "Sounds a beep at each key press.")}},
         {P::Two,
          "chkBell",
-         "Bell",
+         QT_TRANSLATE_NOOP("SettingControls", "Bell"),
          K::Check,
          {},
          FIELD(chkBell),
          {QT_TRANSLATE_NOOP("SettingControls", "The bell: on or off.")}},
         {P::Two,
          "chkAutoWave",
-         "Auto Wave",
+         QT_TRANSLATE_NOOP("SettingControls", "Auto Wave"),
          K::Check,
          {},
          FIELD(chkAutoWave),
          {QT_TRANSLATE_NOOP("SettingControls", "Auto Wave: on or off.")}},
         {P::Two,
          "chkBarAM",
-         "AM bar antenna",
+         QT_TRANSLATE_NOOP("SettingControls", "AM bar antenna"),
          K::Check,
          {},
          FIELD(chkBarAM),
@@ -329,7 +368,7 @@ std::vector<SettingControl> BuildControls() {
                             "Receives AM broadcasts with the built-in bar antenna.")}},
         {P::Two,
          "chkBS",
-         "Battery Save",
+         QT_TRANSLATE_NOOP("SettingControls", "Battery Save"),
          K::Check,
          {},
          FIELD(chkBS),
@@ -337,7 +376,7 @@ std::vector<SettingControl> BuildControls() {
                             "Saves battery power while no signal is received.")}},
         {P::Two,
          "chkBarSW",
-         "SW bar antenna",
+         QT_TRANSLATE_NOOP("SettingControls", "SW bar antenna"),
          K::Check,
          {},
          FIELD(chkBarSW),
@@ -345,7 +384,7 @@ std::vector<SettingControl> BuildControls() {
                             "Receives short wave with the built-in bar antenna.")}},
         {P::Two,
          "chkCharge",
-         "Charge",
+         QT_TRANSLATE_NOOP("SettingControls", "Charge"),
          K::Check,
          {},
          FIELD(chkCharge),
@@ -412,6 +451,20 @@ const SettingControl* FindSettingControl(const QString& name) {
 
 QString SettingTip(const SettingControl& control) {
     return control.tip ? QCoreApplication::translate("SettingControls", control.tip) : QString();
+}
+
+QString SettingCaption(const SettingControl& control) {
+    return QCoreApplication::translate("SettingControls", control.caption.toLatin1().constData());
+}
+
+QStringList SettingChoices(const SettingControl& control) {
+    QStringList shown;
+    for (const QString& choice : control.choices)
+        shown << (control.kind == SettingKind::PickList
+                      ? ShownListItem(choice)
+                      : QCoreApplication::translate("SettingControls",
+                                                    choice.toLatin1().constData()));
+    return shown;
 }
 
 int SettingValue(const SettingControl& control, const SettingsRecord& s) {

@@ -26,9 +26,9 @@ enum class SettingsPage { One, Two };
 struct SettingControl {
     SettingsPage page = SettingsPage::Two;
     QString name{};    // the control's name (object name; buttons get 0, 1, ... added)
-    QString caption{}; // group caption, check box caption or pick list caption
+    QString caption{}; // group caption, check box caption or pick list caption (English)
     SettingKind kind = SettingKind::Check;
-    QStringList choices{};                    // option captions or pick list items
+    QStringList choices{};                    // option captions or pick list items (English)
     int& (*field)(SettingsRecord&) = nullptr; // the record field the control holds
     // What the setting does on the receiver, one plain sentence: the
     // control's tool tip and its status-bar line (controls that are offered).
@@ -50,6 +50,12 @@ const SettingControl* FindSettingControl(const QString& name);
 
 // The control's tip in the user's language; empty when it has none.
 QString SettingTip(const SettingControl& control);
+
+// The control's caption and its choices in the user's language: what the
+// pages show (the English ones stay in the table for the comparisons and
+// the difference lines).
+QString SettingCaption(const SettingControl& control);
+QStringList SettingChoices(const SettingControl& control);
 
 // The value of the control's field in `s`.
 int SettingValue(const SettingControl& control, const SettingsRecord& s);

@@ -2,6 +2,7 @@
 #include "link/CloneWrite.h"
 #include "model/BankCodec.h"
 #include "model/DataSet.h"
+#include "model/ProgramTranslations.h"
 #include "model/RecordCodec.h"
 #include "model/RowLabels.h"
 #include "support/FakeLink.h"
@@ -68,8 +69,14 @@ class CloneWriteTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The counted texts' English forms ("1 memory entry") come from the
+    // program's English translation, as at start.
+    void initTestCase() {
+        InstallTranslations(*QCoreApplication::instance(), QStringLiteral("en"));
+    }
     void writeAllSendsTheCompleteSequence();
     void bankChannelCodes();
+    void entriesBeyondTheLastBankAreReportedNotSent_data();
     void entriesBeyondTheLastBankAreReportedNotSent();
     void memoryWriteErasesOnceAndReadsBackFromTheStartBank();
     void writeBankSendsNoEraseAndNoFinish();
@@ -133,13 +140,26 @@ void CloneWriteTest::bankChannelCodes() {
     QCOMPARE(BankChannelCode(labels, 15), QString()); // beyond the last bank
 }
 
+void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent_data() {
+    QTest::addColumn<QList<int>>("beyond");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("two") << QList<int>{20, 30} << "2 memory entries"
+                         << "rows 21 to 31";
+    QTest::newRow("one") << QList<int>{20} << "1 memory entry"
+                         << "row 21 of";
+}
+
 void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent() {
+    QFETCH(QList<int>, beyond);
+    QFETCH(QString, count);
+    QFETCH(QString, rows);
     QRandomGenerator rng(8);
     const auto factory = FactoryDataSet(Model::MTZ4J);
     DataSet& ds = *factory;
     setBankSizes(ds, {10, 0, 5});
     QString records[EntryCount];
-    for (int n : {10, 20, 30}) {
+    for (int n : QList<int>{10} + beyond) {
         records[n] = RandomMemRecord(rng, Model::MTZ4J);
         DecodeMem(ds, QStringLiteral("\r\n") + records[n], n);
         ds.MemEnable[n] = true;
@@ -154,8 +174,8 @@ void CloneWriteTest::entriesBeyondTheLastBankAreReportedNotSent() {
                                    QStringLiteral("QZ~BC00000R")}));
     QCOMPARE(f.prompter.prompts.size(), 1);
     QCOMPARE(f.prompter.prompts[0].icon, PromptIcon::Exclamation);
-    QVERIFY2(f.prompter.prompts[0].text.contains(QStringLiteral("2 memory entries")) &&
-                 f.prompter.prompts[0].text.contains(QStringLiteral("rows 21 to 31")),
+    QVERIFY2(f.prompter.prompts[0].text.contains(count) &&
+                 f.prompter.prompts[0].text.contains(rows),
              qPrintable(f.prompter.prompts[0].text));
     QCOMPARE(outcome.message, Success);
 }
