@@ -32,14 +32,6 @@ QGroupBox* CompactGroupBox(const QString& caption, const QString& name, QWidget*
     return box;
 }
 
-// A caption or a choice of the control table in the program's language: the
-// table holds them in English, as the settings' names in files and diffs.
-QString Shown(const QString& english) {
-    return english.isEmpty()
-               ? english
-               : QCoreApplication::translate("SettingControls", english.toUtf8().constData());
-}
-
 void MakeCompact(QLayout* layout) {
     layout->setContentsMargins(5, 1, 5, 3);
     layout->setSpacing(2);
@@ -97,7 +89,7 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
         holder = new QWidget(parent);
         holder->setObjectName(control_.name + QStringLiteral("Group"));
     } else {
-        groupBox_ = CompactGroupBox(Shown(control_.caption), control_.name, parent);
+        groupBox_ = CompactGroupBox(SettingCaption(control_), control_.name, parent);
         holder = groupBox_;
     }
     widget_ = holder;
@@ -105,12 +97,13 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
     buttons_ = new QButtonGroup(this);
     std::vector<QAbstractButton*> created;
     int rowWidth = 0;
-    for (int i = 0; i < control_.choices.size(); ++i) {
+    const QStringList choices = SettingChoices(control_);
+    for (int i = 0; i < choices.size(); ++i) {
         QAbstractButton* button = nullptr;
         if (checkBoxes)
-            button = new QCheckBox(Shown(control_.choices[i]), holder);
+            button = new QCheckBox(choices[i], holder);
         else
-            button = new QRadioButton(Shown(control_.choices[i]), holder);
+            button = new QRadioButton(choices[i], holder);
         button->setObjectName(IndexedName(control_.name, i));
         buttons_->addButton(button, i);
         created.push_back(button);
@@ -131,7 +124,7 @@ void SettingBinding::buildOptions(QWidget* parent, bool checkBoxes) {
 }
 
 void SettingBinding::buildCheck(QWidget* parent) {
-    check_ = new QCheckBox(Shown(control_.caption), parent);
+    check_ = new QCheckBox(SettingCaption(control_), parent);
     check_->setObjectName(control_.name);
     widget_ = check_;
     connect(check_, &QCheckBox::clicked, this, [this] {
@@ -146,18 +139,17 @@ void SettingBinding::buildCheck(QWidget* parent) {
 void SettingBinding::buildPickList(QWidget* parent) {
     list_ = new QComboBox(parent);
     list_->setObjectName(control_.name);
-    for (const QString& choice : control_.choices)
-        list_->addItem(Shown(choice));
+    list_->addItems(SettingChoices(control_));
     list_->setMaxVisibleItems(16);
     widget_ = list_;
-    captionLabel_ = new QLabel(Shown(control_.caption), parent);
+    captionLabel_ = new QLabel(SettingCaption(control_), parent);
     captionLabel_->setObjectName(control_.name + QStringLiteral("Caption"));
     captionLabel_->setBuddy(list_);
     connect(list_, &QComboBox::activated, this, &SettingBinding::commit);
 }
 
 void SettingBinding::buildSlider(QWidget* parent) {
-    groupBox_ = CompactGroupBox(Shown(control_.caption), control_.name, parent);
+    groupBox_ = CompactGroupBox(SettingCaption(control_), control_.name, parent);
     widget_ = groupBox_;
     slider_ = new QSlider(Qt::Horizontal, groupBox_);
     slider_->setObjectName(control_.name);
@@ -194,7 +186,7 @@ void SettingBinding::buildSlider(QWidget* parent) {
 void SettingBinding::commit(int value) {
     if (value == SettingValue(control_, editor_.data().settings))
         return;
-    const QString step = control_.caption.isEmpty() ? control_.name : Shown(control_.caption);
+    const QString step = control_.caption.isEmpty() ? control_.name : SettingCaption(control_);
     editor_.apply(step, DataPart::Settings, [this, value](DataSet& ds) {
         control_.field(ds.settings) = value;
         if (control_.marksChange)
