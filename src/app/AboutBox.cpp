@@ -4,6 +4,7 @@
 #include "model/ReferenceTables.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,7 +15,7 @@ namespace mtz4 {
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + Ref().AppTitle);
+    setWindowTitle(QCoreApplication::translate("AboutBox", "About %1").arg(Ref().AppTitle));
     setModal(true);
     UseFixedDialogFrame(*this);
 
@@ -35,24 +36,27 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     lblTitle_->setFont(titleFont);
 
-    lblVersion_ =
-        new QLabel(QStringLiteral("mtz4clone version %1").arg(QLatin1String(ProgramVersion)), this);
+    lblVersion_ = new QLabel(QCoreApplication::translate("AboutBox", "mtz4clone version %1")
+                                 .arg(QLatin1String(ProgramVersion)),
+                             this);
     lblVersion_->setObjectName(QStringLiteral("lblVersion"));
 
     auto* description = new QLabel(
-        QStringLiteral("Clone utility for the MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n\n"
-                       "Reads the receiver's memory over a serial cable, edits the 1000 memory\n"
-                       "channels in 50 banks, the Program Scan, Search Pass and Priority lists,\n"
-                       "the band VFO records, the scan groups and the set-mode settings, writes\n"
-                       "them back, and keeps them in clone files (.MZ4)."),
+        QCoreApplication::translate(
+            "AboutBox", "Clone utility for the MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers.\n\n"
+                        "Reads the receiver's memory over a serial cable, edits the 1000 memory\n"
+                        "channels in 50 banks, the Program Scan, Search Pass and Priority lists,\n"
+                        "the band VFO records, the scan groups and the set-mode settings, writes\n"
+                        "them back, and keeps them in clone files (.MZ4)."),
         this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
-    auto* qtVersion =
-        new QLabel(QStringLiteral("Built with Qt %1.").arg(QLatin1String(QT_VERSION_STR)), this);
+    auto* qtVersion = new QLabel(QCoreApplication::translate("AboutBox", "Built with Qt %1.")
+                                     .arg(QLatin1String(QT_VERSION_STR)),
+                                 this);
     qtVersion->setObjectName(QStringLiteral("lblQtVersion"));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(QCoreApplication::translate("AboutBox", "OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);

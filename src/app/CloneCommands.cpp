@@ -81,28 +81,53 @@ LinkResult CloneCommands::runOnce(Command command, bool askFirst) {
     const DataParts settings = DataPart::Settings | DataPart::Vfo;
     const DataParts written = DataPart::Banks | DataPart::Groups;
     const std::map<Command, Run> runs = {
-        {Command::ReadAll, {"Read ALL", true, read | settings, reading(&mnuReAll_Click)}},
-        {Command::ReadMemoryMenu, {"Read Memory", true, read, reading(&mnuReMem_Click)}},
-        {Command::ReadSettingsMenu, {"Read Settings", true, settings, &mnuReSet_Click}},
-        {Command::ReadMemory, {"Read Memory", true, read, reading(&cmbRxData_Click)}},
-        {Command::ReadSettings, {"Read Settings", true, settings, &cmbRxData1_Click}},
-        {Command::ReadBank, {"Read Bank", true, written, &cmbReadBank_Click}},
-        {Command::ReadGroup, {"Read Group", true, DataPart::Groups, &cmdReadGroup_Click}},
-        {Command::WriteAll, {"Write ALL", false, written | settings, &mnuWrAll_Click, true}},
-        {Command::WriteMemoryMenu, {"Write Memory", false, written, &mnuWrMem_Click, true}},
+        {Command::ReadAll,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read ALL"), true, read | settings,
+          reading(&mnuReAll_Click)}},
+        {Command::ReadMemoryMenu,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Memory"), true, read, reading(&mnuReMem_Click)}},
+        {Command::ReadSettingsMenu,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Settings"), true, settings, &mnuReSet_Click}},
+        {Command::ReadMemory,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Memory"), true, read,
+          reading(&cmbRxData_Click)}},
+        {Command::ReadSettings,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Settings"), true, settings, &cmbRxData1_Click}},
+        {Command::ReadBank,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Bank"), true, written, &cmbReadBank_Click}},
+        {Command::ReadGroup,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Read Group"), true, DataPart::Groups,
+          &cmdReadGroup_Click}},
+        {Command::WriteAll,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write ALL"), false, written | settings,
+          &mnuWrAll_Click, true}},
+        {Command::WriteMemoryMenu,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Memory"), false, written, &mnuWrMem_Click,
+          true}},
         {Command::WriteSettingsMenu,
-         {"Write Settings", false, DataPart::Settings, &mnuWrSet_Click}},
-        {Command::WriteMemory, {"Write Memory", false, written, &cmbTxData_Click, true}},
-        {Command::WriteSettings, {"Write Settings", false, DataPart::Settings, &cmbTxData1_Click}},
-        {Command::WriteBank, {"Write Bank", false, written, &cmbWriteBank_Click}},
-        {Command::WriteGroup, {"Write Group", false, DataPart::Groups, &cmdWriteGroup_Click}},
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Settings"), false, DataPart::Settings,
+          &mnuWrSet_Click}},
+        {Command::WriteMemory,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Memory"), false, written, &cmbTxData_Click,
+          true}},
+        {Command::WriteSettings,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Settings"), false, DataPart::Settings,
+          &cmbTxData1_Click}},
+        {Command::WriteBank,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Bank"), false, written, &cmbWriteBank_Click}},
+        {Command::WriteGroup,
+         {QT_TRANSLATE_NOOP("CloneCommands", "Write Group"), false, DataPart::Groups,
+          &cmdWriteGroup_Click}},
     };
     // One clone command at a time: a second one would interleave with the
     // first on the line.
     if (running_)
         return LinkResult::Failure;
     const Run& run = runs.at(command);
-    const QString name = QString::fromLatin1(run.name);
+    // Backups are named in English (their file names are read back); the
+    // window shows the command in the program's language.
+    const QString english = QString::fromLatin1(run.name);
+    const QString name = QCoreApplication::translate("CloneCommands", run.name);
     lastName_ = name;
     // A read replaces data: unsaved changes are offered a save first, and
     // Cancel (or a save that did not happen) reads nothing.
@@ -113,7 +138,7 @@ LinkResult CloneCommands::runOnce(Command command, bool askFirst) {
     return runTransfer(name, run.reading, [&] {
         // What was there before, in case the transfer goes wrong: before a
         // read the data it replaces, before a write what goes to the receiver.
-        takeBackup(QStringLiteral("before ") + name);
+        takeBackup(QStringLiteral("before ") + english);
         CloneOutcome outcome;
         if (run.reading) {
             // One step of the history: Undo brings back the data as they
@@ -134,7 +159,7 @@ LinkResult CloneCommands::runOnce(Command command, bool askFirst) {
                 StepKind::Read);
             readIntoData_ = true;
             if (outcome.succeeded() && !link_.cancelled())
-                takeBackup(QStringLiteral("after ") + name);
+                takeBackup(QStringLiteral("after ") + english);
         } else {
             editor_.apply(
                 name, run.parts, [&](DataSet& ds) { outcome = run.procedure(link_, ds, view_); },
@@ -174,14 +199,15 @@ LinkResult CloneCommands::runTransfer(const QString& name, bool reading,
         status += QStringLiteral("; ") + text;
     };
     if (verified_)
-        addStatus(QStringLiteral("Verified"));
+        addStatus(QCoreApplication::translate("CloneCommands", "Verified"));
     // A read that stopped part-way says how to get back what was there.
     if (partlyRead_)
         addStatus(ResourceText(Text::PartlyReadNotice)
                       .arg(ResourceText(Text::mnuUndo) + QLatin1Char(' ') + name));
     // A backup that could not be written never stops a clone, but is told.
     if (!backupProblem_.isEmpty())
-        addStatus(QStringLiteral("no backup: ") + backupProblem_);
+        addStatus(
+            QCoreApplication::translate("CloneCommands", "no backup: %1").arg(backupProblem_));
     host_.showStatusText(status);
     // Notes read from the receiver may be in another code page.
     if (readIntoData_)
@@ -217,16 +243,18 @@ void CloneCommands::takeBackup(const QString& occasion) {
 
 void CloneCommands::compareWithReceiver() {
     auto other = std::make_unique<DataSet>(ds_);
-    const LinkResult result = runTransfer(QStringLiteral("Compare With Receiver"), true, [&] {
-        CloneOutcome read = ReadSettings(link_, *other);
-        if (read.succeeded())
-            read = ReadMemory(link_, *other, view_);
-        if (!read.succeeded())
-            ShowEndMessage(link_.prompter(), read.message);
-        return read.result;
-    });
+    const LinkResult result = runTransfer(
+        QCoreApplication::translate("CloneCommands", "Compare With Receiver"), true, [&] {
+            CloneOutcome read = ReadSettings(link_, *other);
+            if (read.succeeded())
+                read = ReadMemory(link_, *other, view_);
+            if (!read.succeeded())
+                ShowEndMessage(link_.prompter(), read.message);
+            return read.result;
+        });
     if (result == LinkResult::Success)
-        CompareDialog(CompareData(ds_, *other), QStringLiteral("the receiver"),
+        CompareDialog(CompareData(ds_, *other),
+                      QCoreApplication::translate("CloneCommands", "the receiver"),
                       host_.dialogParent())
             .exec();
 }

@@ -9,9 +9,15 @@
 namespace mtz4 {
 
 namespace {
-const QString CloneFilesFilter = QStringLiteral("Orlenk MT-Z4 Clone Files (*.MZ4)");
-const QString CsvFilesFilter = QStringLiteral("CSV Files (*.csv)");
-const QString ChirpFilesFilter = QStringLiteral("CHIRP CSV Files (*.csv)");
+QString cloneFilesFilter() {
+    return QCoreApplication::translate("CloneFileDialogs", "Orlenk MT-Z4 Clone Files (*.MZ4)");
+}
+QString csvFilesFilter() {
+    return QCoreApplication::translate("CloneFileDialogs", "CSV Files (*.csv)");
+}
+QString chirpFilesFilter() {
+    return QCoreApplication::translate("CloneFileDialogs", "CHIRP CSV Files (*.csv)");
+}
 QString csvUtf8Filter() {
     return QCoreApplication::translate("CloneFileDialogs", "CSV Files, UTF-8 (*.csv)");
 }
@@ -19,25 +25,29 @@ QString columnsFilter() {
     return QCoreApplication::translate("CloneFileDialogs",
                                        "CSV Files with a Header Row (*.csv *.txt)");
 }
-const QString AllFilesFilter = QStringLiteral("All Files (*)");
-const QString PdfFilesFilter = QStringLiteral("PDF Files (*.pdf)");
+QString allFilesFilter() {
+    return QCoreApplication::translate("CloneFileDialogs", "All Files (*)");
+}
+QString pdfFilesFilter() {
+    return QCoreApplication::translate("CloneFileDialogs", "PDF Files (*.pdf)");
+}
 
 } // namespace
 
 QString FileFilter(FileKind kind, bool saving) {
     if (kind == FileKind::Clone)
-        return CloneFilesFilter + QStringLiteral(";;") + AllFilesFilter;
+        return cloneFilesFilter() + QStringLiteral(";;") + allFilesFilter();
     if (kind == FileKind::Pdf)
-        return PdfFilesFilter + QStringLiteral(";;") + AllFilesFilter;
-    return CsvFilesFilter + QStringLiteral(";;") +
-           (saving ? csvUtf8Filter() + QStringLiteral(";;") : QString()) + ChirpFilesFilter +
+        return pdfFilesFilter() + QStringLiteral(";;") + allFilesFilter();
+    return csvFilesFilter() + QStringLiteral(";;") +
+           (saving ? csvUtf8Filter() + QStringLiteral(";;") : QString()) + chirpFilesFilter() +
            QStringLiteral(";;") + (saving ? QString() : columnsFilter() + QStringLiteral(";;")) +
-           AllFilesFilter;
+           allFilesFilter();
 }
 
 QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
     if (kind == FileKind::ChirpCsv)
-        dialog.selectNameFilter(ChirpFilesFilter);
+        dialog.selectNameFilter(chirpFilesFilter());
     else if (kind == FileKind::CsvUtf8)
         dialog.selectNameFilter(csvUtf8Filter());
     if (dialog.exec() != QDialog::Accepted)
@@ -45,7 +55,7 @@ QString SystemCloneFileDialogs::chosenPath(QFileDialog& dialog, FileKind kind) {
     const QString filter = dialog.selectedNameFilter();
     if (kind == FileKind::Clone || kind == FileKind::Pdf)
         chosen_ = kind;
-    else if (filter == ChirpFilesFilter)
+    else if (filter == chirpFilesFilter())
         chosen_ = FileKind::ChirpCsv;
     else if (filter == csvUtf8Filter())
         chosen_ = FileKind::CsvUtf8;

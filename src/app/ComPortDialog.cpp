@@ -42,7 +42,7 @@ QString dlgCOM::portCaption(int number) {
 
 dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     setObjectName(QStringLiteral("dlgCOM"));
-    setWindowTitle(QStringLiteral("COM Port Setup"));
+    setWindowTitle(QCoreApplication::translate("ComPortDialog", "COM Port Setup"));
     setModal(true);
     UseFixedDialogFrame(*this);
 
@@ -117,7 +117,7 @@ dlgCOM::dlgCOM(Link& link, QWidget* parent) : QDialog(parent), link_(link) {
     connect(txtDevice_, &QLineEdit::textChanged, this, &dlgCOM::updateOkButton);
     connect(group, &QButtonGroup::idToggled, this, &dlgCOM::updateOkButton);
 
-    OKButton_ = new QPushButton(QStringLiteral("OK"), this);
+    OKButton_ = new QPushButton(QCoreApplication::translate("ComPortDialog", "OK"), this);
     OKButton_->setObjectName(QStringLiteral("OKButton"));
     OKButton_->setDefault(true);
     connect(OKButton_, &QPushButton::clicked, this, &dlgCOM::OKButton_Click);
@@ -171,7 +171,8 @@ void dlgCOM::showDevices() {
         const bool present = portDeviceExists(device);
         lblDevice_[i]->setText(device);
         lblDevice_[i]->setEnabled(present);
-        const QString state = present ? QStringLiteral("present") : QStringLiteral("not present");
+        const QString state = present ? QCoreApplication::translate("ComPortDialog", "present")
+                                      : text(Text::PortNotPresent);
         lblDevice_[i]->setToolTip(QStringLiteral("%1: %2").arg(device, state));
         opbCom_[i]->setAccessibleDescription(QStringLiteral("%1, %2").arg(device, state));
     }

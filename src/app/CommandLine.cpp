@@ -2,6 +2,8 @@
 
 #include "reference/ProgramVersion.h"
 
+#include <QCoreApplication>
+
 namespace mtz4 {
 
 QString CommandFileFromArguments(const QStringList& arguments) {
@@ -19,7 +21,8 @@ QString InformationRequested(const QStringList& arguments) {
     if (option == QLatin1String("--version"))
         return QStringLiteral("mtz4clone %1\n").arg(QLatin1String(ProgramVersion));
     if (option == QLatin1String("--help") || option == QLatin1String("-h"))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CommandLine",
             "Usage: mtz4clone [FILE.MZ4]\n"
             "The clone utility for MT-Z4J, MT-Z40E, MT-Z40T and MT-Z40K receivers: opens\n"
             "the window, with the clone file FILE.MZ4 loaded when one is named.\n"

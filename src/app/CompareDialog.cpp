@@ -1,7 +1,5 @@
 #include "app/CompareDialog.h"
 
-#include "model/TextLanguage.h"
-
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -15,22 +13,27 @@ CompareDialog::CompareDialog(const QList<DataDifference>& differences, const QSt
                              QWidget* parent)
     : QDialog(parent), table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("CompareDialog"));
-    setWindowTitle(QStringLiteral("Compare With %1").arg(other));
+    setWindowTitle(QCoreApplication::translate("CompareDialog", "Compare With %1").arg(other));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* summary = new QLabel(this);
     summary->setObjectName(QStringLiteral("compareSummary"));
     summary->setText(differences.isEmpty()
-                         ? QStringLiteral("The data set and %1 hold the same data.").arg(other)
-                         : QStringLiteral("%1 between the data set (This) and %2 (Other):")
-                               .arg(Counted(differences.size(), QStringLiteral("difference"),
-                                            QStringLiteral("differences")),
-                                    other));
+                         ? QCoreApplication::translate("CompareDialog",
+                                                       "The data set and %1 hold the same data.")
+                               .arg(other)
+                         : QCoreApplication::translate(
+                               "CompareDialog",
+                               "%n differences between the data set (This) and %1 (Other):",
+                               nullptr, int(differences.size()))
+                               .arg(other));
 
     table_->setAccessibleName(QCoreApplication::translate("CompareDialog", "Differences"));
     table_->setColumnCount(4);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Where"), QStringLiteral("Field"),
-                                       QStringLiteral("This"), QStringLiteral("Other")});
+    table_->setHorizontalHeaderLabels({QCoreApplication::translate("CompareDialog", "Where"),
+                                       QCoreApplication::translate("CompareDialog", "Field"),
+                                       QCoreApplication::translate("CompareDialog", "This"),
+                                       QCoreApplication::translate("CompareDialog", "Other")});
     table_->setRowCount(int(differences.size()));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);

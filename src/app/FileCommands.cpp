@@ -62,7 +62,8 @@ bool FileCommands::askToSaveChanges() {
     if (!ds_.DataChanged)
         return true;
     const PromptAnswer answer =
-        prompter_.ask({QStringLiteral("Save changes to settings?"), QStringLiteral("Save Changes"),
+        prompter_.ask({QCoreApplication::translate("FileCommands", "Save changes to settings?"),
+                       QCoreApplication::translate("FileCommands", "Save Changes"),
                        PromptIcon::Information, PromptButtons::YesNoCancel, PromptAnswer::Yes});
     switch (answer) {
     case PromptAnswer::Yes:
@@ -81,7 +82,8 @@ bool FileCommands::askToSaveChanges() {
 FileCommands::NewOutcome FileCommands::NewDataSet() {
     if (!askToSaveChanges())
         return NewOutcome::Cancelled;
-    putFactoryData(QStringLiteral("New"), ds_.ModelIndex, StepKind::Replace);
+    putFactoryData(QCoreApplication::translate("FileCommands", "New"), ds_.ModelIndex,
+                   StepKind::Replace);
     return NewOutcome::Replaced;
 }
 
@@ -121,7 +123,7 @@ bool FileCommands::LoadCloneFile(const QString& path) {
     // leaves the model as it was.
     const int model = RememberedFileModel(path);
     const bool loaded = editor_.tryApply(
-        QStringLiteral("Open"), DataPart::Everything,
+        QCoreApplication::translate("FileCommands", "Open"), DataPart::Everything,
         [&](DataSet& ds) {
             const int before = ds.ModelIndex;
             if (model >= 0)
@@ -215,7 +217,8 @@ void FileCommands::showExportLosses(const QStringList& losses,
         return;
     prompter_.report(
         {text(losses, ReportedInSummary).replace(QLatin1Char('\n'), QStringLiteral("\r\n")),
-         QStringLiteral("Export"), PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok},
+         QCoreApplication::translate("FileCommands", "Export"), PromptIcon::Exclamation,
+         PromptButtons::Ok, PromptAnswer::Ok},
         losses.size() > ReportedInSummary ? losses : QStringList());
 }
 
@@ -276,7 +279,7 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
         ImportProgressDialog progress(host_.dialogParent(), fileName);
         import = ImportLookedAtFile(ds_, look, destination, progress.callback());
     }
-    const QString title = QStringLiteral("Import");
+    const QString title = QCoreApplication::translate("FileCommands", "Import");
     switch (import.outcome) {
     case FileImportOutcome::Cancelled:
         return false;
@@ -294,9 +297,9 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
             });
             host_.showFirstMemoryRow();
         }
-        ShowImportReport(prompter_, import.report, QStringLiteral("ERROR"),
-                         QStringLiteral("imported"), PromptIcon::Critical,
-                         FileImportMessage(import, fileName));
+        ShowImportReport(
+            prompter_, import.report, QCoreApplication::translate("FileCommands", "ERROR"),
+            QStringLiteral("imported"), PromptIcon::Critical, FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
             host_.showStatusText(ResourceText(Text::PartlyImportedNotice)
                                      .arg(import.report.stoppedAt, fileName,
@@ -304,9 +307,9 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
         }
         return false;
     case FileImportOutcome::NothingImported:
-        ShowImportReport(prompter_, import.report, QStringLiteral("ERROR"),
-                         QStringLiteral("imported"), PromptIcon::Critical,
-                         FileImportMessage(import, fileName));
+        ShowImportReport(
+            prompter_, import.report, QCoreApplication::translate("FileCommands", "ERROR"),
+            QStringLiteral("imported"), PromptIcon::Critical, FileImportMessage(import, fileName));
         return false;
     case FileImportOutcome::Unreadable:
     case FileImportOutcome::NotRecognised:
@@ -371,10 +374,11 @@ void FileCommands::fillRecentMenu(QMenu* menu, bool enabled) {
 void FileCommands::openRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
         RemoveRecentFile(path);
-        prompter_.ask({QStringLiteral("%1 no longer exists; it is taken off the list.")
+        prompter_.ask({QCoreApplication::translate("FileCommands",
+                                                   "%1 no longer exists; it is taken off the list.")
                            .arg(QDir::toNativeSeparators(path)),
-                       QStringLiteral("Open Recent"), PromptIcon::Exclamation, PromptButtons::Ok,
-                       PromptAnswer::Ok});
+                       QCoreApplication::translate("FileCommands", "Open Recent"),
+                       PromptIcon::Exclamation, PromptButtons::Ok, PromptAnswer::Ok});
         return;
     }
     openFile(path);
@@ -397,7 +401,7 @@ bool FileCommands::openCopy(const QString& path, const QString& captionFormat) {
     // copy without a file of its own, so that Save asks for a name and
     // cannot write over it.
     const bool loaded = editor_.tryApply(
-        QStringLiteral("Open"), DataPart::Everything,
+        QCoreApplication::translate("FileCommands", "Open"), DataPart::Everything,
         [&](DataSet& ds) {
             if (!mtz4::LoadCloneFile(ds, path, prompter_))
                 return false;

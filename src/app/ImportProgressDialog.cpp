@@ -17,7 +17,7 @@ ImportProgressDialog::ImportProgressDialog(QWidget* parent, const QString& fileN
           QCoreApplication::translate("ImportProgressDialog", "Importing %1 ...").arg(fileName),
           QCoreApplication::translate("ImportProgressDialog", "Cancel"), 0, Steps, parent) {
     setObjectName(QStringLiteral("importProgress"));
-    setWindowTitle(QStringLiteral("Import"));
+    setWindowTitle(QCoreApplication::translate("ImportProgressDialog", "Import"));
     setWindowModality(Qt::WindowModal);
     setMinimumDuration(ShownAfterMs);
     setAutoClose(false);

@@ -1,6 +1,7 @@
 #include "app/MainMenus.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -80,7 +81,7 @@ MainMenus::MainMenus(QMainWindow& window, const std::vector<MenuEntry>& entries,
 }
 
 void MainMenus::addToolBar(QMainWindow& window, const std::vector<ToolButton>& buttons) {
-    toolBar_ = window.addToolBar(QStringLiteral("Tool Bar"));
+    toolBar_ = window.addToolBar(QCoreApplication::translate("MainMenus", "Tool Bar"));
     toolBar_->setObjectName(QStringLiteral("tbToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -117,8 +117,10 @@ void frmMain::buildPages() {
     TabStrip1_ = new QTabWidget(this);
     TabStrip1_->setObjectName(QStringLiteral("TabStrip1"));
 
-    const QString captions[] = {QStringLiteral("Settings 1"), QStringLiteral("Settings 2"),
-                                QStringLiteral("Memory"), QStringLiteral("Bank")};
+    const QString captions[] = {QCoreApplication::translate("MainWindow", "Settings 1"),
+                                QCoreApplication::translate("MainWindow", "Settings 2"),
+                                QCoreApplication::translate("MainWindow", "Memory"),
+                                QCoreApplication::translate("MainWindow", "Bank")};
     QWidget* frames[4] = {};
     for (int i = 0; i < 4; ++i) {
         frames[i] = new QWidget;
@@ -354,11 +356,13 @@ void frmMain::Form_Load(const QString& commandFile) {
     cbbBank_->clear();
     for (int b = 0; b < BankCount; ++b) {
         ds_.bank.txtBank[b] = ds_.BankText[b];
-        cbbBank_->addItem(QStringLiteral("Bank %1").arg(b));
+        cbbBank_->addItem(QCoreApplication::translate("MainWindow", "Bank %1").arg(b));
     }
     bankPage_->showBanks();
-    cbbBank_->addItems({QStringLiteral("Program Scan"), QStringLiteral("Seach Pass"),
-                        QStringLiteral("Priority"), QStringLiteral("All")});
+    cbbBank_->addItems({QCoreApplication::translate("MainWindow", "Program Scan"),
+                        QCoreApplication::translate("MainWindow", "Seach Pass"),
+                        QCoreApplication::translate("MainWindow", "Priority"),
+                        QCoreApplication::translate("MainWindow", "All")});
     cbbBank_->setCurrentIndex(BankListAll);
     cbbBank_->hide();
 
@@ -441,8 +445,9 @@ void frmMain::TabStrip1_Click() {
     const int total = ds_.bank.lblAll.trimmed().toInt(&totalOk);
     if (!totalOk || total != BankTotal) {
         if (!tabStripFlag_) {
-            prompter_.ask({QStringLiteral("Total CH must be 1000"), QStringLiteral("ERROR"),
-                           PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
+            prompter_.ask({QCoreApplication::translate("MainWindow", "Total CH must be 1000"),
+                           QCoreApplication::translate("MainWindow", "ERROR"), PromptIcon::Critical,
+                           PromptButtons::Ok, PromptAnswer::Ok});
             // Selecting the Bank tab runs this handler again; the flag keeps
             // it from showing the message a second time.
             tabStripFlag_ = true;
@@ -513,7 +518,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
         if (clone_->reading()) {
             clone_->cancelRead();
         } else {
-            const QString notice = QStringLiteral(
+            const QString notice = QCoreApplication::translate(
+                "MainWindow",
                 "The write to the receiver goes on; the program closes when it has ended.");
             showStatusText(notice);
             prompter_.notify({notice, Ref().AppTitle, PromptIcon::Information, PromptButtons::Ok,

@@ -5,6 +5,7 @@
 #include "model/NoteBytes.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace mtz4 {
@@ -50,7 +51,8 @@ NoteCodePageMenu::NoteCodePageMenu(QMenu* menu, DataEditor& editor, QObject* par
 
 void NoteCodePageMenu::choose(CodePage page) {
     if (page != editor_.data().NoteCodePage)
-        editor_.apply(QStringLiteral("Note Code Page"), DataPart::Memory | DataPart::Vfo,
+        editor_.apply(QCoreApplication::translate("NoteCodePageMenu", "Note Code Page"),
+                      DataPart::Memory | DataPart::Vfo,
                       [page](DataSet& ds) { ChangeNoteCodePage(ds, page); });
     WriteNoteCodePage(page);
     showChoice();

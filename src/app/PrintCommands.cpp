@@ -43,8 +43,8 @@ bool PrintCommands::printChannelList() {
             QCoreApplication::translate("PrintCommands", "The channel list could not be printed."));
         return false;
     }
-    host_.showStatusText(
-        QCoreApplication::translate("PrintCommands", "Channel list printed: %1 pages").arg(pages));
+    host_.showStatusText(QCoreApplication::translate(
+        "PrintCommands", "Channel list printed: %n pages", nullptr, pages));
     return true;
 }
 
@@ -68,7 +68,7 @@ bool PrintCommands::exportChannelListPdf() {
     QString reason = WriteFailureReason(
         path, QCoreApplication::translate("PrintCommands", "the PDF document could not be made"));
     if (pdf.isEmpty() || !WriteFileChecked(path, pdf, &reason)) {
-        prompter_.error(QStringLiteral("File Open Error"), reason);
+        prompter_.error(QCoreApplication::translate("PrintCommands", "File Open Error"), reason);
         return false;
     }
     host_.showStatusText(QCoreApplication::translate("PrintCommands", "Channel list written to %1")

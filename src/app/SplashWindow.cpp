@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "model/ReferenceTables.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLinearGradient>
@@ -52,7 +53,8 @@ QPixmap frmSplash::picture() {
     painter.drawText(QRect(20, 90, Width - 40, 24), Qt::AlignCenter,
                      QStringLiteral("MT-Z4J  ·  MT-Z40E  ·  MT-Z40T  ·  MT-Z40K"));
     painter.drawText(QRect(20, Height - 50, Width - 40, 20), Qt::AlignCenter,
-                     QStringLiteral("Version %1  —  starting…").arg(QLatin1String(ProgramVersion)));
+                     QCoreApplication::translate("SplashWindow", "Version %1  —  starting…")
+                         .arg(QLatin1String(ProgramVersion)));
     painter.end();
     return pixmap;
 }

@@ -96,9 +96,13 @@ int Main(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const QString information = InformationRequested(arguments);
-    if (!information.isEmpty()) {
-        std::fputs(information.toLocal8Bit().constData(), stdout);
+    if (!InformationRequested(arguments).isEmpty()) {
+        // The help is told in the program's language, without a window.
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setOrganizationName(QString::fromLatin1(PlacementOrganisation));
+        QCoreApplication::setApplicationName(QString::fromLatin1(PlacementApplication));
+        InstallTranslations(core, ReadLanguageChoice());
+        std::fputs(InformationRequested(arguments).toLocal8Bit().constData(), stdout);
         return 0;
     }
 

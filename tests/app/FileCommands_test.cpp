@@ -19,6 +19,7 @@
 #include "editing/VfoGrid.h"
 #include "files/CsvFile.h"
 #include "link/Link.h"
+#include "model/ProgramTranslations.h"
 #include "model/ReferenceTables.h"
 #include "model/RowLabels.h"
 #include "support/TestFiles.h"
@@ -37,6 +38,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <sys/stat.h>
 
@@ -65,6 +67,8 @@ private slots:
     void longNotesSurviveTheEditDialog();
     void csvExportAndImportThroughTheMenu();
     void openRecentAndCompareWithFile();
+    void compareSummaryCountsInEnglish_data();
+    void compareSummaryCountsInEnglish();
     void chirpCsvThroughTheMenu();
     void importThatTakesNothingChangesNothing();
     void importToADestination();
@@ -554,6 +558,26 @@ void FileCommandsTest::openRecentAndCompareWithFile() {
     readCompareDialogSoon(rows);
     action(w, "mnuCompareFile")->trigger();
     QCOMPARE(rows, QStringList{QStringLiteral("00-000 Frequency 118.100000 145.500000")});
+}
+
+void FileCommandsTest::compareSummaryCountsInEnglish_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("one") << 1 << "1 difference between the data set (This) and c.MZ4 (Other):";
+    QTest::newRow("two") << 2 << "2 differences between the data set (This) and c.MZ4 (Other):";
+}
+
+// The English forms of counted texts are installed as at start: one
+// difference is singular.
+void FileCommandsTest::compareSummaryCountsInEnglish() {
+    QFETCH(int, count);
+    QFETCH(QString, summary);
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("mtz4clone_en"), TranslationFolders().last()));
+    QCoreApplication::installTranslator(&english);
+    const CompareDialog dialog(QList<DataDifference>(count), QStringLiteral("c.MZ4"));
+    QCoreApplication::removeTranslator(&english);
+    QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("compareSummary"))->text(), summary);
 }
 
 // File > Export and Import with CHIRP's CSV chosen as the file type. An

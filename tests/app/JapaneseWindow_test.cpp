@@ -73,7 +73,7 @@ void JapaneseWindowTest::menusAndTipsAreJapanese() {
             tips << a->toolTip();
     QCOMPARE(tips, (QStringList{"新規作成", "開く", "上書き保存", "ﾍﾙﾌﾟ"}));
 
-    QCOMPARE(w.TabStrip1()->tabText(0), QStringLiteral("Settings 1"));
+    QCOMPARE(w.TabStrip1()->tabText(0), QStringLiteral("設定 1"));
     QCOMPARE(w.windowTitle(), Ref().AppTitle);
 
     // An import's or a paste's report is in Japanese too.
