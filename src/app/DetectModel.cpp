@@ -22,7 +22,7 @@ DetectedModel DetectModelAndTell(Link& link) {
     if (found.result == LinkResult::RegionError)
         link.prompter().error(NoModelAcceptedText());
     else if (found.result == LinkResult::Failure)
-        link.prompter().error(ReadFailedMessage);
+        ShowCloneError(link.prompter(), ReadFailedMessage);
     return found;
 }
 

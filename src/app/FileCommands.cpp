@@ -297,9 +297,8 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
             });
             host_.showFirstMemoryRow();
         }
-        ShowImportReport(
-            prompter_, import.report, QCoreApplication::translate("FileCommands", "ERROR"),
-            QStringLiteral("imported"), PromptIcon::Critical, FileImportMessage(import, fileName));
+        ShowImportReport(prompter_, import.report, ErrorText(), QStringLiteral("imported"),
+                         PromptIcon::Critical, FileImportMessage(import, fileName));
         if (ds_.PartlyImported != 0) {
             host_.showStatusText(ResourceText(Text::PartlyImportedNotice)
                                      .arg(import.report.stoppedAt, fileName,
@@ -307,9 +306,8 @@ bool FileCommands::importLookedAt(const CsvFileLook& look, const ImportDestinati
         }
         return false;
     case FileImportOutcome::NothingImported:
-        ShowImportReport(
-            prompter_, import.report, QCoreApplication::translate("FileCommands", "ERROR"),
-            QStringLiteral("imported"), PromptIcon::Critical, FileImportMessage(import, fileName));
+        ShowImportReport(prompter_, import.report, ErrorText(), QStringLiteral("imported"),
+                         PromptIcon::Critical, FileImportMessage(import, fileName));
         return false;
     case FileImportOutcome::Unreadable:
     case FileImportOutcome::NotRecognised:

@@ -446,8 +446,7 @@ void frmMain::TabStrip1_Click() {
     if (!totalOk || total != BankTotal) {
         if (!tabStripFlag_) {
             prompter_.ask({QCoreApplication::translate("MainWindow", "Total CH must be 1000"),
-                           QCoreApplication::translate("MainWindow", "ERROR"), PromptIcon::Critical,
-                           PromptButtons::Ok, PromptAnswer::Ok});
+                           ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
             // Selecting the Bank tab runs this handler again; the flag keeps
             // it from showing the message a second time.
             tabStripFlag_ = true;

@@ -29,7 +29,7 @@ int identifyWith(Link& link, const CliArguments& args, StderrPrompter& prompter)
     case LinkResult::Failure:
         break;
     }
-    prompter.error(ReadFailedMessage);
+    ShowCloneError(prompter, ReadFailedMessage);
     if (link.lastPortError().isEmpty()) {
         prompter.explain(QCoreApplication::translate(
             "IdentifyCommand", "the receiver did not answer (is it switched on, and the "

@@ -39,7 +39,7 @@ int writeWith(Link& link, DataSet& ds, const CliArguments& args, StderrPrompter&
     if (args.verify && outcome.succeeded()) {
         const VerifyOutcome verify = VerifyWrite(link, ds, progress, args.scope == Scope::All);
         if (verify.read != LinkResult::Success) {
-            prompter.error(ReadFailedMessage);
+            ShowCloneError(prompter, ReadFailedMessage);
             return finishLinkCommand(link, LinkResult::Failure, prompter, args.model);
         }
         if (!verify.differences.isEmpty()) {

@@ -50,8 +50,7 @@ Prompt SearchPassDuplicatePrompt() {
     return {QCoreApplication::translate(
                 "FrequencyChecks",
                 "The same frequency as other channels cannot be set in Search Pass bank."),
-            QCoreApplication::translate("FrequencyChecks", "ERROR"), PromptIcon::Critical,
-            PromptButtons::Ok, PromptAnswer::Ok};
+            ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok};
 }
 
 QString StoredMemoryFrequencyText(const DataSet& ds, int entry) {

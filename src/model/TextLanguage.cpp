@@ -32,8 +32,4 @@ QString SystemLanguage() {
     return QLocale::system().name().section(QLatin1Char('_'), 0, 0);
 }
 
-QString Counted(qsizetype count, const QString& one, const QString& many) {
-    return QString::number(count) + QLatin1Char(' ') + (count == 1 ? one : many);
-}
-
 } // namespace mtz4

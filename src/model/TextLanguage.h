@@ -22,7 +22,4 @@ TextLanguage ProgramTextLanguage();
 // The language code of the system's locale ("ja" under ja_JP.UTF-8).
 QString SystemLanguage();
 
-// A count with its noun, singular for one: "1 difference", "3 differences".
-QString Counted(qsizetype count, const QString& one, const QString& many);
-
 } // namespace mtz4

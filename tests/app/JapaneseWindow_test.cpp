@@ -1,6 +1,7 @@
 // The window started under a Japanese locale: every text it shows, in every
 // window, dialog and menu, is Japanese but for the words that stay as they
 // are in every language.
+#include "WindowTexts.h"
 #include "app/MainWindow.h"
 #include "support/Shell.h"
 
@@ -17,9 +18,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 using namespace mtz4;
@@ -32,8 +35,39 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void menusAndTipsAreJapanese();
     void toolkitButtonsAreJapanese();
+    void noEnglishLeftInAnyWindow();
     void languageChoiceTakesEffectAtTheNextStart();
 };
+
+namespace {
+
+// What may stay in Latin letters: the model names, the receiver's own
+// display words (key functions, option and setting values, as the receiver
+// shows them), units, keys, file words, paths and the names of standards,
+// file types, code pages and languages (each in its own language).
+const QRegularExpression AllowedLatin(QStringLiteral(
+    R"((Orlenk MT-Z4/Z40 Clone Utility|MT-Z4\w*|MT-K2 [A-Z]|mtz4ctl|mtz4sim|mtz4-?clone|\.MZ4|\*\.\w+|)"
+    R"(/[\w./-]+|\w*\d\w*|MHz|KHz|kHz|Hz|sec|COM|USB|CSV|HTML|PDF|UTF-8|Shift-JIS|JIS|Windows|CHIRP|)"
+    R"(ID|Qt|BANK|GRP[-\w]*|AM|FM|WFM|LSB|CW|CTCSS|DCS|VFO|ALL|AUTO|OK|)"
+    R"(ON|OFF|LONG|NORMAL|CLEAR|HIGH-Q|SILENT|SOUND|ENABLE|DISABLE|MEMORY|BUSY|MANUAL|QUICK|NON|)"
+    R"(No SKIP|SKIP|SMA|EAR|SW|AF|TX|Pr|Sp|SBAR|ABAR|PRIO|BELL|BEEP|BAND|ATT|ANTENA|UP|DOWN|)"
+    R"(TRAIN|TONE|SPEED|REVTON|REC|PLAY|MONI|AUX IN|AFTONE|JR|BS|WILDKY|TIMESP|TIMEPR|SETMOD|)"
+    R"(SCANTP|RMCN-[A-D]|PROTCT|MONTYP|MONFNC|LOCBUG|LAMP|CHGTIM|CHARGE|BUGTYP|BUGSNS|APO|)"
+    R"(Train|Tone|Rev\.|Shift[+-]|None|English|Deutsch|Enter|Esc|Shift|)"
+    R"(&[A-Za-z]|\b[A-Z]\b))"));
+
+QStringList LatinTexts(const QStringList& texts) {
+    QStringList latin;
+    for (const QString& text : texts) {
+        QString rest = text.section(QStringLiteral(": "), 1);
+        rest.remove(AllowedLatin);
+        if (rest.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            latin << text;
+    }
+    return latin;
+}
+
+} // namespace
 
 void JapaneseWindowTest::menusAndTipsAreJapanese() {
     QCOMPARE(ProgramTextLanguage(), TextLanguage::Japanese);
@@ -91,6 +125,47 @@ void JapaneseWindowTest::toolkitButtonsAreJapanese() {
                              QDialogButtonBox::Yes);
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
     QCOMPARE(buttons.button(QDialogButtonBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+}
+
+// Every window and dialog of every command, every menu, tip and question:
+// Japanese throughout.
+void JapaneseWindowTest::noEnglishLeftInAnyWindow() {
+    Shell shell;
+    frmMain& w = shell.window();
+    w.TabStrip1()->setCurrentIndex(frmMain::MemoryTab);
+    QStringList texts = ShownTexts(&w);
+    // The dialogs made when their command runs.
+    for (const char* name :
+         {"mnuEditUndo", "mnuGoTo", "mnuProperties", "mnuFillFrequencies", "mnuFind", "mnuFilter",
+          "mnuBackups", "mnuImportStock", "mnuToolsOptions", "mnuHelpAbout", "mnuUserGuide"}) {
+        QAction* action = w.findChild<QAction*>(QLatin1String(name));
+        QVERIFY2(action, name);
+        QTimer::singleShot(0, [&texts] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                texts << ShownTexts(modal);
+                modal->close();
+            }
+        });
+        action->trigger();
+        QCoreApplication::processEvents();
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            texts << ShownTexts(window);
+    }
+    for (const Prompt& p : shell.prompter.prompts) {
+        for (const QString& text : {p.text, p.title, p.reason, p.yesText, p.noText})
+            AddShownText(texts, QStringLiteral("question"), text);
+    }
+    texts.removeDuplicates();
+    const QStringList latin = LatinTexts(texts);
+    for (const QString& text : latin)
+        qInfo("English: %s", qPrintable(text));
+    QVERIFY2(
+        latin.isEmpty(),
+        qPrintable(
+            QStringLiteral("%1 of %2 texts in English:\n").arg(latin.size()).arg(texts.size()) +
+            latin.join(QLatin1Char('\n'))));
 }
 
 void JapaneseWindowTest::languageChoiceTakesEffectAtTheNextStart() {
