@@ -41,8 +41,8 @@ bool InstallToolkit(QCoreApplication& application, const QString& code) {
         QLibraryInfo::path(QLibraryInfo::TranslationsPath),
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
     for (const QString& folder : folders) {
-        const QString path = QDir(folder).filePath(QStringLiteral("qtbase_") + code +
-                                                   QStringLiteral(".qm"));
+        const QString path =
+            QDir(folder).filePath(QStringLiteral("qtbase_") + code + QStringLiteral(".qm"));
         if (QFileInfo(path).isFile())
             return Install(application, path);
     }
