@@ -1385,9 +1385,6 @@ Das Modell des Empfängers jetzt ermitteln? Das gefundene Modell wird unter Beib
         <source>Communication Error</source>
         <translation>Übertragungsfehler</translation>
     </message>
-</context>
-<context>
-    <name>CloneMode</name>
     <message>
         <source>Total CH must be 1000</source>
         <translation>Die Kanalsumme muss 1000 sein</translation>
@@ -2830,10 +2827,6 @@ Sie kann nicht eingestellt werden.</translation>
     <message>
         <source>All</source>
         <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Total CH must be 1000</source>
-        <translation>Die Summe der Kanäle muss 1000 sein</translation>
     </message>
     <message>
         <source>The write to the receiver goes on; the program closes when it has ended.</source>

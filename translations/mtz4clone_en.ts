@@ -1093,9 +1093,6 @@ Find the receiver&apos;s model now? The model found is selected, keeping these c
         <source>Communication Error</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>CloneMode</name>
     <message>
         <source>Total CH must be 1000</source>
         <translation type="unfinished"></translation>
@@ -2529,10 +2526,6 @@ It is not possible to set it.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total CH must be 1000</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1358,9 +1358,6 @@ Find the receiver&apos;s model now? The model found is selected, keeping these c
         <source>Communication Error</source>
         <translation>通信エラー</translation>
     </message>
-</context>
-<context>
-    <name>CloneMode</name>
     <message>
         <source>Total CH must be 1000</source>
         <translation>総チャンネル数は 1000 にしてください</translation>
@@ -2787,10 +2784,6 @@ It is not possible to set it.</source>
     <message>
         <source>All</source>
         <translation>すべて</translation>
-    </message>
-    <message>
-        <source>Total CH must be 1000</source>
-        <translation>合計 CH は 1000 にしてください</translation>
     </message>
     <message>
         <source>The write to the receiver goes on; the program closes when it has ended.</source>

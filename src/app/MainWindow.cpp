@@ -33,6 +33,7 @@
 #include "editing/UndoHistory.h"
 #include "editing/VfoGrid.h"
 #include "files/CloneFile.h"
+#include "link/CloneMessages.h"
 #include "link/Link.h"
 #include "link/PortDevice.h"
 #include "model/DataSet.h"
@@ -445,8 +446,8 @@ void frmMain::TabStrip1_Click() {
     const int total = ds_.bank.lblAll.trimmed().toInt(&totalOk);
     if (!totalOk || total != BankTotal) {
         if (!tabStripFlag_) {
-            prompter_.ask({QCoreApplication::translate("MainWindow", "Total CH must be 1000"),
-                           ErrorText(), PromptIcon::Critical, PromptButtons::Ok, PromptAnswer::Ok});
+            prompter_.ask({ShownCloneMessage(BankTotalMessage), ErrorText(), PromptIcon::Critical,
+                           PromptButtons::Ok, PromptAnswer::Ok});
             // Selecting the Bank tab runs this handler again; the flag keeps
             // it from showing the message a second time.
             tabStripFlag_ = true;

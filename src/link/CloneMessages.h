@@ -22,6 +22,9 @@ inline const QString ComPortErrorMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "COM Port Error"));
 inline const QString CommunicationErrorMessage =
     QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Communication Error"));
+// A write refused before anything is sent: the banks do not add up.
+inline const QString BankTotalMessage =
+    QStringLiteral(QT_TRANSLATE_NOOP("CloneMessages", "Total CH must be 1000"));
 
 // One of the messages above in the user's language.
 QString ShownCloneMessage(const QString& message);

@@ -1,12 +1,11 @@
 #include "link/CloneMode.h"
 
+#include "link/CloneMessages.h"
 #include "link/Commands.h"
 #include "link/Link.h"
 #include "link/Retry.h"
 #include "model/DataSet.h"
 #include "model/Prompter.h"
-
-#include <QCoreApplication>
 
 namespace mtz4 {
 
@@ -70,7 +69,7 @@ LinkResult ConfirmCloneMode(Link& link) {
 
 LinkResult SendQZMTZ4Main(Link& link, DataSet& ds, CloneFlag flag) {
     if (flag == CloneFlag::Write && ds.bank.lblAll != QLatin1String("1000")) {
-        link.prompter().error(QCoreApplication::translate("CloneMode", "Total CH must be 1000"));
+        ShowCloneError(link.prompter(), BankTotalMessage);
         return LinkResult::Failure;
     }
 
