@@ -3035,10 +3035,6 @@ Die Einträge danach rücken in ihrer Liste um eins nach oben.</translation>
         <source>The receiver accepted the model %1, but Settings 1 has %2 selected. Select %1?</source>
         <translation>Der Empfänger hat das Modell %1 angenommen, aber auf Einstellungen 1 ist %2 gewählt. %1 wählen?</translation>
     </message>
-    <message>
-        <source>kept</source>
-        <translation>behalten</translation>
-    </message>
 </context>
 <context>
     <name>ModelDetection</name>

@@ -2730,10 +2730,6 @@ The entries after it in its list move up by one.</source>
         <source>The receiver accepted the model %1, but Settings 1 has %2 selected. Select %1?</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>kept</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ModelDetection</name>

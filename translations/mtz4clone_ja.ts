@@ -2985,10 +2985,6 @@ The entries after it in its list move up by one.</source>
         <source>The receiver accepted the model %1, but Settings 1 has %2 selected. Select %1?</source>
         <translation>受信機は機種 %1 を受け付けましたが、設定 1 では %2 が選択されています。%1 を選択しますか?</translation>
     </message>
-    <message>
-        <source>kept</source>
-        <translation>保持</translation>
-    </message>
 </context>
 <context>
     <name>ModelDetection</name>

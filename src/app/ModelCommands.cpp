@@ -135,7 +135,9 @@ void ModelCommands::keepChannels(int model) {
     const QString step = ModelTitle() + QLatin1Char(' ') + ModelName(model);
     editor_.apply(step, DataPart::Everything,
                   [&](DataSet& ds) { report = FitDataToModel(ds, model); });
-    const QString kept = QCoreApplication::translate("ModelCommands", "kept");
+    // What the summary says was done to the data that fitted (a word the
+    // summary reads, not one it shows).
+    const QString kept = QStringLiteral("kept");
     // The counts in the status bar; what did not fit in a report.
     host_.showStatusText(step + QStringLiteral(": ") +
                          ImportSummary(report, kept, 0).section(QLatin1Char(':'), 0, 0));
